@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs, with apt-get, the Debian 12 packages Nodeva needs to build, test
+# and run. Does nothing when they are all there already.
+set -euo pipefail
+
+paquetes=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  libgtest-dev libbenchmark-dev libboost-graph-dev
+  fonts-liberation2 xvfb xauth
+)
+
+faltan=()
+for p in "${paquetes[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || faltan+=("$p")
+done
+[ ${#faltan[@]} -eq 0 ] && exit 0
+
+sudo_=""
+[ "$(id -u)" -ne 0 ] && sudo_="sudo"
+echo "Instalando: ${faltan[*]}"
+$sudo_ apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y -qq --no-install-recommends "${faltan[@]}"

@@ -1,0 +1,103 @@
+#include "gui/InteraccionQt.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QAbstractButton>
+
+#include "ui/AsignarPeso.h"
+
+namespace {
+
+QMessageBox::Icon IconoQt(Icono icono)
+{
+    switch (icono) {
+    case Icono::Critico: return QMessageBox::Critical;
+    case Icono::Pregunta: return QMessageBox::Question;
+    case Icono::Exclamacion: return QMessageBox::Warning;
+    case Icono::Informacion: return QMessageBox::Information;
+    case Icono::Ninguno: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons BotonesQt(Botones botones)
+{
+    switch (botones) {
+    case Botones::Aceptar: return QMessageBox::Ok;
+    case Botones::AceptarCancelar: return QMessageBox::Ok | QMessageBox::Cancel;
+    case Botones::SiNo: return QMessageBox::Yes | QMessageBox::No;
+    case Botones::SiNoCancelar: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+std::int16_t RespuestaDe(int boton)
+{
+    switch (boton) {
+    case QMessageBox::Yes: return Respuesta::Si;
+    case QMessageBox::No: return Respuesta::No;
+    case QMessageBox::Cancel: return Respuesta::Cancelar;
+    default: return Respuesta::Aceptar;
+    }
+}
+
+} // namespace
+
+QString FiltroQt(const QString& filtro)
+{
+    const QStringList partes = filtro.split(u'|');
+    QStringList filtros;
+    for (qsizetype i = 0; i + 1 < partes.size(); i += 2)
+        filtros << partes[i];
+    return filtros.join(";;");
+}
+
+std::int16_t InteraccionQt::Mensaje(const QString& texto, const QString& titulo, Icono icono,
+                                    Botones botones)
+{
+    QMessageBox caja(IconoQt(icono), titulo.isEmpty() ? TituloAplicacion : titulo, texto,
+                     BotonesQt(botones), ventana_);
+    const std::pair<QMessageBox::StandardButton, QString> textos[] = {
+        {QMessageBox::Yes, QStringLiteral("&Sí")},
+        {QMessageBox::No, QStringLiteral("&No")},
+        {QMessageBox::Cancel, QStringLiteral("Cancelar")},
+        {QMessageBox::Ok, QStringLiteral("Aceptar")}};
+    for (const auto& [boton, texto] : textos)
+        if (QAbstractButton* b = caja.button(boton))
+            b->setText(texto);
+    return RespuestaDe(caja.exec());
+}
+
+void InteraccionQt::Mostrar(AsignarPeso& dialogo)
+{
+    // A plain number entry until the weight dialog gets its own window.
+    bool aceptado = false;
+    const int peso = QInputDialog::getInt(ventana_, QStringLiteral("Asignar Peso"),
+                                          dialogo.Rotulo(), 1, -9999, 9999, 1, &aceptado);
+    if (aceptado)
+        dialogo.Aceptar(static_cast<std::int16_t>(peso));
+}
+
+QString InteraccionQt::NombreParaAbrir(const QString& filtro)
+{
+    return QFileDialog::getOpenFileName(ventana_, QStringLiteral("Abrir"), QString(), FiltroQt(filtro));
+}
+
+QString InteraccionQt::NombreParaGuardar(const QString& propuesto, const QString& filtro)
+{
+    return QFileDialog::getSaveFileName(ventana_, QStringLiteral("Guardar Como"), propuesto,
+                                        FiltroQt(filtro));
+}
+
+double InteraccionQt::Ahora()
+{
+    return QDateTime::currentMSecsSinceEpoch() / 1000.0;
+}
+
+void InteraccionQt::ProcesarEventos()
+{
+    QCoreApplication::processEvents();
+}

@@ -1,0 +1,45 @@
+// The enabled / pressed / visible state and picture of every menu command and
+// toolbar button, keyed by the control's name. The logic changes it; the main
+// window mirrors it onto its actions; tests read it without any window.
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <functional>
+
+struct EstadoControl {
+    bool habilitado = true;
+    bool pulsado = false;
+    bool visible = true;
+    int imagen = -1; // index into the toolbar's picture list; -1 = the control's own
+};
+
+class EstadoComandos {
+public:
+    using Oyente = std::function<void(const QString& control, const EstadoControl& estado)>;
+
+    // Toolbar buttons are keyed "<toolbar>/<key>", so that the button
+    // "eliminar" of Toolbar1 and the menu command Eliminar stay apart.
+    static QString Boton(const QString& barra, const QString& clave) { return barra + u'/' + clave; }
+
+    void Habilitar(const QString& control, bool habilitado);
+    void PonerImagen(const QString& control, int imagen);
+    void Pulsar(const QString& control, bool pulsado);
+    void Mostrar(const QString& control, bool visible);
+
+    // A control never touched reads as the default state (enabled, shown).
+    EstadoControl Leer(const QString& control) const { return estados_.value(control); }
+    bool Habilitado(const QString& control) const { return Leer(control).habilitado; }
+    int Imagen(const QString& control) const { return Leer(control).imagen; }
+    bool Pulsado(const QString& control) const { return Leer(control).pulsado; }
+    bool Visible(const QString& control) const { return Leer(control).visible; }
+
+    // Called after every change, with the control's new state.
+    void AlCambiar(Oyente oyente) { oyente_ = std::move(oyente); }
+
+private:
+    template <typename F> void Cambiar(const QString& control, F cambio);
+
+    QHash<QString, EstadoControl> estados_;
+    Oyente oyente_;
+};

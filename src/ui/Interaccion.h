@@ -1,0 +1,52 @@
+// Everything the program's logic asks of a person or of the machine: message
+// boxes, modal dialogs, file names, the clock, the random source. The GUI, the
+// command line and the tests each provide their own.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+#include "ui/FuenteAleatoria.h"
+
+class AsignarPeso;
+
+enum class Icono { Ninguno, Critico, Pregunta, Exclamacion, Informacion };
+enum class Botones { Aceptar, AceptarCancelar, SiNo, SiNoCancelar };
+
+// Answers of a message box, with the classic numeric values callers compare.
+namespace Respuesta {
+inline constexpr std::int16_t Aceptar = 1;
+inline constexpr std::int16_t Cancelar = 2;
+inline constexpr std::int16_t Si = 6;
+inline constexpr std::int16_t No = 7;
+} // namespace Respuesta
+
+// The application title, shown by a message box that has none of its own.
+inline const QString TituloAplicacion = QStringLiteral("Nodeva");
+
+class Interaccion {
+public:
+    virtual ~Interaccion() = default;
+
+    // Shows a message box and returns the button pressed (see Respuesta).
+    virtual std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono,
+                                 Botones botones) = 0;
+
+    // Shows the weight dialog modally; the model writes the accepted weight.
+    virtual void Mostrar(AsignarPeso& dialogo) = 0;
+
+    // File dialogs: the chosen name, or "" when the user cancels.
+    // The filter uses the classic "Descripción (*.ext)|*.ext|..." form.
+    virtual QString NombreParaAbrir(const QString& filtro) = 0;
+    virtual QString NombreParaGuardar(const QString& propuesto, const QString& filtro) = 0;
+
+    // Seconds since some fixed point; only differences matter.
+    virtual double Ahora() = 0;
+    // Lets pending window events run during a busy wait.
+    virtual void ProcesarEventos() = 0;
+
+    FuenteAleatoria& Azar() { return azar_; }
+
+private:
+    FuenteAleatoria azar_;
+};
