@@ -115,8 +115,9 @@ TEST_F(GrafoRegistro, RellenarAleatoriamenteSoloTocaLasAristasDeLosPonderados)
             h.AñadirVertice(static_cast<std::int16_t>(300 * (i + 1)), 400);
         for (int i = 1; i <= 8; ++i)
             for (int j = 1; j <= 8; ++j)
-                if ((i * 7 + j * 3) % 4 == 0 && i != j && h.elem_matriz(i, j) == 0)
+                if ((i * 7 + j * 3) % 4 == 0 && i != j && h.elem_matriz(i, j) == 0) {
                     ASSERT_EQ(h.AñadirArista(i, j), 0);
+                }
         const Grafo antes = h;
         h.Rellenar_Aleatoriamente();
         if (!EsPonderado(tipo)) {
@@ -132,8 +133,9 @@ TEST_F(GrafoRegistro, RellenarAleatoriamenteSoloTocaLasAristasDeLosPonderados)
                     EXPECT_GE(w, 1);
                     EXPECT_LE(w, 1000);
                 }
-                if (!EsDirigido(tipo))
+                if (!EsDirigido(tipo)) {
                     EXPECT_EQ(w, h.elem_matriz(j, i));
+                }
                 cambiadas += w != antes.elem_matriz(i, j);
             }
         EXPECT_GT(cambiadas, 0) << "los pesos se sortean de nuevo";
