@@ -15,6 +15,13 @@ inline const QString Matriz_adyacencia = QStringLiteral("Matriz_adyacencia");
 inline const QString Deshacer = QStringLiteral("Deshacer");
 inline const QString Arbol_Busqueda = QStringLiteral("Arbol_Busqueda");
 inline const QString Estadísticas = QStringLiteral("Estadísticas");
+inline const QString Conectividad = QStringLiteral("Conectividad");
+inline const QString Camino_minimo = QStringLiteral("Camino_minimo");
+inline const QString Algoritmo_dijkstra = QStringLiteral("Algoritmo_dijkstra");
+inline const QString Algoritmo_kruskal = QStringLiteral("Algoritmo_kruskal");
+inline const QString Algoritmo_prim = QStringLiteral("Algoritmo_prim");
+inline const QString Algoritmo_boruvka = QStringLiteral("Algoritmo_boruvka");
+inline const QString Prüfer = QStringLiteral("Prüfer");
 
 // The simple-graph commands: offered only for a "Simple" graph with vertices.
 inline const QString mnu_Secuencial = QStringLiteral("mnu_Secuencial");
