@@ -1,0 +1,96 @@
+// nodeva-cli info: what a graph file holds, read exactly as the program reads it.
+#include <QSize>
+#include <optional>
+
+#include "cli/InteraccionCli.h"
+#include "files/Documento.h"
+#include "files/Lector.h"
+#include "model/Grafo.h"
+
+namespace {
+
+struct OpcionesInfo {
+    QString archivo;
+    QSize area{9000, 6000}; // twips: the work area of a maximised window
+    bool ayuda = false;
+};
+
+void Ayuda(QTextStream& salida)
+{
+    salida << "Uso: nodeva-cli info ARCHIVO [--ancho N] [--alto N]\n\n"
+              "Lee un fichero de grafo (.grf o .txt) con las mismas reglas que el programa y\n"
+              "muestra su tipo, el número de vértices y de aristas y la posición de cada\n"
+              "vértice. Las posiciones demasiado cerca del borde del área de trabajo se\n"
+              "reescalan igual que al abrir el fichero.\n\n"
+              "  --ancho N   ancho del área de trabajo en twips (por omisión 9000)\n"
+              "  --alto N    alto del área de trabajo en twips (por omisión 6000)\n"
+              "  --help      muestra esta ayuda\n\n"
+              "Si el fichero no es válido escribe en la salida de errores el mensaje que\n"
+              "mostraría el programa, precedido de su título, y termina con estado 1.\n";
+}
+
+std::optional<int> Medida(const QString& texto)
+{
+    bool ok = false;
+    const int valor = texto.toInt(&ok);
+    return ok && valor > 0 && valor <= 1'000'000 ? std::optional<int>(valor) : std::nullopt;
+}
+
+// Fills `opciones` from the arguments; an error text when they make no sense.
+QString Analizar(const QStringList& args, OpcionesInfo& opciones)
+{
+    for (qsizetype k = 0; k < args.size(); ++k) {
+        const QString& a = args[k];
+        if (a == "--help" || a == "-h") {
+            opciones.ayuda = true;
+        } else if (a == "--ancho" || a == "--alto") {
+            const std::optional<int> valor = k + 1 < args.size() ? Medida(args[++k]) : std::nullopt;
+            if (!valor)
+                return "Valor no válido para " + a + ": debe ser un número entero positivo de twips.";
+            (a == "--ancho" ? opciones.area.rwidth() : opciones.area.rheight()) = *valor;
+        } else if (a.startsWith("--")) {
+            return "Opción desconocida: " + a;
+        } else if (opciones.archivo.isEmpty()) {
+            opciones.archivo = a;
+        } else {
+            return "Sobra el argumento: " + a;
+        }
+    }
+    return opciones.archivo.isEmpty() && !opciones.ayuda ? QStringLiteral("Falta el fichero de grafo.")
+                                                         : QString();
+}
+
+void Describir(const Grafo& grafo, QTextStream& salida)
+{
+    salida << "Tipo: " << NombreTipo(grafo.Tipo()) << '\n'
+           << "Vértices: " << grafo.dimen() << '\n'
+           << "Aristas: " << grafo.numero_aristas() << '\n';
+    if (grafo.dimen() > 0)
+        salida << "Posiciones:\n";
+    for (int v = 1; v <= grafo.dimen(); ++v)
+        salida << "  " << v << ": (" << grafo.Posic_CoordX(v) << ", " << grafo.Posic_CoordY(v) << ")\n";
+}
+
+} // namespace
+
+int CliInfo(const QStringList& args, QTextStream& salida, QTextStream& errores)
+{
+    OpcionesInfo opciones;
+    const QString error = Analizar(args, opciones);
+    if (opciones.ayuda) {
+        Ayuda(salida);
+        return 0;
+    }
+    if (!error.isEmpty()) {
+        errores << error << "\n\n";
+        Ayuda(errores);
+        return 2;
+    }
+    Grafo grafo;
+    Documento documento;
+    InteraccionCli interaccion(errores);
+    if (LeerGrafo(opciones.archivo, grafo, documento, interaccion, opciones.area) != 0)
+        return 1;
+    Describir(grafo, salida);
+    return 0;
+}

@@ -1,0 +1,34 @@
+// The Interaccion of batch runs: no person is there, so every message box is
+// written to the error stream as "TITULO: texto" (and kept) and answered with
+// its affirmative button; dialogs are cancelled and file dialogs answer "".
+#pragma once
+
+#include <QString>
+#include <QTextStream>
+#include <vector>
+
+#include "ui/Interaccion.h"
+
+struct MensajeCli {
+    QString texto;
+    QString titulo;
+    Icono icono;
+};
+
+class InteraccionCli : public Interaccion {
+public:
+    explicit InteraccionCli(QTextStream& errores) : errores_(errores) {}
+
+    std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono, Botones botones) override;
+    void Mostrar(AsignarPeso&) override {}
+    QString NombreParaAbrir(const QString&) override { return {}; }
+    QString NombreParaGuardar(const QString&, const QString&) override { return {}; }
+    double Ahora() override;
+    void ProcesarEventos() override {}
+
+    const std::vector<MensajeCli>& Mensajes() const { return mensajes_; }
+
+private:
+    QTextStream& errores_;
+    std::vector<MensajeCli> mensajes_;
+};

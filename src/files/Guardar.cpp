@@ -1,0 +1,59 @@
+#include "files/Guardar.h"
+
+#include <QDir>
+
+#include "files/Documento.h"
+#include "files/Escritor.h"
+#include "ui/Interaccion.h"
+
+namespace {
+const QString Indicacion = QStringLiteral(" Introduzca el nombre que desee dar al archivo que ") +
+                           QStringLiteral("contenga este grafo y pulse GUARDAR.");
+
+void PonerTraza(const TextoPanelTraza& traza, const QString& texto)
+{
+    if (traza)
+        traza(texto);
+}
+} // namespace
+
+bool GuardarGrafo(const Grafo& grafo, Documento& documento, Interaccion& interaccion,
+                  const TextoPanelTraza& traza)
+{
+    if (!documento.GrafoModificado)
+        return true;
+    if (documento.NombreArchivo.isEmpty())
+        return GuardarGrafoComo(grafo, documento, interaccion, traza);
+    if (!EscribirGrafo(documento.NombreArchivo, grafo)) {
+        interaccion.Mensaje(QStringLiteral("No se pudo guardar el fichero ") +
+                                QDir::toNativeSeparators(documento.NombreArchivo) + u'.',
+                            QStringLiteral("ERROR"), Icono::Critico, Botones::Aceptar);
+        return false;
+    }
+    PonerTraza(traza, QString());
+    interaccion.Mensaje(QStringLiteral("Fichero ") + documento.NombreCorto().toUpper() +
+                            QStringLiteral(" Guardado"),
+                        QStringLiteral("Salvar Grafo"), Icono::Informacion, Botones::Aceptar);
+    documento.GrafoModificado = false;
+    return true;
+}
+
+bool GuardarGrafoComo(const Grafo& grafo, Documento& documento, Interaccion& interaccion,
+                      const TextoPanelTraza& traza)
+{
+    PonerTraza(traza, Indicacion);
+    const QString nombre = interaccion.NombreParaGuardar(documento.NombreArchivo, FiltroGrafos);
+    bool guardado = false;
+    if (!nombre.isEmpty()) {
+        // A name that could not be written to is not the graph's file: the
+        // caption keeps naming the file the graph last came from.
+        const QString anterior = documento.NombreArchivo;
+        documento.NombreArchivo = nombre;
+        documento.GrafoModificado = true;
+        guardado = GuardarGrafo(grafo, documento, interaccion, traza);
+        if (!guardado)
+            documento.NombreArchivo = anterior;
+    }
+    PonerTraza(traza, QString());
+    return guardado;
+}

@@ -1,0 +1,49 @@
+// Test helpers for the graph files: a file written into a temporary folder and
+// read into a fresh record with a scripted person watching the messages.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QSize>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "files/Documento.h"
+#include "files/Lector.h"
+#include "model/Grafo.h"
+#include "support/EntornoPrueba.h"
+
+inline const QSize AreaPrueba{9000, 6000};
+
+struct LecturaPrueba {
+    QTemporaryDir carpeta;
+    EntornoPrueba entorno;
+    Grafo grafo{entorno.Entorno()};
+    Documento documento{QString(), true};
+
+    QString Ruta(const QString& nombre) const { return carpeta.filePath(nombre); }
+
+    QString Escribir(const QByteArray& bytes, const QString& nombre = "prueba.grf")
+    {
+        QFile f(Ruta(nombre));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    }
+
+    std::int16_t Leer(const QByteArray& bytes, QSize area = AreaPrueba)
+    {
+        return LeerGrafo(Escribir(bytes), grafo, documento, entorno.interaccion, area);
+    }
+
+    const std::vector<MensajeVisto>& Mensajes() const { return entorno.interaccion.mensajes; }
+};
+
+// The lines of a file joined with CR LF, each line ended by it.
+inline QByteArray Lineas(std::initializer_list<const char*> lineas)
+{
+    QByteArray texto;
+    for (const char* l : lineas)
+        texto += QByteArray(l) + "\r\n";
+    return texto;
+}
