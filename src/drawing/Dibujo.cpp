@@ -1,0 +1,144 @@
+// Dibujo: the graph as a whole, edges and arcs, and the refresh of highlights.
+#include "drawing/Dibujo.h"
+
+#include <cstdlib>
+#include <utility>
+
+#include "drawing/GeometriaArista.h"
+#include "drawing/Lienzo.h"
+#include "model/Grafo.h"
+#include "model/Seleccion.h"
+
+using namespace GeometriaArista;
+
+namespace {
+
+constexpr double Radio = 110;      // of a vertex circle
+constexpr double LargoPunta = 300; // of a half arrowhead
+constexpr double AnguloPunta = 65; // from the bearing to the arrowhead's side
+constexpr double PuntosEtiqueta = 7;
+
+} // namespace
+
+Dibujo::Dibujo(const Grafo& grafo, Lienzo& lienzo, const Seleccion& seleccion, const bool& desdeMenu)
+    : grafo_(grafo), lienzo_(lienzo), seleccion_(seleccion), desdeMenu_(desdeMenu)
+{
+    colores_.InicializarColores();
+}
+
+QPointF Dibujo::Centro(int v) const
+{
+    return QPointF(grafo_.Posic_CoordX(v), grafo_.Posic_CoordY(v));
+}
+
+void Dibujo::DibujarGrafo(std::int16_t sinPeso)
+{
+    const int n = grafo_.dimen();
+    const bool dirigido = grafo_.Dirigido();
+    for (int i = 1; i <= n; ++i)
+        for (int j = dirigido ? 1 : i + 1; j <= n; ++j)
+            if (i != j && grafo_.elem_matriz(i, j) != 0)
+                DibujarArista(i, j, Qt::black, 0, sinPeso, 0);
+    for (int v = 1; v <= n; ++v)
+        DibujarVertice(v, Qt::black);
+}
+
+void Dibujo::DibujarAristaColor(int u, int v, const QColor& color)
+{
+    DibujarArista(u, v, color, 0, 0, 0);
+}
+
+void Dibujo::DibujarArista(int u, int v, const QColor& color, std::int16_t etiqueta, std::int16_t sinPeso,
+                           int paralelo)
+{
+    if (u == v)
+        return;
+    const bool dirigido = grafo_.Dirigido();
+    // An undirected edge is always drawn from its smaller end, so it looks the
+    // same whichever way it is named; mode 2 keeps the order on purpose.
+    if (!dirigido && paralelo != 2 && v < u)
+        std::swap(u, v);
+    if (etiqueta != 0 || (grafo_.Ponderado() && !seleccion_.Moviendo))
+        Etiqueta(u, v, etiqueta, sinPeso);
+
+    const QPointF a = Centro(u);
+    const QPointF b = Centro(v);
+    const QColor colorLinea = ColorDeArista(u, v, color);
+    const double rumbo = Rumbo(a.x(), a.y(), b.x(), b.y());
+    const QPointF d = Direccion(rumbo);
+    if (dirigido)
+        Trazo(Polar(b, LargoPunta, rumbo + AnguloPunta), b - Radio * d, colorLinea);
+
+    Tramo tramo{a + Radio * d, b - Radio * d};
+    if (paralelo != 0)
+        tramo = Desplazar(tramo, paralelo == 1 ? -25 : 25);
+    Trazo(tramo.inicio, tramo.fin, colorLinea);
+
+    if (dirigido && grafo_.elem_matriz(v, u) != 0)
+        PuntaInversa(u, v, rumbo, tramo.inicio, color);
+}
+
+void Dibujo::Etiqueta(int u, int v, std::int16_t etiqueta, std::int16_t sinPeso)
+{
+    if (etiqueta == 0 && sinPeso != 0)
+        return;
+    const int x1 = grafo_.Posic_CoordX(u), y1 = grafo_.Posic_CoordY(u);
+    const int x2 = grafo_.Posic_CoordX(v), y2 = grafo_.Posic_CoordY(v);
+    const int peso = grafo_.elem_matriz(u, v);
+    const bool grande = etiqueta == 0 && std::abs(peso) > 99;
+    const QPointF medio((x1 + x2) / 2.0, (y1 + y2) / 2.0);
+    lienzo_.PonerColorFrente(Qt::black);
+    lienzo_.Texto(medio + DesplazamientoEtiqueta(x1, y1, x2, y2, grande),
+                  TextoNumero(etiqueta != 0 ? etiqueta : peso), PuntosEtiqueta, false);
+}
+
+QColor Dibujo::ColorDeArista(int a, int b, const QColor& normal) const
+{
+    const std::int16_t codigo = CodigoArista(a, b);
+    if (seleccion_.AristaSeleccionada == codigo)
+        return Qt::blue;
+    if (seleccion_.AristaBajoCursor == codigo)
+        return Qt::red;
+    return normal;
+}
+
+// The arc v -> u shares the line just drawn, so only its head is added, at u
+// and thin. Its highlight colour shows only in runs started from the menu.
+void Dibujo::PuntaInversa(int u, int v, double rumbo, QPointF inicio, const QColor& color)
+{
+    const QColor colorPunta = desdeMenu_ ? ColorDeArista(v, u, color) : QColor(Qt::black);
+    const double girado = SumarAngulo(SumarAngulo(rumbo, 180), AnguloPunta);
+    const int ancho = lienzo_.AnchoLinea();
+    lienzo_.PonerAnchoLinea(1);
+    Trazo(Polar(Centro(u), LargoPunta, girado), inicio, colorPunta);
+    lienzo_.PonerAnchoLinea(ancho);
+}
+
+void Dibujo::Trazo(QPointF desde, QPointF hasta, const QColor& color)
+{
+    lienzo_.PonerColorFrente(color);
+    lienzo_.Linea(desde, hasta);
+}
+
+void Dibujo::RefrescarMarcas()
+{
+    lienzo_.PonerDibujoPersistente(true);
+    RefrescarArista(seleccion_.AristaAnterior, Qt::black);
+    RefrescarArista(seleccion_.AristaBajoCursor, Qt::red);
+    RefrescarArista(seleccion_.AristaSeleccionada, Qt::blue);
+    for (const std::int16_t v :
+         {seleccion_.VerticeAnterior, seleccion_.VerticeBajoCursor, seleccion_.VerticeSeleccionado})
+        if (v > 0)
+            DibujarVertice(v, Qt::black);
+}
+
+void Dibujo::RefrescarArista(std::int16_t codigo, const QColor& color)
+{
+    if (codigo <= 0)
+        return;
+    const int a = OrigenArista(codigo);
+    const int b = DestinoArista(codigo);
+    DibujarArista(a, b, color, 0, 0, 0);
+    DibujarVertice(a, Qt::black);
+    DibujarVertice(b, Qt::black);
+}

@@ -1,0 +1,44 @@
+// A graph, a recording surface, a selection and the run flag wired to one
+// Dibujo: the world of a drawing test.
+#pragma once
+
+#include <QPoint>
+#include <gtest/gtest.h>
+#include <vector>
+
+#include "drawing/Dibujo.h"
+#include "model/Grafo.h"
+#include "model/Seleccion.h"
+#include "support/LienzoGrabador.h"
+
+struct EscenaDibujo {
+    Grafo grafo;
+    LienzoGrabador lienzo;
+    Seleccion seleccion;
+    bool desdeMenu = false;
+    Dibujo dibujo{grafo, lienzo, seleccion, desdeMenu};
+
+    EscenaDibujo(const QString& tipo, const std::vector<QPoint>& posiciones)
+    {
+        grafo.InsertarTipo(tipo);
+        grafo.Insertar_Dimension(static_cast<std::int16_t>(posiciones.size()), false);
+        for (int v = 1; v <= static_cast<int>(posiciones.size()); ++v) {
+            grafo.InsertarPosicionX(v, static_cast<std::int16_t>(posiciones[v - 1].x()));
+            grafo.InsertarPosicionY(v, static_cast<std::int16_t>(posiciones[v - 1].y()));
+        }
+    }
+
+    // An undirected edge gets both matrix entries.
+    void Arista(int a, int b, std::int16_t peso = 1)
+    {
+        grafo.InsertarMatriz(a, b, peso);
+        if (!grafo.Dirigido())
+            grafo.InsertarMatriz(b, a, peso);
+    }
+};
+
+inline void EsperarPunto(QPointF real, QPointF esperado, double tolerancia = 0.5)
+{
+    EXPECT_NEAR(real.x(), esperado.x(), tolerancia) << "x";
+    EXPECT_NEAR(real.y(), esperado.y(), tolerancia) << "y";
+}
