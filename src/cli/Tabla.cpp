@@ -1,11 +1,13 @@
 #include "cli/Subcomandos.h"
 
 int CliInfo(const QStringList&, QTextStream&, QTextStream&);
+int CliDibujar(const QStringList&, QTextStream&, QTextStream&);
 
 const std::vector<Subcomando>& Subcomandos()
 {
     static const std::vector<Subcomando> tabla = {
         {"info", "muestra el tipo, los vértices, las aristas y las posiciones de un grafo", &CliInfo},
+        {"dibujar", "dibuja un grafo como el área de trabajo, en PNG o SVG", &CliDibujar},
     };
     return tabla;
 }

@@ -1,0 +1,20 @@
+#include "cli/CargaCli.h"
+
+#include "cli/InteraccionCli.h"
+#include "files/Documento.h"
+#include "files/Lector.h"
+#include "model/Grafo.h"
+
+std::optional<int> MedidaTwips(const QString& texto)
+{
+    bool ok = false;
+    const int valor = texto.toInt(&ok);
+    return ok && valor > 0 && valor <= 1'000'000 ? std::optional<int>(valor) : std::nullopt;
+}
+
+bool CargarGrafoCli(const QString& archivo, QSize area, Grafo& grafo, QTextStream& errores)
+{
+    Documento documento;
+    InteraccionCli interaccion(errores);
+    return LeerGrafo(archivo, grafo, documento, interaccion, area) == 0;
+}

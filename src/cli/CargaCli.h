@@ -1,0 +1,20 @@
+// What the subcommands that take a graph file share: reading the size options
+// of the work area and loading the file exactly as the program opens it.
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QTextStream>
+#include <optional>
+
+class Grafo;
+
+// The work area of a maximised window, in twips.
+inline constexpr QSize AreaTrabajoPorOmision{9000, 6000};
+
+// A length of the work area in twips: a whole number from 1 to 1 000 000.
+std::optional<int> MedidaTwips(const QString& texto);
+
+// Reads `archivo` into `grafo` (a fresh record), rescaling positions to `area`
+// as opening does. A bad file's message goes to `errores` as "ERROR: ...".
+bool CargarGrafoCli(const QString& archivo, QSize area, Grafo& grafo, QTextStream& errores);

@@ -1,0 +1,172 @@
+// nodeva-cli dibujar: a graph file drawn as the work area shows it just after
+// opening it, into a PNG image or an SVG drawing.
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QSvgGenerator>
+#include <cmath>
+
+#include "cli/CargaCli.h"
+#include "drawing/Dibujo.h"
+#include "drawing/LienzoImagen.h"
+#include "model/Grafo.h"
+#include "model/Seleccion.h"
+
+namespace {
+
+constexpr double TwipsPorPixel = 15;
+constexpr int PuntosPorMetro96Dpi = 3780;
+constexpr double EscalaMaxima = 16;
+
+struct OpcionesDibujar {
+    QString archivo;
+    QString salida;
+    QSize area = AreaTrabajoPorOmision;
+    double escala = 1;
+    bool ayuda = false;
+};
+
+void Ayuda(QTextStream& salida)
+{
+    salida << "Uso: nodeva-cli dibujar ARCHIVO SALIDA [--ancho N] [--alto N] [--escala F]\n\n"
+              "Lee un fichero de grafo con las mismas reglas que el programa y lo dibuja\n"
+              "como lo muestra el área de trabajo al abrirlo: vértices numerados, aristas,\n"
+              "pesos en los grafos ponderados y medias puntas de flecha en los digrafos.\n"
+              "El formato lo decide la extensión de SALIDA:\n"
+              "  .png   imagen a 96 ppp (15 twips por píxel) sobre fondo blanco\n"
+              "  .svg   dibujo vectorial; una unidad SVG es un píxel a 96 ppp\n\n"
+              "  --ancho N   ancho del área de trabajo en twips (por omisión 9000)\n"
+              "  --alto N    alto del área de trabajo en twips (por omisión 6000)\n"
+              "  --escala F  píxeles de la imagen PNG por píxel de pantalla, de 0.25 a 16\n"
+              "              (4 da calidad de impresión; por omisión 1)\n"
+              "  --help      muestra esta ayuda\n\n"
+              "Si el fichero no es válido escribe en la salida de errores el mensaje que\n"
+              "mostraría el programa, precedido de su título, y termina con estado 1.\n";
+}
+
+std::optional<double> Escala(const QString& texto)
+{
+    bool ok = false;
+    const double valor = texto.toDouble(&ok);
+    return ok && valor >= 0.25 && valor <= EscalaMaxima ? std::optional<double>(valor) : std::nullopt;
+}
+
+bool EsSvg(const QString& salida)
+{
+    return salida.endsWith(".svg", Qt::CaseInsensitive);
+}
+bool EsPng(const QString& salida)
+{
+    return salida.endsWith(".png", Qt::CaseInsensitive);
+}
+
+// Reads one option's value; false when it is missing or not valid.
+bool LeerOpcion(const QString& opcion, const QString& valor, OpcionesDibujar& o)
+{
+    if (opcion == "--escala") {
+        const std::optional<double> escala = Escala(valor);
+        o.escala = escala.value_or(0);
+        return escala.has_value();
+    }
+    const std::optional<int> medida = MedidaTwips(valor);
+    (opcion == "--ancho" ? o.area.rwidth() : o.area.rheight()) = medida.value_or(0);
+    return medida.has_value();
+}
+
+QString Analizar(const QStringList& args, OpcionesDibujar& o)
+{
+    for (qsizetype k = 0; k < args.size(); ++k) {
+        const QString& a = args[k];
+        if (a == "--help" || a == "-h")
+            o.ayuda = true;
+        else if (a == "--ancho" || a == "--alto" || a == "--escala") {
+            if (k + 1 >= args.size() || !LeerOpcion(a, args[++k], o))
+                return "Valor no válido para " + a + ".";
+        } else if (a.startsWith("--"))
+            return "Opción desconocida: " + a;
+        else if (o.archivo.isEmpty())
+            o.archivo = a;
+        else if (o.salida.isEmpty())
+            o.salida = a;
+        else
+            return "Sobra el argumento: " + a;
+    }
+    if (o.ayuda)
+        return {};
+    if (o.salida.isEmpty())
+        return QStringLiteral("Faltan el fichero de grafo o el de salida.");
+    if (!EsPng(o.salida) && !EsSvg(o.salida))
+        return QStringLiteral("El fichero de salida debe acabar en .png o .svg.");
+    if (EsSvg(o.salida) && o.escala != 1)
+        return QStringLiteral("--escala solo se aplica a las imágenes PNG.");
+    return {};
+}
+
+void DibujarEn(const Grafo& grafo, QPaintDevice& dispositivo)
+{
+    const Seleccion sinMarcas;
+    const bool desdeMenu = false;
+    LienzoImagen lienzo(dispositivo);
+    Dibujo dibujo(grafo, lienzo, sinMarcas, desdeMenu);
+    lienzo.Limpiar();
+    dibujo.DibujarGrafo(0);
+    lienzo.Terminar();
+}
+
+QSize EnPixeles(QSize area, double escala)
+{
+    return QSize(int(std::ceil(area.width() / TwipsPorPixel * escala)),
+                 int(std::ceil(area.height() / TwipsPorPixel * escala)));
+}
+
+bool GuardarPng(const Grafo& grafo, const OpcionesDibujar& o)
+{
+    QImage imagen(EnPixeles(o.area, o.escala), QImage::Format_RGB32);
+    imagen.setDevicePixelRatio(o.escala);
+    imagen.setDotsPerMeterX(PuntosPorMetro96Dpi);
+    imagen.setDotsPerMeterY(PuntosPorMetro96Dpi);
+    DibujarEn(grafo, imagen);
+    return imagen.save(o.salida, "PNG");
+}
+
+bool GuardarSvg(const Grafo& grafo, const OpcionesDibujar& o)
+{
+    QFile fichero(o.salida);
+    if (!fichero.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const QSize tamaño = EnPixeles(o.area, 1);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&fichero);
+    svg.setSize(tamaño);
+    svg.setViewBox(QRect(QPoint(0, 0), tamaño));
+    svg.setResolution(96); // one SVG unit per 96-dpi pixel: coordinates are twips / 15
+    svg.setTitle(QFileInfo(o.archivo).fileName());
+    DibujarEn(grafo, svg);
+    return fichero.error() == QFileDevice::NoError;
+}
+
+} // namespace
+
+int CliDibujar(const QStringList& args, QTextStream& salida, QTextStream& errores)
+{
+    OpcionesDibujar opciones;
+    const QString error = Analizar(args, opciones);
+    if (opciones.ayuda) {
+        Ayuda(salida);
+        return 0;
+    }
+    if (!error.isEmpty()) {
+        errores << error << "\n\n";
+        Ayuda(errores);
+        return 2;
+    }
+    Grafo grafo;
+    if (!CargarGrafoCli(opciones.archivo, opciones.area, grafo, errores))
+        return 1;
+    const bool escrito = EsSvg(opciones.salida) ? GuardarSvg(grafo, opciones) : GuardarPng(grafo, opciones);
+    if (!escrito) {
+        errores << "No se pudo escribir " << opciones.salida << "\n";
+        return 1;
+    }
+    return 0;
+}
