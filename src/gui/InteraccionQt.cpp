@@ -3,11 +3,14 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileDialog>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QAbstractButton>
 
-#include "ui/AsignarPeso.h"
+#include "gui/AsignarPesoVista.h"
+#include "gui/IdentificarVertVista.h"
+#include "gui/InsercionNºVertVista.h"
+#include "gui/MatrizAdyVista.h"
+#include "gui/SelectGrafoVista.h"
 
 namespace {
 
@@ -71,14 +74,30 @@ std::int16_t InteraccionQt::Mensaje(const QString& texto, const QString& titulo,
     return RespuestaDe(caja.exec());
 }
 
+// Each view writes through its model, so there is no answer to read here.
 void InteraccionQt::Mostrar(AsignarPeso& dialogo)
 {
-    // A plain number entry until the weight dialog gets its own window.
-    bool aceptado = false;
-    const int peso = QInputDialog::getInt(ventana_, QStringLiteral("Asignar Peso"),
-                                          dialogo.Rotulo(), 1, -9999, 9999, 1, &aceptado);
-    if (aceptado)
-        dialogo.Aceptar(static_cast<std::int16_t>(peso));
+    AsignarPesoVista(dialogo, ventana_).exec();
+}
+
+void InteraccionQt::Mostrar(IdentificarVert& dialogo)
+{
+    IdentificarVertVista(dialogo, ventana_).exec();
+}
+
+void InteraccionQt::Mostrar(InsercionNºVert& dialogo)
+{
+    InsercionNºVertVista(dialogo, ventana_).exec();
+}
+
+void InteraccionQt::Mostrar(SelectGrafo& dialogo)
+{
+    SelectGrafoVista(dialogo, ventana_).exec();
+}
+
+void InteraccionQt::Mostrar(MatrizAdy& dialogo)
+{
+    MatrizAdyVista(dialogo, ventana_).exec();
 }
 
 QString InteraccionQt::NombreParaAbrir(const QString& filtro)

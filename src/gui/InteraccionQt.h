@@ -13,6 +13,10 @@ public:
     std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono,
                          Botones botones) override;
     void Mostrar(AsignarPeso& dialogo) override;
+    void Mostrar(IdentificarVert& dialogo) override;
+    void Mostrar(InsercionNºVert& dialogo) override;
+    void Mostrar(SelectGrafo& dialogo) override;
+    void Mostrar(MatrizAdy& dialogo) override;
     QString NombreParaAbrir(const QString& filtro) override;
     QString NombreParaGuardar(const QString& propuesto, const QString& filtro) override;
     double Ahora() override;

@@ -7,6 +7,10 @@
 #include <cstdint>
 
 #include "ui/FuenteAleatoria.h"
+#include "ui/IdentificarVert.h"
+#include "ui/InsercionNºVert.h"
+#include "ui/MatrizAdy.h"
+#include "ui/SelectGrafo.h"
 
 class AsignarPeso;
 
@@ -34,6 +38,13 @@ public:
 
     // Shows the weight dialog modally; the model writes the accepted weight.
     virtual void Mostrar(AsignarPeso& dialogo) = 0;
+    // The other dialogs, each returning once its model has closed. Where no
+    // person can answer, the dialog is closed at once: identification and
+    // number entry are cancelled, the type dialog applies its current choice.
+    virtual void Mostrar(IdentificarVert& dialogo) { dialogo.Cancelar(); }
+    virtual void Mostrar(InsercionNºVert& dialogo) { dialogo.Cancelar(); }
+    virtual void Mostrar(SelectGrafo& dialogo) { dialogo.Cerrar(); }
+    virtual void Mostrar(MatrizAdy& dialogo) { dialogo.Salir(); }
 
     // File dialogs: the chosen name, or "" when the user cancels.
     // The filter uses the classic "Descripción (*.ext)|*.ext|..." form.

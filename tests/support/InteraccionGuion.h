@@ -1,15 +1,29 @@
 // A scripted Interaccion for tests: it records every message box, answers
-// from a queue, types weights into the weight dialog, hands out file names,
-// and runs a clock that only moves when the test (or a wait) moves it.
+// from a queue, types weights into the weight dialog key by key, plays the
+// test's scripts on the other dialogs, hands out file names, and runs a
+// clock that only moves when the test (or a wait) moves it.
 #pragma once
 
 #include <QString>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "ui/AsignarPeso.h"
+#include "ui/CodigosTecla.h"
 #include "ui/Interaccion.h"
+
+// Types a text into a dialog model one character code at a time.
+template <typename Dialogo> void Teclear(Dialogo& dialogo, const QString& texto)
+{
+    for (const QChar c : texto)
+        dialogo.Tecla(c.unicode());
+}
+
+// What a person does with a dialog; a script that leaves the dialog open is
+// followed by closing it with the window's button.
+template <typename Dialogo> using Guion = std::deque<std::function<void(Dialogo&)>>;
 
 struct MensajeVisto {
     QString texto;
@@ -24,12 +38,17 @@ public:
 
     std::vector<MensajeVisto> mensajes;
     std::deque<std::int16_t> respuestas;           // next answers; Aceptar when empty
-    std::deque<std::optional<std::int16_t>> pesos; // weight typed, or nullopt = cancel
+    std::deque<std::optional<std::int16_t>> pesos; // weight typed + Enter, or nullopt = cancel
+    Guion<IdentificarVert> guionIdentificar;
+    Guion<InsercionNºVert> guionNumero;
+    Guion<SelectGrafo> guionTipo;
+    Guion<MatrizAdy> guionMatriz;
     std::deque<QString> nombresAbrir;
     std::deque<QString> nombresGuardar;
     QString filtroVisto;
     QString nombrePropuesto;
     int dialogosPeso = 0;
+    int dialogosMostrados = 0; // the dialogs other than the weight dialog
     double reloj = 0;
     int eventosProcesados = 0;
     double pasoReloj = 0; // seconds the clock advances at each event pump
@@ -48,13 +67,21 @@ public:
     void Mostrar(AsignarPeso& dialogo) override
     {
         ++dialogosPeso;
-        if (pesos.empty())
-            return;
-        const auto peso = pesos.front();
-        pesos.pop_front();
+        std::optional<std::int16_t> peso;
+        if (!pesos.empty()) {
+            peso = pesos.front();
+            pesos.pop_front();
+        }
         if (peso)
-            dialogo.Aceptar(*peso);
+            Teclear(dialogo, QString::number(*peso) + QChar(CodigoTecla::Intro));
+        if (!dialogo.Cerrado())
+            dialogo.Cancelar();
     }
+
+    void Mostrar(IdentificarVert& dialogo) override { Jugar(guionIdentificar, dialogo); }
+    void Mostrar(InsercionNºVert& dialogo) override { Jugar(guionNumero, dialogo); }
+    void Mostrar(SelectGrafo& dialogo) override { Jugar(guionTipo, dialogo); }
+    void Mostrar(MatrizAdy& dialogo) override { Jugar(guionMatriz, dialogo); }
 
     QString NombreParaAbrir(const QString& filtro) override
     {
@@ -80,6 +107,18 @@ public:
     QString UltimoTexto() const { return mensajes.empty() ? QString() : mensajes.back().texto; }
 
 private:
+    template <typename Dialogo> void Jugar(Guion<Dialogo>& guion, Dialogo& dialogo)
+    {
+        ++dialogosMostrados;
+        if (!guion.empty()) {
+            const auto accion = std::move(guion.front());
+            guion.pop_front();
+            accion(dialogo);
+        }
+        if (!dialogo.Cerrado())
+            Interaccion::Mostrar(dialogo);
+    }
+
     static QString Sacar(std::deque<QString>& cola)
     {
         if (cola.empty())

@@ -1,0 +1,46 @@
+// Model of the shared number entry (vertex counts of the generators, the root
+// of a search tree): only numbers from 1 to ValorMaximo can be typed, and the
+// number travels back through the record's vertex count, 0 when cancelled.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+class Grafo;
+
+class InsercionNºVert {
+public:
+    explicit InsercionNºVert(Grafo& grafo);
+
+    // Set by the caller before showing the dialog.
+    QString Titulo;
+    QString Indicacion;                            // Label1
+    QString Rango = QStringLiteral("(máximo 50)"); // Label2
+    std::int16_t ValorMaximo;                      // the record's limit; callers lower it
+
+    static QString TextoAceptar() { return QStringLiteral("Aceptar"); }
+    static QString TextoCancelar() { return QStringLiteral("Cancelar"); }
+
+    // Types one key (a character code, see CodigosTecla.h); returns whether
+    // the key shows in the box. Enter with a number in range returns it.
+    bool Tecla(int codigo);
+    QString Texto() const { return Valor_ > 0 ? QString::number(Valor_) : QString(); }
+    std::int16_t Valor() const { return Valor_; }
+    bool AceptarHabilitado() const { return aceptarHabilitado_; }
+
+    // Both return through Insertar_Dimension(·, true) and close; Aceptar
+    // only with a number from 1 to ValorMaximo.
+    void Aceptar();
+    void Cancelar();
+    bool Cerrado() const { return cerrado_; }
+    bool Aceptado() const { return aceptado_; }
+
+private:
+    void Devolver(std::int16_t valor);
+
+    Grafo& grafo_;
+    std::int16_t Valor_ = 0;
+    bool aceptarHabilitado_ = false;
+    bool cerrado_ = false;
+    bool aceptado_ = false;
+};

@@ -1,0 +1,154 @@
+// The dialog windows driven with simulated keys and clicks: what a person
+// does in a window reaches the model, and the window shows the model.
+#include <gtest/gtest.h>
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+#include "gui/AsignarPesoVista.h"
+#include "gui/CampoTeclado.h"
+#include "gui/IdentificarVertVista.h"
+#include "gui/InsercionNºVertVista.h"
+#include "gui/MatrizAdyVista.h"
+#include "gui/SelectGrafoVista.h"
+#include "model/Grafo.h"
+#include "ui/AsignarPeso.h"
+#include "ui/IdentificarVert.h"
+#include "ui/InsercionNºVert.h"
+#include "ui/SelectGrafo.h"
+
+namespace {
+
+Grafo ConVertices(const char* tipo, int n)
+{
+    Grafo g;
+    g.InsertarTipo(tipo);
+    for (int v = 1; v <= n; ++v)
+        g.AñadirVertice(static_cast<std::int16_t>(300 * v), 500);
+    return g;
+}
+
+TEST(AsignarPesoVista, LasTeclasPasanPorElModelo)
+{
+    Grafo g = ConVertices("Ponderado", 6);
+    const Seleccion s{.AristaSeleccionada = CodigoArista(2, 5)};
+    AsignarPeso modelo(g, s);
+    AsignarPesoVista vista(modelo);
+    vista.show();
+    EXPECT_EQ(vista.windowTitle(), QString("AsignarPeso"));
+    QTest::keyClicks(vista.Campo(), "0");
+    EXPECT_EQ(vista.Campo()->text(), QString());
+    EXPECT_FALSE(vista.BotonAceptar()->isEnabled());
+    QTest::keyClicks(vista.Campo(), "-1x5");
+    QTest::keyClick(vista.Campo(), Qt::Key_Left);
+    QTest::keyClick(vista.Campo(), Qt::Key_Home);
+    EXPECT_EQ(vista.Campo()->text(), QString("-15"));
+    EXPECT_EQ(vista.Campo()->cursorPosition(), 3);
+    EXPECT_TRUE(vista.BotonAceptar()->isEnabled());
+    QTest::keyClick(vista.Campo(), Qt::Key_Return);
+    EXPECT_EQ(g.elem_matriz(2, 5), -15);
+    EXPECT_EQ(g.elem_matriz(5, 2), -15);
+    EXPECT_FALSE(vista.isVisible());
+    EXPECT_EQ(vista.result(), QDialog::Accepted);
+}
+
+TEST(AsignarPesoVista, EscapeCancela)
+{
+    Grafo g = ConVertices("Ponderado", 3);
+    const Seleccion s{.AristaSeleccionada = CodigoArista(1, 3)};
+    AsignarPeso modelo(g, s);
+    AsignarPesoVista vista(modelo);
+    vista.show();
+    QTest::keyClicks(vista.Campo(), "42");
+    QTest::keyClick(vista.Campo(), Qt::Key_Escape);
+    EXPECT_TRUE(modelo.Cerrado());
+    EXPECT_FALSE(vista.isVisible());
+    EXPECT_EQ(g.elem_matriz(1, 3), 0);
+}
+
+TEST(InsercionNumVertVista, NumeroFueraDeRangoVaciaLaCaja)
+{
+    Grafo g;
+    InsercionNºVert modelo(g);
+    modelo.Titulo = QStringLiteral("Grafo Completo");
+    modelo.ValorMaximo = 9;
+    InsercionNºVertVista vista(modelo);
+    vista.show();
+    EXPECT_EQ(vista.windowTitle(), QString("Grafo Completo"));
+    QTest::keyClicks(vista.Campo(), "12");
+    EXPECT_EQ(vista.Campo()->text(), QString());
+    EXPECT_FALSE(vista.BotonAceptar()->isEnabled());
+    QTest::keyClicks(vista.Campo(), "8");
+    QTest::mouseClick(vista.BotonAceptar(), Qt::LeftButton);
+    EXPECT_EQ(g.dimen(), 8);
+    EXPECT_FALSE(vista.isVisible());
+}
+
+TEST(IdentificarVertVista, LasListasSeExcluyenYAceptarFunde)
+{
+    Grafo g = ConVertices("Simple", 4);
+    int redibujados = 0;
+    IdentificarVert modelo(g, [&] { ++redibujados; });
+    IdentificarVertVista vista(modelo);
+    vista.show();
+    EXPECT_EQ(vista.Combo1()->currentIndex(), -1);
+    EXPECT_FALSE(vista.BotonAceptar()->isEnabled());
+    vista.Combo1()->setFocus();
+    QTest::keyClick(vista.Combo1(), Qt::Key_Down);
+    QTest::keyClick(vista.Combo1(), Qt::Key_Down);
+    ASSERT_EQ(modelo.PrimerVertice(), vista.Combo1()->currentText().toInt());
+    EXPECT_EQ(vista.Combo2()->count(), 3);
+    EXPECT_EQ(vista.Combo2()->findText(vista.Combo1()->currentText()), -1);
+    QTest::keyClick(vista.Combo2(), Qt::Key_Down);
+    EXPECT_EQ(vista.Combo1()->count(), 3);
+    ASSERT_TRUE(vista.BotonAceptar()->isEnabled());
+    QTest::mouseClick(vista.BotonAceptar(), Qt::LeftButton);
+    EXPECT_EQ(g.dimen(), 3);
+    EXPECT_EQ(redibujados, 1);
+    EXPECT_FALSE(vista.isVisible());
+}
+
+TEST(SelectGrafoVista, CerrarLaVentanaAplicaLaOpcion)
+{
+    Grafo g;
+    int indice = -1;
+    SelectGrafo modelo(g, [&](int i) { indice = i; });
+    SelectGrafoVista vista(modelo);
+    vista.show();
+    QTest::mouseClick(vista.Opciones()->button(3), Qt::LeftButton);
+    EXPECT_EQ(indice, -1);
+    vista.close();
+    EXPECT_EQ(g.Tipo(), TipoGrafo::Digrafo_Ponderado);
+    EXPECT_EQ(indice, 3);
+}
+
+TEST(MatrizAdyVista, FlechasDesplazanYVentanaPequenaSinEllas)
+{
+    using Flecha = MatrizAdy::Flecha;
+    Grafo grande = ConVertices("Simple", 12);
+    MatrizAdy modelo(grande);
+    MatrizAdyVista vista(modelo);
+    vista.show();
+    EXPECT_FALSE(vista.Boton(Flecha::Arriba)->isEnabled());
+    QTest::mouseClick(vista.Boton(Flecha::Abajo), Qt::LeftButton);
+    QTest::mouseClick(vista.Boton(Flecha::Abajo), Qt::LeftButton);
+    EXPECT_TRUE(vista.Filas()->text().startsWith(QStringLiteral("3\n\n4\n\n")));
+    EXPECT_FALSE(vista.Boton(Flecha::Abajo)->isEnabled());
+    EXPECT_TRUE(vista.Boton(Flecha::Arriba)->isEnabled());
+
+    Grafo pequeño = ConVertices("Simple", 4);
+    MatrizAdy modeloPequeño(pequeño);
+    MatrizAdyVista vistaPequeña(modeloPequeño);
+    vistaPequeña.show();
+    EXPECT_TRUE(vistaPequeña.Boton(Flecha::Derecha)->isHidden());
+    EXPECT_FALSE(vistaPequeña.Columna(3)->isHidden());
+    EXPECT_TRUE(vistaPequeña.Columna(4)->isHidden());
+    EXPECT_LT(vistaPequeña.width(), vista.width());
+    EXPECT_LT(vistaPequeña.height(), vista.height());
+}
+
+} // namespace
