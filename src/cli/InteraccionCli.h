@@ -20,6 +20,7 @@ public:
     explicit InteraccionCli(QTextStream& errores) : errores_(errores) {}
 
     std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono, Botones botones) override;
+    using Interaccion::Mostrar;
     void Mostrar(AsignarPeso&) override {}
     QString NombreParaAbrir(const QString&) override { return {}; }
     QString NombreParaGuardar(const QString&, const QString&) override { return {}; }

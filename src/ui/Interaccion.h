@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "ui/FuenteAleatoria.h"
+#include "ui/GirarVoltear.h"
 #include "ui/IdentificarVert.h"
 #include "ui/InsercionNºVert.h"
 #include "ui/MatrizAdy.h"
@@ -45,6 +46,7 @@ public:
     virtual void Mostrar(InsercionNºVert& dialogo) { dialogo.Cancelar(); }
     virtual void Mostrar(SelectGrafo& dialogo) { dialogo.Cerrar(); }
     virtual void Mostrar(MatrizAdy& dialogo) { dialogo.Salir(); }
+    virtual void Mostrar(GirarVoltear& dialogo) { dialogo.Cancelar(); }
 
     // File dialogs: the chosen name, or "" when the user cancels.
     // The filter uses the classic "Descripción (*.ext)|*.ext|..." form.

@@ -43,6 +43,7 @@ public:
     Guion<InsercionNºVert> guionNumero;
     Guion<SelectGrafo> guionTipo;
     Guion<MatrizAdy> guionMatriz;
+    Guion<GirarVoltear> guionGiro;
     std::deque<QString> nombresAbrir;
     std::deque<QString> nombresGuardar;
     QString filtroVisto;
@@ -82,6 +83,7 @@ public:
     void Mostrar(InsercionNºVert& dialogo) override { Jugar(guionNumero, dialogo); }
     void Mostrar(SelectGrafo& dialogo) override { Jugar(guionTipo, dialogo); }
     void Mostrar(MatrizAdy& dialogo) override { Jugar(guionMatriz, dialogo); }
+    void Mostrar(GirarVoltear& dialogo) override { Jugar(guionGiro, dialogo); }
 
     QString NombreParaAbrir(const QString& filtro) override
     {

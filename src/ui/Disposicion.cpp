@@ -1,0 +1,36 @@
+#include "ui/Disposicion.h"
+
+#include <algorithm>
+
+namespace {
+
+// The row above the work area: the check box (weighted graphs only), the
+// pointer coordinates and the type list, counted from the right edge.
+void FilaSuperior(Disposicion& d, bool ponderado)
+{
+    const int w = d.ancho;
+    d.check1 = w - 2355 - 1080 - 1095;
+    d.etiX = ponderado ? d.check1 + AnchoCheck1 + 50 : w - 2355 - 1080 + 50;
+    d.coordX = d.etiX + 360;
+    d.titTipo = d.coordX + 720;
+    d.combo1 = d.titTipo;
+}
+
+} // namespace
+
+Disposicion CalcularDisposicion(int ancho, int alto, bool ponderado, bool aceptarVisible)
+{
+    Disposicion d;
+    d.ancho = std::max(ancho, AnchoMinimoVentana);
+    d.alto = std::max(alto, AltoMinimoVentana);
+    const int w = d.ancho, h = d.alto;
+    d.areaTrabajo = {50, 600, w - 200, 0};
+    d.textoPeq.alto = std::max((h / 2000) * 255, 1080);
+    d.textoPeq.arriba = h - d.textoPeq.alto - 720;
+    d.textoPeq.izquierda = 50;
+    d.textoPeq.ancho = aceptarVisible ? w - 200 - 1385 : w - 200;
+    d.aceptar = {d.textoPeq.ancho + 200, d.textoPeq.arriba + 200, 1185, d.textoPeq.alto - 400};
+    FilaSuperior(d, ponderado);
+    d.areaTrabajo.alto = h - 600 - d.textoPeq.alto - 720 - 50;
+    return d;
+}

@@ -1,0 +1,30 @@
+// Where the main window puts its parts for a given window size (twips): the
+// work area, the trace pane, the end-of-run button, and the row of type list,
+// coordinates and "Pesos Aleatorios" above the work area.
+#pragma once
+
+struct Rectangulo {
+    int izquierda = 0;
+    int arriba = 0;
+    int ancho = 0;
+    int alto = 0;
+};
+
+struct Disposicion {
+    int ancho = 0; // the window, at least the minimum size
+    int alto = 0;
+    Rectangulo areaTrabajo;
+    Rectangulo textoPeq;
+    Rectangulo aceptar;
+    int check1 = 0; // left edges
+    int etiX = 0;
+    int coordX = 0;
+    int titTipo = 0;
+    int combo1 = 0;
+};
+
+inline constexpr int AnchoMinimoVentana = 10520;
+inline constexpr int AltoMinimoVentana = 6500;
+inline constexpr int AnchoCheck1 = 1600;
+
+Disposicion CalcularDisposicion(int ancho, int alto, bool ponderado, bool aceptarVisible);

@@ -1,0 +1,23 @@
+// The work area's picture: an image in the work area's size with the drawing
+// surface that paints on it. The window shows the image; tests may draw on a
+// surface of their own instead.
+#pragma once
+
+#include <QImage>
+#include <memory>
+
+#include "drawing/LienzoImagen.h"
+
+class SuperficieArea {
+public:
+    // Size in twips; escala is the screen's device pixel ratio.
+    SuperficieArea(int anchoTwips, int altoTwips, double escala = 1.0);
+
+    // Lets the window show the image as drawn so far.
+    const QImage& Imagen();
+    Lienzo& Superficie() { return *lienzo_; }
+
+private:
+    QImage imagen_;
+    std::unique_ptr<LienzoImagen> lienzo_;
+};

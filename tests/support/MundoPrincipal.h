@@ -1,0 +1,55 @@
+// A main window without a window: Principal driven by a scripted person,
+// with helpers that click, drag and type the way a user does (twips).
+#pragma once
+
+#include "model/Controles.h"
+#include "support/InteraccionGuion.h"
+#include "ui/Principal.h"
+
+struct MundoPrincipal {
+    InteraccionGuion persona;
+    Principal p{persona};
+
+    // A fresh graph of this type, as New leaves it after the type dialog.
+    void Empezar(int tipo)
+    {
+        p.grafo().InsertarTipo(NombreTipo(tipo));
+        p.Vista().combo1 = tipo;
+        p.Iniciar_trabajo();
+    }
+    void Clic(double x, double y)
+    {
+        p.Edicion().MouseMove(0, x, y);
+        p.Edicion().MouseDown(1, x, y);
+        p.Edicion().MouseUp(1, x, y);
+    }
+    // The Añadir Vértice command, then a click.
+    void Vertice(double x, double y)
+    {
+        p.Ejecutar("Añadir_Vertice");
+        p.Edicion().MouseDown(1, x, y);
+    }
+    // The Añadir Arista command, a press on a, the rubber band, a release on b.
+    void Arista(int a, int b)
+    {
+        const Grafo& g = p.grafo();
+        p.Ejecutar("Añadir_Arista");
+        p.Edicion().MouseDown(1, g.Posic_CoordX(a), g.Posic_CoordY(a));
+        const double xb = g.Posic_CoordX(b), yb = g.Posic_CoordY(b);
+        p.Edicion().MouseMove(1, (g.Posic_CoordX(a) + xb) / 2, (g.Posic_CoordY(a) + yb) / 2);
+        p.Edicion().MouseMove(1, xb, yb);
+        p.Edicion().MouseUp(1, xb, yb);
+    }
+    // Press on the vertex at (x0, y0), move with the button held, release.
+    void Arrastrar(double x0, double y0, double x1, double y1)
+    {
+        Clic(x0, y0);
+        p.Edicion().MouseMove(0, x0, y0);
+        p.Edicion().MouseDown(1, x0, y0);
+        p.Edicion().MouseMove(1, x0, y0);
+        p.Edicion().MouseMove(1, (x0 + x1) / 2, (y0 + y1) / 2);
+        p.Edicion().MouseMove(1, x1, y1);
+        p.Edicion().MouseUp(1, x1, y1);
+    }
+    bool Habilitado(const QString& control) const { return p.Comandos().Habilitado(control); }
+};
