@@ -1,17 +1,16 @@
 // nodeva-cli info: what a graph file holds, read exactly as the program reads it.
 #include <QSize>
+#include <QStringList>
 #include <optional>
 
-#include "cli/InteraccionCli.h"
-#include "files/Documento.h"
-#include "files/Lector.h"
+#include "cli/CargaCli.h"
 #include "model/Grafo.h"
 
 namespace {
 
 struct OpcionesInfo {
     QString archivo;
-    QSize area{9000, 6000}; // twips: the work area of a maximised window
+    QSize area = AreaTrabajoPorOmision;
     bool ayuda = false;
 };
 
@@ -29,13 +28,6 @@ void Ayuda(QTextStream& salida)
               "mostraría el programa, precedido de su título, y termina con estado 1.\n";
 }
 
-std::optional<int> Medida(const QString& texto)
-{
-    bool ok = false;
-    const int valor = texto.toInt(&ok);
-    return ok && valor > 0 && valor <= 1'000'000 ? std::optional<int>(valor) : std::nullopt;
-}
-
 // Fills `opciones` from the arguments; an error text when they make no sense.
 QString Analizar(const QStringList& args, OpcionesInfo& opciones)
 {
@@ -44,7 +36,7 @@ QString Analizar(const QStringList& args, OpcionesInfo& opciones)
         if (a == "--help" || a == "-h") {
             opciones.ayuda = true;
         } else if (a == "--ancho" || a == "--alto") {
-            const std::optional<int> valor = k + 1 < args.size() ? Medida(args[++k]) : std::nullopt;
+            const std::optional<int> valor = k + 1 < args.size() ? MedidaTwips(args[++k]) : std::nullopt;
             if (!valor)
                 return "Valor no válido para " + a + ": debe ser un número entero positivo de twips.";
             (a == "--ancho" ? opciones.area.rwidth() : opciones.area.rheight()) = *valor;
@@ -87,9 +79,7 @@ int CliInfo(const QStringList& args, QTextStream& salida, QTextStream& errores)
         return 2;
     }
     Grafo grafo;
-    Documento documento;
-    InteraccionCli interaccion(errores);
-    if (LeerGrafo(opciones.archivo, grafo, documento, interaccion, opciones.area) != 0)
+    if (!CargarGrafoCli(opciones.archivo, opciones.area, grafo, errores))
         return 1;
     Describir(grafo, salida);
     return 0;
