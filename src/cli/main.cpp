@@ -2,11 +2,30 @@
 #include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "cli/Subcomandos.h"
 
+namespace {
+
+// Qt falls back to a private runtime folder when the session has none, but
+// says so on stderr, where a batch user expects only the program's messages.
+void CarpetaDeEjecucion()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const std::string carpeta = "/tmp/runtime-" + std::to_string(getuid());
+    mkdir(carpeta.c_str(), 0700);
+    qputenv("XDG_RUNTIME_DIR", carpeta.c_str());
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    CarpetaDeEjecucion();
     // Drawing needs a GUI application, never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
