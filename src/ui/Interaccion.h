@@ -6,6 +6,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "run/BotonesInterrupcion.h"
+#include "run/PasoAPaso.h"
 #include "ui/FuenteAleatoria.h"
 #include "ui/GirarVoltear.h"
 #include "ui/IdentificarVert.h"
@@ -47,6 +49,10 @@ public:
     virtual void Mostrar(SelectGrafo& dialogo) { dialogo.Cerrar(); }
     virtual void Mostrar(MatrizAdy& dialogo) { dialogo.Salir(); }
     virtual void Mostrar(GirarVoltear& dialogo) { dialogo.Cancelar(); }
+    // The run frame: the choice of mode (nobody to ask: nothing runs) and
+    // the step window (nobody to wait for: the run goes on).
+    virtual void Mostrar(PasoAPaso& dialogo) { dialogo.Cancelar(); }
+    virtual void Mostrar(BotonesInterrupcion& ventana) { ventana.Continuar(); }
 
     // File dialogs: the chosen name, or "" when the user cancels.
     // The filter uses the classic "Descripción (*.ext)|*.ext|..." form.

@@ -5,6 +5,8 @@
 #include "files/Guardar.h"
 #include "files/Lector.h"
 #include "model/Controles.h"
+#include "run/Algoritmo.h"
+#include "run/PasoAPaso.h"
 #include "ui/ConversionTipo.h"
 #include "ui/Interaccion.h"
 #include "ui/MenuPrincipal.h"
@@ -52,7 +54,7 @@ void Principal::NuevoRegistro()
 
 void Principal::ReconstruirDibujo()
 {
-    dibujo_ = std::make_unique<Dibujo>(*grafo_, Superficie(), seleccion_, desdeMenu_);
+    dibujo_ = std::make_unique<Dibujo>(*grafo_, Superficie(), seleccion_, marco_.DesdeMenu);
 }
 
 void Principal::PonerSuperficie(Lienzo* lienzo)
@@ -107,7 +109,7 @@ std::int16_t Principal::Preguntar(const QString& texto, int botones)
 
 void Principal::TextoPanel(const QString& texto)
 {
-    traza_.setPlainText(texto);
+    traza_.PonerTexto(texto);
 }
 
 void Principal::HabilitarMenus(bool activo)
@@ -373,6 +375,9 @@ void Principal::Aceptar_Click()
     HabilitarMenus(true);
     if (vista_.check1Visible)
         vista_.check1Habilitado = true;
+    vista_.areaHabilitada = true;
+    vista_.textoHabilitado = vista_.textoVisible = true;
+    traza_.PonerTamañoLetra(Traza::TamañoLetra);
     vista_.aceptarVisible = false;
     vista_.aceptarHabilitado = false;
     disposicion_.textoPeq.ancho = disposicion_.ancho - 200;
@@ -459,4 +464,22 @@ void Principal::Matriz_adyacencia()
         return;
     MatrizAdy dialogo(*grafo_);
     interaccion_.Mostrar(dialogo);
+}
+
+// --- algorithms ----------------------------------------------------------------------------------
+
+void Principal::IniciarAlgoritmo(const QString& nombre, std::int16_t raiz)
+{
+    PasoAPaso dialogo(marco_, nombre);
+    interaccion_.Mostrar(dialogo);
+    if (dialogo.Aceptado())
+        EjecutarAlgoritmo(nombre, raiz);
+}
+
+void Principal::EjecutarAlgoritmo(const QString& nombre, std::int16_t raiz)
+{
+    if (const Algoritmo algoritmo = BuscarAlgoritmo(nombre)) {
+        Contexto contexto{*grafo_, *dibujo_, marco_, interaccion_, raiz};
+        algoritmo(contexto);
+    }
 }

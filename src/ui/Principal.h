@@ -6,7 +6,6 @@
 #pragma once
 
 #include <QString>
-#include <QTextDocument>
 #include <memory>
 
 #include "drawing/Coordenadas.h"
@@ -15,6 +14,8 @@
 #include "model/EstadoComandos.h"
 #include "model/Grafo.h"
 #include "model/Seleccion.h"
+#include "run/MarcoEjecucion.h"
+#include "run/Traza.h"
 #include "ui/Deshacer.h"
 #include "ui/Disposicion.h"
 #include "ui/EdicionRaton.h"
@@ -32,6 +33,9 @@ struct VistaPrincipal {
     bool check1Marcado = false;
     bool aceptarVisible = false;
     bool aceptarHabilitado = false;
+    bool areaHabilitada = true;   // takes mouse input (not during a run)
+    bool textoVisible = true;     // the trace pane (hidden behind the step window)
+    bool textoHabilitado = true;
     int combo1 = 0; // index in the type list
     QString coordX;
     QString coordY;
@@ -62,9 +66,11 @@ public:
     const VistaPrincipal& Vista() const { return vista_; }
     VistaPrincipal& Vista() { return vista_; }
     const Disposicion& Geometria() const { return disposicion_; }
+    Disposicion& Geometria() { return disposicion_; }
     QString Titulo() const { return titulo_; }
-    QTextDocument& text_peq() { return traza_; }
-    bool& DesdeMenu() { return desdeMenu_; }
+    QTextDocument& text_peq() { return traza_.Documento(); }
+    Traza& trazaPanel() { return traza_; }
+    MarcoEjecucion& Marco() { return marco_; }
     // The mouse on the work area and the Edit menu.
     EdicionRaton& Edicion() { return edicion_; }
 
@@ -98,6 +104,10 @@ public:
     void Centrar();
     void Girar_voltear();
     void Matriz_adyacencia();
+    // Asks "Paso a Paso" or "Completo", then runs the algorithm of that run name.
+    void IniciarAlgoritmo(const QString& nombre, std::int16_t raiz = 0);
+    // Runs it at once: the command-line runs and the commands without steps.
+    void EjecutarAlgoritmo(const QString& nombre, std::int16_t raiz = 0);
 
     void Iniciar_trabajo();
     bool QuiereCerrar();
@@ -130,8 +140,8 @@ private:
     VistaPrincipal vista_;
     Disposicion disposicion_;
     QString titulo_ = TituloInicial;
-    QTextDocument traza_;
-    bool desdeMenu_ = false;
+    Traza traza_;
+    MarcoEjecucion marco_{*this};
     double escala_ = 1.0;
     std::unique_ptr<SuperficieArea> area_;
     Lienzo* lienzoPropio_ = nullptr;

@@ -1,0 +1,41 @@
+#include "run/PasoAPaso.h"
+
+#include "run/MarcoEjecucion.h"
+
+PasoAPaso::PasoAPaso(MarcoEjecucion& marco, QString nombre) : marco_(marco), nombre_(std::move(nombre))
+{
+    // Every opening offers steps, whatever the last run chose.
+    marco_.EjecucionCompleta = false;
+}
+
+QString PasoAPaso::Titulo() const
+{
+    return nombre_ == QStringLiteral("Cartero") ? QStringLiteral("Problema del cartero")
+                                                : QStringLiteral("Algoritmo de ") + nombre_;
+}
+
+void PasoAPaso::ElegirPasoAPaso()
+{
+    pasoAPaso_ = true;
+    marco_.EjecucionCompleta = false;
+}
+
+void PasoAPaso::ElegirCompleto()
+{
+    pasoAPaso_ = false;
+    marco_.EjecucionCompleta = true;
+}
+
+void PasoAPaso::Aceptar()
+{
+    aceptado_ = true;
+    cerrado_ = true;
+}
+
+void PasoAPaso::Cancelar()
+{
+    // A cancelled choice leaves nothing behind for the next run.
+    marco_.EjecucionCompleta = false;
+    marco_.DesdeMenu = false;
+    cerrado_ = true;
+}

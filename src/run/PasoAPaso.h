@@ -1,0 +1,36 @@
+// The dialog that starts an algorithm: step by step or straight through.
+// Accepting only records the choice; the caller runs the algorithm once the
+// dialog has closed, so the algorithm's own windows open over the main one.
+#pragma once
+
+#include <QString>
+
+class MarcoEjecucion;
+
+class PasoAPaso {
+public:
+    PasoAPaso(MarcoEjecucion& marco, QString nombre);
+
+    QString Titulo() const;
+    static QString TextoEtiqueta() { return QStringLiteral("Seleccione el modo de ejecución del algoritmo"); }
+    static QString TextoPasoAPaso() { return QStringLiteral("Paso a Paso"); }
+    static QString TextoCompleto() { return QStringLiteral("Completo"); }
+    static QString TextoAceptar() { return QStringLiteral("Aceptar"); }
+    static QString TextoCancelar() { return QStringLiteral("Cancelar"); }
+
+    const QString& Nombre() const { return nombre_; }
+    bool PasoAPasoElegido() const { return pasoAPaso_; }
+    void ElegirPasoAPaso();
+    void ElegirCompleto();
+    void Aceptar();
+    void Cancelar();
+    bool Cerrado() const { return cerrado_; }
+    bool Aceptado() const { return aceptado_; }
+
+private:
+    MarcoEjecucion& marco_;
+    QString nombre_;
+    bool pasoAPaso_ = true;
+    bool cerrado_ = false;
+    bool aceptado_ = false;
+};

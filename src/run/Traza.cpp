@@ -1,0 +1,105 @@
+#include "run/Traza.h"
+
+#include <QTextCursor>
+#include <vector>
+
+namespace {
+
+// The document holds a CR LF as one paragraph break and no lone CR.
+QString ParaDocumento(QString texto)
+{
+    texto.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    texto.remove(u'\r');
+    return texto;
+}
+
+// For every position of the trace text, the matching document position.
+std::vector<int> PosicionesEnDocumento(const QString& texto)
+{
+    std::vector<int> posicion(texto.size() + 1);
+    int enDocumento = 0;
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        posicion[i] = enDocumento;
+        if (texto[i] != u'\r')
+            ++enDocumento;
+    }
+    posicion[texto.size()] = enDocumento;
+    return posicion;
+}
+
+} // namespace
+
+Traza::Traza()
+{
+    QFont letra = documento_.defaultFont();
+    letra.setPointSizeF(TamañoLetra);
+    documento_.setDefaultFont(letra);
+}
+
+QString Traza::TextoPlano() const
+{
+    QString plano = texto_;
+    plano.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return plano;
+}
+
+void Traza::Vaciar()
+{
+    texto_.clear();
+    documento_.clear();
+}
+
+void Traza::PonerTexto(const QString& texto)
+{
+    Vaciar();
+    Añadir(texto);
+}
+
+void Traza::Añadir(const QString& texto)
+{
+    texto_ += texto;
+    QTextCursor cursor(&documento_);
+    cursor.movePosition(QTextCursor::End);
+    QTextCharFormat formato;
+    formato.setFontPointSize(tamañoLetra_);
+    cursor.insertText(ParaDocumento(texto), formato);
+}
+
+void Traza::AñadirTraza(const QString& texto, bool negrita, const QColor& color)
+{
+    numFormatos_ = numFormatos_ >= MAX_FORMATOS ? 1 : numFormatos_ + 1;
+    formatos_[numFormatos_] = {static_cast<std::int16_t>(texto.size()), negrita, color};
+    Añadir(texto);
+}
+
+void Traza::PonerFormato(int indice, const FormatoTraza& formato)
+{
+    formatos_[Indice(indice)] = formato;
+}
+
+const FormatoTraza& Traza::Formato(int indice) const
+{
+    return formatos_[Indice(indice)];
+}
+
+int Traza::AplicarFormatos(QTextDocument& destino) const
+{
+    const std::vector<int> posicion = PosicionesEnDocumento(texto_);
+    const int finDocumento = destino.characterCount() - 1;
+    QTextCursor cursor(&destino);
+    cursor.beginEditBlock();
+    int inicio = 0;
+    for (int i = 1; i <= MAX_FORMATOS && formatos_[i].longitud >= 1; ++i) {
+        const int fin = std::min<int>(inicio + formatos_[i].longitud, texto_.size());
+        QTextCharFormat formato;
+        formato.setFontWeight(formatos_[i].negrita ? QFont::Bold : QFont::Normal);
+        // No brush: the pane's own text colour.
+        formato.setForeground(formatos_[i].color.isValid() ? QBrush(formatos_[i].color) : QBrush());
+        cursor.setPosition(std::min(posicion[inicio], finDocumento));
+        cursor.setPosition(std::min(posicion[fin], finDocumento), QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(formato);
+        inicio = fin;
+    }
+    cursor.endEditBlock();
+    return std::min(posicion[inicio], finDocumento);
+}

@@ -1,0 +1,62 @@
+// The trace of an algorithm run: its text, in lines ended by CR LF, the
+// format runs (length, bold, colour) that say how it is shown, and the rich
+// text document the trace pane displays. Runs count a line break as two
+// characters; the document holds it as one paragraph break, and applying the
+// formats maps one onto the other so bold and colour land on the same
+// visible characters.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QTextDocument>
+#include <array>
+#include <cstdint>
+
+struct FormatoTraza {
+    std::int16_t longitud = 0;
+    bool negrita = false;
+    QColor color; // invalid: the pane's own colour
+};
+
+class Traza {
+public:
+    static constexpr int MAX_FORMATOS = 4000;
+    static constexpr double TamañoLetra = 10;
+
+    Traza();
+
+    QTextDocument& Documento() { return documento_; }
+    const QString& Texto() const { return texto_; }
+    // The text with the platform's line ends, for a terminal or a file.
+    QString TextoPlano() const;
+
+    // Empties the text; the format table stays as it is.
+    void Vaciar();
+    // Replaces the text (a prompt of the main window); no format runs.
+    void PonerTexto(const QString& texto);
+    // Appends text without a run of its own, in the current letter size.
+    void Añadir(const QString& texto);
+    void PonerTamañoLetra(double puntos) { tamañoLetra_ = puntos; }
+
+    // Appends a piece with a run of its own; after MAX_FORMATOS runs the
+    // table starts again at 1.
+    void AñadirTraza(const QString& texto, bool negrita, const QColor& color);
+    // Writes run `indice` (1-based, wrapping) without counting it.
+    void PonerFormato(int indice, const FormatoTraza& formato);
+    const FormatoTraza& Formato(int indice) const;
+    int NumFormatos() const { return numFormatos_; }
+    void PonerNumFormatos(int n) { numFormatos_ = n; }
+
+    // Applies the runs, from the first character, to a document that holds
+    // this trace, and returns the document position where they end.
+    int AplicarFormatos(QTextDocument& destino) const;
+
+private:
+    static int Indice(int indice) { return (indice - 1) % MAX_FORMATOS + 1; }
+
+    QString texto_;
+    QTextDocument documento_;
+    std::array<FormatoTraza, MAX_FORMATOS + 1> formatos_{};
+    int numFormatos_ = 0;
+    double tamañoLetra_ = TamañoLetra;
+};

@@ -1,0 +1,203 @@
+// The run frame: the trace and its formats, the step window, the end prompt
+// and the return to editing.
+#include <gtest/gtest.h>
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <functional>
+
+#include "run/BotonesInterrupcion.h"
+#include "run/PasoAPaso.h"
+#include "support/MundoPrincipal.h"
+
+namespace {
+
+// A person who answers each step window with the next scripted button.
+struct PersonaPasos : InteraccionGuion {
+    using InteraccionGuion::Mostrar;
+    std::deque<std::function<void(BotonesInterrupcion&)>> botones;
+    std::vector<QString> textosVistos;
+    void Mostrar(BotonesInterrupcion& v) override
+    {
+        textosVistos.push_back(v.Texto().toPlainText());
+        if (botones.empty())
+            return v.Continuar();
+        auto b = botones.front();
+        botones.pop_front();
+        b(v);
+    }
+};
+
+struct Marco : ::testing::Test {
+    PersonaPasos persona;
+    Principal p{persona};
+    MarcoEjecucion& m = p.Marco();
+
+    // A small algorithm: three steps, each a line in its own colour.
+    void Ejecutar()
+    {
+        m.PrepararEjecucion();
+        for (int paso = 1; paso <= 3; ++paso) {
+            m.AñadirTraza(QStringLiteral("Paso "), true, QColor(Qt::black));
+            m.AñadirTraza(QString::number(paso) + QStringLiteral("\r\n"), false, QColor(0, 128, 0));
+            m.PausaPaso();
+        }
+        m.FinalizarEjecucion();
+    }
+    // The (bold, colour) of the document character that shows trace character i.
+    QTextCharFormat FormatoEn(QTextDocument& doc, int posicion)
+    {
+        QTextCursor c(&doc);
+        c.setPosition(posicion + 1);
+        return c.charFormat();
+    }
+};
+
+TEST_F(Marco, LosFormatosCaenEnLosMismosCaracteresPeseALosSaltosDeLinea)
+{
+    m.PrepararEjecucion();
+    QString esperado;
+    std::vector<std::pair<bool, QColor>> porCaracter;
+    for (int i = 0; i < 200; ++i) {
+        const QString pieza = QStringLiteral("v%1").arg(i) + (i % 3 == 0 ? QStringLiteral("\r\n") : QString());
+        const bool negrita = i % 2 == 0;
+        const QColor color = i % 5 == 0 ? QColor() : QColor(i, 0, 255 - i);
+        m.AñadirTraza(pieza, negrita, color);
+        for (QChar c : pieza)
+            if (c != u'\r')
+                porCaracter.emplace_back(negrita, color);
+        esperado += pieza;
+    }
+    QTextDocument& doc = p.text_peq();
+    m.AplicarFormatos(doc);
+    ASSERT_EQ(doc.toPlainText(), QString(esperado).replace("\r\n", "\n"));
+    for (std::size_t k = 0; k < porCaracter.size(); ++k) {
+        if (doc.characterAt(int(k)) == QChar::ParagraphSeparator)
+            continue;
+        const QTextCharFormat f = FormatoEn(doc, int(k));
+        ASSERT_EQ(f.fontWeight() == QFont::Bold, porCaracter[k].first) << k;
+        const QColor c = porCaracter[k].second;
+        ASSERT_EQ(f.foreground().style() == Qt::NoBrush, !c.isValid()) << k;
+        if (c.isValid())
+            ASSERT_EQ(f.foreground().color(), c) << k;
+    }
+}
+
+TEST_F(Marco, PasoAPasoPausaEnCadaPasoConLaTrazaFormateada)
+{
+    Ejecutar();
+    ASSERT_EQ(persona.textosVistos.size(), 3u);
+    EXPECT_EQ(persona.textosVistos[1], QString("Paso 1\nPaso 2\n"));
+    const QString fin = p.text_peq().toPlainText();
+    EXPECT_TRUE(fin.endsWith("Paso 3\n\nPresione ACEPTAR  para continuar.")) << fin.toStdString();
+    // Only "ACEPTAR " is bold in the prompt.
+    const int inicio = int(fin.lastIndexOf("Presione "));
+    for (int k = inicio; k < fin.size(); ++k) {
+        const bool enAceptar = k >= inicio + 9 && k < inicio + 17;
+        ASSERT_EQ(FormatoEn(p.text_peq(), k).fontWeight() == QFont::Bold, enAceptar) << k;
+    }
+    EXPECT_EQ(m.traza().NumFormatos(), 6) << "el aviso final no cuenta";
+    EXPECT_TRUE(p.Vista().aceptarVisible);
+    EXPECT_TRUE(p.Vista().textoVisible);
+    EXPECT_FALSE(m.EjecucionCompleta);
+}
+
+TEST_F(Marco, FinEnLaPrimeraPausaTerminaSinMasPausas)
+{
+    persona.botones = {[](BotonesInterrupcion& v) { v.Terminar(); }};
+    Ejecutar();
+    EXPECT_EQ(persona.textosVistos.size(), 1u);
+    EXPECT_TRUE(p.text_peq().toPlainText().contains("Paso 3"));
+    EXPECT_FALSE(m.EjecucionCompleta) << "la siguiente ejecución vuelve a ofrecer pasos";
+}
+
+TEST_F(Marco, EscapeContinuaYQuedaAnotado)
+{
+    persona.botones = {[](BotonesInterrupcion& v) { v.Escape(); }};
+    Ejecutar();
+    EXPECT_EQ(persona.textosVistos.size(), 3u);
+    EXPECT_TRUE(m.EscapePulsado);
+}
+
+TEST_F(Marco, CompletoNoPausaYCancelarNoDejaRastro)
+{
+    {
+        PasoAPaso dialogo(m, "Kruskal");
+        EXPECT_EQ(dialogo.Titulo(), QString("Algoritmo de Kruskal"));
+        EXPECT_TRUE(dialogo.PasoAPasoElegido());
+        dialogo.ElegirCompleto();
+        dialogo.Cancelar();
+        EXPECT_FALSE(dialogo.Aceptado());
+    }
+    PasoAPaso otro(m, "Cartero");
+    EXPECT_EQ(otro.Titulo(), QString("Problema del cartero"));
+    EXPECT_TRUE(otro.PasoAPasoElegido());
+    EXPECT_FALSE(m.EjecucionCompleta);
+    otro.ElegirCompleto();
+    otro.Aceptar();
+    Ejecutar();
+    EXPECT_TRUE(persona.textosVistos.empty());
+}
+
+TEST_F(Marco, LaEjecucionBloqueaLaVentanaYAceptarLaDevuelve)
+{
+    p.grafo().InsertarTipo("Ponderado");
+    p.Vista().combo1 = 1;
+    p.Iniciar_trabajo();
+    p.grafo().AñadirVertice(1000, 1000);
+    p.Marcas().VerticeSeleccionado = 1;
+    const int ancho = p.Geometria().textoPeq.ancho;
+    m.PrepararEjecucion();
+    EXPECT_FALSE(p.Comandos().Habilitado("Archivo"));
+    EXPECT_FALSE(p.Comandos().Habilitado("Toolbar1"));
+    EXPECT_FALSE(p.Vista().areaHabilitada);
+    EXPECT_FALSE(p.Vista().check1Habilitado);
+    EXPECT_EQ(p.Marcas().VerticeSeleccionado, 0);
+    m.AñadirTraza("x", false, QColor());
+    m.PausaPaso();
+    EXPECT_FALSE(p.Vista().textoVisible) << "la ventana de pasos lo tapa";
+    EXPECT_EQ(p.Geometria().textoPeq.ancho, ancho);
+    m.FinalizarEjecucion();
+    EXPECT_EQ(p.Geometria().textoPeq.ancho, ancho - MarcoEjecucion::AnchoBotones);
+    EXPECT_EQ(p.Geometria().aceptar.izquierda, p.Geometria().textoPeq.ancho + 200);
+    p.Aceptar_Click();
+    EXPECT_TRUE(p.Comandos().Habilitado("Archivo"));
+    EXPECT_TRUE(p.Vista().areaHabilitada);
+    EXPECT_TRUE(p.Vista().check1Habilitado);
+    EXPECT_FALSE(p.Vista().aceptarVisible);
+    EXPECT_EQ(p.Geometria().textoPeq.ancho, ancho);
+    EXPECT_TRUE(p.text_peq().isEmpty());
+
+    // A second run starts empty and writes over the prompt's runs.
+    m.PrepararEjecucion();
+    EXPECT_EQ(m.traza().NumFormatos(), 0);
+    m.AñadirTraza("otra", true, QColor());
+    EXPECT_EQ(m.traza().Formato(1).longitud, 4);
+}
+
+TEST(TablaFormatos, DespuesDeCuatroMilVuelveAEmpezar)
+{
+    Traza t;
+    for (int i = 1; i <= Traza::MAX_FORMATOS; ++i)
+        t.AñadirTraza("a", false, QColor());
+    t.AñadirTraza("bcd", true, QColor());
+    EXPECT_EQ(t.NumFormatos(), 1);
+    EXPECT_EQ(t.Formato(1).longitud, 3);
+    EXPECT_EQ(t.Texto().size(), Traza::MAX_FORMATOS + 3) << "el texto sigue completo";
+}
+
+TEST(EstaEnLista, TerminaEnElPrimerCero)
+{
+    EXPECT_FALSE(MarcoEjecucion::EstaEnLista(3, {0, 0, 3}));
+    EXPECT_TRUE(MarcoEjecucion::EstaEnLista(3, {0, 5, 3, 0}));
+    EXPECT_FALSE(MarcoEjecucion::EstaEnLista(4, {0, 5, 3, 0, 4}));
+}
+
+TEST_F(Marco, EsperarCuentaConElRelojYAtiendeLaVentana)
+{
+    persona.pasoReloj = 0.25;
+    m.Esperar(2);
+    EXPECT_EQ(persona.eventosProcesados, 8);
+}
+
+} // namespace
