@@ -1,13 +1,25 @@
 // Nodeva: teaching and learning graph algorithms.
+// Usage: nodeva [grafo.grf] — the file, if given, is opened as by Abrir.
 #include <QApplication>
+#include <QStringList>
 
+#include "gui/InteraccionQt.h"
 #include "gui/PrincipalVista.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nodeva"));
-    PrincipalVista ventana;
+    InteraccionQt interaccion;
+    PrincipalVista ventana(interaccion);
+    interaccion.PonerVentana(&ventana);
     ventana.show();
-    return app.exec();
+    const QStringList argumentos = QApplication::arguments();
+    if (argumentos.size() > 1) {
+        // Queued, so that a message about a bad file shows over a window on screen.
+        const QString ruta = argumentos.at(1);
+        QMetaObject::invokeMethod(
+            &ventana, [&ventana, ruta] { ventana.AbrirArchivo(ruta); }, Qt::QueuedConnection);
+    }
+    return QApplication::exec();
 }

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 
 #include "gui/AsignarPesoVista.h"
+#include "gui/GirarVoltearVista.h"
 #include "gui/IdentificarVertVista.h"
 #include "gui/InsercionNºVertVista.h"
 #include "gui/MatrizAdyVista.h"
@@ -98,6 +99,11 @@ void InteraccionQt::Mostrar(SelectGrafo& dialogo)
 void InteraccionQt::Mostrar(MatrizAdy& dialogo)
 {
     MatrizAdyVista(dialogo, ventana_).exec();
+}
+
+void InteraccionQt::Mostrar(GirarVoltear& dialogo)
+{
+    GirarVoltearVista(dialogo, ventana_).exec();
 }
 
 QString InteraccionQt::NombreParaAbrir(const QString& filtro)

@@ -17,6 +17,7 @@ public:
     void Mostrar(InsercionNºVert& dialogo) override;
     void Mostrar(SelectGrafo& dialogo) override;
     void Mostrar(MatrizAdy& dialogo) override;
+    void Mostrar(GirarVoltear& dialogo) override;
     QString NombreParaAbrir(const QString& filtro) override;
     QString NombreParaGuardar(const QString& propuesto, const QString& filtro) override;
     double Ahora() override;

@@ -1,22 +1,260 @@
 #include "gui/PrincipalVista.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QToolBar>
 #include <QVBoxLayout>
+#include <cmath>
 
-PrincipalVista::PrincipalVista(QWidget* padre) : QMainWindow(padre)
+#include "gui/AcercaNodevaVista.h"
+#include "gui/AreaTrabajoVista.h"
+#include "gui/Presentacion.h"
+#include "ui/MenuPrincipal.h"
+
+namespace {
+
+constexpr double Twips = AreaTrabajoVista::TwipsPorPixel;
+
+int Pixeles(int twips)
 {
-    setWindowTitle(QStringLiteral(" NODEVA: Algoritmos sobre Grafos"));
-    auto* panel = new QWidget(this);
-    auto* columna = new QVBoxLayout(panel);
-    auto* titulo = new QLabel(QStringLiteral("NODEVA"), panel);
-    QFont grande = titulo->font();
-    grande.setPointSize(36);
-    grande.setBold(true);
-    titulo->setFont(grande);
-    columna->addStretch();
-    columna->addWidget(titulo, 0, Qt::AlignHCenter);
-    columna->addWidget(new QLabel(QStringLiteral("Algoritmos sobre Grafos"), panel), 0, Qt::AlignHCenter);
-    columna->addStretch();
-    setCentralWidget(panel);
-    resize(1000, 700);
+    return static_cast<int>(std::lround(twips / Twips));
+}
+
+QRect Pixeles(const Rectangulo& r)
+{
+    return {Pixeles(r.izquierda), Pixeles(r.arriba), Pixeles(r.ancho), Pixeles(r.alto)};
+}
+
+// The band above the work area (600 twips) holds the toolbars on the left
+// and, on the right, two rows: titles and x above, the list and y below.
+constexpr int AltoBanda = 40;
+constexpr int FilaArriba = 2;
+constexpr int FilaAbajo = 19;
+constexpr int AltoFila = 17;
+// The band's places are fixed in pixels, so its letters are sized in pixels too.
+constexpr int LetraBanda = 10;
+
+} // namespace
+
+PrincipalVista::PrincipalVista(Interaccion& interaccion, QWidget* padre)
+    : QMainWindow(padre), principal_(interaccion)
+{
+    centro_ = new QWidget(this);
+    centro_->setObjectName(QStringLiteral("Principal"));
+    centro_->setMinimumSize(static_cast<int>(std::ceil(AnchoMinimoVentana / Twips)),
+                            static_cast<int>(std::ceil(AltoMinimoVentana / Twips)));
+    setCentralWidget(centro_);
+    controles_.CrearMenus(menuBar(), [this](const QString& control) { Orden(control); });
+    CrearBarras();
+    CrearPartesInferiores();
+    CrearFilaSuperior();
+    principal_.Comandos().AlCambiar(
+        [this](const QString& control, const EstadoControl& estado) { controles_.Aplicar(control, estado); });
+    controles_.AplicarTodo(principal_.Comandos());
+    centro_->installEventFilter(this);
+    const Disposicion& d = principal_.Geometria();
+    resize(Pixeles(d.ancho), Pixeles(d.alto) + menuBar()->sizeHint().height());
+    Refrescar();
+}
+
+// The parts show state the logic owns (the trace pane shows its document),
+// so they go before it rather than with the window after it.
+PrincipalVista::~PrincipalVista()
+{
+    principal_.Comandos().AlCambiar(nullptr);
+    delete centro_;
+}
+
+void PrincipalVista::CrearBarras()
+{
+    auto alPulsar = [this](const BotonBarra& b) { Boton(b); };
+    barra1_ = controles_.CrearBarra(QStringLiteral("Toolbar1"), centro_, alPulsar);
+    barra2_ = controles_.CrearBarra(QStringLiteral("Toolbar2"), centro_, alPulsar);
+}
+
+QLabel* PrincipalVista::Etiqueta(const QString& nombre, const QString& texto)
+{
+    auto* etiqueta = new QLabel(texto, centro_);
+    etiqueta->setObjectName(nombre);
+    return etiqueta;
+}
+
+void PrincipalVista::CrearFilaSuperior()
+{
+    check1_ = new QCheckBox(QStringLiteral("Pesos Aleatorios"), centro_);
+    check1_->setObjectName(QStringLiteral("Check1"));
+    connect(check1_, &QCheckBox::clicked, this, [this](bool marcado) { AlMarcarPesos(marcado); });
+    etiX_ = Etiqueta(QStringLiteral("eti_x"), QStringLiteral("x:"));
+    etiY_ = Etiqueta(QStringLiteral("eti_y"), QStringLiteral("y:"));
+    coordX_ = Etiqueta(QStringLiteral("coord_x"), QString());
+    coordY_ = Etiqueta(QStringLiteral("coord_y"), QString());
+    titTipo_ = Etiqueta(QStringLiteral("Tit_Tipo"), QStringLiteral("TIPO DE GRAFO"));
+    combo1_ = new QComboBox(centro_);
+    combo1_->setObjectName(QStringLiteral("Combo1"));
+    for (const QString& elemento : ElementosCombo1)
+        combo1_->addItem(elemento);
+    // Only a person's choice counts; the list is set back from the logic.
+    connect(combo1_, &QComboBox::activated, this, [this](int indice) { AlCambiarTipo(indice); });
+    controles_.Registrar(QStringLiteral("Combo1"), combo1_);
+
+    QFont letra = centro_->font();
+    letra.setPixelSize(LetraBanda);
+    letra.setStretch(QFont::SemiCondensed);
+    for (QWidget* w : std::initializer_list<QWidget*>{check1_, etiX_, etiY_, coordX_, coordY_, combo1_})
+        w->setFont(letra);
+    letra.setBold(true);
+    titTipo_->setFont(letra);
+}
+
+void PrincipalVista::CrearPartesInferiores()
+{
+    frame1_ = new QFrame(centro_);
+    frame1_->setObjectName(QStringLiteral("Frame1"));
+    frame1_->setStyleSheet(QStringLiteral(
+        "QFrame#Frame1 { background: #f5f8fc; border: 1px solid #c8d3df; border-radius: 6px; }"));
+    auto* marco = new QVBoxLayout(frame1_);
+    marco->setContentsMargins(32, 24, 32, 24);
+    marco->addWidget(CrearPresentacion(frame1_), 0, Qt::AlignCenter);
+
+    area_ = new AreaTrabajoVista(
+        principal_, [this] { Refrescar(); }, centro_);
+    textPeq_ = new QTextEdit(centro_);
+    textPeq_->setObjectName(QStringLiteral("text_peq"));
+    textPeq_->setDocument(&principal_.text_peq());
+    textPeq_->setReadOnly(true);
+    textPeq_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    textPeq_->installEventFilter(this);
+    aceptar_ = new QPushButton(QStringLiteral("Aceptar"), centro_);
+    aceptar_->setObjectName(QStringLiteral("Aceptar"));
+    connect(aceptar_, &QPushButton::clicked, this, [this] {
+        principal_.Aceptar_Click();
+        Refrescar();
+    });
+}
+
+// --- showing the logic's state ----------------------------------------------------
+
+void PrincipalVista::Refrescar()
+{
+    const VistaPrincipal& v = principal_.Vista();
+    setWindowTitle(principal_.Titulo());
+    frame1_->setVisible(v.panelInicio);
+    area_->setVisible(v.areaVisible);
+    area_->setEnabled(v.areaHabilitada);
+    area_->setCursor(v.cursorCruz ? Qt::CrossCursor : Qt::ArrowCursor);
+    for (QWidget* w : std::initializer_list<QWidget*>{etiX_, etiY_, coordX_, coordY_, titTipo_, combo1_})
+        w->setVisible(v.etiquetas);
+    combo1_->setCurrentIndex(v.combo1);
+    check1_->setVisible(v.check1Visible);
+    check1_->setEnabled(v.check1Habilitado);
+    check1_->setChecked(v.check1Marcado);
+    aceptar_->setVisible(v.aceptarVisible);
+    aceptar_->setEnabled(v.aceptarHabilitado);
+    textPeq_->setVisible(v.textoVisible);
+    textPeq_->setEnabled(v.textoHabilitado);
+    coordX_->setText(v.coordX);
+    coordY_->setText(v.coordY);
+    Colocar(principal_.Geometria());
+    area_->update();
+}
+
+void PrincipalVista::Colocar(const Disposicion& d)
+{
+    const int yBarra = (AltoBanda - barra1_->sizeHint().height()) / 2;
+    barra1_->setGeometry(QRect(QPoint(Pixeles(50), yBarra), barra1_->sizeHint()));
+    barra2_->setGeometry(QRect(QPoint(barra1_->geometry().right() + 6, yBarra), barra2_->sizeHint()));
+    frame1_->setGeometry(Pixeles(d.areaTrabajo));
+    area_->setGeometry(Pixeles(d.areaTrabajo));
+    textPeq_->setGeometry(Pixeles(d.textoPeq));
+    aceptar_->setGeometry(Pixeles(d.aceptar));
+
+    check1_->setGeometry(Pixeles(d.check1), (AltoBanda - AltoFila) / 2, Pixeles(d.etiX - d.check1), AltoFila);
+    etiX_->setGeometry(Pixeles(d.etiX), FilaArriba, Pixeles(d.coordX - d.etiX), AltoFila);
+    etiY_->setGeometry(Pixeles(d.etiX), FilaAbajo, Pixeles(d.coordX - d.etiX), AltoFila);
+    coordX_->setGeometry(Pixeles(d.coordX), FilaArriba, Pixeles(d.titTipo - d.coordX), AltoFila);
+    coordY_->setGeometry(Pixeles(d.coordX), FilaAbajo, Pixeles(d.titTipo - d.coordX), AltoFila);
+    const int anchoLista = Pixeles(d.ancho - d.combo1 - 45);
+    titTipo_->setGeometry(Pixeles(d.titTipo), FilaArriba - 1, anchoLista, AltoFila);
+    combo1_->setGeometry(Pixeles(d.combo1), FilaAbajo - 1, anchoLista, AltoBanda - FilaAbajo);
+}
+
+// --- forwarding ---------------------------------------------------------------------
+
+void PrincipalVista::Orden(const QString& control)
+{
+    if (control == QStringLiteral("Salir")) {
+        close();
+        return;
+    }
+    if (control == QStringLiteral("Acerca")) {
+        principal_.AnularDeshacer();
+        AcercaNodevaVista(this).exec();
+    } else {
+        principal_.Ejecutar(control);
+    }
+    Refrescar();
+}
+
+void PrincipalVista::Boton(const BotonBarra& boton)
+{
+    principal_.EjecutarBoton(boton.barra, boton.clave);
+    // Qt flips a checkable button on every click; the logic says whether it is down.
+    const QString clave = EstadoComandos::Boton(boton.barra, boton.clave);
+    controles_.Aplicar(clave, principal_.Comandos().Leer(clave));
+    Refrescar();
+}
+
+void PrincipalVista::AlCambiarTipo(int indice)
+{
+    principal_.Combo1_Click(indice);
+    Refrescar();
+}
+
+void PrincipalVista::AlMarcarPesos(bool marcado)
+{
+    principal_.Check1_Click(marcado);
+    Refrescar();
+    if (principal_.Vista().areaVisible)
+        area_->setFocus();
+}
+
+void PrincipalVista::AbrirArchivo(const QString& ruta)
+{
+    principal_.AbrirArchivo(QFileInfo(ruta).absoluteFilePath());
+    Refrescar();
+}
+
+// Keys the focused part leaves alone reach the window; Escape asks a run
+// to stop at its next pause.
+void PrincipalVista::keyPressEvent(QKeyEvent* evento)
+{
+    if (evento->key() == Qt::Key_Escape)
+        principal_.Marco().EscapePulsado = true;
+    else
+        QMainWindow::keyPressEvent(evento);
+}
+
+bool PrincipalVista::eventFilter(QObject* objeto, QEvent* evento)
+{
+    if (objeto == centro_ && evento->type() == QEvent::Resize) {
+        principal_.Form_Resize(static_cast<int>(centro_->width() * Twips),
+                               static_cast<int>(centro_->height() * Twips));
+        Refrescar();
+    } else if (objeto == textPeq_ && evento->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent*>(evento)->key();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+            principal_.Aceptar_Click();
+            Refrescar();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(objeto, evento);
 }

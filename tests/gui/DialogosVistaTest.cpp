@@ -11,12 +11,15 @@
 
 #include "gui/AsignarPesoVista.h"
 #include "gui/CampoTeclado.h"
+#include "gui/GirarVoltearVista.h"
 #include "gui/IdentificarVertVista.h"
 #include "gui/InsercionNºVertVista.h"
 #include "gui/MatrizAdyVista.h"
 #include "gui/SelectGrafoVista.h"
 #include "model/Grafo.h"
+#include "support/InteraccionGuion.h"
 #include "ui/AsignarPeso.h"
+#include "ui/GirarVoltear.h"
 #include "ui/IdentificarVert.h"
 #include "ui/InsercionNºVert.h"
 #include "ui/SelectGrafo.h"
@@ -149,6 +152,47 @@ TEST(MatrizAdyVista, FlechasDesplazanYVentanaPequenaSinEllas)
     EXPECT_TRUE(vistaPequeña.Columna(4)->isHidden());
     EXPECT_LT(vistaPequeña.width(), vista.width());
     EXPECT_LT(vistaPequeña.height(), vista.height());
+}
+
+// A radio button takes clicks on its circle and text only, not on the whole row.
+void Marcar(QAbstractButton* opcion)
+{
+    QTest::mouseClick(opcion, Qt::LeftButton, {}, QPoint(8, opcion->height() / 2));
+}
+
+TEST(GirarVoltearVista, LosAngulosEsperanAGirarYEscapeNoCambiaNada)
+{
+    Grafo g = ConVertices("Simple", 2);
+    InteraccionGuion persona;
+    int redibujados = 0;
+    auto dialogo = [&] {
+        return std::make_unique<GirarVoltear>(g, [] { return DimensionesArea{8000, 6000}; }, persona,
+                                              EfectosVer{[&] { ++redibujados; }, [] {}});
+    };
+    auto modelo = dialogo();
+    GirarVoltearVista vista(*modelo);
+    vista.show();
+    EXPECT_TRUE(vista.Opciones()->button(0)->isChecked());
+    EXPECT_FALSE(vista.Angulos()->button(2)->isEnabled());
+    Marcar(vista.Opciones()->button(2));
+    ASSERT_TRUE(vista.Angulos()->button(1)->isEnabled());
+    EXPECT_TRUE(vista.Angulos()->button(0)->isChecked());
+    Marcar(vista.Angulos()->button(1));
+    QTest::mouseClick(vista.BotonAceptar(), Qt::LeftButton);
+    // Half a turn about the centre swaps the two vertices.
+    EXPECT_EQ(g.Posic_CoordX(1), 600);
+    EXPECT_EQ(g.Posic_CoordX(2), 300);
+    EXPECT_EQ(redibujados, 1);
+    EXPECT_FALSE(vista.isVisible());
+
+    auto otro = dialogo();
+    GirarVoltearVista segunda(*otro);
+    segunda.show();
+    QTest::keyClick(&segunda, Qt::Key_Escape);
+    EXPECT_TRUE(otro->Cerrado());
+    EXPECT_FALSE(segunda.isVisible());
+    EXPECT_EQ(g.Posic_CoordX(1), 600);
+    EXPECT_EQ(redibujados, 1);
 }
 
 } // namespace

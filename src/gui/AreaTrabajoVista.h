@@ -1,0 +1,32 @@
+// The work area on screen: shows the picture the logic draws and hands the
+// mouse to the editor in twips (15 per logical pixel).
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+class Principal;
+
+class AreaTrabajoVista : public QWidget {
+public:
+    // `trasEvento` runs after every event handed on, so the window can show
+    // what the logic changed (coordinates, commands, the drawing itself).
+    AreaTrabajoVista(Principal& principal, std::function<void()> trasEvento, QWidget* padre = nullptr);
+
+    static constexpr double TwipsPorPixel = 15.0;
+
+protected:
+    void paintEvent(QPaintEvent* evento) override;
+    void mousePressEvent(QMouseEvent* evento) override;
+    void mouseMoveEvent(QMouseEvent* evento) override;
+    void mouseReleaseEvent(QMouseEvent* evento) override;
+
+private:
+    enum class Accion { Bajar, Mover, Subir };
+    void Pasar(Accion accion, int boton, QPointF punto);
+    void SeguirEscala();
+
+    Principal& principal_;
+    std::function<void()> trasEvento_;
+    qreal escala_ = 0;
+};
