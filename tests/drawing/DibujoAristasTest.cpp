@@ -9,271 +9,161 @@
 namespace {
 
 const QColor Granate(192, 0, 0);
+const QPoint Arriba(1000, 1000), Abajo(1000, 3000), Derecha(3000, 1000);
 
+// Clockwise from straight up; a horizontal takes the slope 180, hence the odd
+// third decimal.
 TEST(DibujoRumbo, SeMideEnSentidoHorarioDesdeArriba)
 {
-    struct Fila {
-        const char* nombre;
-        QPointF desde, hasta;
-        double rumbo;
-    } filas[] = {
-        // A horizontal takes the slope 180, hence the odd third decimal.
-        {"derecha", {1000, 1000}, {3000, 1000}, 90.318},
-        {"izquierda", {3000, 1000}, {1000, 1000}, 270.318},
-        {"abajo", {1000, 1000}, {1000, 3000}, 180},
-        {"arriba", {1000, 3000}, {1000, 1000}, 0},
-        {"abajo-derecha", {1000, 1000}, {3000, 3000}, 135},
-        {"arriba-derecha", {1000, 3000}, {3000, 1000}, 45},
-        {"abajo-izquierda", {3000, 1000}, {1000, 3000}, 225},
-        {"arriba-izquierda", {3000, 3000}, {1000, 1000}, 315},
-    };
-    for (const Fila& f : filas) {
-        SCOPED_TRACE(f.nombre);
-        EXPECT_NEAR(GeometriaArista::Rumbo(f.desde.x(), f.desde.y(), f.hasta.x(), f.hasta.y()), f.rumbo,
-                    0.001);
-    }
+    const double casos[][3] = {{3000, 2000, 90.318}, {1000, 2000, 270.318}, {2000, 3000, 180},
+                               {2000, 1000, 0},      {3000, 3000, 135},     {3000, 1000, 45},
+                               {1000, 3000, 225},    {1000, 1000, 315}};
+    for (const auto& [x, y, rumbo] : casos)
+        EXPECT_NEAR(GeometriaArista::Rumbo(2000, 2000, x, y), rumbo, 1e-3) << x << ", " << y;
 }
 
-TEST(DibujoArista, HorizontalVaDeBordeABordeDeLosCirculos)
+TEST(DibujoArista, VaDeBordeABordeYElArcoLlevaMediaPuntaEnSuDestino)
 {
-    EscenaDibujo e("Simple", {{1000, 1000}, {3000, 1000}});
-    e.Arista(1, 2);
-    e.dibujo.DibujarArista(1, 2, Qt::black, 0, 0, 0);
-    ASSERT_EQ(e.lienzo.primitivas.size(), 1u);
-    const Primitiva& linea = e.lienzo.primitivas[0];
-    ASSERT_EQ(linea.tipo, Primitiva::Tipo::Linea);
-    EsperarPunto(linea.a, {1110, 1000}, 1);
-    EsperarPunto(linea.b, {2890, 1000}, 1);
-    EXPECT_EQ(linea.color, QColor(Qt::black));
-}
+    EscenaDibujo h("Simple", {Arriba, Derecha}, {{1, 2}});
+    const auto arista = h.Lineas(1, 2);
+    ASSERT_EQ(h.lienzo.primitivas.size(), 1u);
+    EsperarPunto(arista.at(0).a, {1110, 1000}, 1);
+    EsperarPunto(arista[0].b, {2890, 1000}, 1);
 
-TEST(DibujoArista, ArcoHaciaAbajoLlevaMediaPuntaEnSuDestino)
-{
-    EscenaDibujo e("Digrafo", {{1000, 1000}, {1000, 3000}});
-    e.Arista(1, 2);
-    e.lienzo.PonerAnchoLinea(2);
-    e.dibujo.DibujarArista(1, 2, Granate, 0, 0, 0);
-    const auto lineas = e.lienzo.Lineas();
-    ASSERT_EQ(lineas.size(), 2u);
+    EscenaDibujo v("Digrafo", {Arriba, Abajo}, {{1, 2}});
+    v.lienzo.PonerAnchoLinea(2);
+    const auto arco = v.Lineas(1, 2, 0, Granate);
+    ASSERT_EQ(arco.size(), 2u);
     // The head: 300 twips out at 180 + 65 degrees, ending on the circle.
-    EsperarPunto(lineas[0].a, {1000 + 300 * -0.42262, 3000 + 300 * -0.90631});
-    EsperarPunto(lineas[0].b, {1000, 2890});
-    EsperarPunto(lineas[1].a, {1000, 1110});
-    EsperarPunto(lineas[1].b, {1000, 2890});
-    for (const Primitiva& l : lineas) {
-        EXPECT_EQ(l.color, Granate);
-        EXPECT_EQ(l.ancho, 2);
-    }
+    EsperarPunto(arco[0].a, {1000 + 300 * -0.42262, 3000 + 300 * -0.90631});
+    EsperarPunto(arco[0].b, {1000, 2890});
+    EsperarPunto(arco[1].a, {1000, 1110});
+    EsperarPunto(arco[1].b, {1000, 2890});
+    EXPECT_TRUE(arco[0].color == Granate && arco[0].ancho == 2 && arco[1].color == Granate &&
+                arco[1].ancho == 2);
+    EXPECT_TRUE(v.Lineas(1, 1, 1).empty() && v.lienzo.primitivas.empty())
+        << "a vertex to itself draws nothing";
 }
 
+// The arc 2 -> 1 shares the line of 1 -> 2: only its head is added, thin, and
+// coloured by its marks only in a run started from the menu.
 TEST(DibujoArista, LaPuntaDelArcoContrarioEsFinaYNegraFueraDeUnaEjecucion)
 {
-    struct Fila {
-        const char* nombre;
-        bool desdeMenu;
-        std::int16_t seleccionada, bajoCursor;
-        QColor punta;
-    } filas[] = {
-        {"editando, arco contrario seleccionado", false, 201, 0, Qt::black},
-        {"editando, sin marcas", false, 0, 0, Qt::black},
-        {"ejecucion, seleccionado", true, 201, 0, Qt::blue},
-        {"ejecucion, bajo el cursor", true, 0, 201, Qt::red},
-        {"ejecucion, sin marcas", true, 0, 0, Granate},
-        {"ejecucion, solo el arco dibujado marcado", true, 102, 0, Granate},
-    };
-    for (const Fila& f : filas) {
-        SCOPED_TRACE(f.nombre);
-        EscenaDibujo e("Digrafo", {{1000, 1000}, {1000, 3000}});
-        e.Arista(1, 2);
-        e.Arista(2, 1);
-        e.desdeMenu = f.desdeMenu;
-        e.seleccion.AristaSeleccionada = f.seleccionada;
-        e.seleccion.AristaBajoCursor = f.bajoCursor;
+    const auto punta = [](bool desdeMenu, std::int16_t seleccionada, std::int16_t bajoCursor) {
+        EscenaDibujo e("Digrafo", {Arriba, Abajo}, {{1, 2}, {2, 1}});
+        e.desdeMenu = desdeMenu;
+        e.seleccion.AristaSeleccionada = seleccionada;
+        e.seleccion.AristaBajoCursor = bajoCursor;
         e.lienzo.PonerAnchoLinea(2);
-        e.dibujo.DibujarArista(1, 2, Granate, 0, 0, 0);
-        const auto lineas = e.lienzo.Lineas();
-        ASSERT_EQ(lineas.size(), 3u);
-        const Primitiva& punta = lineas[2];
-        EsperarPunto(punta.a, {1000 + 300 * 0.42262, 1000 + 300 * 0.90631});
-        EsperarPunto(punta.b, lineas[1].a, 0.01); // ends where the line starts
-        EXPECT_EQ(punta.color, f.punta);
-        EXPECT_EQ(punta.ancho, 1);
+        const auto lineas = e.Lineas(1, 2, 0, Granate);
+        EXPECT_EQ(lineas.size(), 3u);
+        EsperarPunto(lineas.at(2).a, {1000 + 300 * 0.42262, 1000 + 300 * 0.90631});
+        EsperarPunto(lineas[2].b, lineas[1].a, 0.01); // ends where the line starts
+        EXPECT_EQ(lineas[2].ancho, 1);
         EXPECT_EQ(e.lienzo.AnchoLinea(), 2) << "the caller's width comes back";
-    }
+        return lineas[2].color;
+    };
+    EXPECT_EQ(punta(false, 201, 0), QColor(Qt::black));
+    EXPECT_EQ(punta(true, 201, 0), QColor(Qt::blue));
+    EXPECT_EQ(punta(true, 0, 201), QColor(Qt::red));
+    EXPECT_EQ(punta(true, 0, 0), Granate);
+    EXPECT_EQ(punta(true, 102, 0), Granate) << "only the arc drawn is marked";
 }
 
-TEST(DibujoArista, DeUnVerticeASiMismoNoDibujaNada)
+// An undirected edge is drawn from its smaller end, except in parallel mode 2,
+// so that it looks the same whichever way it is named; an arc keeps its sense.
+TEST(DibujoArista, SoloLaAristaSinDireccionSeDaLaVuelta)
 {
-    EscenaDibujo e("Digrafo_Ponderado", {{1000, 1000}, {2000, 2000}, {3000, 1000}});
-    e.Arista(3, 3, 40);
-    e.dibujo.DibujarArista(3, 3, Qt::black, 5, 0, 1);
-    EXPECT_TRUE(e.lienzo.primitivas.empty());
-}
-
-bool MismoDibujo(const std::vector<Primitiva>& x, const std::vector<Primitiva>& y)
-{
-    if (x.size() != y.size())
-        return false;
-    for (size_t i = 0; i < x.size(); ++i)
-        if (x[i].tipo != y[i].tipo || x[i].a != y[i].a || x[i].b != y[i].b || x[i].texto != y[i].texto)
-            return false;
-    return true;
-}
-
-TEST(DibujoArista, UnaAristaSinDireccionSeDibujaDesdeSuVerticeMenorSalvoEnModoDos)
-{
-    EscenaDibujo e("Ponderado", {{1000, 1000}, {1500, 4000}, {3000, 1000}, {4000, 4000}, {5000, 2000}});
-    e.Arista(2, 5, 140);
-    e.dibujo.DibujarArista(2, 5, Qt::black, 0, 0, 0);
-    const auto directo = e.lienzo.primitivas;
-    e.lienzo.Olvidar();
-    e.dibujo.DibujarArista(5, 2, Qt::black, 0, 0, 0);
-    EXPECT_TRUE(MismoDibujo(e.lienzo.primitivas, directo));
-
-    for (const int modo : {1, 2}) {
-        e.lienzo.Olvidar();
-        e.dibujo.DibujarArista(5, 2, Qt::black, 0, 0, modo);
-        const QPointF inicio = e.lienzo.Lineas().at(0).a;
-        const bool desdeCinco = QLineF(inicio, QPointF(5000, 2000)).length() < 200;
-        EXPECT_EQ(desdeCinco, modo == 2) << "modo " << modo;
-    }
-}
-
-TEST(DibujoArista, UnArcoConservaSuSentido)
-{
-    EscenaDibujo e("Digrafo", {{1000, 1000}, {3000, 1000}});
-    e.Arista(2, 1);
-    e.dibujo.DibujarArista(2, 1, Qt::black, 0, 0, 0);
-    EsperarPunto(e.lienzo.Lineas().at(1).a, {2890, 1000}, 1);
+    const auto desde = [](const char* tipo, int modo) {
+        EscenaDibujo e(tipo, {Abajo, Derecha}, {{2, 1, 140}});
+        return QLineF(e.Lineas(2, 1, modo).back().a, Abajo).length() < 200 ? 1 : 2;
+    };
+    EXPECT_EQ(desde("Ponderado", 0), 1);
+    EXPECT_EQ(desde("Ponderado", 1), 1);
+    EXPECT_EQ(desde("Ponderado", 2), 2);
+    EXPECT_EQ(desde("Digrafo", 0), 2);
 }
 
 TEST(DibujoArista, ElPesoSeEscribeJuntoAlPuntoMedioSegunLaDireccion)
 {
-    struct Fila {
-        const char* nombre;
-        QPoint u, v;
-        std::int16_t peso, etiqueta;
-        QPointF esquina;
-        QString texto;
-    } filas[] = {
-        {"abajo-izquierda, tres cifras", {3000, 1000}, {1000, 3000}, 150, 0, {1520, 1880}, " 150"},
-        {"abajo-izquierda, dos cifras", {3000, 1000}, {1000, 3000}, 50, 0, {1730, 1880}, " 50"},
-        {"negativo ancho", {3000, 1000}, {1000, 3000}, -150, 0, {1520, 1880}, "-150"},
-        {"una etiqueta nunca es ancha", {3000, 1000}, {1000, 3000}, 150, 150, {1730, 1880}, " 150"},
-        {"la etiqueta sustituye al peso", {3000, 1000}, {1000, 3000}, 50, 7, {1730, 1880}, " 7"},
-        {"abajo-izquierda, poco a la izquierda", {2000, 1000}, {1000, 3000}, 50, 0, {1230, 2000}, " 50"},
-        {"abajo-derecha", {1000, 1000}, {3000, 3000}, 50, 0, {1830, 2000}, " 50"},
-        {"arriba-derecha", {1000, 3000}, {3000, 1000}, 50, 0, {2120, 2000}, " 50"},
-        {"arriba-izquierda", {3000, 3000}, {1000, 1000}, 50, 0, {2050, 1820}, " 50"},
-        {"casi horizontal", {1000, 1000}, {3000, 1200}, 50, 0, {1830, 1130}, " 50"},
-        {"horizontal hacia la izquierda", {3000, 1000}, {1000, 1000}, 50, 0, {2050, 800}, " 50"},
-        {"casi vertical bajando", {1000, 1000}, {1200, 3000}, 150, 0, {720, 2000}, " 150"},
-        {"casi vertical subiendo", {1000, 3000}, {1100, 1000}, 50, 0, {1120, 2000}, " 50"},
-    };
-    for (const Fila& f : filas) {
-        SCOPED_TRACE(f.nombre);
-        EscenaDibujo e("Digrafo_Ponderado", {f.u, f.v});
-        e.Arista(1, 2, f.peso);
-        e.dibujo.DibujarArista(1, 2, Qt::black, f.etiqueta, 0, 0);
+    // The corner of the text written for the edge u -> v.
+    const auto esquina = [](QPoint u, QPoint v, std::int16_t peso, std::int16_t etiqueta, const char* texto) {
+        EscenaDibujo e("Digrafo_Ponderado", {u, v}, {{1, 2, peso}});
+        e.dibujo.DibujarArista(1, 2, Qt::black, etiqueta, 0, 0);
         const auto textos = e.lienzo.Textos();
-        ASSERT_EQ(textos.size(), 1u);
-        EXPECT_EQ(textos[0].texto, f.texto);
-        EsperarPunto(textos[0].a, f.esquina, 0.01);
-        EXPECT_EQ(textos[0].puntos, 7);
-        EXPECT_FALSE(textos[0].negrita);
-        EXPECT_EQ(textos[0].color, QColor(Qt::black));
-    }
+        EXPECT_EQ(textos.size(), 1u);
+        EXPECT_EQ(textos.at(0).texto, texto);
+        EXPECT_TRUE(textos[0].puntos == 7 && !textos[0].negrita && textos[0].color == QColor(Qt::black));
+        return textos[0].a;
+    };
+    // Down and to the left: three digits or a minus sign take more room; a label never does.
+    EXPECT_EQ(esquina({3000, 1000}, {1000, 3000}, 150, 0, " 150"), QPointF(1520, 1880));
+    EXPECT_EQ(esquina({3000, 1000}, {1000, 3000}, 50, 0, " 50"), QPointF(1730, 1880));
+    EXPECT_EQ(esquina({3000, 1000}, {1000, 3000}, -150, 0, "-150"), QPointF(1520, 1880));
+    EXPECT_EQ(esquina({3000, 1000}, {1000, 3000}, 50, 150, " 150"), QPointF(1730, 1880));
+    EXPECT_EQ(esquina({3000, 1000}, {1000, 3000}, 150, 7, " 7"), QPointF(1730, 1880));
+    EXPECT_EQ(esquina({2000, 1000}, {1000, 3000}, 50, 0, " 50"), QPointF(1230, 2000)); // only a little left
+    EXPECT_EQ(esquina({1000, 1000}, {3000, 3000}, 50, 0, " 50"), QPointF(1830, 2000)); // down, right
+    EXPECT_EQ(esquina({1000, 3000}, {3000, 1000}, 50, 0, " 50"), QPointF(2120, 2000)); // up, right
+    EXPECT_EQ(esquina({3000, 3000}, {1000, 1000}, 50, 0, " 50"), QPointF(2050, 1820)); // up, left
+    EXPECT_EQ(esquina({1000, 1000}, {3000, 1200}, 50, 0, " 50"), QPointF(1830, 1130)); // nearly horizontal
+    EXPECT_EQ(esquina({3000, 1000}, {1000, 1000}, 50, 0, " 50"), QPointF(2050, 800));  // leftwards
+    EXPECT_EQ(esquina({1000, 1000}, {1200, 3000}, 150, 0, " 150"),
+              QPointF(720, 2000)); // nearly vertical, down
+    EXPECT_EQ(esquina({1000, 3000}, {1100, 1000}, 50, 0, " 50"), QPointF(1120, 2000)); // nearly vertical, up
 }
 
 TEST(DibujoArista, ElPesoSoloSeEscribeEnGrafosPonderadosYSinArrastre)
 {
-    struct Fila {
-        const char* nombre;
-        const char* tipo;
-        bool moviendo;
-        std::int16_t etiqueta, sinPeso;
-        QString texto; // "" when nothing is written
-    } filas[] = {
-        {"simple", "Simple", false, 0, 0, ""},
-        {"simple con etiqueta", "Simple", false, 7, 0, " 7"},
-        {"digrafo con etiqueta", "Digrafo", false, 7, 1, " 7"},
-        {"ponderado", "Ponderado", false, 0, 0, " 40"},
-        {"ponderado sin peso", "Ponderado", false, 0, 1, ""},
-        {"ponderado sin peso con etiqueta", "Ponderado", false, 3, 1, " 3"},
-        {"arrastrando", "Ponderado", true, 0, 0, ""},
-        {"arrastrando con etiqueta", "Digrafo_Ponderado", true, 4, 0, " 4"},
-    };
-    for (const Fila& f : filas) {
-        SCOPED_TRACE(f.nombre);
-        EscenaDibujo e(f.tipo, {{1000, 1000}, {3000, 2000}});
-        e.Arista(1, 2, e.grafo.Ponderado() ? 40 : 1);
-        e.seleccion.Moviendo = f.moviendo;
-        e.dibujo.DibujarArista(1, 2, Qt::black, f.etiqueta, f.sinPeso, 0);
+    const auto texto = [](const char* tipo, bool moviendo, std::int16_t etiqueta, std::int16_t sinPeso) {
+        EscenaDibujo e(tipo, {Arriba, Abajo}, {{1, 2, 40}});
+        e.seleccion.Moviendo = moviendo;
+        e.dibujo.DibujarArista(1, 2, Qt::black, etiqueta, sinPeso, 0);
         const auto textos = e.lienzo.Textos();
-        ASSERT_EQ(textos.size(), f.texto.isEmpty() ? 0u : 1u);
-        if (!textos.empty()) {
-            EXPECT_EQ(textos[0].texto, f.texto);
-        }
-    }
+        return textos.size() == 1 ? textos[0].texto : QString("%1 texts").arg(textos.size());
+    };
+    EXPECT_EQ(texto("Simple", false, 0, 0), "0 texts");
+    EXPECT_EQ(texto("Simple", false, 7, 0), " 7");
+    EXPECT_EQ(texto("Ponderado", false, 0, 0), " 40");
+    EXPECT_EQ(texto("Ponderado", false, 0, 1), "0 texts");
+    EXPECT_EQ(texto("Ponderado", false, 3, 1), " 3");
+    EXPECT_EQ(texto("Ponderado", true, 0, 0), "0 texts");
+    EXPECT_EQ(texto("Digrafo_Ponderado", true, 4, 0), " 4");
 }
 
 TEST(DibujoArista, LaSeleccionYElCursorTinenLaLinea)
 {
-    struct Fila {
-        const char* nombre;
-        std::int16_t seleccionada, bajoCursor;
-        QColor color;
-    } filas[] = {
-        {"sin marcas", 0, 0, Granate},
-        {"seleccionada", 102, 0, Qt::blue},
-        {"bajo el cursor", 0, 102, Qt::red},
-        {"la seleccion gana al cursor", 102, 102, Qt::blue},
-        {"otra arista marcada", 103, 203, Granate},
+    const auto color = [](std::int16_t seleccionada, std::int16_t bajoCursor) {
+        EscenaDibujo e("Simple", {Arriba, Derecha, Abajo}, {{1, 2}});
+        e.seleccion.AristaSeleccionada = seleccionada;
+        e.seleccion.AristaBajoCursor = bajoCursor;
+        return e.Lineas(2, 1, 0, Granate).at(0).color; // named backwards: code 102 still
     };
-    for (const Fila& f : filas) {
-        SCOPED_TRACE(f.nombre);
-        EscenaDibujo e("Simple", {{1000, 1000}, {3000, 1000}, {2000, 3000}});
-        e.Arista(1, 2);
-        e.seleccion.AristaSeleccionada = f.seleccionada;
-        e.seleccion.AristaBajoCursor = f.bajoCursor;
-        e.dibujo.DibujarArista(2, 1, Granate, 0, 0, 0); // named backwards: code 102 still
-        ASSERT_EQ(e.lienzo.Lineas().size(), 1u);
-        EXPECT_EQ(e.lienzo.Lineas()[0].color, f.color);
-    }
+    EXPECT_EQ(color(0, 0), Granate);
+    EXPECT_EQ(color(102, 0), QColor(Qt::blue));
+    EXPECT_EQ(color(0, 102), QColor(Qt::red));
+    EXPECT_EQ(color(102, 102), QColor(Qt::blue)) << "the selection wins";
+    EXPECT_EQ(color(103, 203), Granate);
 }
 
 TEST(DibujoArista, ElModoParaleloApartaLaLineaPeroNoLaPunta)
 {
-    struct Fila {
-        const char* nombre;
-        QPoint u, v;
-        int modo;
-        QPointF apartado;
-    } filas[] = {
-        {"vertical, modo 1", {1000, 1000}, {1000, 3000}, 1, {25, 0}},
-        {"vertical, modo 2", {1000, 1000}, {1000, 3000}, 2, {-25, 0}},
-        {"horizontal, modo 1", {1000, 1000}, {3000, 1000}, 1, {0, -25}},
-        {"horizontal, modo 2", {1000, 1000}, {3000, 1000}, 2, {0, 25}},
-        {"diagonal", {1000, 1000}, {3000, 3000}, 1, {0, -25}},
-        {"empinada a la derecha", {1000, 1000}, {1300, 3000}, 1, {25, 0}},
-        {"empinada a la izquierda", {1300, 1000}, {1000, 3000}, 1, {-25, 0}},
-        {"empinada a la izquierda, modo 2", {1300, 1000}, {1000, 3000}, 2, {25, 0}},
+    // How far the line moves; the head must stay.
+    const auto apartado = [](QPoint u, QPoint v, int modo) {
+        EscenaDibujo e("Digrafo", {u, v}, {{1, 2}});
+        const auto centrada = e.Lineas(1, 2);
+        const auto apartada = e.Lineas(1, 2, modo);
+        EXPECT_TRUE(apartada.at(0).a == centrada.at(0).a && apartada[0].b == centrada[0].b);
+        EXPECT_EQ(apartada.at(1).b - centrada.at(1).b, apartada[1].a - centrada[1].a);
+        return apartada[1].a - centrada[1].a;
     };
-    for (const Fila& f : filas) {
-        SCOPED_TRACE(f.nombre);
-        EscenaDibujo e("Digrafo", {f.u, f.v});
-        e.Arista(1, 2);
-        e.dibujo.DibujarArista(1, 2, Qt::black, 0, 0, 0);
-        const auto centrada = e.lienzo.Lineas();
-        e.lienzo.Olvidar();
-        e.dibujo.DibujarArista(1, 2, Qt::black, 0, 0, f.modo);
-        const auto apartada = e.lienzo.Lineas();
-        ASSERT_EQ(apartada.size(), 2u);
-        EXPECT_EQ(apartada[0].a, centrada[0].a);
-        EXPECT_EQ(apartada[0].b, centrada[0].b);
-        EsperarPunto(apartada[1].a - centrada[1].a, f.apartado, 1e-9);
-        EsperarPunto(apartada[1].b - centrada[1].b, f.apartado, 1e-9);
-    }
+    EXPECT_EQ(apartado(Arriba, Abajo, 1), QPointF(25, 0));
+    EXPECT_EQ(apartado(Arriba, Abajo, 2), QPointF(-25, 0));
+    EXPECT_EQ(apartado(Arriba, Derecha, 1), QPointF(0, -25));
+    EXPECT_EQ(apartado(Arriba, {3000, 3000}, 1), QPointF(0, -25)); // diagonal
+    EXPECT_EQ(apartado(Arriba, {1300, 3000}, 1), QPointF(25, 0));  // steep, to the right
+    EXPECT_EQ(apartado({1300, 1000}, Abajo, 1), QPointF(-25, 0));  // steep, to the left
+    EXPECT_EQ(apartado({1300, 1000}, Abajo, 2), QPointF(25, 0));
 }
 
 } // namespace

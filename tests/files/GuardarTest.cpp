@@ -1,5 +1,6 @@
-// Saving the graph in hand: when it writes, what it tells the user, the trace
-// pane's prompt, and that a failed or interrupted save loses nothing.
+// Saving the graph in hand: when it writes, what it tells the user (the file's
+// short name), the trace pane's prompt, and that a failed or interrupted save
+// loses nothing.
 #include <QFile>
 #include <unistd.h>
 
@@ -9,127 +10,116 @@
 
 namespace {
 
-QByteArray Contenido(const QString& ruta)
-{
-    QFile f(ruta);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no existe>");
-}
-
-struct Guardado : LecturaPrueba {
-    QStringList traza; // every text put into the trace pane, in order
-    TextoPanelTraza Traza()
-    {
-        return [this](const QString& t) { traza << t; };
-    }
-    bool Guardar() { return GuardarGrafo(grafo, documento, entorno.interaccion, Traza()); }
-    bool GuardarComo() { return GuardarGrafoComo(grafo, documento, entorno.interaccion, Traza()); }
-    InteraccionGuion& Io() { return entorno.interaccion; }
-
-    Guardado()
-    {
-        grafo.Insertar_Dimension(1, false);
-        grafo.InsertarPosicionX(1, 300);
-        grafo.InsertarPosicionY(1, 400);
-    }
-};
-
 const QString Indicacion =
     " Introduzca el nombre que desee dar al archivo que contenga este grafo y pulse GUARDAR.";
 
-TEST(GuardarGrafo, SinCambiosNoHaceNada)
+// A one-vertex graph whose document is `nombre` in the test's folder (none
+// when empty); the save dialog is answered with `respuestas` in turn.
+struct Guardado : LecturaPrueba {
+    QStringList traza; // every text put into the trace pane, in order
+    InteraccionGuion& io = entorno.interaccion;
+
+    Guardado(const QString& nombre, bool modificado, const QStringList& respuestas = {})
+    {
+        grafo.Insertar_Dimension(1, false);
+        grafo.InsertarPosicionX(1, 300);
+        documento = {nombre.isEmpty() ? QString() : Ruta(nombre), modificado};
+        for (const QString& r : respuestas)
+            io.nombresGuardar.push_back(Ruta(r));
+    }
+    bool Guardar(bool como = false)
+    {
+        const auto traza = [this](const QString& t) { this->traza << t; };
+        return como ? GuardarGrafoComo(grafo, documento, io, traza)
+                    : GuardarGrafo(grafo, documento, io, traza);
+    }
+    QByteArray Contenido(const QString& nombre) const
+    {
+        QFile f(Ruta(nombre));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no existe>");
+    }
+};
+
+TEST(Documento, ElNombreCortoVaTrasLaUltimaBarraDeCualquierTipo)
 {
-    Guardado g;
-    g.documento = {g.Ruta("k5.grf"), false};
-    EXPECT_TRUE(g.Guardar());
-    EXPECT_FALSE(QFile::exists(g.Ruta("k5.grf")));
-    EXPECT_TRUE(g.Io().mensajes.empty());
-    EXPECT_TRUE(g.traza.isEmpty());
+    const auto corto = [](const QString& ruta) { return Documento{ruta, false}.NombreCorto(); };
+    EXPECT_EQ(corto(""), "SinNombre.grf");
+    EXPECT_EQ(corto("C:\\grafos/clase\\petersen.grf"), "petersen.grf");
+    EXPECT_EQ(corto("/datos\\clase/Árbol de prueba.txt"), "Árbol de prueba.txt");
+    EXPECT_EQ(corto("k5.grf"), "k5.grf");
 }
 
-TEST(GuardarGrafo, EscribeYAvisa)
+TEST(GuardarGrafo, SoloEscribeSiHayCambiosYAvisa)
 {
-    Guardado g;
-    g.documento = {g.Ruta("k5.grf"), true};
+    Guardado g("k5.grf", false);
     EXPECT_TRUE(g.Guardar());
-    EXPECT_EQ(Contenido(g.Ruta("k5.grf")), TextoGrafo(g.grafo));
-    ASSERT_EQ(g.Io().mensajes.size(), 1u);
-    const MensajeVisto& m = g.Io().mensajes[0];
+    EXPECT_FALSE(QFile::exists(g.Ruta("k5.grf")));
+    EXPECT_TRUE(g.io.mensajes.empty() && g.traza.isEmpty());
+
+    g.documento.GrafoModificado = true;
+    EXPECT_TRUE(g.Guardar());
+    EXPECT_EQ(g.Contenido("k5.grf"), TextoGrafo(g.grafo));
+    ASSERT_EQ(g.io.mensajes.size(), 1u);
+    const MensajeVisto& m = g.io.mensajes[0];
     EXPECT_EQ(m.texto, "Fichero K5.GRF Guardado");
-    EXPECT_EQ(m.titulo, "Salvar Grafo");
-    EXPECT_EQ(m.icono, Icono::Informacion);
-    EXPECT_EQ(m.botones, Botones::Aceptar);
+    EXPECT_TRUE(m.titulo == "Salvar Grafo" && m.icono == Icono::Informacion && m.botones == Botones::Aceptar);
     EXPECT_FALSE(g.documento.GrafoModificado);
     EXPECT_EQ(g.traza, QStringList{QString()});
 }
 
-TEST(GuardarGrafo, SinNombrePideUno)
+// Without a name, saving asks for one; "save as" asks even when nothing has
+// changed, proposing the current name; a cancelled dialog changes nothing.
+TEST(GuardarGrafo, SinNombreOComoPideUno)
 {
-    Guardado g;
-    g.Io().nombresGuardar.push_back(g.Ruta("nuevo.txt"));
+    Guardado g("", true, {"nuevo.txt", "copia.grf"});
     EXPECT_TRUE(g.Guardar());
-    EXPECT_EQ(g.Io().filtroVisto, "Grafo (*.grf)|*.grf|Texto (*.txt)|*.txt");
-    EXPECT_EQ(g.Io().nombrePropuesto, "");
-    EXPECT_EQ(g.documento.NombreArchivo, g.Ruta("nuevo.txt"));
-    EXPECT_FALSE(g.documento.GrafoModificado);
-    EXPECT_EQ(Contenido(g.Ruta("nuevo.txt")), TextoGrafo(g.grafo));
-    EXPECT_EQ(g.Io().UltimoTexto(), "Fichero NUEVO.TXT Guardado");
+    EXPECT_EQ(g.io.filtroVisto, "Grafo (*.grf)|*.grf|Texto (*.txt)|*.txt");
+    EXPECT_EQ(g.io.nombrePropuesto, "");
+    EXPECT_TRUE(g.documento.NombreArchivo == g.Ruta("nuevo.txt") && !g.documento.GrafoModificado);
+    EXPECT_EQ(g.Contenido("nuevo.txt"), TextoGrafo(g.grafo));
+    EXPECT_EQ(g.io.UltimoTexto(), "Fichero NUEVO.TXT Guardado");
     EXPECT_EQ(g.traza, (QStringList{Indicacion, QString(), QString()}));
-}
 
-TEST(GuardarGrafo, ComoEscribeAunqueNadaHayaCambiado)
-{
-    Guardado g;
-    g.documento = {g.Ruta("viejo.grf"), false};
-    g.Io().nombresGuardar.push_back(g.Ruta("copia.grf"));
-    EXPECT_TRUE(g.GuardarComo());
-    EXPECT_EQ(g.Io().nombrePropuesto, g.Ruta("viejo.grf"));
-    EXPECT_EQ(Contenido(g.Ruta("copia.grf")), TextoGrafo(g.grafo));
+    EXPECT_TRUE(g.Guardar(true));
+    EXPECT_EQ(g.io.nombrePropuesto, g.Ruta("nuevo.txt"));
+    EXPECT_EQ(g.Contenido("copia.grf"), TextoGrafo(g.grafo));
     EXPECT_EQ(g.documento.NombreArchivo, g.Ruta("copia.grf"));
-}
 
-TEST(GuardarGrafo, CancelarNoCambiaNada)
-{
-    Guardado g;
-    g.documento = {g.Ruta("viejo.grf"), true};
-    EXPECT_FALSE(g.GuardarComo()); // no name queued: the dialog is cancelled
-    EXPECT_TRUE(g.Io().mensajes.empty());
-    EXPECT_EQ(g.documento.NombreArchivo, g.Ruta("viejo.grf"));
-    EXPECT_TRUE(g.documento.GrafoModificado);
+    g.documento.GrafoModificado = true;
+    g.io.mensajes.clear();
+    g.traza.clear();
+    EXPECT_FALSE(g.Guardar(true)); // no name left: the dialog is cancelled
+    EXPECT_TRUE(g.io.mensajes.empty());
+    EXPECT_TRUE(g.documento.NombreArchivo == g.Ruta("copia.grf") && g.documento.GrafoModificado);
     EXPECT_EQ(g.traza, (QStringList{Indicacion, QString()}));
 }
 
 TEST(GuardarGrafo, FalloAlEscribirSeAvisaYNoSeDaPorGuardado)
 {
-    Guardado g;
-    const QString imposible = g.Ruta("no-hay-carpeta/k5.grf");
-    g.documento = {g.Ruta("antes.grf"), true};
-    g.Io().nombresGuardar.push_back(imposible);
-    EXPECT_FALSE(g.GuardarComo());
-    ASSERT_EQ(g.Io().mensajes.size(), 1u);
-    EXPECT_TRUE(g.Io().mensajes[0].texto.startsWith("No se pudo guardar el fichero "));
-    EXPECT_TRUE(g.Io().mensajes[0].texto.contains("k5.grf"));
-    EXPECT_EQ(g.Io().mensajes[0].titulo, "ERROR");
-    EXPECT_EQ(g.Io().mensajes[0].icono, Icono::Critico);
-    EXPECT_TRUE(g.documento.GrafoModificado);
-    EXPECT_EQ(g.documento.NombreArchivo, g.Ruta("antes.grf"));
-    EXPECT_FALSE(QFile::exists(imposible));
+    Guardado g("antes.grf", true, {"no-hay-carpeta/k5.grf"});
+    EXPECT_FALSE(g.Guardar(true));
+    ASSERT_EQ(g.io.mensajes.size(), 1u);
+    EXPECT_EQ(g.io.mensajes[0].texto,
+              "No se pudo guardar el fichero " + g.Ruta("no-hay-carpeta/k5.grf") + ".");
+    EXPECT_TRUE(g.io.mensajes[0].titulo == "ERROR" && g.io.mensajes[0].icono == Icono::Critico);
+    EXPECT_TRUE(g.documento.NombreArchivo == g.Ruta("antes.grf") && g.documento.GrafoModificado);
+    EXPECT_FALSE(QFile::exists(g.Ruta("no-hay-carpeta/k5.grf")));
 }
 
-// The new file is written aside and renamed into place: a second name for
-// the old file (a hard link) keeps the old bytes, which an in-place rewrite
-// would have destroyed halfway through.
+// The new file is written aside and renamed into place: a second name for the
+// old file (a hard link) keeps the old bytes, which an in-place rewrite would
+// have destroyed halfway through.
 TEST(GuardarGrafo, ReemplazaSinReescribirElFicheroAnterior)
 {
-    Guardado g;
-    const QString ruta = g.Ruta("grafo.grf");
+    Guardado g("grafo.grf", true);
     const QByteArray viejo = QByteArray("Simple\r\n 0 \r\n\r\n") + QByteArray(5000, ' ');
     g.Escribir(viejo, "grafo.grf");
-    ASSERT_EQ(::link(QFile::encodeName(ruta).constData(), QFile::encodeName(g.Ruta("duro.grf")).constData()),
+    ASSERT_EQ(::link(QFile::encodeName(g.Ruta("grafo.grf")).constData(),
+                     QFile::encodeName(g.Ruta("duro.grf")).constData()),
               0);
-    g.documento = {ruta, true};
     EXPECT_TRUE(g.Guardar());
-    EXPECT_EQ(Contenido(ruta), TextoGrafo(g.grafo));
-    EXPECT_EQ(Contenido(g.Ruta("duro.grf")), viejo);
+    EXPECT_EQ(g.Contenido("grafo.grf"), TextoGrafo(g.grafo));
+    EXPECT_EQ(g.Contenido("duro.grf"), viejo);
 }
 
 } // namespace

@@ -1,12 +1,18 @@
-// What the graph reader builds from valid files: type, size, entries, edge
-// counts, positions, and how it reads line 2 and the spacing it tolerates.
+// The graph reader: what it builds from valid files (type, size, entries, edge
+// counts, positions, line 2, the spacing it tolerates), and every fault, each
+// on a small file that triggers it: the exact text, shown once, as a critical
+// "ERROR" box with an OK button.
 #include "files/LecturaPrueba.h"
 #include "model/Controles.h"
+#include "support/Posiciones.h"
 
 namespace {
 
-// A file of the given type and matrix text whose n positions lie well
-// inside the work area, so that nothing is rescaled.
+const QString Inexistente = "Fichero inexistente o formato incorrecto";
+const QString Grande = "Matriz de adyacencia demasiado grande.", Negativo = "El rango no puede ser negativo.";
+
+// A file of the given header and matrix whose n positions lie well inside the
+// work area, so that nothing is rescaled.
 QByteArray ConPosiciones(const QByteArray& cabeceraYMatriz, int n)
 {
     QByteArray texto = cabeceraYMatriz + "\r\n";
@@ -15,81 +21,37 @@ QByteArray ConPosiciones(const QByteArray& cabeceraYMatriz, int n)
     return texto;
 }
 
-struct Cuenta {
-    const char* nombre;
-    QByteArray fichero;
-    int aristas;
-};
-
-// Names the row in failure reports instead of dumping its bytes.
-void PrintTo(const Cuenta& fila, std::ostream* os)
-{
-    *os << fila.nombre;
-}
-
 // Edges are counted once per undirected edge and once per arc; weighted
-// digraphs count their diagonal, the others never do.
-const Cuenta Cuentas[] = {
-    {"DigrafoDosArcos", "Digrafo\r\n 2 \r\n 0  1 \r\n 1  0 \r\n", 2},
-    {"SimpleUnaArista", "Simple\r\n 2 \r\n 0  1 \r\n 1  0 \r\n", 1},
-    {"SimpleConLazo", "Simple\r\n 2 \r\n 1  1 \r\n 1  0 \r\n", 1},
-    {"DigrafoConLazo", "Digrafo\r\n 2 \r\n 1  1 \r\n 0  0 \r\n", 1},
-    {"PonderadoConLazo", "Ponderado\r\n 2 \r\n 7 -5 \r\n-5  0 \r\n", 1},
-    {"DigrafoPonderadoConLazo", "Digrafo_Ponderado\r\n 2 \r\n 7 -5 \r\n 0  0 \r\n", 2},
-    {"PonderadoGuionSoloEsCero", "Ponderado\r\n 2 \r\n 0 - \r\n -  0 \r\n", 0},
-};
-
-class LectorCuenta : public testing::TestWithParam<Cuenta> {};
-
-TEST_P(LectorCuenta, CuentaAristasSegunElTipo)
+// digraphs count their diagonal, the others never do; a lone minus is 0.
+TEST(Lector, CuentaAristasSegunElTipo)
 {
-    LecturaPrueba lectura;
-    ASSERT_EQ(lectura.Leer(ConPosiciones(GetParam().fichero, 2)), 0)
-        << lectura.entorno.interaccion.UltimoTexto().toStdString();
-    EXPECT_TRUE(lectura.Mensajes().empty());
-    EXPECT_EQ(lectura.grafo.numero_aristas(), GetParam().aristas);
-    EXPECT_EQ(lectura.grafo.dimen(), 2);
+    // clang-format off
+    const std::pair<const char*, int> casos[] = {
+        {"Digrafo\r\n 2 \r\n 0  1 \r\n 1  0 \r\n", 2}, {"Simple\r\n 2 \r\n 0  1 \r\n 1  0 \r\n", 1},
+        {"Simple\r\n 2 \r\n 1  1 \r\n 1  0 \r\n", 1},  {"Digrafo\r\n 2 \r\n 1  1 \r\n 0  0 \r\n", 1},
+        {"Ponderado\r\n 2 \r\n 7 -5 \r\n-5  0 \r\n", 1}, {"Ponderado\r\n 2 \r\n 0 - \r\n -  0 \r\n", 0},
+        {"Digrafo_Ponderado\r\n 2 \r\n 7 -5 \r\n 0  0 \r\n", 2}};
+    // clang-format on
+    for (const auto& [matriz, aristas] : casos) {
+        LecturaPrueba lectura;
+        EXPECT_EQ(lectura.Leer(ConPosiciones(matriz, 2)), 0) << lectura.Ultimo();
+        EXPECT_TRUE(lectura.Mensajes().empty() && lectura.grafo.dimen() == 2);
+        EXPECT_EQ(lectura.grafo.numero_aristas(), aristas) << matriz;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Tipos, LectorCuenta, testing::ValuesIn(Cuentas),
-                         [](const auto& info) { return std::string(info.param.nombre); });
-
-TEST(Lector, PesosEnLosLimites)
-{
-    LecturaPrueba lectura;
-    ASSERT_EQ(lectura.Leer(ConPosiciones("Digrafo_Ponderado\r\n 2 \r\n 0 -9999 \r\n 9999 -5 \r\n", 2)), 0);
-    EXPECT_EQ(lectura.grafo.Tipo(), TipoGrafo::Digrafo_Ponderado);
-    EXPECT_EQ(lectura.grafo.elem_matriz(1, 2), -9999);
-    EXPECT_EQ(lectura.grafo.elem_matriz(2, 1), 9999);
-    EXPECT_EQ(lectura.grafo.elem_matriz(2, 2), -5);
-    EXPECT_EQ(lectura.grafo.numero_aristas(), 3);
-}
-
+// Values may be separated by any run of spaces, CRs and LFs; only the comma's
+// side of X is strict; the file may end right after its last value.
 TEST(Lector, EspaciadoLibre)
 {
-    // Values may be separated by any run of spaces, CRs and LFs; only the
-    // comma's side of X is strict.
-    const QByteArray fichero = "Ponderado\n2\n0\r\r 12\n\n  12 0 250 ,300\n400 ,\r\n  500\n";
     LecturaPrueba lectura;
-    ASSERT_EQ(lectura.Leer(fichero), 0) << lectura.entorno.interaccion.UltimoTexto().toStdString();
-    EXPECT_EQ(lectura.grafo.elem_matriz(1, 2), 12);
-    EXPECT_EQ(lectura.grafo.elem_matriz(2, 1), 12);
-    EXPECT_EQ(lectura.grafo.Posic_CoordX(1), 250);
-    EXPECT_EQ(lectura.grafo.Posic_CoordY(1), 300);
-    EXPECT_EQ(lectura.grafo.Posic_CoordX(2), 400);
-    EXPECT_EQ(lectura.grafo.Posic_CoordY(2), 500);
+    ASSERT_EQ(lectura.Leer("Ponderado\n2\n0\r\r 12\n\n  12 0 250 ,300\n400 ,\r\n  500"), 0)
+        << lectura.Ultimo();
+    EXPECT_TRUE(lectura.grafo.elem_matriz(1, 2) == 12 && lectura.grafo.elem_matriz(2, 1) == 12);
+    EXPECT_EQ(PosicionesDe(lectura.grafo), (std::vector<Posicion>{{250, 300}, {400, 500}}));
 }
 
-TEST(Lector, ElFicheroPuedeTerminarTrasElUltimoValor)
-{
-    LecturaPrueba lectura;
-    ASSERT_EQ(lectura.Leer("Digrafo\r\n 2 \r\n 0 1 0 1\r\n\r\n 400 , 500 \r\n 600 , 700"), 0)
-        << lectura.entorno.interaccion.UltimoTexto().toStdString();
-    EXPECT_EQ(lectura.grafo.Posic_CoordY(2), 700);
-    EXPECT_EQ(lectura.grafo.elem_matriz(2, 2), 1);
-}
-
-TEST(Lector, GrafoVacio)
+TEST(Lector, GrafoVacioYCincuentaVertices)
 {
     for (const QByteArray& fichero : {QByteArray("Simple\r\n 0 \r\n\r\n"), QByteArray("Digrafo\r\n0")}) {
         LecturaPrueba lectura;
@@ -98,104 +60,119 @@ TEST(Lector, GrafoVacio)
         EXPECT_EQ(lectura.grafo.dimen(), 0);
         EXPECT_FALSE(lectura.documento.GrafoModificado);
     }
-}
-
-TEST(Lector, CincuentaVerticesCompleto)
-{
     QByteArray texto = "Simple\r\n 50 \r\n";
-    for (int i = 1; i <= 50; ++i) {
-        for (int j = 1; j <= 50; ++j)
-            texto += i == j ? " 0 " : " 1 ";
-        texto += "\r\n";
-    }
+    for (int i = 1; i <= 50; ++i)
+        texto += QByteArray(" 1 ").repeated(i - 1) + " 0 " + QByteArray(" 1 ").repeated(50 - i) + "\r\n";
     LecturaPrueba lectura;
-    ASSERT_EQ(lectura.Leer(ConPosiciones(texto, 50)), 0);
+    ASSERT_EQ(lectura.Leer(ConPosiciones(texto, 50)), 0) << lectura.Ultimo();
     EXPECT_EQ(lectura.grafo.numero_aristas(), 1225);
-    EXPECT_EQ(lectura.grafo.Posic_CoordX(50), 8000);
-    EXPECT_EQ(lectura.grafo.Posic_CoordY(50), 350);
-}
-
-// A successful read leaves the window as the graph allows: the simple-graph
-// commands on for a "Simple" graph with vertices.
-TEST(Lector, ActualizaLosComandosDelGrafo)
-{
-    LecturaPrueba lectura;
-    ASSERT_EQ(lectura.Leer(ConPosiciones("Simple\r\n 2 \r\n 0 1 \r\n 1 0 \r\n", 2)), 0);
+    EXPECT_TRUE(lectura.grafo.Posic_CoordX(50) == 8000 && lectura.grafo.Posic_CoordY(50) == 350);
+    // The window follows the graph: the simple-graph commands are on.
     EXPECT_TRUE(lectura.entorno.comandos.Habilitado(Control::mnu_Brelaz));
     EXPECT_TRUE(lectura.entorno.comandos.Habilitado(Control::Arbol_Busqueda));
 }
 
-// Line 2: a plain decimal number, spaces around it ignored, a fraction
-// rounded half to even; anything else, or a value past 16 bits, is refused.
-struct Tamaño {
-    const char* nombre;
-    QByteArray linea;
-    int n;           // the size read, when accepted
-    QString mensaje; // "" when accepted
-};
-
-// Names the row in failure reports instead of dumping its bytes.
-void PrintTo(const Tamaño& fila, std::ostream* os)
+// Line 2: a plain decimal number, spaces around it ignored, a fraction rounded
+// half to even; anything else, or a value past 16 bits, is refused.
+TEST(Lector, LeeLaSegundaLinea)
 {
-    *os << fila.nombre;
-}
-
-const QString Inexistente = "Fichero inexistente o formato incorrecto";
-
-const Tamaño Tamaños[] = {
-    {"Espacios", "   3   ", 3, ""},
-    {"SignoMas", "+3", 3, ""},
-    {"CerosDelante", "0000000000000000000000003", 3, ""},
-    {"MedioHaciaElPar", "2.5", 2, ""},
-    {"MedioHaciaElParArriba", "3.5", 4, ""},
-    {"MasDeMedio", "2.5000001", 3, ""},
-    {"MenosDeMedio", "2.4999", 2, ""},
-    {"SoloFraccion", ".5", 0, ""},
-    {"PuntoFinal", "3.", 3, ""},
-    {"MenosMedioEsCero", "-0.5", 0, ""},
-    {"CincuentaYMedio", "50.5", 50, ""},
-    {"CincuentaYUnoRedondeado", "50.6", 0, "Matriz de adyacencia demasiado grande."},
-    {"NegativoRedondeado", "-1.5", 0, "El rango no puede ser negativo."},
-    {"MinimoDeDieciseisBits", "-32768.5", 0, "El rango no puede ser negativo."},
-    {"BajoDieciseisBits", "-32769", 0, Inexistente},
-    {"RedondeoDesborda", "32767.5", 0, Inexistente},
-    {"MaximoDeDieciseisBits", "32767.4", 0, "Matriz de adyacencia demasiado grande."},
-    {"MuchasCifras", "99999999999999999999999999", 0, Inexistente},
-    {"DosNumeros", "3 4", 0, Inexistente},
-    {"Exponente", "1e1", 0, Inexistente},
-    {"Hexadecimal", "0x3", 0, Inexistente},
-    {"Tabulador", "\t3", 0, Inexistente},
-    {"SoloSigno", "-", 0, Inexistente},
-    {"DosPuntos", "3.5.1", 0, Inexistente},
-    {"EspacioTrasSigno", "- 3", 0, Inexistente},
-};
-
-class LectorDimension : public testing::TestWithParam<Tamaño> {};
-
-TEST_P(LectorDimension, LeeLaSegundaLinea)
-{
-    const Tamaño& t = GetParam();
-    QByteArray matriz = "Digrafo\r\n" + t.linea + "\r\n";
-    for (int i = 0; i < t.n; ++i)
-        matriz += QByteArray(" 0").repeated(t.n) + " \r\n";
-    LecturaPrueba lectura;
-    const std::int16_t r = lectura.Leer(ConPosiciones(matriz, t.n));
-    EXPECT_EQ(lectura.entorno.interaccion.UltimoTexto(), t.mensaje);
-    if (t.mensaje.isEmpty()) {
-        EXPECT_EQ(r, 0);
-        EXPECT_EQ(lectura.grafo.dimen(), t.n);
+    // The line and the size it gives, or the message it gets.
+    // clang-format off
+    const std::pair<const char*, QString> casos[] = {
+        {"   3   ", "3"}, {"+3", "3"}, {"0000000000000000000000003", "3"}, {"2.5", "2"}, {"3.5", "4"},
+        {"2.5000001", "3"}, {".5", "0"}, {"3.", "3"}, {"-0.5", "0"}, {"50.5", "50"}, {"50.6", Grande},
+        {"-1.5", Negativo}, {"-32768.5", Negativo}, {"-32769", Inexistente}, {"32767.5", Inexistente},
+        {"32767.4", Grande}, {"99999999999999999999999999", Inexistente}, {"3 4", Inexistente},
+        {"1e1", Inexistente}, {"\t3", Inexistente}, {"-", Inexistente}, {"3.5.1", Inexistente},
+        {"- 3", Inexistente}, {"", Inexistente}};
+    // clang-format on
+    for (const auto& [linea, esperado] : casos) {
+        const int n = esperado.toInt(); // an all-zero matrix of the size expected
+        QByteArray matriz = "Digrafo\r\n" + QByteArray(linea) + "\r\n";
+        for (int i = 0; i < n; ++i)
+            matriz += QByteArray(" 0").repeated(n) + " \r\n";
+        LecturaPrueba lectura;
+        const bool leido = lectura.Leer(ConPosiciones(matriz, n)) == 0;
+        EXPECT_EQ(leido ? QString::number(lectura.grafo.dimen()) : lectura.entorno.interaccion.UltimoTexto(),
+                  esperado)
+            << '"' << linea << '"';
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Linea2, LectorDimension, testing::ValuesIn(Tamaños),
-                         [](const auto& info) { return std::string(info.param.nombre); });
-
-TEST(Lector, LineaDeTipoLarguisima)
+// Reads the bytes, which must fail with a single critical message: its text.
+QString Fallo(const QByteArray& bytes)
 {
-    // Still read to its end: the size on line 2 is checked before the type.
     LecturaPrueba lectura;
-    EXPECT_NE(lectura.Leer(QByteArray(100000, 'S') + "\r\n 60 \r\n"), 0);
-    EXPECT_EQ(lectura.entorno.interaccion.UltimoTexto(), "Matriz de adyacencia demasiado grande.");
+    EXPECT_NE(lectura.Leer(bytes), 0);
+    const std::vector<MensajeVisto>& m = lectura.Mensajes();
+    EXPECT_TRUE(m.size() == 1 && m[0].titulo == "ERROR" && m[0].icono == Icono::Critico &&
+                m[0].botones == Botones::Aceptar && !lectura.documento.GrafoModificado)
+        << bytes.left(80).toPercentEncoding(" ,-").toStdString();
+    return m.empty() ? QString() : m.back().texto;
+}
+
+TEST(LectorFallos, CadaFalloDaSuMensaje)
+{
+    const QByteArray s2 = "Simple\r\n 2 \r\n", p2 = "Ponderado\r\n 2 \r\n", m2 = " 0  1 \r\n 1  0 \r\n\r\n";
+    const QString desconocido = "Formato de archivo incorrecto; tipo de grafo desconocido";
+    const QString incompleta = "La matriz de adyacencia está incompleta.";
+    const QString noNumerico = "Peso no numérico.", incorrecto = "Peso incorrecto.";
+    const QString formato = "Formato de archivo incorrecto";
+    const QString simetrica = "La matriz de adyacencia de este grafo debe ser simétrica";
+    const QString faltan = "Faltan posiciones para los vértices.", noNumerica = "Posición no numérica";
+    const QString coma = "Las posiciones X e Y deben separarse por una coma ','";
+    // The header: line 2 is checked, size then sign, before the type on line 1.
+    EXPECT_EQ(Fallo(""), Inexistente);
+    EXPECT_EQ(Fallo("Grafo raro\r\n 51 \r\n"), Grande);
+    EXPECT_EQ(Fallo(QByteArray(100000, 'S') + "\r\n 60 \r\n"), Grande);
+    EXPECT_EQ(Fallo("simple\r\n -3 \r\n"), Negativo);
+    EXPECT_EQ(Fallo("simple\r\n 2 \r\n" + m2), desconocido);
+    EXPECT_EQ(Fallo("Simple \r\n 0 \r\n"), desconocido);
+    // The matrix.
+    EXPECT_EQ(Fallo(s2), incompleta);
+    EXPECT_EQ(Fallo(s2 + " 0   \r\n"), incompleta);
+    EXPECT_EQ(Fallo("Simple\r\n 1 \r\n 0 "), incompleta);
+    EXPECT_EQ(Fallo(s2 + " 0  2 \r\n"),
+              "El valor de los elementos de la matriz de adyacencia debe ser 0 o 1 para un grafo SIMPLE");
+    EXPECT_EQ(Fallo("Digrafo\r\n 2 \r\n 0 x \r\n"),
+              "El valor de los elementos de la matriz de adyacencia debe ser 0 o 1 para un DIGRAFO");
+    EXPECT_EQ(Fallo(s2 + " 01  1 \r\n"), "Se esperaba separador entre valores.");
+    EXPECT_EQ(Fallo(p2 + " 0  12a \r\n"), noNumerico);
+    EXPECT_EQ(Fallo(p2 + " 0  99999999999999999999999a \r\n"), noNumerico);
+    EXPECT_EQ(Fallo(p2 + " 0  10000 \r\n"), incorrecto);
+    EXPECT_EQ(Fallo(p2 + " 0 -10000 \r\n"), incorrecto);
+    EXPECT_EQ(Fallo(p2 + " 0  99999999999999999999999 \r\n"), incorrecto);
+    EXPECT_EQ(Fallo("Simple\r\n 3 \r\n 0  1"), formato);
+    EXPECT_EQ(Fallo(s2 + " 0  1 \r\n 0  0 \r\n\r\n 300 , 300 \r\n 600 , 600 \r\n"), simetrica);
+    EXPECT_EQ(Fallo(p2 + " 0  5 \r\n 6  0 \r\n\r\n 300 , 300 \r\n 600 , 600 \r\n"), simetrica);
+    // The positions; a matrix cut short at the end of a row is found missing here.
+    EXPECT_EQ(Fallo(s2 + m2), faltan);
+    EXPECT_EQ(Fallo("Simple\r\n 3 \r\n 0 1 0\r\n 1 0 1"), faltan);
+    EXPECT_EQ(Fallo(s2 + m2 + "250, 300\r\n 400 , 400\r\n"), noNumerica);
+    EXPECT_EQ(Fallo(s2 + m2 + "-250 , 300\r\n"), noNumerica);
+    EXPECT_EQ(Fallo(s2 + m2 + " 40000 , 300 \r\n"), Inexistente);
+    EXPECT_EQ(Fallo(s2 + m2 + " 250"), "Formato de archivo incorrecto; insuficientes posiciones");
+    EXPECT_EQ(Fallo(s2 + m2 + " 250  300 \r\n"), coma);
+    EXPECT_EQ(Fallo(s2 + m2 + " 250\r\n, 300 \r\n"), coma);
+    EXPECT_EQ(Fallo(s2 + m2 + " 250 , 300"), formato);
+    EXPECT_EQ(Fallo("Simple\r\n 1 \r\n 0 \r\n\r\n 250  "), Inexistente);
+
+    LecturaPrueba lectura; // the record keeps the type and size it took before the checks
+    EXPECT_NE(lectura.Leer("Digrafo\r\n 51 \r\n"), 0);
+    EXPECT_TRUE(lectura.grafo.Tipo() == TipoGrafo::Digrafo && lectura.grafo.dimen() == 51);
+}
+
+// Only regular files are read: a missing file or a folder is "no such file".
+TEST(LectorFallos, FicheroQueNoExisteOCarpeta)
+{
+    LecturaPrueba lectura;
+    for (const QString& ruta : {lectura.Ruta("no-existe.grf"), lectura.carpeta.path()}) {
+        lectura.entorno.interaccion.mensajes.clear();
+        lectura.documento.GrafoModificado = true;
+        EXPECT_NE(lectura.LeerRuta(ruta), 0);
+        EXPECT_TRUE(lectura.Mensajes().size() == 1 && lectura.Mensajes()[0].texto == Inexistente);
+        EXPECT_FALSE(lectura.documento.GrafoModificado);
+    }
 }
 
 } // namespace

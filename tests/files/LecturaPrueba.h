@@ -31,19 +31,15 @@ struct LecturaPrueba {
         return f.fileName();
     }
 
+    std::int16_t LeerRuta(const QString& ruta, QSize area = AreaPrueba)
+    {
+        return LeerGrafo(ruta, grafo, documento, entorno.interaccion, area);
+    }
     std::int16_t Leer(const QByteArray& bytes, QSize area = AreaPrueba)
     {
-        return LeerGrafo(Escribir(bytes), grafo, documento, entorno.interaccion, area);
+        return LeerRuta(Escribir(bytes), area);
     }
 
     const std::vector<MensajeVisto>& Mensajes() const { return entorno.interaccion.mensajes; }
+    std::string Ultimo() const { return entorno.interaccion.UltimoTexto().toStdString(); }
 };
-
-// The lines of a file joined with CR LF, each line ended by it.
-inline QByteArray Lineas(std::initializer_list<const char*> lineas)
-{
-    QByteArray texto;
-    for (const char* l : lineas)
-        texto += QByteArray(l) + "\r\n";
-    return texto;
-}

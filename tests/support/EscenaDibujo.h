@@ -11,6 +11,11 @@
 #include "model/Seleccion.h"
 #include "support/LienzoGrabador.h"
 
+struct AristaEscena {
+    int a, b;
+    std::int16_t peso = 1;
+};
+
 struct EscenaDibujo {
     Grafo grafo;
     LienzoGrabador lienzo;
@@ -18,7 +23,8 @@ struct EscenaDibujo {
     bool desdeMenu = false;
     Dibujo dibujo{grafo, lienzo, seleccion, desdeMenu};
 
-    EscenaDibujo(const QString& tipo, const std::vector<QPoint>& posiciones)
+    EscenaDibujo(const QString& tipo, const std::vector<QPoint>& posiciones,
+                 const std::vector<AristaEscena>& aristas = {})
     {
         grafo.InsertarTipo(tipo);
         grafo.Insertar_Dimension(static_cast<std::int16_t>(posiciones.size()), false);
@@ -26,6 +32,8 @@ struct EscenaDibujo {
             grafo.InsertarPosicionX(v, static_cast<std::int16_t>(posiciones[v - 1].x()));
             grafo.InsertarPosicionY(v, static_cast<std::int16_t>(posiciones[v - 1].y()));
         }
+        for (const auto& [a, b, peso] : aristas)
+            Arista(a, b, peso);
     }
 
     // An undirected edge gets both matrix entries.
@@ -34,6 +42,14 @@ struct EscenaDibujo {
         grafo.InsertarMatriz(a, b, peso);
         if (!grafo.Dirigido())
             grafo.InsertarMatriz(b, a, peso);
+    }
+
+    // The lines of the edge u - v drawn afresh.
+    std::vector<Primitiva> Lineas(int u, int v, int modo = 0, const QColor& color = Qt::black)
+    {
+        lienzo.Olvidar();
+        dibujo.DibujarArista(u, v, color, 0, 0, modo);
+        return lienzo.Lineas();
     }
 };
 

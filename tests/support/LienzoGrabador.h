@@ -28,37 +28,23 @@ struct Primitiva {
 
 class LienzoGrabador : public Lienzo {
 public:
+    using Tipo = Primitiva::Tipo;
     std::vector<Primitiva> primitivas;
 
-    void Limpiar() override { Guardar(Nueva(Primitiva::Tipo::Limpiar)); }
+    void Limpiar() override { Guardar({Tipo::Limpiar}); }
     void Circulo(QPointF centro, double radio, std::optional<QColor> relleno) override
     {
-        Primitiva p = Nueva(Primitiva::Tipo::Circulo);
-        p.a = centro;
-        p.radio = radio;
-        p.relleno = relleno;
-        Guardar(p);
+        Guardar({Tipo::Circulo, centro, {}, radio, relleno});
     }
-    void Linea(QPointF desde, QPointF hasta) override
-    {
-        Primitiva p = Nueva(Primitiva::Tipo::Linea);
-        p.a = desde;
-        p.b = hasta;
-        Guardar(p);
-    }
+    void Linea(QPointF desde, QPointF hasta) override { Guardar({Tipo::Linea, desde, hasta}); }
     void Texto(QPointF esquina, const QString& texto, double puntos, bool negrita) override
     {
-        Primitiva p = Nueva(Primitiva::Tipo::Texto);
-        p.a = esquina;
-        p.texto = texto;
-        p.puntos = puntos;
-        p.negrita = negrita;
-        Guardar(p);
+        Guardar({Tipo::Texto, esquina, {}, 0, {}, texto, puntos, negrita});
     }
     int Ancho() const override { return 9000; }
     int Alto() const override { return 6000; }
 
-    std::vector<Primitiva> DeTipo(Primitiva::Tipo tipo) const
+    std::vector<Primitiva> DeTipo(Tipo tipo) const
     {
         std::vector<Primitiva> elegidas;
         for (const Primitiva& p : primitivas)
@@ -66,21 +52,18 @@ public:
                 elegidas.push_back(p);
         return elegidas;
     }
-    std::vector<Primitiva> Lineas() const { return DeTipo(Primitiva::Tipo::Linea); }
-    std::vector<Primitiva> Textos() const { return DeTipo(Primitiva::Tipo::Texto); }
-    std::vector<Primitiva> Circulos() const { return DeTipo(Primitiva::Tipo::Circulo); }
+    std::vector<Primitiva> Lineas() const { return DeTipo(Tipo::Linea); }
+    std::vector<Primitiva> Textos() const { return DeTipo(Tipo::Texto); }
+    std::vector<Primitiva> Circulos() const { return DeTipo(Tipo::Circulo); }
     void Olvidar() { primitivas.clear(); }
 
 private:
-    // A primitive carrying the pen state of the moment.
-    Primitiva Nueva(Primitiva::Tipo tipo) const
+    // Stores a primitive with the pen state of the moment.
+    void Guardar(Primitiva p)
     {
-        Primitiva p;
-        p.tipo = tipo;
         p.color = ColorFrente();
         p.ancho = AnchoLinea();
         p.pluma = ModoPluma();
-        return p;
+        primitivas.push_back(p);
     }
-    void Guardar(const Primitiva& p) { primitivas.push_back(p); }
 };
