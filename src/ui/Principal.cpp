@@ -4,6 +4,7 @@
 #include "files/AjustarPosiciones.h"
 #include "files/Guardar.h"
 #include "files/Lector.h"
+#include "generators/MenuGrafos.h"
 #include "model/Controles.h"
 #include "run/Algoritmo.h"
 #include "run/PasoAPaso.h"
@@ -429,7 +430,7 @@ bool Principal::Ejecutar(const QString& control)
         (edicion_.*edicion.value())();
         return true;
     }
-    return false;
+    return EjecutarGenerador(*this, control);
 }
 
 bool Principal::EjecutarBoton(const QString& barra, const QString& clave)

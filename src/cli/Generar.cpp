@@ -1,0 +1,205 @@
+// nodeva-cli generar: a graph of the graph menu written as a graph file, with
+// the numbers its dialogs would ask given on the command line.
+#include <QDir>
+
+#include "cli/CargaCli.h"
+#include "cli/InteraccionCli.h"
+#include "files/Escritor.h"
+#include "generators/Catalogo.h"
+#include "model/Grafo.h"
+
+namespace {
+
+struct OpcionesGenerar {
+    QString mandato;
+    QStringList numeros;
+    QString salida;
+    QString tipo = QStringLiteral("Simple");
+    bool pesosAleatorios = false;
+    std::optional<quint64> semilla;
+    QSize area = AreaTrabajoPorOmision;
+    bool ayuda = false;
+};
+
+QString Argumentos(const Generador& g)
+{
+    QStringList nombres;
+    for (const PreguntaGenerador& p : g.preguntas)
+        nombres << p.nombre;
+    return nombres.join(' ');
+}
+
+QString Cotas(const Generador& g)
+{
+    QStringList cotas;
+    for (const PreguntaGenerador& p : g.preguntas)
+        cotas << p.nombre + " de 1 a " + p.cota;
+    return cotas.join("; ");
+}
+
+void Ayuda(QTextStream& salida)
+{
+    salida << "Uso: nodeva-cli generar MANDATO [números...] [opciones] SALIDA.grf\n\n"
+              "Genera un grafo del menú Grafos como lo hace el programa y lo guarda como\n"
+              "fichero de grafo. Los números son los que piden sus diálogos, en su orden.\n\n"
+              "  --tipo T              Simple, Ponderado, Digrafo o Digrafo_Ponderado\n"
+              "                        (por omisión Simple)\n"
+              "  --pesos-aleatorios    pesos al azar de 1 a 1000 (solo tipos ponderados)\n"
+              "  --semilla N           fija los pesos al azar, para repetir el resultado\n"
+              "  --ancho N, --alto N   área de trabajo en twips (por omisión 9000 x 6000)\n"
+              "  --help                muestra esta ayuda\n\n"
+              "Mandatos:\n";
+    for (const Generador& g : Generadores()) {
+        const QString uso = (g.control + ' ' + Argumentos(g)).trimmed();
+        salida << "  " << (g.preguntas.empty() ? uso : uso.leftJustified(34) + ' ' + Cotas(g)) << '\n';
+    }
+    salida << "\nLos grafos de Tutte, del dodecaedro y del icosaedro se leen de sus ficheros\n"
+              "de forma (tutte.dat, Dodec_P.dat, ...), en la carpeta de trabajo o junto al\n"
+              "programa.\n";
+}
+
+// Reads one option's value; false when it is missing or not valid.
+bool LeerOpcion(const QString& opcion, const QString& valor, OpcionesGenerar& o)
+{
+    if (opcion == "--tipo") {
+        o.tipo = valor;
+        return CodigoTipo(valor) >= 0;
+    }
+    if (opcion == "--semilla") {
+        bool ok = false;
+        o.semilla = valor.toULongLong(&ok);
+        return ok;
+    }
+    const std::optional<int> medida = MedidaTwips(valor);
+    (opcion == "--ancho" ? o.area.rwidth() : o.area.rheight()) = medida.value_or(0);
+    return medida.has_value();
+}
+
+bool TomaValor(const QString& a)
+{
+    return a == "--tipo" || a == "--semilla" || a == "--ancho" || a == "--alto";
+}
+
+QString Analizar(const QStringList& args, OpcionesGenerar& o)
+{
+    QStringList posicionales;
+    for (qsizetype k = 0; k < args.size(); ++k) {
+        const QString& a = args[k];
+        if (a == "--help" || a == "-h")
+            o.ayuda = true;
+        else if (a == "--pesos-aleatorios")
+            o.pesosAleatorios = true;
+        else if (TomaValor(a)) {
+            if (k + 1 >= args.size() || !LeerOpcion(a, args[++k], o))
+                return "Valor no válido para " + a + ".";
+        } else if (a.startsWith("--"))
+            return "Opción desconocida: " + a;
+        else
+            posicionales << a;
+    }
+    if (o.ayuda)
+        return {};
+    if (posicionales.size() < 2)
+        return QStringLiteral("Faltan el mandato o el fichero de salida.");
+    o.mandato = posicionales.takeFirst();
+    o.salida = posicionales.takeLast();
+    o.numeros = posicionales;
+    if (o.pesosAleatorios && !EsPonderado(CodigoTipo(o.tipo)))
+        return QStringLiteral("--pesos-aleatorios solo se aplica a los tipos Ponderado y Digrafo_Ponderado.");
+    return {};
+}
+
+QString SinDosPuntos(const QString& indicacion)
+{
+    QString texto = indicacion.trimmed();
+    if (texto.endsWith(':'))
+        texto.chop(1);
+    return texto;
+}
+
+QString FueraDeRango(const Generador& g, const PreguntaGenerador& p, int maximo, const QString& dado)
+{
+    const QString numero =
+        QStringLiteral("%1: «%2» (%3)").arg(g.control, SinDosPuntos(p.indicacion), p.nombre);
+    if (maximo < 1)
+        return QStringLiteral(
+                   "%1 no admite ningún valor con los números anteriores (máximo %2); se ha dado %3.")
+            .arg(numero)
+            .arg(maximo)
+            .arg(dado);
+    return QStringLiteral("%1 debe estar entre 1 y %2; se ha dado %3.").arg(numero).arg(maximo).arg(dado);
+}
+
+// The numbers as the dialogs would accept them, or the reason they would not.
+QString LeerNumeros(const Generador& g, const QStringList& textos, Numeros& numeros)
+{
+    if (textos.size() != qsizetype(g.preguntas.size())) {
+        const QString dados = QStringLiteral("se han dado %1").arg(textos.size());
+        if (g.preguntas.empty())
+            return QStringLiteral("%1 no lleva números; %2.").arg(g.control, dados);
+        return QStringLiteral("%1 necesita %2 números (%3); %4.")
+            .arg(g.control)
+            .arg(g.preguntas.size())
+            .arg(Argumentos(g), dados);
+    }
+    for (std::size_t i = 0; i < g.preguntas.size(); ++i) {
+        const PreguntaGenerador& p = g.preguntas[i];
+        const int maximo = MaximoPregunta(p, numeros);
+        const QString& texto = textos[qsizetype(i)];
+        bool ok = false;
+        const int valor = texto.toInt(&ok);
+        if (!ok || valor < 1 || valor > maximo)
+            return FueraDeRango(g, p, maximo, texto);
+        numeros.push_back(valor);
+    }
+    return {};
+}
+
+int Generar(const Generador& g, const Numeros& numeros, const OpcionesGenerar& o, QTextStream& salida,
+            QTextStream& errores)
+{
+    InteraccionCli interaccion(errores);
+    if (o.semilla)
+        interaccion.Azar().Sembrar(*o.semilla);
+    EntornoGrafo entorno;
+    entorno.interaccion = &interaccion;
+    const bool pesos = o.pesosAleatorios;
+    entorno.pesosAleatorios = [pesos] { return pesos; };
+    Grafo grafo(std::move(entorno));
+    grafo.InsertarTipo(o.tipo);
+    const DimensionesArea area{double(o.area.width()), double(o.area.height())};
+    if (g.construir(grafo, area, numeros) != 0)
+        return 1;
+    if (!EscribirGrafo(o.salida, grafo)) {
+        errores << "No se pudo escribir " << o.salida << "\n";
+        return 1;
+    }
+    salida << g.control << ": " << grafo.dimen() << " vértices, " << grafo.numero_aristas()
+           << (grafo.Dirigido() ? " arcos" : " aristas") << " en " << QDir::toNativeSeparators(o.salida)
+           << "\n";
+    return 0;
+}
+
+} // namespace
+
+int CliGenerar(const QStringList& args, QTextStream& salida, QTextStream& errores)
+{
+    OpcionesGenerar opciones;
+    const QString error = Analizar(args, opciones);
+    if (opciones.ayuda) {
+        Ayuda(salida);
+        return 0;
+    }
+    const Generador* generador = error.isEmpty() ? BuscarGenerador(opciones.mandato) : nullptr;
+    if (!error.isEmpty() || !generador) {
+        errores << (error.isEmpty() ? "Mandato desconocido: " + opciones.mandato : error) << "\n\n";
+        Ayuda(errores);
+        return 2;
+    }
+    Numeros numeros;
+    if (const QString fuera = LeerNumeros(*generador, opciones.numeros, numeros); !fuera.isEmpty()) {
+        errores << fuera << "\n";
+        return 1;
+    }
+    return Generar(*generador, numeros, opciones, salida, errores);
+}

@@ -1,0 +1,131 @@
+// What makes each named family the graph it is named after, beyond its counts:
+// girth, two-colourability, where the high degrees sit, the hypercube's bit
+// rule, the cycle of L(7, 3), Harary's regularity, Tutte's missing Hamiltonian
+// cycle, and planar drawings that are drawn without a crossing.
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <functional>
+
+#include "Propiedades.h"
+#include "support/EntornoPrueba.h"
+
+using namespace generados;
+
+namespace {
+
+struct Generado {
+    EntornoPrueba entorno;
+    Grafo g{entorno.Entorno()};
+    Generado(const QString& control, const Numeros& numeros = {})
+    {
+        EXPECT_EQ(Generar(g, control, numeros), 0) << control.toStdString();
+    }
+};
+
+int Grado(Grafo& g, int v)
+{
+    g.ContarGrados();
+    return g.Grado(v);
+}
+
+// Backtracking over the cubic graph's vertices from vertex 1.
+bool Hamiltoniano(const Grafo& g)
+{
+    const auto vecinos = Vecinos(g);
+    std::vector<bool> visto(g.dimen() + 1, false);
+    std::function<bool(int, int)> seguir = [&](int v, int cuantos) {
+        if (cuantos == g.dimen())
+            return g.elem_matriz(v, 1) != 0;
+        for (int w : vecinos[v])
+            if (!visto[w]) {
+                visto[w] = true;
+                if (seguir(w, cuantos + 1))
+                    return true;
+                visto[w] = false;
+            }
+        return false;
+    };
+    visto[1] = true;
+    return seguir(1, 1);
+}
+
+} // namespace
+
+TEST(Invariantes, CinturaYBipartitos)
+{
+    const struct {
+        const char* control;
+        int cintura;
+        bool bipartito;
+    } filas[] = {{"Petersen", 5, false}, {"Heawood", 6, true},           {"Herschel", 4, true},
+                 {"Grötzsch", 4, false}, {"Dodecaedro_plano", 5, false}, {"Dodecaedro_no_plano", 5, false},
+                 {"Tutte", 4, false}};
+    for (const auto& f : filas) {
+        Generado x(QString::fromUtf8(f.control));
+        EXPECT_EQ(Cintura(x.g), f.cintura) << f.control;
+        EXPECT_EQ(EsBipartito(x.g), f.bipartito) << f.control;
+    }
+}
+
+TEST(Invariantes, GradosAltosDeHerschelYGrötzsch)
+{
+    Generado herschel("Herschel");
+    for (int v : {1, 3, 11})
+        EXPECT_EQ(Grado(herschel.g, v), 4) << v;
+    Generado grötzsch("Grötzsch");
+    EXPECT_EQ(Grado(grötzsch.g, 11), 5);
+}
+
+TEST(Invariantes, HipercuboUneLosNumerosQueDifierenEnUnBit)
+{
+    for (int d = 1; d <= 5; ++d) {
+        Generado q(QStringLiteral("cubo_%1").arg(d));
+        for (int a = 1; a <= q.g.dimen(); ++a)
+            for (int b = 1; b <= q.g.dimen(); ++b)
+                EXPECT_EQ(q.g.elem_matriz(a, b) != 0, std::popcount(unsigned((a - 1) ^ (b - 1))) == 1)
+                    << "Q" << d << " " << a << "-" << b;
+    }
+}
+
+TEST(Invariantes, EnlazadoSieteTresEsUnSoloCiclo)
+{
+    Generado l("L_n_r", {7, 3});
+    const std::vector<int> esperado{1, 4, 7, 3, 6, 2, 5};
+    for (std::size_t i = 0; i < esperado.size(); ++i)
+        EXPECT_NE(l.g.elem_matriz(esperado[i], esperado[(i + 1) % esperado.size()]), 0) << i;
+    EXPECT_EQ(l.g.numero_aristas(), 7);
+}
+
+TEST(Invariantes, HararyConKParEsKRegular)
+{
+    for (auto [n, k] : {std::pair{7, 2}, {9, 4}, {12, 6}, {25, 8}}) {
+        Generado h("Harary", {n, k});
+        for (int v = 1; v <= n; ++v)
+            EXPECT_EQ(Grado(h.g, v), k) << "H(" << k << ", " << n << ") " << v;
+    }
+}
+
+TEST(Invariantes, CadaHijoDelArbolCuelgaDeSuPadre)
+{
+    Generado t("Árbol_nario_completo", {3, 3});
+    for (int v = 2; v <= t.g.dimen(); ++v)
+        EXPECT_NE(t.g.elem_matriz(v, (v - 2) / 3 + 1), 0) << v;
+}
+
+TEST(Invariantes, TutteNoTieneCicloHamiltoniano)
+{
+    Generado tutte("Tutte");
+    EXPECT_FALSE(Hamiltoniano(tutte.g));
+}
+
+TEST(Invariantes, DibujosPlanosSinCruces)
+{
+    for (const char* control : {"Tetraedro_plano", "Hexaedro_plano", "Octaedro_plano", "Icosaedro_plano",
+                                "Dodecaedro_plano", "Tutte", "Herschel", "Triángulo"}) {
+        Generado x(QString::fromUtf8(control), control == std::string("Triángulo") ? Numeros{5} : Numeros{});
+        EXPECT_EQ(CrucesDibujo(x.g), 0) << control;
+    }
+    Generado k4("Tetraedro_no_plano");
+    EXPECT_EQ(CrucesDibujo(k4.g), 1);
+}
