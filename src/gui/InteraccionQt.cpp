@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 
 #include "gui/AsignarPesoVista.h"
+#include "gui/EstadisticasVista.h"
 #include "gui/GirarVoltearVista.h"
 #include "gui/IdentificarVertVista.h"
 #include "gui/InsercionNºVertVista.h"
@@ -125,4 +126,9 @@ double InteraccionQt::Ahora()
 void InteraccionQt::ProcesarEventos()
 {
     QCoreApplication::processEvents();
+}
+
+void InteraccionQt::Mostrar(Estadisticas& ventana)
+{
+    EstadisticasVista(ventana, ventana_).exec();
 }

@@ -18,6 +18,7 @@ public:
     void Mostrar(SelectGrafo& dialogo) override;
     void Mostrar(MatrizAdy& dialogo) override;
     void Mostrar(GirarVoltear& dialogo) override;
+    void Mostrar(Estadisticas& ventana) override;
     QString NombreParaAbrir(const QString& filtro) override;
     QString NombreParaGuardar(const QString& propuesto, const QString& filtro) override;
     double Ahora() override;

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -23,6 +24,9 @@ public:
     bool DesdeMenu = false;
     bool EscapePulsado = false;
     bool RecorridoUsuario = false;
+    // The cut vertices (1..50) found by the last VerticesCorte; the blocks
+    // read them after it returns.
+    std::array<bool, 51> Corte{};
 
     Traza& traza();
     void PrepararEjecucion();

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "run/BotonesInterrupcion.h"
+#include "run/Estadisticas.h"
 #include "run/PasoAPaso.h"
 #include "ui/FuenteAleatoria.h"
 #include "ui/GirarVoltear.h"
@@ -53,6 +54,8 @@ public:
     // the step window (nobody to wait for: the run goes on).
     virtual void Mostrar(PasoAPaso& dialogo) { dialogo.Cancelar(); }
     virtual void Mostrar(BotonesInterrupcion& ventana) { ventana.Continuar(); }
+    // The statistics window, with nothing to decide: closed at once.
+    virtual void Mostrar(Estadisticas& ventana) { ventana.Aceptar(); }
 
     // File dialogs: the chosen name, or "" when the user cancels.
     // The filter uses the classic "Descripción (*.ext)|*.ext|..." form.

@@ -1,5 +1,6 @@
 #include "ui/Principal.h"
 
+#include "algorithms/MenuConectividad.h"
 #include "drawing/MenuVer.h"
 #include "files/AjustarPosiciones.h"
 #include "files/Guardar.h"
@@ -430,6 +431,8 @@ bool Principal::Ejecutar(const QString& control)
         (edicion_.*edicion.value())();
         return true;
     }
+    if (EjecutarConectividad(*this, control))
+        return true;
     return EjecutarGenerador(*this, control);
 }
 

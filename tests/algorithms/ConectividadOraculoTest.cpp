@@ -1,0 +1,124 @@
+// Components, cut vertices and bridges against Boost.Graph on seeded random
+// graphs of every type, from empty to 50 vertices, connected and not.
+#include <gtest/gtest.h>
+
+#include <QRegularExpression>
+#include <boost/graph/adjacency_list.hpp>
+#include <boost/graph/biconnected_components.hpp>
+#include <boost/graph/connected_components.hpp>
+#include <map>
+#include <random>
+#include <set>
+
+#include "algorithms/Conectividad.h"
+#include "algorithms/MundoConectividad.h"
+
+namespace {
+
+using GrafoBoost = boost::adjacency_list<boost::vecS, boost::vecS, boost::undirectedS, boost::no_property,
+                                         boost::property<boost::edge_index_t, std::size_t>>;
+using Aristas = std::set<std::pair<int, int>>;
+
+// 0-based vertices; an arc in either direction, or both, is one edge.
+GrafoBoost SinSentido(const Grafo& g)
+{
+    GrafoBoost b(g.dimen());
+    std::size_t indice = 0;
+    for (int i = 1; i <= g.dimen(); ++i)
+        for (int j = i + 1; j <= g.dimen(); ++j)
+            if (g.elem_matriz(i, j) != 0 || g.elem_matriz(j, i) != 0)
+                boost::add_edge(i - 1, j - 1, indice++, b);
+    return b;
+}
+
+// A bridge is the only edge of its biconnected component; in a digraph the
+// trace names the arc, and two opposite arcs are never a bridge.
+Aristas PuentesBoost(const Grafo& g, GrafoBoost& b)
+{
+    std::vector<std::size_t> componente(boost::num_edges(b));
+    auto mapa = boost::make_iterator_property_map(componente.begin(), boost::get(boost::edge_index, b));
+    boost::biconnected_components(b, mapa);
+    std::map<std::size_t, int> tamaño;
+    for (std::size_t c : componente)
+        ++tamaño[c];
+    Aristas puentes;
+    for (auto e : boost::make_iterator_range(boost::edges(b))) {
+        const int u = int(std::min(boost::source(e, b), boost::target(e, b))) + 1;
+        const int v = int(std::max(boost::source(e, b), boost::target(e, b))) + 1;
+        if (tamaño[mapa[e]] == 1 && (g.elem_matriz(u, v) == 0 || g.elem_matriz(v, u) == 0 || !g.Dirigido()))
+            puentes.insert(g.elem_matriz(u, v) != 0 ? std::pair{u, v} : std::pair{v, u});
+    }
+    return puentes;
+}
+
+Aristas PuentesDeLaTraza(const QString& traza)
+{
+    static const QRegularExpression arista(QStringLiteral("Arista \\((\\d+),(\\d+)\\)"));
+    Aristas puentes;
+    for (const auto& m : arista.globalMatch(traza))
+        puentes.insert({m.captured(1).toInt(), m.captured(2).toInt()});
+    return puentes;
+}
+
+struct Oraculo : MundoConectividad, ::testing::Test {
+    // Mean degree 0.2 to 4: around the threshold where components, cut
+    // vertices and bridges all occur.
+    void Aleatorio(std::mt19937& azar, int tipo)
+    {
+        const int n = std::uniform_int_distribution<int>(0, 50)(azar);
+        std::bernoulli_distribution hay(
+            std::min(1.0, std::uniform_real_distribution(0.2, 4.0)(azar) / (n + 1)));
+        std::vector<std::pair<int, int>> aristas;
+        for (int i = 1; i <= n; ++i)
+            for (int j = tipo >= TipoGrafo::Digrafo ? 1 : i + 1; j <= n; ++j)
+                if (i != j && hay(azar))
+                    aristas.emplace_back(i, j);
+        Poner(tipo, n, aristas);
+    }
+};
+
+TEST_F(Oraculo, ComponentesCortesYPuentesComoBoost)
+{
+    std::mt19937 azar(20240611);
+    int casos[4] = {}; // connected, not connected, with cut vertices, with bridges
+    for (int prueba = 0; prueba < 400; ++prueba) {
+        Aleatorio(azar, prueba % 4);
+        SCOPED_TRACE(testing::Message() << "prueba " << prueba << ", n " << p.grafo().dimen());
+        const Grafo antes = p.grafo();
+        const int n = antes.dimen();
+        GrafoBoost b = SinSentido(antes);
+        std::vector<int> enBoost(n);
+        const int k = n == 0 ? 0 : boost::connected_components(b, enBoost.data());
+        std::vector<std::int16_t> etiquetas;
+        Contexto c = Ctx();
+        ASSERT_EQ(ComponentesConexas(c, &etiquetas), k);
+        EXPECT_TRUE(p.Vista().areaHabilitada && lienzo.primitivas.empty()); // silent
+        for (int v = 1; v <= n; ++v) // the lowest vertex of the component
+            ASSERT_EQ(etiquetas[v],
+                      std::find(enBoost.begin(), enBoost.end(), enBoost[v - 1]) - enBoost.begin() + 1);
+        ++casos[k == 1 ? 0 : 1];
+
+        std::vector<std::size_t> articulaciones;
+        boost::articulation_points(b, std::back_inserter(articulaciones));
+        std::vector<bool> esperados(Grafo::Limite + 1);
+        for (std::size_t a : articulaciones)
+            esperados[a + 1] = true;
+        EXPECT_EQ(VerticesCorte(c), int(articulaciones.size()));
+        EXPECT_TRUE(std::equal(esperados.begin() + 1, esperados.end(), p.Marco().Corte.begin() + 1));
+        // Silent, yet in run mode until the caller ends the run.
+        EXPECT_TRUE(p.trazaPanel().Texto().isEmpty() && !p.Vista().areaHabilitada &&
+                    !p.Vista().aceptarVisible);
+        casos[2] += !articulaciones.empty();
+
+        const Aristas puentes = PuentesBoost(antes, b);
+        EXPECT_EQ(AristasPuente(c), int(puentes.size()));
+        EXPECT_EQ(PuentesDeLaTraza(p.trazaPanel().Texto()), puentes);
+        casos[3] += !puentes.empty();
+        EXPECT_TRUE(p.grafo() == antes);
+        p.Aceptar_Click();
+    }
+    for (int caso : casos)
+        EXPECT_GT(caso, 40);
+}
+
+} // namespace

@@ -1,0 +1,61 @@
+// The statistics window's texts, its degree sequence in lines of 16, the
+// frame that grows with them, and the command that opens it.
+#include <gtest/gtest.h>
+
+#include "algorithms/MundoConectividad.h"
+#include "run/Estadisticas.h"
+
+namespace {
+
+struct Estadistica : MundoConectividad, ::testing::Test {
+    Estadisticas Abrir(int tipo, int n, const std::vector<std::pair<int, int>>& aristas)
+    {
+        Poner(tipo, n, aristas);
+        p.grafo().ContarGrados();
+        return Estadisticas(p.grafo());
+    }
+};
+
+TEST_F(Estadistica, VeinteVerticesOcupanDosLineasYElMarcoCrece)
+{
+    std::vector<std::pair<int, int>> estrella;
+    for (int v = 2; v <= 20; ++v)
+        estrella.emplace_back(1, v);
+    const Estadisticas e = Abrir(TipoGrafo::Simple, 20, estrella);
+    EXPECT_EQ(e.Texto(),
+              "Tipo de Grafo: Simple\nNº Vértices : 20\nNº Aristas : 19\nNº de Componentes Conexas : 1\n"
+              "Sucesión de grados: \n19" +
+                  QString(", 1").repeated(15) + ", \n1, 1, 1, 1\n");
+    EXPECT_FALSE(e.EtiqGradoVisible(3));
+    EXPECT_EQ(e.Cuadro3().alto, 2 * 480 + 700);
+    EXPECT_EQ(e.PosicionEtiqGrado(2).arriba - e.PosicionEtiqGrado(1).arriba, 480);
+
+    const Estadisticas aislados = Abrir(TipoGrafo::Ponderado, 5, {{2, 3}, {3, 1}});
+    EXPECT_EQ(aislados.Etiq_Conec(), "Nº de Componentes Conexas : 3");
+    EXPECT_EQ(aislados.EtiqGrado(1), "2, 1, 1, 0, 0");
+    EXPECT_EQ(e.AltoVentana() - aislados.AltoVentana(), 480);
+
+    const Estadisticas vacio = Abrir(TipoGrafo::Simple, 0, {});
+    EXPECT_TRUE(vacio.EtiqGradoVisible(1) && vacio.EtiqGrado(1).isEmpty());
+}
+
+// A person who keeps what the statistics window showed.
+struct PersonaEstadisticas : InteraccionGuion {
+    using InteraccionGuion::Mostrar;
+    QString vista;
+    void Mostrar(Estadisticas& ventana) override { vista = ventana.Texto(); }
+};
+
+TEST(EstadisticasOrden, ElComandoCuentaLosGradosAntesDeAbrir)
+{
+    PersonaEstadisticas persona;
+    Principal p{persona};
+    Grafo& g = p.grafo();
+    g.Insertar_Dimension(3, false);
+    for (auto [a, b] : {std::pair{1, 2}, {2, 1}, {2, 3}, {3, 2}})
+        g.InsertarMatriz(a, b, 1);
+    EXPECT_TRUE(p.Ejecutar("Estadísticas"));
+    EXPECT_TRUE(persona.vista.endsWith("Sucesión de grados: \n2, 1, 1\n"));
+}
+
+} // namespace
