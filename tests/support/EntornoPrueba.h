@@ -3,9 +3,13 @@
 // records of merges.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <tuple>
 #include <utility>
 #include <vector>
 
+#include "model/Controles.h"
 #include "model/EstadoComandos.h"
 #include "model/Grafo.h"
 #include "support/InteraccionGuion.h"
@@ -29,6 +33,42 @@ struct EntornoPrueba {
         e.guardarIdent = [this](std::int16_t u, std::int16_t w) { identificaciones.emplace_back(u, w); };
         return e;
     }
+
+    // Gives g a type, n vertices at (400 i, 300 + 100 i) and these edges, the
+    // way a user adds them; a weighted graph's edges take the weights in turn
+    // (1 once they run out).
+    void Construir(Grafo& g, const QString& tipo, int n, const std::vector<std::pair<int, int>>& aristas = {},
+                   const std::vector<std::int16_t>& pesos = {})
+    {
+        g.InsertarTipo(tipo);
+        for (int i = 1; i <= n; ++i)
+            ASSERT_EQ(g.AñadirVertice(std::int16_t(400 * i), std::int16_t(300 + 100 * i)), 0);
+        auto peso = pesos.begin();
+        for (auto [a, b] : aristas) {
+            if (g.Ponderado() && !pesosAleatorios)
+                interaccion.pesos.push_back(peso != pesos.end() ? *peso++ : std::int16_t{1});
+            ASSERT_EQ(g.AñadirArista(a, b), 0) << a << "-" << b;
+        }
+    }
+
+    // Whether a menu command is on, after checking that its toolbar button
+    // and the button's picture agree.
+    bool Par(const QString& menu, const QString& boton, int activa, int inactiva) const
+    {
+        const bool on = comandos.Habilitado(menu);
+        EXPECT_EQ(comandos.Habilitado(boton), on) << boton.toStdString();
+        EXPECT_EQ(comandos.Imagen(boton), on ? activa : inactiva) << boton.toStdString();
+        return on;
+    }
+    bool AñadirAristaActiva() const
+    {
+        return Par(Control::Añadir_Arista, Control::Boton_añadir_arista, 10, 14);
+    }
+    bool CambiarPesoActivo() const { return Par(Control::Cambiar_peso, Control::Boton_cambiar_peso, 11, 15); }
+    bool IdentificarActivo() const
+    {
+        return Par(Control::Ident_vertices, Control::Boton_unir_vert_desact, 12, 16);
+    }
 };
 
 // The edge count the matrix implies, counted the type's way.
@@ -40,4 +80,20 @@ inline int AristasSegunMatriz(const Grafo& g)
             if (i != j && g.elem_matriz(i, j) != 0 && (g.Dirigido() || j < i))
                 ++m;
     return m;
+}
+
+// An edge as (from, to, weight).
+using Arco = std::tuple<int, int, int>;
+
+// The edges the matrix holds, row by row. An undirected edge appears once,
+// from the smaller end, unless its two entries differ.
+inline std::vector<Arco> ArcosDe(const Grafo& g)
+{
+    std::vector<Arco> arcos;
+    for (int i = 1; i <= g.dimen(); ++i)
+        for (int j = 1; j <= g.dimen(); ++j)
+            if (g.elem_matriz(i, j) != 0 &&
+                (g.Dirigido() || i <= j || g.elem_matriz(i, j) != g.elem_matriz(j, i)))
+                arcos.emplace_back(i, j, g.elem_matriz(i, j));
+    return arcos;
 }

@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <vector>
 
 #include "ui/AsignarPeso.h"
@@ -30,7 +31,14 @@ struct MensajeVisto {
     QString titulo;
     Icono icono;
     Botones botones;
+    bool operator==(const MensajeVisto&) const = default;
 };
+
+inline void PrintTo(const MensajeVisto& m, std::ostream* os)
+{
+    *os << m.titulo.toStdString() << ": " << m.texto.toStdString() << " (" << int(m.icono) << ", "
+        << int(m.botones) << ")";
+}
 
 class InteraccionGuion : public Interaccion {
 public:

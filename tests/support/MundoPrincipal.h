@@ -2,6 +2,8 @@
 // with helpers that click, drag and type the way a user does (twips).
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include "model/Controles.h"
 #include "support/InteraccionGuion.h"
 #include "ui/Principal.h"
@@ -10,12 +12,14 @@ struct MundoPrincipal {
     InteraccionGuion persona;
     Principal p{persona};
 
-    // A fresh graph of this type, as New leaves it after the type dialog.
-    void Empezar(int tipo)
+    // A fresh graph of this type, as New leaves it after the type dialog,
+    // and then the vertices given, added with the mouse.
+    void Empezar(int tipo, std::initializer_list<std::pair<double, double>> vertices = {})
     {
         p.grafo().InsertarTipo(NombreTipo(tipo));
         p.Vista().combo1 = tipo;
         p.Iniciar_trabajo();
+        Vertices(vertices);
     }
     void Clic(double x, double y)
     {
@@ -51,5 +55,17 @@ struct MundoPrincipal {
         p.Edicion().MouseMove(1, x1, y1);
         p.Edicion().MouseUp(1, x1, y1);
     }
+    // A vertex at each point, each with the Añadir Vértice command.
+    void Vertices(std::initializer_list<std::pair<double, double>> puntos)
+    {
+        for (auto [x, y] : puntos)
+            Vertice(x, y);
+    }
     bool Habilitado(const QString& control) const { return p.Comandos().Habilitado(control); }
+    // Expects every control listed to be enabled (or every one disabled).
+    void Habilitados(bool esperado, std::initializer_list<QString> controles) const
+    {
+        for (const QString& c : controles)
+            EXPECT_EQ(Habilitado(c), esperado) << c.toStdString();
+    }
 };

@@ -24,22 +24,16 @@ struct Dialogo {
     AsignarPeso d{g, seleccion};
 };
 
-// Keys are written as typed; '\b' is Backspace and '\r' Enter. The codes
-// 37..40 of the arrow keys are the characters % & ' (.
+// Keys as typed ('\b' is Backspace, '\r' Enter, % & ' ( the arrow codes
+// 37..40), the box and button they leave, and the weight of 2-5 after the
+// Aceptar button is then pressed (7 when it does nothing).
 struct Tecleo {
     const char* nombre;
-    QString teclas;
-    QString texto;
-    int peso;
+    QString teclas, texto;
     int digitos;
-    bool negativo;
     bool aceptar;
+    int guardado;
 };
-
-void PrintTo(const Tecleo& t, std::ostream* os)
-{
-    *os << t.nombre;
-}
 
 class AsignarPesoTeclas : public ::testing::TestWithParam<Tecleo> {};
 
@@ -49,99 +43,62 @@ TEST_P(AsignarPesoTeclas, DejaLaCajaYElBotonComoDicenLasReglas)
     Dialogo x;
     Teclear(x.d, t.teclas);
     EXPECT_EQ(x.d.Texto(), t.texto);
-    EXPECT_EQ(x.d.Peso(), t.peso);
     EXPECT_EQ(x.d.NumDigitos(), t.digitos);
-    EXPECT_EQ(x.d.Negativo(), t.negativo);
     EXPECT_EQ(x.d.AceptarHabilitado(), t.aceptar);
     EXPECT_FALSE(x.d.Cerrado());
     EXPECT_EQ(x.g.elem_matriz(2, 5), 7);
+    EXPECT_EQ(x.d.Aceptar(), t.guardado != 7);
+    EXPECT_EQ(x.d.Cerrado(), t.guardado != 7);
+    EXPECT_EQ(x.g.elem_matriz(2, 5), t.guardado);
+    EXPECT_EQ(x.g.elem_matriz(5, 2), t.guardado);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Reglas, AsignarPesoTeclas,
-    ::testing::Values(Tecleo{"QuintaCifraDescartada", "12345", "1234", 1234, 4, false, true},
-                      Tecleo{"CeroInicialVacia", "0", "", 0, 0, false, false},
-                      Tecleo{"DiezSeEscribe", "10", "10", 10, 2, false, true},
-                      Tecleo{"MenosBorradoYOtraVez", "-\b-", "-", 0, 0, true, false},
-                      Tecleo{"MenosSoloAntesDeCifras", "1-", "1", 1, 1, false, true},
-                      Tecleo{"UnSoloMenos", "--", "-", 0, 0, true, false},
-                      Tecleo{"CeroTrasMenosDescartado", "-0", "-", 0, 0, true, false},
-                      Tecleo{"MenosCeroCinco", "-05", "-5", 5, 1, true, true},
-                      Tecleo{"FlechasYLetrasDescartadas", "1%&'(a .2", "12", 12, 2, false, true},
-                      Tecleo{"RetrocesoBorraCifras", "123\b\b", "1", 1, 1, false, true},
-                      // Backspace leaves Aceptar as it was; only a key into the
-                      // empty box disables it again.
-                      Tecleo{"BorrarLaUltimaCifra", "1\b", "", 0, 0, false, true},
-                      Tecleo{"TeclaEnCajaVaciaDeshabilita", "1\bx", "", 0, 0, false, false},
-                      Tecleo{"CeroTrasBorrarTodo", "1\b0", "", 0, 0, false, false},
-                      Tecleo{"IntroSinCifrasNoHaceNada", "-\r", "-", 0, 0, true, false}),
-    [](const auto& info) { return std::string(info.param.nombre); });
+INSTANTIATE_TEST_SUITE_P(Reglas, AsignarPesoTeclas,
+                         ::testing::Values(Tecleo{"QuintaCifraDescartada", "12345", "1234", 4, true, 1234},
+                                           Tecleo{"CeroInicialVacia", "0", "", 0, false, 7},
+                                           Tecleo{"DiezSeEscribe", "10", "10", 2, true, 10},
+                                           Tecleo{"MenosBorradoYOtraVez", "-\b-", "-", 0, false, 7},
+                                           Tecleo{"MenosSoloAntesDeCifras", "1-", "1", 1, true, 1},
+                                           Tecleo{"UnSoloMenos", "--1", "-1", 1, true, -1},
+                                           Tecleo{"CeroTrasMenosDescartado", "-0", "-", 0, false, 7},
+                                           Tecleo{"MenosCeroCinco", "-05", "-5", 1, true, -5},
+                                           Tecleo{"FlechasYLetrasDescartadas", "1%&'(a .2", "12", 2, true,
+                                                  12},
+                                           // Backspace leaves the button as it was, though
+                                           // there is no weight to accept.
+                                           Tecleo{"BorrarLaUltimaCifra", "-1\b", "-", 0, true, 7},
+                                           Tecleo{"TeclaEnCajaVaciaDeshabilita", "1\bx", "", 0, false, 7},
+                                           Tecleo{"IntroSinCifrasNoHaceNada", "-\r", "-", 0, false, 7}),
+                         [](const auto& info) { return std::string(info.param.nombre); });
 
-TEST(AsignarPeso, RotuloNombraLaArista)
-{
-    Grafo g;
-    Seleccion s;
-    s.AristaSeleccionada = 307;
-    EXPECT_EQ(AsignarPeso(g, s).Rotulo(), QString("Peso asignado a la arista 3-7:"));
-    s.AristaSeleccionada = CodigoArista(12, 50);
-    EXPECT_EQ(AsignarPeso(g, s).Rotulo(), QString("Peso asignado a la arista 12-50:"));
-}
-
-TEST(AsignarPeso, TeclaDiceSiSeMuestra)
+TEST(AsignarPeso, RotuloYTeclasMostradas)
 {
     Dialogo x;
-    EXPECT_FALSE(x.d.Tecla('0'));
-    EXPECT_TRUE(x.d.Tecla('-'));
-    EXPECT_FALSE(x.d.Tecla('-'));
-    EXPECT_TRUE(x.d.Tecla('9'));
-    EXPECT_FALSE(x.d.Tecla('x'));
-    EXPECT_TRUE(x.d.Tecla('\b'));
+    EXPECT_EQ(x.d.Rotulo(), QString("Peso asignado a la arista 2-5:"));
+    Seleccion s{.AristaSeleccionada = CodigoArista(12, 50)};
+    EXPECT_EQ(AsignarPeso(x.g, s).Rotulo(), QString("Peso asignado a la arista 12-50:"));
+    const std::vector<bool> mostradas = {x.d.Tecla('0'), x.d.Tecla('-'), x.d.Tecla('-'),
+                                         x.d.Tecla('9'), x.d.Tecla('x'), x.d.Tecla('\b')};
+    EXPECT_EQ(mostradas, std::vector<bool>({false, true, false, true, false, true}));
 }
 
-TEST(AsignarPeso, IntroGuardaElPesoNegativoEnLosDosSentidos)
+TEST(AsignarPeso, IntroGuardaElPesoEnLaAristaOSoloEnElArco_CancelarNada)
 {
-    Dialogo x;
-    Teclear(x.d, "-15\r");
-    EXPECT_TRUE(x.d.Cerrado());
-    EXPECT_TRUE(x.d.Aceptado());
-    EXPECT_EQ(x.g.elem_matriz(2, 5), -15);
-    EXPECT_EQ(x.g.elem_matriz(5, 2), -15);
-}
-
-TEST(AsignarPeso, EnUnDigrafoSoloElArco)
-{
-    Dialogo x("Digrafo_Ponderado");
-    Teclear(x.d, "9999\r");
-    EXPECT_EQ(x.g.elem_matriz(2, 5), 9999);
-    EXPECT_EQ(x.g.elem_matriz(5, 2), 0);
-}
-
-TEST(AsignarPeso, AceptarNecesitaCifras)
-{
-    Dialogo x;
-    EXPECT_FALSE(x.d.Aceptar());
-    Teclear(x.d, "-");
-    EXPECT_FALSE(x.d.Aceptar());
-    Teclear(x.d, "1\b");
-    ASSERT_TRUE(x.d.AceptarHabilitado());
-    EXPECT_FALSE(x.d.Aceptar()) << "el botón sigue habilitado pero no hay peso";
-    EXPECT_FALSE(x.d.Cerrado());
-    EXPECT_EQ(x.g.elem_matriz(2, 5), 7);
-    Teclear(x.d, "37");
-    EXPECT_TRUE(x.d.Aceptar());
-    EXPECT_EQ(x.g.elem_matriz(2, 5), -37);
-}
-
-TEST(AsignarPeso, CancelarNoEscribeYCierra)
-{
-    Dialogo x;
-    Teclear(x.d, "42");
-    x.d.Cancelar();
-    EXPECT_TRUE(x.d.Cerrado());
-    EXPECT_FALSE(x.d.Aceptado());
-    Teclear(x.d, "\r");
-    EXPECT_FALSE(x.d.Aceptar());
-    EXPECT_EQ(x.g.elem_matriz(2, 5), 7);
+    for (auto [tipo, teclas, ida, vuelta] : {std::tuple{"Ponderado", "-15\r", -15, -15},
+                                             {"Digrafo_Ponderado", "9999\r", 9999, 0},
+                                             {"Ponderado", "42", 7, 7}}) {
+        Dialogo x(tipo);
+        Teclear(x.d, teclas);
+        if (!x.d.Cerrado()) {
+            x.d.Cancelar();
+            Teclear(x.d, "\r");
+            EXPECT_FALSE(x.d.Aceptar());
+        }
+        EXPECT_TRUE(x.d.Cerrado()) << tipo;
+        EXPECT_EQ(x.d.Aceptado(), ida != 7) << teclas;
+        EXPECT_EQ(x.g.elem_matriz(2, 5), ida) << teclas;
+        EXPECT_EQ(x.g.elem_matriz(5, 2), vuelta) << teclas;
+    }
 }
 
 // Whatever a person types, an accepted weight is the number the box showed,
@@ -164,10 +121,7 @@ TEST(AsignarPeso, NingunTecleoGuardaCeroNiSaleDelRango)
         const int peso = x.g.elem_matriz(2, 5);
         ASSERT_NE(peso, 0) << visto.toStdString();
         ASSERT_EQ(x.g.elem_matriz(5, 2), peso);
-        if (x.d.Aceptado())
-            ASSERT_EQ(peso, visto.toInt()) << visto.toStdString();
-        else
-            ASSERT_EQ(peso, 7);
+        ASSERT_EQ(peso, x.d.Aceptado() ? visto.toInt() : 7) << visto.toStdString();
     }
 }
 

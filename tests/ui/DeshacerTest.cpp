@@ -2,13 +2,13 @@
 // and the undo command is usable exactly while a record is.
 #include <gtest/gtest.h>
 
-#include "model/Controles.h"
 #include "support/EntornoPrueba.h"
 #include "ui/Deshacer.h"
 
 namespace {
 
-struct DeshacerEdicion : ::testing::Test {
+// A record whose merges are recorded by the undo, as in the main window.
+struct DeshacerEdicion : ::testing::TestWithParam<int> {
     EntornoPrueba mundo;
     Deshacer deshacer{mundo.comandos, [this] { ++mundo.redibujados; }};
     Grafo g{[this] {
@@ -16,92 +16,82 @@ struct DeshacerEdicion : ::testing::Test {
         e.guardarIdent = [this](std::int16_t u, std::int16_t w) { deshacer.guardar_ident(g, u, w); };
         return e;
     }()};
-
-    void Construir(const QString& tipo)
-    {
-        g.InsertarTipo(tipo);
-        for (int i = 1; i <= 5; ++i)
-            g.AñadirVertice(static_cast<std::int16_t>(600 * i), static_cast<std::int16_t>(400 + 300 * (i % 2)));
-        mundo.interaccion.pesos = {std::int16_t{11}, std::int16_t{22}, std::int16_t{33}, std::int16_t{44}, std::int16_t{55}};
-        for (auto [a, b] : {std::pair{1, 2}, {2, 3}, {3, 4}, {4, 5}, {3, 1}})
-            ASSERT_EQ(g.AñadirArista(a, b), 0);
-    }
     bool Usable() const
     {
-        return mundo.comandos.Habilitado(Control::Deshacer) && mundo.comandos.Habilitado(Control::Boton_deshacer);
-    }
-    void DeshacerYComprobar(const Grafo& antes)
-    {
-        ASSERT_TRUE(Usable());
-        deshacer.Ejecutar(g);
-        EXPECT_TRUE(g == antes);
-        EXPECT_FALSE(Usable());
-        EXPECT_TRUE(deshacer.Registro().TipoDeshacer.isEmpty());
+        return mundo.comandos.Habilitado(Control::Deshacer) &&
+               mundo.comandos.Habilitado(Control::Boton_deshacer);
     }
 };
 
-TEST_F(DeshacerEdicion, BorrarElVerticeTresDeCincoYDeshacer)
+using Edicion = void (*)(Grafo&, Deshacer&);
+const std::pair<const char*, Edicion> Ediciones[] = {
+    {"BorrarVertice",
+     [](Grafo& g, Deshacer& d) {
+         d.Guardar({TipoDeshacer::RecuperarVertice, 3, 0, g.Posic_CoordX(3), g.Posic_CoordY(3), 0, 0});
+         g.Insertar_Ar_conect(3, 0);
+         g.EliminarVertice(3, true);
+     }},
+    {"BorrarArista",
+     [](Grafo& g, Deshacer& d) {
+         d.Guardar({TipoDeshacer::RecuperarArista, 0, 0, 0, 0, 203, g.elem_matriz(2, 3)});
+         g.EliminarArista(203);
+     }},
+    {"CambiarPeso",
+     [](Grafo& g, Deshacer& d) {
+         d.Guardar({TipoDeshacer::CambiarPeso, 0, 0, 0, 0, 102, g.elem_matriz(1, 2)});
+         g.InsertarMatriz(1, 2, 777);
+         if (!g.Dirigido())
+             g.InsertarMatriz(2, 1, 777);
+     }},
+    {"Identificar",
+     [](Grafo& g, Deshacer& d) {
+         g.IdentificarVert(2, 4, true);
+         EXPECT_EQ(d.Registro().TipoDeshacer, TipoDeshacer::RecuperarIdent);
+     }},
+    {"Mover",
+     [](Grafo& g, Deshacer& d) {
+         d.Guardar({TipoDeshacer::Desmover, 5, 0, g.Posic_CoordX(5), g.Posic_CoordY(5), 0, 0});
+         g.InsertarPosicionX(5, 4321);
+         g.InsertarPosicionY(5, 1234);
+     }},
+    {"AñadirVertice",
+     [](Grafo& g, Deshacer& d) {
+         g.AñadirVertice(5000, 5000);
+         d.Guardar({TipoDeshacer::EliminarVertice, g.dimen(), 0, 0, 0, 0, 0});
+     }},
+    {"AñadirArista",
+     [](Grafo& g, Deshacer& d) {
+         ASSERT_EQ(g.AñadirArista(5, 1), 0);
+         d.Guardar({TipoDeshacer::EliminarArista, 0, 0, 0, 0, 501, 0});
+     }},
+};
+
+TEST_P(DeshacerEdicion, CadaTipoDeRegistroVuelveAtras)
 {
-    Construir("Simple");
+    std::vector<std::pair<int, int>> aristas = {{1, 2}, {2, 3}, {3, 4}, {4, 5}, {3, 1}};
+    if (EsDirigido(GetParam()))
+        aristas.emplace_back(2, 1); // a change of 1 -> 2 must leave it alone
+    mundo.Construir(g, NombreTipo(GetParam()), 5, aristas, {11, 22, 33, 44, 55, 9});
+    mundo.pesosAleatorios = true;
     const Grafo antes = g;
-    deshacer.Guardar({TipoDeshacer::RecuperarVertice, 3, 0, g.Posic_CoordX(3), g.Posic_CoordY(3), 0, 0});
-    g.Insertar_Ar_conect(3, 0);
-    g.EliminarVertice(3, true);
-    DeshacerYComprobar(antes);
-}
-
-TEST_F(DeshacerEdicion, CambioDePesoEnDigrafoPonderadoSoloDevuelveEseArco)
-{
-    Construir("Digrafo_Ponderado");
-    mundo.interaccion.pesos = {std::int16_t{9}};
-    ASSERT_EQ(g.AñadirArista(2, 1), 0);
-    const Grafo antes = g;
-    deshacer.Guardar({TipoDeshacer::CambiarPeso, 0, 0, 0, 0, 102, g.elem_matriz(1, 2)});
-    g.InsertarMatriz(1, 2, 777);
-    DeshacerYComprobar(antes);
-    EXPECT_EQ(g.elem_matriz(2, 1), 9);
-}
-
-TEST_F(DeshacerEdicion, CadaTipoDeRegistroVuelveAtras)
-{
-    for (const char* tipo : {"Simple", "Ponderado", "Digrafo", "Digrafo_Ponderado"}) {
-        SCOPED_TRACE(tipo);
-        Construir(tipo);
-        Grafo antes = g;
-
-        deshacer.Guardar({TipoDeshacer::RecuperarArista, 0, 0, 0, 0, 203, g.elem_matriz(2, 3)});
-        g.EliminarArista(203);
-        DeshacerYComprobar(antes);
-
-        g.IdentificarVert(2, 4, true);
-        EXPECT_EQ(deshacer.Registro().TipoDeshacer, TipoDeshacer::RecuperarIdent);
-        DeshacerYComprobar(antes);
-
-        deshacer.Guardar({TipoDeshacer::Desmover, 5, 0, g.Posic_CoordX(5), g.Posic_CoordY(5), 0, 0});
-        g.InsertarPosicionX(5, 4321);
-        DeshacerYComprobar(antes);
-
-        g.AñadirVertice(5000, 5000);
-        deshacer.Guardar({TipoDeshacer::EliminarVertice, g.dimen(), 0, 0, 0, 0, 0});
-        DeshacerYComprobar(antes);
-
-        mundo.interaccion.pesos = {std::int16_t{5}};
-        ASSERT_EQ(g.AñadirArista(5, 1), 0);
-        deshacer.Guardar({TipoDeshacer::EliminarArista, 0, 0, 0, 0, 501, 0});
-        DeshacerYComprobar(antes);
-
-        g = Grafo(g.Entorno());
+    deshacer.AnularDeshacer();
+    deshacer.Guardar({TipoDeshacer::Desmover, 1, 0, 100, 100, 0, 0}, false);
+    EXPECT_FALSE(Usable()) << "un arrastre solo se deshace tras soltar";
+    deshacer.Habilitar();
+    EXPECT_TRUE(Usable());
+    for (auto [nombre, editar] : Ediciones) {
+        SCOPED_TRACE(nombre);
+        editar(g, deshacer);
+        ASSERT_FALSE(g == antes);
+        ASSERT_TRUE(Usable());
+        deshacer.Ejecutar(g);
+        ASSERT_TRUE(g == antes);
+        EXPECT_FALSE(Usable());
+        EXPECT_TRUE(deshacer.Registro().TipoDeshacer.isEmpty());
     }
 }
 
-TEST_F(DeshacerEdicion, UnArrastreSoloSeDeshaceTrasSoltar)
-{
-    Construir("Simple");
-    deshacer.AnularDeshacer();
-    deshacer.Guardar({TipoDeshacer::Desmover, 1, 0, 100, 100, 0, 0}, false);
-    EXPECT_FALSE(Usable());
-    deshacer.Habilitar();
-    EXPECT_TRUE(Usable());
-}
+INSTANTIATE_TEST_SUITE_P(CuatroTipos, DeshacerEdicion, ::testing::Range(0, 4),
+                         [](const auto& info) { return NombreTipo(info.param).toStdString(); });
 
 } // namespace

@@ -6,70 +6,71 @@
 
 namespace {
 
-Grafo ConVertices(const QString& tipo, std::initializer_list<std::pair<int, int>> posiciones)
+Grafo ConAristas(const QString& tipo, std::initializer_list<std::pair<int, int>> posiciones,
+                 std::initializer_list<std::pair<int, int>> aristas = {})
 {
     Grafo g;
     g.InsertarTipo(tipo);
     for (auto [x, y] : posiciones)
         g.AñadirVertice(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y));
+    for (auto [a, b] : aristas)
+        g.AñadirArista(a, b);
     return g;
 }
 
+struct Punto {
+    double x, y;
+    bool dentro;
+};
+
 TEST(Impactos, LugarLibreGuardaDistanciaYBorde)
 {
-    const Grafo g = ConVertices("Simple", {{1000, 1000}});
-    EXPECT_TRUE(LugarLibre(g, 1200, 1200, 9000, 6000)) << "282.8";
-    EXPECT_FALSE(LugarLibre(g, 1190, 1190, 9000, 6000)) << "268.7 se toma como 269";
-    EXPECT_TRUE(LugarLibre(g, 1270, 1000, 9000, 6000)) << "270 justos";
-    EXPECT_FALSE(LugarLibre(g, 149, 3000, 9000, 6000));
-    EXPECT_TRUE(LugarLibre(g, 150, 3000, 9000, 6000));
-    EXPECT_TRUE(LugarLibre(g, 8850, 5850, 9000, 6000));
-    EXPECT_FALSE(LugarLibre(g, 8851, 3000, 9000, 6000));
-    EXPECT_FALSE(LugarLibre(g, 3000, 5851, 9000, 6000));
+    const Grafo g = ConAristas("Simple", {{1000, 1000}});
+    // 268.7 from the vertex counts as 269; 270 is enough; 150 from each border.
+    // clang-format off
+    const Punto puntos[] = {{1190, 1190, false}, {1270, 1000, true}, {149, 3000, false}, {150, 3000, true},
+                            {3000, 149, false}, {8850, 5850, true}, {8851, 3000, false}, {3000, 5851, false}};
+    // clang-format on
+    for (auto [x, y, libre] : puntos)
+        EXPECT_EQ(LugarLibre(g, x, y, 9000, 6000), libre) << x << "," << y;
     EXPECT_TRUE(LugarLibre(g, 1100, 1000, 9000, 6000, 1)) << "el propio vértice no cuenta";
 }
 
 TEST(Impactos, CuadradoAbiertoDeCientoDiez)
 {
-    const Grafo g = ConVertices("Simple", {{1000, 1000}, {1150, 1000}});
-    EXPECT_TRUE(VerticeEnPunto(g, 1, 1109, 1000));
-    EXPECT_FALSE(VerticeEnPunto(g, 1, 1110, 1000));
-    EXPECT_FALSE(VerticeEnPunto(g, 1, 1000, 890));
+    const Grafo g = ConAristas("Simple", {{1000, 1000}, {1150, 1000}});
+    for (auto [x, y, dentro] : {Punto{1109, 1000, true}, {1110, 1000, false}, {1000, 890, false}})
+        EXPECT_EQ(VerticeEnPunto(g, 1, x, y), dentro) << x << "," << y;
     EXPECT_EQ(UltimoVerticeEnPunto(g, 1075, 1000), 2) << "gana el último";
     EXPECT_EQ(UltimoVerticeEnPunto(g, 5000, 5000), 0);
 }
 
-TEST(Impactos, BandaDeLaAristaVertical)
+TEST(Impactos, BandaDeLasAristasVerticalHorizontalYOblicua)
 {
-    Grafo g = ConVertices("Simple", {{1000, 1000}, {1000, 3000}});
-    g.AñadirArista(1, 2);
-    EXPECT_TRUE(PuntoEnArista(g, 1, 2, 1069, 2000));
-    EXPECT_FALSE(PuntoEnArista(g, 1, 2, 1070, 2000));
-    EXPECT_FALSE(PuntoEnArista(g, 1, 2, 1000, 1054));
-    EXPECT_TRUE(PuntoEnArista(g, 1, 2, 1000, 1055));
+    const Grafo g = ConAristas("Simple", {{1000, 1000}, {1000, 3000}, {3000, 1000}, {3000, 3000}},
+                               {{1, 2}, {1, 3}, {1, 4}});
+    // Edges 1-2, 1-3 and 1-4; near an end the vertex wins.
+    struct EnArista {
+        int b;
+        double x, y;
+        bool dentro;
+    };
+    // clang-format off
+    const EnArista puntos[] = {{2, 1069, 2000, true}, {2, 1070, 2000, false}, {2, 1000, 1054, false},
+                               {2, 1000, 1055, true}, {3, 2000, 1069, true}, {3, 2000, 1070, false},
+                               {3, 2950, 1000, false}, {4, 2000, 2050, true}, {4, 2000, 2600, false},
+                               {4, 3500, 3500, false}};
+    // clang-format on
+    for (auto [b, x, y, dentro] : puntos)
+        EXPECT_EQ(PuntoEnArista(g, 1, b, x, y), dentro) << b << ": " << x << "," << y;
     EXPECT_EQ(AristaEnPunto(g, 1030, 2500), 102);
+    EXPECT_EQ(AristaEnPunto(g, 1500, 1520), 104);
     EXPECT_EQ(AristaEnPunto(g, 1500, 2500), -1);
-}
-
-TEST(Impactos, AristasHorizontalesYOblicuas)
-{
-    Grafo g = ConVertices("Simple", {{1000, 1000}, {3000, 1000}, {3000, 3000}});
-    g.AñadirArista(1, 2);
-    g.AñadirArista(1, 3);
-    EXPECT_TRUE(PuntoEnArista(g, 1, 2, 2000, 1069));
-    EXPECT_FALSE(PuntoEnArista(g, 1, 2, 2000, 1070));
-    EXPECT_FALSE(PuntoEnArista(g, 1, 2, 2950, 1000));
-    EXPECT_TRUE(PuntoEnArista(g, 1, 3, 2000, 2050)) << "cerca de la diagonal";
-    EXPECT_FALSE(PuntoEnArista(g, 1, 3, 2000, 2600)) << "lejos de la diagonal";
-    EXPECT_FALSE(PuntoEnArista(g, 1, 3, 3500, 3500)) << "fuera del rectángulo";
-    EXPECT_EQ(AristaEnPunto(g, 1500, 1520), 103);
 }
 
 TEST(Impactos, DeDosArcosOpuestosGanaElDeCabezaMasCercana)
 {
-    Grafo g = ConVertices("Digrafo", {{1000, 1000}, {3000, 1000}});
-    g.AñadirArista(1, 2);
-    g.AñadirArista(2, 1);
+    const Grafo g = ConAristas("Digrafo", {{1000, 1000}, {3000, 1000}}, {{1, 2}, {2, 1}});
     EXPECT_EQ(AristaEnPunto(g, 1500, 1020), 201) << "más cerca del vértice 1";
     EXPECT_EQ(AristaEnPunto(g, 2500, 1020), 102);
     EXPECT_EQ(AristaEnPunto(g, 2000, 1020), 102) << "en el empate se queda 1 -> 2";
