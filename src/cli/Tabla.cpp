@@ -3,6 +3,7 @@
 int CliInfo(const QStringList&, QTextStream&, QTextStream&);
 int CliDibujar(const QStringList&, QTextStream&, QTextStream&);
 int CliGenerar(const QStringList&, QTextStream&, QTextStream&);
+int CliEjecutar(const QStringList&, QTextStream&, QTextStream&);
 
 const std::vector<Subcomando>& Subcomandos()
 {
@@ -10,6 +11,7 @@ const std::vector<Subcomando>& Subcomandos()
         {"info", "muestra el tipo, los vértices, las aristas y las posiciones de un grafo", &CliInfo},
         {"dibujar", "dibuja un grafo como el área de trabajo, en PNG o SVG", &CliDibujar},
         {"generar", "genera un grafo del menú Grafos y lo guarda como fichero de grafo", &CliGenerar},
+        {"ejecutar", "ejecuta un algoritmo sobre un grafo, sin pausas, y escribe su traza", &CliEjecutar},
     };
     return tabla;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 class Dibujo;
@@ -22,3 +23,5 @@ using Algoritmo = void (*)(Contexto&);
 
 // The algorithm started by this run name, or nullptr for a name that runs nothing.
 Algoritmo BuscarAlgoritmo(const QString& nombre);
+// Every run name of that table, sorted.
+QStringList NombresAlgoritmos();

@@ -11,6 +11,7 @@
 #include "run/PasoAPaso.h"
 #include "ui/ConversionTipo.h"
 #include "ui/Interaccion.h"
+#include "ui/MenuAlgoritmos.h"
 #include "ui/MenuPrincipal.h"
 
 namespace {
@@ -405,6 +406,10 @@ const Disposicion& Principal::Form_Resize(int ancho, int alto)
 
 bool Principal::Ejecutar(const QString& control)
 {
+    if (const QString nombre = NombreEjecucion(control); !nombre.isEmpty()) {
+        IniciarAlgoritmo(nombre);
+        return true;
+    }
     static const QHash<QString, void (Principal::*)()> ordenes = {
         {"Nuevo", &Principal::Nuevo},
         {"Abrir", &Principal::Abrir},

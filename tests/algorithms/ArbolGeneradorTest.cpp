@@ -1,0 +1,176 @@
+// The spanning trees as the person sees them: the trace piece by piece with
+// its bold and colours, the tie-breaks, the highlighted edges, the pauses,
+// the preconditions, and the whole road from the menu back to editing.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <set>
+
+#include "model/Controles.h"
+#include "support/EjecucionPrueba.h"
+#include "support/LienzoGrabador.h"
+#include "ui/Principal.h"
+
+namespace {
+
+const QColor Negro(Qt::black);
+using Medios = std::set<std::pair<long, long>>;
+// Midpoints of the sides of the square below.
+const std::pair<long, long> M12{2000, 1000}, M23{3000, 2000}, M14{1000, 2000};
+
+struct ArbolGenerador : ::testing::Test {
+    PersonaEjecucion persona;
+    Principal p{persona};
+    LienzoGrabador lienzo;
+
+    void SetUp() override { p.PonerSuperficie(&lienzo); }
+
+    // The weighted square 1 (1000, 1000), 2, 3, 4 clockwise, 2000 twips a
+    // side, with the weights of 1-2, 2-3, 3-4, 4-1 (0: no edge).
+    void Cuadrado(std::array<int, 4> pesos)
+    {
+        Grafo& g = p.grafo();
+        g.InsertarTipo("Ponderado");
+        g.Insertar_Dimension(4, false);
+        for (int v = 1; v <= 4; ++v) {
+            g.InsertarPosicionX(v, v == 2 || v == 3 ? 3000 : 1000);
+            g.InsertarPosicionY(v, v >= 3 ? 3000 : 1000);
+            const int w = v % 4 + 1;
+            g.InsertarMatriz(v, w, std::int16_t(pesos[v - 1]));
+            g.InsertarMatriz(w, v, std::int16_t(pesos[v - 1]));
+        }
+    }
+    QColor Paleta(int k) { return p.dibujo().Color(k); }
+    static Pieza Arista(int a, int b)
+    {
+        return {QStringLiteral("Arista: (%1,%2)    \t").arg(a).arg(b), false, Negro};
+    }
+    // The edges drawn in this colour with the thick pen, by their midpoints.
+    Medios Gruesas(const QColor& color) const
+    {
+        Medios medios;
+        for (const Primitiva& l : lienzo.Lineas())
+            if (l.ancho == 2 && l.color == color)
+                medios.emplace(std::lround((l.a.x() + l.b.x()) / 2), std::lround((l.a.y() + l.b.y()) / 2));
+        return medios;
+    }
+};
+
+TEST_F(ArbolGenerador, KruskalYPrimDesempatanPorFilasEnElCuadradoDePesosIguales)
+{
+    Cuadrado({1, 1, 1, 1});
+    for (const QString nombre : {"Kruskal", "Prim"}) {
+        SCOPED_TRACE(nombre.toStdString());
+        persona.pausas.clear();
+        lienzo.Olvidar();
+        p.EjecutarAlgoritmo(nombre);
+        const std::vector<Pieza> esperadas = {
+            {"Algoritmo de " + nombre.toUpper() + "\r\n\r\n", true, Negro},
+            Arista(1, 2),
+            Arista(1, 4),
+            Arista(2, 3),
+            {"FIN " + nombre + "\r\n\r\n", true, Negro},
+            {"PESO TOTAL DEL ARBOL: ", false, Negro},
+            {"3\r\n", true, Negro},
+        };
+        EXPECT_EQ(Piezas(p.trazaPanel()), esperadas);
+        EXPECT_EQ(Gruesas(Paleta(1)), (Medios{M12, M14, M23}));
+        EXPECT_EQ(lienzo.AnchoLinea(), 1) << "el grosor vuelve a 1 al terminar";
+        EXPECT_EQ(persona.pausas.size(), 3u);
+        p.Aceptar_Click();
+    }
+}
+
+TEST_F(ArbolGenerador, BoruvkaUneFragmentosPorPasosYColoreaComoLosLista)
+{
+    Cuadrado({1, 2, 1, 3});
+    p.EjecutarAlgoritmo("Boruvka");
+    const std::vector<Pieza> esperadas = {
+        {"Algoritmo de BORUVKA\r\n", true, Negro},
+        {"PASO 1 : \r\n", false, Paleta(3)},
+        {"NÚMERO DE PARTICIONES: ", false, Negro},
+        {"2\r\n", true, Negro},
+        {"1ª Componente  :  ", true, Negro},
+        {"1 - 2\r\n", true, Paleta(1)},
+        {"2ª Componente  :  ", true, Negro},
+        {"3 - 4\r\n", true, Paleta(2)},
+        {"PASO 2 : \r\n", false, Paleta(3)},
+        {"NÚMERO DE PARTICIONES: ", false, Negro},
+        {"1\r\n", true, Negro},
+        {"Componente  :  ", true, Negro},
+        {"1 - 2 - 3 - 4\r\n", true, Paleta(1)},
+        {"FIN Boruvka\r\n", true, Negro},
+        {"PESO TOTAL DEL ARBOL: ", false, Negro},
+        {"4\r\n", true, Negro},
+    };
+    EXPECT_EQ(Piezas(p.trazaPanel()), esperadas);
+    EXPECT_EQ(persona.pausas.size(), 2u);
+    // Step 1 draws the choices (1,2), (2,1), (3,4), (4,3) in their fragments'
+    // colours; step 2 draws them and (2,3) again, all in the one fragment's.
+    std::vector<QColor> colores;
+    for (const Primitiva& l : lienzo.Lineas())
+        if (l.ancho == 2)
+            colores.push_back(l.color);
+    const QColor c1 = Paleta(1), c2 = Paleta(2);
+    EXPECT_EQ(colores, (std::vector{c1, c1, c2, c2, c1, c1, c1, c1, c1}));
+
+    // Equal weights: each vertex takes its lowest neighbour, 1-2, 2-1, 3-2, 4-1.
+    p.Aceptar_Click();
+    lienzo.Olvidar();
+    Cuadrado({1, 1, 1, 1});
+    p.EjecutarAlgoritmo("Boruvka");
+    EXPECT_EQ(Gruesas(c1), (Medios{M12, M14, M23}));
+}
+
+TEST_F(ArbolGenerador, LasPrecondicionesSeComprobanEnOrdenAntesDeEmpezar)
+{
+    // Disconnected wins over a negative weight.
+    const std::tuple<std::array<int, 4>, QString, QString> casos[] = {
+        {{-5, 0, 0, 0}, "Precondición", " requiere que el grafo sea conexo."},
+        {{-5, 4, 4, 0}, "ADVERTENCIA", " no admite pesos negativos."},
+    };
+    for (const auto& [pesos, titulo, falta] : casos)
+        for (const QString nombre : {"Kruskal", "Prim", "Boruvka"}) {
+            SCOPED_TRACE((nombre + titulo).toStdString());
+            Cuadrado(pesos);
+            persona.mensajes.clear();
+            p.EjecutarAlgoritmo(nombre);
+            ASSERT_EQ(persona.mensajes.size(), 1u);
+            const MensajeVisto& m = persona.mensajes[0];
+            EXPECT_EQ(m.titulo, titulo);
+            EXPECT_EQ(m.texto, "El algoritmo de " + nombre + falta);
+            EXPECT_TRUE(m.icono == Icono::Exclamacion && m.botones == Botones::Aceptar);
+            EXPECT_TRUE(p.Comandos().Habilitado("Archivo")) << "la ventana no entró en ejecución";
+            EXPECT_EQ(p.trazaPanel().NumFormatos(), 0);
+        }
+}
+
+TEST_F(ArbolGenerador, KruskalDesdeElMenuHastaAceptarDejaElGrafoComoEstaba)
+{
+    Cuadrado({1, 2, 1, 3});
+    const Grafo antes = p.grafo();
+
+    EXPECT_TRUE(p.Ejecutar(Control::Algoritmo_kruskal));
+    EXPECT_EQ(persona.dialogosModo, 1);
+    ASSERT_EQ(persona.pausas.size(), 3u);
+    EXPECT_EQ(persona.pausas[0], "Algoritmo de KRUSKAL\n\nArista: (1,2)    \t");
+    EXPECT_TRUE(p.trazaPanel().Texto().endsWith(
+        "FIN Kruskal\r\n\r\nPESO TOTAL DEL ARBOL: 4\r\n\r\nPresione ACEPTAR  para continuar."));
+    EXPECT_TRUE(p.Vista().aceptarVisible);
+    EXPECT_FALSE(p.Comandos().Habilitado("Archivo"));
+
+    lienzo.Olvidar();
+    p.Aceptar_Click();
+    EXPECT_TRUE(p.grafo() == antes);
+    EXPECT_TRUE(p.Comandos().Habilitado("Archivo"));
+    EXPECT_TRUE(p.Vista().areaHabilitada);
+    EXPECT_TRUE(p.text_peq().isEmpty());
+    // Cleared and drawn again in black with the thin pen.
+    EXPECT_EQ(lienzo.primitivas.at(0).tipo, Primitiva::Tipo::Limpiar);
+    EXPECT_EQ(lienzo.Lineas().size(), 4u);
+    for (const Primitiva& l : lienzo.Lineas())
+        EXPECT_TRUE(l.color == Negro && l.ancho == 1);
+}
+
+} // namespace
