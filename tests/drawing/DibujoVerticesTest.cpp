@@ -72,7 +72,7 @@ TEST(DibujoVertice, RellenoYPaleta)
         e.dibujo.PintarVertice(v, p);
         return e.lienzo.primitivas;
     };
-    for (const auto [v, p, disco, numero, puntos, desplazamiento] :
+    for (const auto& [v, p, disco, numero, puntos, desplazamiento] :
          {std::tuple{3, 1, QColor(213, 0, 0), QColor(Qt::white), 10, QPointF(-95, -110)},
           {12, 6, QColor(255, 191, 128), QColor(Qt::black), 8, QPointF(-117, -100)},
           {10, 50, QColor(255, 128, 175), QColor(Qt::white), 8, QPointF(-117, -100)}}) {

@@ -29,17 +29,38 @@ struct Primitiva {
 class LienzoGrabador : public Lienzo {
 public:
     using Tipo = Primitiva::Tipo;
+    static Primitiva Nueva(Tipo tipo)
+    {
+        Primitiva p;
+        p.tipo = tipo;
+        return p;
+    }
     std::vector<Primitiva> primitivas;
 
-    void Limpiar() override { Guardar({Tipo::Limpiar}); }
+    void Limpiar() override { Guardar(Nueva(Tipo::Limpiar)); }
     void Circulo(QPointF centro, double radio, std::optional<QColor> relleno) override
     {
-        Guardar({Tipo::Circulo, centro, {}, radio, relleno});
+        Primitiva p = Nueva(Tipo::Circulo);
+        p.a = centro;
+        p.radio = radio;
+        p.relleno = relleno;
+        Guardar(p);
     }
-    void Linea(QPointF desde, QPointF hasta) override { Guardar({Tipo::Linea, desde, hasta}); }
+    void Linea(QPointF desde, QPointF hasta) override
+    {
+        Primitiva p = Nueva(Tipo::Linea);
+        p.a = desde;
+        p.b = hasta;
+        Guardar(p);
+    }
     void Texto(QPointF esquina, const QString& texto, double puntos, bool negrita) override
     {
-        Guardar({Tipo::Texto, esquina, {}, 0, {}, texto, puntos, negrita});
+        Primitiva p = Nueva(Tipo::Texto);
+        p.a = esquina;
+        p.texto = texto;
+        p.puntos = puntos;
+        p.negrita = negrita;
+        Guardar(p);
     }
     int Ancho() const override { return 9000; }
     int Alto() const override { return 6000; }
