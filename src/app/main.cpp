@@ -13,6 +13,7 @@ int main(int argc, char** argv)
     InteraccionQt interaccion;
     PrincipalVista ventana(interaccion);
     interaccion.PonerVentana(&ventana);
+    interaccion.AlEsperar([&ventana] { ventana.Refrescar(); });
     ventana.show();
     const QStringList argumentos = QApplication::arguments();
     if (argumentos.size() > 1) {

@@ -1,5 +1,8 @@
 #include "gui/InteraccionQt.h"
 
+#include "gui/BotonesInterrupcionVista.h"
+#include "gui/PasoAPasoVista.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileDialog>
@@ -125,10 +128,26 @@ double InteraccionQt::Ahora()
 
 void InteraccionQt::ProcesarEventos()
 {
+    Refrescar();
     QCoreApplication::processEvents();
 }
 
 void InteraccionQt::Mostrar(Estadisticas& ventana)
 {
     EstadisticasVista(ventana, ventana_).exec();
+}
+
+void InteraccionQt::Mostrar(PasoAPaso& dialogo)
+{
+    PasoAPasoVista vista(dialogo, ventana_);
+    vista.exec();
+}
+
+void InteraccionQt::Mostrar(BotonesInterrupcion& ventana)
+{
+    Refrescar();
+    // As tall as the trace pane it covers.
+    const auto* panel = ventana_ ? ventana_->findChild<QWidget*>(QStringLiteral("text_peq")) : nullptr;
+    BotonesInterrupcionVista vista(ventana, ventana_, panel ? panel->height() : 72);
+    vista.exec();
 }

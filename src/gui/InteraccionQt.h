@@ -1,6 +1,8 @@
 // The real Interaccion: Qt message boxes, file dialogs and the event loop.
 #pragma once
 
+#include <functional>
+
 #include "ui/Interaccion.h"
 
 class QWidget;
@@ -9,6 +11,9 @@ class InteraccionQt : public Interaccion {
 public:
     explicit InteraccionQt(QWidget* ventana = nullptr) : ventana_(ventana) {}
     void PonerVentana(QWidget* ventana) { ventana_ = ventana; }
+    // Brings the main window up to date before the run waits in a modal
+    // window or a loop: what the algorithm drew must be on screen.
+    void AlEsperar(std::function<void()> refrescar) { refrescar_ = std::move(refrescar); }
 
     std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono,
                          Botones botones) override;
@@ -19,13 +24,22 @@ public:
     void Mostrar(MatrizAdy& dialogo) override;
     void Mostrar(GirarVoltear& dialogo) override;
     void Mostrar(Estadisticas& ventana) override;
+    void Mostrar(PasoAPaso& dialogo) override;
+    void Mostrar(BotonesInterrupcion& ventana) override;
     QString NombreParaAbrir(const QString& filtro) override;
     QString NombreParaGuardar(const QString& propuesto, const QString& filtro) override;
     double Ahora() override;
     void ProcesarEventos() override;
 
 private:
+    void Refrescar() const
+    {
+        if (refrescar_)
+            refrescar_();
+    }
+
     QWidget* ventana_ = nullptr;
+    std::function<void()> refrescar_;
 };
 
 // "Grafo (*.grf)|*.grf|Texto (*.txt)|*.txt" as Qt's file dialogs spell it.
