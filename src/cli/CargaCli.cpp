@@ -18,3 +18,17 @@ bool CargarGrafoCli(const QString& archivo, QSize area, Grafo& grafo, QTextStrea
     InteraccionCli interaccion(errores);
     return LeerGrafo(archivo, grafo, documento, interaccion, area) == 0;
 }
+
+std::optional<int> AyudaOError(bool ayuda, const QString& error, void (*ayudaTexto)(QTextStream&),
+                               QTextStream& salida, QTextStream& errores)
+{
+    if (ayuda) {
+        ayudaTexto(salida);
+        return 0;
+    }
+    if (error.isEmpty())
+        return std::nullopt;
+    errores << error << "\n\n";
+    ayudaTexto(errores);
+    return 2;
+}

@@ -174,15 +174,8 @@ int CliEjecutar(const QStringList& args, QTextStream& salida, QTextStream& error
 {
     OpcionesEjecutar opciones;
     const QString error = Analizar(args, opciones);
-    if (opciones.ayuda) {
-        Ayuda(salida);
-        return 0;
-    }
-    if (!error.isEmpty()) {
-        errores << error << "\n\n";
-        Ayuda(errores);
-        return 2;
-    }
+    if (const std::optional<int> fin = AyudaOError(opciones.ayuda, error, Ayuda, salida, errores))
+        return *fin;
     if (!Nombres().contains(opciones.algoritmo)) {
         errores << "Algoritmo desconocido: " << opciones.algoritmo
                 << ". Los algoritmos son: " << Nombres().join(", ") << ".\n";

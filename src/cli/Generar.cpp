@@ -186,16 +186,10 @@ int CliGenerar(const QStringList& args, QTextStream& salida, QTextStream& errore
 {
     OpcionesGenerar opciones;
     const QString error = Analizar(args, opciones);
-    if (opciones.ayuda) {
-        Ayuda(salida);
-        return 0;
-    }
     const Generador* generador = error.isEmpty() ? BuscarGenerador(opciones.mandato) : nullptr;
-    if (!error.isEmpty() || !generador) {
-        errores << (error.isEmpty() ? "Mandato desconocido: " + opciones.mandato : error) << "\n\n";
-        Ayuda(errores);
-        return 2;
-    }
+    const QString fallo = error.isEmpty() && !generador ? "Mandato desconocido: " + opciones.mandato : error;
+    if (const std::optional<int> fin = AyudaOError(opciones.ayuda, fallo, Ayuda, salida, errores))
+        return *fin;
     Numeros numeros;
     if (const QString fuera = LeerNumeros(*generador, opciones.numeros, numeros); !fuera.isEmpty()) {
         errores << fuera << "\n";

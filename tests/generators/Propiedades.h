@@ -1,5 +1,5 @@
 // Graph properties the generator tests check on a record: neighbours, girth,
-// two-colouring, edge crossings of its drawing, and building a family the way
+// odd cycles, edge crossings of its drawing, and building a family the way
 // the menu does, from the catalogue.
 #pragma once
 
@@ -34,11 +34,17 @@ inline std::vector<std::vector<int>> Vecinos(const Grafo& g)
     return v;
 }
 
-// The length of a shortest cycle, 0 for a forest.
-inline int Cintura(const Grafo& g)
+// The length of a shortest cycle (0 for a forest) and whether some cycle is
+// odd: a breadth-first search from every vertex, where an edge between two
+// vertices at the same distance closes an odd cycle.
+struct Ciclos {
+    int cintura = 0;
+    bool impar = false;
+};
+inline Ciclos CiclosDe(const Grafo& g)
 {
     const auto vecinos = Vecinos(g);
-    int menor = 0;
+    Ciclos c;
     for (int s = 1; s <= g.dimen(); ++s) {
         std::vector<int> dist(g.dimen() + 1, -1), padre(g.dimen() + 1, 0);
         std::queue<int> cola;
@@ -54,37 +60,12 @@ inline int Cintura(const Grafo& g)
                     cola.push(w);
                 } else if (padre[u] != w) {
                     const int ciclo = dist[u] + dist[w] + 1;
-                    menor = menor == 0 ? ciclo : std::min(menor, ciclo);
+                    c.cintura = c.cintura == 0 ? ciclo : std::min(c.cintura, ciclo);
+                    c.impar = c.impar || dist[u] == dist[w];
                 }
         }
     }
-    return menor;
-}
-
-inline bool EsBipartito(const Grafo& g)
-{
-    const auto vecinos = Vecinos(g);
-    std::vector<int> color(g.dimen() + 1, -1);
-    for (int s = 1; s <= g.dimen(); ++s) {
-        if (color[s] >= 0)
-            continue;
-        color[s] = 0;
-        std::queue<int> cola;
-        cola.push(s);
-        while (!cola.empty()) {
-            const int u = cola.front();
-            cola.pop();
-            for (int w : vecinos[u]) {
-                if (color[w] == color[u])
-                    return false;
-                if (color[w] < 0) {
-                    color[w] = 1 - color[u];
-                    cola.push(w);
-                }
-            }
-        }
-    }
-    return true;
+    return c;
 }
 
 // Pairs of edges with no common end whose drawn segments cross.

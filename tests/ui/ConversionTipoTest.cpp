@@ -1,5 +1,4 @@
-// Changing a graph's type: the matrix each conversion leaves and the
-// commands it switches.
+// Changing a graph's type: the matrix each conversion leaves and the commands it switches.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -9,59 +8,45 @@
 
 namespace {
 
-struct CasoConversion {
-    const char* nombre;
-    const char* desde;
-    int n;
-    std::vector<std::pair<int, int>> arcos;
-    std::vector<std::int16_t> pesos;
-    int hasta;
-    std::vector<Arco> despues;
-    std::vector<QString> encendidos, apagados;
-};
-
-class ConversionTipo : public ::testing::TestWithParam<CasoConversion> {};
-
-TEST_P(ConversionTipo, DejaLaMatrizYLosComandosDelTipoNuevo)
+// Digraph to simple joins opposite arcs, to weighted sums them (saturating), simple to digraph doubles
+// the edges, dropping weights leaves ones; and the commands of the new type.
+TEST(ConversionTipo, DejaLaMatrizYLosComandosDelTipoNuevo)
 {
-    const CasoConversion& c = GetParam();
-    EntornoPrueba mundo;
-    Grafo g(mundo.Entorno());
-    mundo.Construir(g, c.desde, c.n, c.arcos, c.pesos);
-    CambiarTipo(g, c.hasta, mundo.comandos);
-    EXPECT_EQ(g.Tipo(), c.hasta);
-    EXPECT_EQ(ArcosDe(g), c.despues);
-    EXPECT_EQ(g.numero_aristas(), AristasSegunMatriz(g));
-    EXPECT_EQ(mundo.CambiarPesoActivo(), g.Ponderado());
-    for (const QString& control : c.encendidos)
-        EXPECT_TRUE(mundo.comandos.Habilitado(control)) << control.toStdString();
-    for (const QString& control : c.apagados)
-        EXPECT_FALSE(mundo.comandos.Habilitado(control)) << control.toStdString();
+    using namespace Control;
+    struct Caso {
+        const char* desde;
+        int n;
+        std::vector<std::pair<int, int>> arcos;
+        std::vector<std::int16_t> pesos;
+        int hasta;
+        std::vector<Arco> despues;
+        std::vector<QString> encendidos, apagados;
+    };
+    // clang-format off
+    for (const Caso& c : {
+        Caso{"Digrafo", 2, {{1, 2}, {2, 1}}, {}, TipoGrafo::Simple, {{1, 2, 1}}, {Conectividad, Prüfer}, {Algoritmo_dijkstra}},
+        Caso{"Digrafo", 3, {{1, 2}, {2, 1}, {1, 3}}, {}, TipoGrafo::Ponderado, {{1, 2, 2}, {1, 3, 1}}, {Algoritmo_kruskal}, {Prüfer}},
+        Caso{"Digrafo_Ponderado", 3, {{1, 2}, {2, 1}, {1, 3}, {3, 1}}, {5, 7, 9000, 2000}, TipoGrafo::Ponderado,
+             {{1, 2, 12}, {1, 3, 9999}}, {}, {}},
+        Caso{"Simple", 4, {{1, 2}, {2, 3}, {3, 4}}, {}, TipoGrafo::Digrafo,
+             {{1, 2, 1}, {2, 1, 1}, {2, 3, 1}, {3, 2, 1}, {3, 4, 1}, {4, 3, 1}}, {Algoritmo_dijkstra}, {Conectividad, Arbol_Busqueda}},
+        Caso{"Ponderado", 3, {{1, 2}, {2, 3}}, {-40, 700}, TipoGrafo::Simple, {{1, 2, 1}, {2, 3, 1}}, {Prüfer}, {Algoritmo_kruskal}}}) {
+        // clang-format on
+        SCOPED_TRACE(std::string(c.desde) + " -> " + std::to_string(c.hasta));
+        EntornoPrueba mundo;
+        Grafo g(mundo.Entorno());
+        mundo.Construir(g, c.desde, c.n, c.arcos, c.pesos);
+        CambiarTipo(g, c.hasta, mundo.comandos);
+        EXPECT_EQ(ArcosDe(g), c.despues);
+        for (const QString& control : c.encendidos)
+            EXPECT_TRUE(mundo.comandos.Habilitado(control)) << control.toStdString();
+        for (const QString& control : c.apagados)
+            EXPECT_FALSE(mundo.comandos.Habilitado(control)) << control.toStdString();
+    }
 }
 
-using namespace Control;
-// clang-format off
-INSTANTIATE_TEST_SUITE_P(
-    Ejemplos, ConversionTipo,
-    ::testing::Values(
-        CasoConversion{"DigrafoASimpleJuntaLosArcosOpuestos", "Digrafo", 2, {{1, 2}, {2, 1}}, {},
-                       TipoGrafo::Simple, {{1, 2, 1}}, {Conectividad, Prüfer}, {Algoritmo_dijkstra}},
-        CasoConversion{"DigrafoAPonderadoSumaLosArcos", "Digrafo", 3, {{1, 2}, {2, 1}, {1, 3}}, {},
-                       TipoGrafo::Ponderado, {{1, 2, 2}, {1, 3, 1}}, {Algoritmo_kruskal}, {Prüfer}},
-        CasoConversion{"DigrafoPonderadoAPonderadoSumaYSatura", "Digrafo_Ponderado", 3,
-                       {{1, 2}, {2, 1}, {1, 3}, {3, 1}}, {5, 7, 9000, 2000},
-                       TipoGrafo::Ponderado, {{1, 2, 12}, {1, 3, 9999}}, {}, {}},
-        CasoConversion{"SimpleADigrafoDuplicaLasAristas", "Simple", 4, {{1, 2}, {2, 3}, {3, 4}}, {},
-                       TipoGrafo::Digrafo, {{1, 2, 1}, {2, 1, 1}, {2, 3, 1}, {3, 2, 1}, {3, 4, 1}, {4, 3, 1}},
-                       {Algoritmo_dijkstra}, {Conectividad, Arbol_Busqueda}},
-        CasoConversion{"QuitarPesosDejaUnos", "Ponderado", 3, {{1, 2}, {2, 3}}, {-40, 700},
-                       TipoGrafo::Simple, {{1, 2, 1}, {2, 3, 1}}, {Prüfer}, {Algoritmo_kruskal}}),
-    [](const auto& info) { return std::string(info.param.nombre); });
-// clang-format on
-
-// Every change of type, on random graphs: the edge count always matches the
-// matrix, the matrix fits its type, undirected graphs keep their edges, and
-// the edge commands follow the result.
+// Every change of type on random graphs: the count matches the matrix, the matrix fits its type,
+// undirected graphs keep their edges, and the edge commands follow the result.
 TEST(CambioDeTipoAlAzar, LaCuentaDeAristasSigueLaMatriz)
 {
     for (unsigned semilla = 1; semilla <= 40; ++semilla) {
@@ -74,11 +59,9 @@ TEST(CambioDeTipoAlAzar, LaCuentaDeAristasSigueLaMatriz)
                 Grafo g(mundo.Entorno());
                 const int n = 2 + int(azar() % 12);
                 mundo.Construir(g, NombreTipo(desde), n);
-                for (int k = 0; k < 3 * n; ++k) {
-                    const int a = 1 + int(azar() % n), b = 1 + int(azar() % n);
-                    if (a != b && g.elem_matriz(a, b) == 0)
+                for (int k = 0, a, b; k < 3 * n; ++k)
+                    if ((a = 1 + int(azar() % n)) != (b = 1 + int(azar() % n)) && g.elem_matriz(a, b) == 0)
                         g.AñadirArista(a, b);
-                }
                 int pares = 0;
                 for (int a = 1; a <= n; ++a)
                     for (int b = a + 1; b <= n; ++b)
@@ -90,11 +73,9 @@ TEST(CambioDeTipoAlAzar, LaCuentaDeAristasSigueLaMatriz)
                     ASSERT_EQ(g.numero_aristas(), EsDirigido(hasta) ? 2 * pares : pares);
                 }
                 for (int a = 1; a <= n; ++a)
-                    for (int b = 1; b <= n; ++b) {
-                        const std::int16_t e = g.elem_matriz(a, b);
-                        ASSERT_TRUE(EsPonderado(hasta) || e == 0 || e == 1);
-                        ASSERT_TRUE(EsDirigido(hasta) || e == g.elem_matriz(b, a));
-                    }
+                    for (int b = 1, e; b <= n; ++b)
+                        ASSERT_TRUE(((e = g.elem_matriz(a, b)) == 0 || e == 1 || EsPonderado(hasta)) &&
+                                    (EsDirigido(hasta) || e == g.elem_matriz(b, a)));
                 ASSERT_EQ(mundo.CambiarPesoActivo(), g.Ponderado() && g.numero_aristas() > 0);
                 ASSERT_EQ(mundo.AñadirAristaActiva(), g.numero_aristas() != g.MaxNumAristas());
             }

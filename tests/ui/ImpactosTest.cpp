@@ -23,7 +23,7 @@ struct Punto {
     bool dentro;
 };
 
-TEST(Impactos, LugarLibreGuardaDistanciaYBorde)
+TEST(Impactos, LugarLibreGuardaDistanciaYBorde_VerticeEnPunto)
 {
     const Grafo g = ConAristas("Simple", {{1000, 1000}});
     // 268.7 from the vertex counts as 269; 270 is enough; 150 from each border.
@@ -34,18 +34,15 @@ TEST(Impactos, LugarLibreGuardaDistanciaYBorde)
     for (auto [x, y, libre] : puntos)
         EXPECT_EQ(LugarLibre(g, x, y, 9000, 6000), libre) << x << "," << y;
     EXPECT_TRUE(LugarLibre(g, 1100, 1000, 9000, 6000, 1)) << "el propio vértice no cuenta";
-}
-
-TEST(Impactos, CuadradoAbiertoDeCientoDiez)
-{
-    const Grafo g = ConAristas("Simple", {{1000, 1000}, {1150, 1000}});
+    // A vertex is an open square of 110 around it; of two, the last wins.
+    const Grafo h = ConAristas("Simple", {{1000, 1000}, {1150, 1000}});
     for (auto [x, y, dentro] : {Punto{1109, 1000, true}, {1110, 1000, false}, {1000, 890, false}})
-        EXPECT_EQ(VerticeEnPunto(g, 1, x, y), dentro) << x << "," << y;
-    EXPECT_EQ(UltimoVerticeEnPunto(g, 1075, 1000), 2) << "gana el último";
-    EXPECT_EQ(UltimoVerticeEnPunto(g, 5000, 5000), 0);
+        EXPECT_EQ(VerticeEnPunto(h, 1, x, y), dentro) << x << "," << y;
+    EXPECT_EQ(UltimoVerticeEnPunto(h, 1075, 1000), 2) << "gana el último";
+    EXPECT_EQ(UltimoVerticeEnPunto(h, 5000, 5000), 0);
 }
 
-TEST(Impactos, BandaDeLasAristasVerticalHorizontalYOblicua)
+TEST(Impactos, BandaDeLasAristas_DeDosArcosOpuestosElDeCabezaMasCercana)
 {
     const Grafo g = ConAristas("Simple", {{1000, 1000}, {1000, 3000}, {3000, 1000}, {3000, 3000}},
                                {{1, 2}, {1, 3}, {1, 4}});
@@ -66,14 +63,11 @@ TEST(Impactos, BandaDeLasAristasVerticalHorizontalYOblicua)
     EXPECT_EQ(AristaEnPunto(g, 1030, 2500), 102);
     EXPECT_EQ(AristaEnPunto(g, 1500, 1520), 104);
     EXPECT_EQ(AristaEnPunto(g, 1500, 2500), -1);
-}
-
-TEST(Impactos, DeDosArcosOpuestosGanaElDeCabezaMasCercana)
-{
-    const Grafo g = ConAristas("Digrafo", {{1000, 1000}, {3000, 1000}}, {{1, 2}, {2, 1}});
-    EXPECT_EQ(AristaEnPunto(g, 1500, 1020), 201) << "más cerca del vértice 1";
-    EXPECT_EQ(AristaEnPunto(g, 2500, 1020), 102);
-    EXPECT_EQ(AristaEnPunto(g, 2000, 1020), 102) << "en el empate se queda 1 -> 2";
+    // Of two opposite arcs, the one whose head is nearer wins; on a tie 1 -> 2 stays.
+    const Grafo d = ConAristas("Digrafo", {{1000, 1000}, {3000, 1000}}, {{1, 2}, {2, 1}});
+    EXPECT_EQ(AristaEnPunto(d, 1500, 1020), 201) << "más cerca del vértice 1";
+    EXPECT_EQ(AristaEnPunto(d, 2500, 1020), 102);
+    EXPECT_EQ(AristaEnPunto(d, 2000, 1020), 102) << "en el empate se queda 1 -> 2";
 }
 
 } // namespace
