@@ -13,6 +13,8 @@
 #include "gui/EstadisticasVista.h"
 #include "gui/GirarVoltearVista.h"
 #include "gui/IdentificarVertVista.h"
+#include "gui/ImpresoraSistema.h"
+#include "gui/ImprimirVista.h"
 #include "gui/InsercionNºVertVista.h"
 #include "gui/MatrizAdyVista.h"
 #include "gui/SelectGrafoVista.h"
@@ -103,6 +105,19 @@ void InteraccionQt::Mostrar(SelectGrafo& dialogo)
 void InteraccionQt::Mostrar(MatrizAdy& dialogo)
 {
     MatrizAdyVista(dialogo, ventana_).exec();
+}
+
+void InteraccionQt::Mostrar(Imprimir& dialogo)
+{
+    Refrescar();
+    ImprimirVista(dialogo, ventana_).exec();
+}
+
+Impresora& InteraccionQt::ImpresoraPredeterminada()
+{
+    if (!impresora_)
+        impresora_ = std::make_unique<ImpresoraSistema>();
+    return *impresora_;
 }
 
 void InteraccionQt::Mostrar(GirarVoltear& dialogo)

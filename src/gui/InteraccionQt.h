@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 
 #include "ui/Interaccion.h"
 
@@ -26,6 +27,8 @@ public:
     void Mostrar(Estadisticas& ventana) override;
     void Mostrar(PasoAPaso& dialogo) override;
     void Mostrar(BotonesInterrupcion& ventana) override;
+    void Mostrar(Imprimir& dialogo) override;
+    Impresora& ImpresoraPredeterminada() override;
     QString NombreParaAbrir(const QString& filtro) override;
     QString NombreParaGuardar(const QString& propuesto, const QString& filtro) override;
     double Ahora() override;
@@ -40,6 +43,7 @@ private:
 
     QWidget* ventana_ = nullptr;
     std::function<void()> refrescar_;
+    std::unique_ptr<Impresora> impresora_; // made when first asked for
 };
 
 // "Grafo (*.grf)|*.grf|Texto (*.txt)|*.txt" as Qt's file dialogs spell it.

@@ -11,6 +11,8 @@
 #include "run/PasoAPaso.h"
 #include "ui/FuenteAleatoria.h"
 #include "ui/GirarVoltear.h"
+#include "ui/Impresora.h"
+#include "ui/Imprimir.h"
 #include "ui/IdentificarVert.h"
 #include "ui/InsercionNºVert.h"
 #include "ui/MatrizAdy.h"
@@ -56,6 +58,10 @@ public:
     virtual void Mostrar(BotonesInterrupcion& ventana) { ventana.Continuar(); }
     // The statistics window, with nothing to decide: closed at once.
     virtual void Mostrar(Estadisticas& ventana) { ventana.Aceptar(); }
+    // The print options: nobody to choose, nothing printed.
+    virtual void Mostrar(Imprimir& dialogo) { dialogo.Cancelar(); }
+    // The system's default printer; without one every job fails.
+    virtual Impresora& ImpresoraPredeterminada() { return sinImpresora_; }
 
     // File dialogs: the chosen name, or "" when the user cancels.
     // The filter uses the classic "Descripción (*.ext)|*.ext|..." form.
@@ -71,4 +77,5 @@ public:
 
 private:
     FuenteAleatoria azar_;
+    ImpresoraAusente sinImpresora_;
 };

@@ -1,5 +1,7 @@
 #include "ui/Principal.h"
 
+#include <QFileInfo>
+
 #include "algorithms/MenuConectividad.h"
 #include "drawing/MenuVer.h"
 #include "files/AjustarPosiciones.h"
@@ -419,6 +421,7 @@ bool Principal::Ejecutar(const QString& control)
         {"Centrar", &Principal::Centrar},
         {"Girar_voltear", &Principal::Girar_voltear},
         {"Matriz_adyacencia", &Principal::Matriz_adyacencia},
+        {"Imprimir", &Principal::AbrirImprimir},
     };
     static const QHash<QString, void (EdicionRaton::*)()> ediciones = {
         {"Añadir_Vertice", &EdicionRaton::Añadir_Vertice},
@@ -472,6 +475,19 @@ void Principal::Matriz_adyacencia()
     if (grafo_->dimen() == 0)
         return;
     MatrizAdy dialogo(*grafo_);
+    interaccion_.Mostrar(dialogo);
+}
+
+void Principal::AbrirImprimir()
+{
+    const Lienzo& lienzo = area_->Superficie();
+    // The PDF is offered beside the graph's file, under the same name.
+    const QFileInfo grafo(documento_.NombreArchivo.isEmpty() ? documento_.NombreCorto() : documento_.NombreArchivo);
+    const QString carpeta = documento_.NombreArchivo.isEmpty() ? QString() : grafo.path() + '/';
+    const QString pdf = carpeta + grafo.completeBaseName() + ".pdf";
+    Imprimir dialogo(interaccion_, interaccion_.ImpresoraPredeterminada(),
+                     {area_->Imagen(), QSizeF(lienzo.Ancho(), lienzo.Alto()), traza_.Documento(),
+                      [this] { vista_.textoVisible = true; }, pdf});
     interaccion_.Mostrar(dialogo);
 }
 

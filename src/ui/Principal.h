@@ -104,6 +104,8 @@ public:
     void Centrar();
     void Girar_voltear();
     void Matriz_adyacencia();
+    // The print options, from the File menu, the toolbar or a step window.
+    void AbrirImprimir();
     // Asks "Paso a Paso" or "Completo", then runs the algorithm of that run name.
     void IniciarAlgoritmo(const QString& nombre, std::int16_t raiz = 0);
     // Runs it at once: the command-line runs and the commands without steps.

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QTextDocument>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -13,6 +16,7 @@
 #include "gui/CampoTeclado.h"
 #include "gui/GirarVoltearVista.h"
 #include "gui/IdentificarVertVista.h"
+#include "gui/ImprimirVista.h"
 #include "gui/InsercionNºVertVista.h"
 #include "gui/MatrizAdyVista.h"
 #include "gui/SelectGrafoVista.h"
@@ -21,6 +25,7 @@
 #include "ui/AsignarPeso.h"
 #include "ui/GirarVoltear.h"
 #include "ui/IdentificarVert.h"
+#include "ui/Imprimir.h"
 #include "ui/InsercionNºVert.h"
 #include "ui/SelectGrafo.h"
 
@@ -152,6 +157,31 @@ TEST(GirarVoltearVista, LosAngulosEsperanAGirar)
     // Half a turn about the centre swaps the two vertices.
     EXPECT_TRUE(g.Posic_CoordX(1) == 600 && g.Posic_CoordX(2) == 300 && redibujados == 1);
     EXPECT_FALSE(vista.isVisible());
+}
+
+TEST(ImprimirVista, LasFlechasYLasCasillasVanAlModeloYEscapeCancela)
+{
+    InteraccionGuion persona;
+    const QImage area(QSize(60, 40), QImage::Format_RGB32);
+    QTextDocument traza("ARISTAS PUENTE");
+    Imprimir modelo(persona, persona.impresora, {area, QSizeF(900, 600), traza, {}, "a.pdf"});
+    ImprimirVista vista(modelo);
+    vista.show();
+    EXPECT_EQ(vista.windowTitle(), QString("Opciones de Impresión"));
+    EXPECT_FALSE(vista.Down()->isEnabled());
+    QTest::mouseClick(vista.Up(), Qt::LeftButton);
+    EXPECT_EQ(vista.Text1()->text(), QString("2"));
+    EXPECT_TRUE(vista.Down()->isEnabled());
+    vista.Orientaciones()->button(1)->click();
+    EXPECT_EQ(persona.impresora.llamadas, QStringList{"orientacion 2"});
+    vista.Check1()->click();
+    EXPECT_TRUE(vista.BotonAceptar()->isEnabled());
+    vista.Check2()->click();
+    EXPECT_FALSE(vista.BotonAceptar()->isEnabled() || vista.BotonPdf()->isEnabled());
+    QTest::keyClick(&vista, Qt::Key_Escape);
+    EXPECT_TRUE(modelo.Cerrado());
+    EXPECT_FALSE(vista.isVisible());
+    EXPECT_EQ(persona.impresora.llamadas.back(), QString("abandonar"));
 }
 
 } // namespace

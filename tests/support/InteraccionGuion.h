@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ui/AsignarPeso.h"
+#include "support/ImpresoraGrabadora.h"
 #include "ui/CodigosTecla.h"
 #include "ui/Interaccion.h"
 
@@ -52,6 +53,8 @@ public:
     Guion<SelectGrafo> guionTipo;
     Guion<MatrizAdy> guionMatriz;
     Guion<GirarVoltear> guionGiro;
+    Guion<Imprimir> guionImprimir;
+    ImpresoraGrabadora impresora;
     std::deque<QString> nombresAbrir;
     std::deque<QString> nombresGuardar;
     QString filtroVisto;
@@ -92,6 +95,8 @@ public:
     void Mostrar(SelectGrafo& dialogo) override { Jugar(guionTipo, dialogo); }
     void Mostrar(MatrizAdy& dialogo) override { Jugar(guionMatriz, dialogo); }
     void Mostrar(GirarVoltear& dialogo) override { Jugar(guionGiro, dialogo); }
+    void Mostrar(Imprimir& dialogo) override { Jugar(guionImprimir, dialogo); }
+    Impresora& ImpresoraPredeterminada() override { return impresora; }
 
     QString NombreParaAbrir(const QString& filtro) override
     {

@@ -1,0 +1,20 @@
+// The system's default printer. A machine without one fails every job, which
+// the print dialog reports.
+#pragma once
+
+#include <QPrinter>
+
+#include "ui/ImpresoraPaginas.h"
+
+class ImpresoraSistema : public ImpresoraPaginas {
+public:
+    ImpresoraSistema();
+    ~ImpresoraSistema() override { Terminar(); }
+
+protected:
+    void Abortar() override { impresora_->abort(); }
+
+private:
+    ImpresoraSistema(std::unique_ptr<QPrinter> impresora);
+    std::unique_ptr<QPrinter> impresora_;
+};

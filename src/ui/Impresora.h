@@ -1,0 +1,33 @@
+// The printer as the print dialog sees it: an orientation, pictures placed in
+// twips on a page, documents ended or abandoned, and a rich-text document
+// printed whole. Every call that can fail says so, so the dialog can stop.
+#pragma once
+
+#include <QImage>
+#include <QRectF>
+
+class QTextDocument;
+
+class Impresora {
+public:
+    virtual ~Impresora() = default;
+
+    // 1 portrait, 2 landscape.
+    virtual void Orientacion(int orientacion) = 0;
+    // Draws the picture scaled into this rectangle (twips from the page's
+    // top left), opening a document and its first page when none is open.
+    virtual bool DibujarImagen(const QImage& imagen, const QRectF& twips) = 0;
+    virtual bool FinDocumento() = 0;
+    virtual void AbandonarDocumento() = 0;
+    virtual bool ImprimirTexto(const QTextDocument& texto) = 0;
+};
+
+// What a machine without a printer offers: every job fails.
+class ImpresoraAusente : public Impresora {
+public:
+    void Orientacion(int) override {}
+    bool DibujarImagen(const QImage&, const QRectF&) override { return false; }
+    bool FinDocumento() override { return false; }
+    void AbandonarDocumento() override {}
+    bool ImprimirTexto(const QTextDocument&) override { return false; }
+};

@@ -1,0 +1,46 @@
+// A printer over any paged device: the real printer (one job per document)
+// or a PDF file (every document goes in, page after page).
+#pragma once
+
+#include <QPainter>
+#include <QString>
+#include <memory>
+
+#include "ui/Impresora.h"
+
+class QPagedPaintDevice;
+
+class ImpresoraPaginas : public Impresora {
+public:
+    enum class Documentos { UnTrabajoCada, TodosEnUno };
+
+    ImpresoraPaginas(QPagedPaintDevice& dispositivo, Documentos documentos);
+    ~ImpresoraPaginas() override;
+
+    void Orientacion(int orientacion) override;
+    bool DibujarImagen(const QImage& imagen, const QRectF& twips) override;
+    bool FinDocumento() override;
+    void AbandonarDocumento() override;
+    bool ImprimirTexto(const QTextDocument& texto) override;
+
+    // Ends the document in progress; false when the device refused it.
+    bool Terminar();
+
+protected:
+    // Drops what was sent of the document in progress (a printer's job).
+    virtual void Abortar() {}
+
+private:
+    // Readies the next page: starts painting or turns the page.
+    bool Pagina();
+    double DispositivoPorTwip() const;
+
+    QPagedPaintDevice& dispositivo_;
+    Documentos documentos_;
+    QPainter pintor_;
+    bool paginaUsada_ = false;
+};
+
+// A PDF file that receives everything printed until it is destroyed or
+// Terminar is called.
+std::unique_ptr<ImpresoraPaginas> ImpresoraPdf(const QString& fichero);

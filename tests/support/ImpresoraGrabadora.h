@@ -1,0 +1,38 @@
+// A printer for tests: it writes down every call, and fails from the call
+// the test chooses on.
+#pragma once
+
+#include <QRectF>
+#include <QString>
+#include <QStringList>
+#include <QTextDocument>
+
+#include "ui/Impresora.h"
+
+class ImpresoraGrabadora : public Impresora {
+public:
+    QStringList llamadas;
+    int fallarDesde = -1; // index of the first call that fails; -1 never
+
+    void Orientacion(int orientacion) override { Anotar(QString("orientacion %1").arg(orientacion)); }
+    bool DibujarImagen(const QImage& imagen, const QRectF& r) override
+    {
+        return Anotar(QString("imagen %1x%2 en %3,%4 %5x%6")
+                          .arg(imagen.width())
+                          .arg(imagen.height())
+                          .arg(r.x())
+                          .arg(r.y())
+                          .arg(r.width())
+                          .arg(r.height()));
+    }
+    bool FinDocumento() override { return Anotar("fin"); }
+    void AbandonarDocumento() override { Anotar("abandonar"); }
+    bool ImprimirTexto(const QTextDocument& texto) override { return Anotar("texto " + texto.toPlainText()); }
+
+private:
+    bool Anotar(const QString& llamada)
+    {
+        llamadas << llamada;
+        return fallarDesde < 0 || llamadas.size() <= fallarDesde;
+    }
+};
