@@ -1,0 +1,42 @@
+// What the benchmarks share: a person who answers nothing and waits for
+// nothing, and the largest graph, complete on 50 vertices round a circle.
+#pragma once
+
+#include <cmath>
+#include <numbers>
+
+#include "model/Grafo.h"
+#include "ui/Interaccion.h"
+
+class SinPersona : public Interaccion {
+public:
+    std::int16_t Mensaje(const QString&, const QString&, Icono, Botones) override
+    {
+        return Respuesta::Aceptar;
+    }
+    using Interaccion::Mostrar;
+    void Mostrar(AsignarPeso&) override {}
+    QString NombreParaAbrir(const QString&) override { return {}; }
+    QString NombreParaGuardar(const QString&, const QString&) override { return {}; }
+    double Ahora() override { return 0; }
+    void ProcesarEventos() override {}
+};
+
+// Weights spread over 1..1000 when the type is weighted, else 1.
+inline void Completo(Grafo& grafo, int n, const char* tipo)
+{
+    grafo.InsertarTipo(tipo);
+    grafo.Insertar_Dimension(static_cast<std::int16_t>(n), false);
+    for (int v = 1; v <= n; ++v) {
+        const double a = 2 * std::numbers::pi * v / n;
+        grafo.InsertarPosicionX(v, static_cast<std::int16_t>(4500 + 2600 * std::cos(a)));
+        grafo.InsertarPosicionY(v, static_cast<std::int16_t>(3000 + 2600 * std::sin(a)));
+        for (int w = 1; w < v; ++w) {
+            const auto peso = grafo.Ponderado() ? static_cast<std::int16_t>((v * 37 + w * 11) % 1000 + 1)
+                                                : std::int16_t{1};
+            grafo.InsertarMatriz(v, w, peso);
+            grafo.InsertarMatriz(w, v, peso);
+        }
+    }
+    grafo.InsertarNumAristas(static_cast<std::int16_t>(n * (n - 1) / 2));
+}
