@@ -22,7 +22,7 @@ bool GuardarGrafo(const Grafo& grafo, Documento& documento, Interaccion& interac
 {
     if (!documento.GrafoModificado)
         return true;
-    if (documento.NombreArchivo.isEmpty())
+    if (documento.NombreArchivo.isEmpty() || documento.NombreRechazado)
         return GuardarGrafoComo(grafo, documento, interaccion, traza);
     if (!EscribirGrafo(documento.NombreArchivo, grafo)) {
         interaccion.Mensaje(QStringLiteral("No se pudo guardar el fichero ") +
@@ -47,12 +47,13 @@ bool GuardarGrafoComo(const Grafo& grafo, Documento& documento, Interaccion& int
     if (!nombre.isEmpty()) {
         // A name that could not be written to is not the graph's file: the
         // caption keeps naming the file the graph last came from.
-        const QString anterior = documento.NombreArchivo;
+        const Documento anterior = documento;
         documento.NombreArchivo = nombre;
+        documento.NombreRechazado = false;
         documento.GrafoModificado = true;
         guardado = GuardarGrafo(grafo, documento, interaccion, traza);
         if (!guardado)
-            documento.NombreArchivo = anterior;
+            documento = anterior;
     }
     PonerTraza(traza, QString());
     return guardado;

@@ -8,6 +8,7 @@
 
 namespace Control {
 // Menu commands.
+inline const QString Añadir_Vertice = QStringLiteral("Añadir_Vertice");
 inline const QString Añadir_Arista = QStringLiteral("Añadir_Arista");
 inline const QString Cambiar_peso = QStringLiteral("Cambiar_peso");
 inline const QString Ident_vertices = QStringLiteral("Ident_vertices");
@@ -38,6 +39,7 @@ inline const QString ComandosGrafoSimple[] = {mnu_Secuencial,   mnu_Secuencial_P
                                               mnu_complementario, mnu_lineal};
 
 // Toolbar buttons.
+inline const QString Boton_añadir_vert = EstadoComandos::Boton("Toolbar1", "añadir_vert");
 inline const QString Boton_añadir_arista = EstadoComandos::Boton("Toolbar1", "añadir_arista");
 inline const QString Boton_cambiar_peso = EstadoComandos::Boton("Toolbar1", "cambiar_peso");
 inline const QString Boton_unir_vert_desact = EstadoComandos::Boton("Toolbar1", "unir_vert_desact");

@@ -94,8 +94,11 @@ public:
     void EliminarVertice(int v, bool actualizarVentana);
     void RecuperarVertice(std::int16_t x, std::int16_t y, int v);
     std::int16_t AñadirArista(int a, int b);
+    // Both leave the record alone for an edge that is absent (present) or
+    // names a vertex beyond n.
     void EliminarArista(int codigo);
     void RecuperarArista(int codigo, std::int16_t peso);
+    bool ExisteArista(int codigo) const;
     void IdentificarVert(int u, int w, bool actualizarVentana);
     void RecuperarIdentificados(int u, int w, std::int16_t x, std::int16_t y);
 

@@ -203,8 +203,17 @@ std::int16_t Grafo::PesoNuevaArista(int a, int b)
     return Adyacencias[a][b];
 }
 
+bool Grafo::ExisteArista(int codigo) const
+{
+    const int a = OrigenArista(codigo), b = DestinoArista(codigo);
+    return a >= 1 && b >= 1 && a <= NumVertices && b <= NumVertices && Adyacencias[a][b] != 0;
+}
+
 void Grafo::EliminarArista(int codigo)
 {
+    // A stale mark may name an edge that is gone: the count must not follow it.
+    if (!ExisteArista(codigo))
+        return;
     --NumAristas;
     PonerArista(OrigenArista(codigo), DestinoArista(codigo), 0);
     Redibujar();
@@ -215,6 +224,9 @@ void Grafo::EliminarArista(int codigo)
 
 void Grafo::RecuperarArista(int codigo, std::int16_t peso)
 {
+    const int a = OrigenArista(codigo), b = DestinoArista(codigo);
+    if (peso == 0 || a == b || a < 1 || b < 1 || a > NumVertices || b > NumVertices || Adyacencias[a][b] != 0)
+        return;
     ++NumAristas;
     PonerArista(OrigenArista(codigo), DestinoArista(codigo), peso);
     Redibujar();

@@ -54,6 +54,8 @@ void Principal::NuevoRegistro()
     entorno.redibujar = [this] { Redibujar(); };
     entorno.guardarIdent = [this](std::int16_t u, std::int16_t w) { deshacer_.guardar_ident(*grafo_, u, w); };
     grafo_ = std::make_unique<Grafo>(std::move(entorno));
+    // Marks name vertices and edges of the graph that is gone.
+    seleccion_ = Seleccion{};
     ReconstruirDibujo();
 }
 
@@ -199,13 +201,16 @@ void Principal::Iniciar_trabajo()
 
 bool Principal::QuiereCerrar()
 {
-    if (grafo_->dimen() == 0)
+    if (grafo_->dimen() == 0) {
+        // After a rejected file the area is hidden and there is no graph:
+        // what comes next starts afresh, as after closing a graph.
+        if (!vista_.areaVisible && !vista_.panelInicio)
+            EmpezarSinArchivo();
         return true;
+    }
     if (Preguntar(PreguntaCerrar, 2) != Respuesta::Si)
         return false;
-    Iniciar_trabajo();
-    documento_.NombreArchivo.clear();
-    ActualizarTitulo();
+    EmpezarSinArchivo();
     NuevoRegistro();
     grafo_->InsertarTipo(NombreTipo(vista_.combo1));
     return true;
@@ -227,9 +232,15 @@ void Principal::Nuevo()
     }
     NuevoRegistro();
     ElegirTipoNuevo();
+    documento_.GrafoModificado = false;
+    EmpezarSinArchivo();
+}
+
+void Principal::EmpezarSinArchivo()
+{
     Iniciar_trabajo();
     documento_.NombreArchivo.clear();
-    documento_.GrafoModificado = false;
+    documento_.NombreRechazado = false;
     ActualizarTitulo();
 }
 
@@ -251,12 +262,21 @@ bool Principal::AbrirArchivo(const QString& nombre)
         vista_.areaVisible = false;
     }
     documento_.NombreArchivo = nombre;
+    documento_.NombreRechazado = false;
     NuevoRegistro();
     const QSize area(disposicion_.areaTrabajo.ancho, disposicion_.areaTrabajo.alto);
     if (LeerGrafo(nombre, *grafo_, documento_, interaccion_, area) != 0) {
         // What the reader had filled before the fault is not a graph to keep.
         NuevoRegistro();
         grafo_->InsertarTipo(NombreTipo(vista_.combo1));
+        documento_.NombreRechazado = true;
+        // Adding a vertex waits for a click on the work area: with the area
+        // hidden it would lock the window for good.
+        if (!vista_.areaVisible) {
+            comandos_.Habilitar(Control::Añadir_Vertice, false);
+            comandos_.Habilitar(Control::Boton_añadir_vert, false);
+            comandos_.PonerImagen(Control::Boton_añadir_vert, ImagenBarra::AñadirVerticeInactiva);
+        }
         return true;
     }
     ActualizarTitulo();
@@ -318,6 +338,9 @@ void Principal::Combo1_Click(int indice)
         vista_.combo1 = t;
         return;
     }
+    // The undo record holds matrix lines of the old type: replayed on the
+    // new one they would bring back weights or arcs the new type cannot hold.
+    AnularDeshacer();
     const auto conversiones = ConversionesEntre(t, indice);
     CambiarTipo(*grafo_, indice, comandos_);
     vista_.combo1 = indice;

@@ -125,6 +125,8 @@ public:
 
 private:
     void NuevoRegistro();
+    // Iniciar_trabajo for a graph with no file yet.
+    void EmpezarSinArchivo();
     void ElegirTipoNuevo();
     void ReconstruirDibujo();
     void ActualizarTitulo();

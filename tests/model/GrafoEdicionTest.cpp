@@ -24,6 +24,14 @@ TEST_F(GrafoEdicion, BorrarUnVerticeRenumeraLosSiguientes)
     EXPECT_EQ(std::pair(g.Posic_CoordX(3), g.Posic_CoordY(3)),
               std::pair(antes.Posic_CoordX(4), antes.Posic_CoordY(4)));
     EXPECT_EQ(g.Posic_CoordX(4) + g.Posic_CoordY(4), 0);
+
+    // Edges that are not there (a stale mark, a vertex beyond n) change nothing.
+    const Grafo tras = g;
+    g.EliminarArista(CodigoArista(1, 2));
+    g.EliminarArista(CodigoArista(3, 4));
+    g.RecuperarArista(CodigoArista(2, 3), 5);
+    g.RecuperarArista(CodigoArista(1, 4), 1);
+    EXPECT_TRUE(g == tras);
 }
 
 TEST(GrafoComandos, SiguenAlNumeroDeVerticesYAlTipo)

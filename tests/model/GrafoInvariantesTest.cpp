@@ -5,23 +5,9 @@
 #include <random>
 
 #include "support/EntornoPrueba.h"
+#include "support/Invariantes.h"
 
 namespace {
-
-void ComprobarInvariantes(const Grafo& g, const std::string& donde)
-{
-    ASSERT_LE(g.dimen(), 50) << donde;
-    ASSERT_EQ(g.numero_aristas(), AristasSegunMatriz(g)) << donde;
-    for (int i = 1; i <= 50; ++i) {
-        for (int j = 1; j <= 50; ++j) {
-            const std::int16_t e = g.elem_matriz(i, j);
-            ASSERT_TRUE(((i <= g.dimen() && j <= g.dimen() && i != j) || e == 0) &&
-                        (g.Dirigido() || e == g.elem_matriz(j, i)) && (g.Ponderado() || e == 0 || e == 1))
-                << donde << " en " << i << "," << j;
-        }
-        ASSERT_TRUE(i <= g.dimen() || (g.Posic_CoordX(i) == 0 && g.Posic_CoordY(i) == 0)) << donde;
-    }
-}
 
 TEST(InvariantesGrafo, EdicionesYDeshacerAlAzarEnLosCuatroTipos)
 {

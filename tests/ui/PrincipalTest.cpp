@@ -59,11 +59,60 @@ TEST_F(PrincipalPrueba, AbrirRespondiendoNoNoCambiaNada_UnFicheroRechazadoDejaLa
     ASSERT_EQ(persona.mensajes.size(), 3u);
     EXPECT_EQ(persona.UltimoTexto(), QString("Matriz de adyacencia demasiado grande."));
     EXPECT_TRUE(p.grafo().dimen() == 0 && !p.Vista().areaVisible && Habilitado("Abrir"));
+    EXPECT_FALSE(Habilitado("Añadir_Vertice") || Habilitado(EstadoComandos::Boton("Toolbar1", "añadir_vert")))
+        << "añadir un vértice esperaría un clic en el área oculta";
 
     persona.nombresAbrir = {bueno};
     p.Ejecutar("Abrir");
     EXPECT_EQ(persona.mensajes.size(), 3u) << "sin grafo no se pregunta nada";
     EXPECT_EQ(p.grafo().dimen(), 3);
+}
+
+// A rejected file is not a graph's file: saving asks for a name instead of
+// writing over it, and a generator starts afresh with the area in view.
+TEST_F(PrincipalPrueba, ElFicheroRechazadoNoSeSobrescribeYUnGeneradorVuelveAEmpezar)
+{
+    const QString malo = dir.filePath("apuntes.txt");
+    QFile f(malo);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("no es un grafo\r\n") > 0);
+    f.close();
+    Empezar(TipoGrafo::Simple);
+    persona.nombresAbrir = {malo};
+    p.Ejecutar("Abrir");
+    ASSERT_EQ(persona.UltimoTexto(), QString("Fichero inexistente o formato incorrecto"));
+    EXPECT_TRUE(p.Vista().areaVisible) << "no había grafo que cerrar";
+    Vertice(1000, 1000);
+    persona.nombresGuardar = {""};
+    p.Ejecutar("Guardar");
+    EXPECT_EQ(persona.nombrePropuesto, malo) << "se pregunta el nombre";
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("no es un grafo\r\n"));
+    f.close();
+
+    persona.respuestas = {Respuesta::Si};
+    p.Ejecutar("Abrir"); // no name left: cancelled
+    persona.nombresAbrir = {malo};
+    p.Ejecutar("Abrir");
+    ASSERT_FALSE(p.Vista().areaVisible);
+    persona.guionNumero.push_back([](InsercionNºVert& d) { Teclear(d, "4\r"); });
+    p.Ejecutar("Ciclo");
+    EXPECT_TRUE(p.Vista().areaVisible && p.grafo().dimen() == 4 && p.Doc().NombreArchivo.isEmpty());
+}
+
+// Closing a graph drops its marks: a hovered edge of the old graph is not
+// there to select and delete.
+TEST_F(PrincipalPrueba, CerrarElGrafoBorraSusMarcas)
+{
+    Empezar(TipoGrafo::Simple, {{1000, 1000}, {3000, 1000}});
+    Arista(1, 2);
+    p.Edicion().MouseMove(0, 2000, 1000);
+    ASSERT_EQ(p.Marcas().AristaBajoCursor, CodigoArista(1, 2));
+    persona.respuestas = {Respuesta::Si};
+    p.Ejecutar("Ciclo"); // closes the graph, then the number is cancelled
+    EXPECT_EQ(p.grafo().dimen(), 0);
+    Clic(2000, 1000);
+    EXPECT_EQ(p.Marcas().AristaSeleccionada, 0);
+    EXPECT_FALSE(Habilitado("Eliminar"));
 }
 
 TEST_F(PrincipalPrueba, CambioDeTipoPreguntaYConvierte)
@@ -83,10 +132,15 @@ TEST_F(PrincipalPrueba, CambioDeTipoPreguntaYConvierte)
     EXPECT_TRUE(p.grafo() == antes && p.Vista().combo1 == TipoGrafo::Digrafo);
 
     persona.respuestas = {Respuesta::Si};
+    EXPECT_TRUE(Habilitado("Deshacer"));
     p.Combo1_Click(TipoGrafo::Ponderado);
     EXPECT_EQ(ArcosDe(p.grafo()), (std::vector<Arco>{{1, 2, 2}, {1, 3, 1}}));
     EXPECT_TRUE(p.Vista().combo1 == TipoGrafo::Ponderado && p.Vista().check1Visible &&
                 p.Doc().GrafoModificado);
+    // Undoing the arc 1 -> 3 now would leave half of the edge {1, 3}.
+    EXPECT_FALSE(Habilitado("Deshacer"));
+    p.Ejecutar("Deshacer");
+    EXPECT_EQ(ArcosDe(p.grafo()), (std::vector<Arco>{{1, 2, 2}, {1, 3, 1}}));
 }
 
 TEST_F(PrincipalPrueba, GuardarComoPoneElNombreEnElTitulo)

@@ -1,0 +1,221 @@
+// A person using the whole window at random: menu commands and toolbar
+// buttons while they are enabled, clicks and drags on the work area, random
+// answers in every dialog and message box, files saved and opened, runs
+// straight through or paused and ended. Whatever happens, the program keeps
+// a sound graph and never hangs.
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <random>
+
+#include "support/Invariantes.h"
+#include "support/MundoPrincipal.h"
+#include "ui/MenuPrincipal.h"
+
+namespace {
+
+class PersonaAlAzar : public InteraccionGuion {
+public:
+    explicit PersonaAlAzar(unsigned semilla, const QTemporaryDir& carpeta)
+        : InteraccionGuion(semilla), azar_(semilla), carpeta_(carpeta)
+    {
+        pasoReloj = 0.5; // every wait ends
+    }
+    using InteraccionGuion::Mostrar;
+
+    std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono, Botones botones) override
+    {
+        InteraccionGuion::Mensaje(texto, titulo, icono, botones);
+        switch (botones) {
+        case Botones::Aceptar: return Respuesta::Aceptar;
+        case Botones::AceptarCancelar: return Uno(2) ? Respuesta::Aceptar : Respuesta::Cancelar;
+        case Botones::SiNo: return Uno(2) ? Respuesta::Si : Respuesta::No;
+        case Botones::SiNoCancelar: return std::array{Respuesta::Si, Respuesta::No, Respuesta::Cancelar}[Uno(3)];
+        }
+        return Respuesta::Aceptar;
+    }
+    void Mostrar(AsignarPeso& d) override
+    {
+        if (Uno(4))
+            Teclear(d, QString::number(int(Uno(2001)) - 1000) + QChar(CodigoTecla::Intro));
+        if (!d.Cerrado())
+            d.Cancelar();
+    }
+    void Mostrar(InsercionNºVert& d) override
+    {
+        if (Uno(5))
+            Teclear(d, QString::number(1 + Uno(Uno(4) ? 8 : 60)) + QChar(CodigoTecla::Intro));
+        if (!d.Cerrado())
+            d.Cancelar();
+    }
+    void Mostrar(IdentificarVert& d) override
+    {
+        d.ElegirEnCombo1(int(Uno(d.Lista1().size() + 1)));
+        d.ElegirEnCombo2(int(Uno(d.Lista2().size() + 1)));
+        Uno(4) ? d.Aceptar() : d.Cancelar();
+        if (!d.Cerrado())
+            d.Cancelar();
+    }
+    void Mostrar(SelectGrafo& d) override
+    {
+        d.Elegir(int(Uno(SelectGrafo::NumOpciones)));
+        d.Aceptar();
+    }
+    void Mostrar(GirarVoltear& d) override
+    {
+        d.ElegirOpcion(static_cast<GirarVoltear::Opcion>(Uno(3)));
+        d.ElegirAngulo(static_cast<GirarVoltear::Angulo>(Uno(3)));
+        Uno(4) ? d.Aceptar() : d.Cancelar();
+    }
+    void Mostrar(PasoAPaso& d) override
+    {
+        if (Uno(2))
+            d.ElegirCompleto();
+        Uno(5) ? d.Aceptar() : d.Cancelar();
+    }
+    void Mostrar(BotonesInterrupcion& v) override
+    {
+        switch (Uno(6)) {
+        case 0: v.Terminar(); break;
+        case 1: v.Escape(); break;
+        default: v.Continuar();
+        }
+    }
+    void Mostrar(Imprimir& d) override
+    {
+        impresora.llamadas.clear();
+        impresora.fallarDesde = Uno(2) ? -1 : int(Uno(3));
+        Uno(3) ? d.Aceptar() : d.Cancelar();
+    }
+    QString NombreParaGuardar(const QString&, const QString&) override
+    {
+        return Uno(3) ? carpeta_.filePath(QString("g%1.grf").arg(Uno(3))) : QString();
+    }
+    QString NombreParaAbrir(const QString&) override
+    {
+        return Uno(3) ? carpeta_.filePath(QString("g%1.grf").arg(Uno(4))) : QString();
+    }
+
+    unsigned Uno(qsizetype n) { return n <= 0 ? 0 : unsigned(azar_() % std::uint64_t(n)); }
+
+private:
+    std::mt19937_64 azar_;
+    const QTemporaryDir& carpeta_;
+};
+
+// A command the window would let the person choose: it and every menu above it enabled.
+bool Alcanzable(const Principal& p, const EntradaMenu& e)
+{
+    for (QString c = e.control; !c.isEmpty();) {
+        if (!p.Comandos().Habilitado(c))
+            return false;
+        const auto padre = std::find_if(EntradasMenu().begin(), EntradasMenu().end(),
+                                        [&](const EntradaMenu& x) { return x.control == c; });
+        c = padre == EntradasMenu().end() ? QString() : padre->padre;
+    }
+    return e.titulo != "-" && e.control != "Salir";
+}
+
+// Something is left for the person to do: a command, a button, the work
+// area or the end-of-run Aceptar.
+bool HayAlgoQueHacer(const Principal& p)
+{
+    const VistaPrincipal& v = p.Vista();
+    if ((v.areaVisible && v.areaHabilitada) || (v.aceptarVisible && v.aceptarHabilitado))
+        return true;
+    const auto& entradas = EntradasMenu();
+    return std::any_of(entradas.begin(), entradas.end(), [&](const EntradaMenu& e) { return Alcanzable(p, e); });
+}
+
+// Does one thing and says what, for the failure report.
+std::string UnPaso(Principal& p, PersonaAlAzar& persona)
+{
+    const DimensionesArea area = p.DimensionesTrabajo();
+    // Half the presses and releases land on a vertex, give or take a little.
+    auto punto = [&]() -> std::pair<double, double> {
+        const Grafo& g = p.grafo();
+        if (g.dimen() > 0 && persona.Uno(2)) {
+            const int v = 1 + int(persona.Uno(g.dimen()));
+            return {g.Posic_CoordX(v) + int(persona.Uno(61)) - 30, g.Posic_CoordY(v) + int(persona.Uno(61)) - 30};
+        }
+        return {persona.Uno(int(area.ancho)), persona.Uno(int(area.alto))};
+    };
+    const VistaPrincipal& vista = p.Vista();
+    switch (persona.Uno(10)) {
+    case 0:
+    case 1: {
+        std::vector<QString> ordenes;
+        for (const EntradaMenu& e : EntradasMenu())
+            if (Alcanzable(p, e))
+                ordenes.push_back(e.control);
+        if (ordenes.empty())
+            return "-";
+        const QString orden = ordenes[persona.Uno(qsizetype(ordenes.size()))];
+        p.Ejecutar(orden);
+        return orden.toStdString();
+    }
+    case 2: {
+        const BotonBarra& b = BotonesBarra()[persona.Uno(qsizetype(BotonesBarra().size()))];
+        if (b.clave.isEmpty() || !p.Comandos().Habilitado(b.barra) ||
+            !p.Comandos().Habilitado(EstadoComandos::Boton(b.barra, b.clave)))
+            return "-";
+        p.EjecutarBoton(b.barra, b.clave);
+        return "botón " + b.clave.toStdString();
+    }
+    case 3:
+        if (vista.etiquetas && p.Comandos().Habilitado("Combo1")) {
+            const int tipo = int(persona.Uno(4));
+            p.Combo1_Click(tipo);
+            return "tipo " + std::to_string(tipo);
+        }
+        if (vista.check1Visible && vista.check1Habilitado) {
+            p.Check1_Click(persona.Uno(2));
+            return "Check1";
+        }
+        return "-";
+    case 4:
+        if (!vista.aceptarVisible || !vista.aceptarHabilitado)
+            return "-";
+        p.Aceptar_Click();
+        return "Aceptar";
+    default:
+        if (!vista.areaVisible || !vista.areaHabilitada)
+            return "-";
+        // A press, some moves with the button held, a release: a click or a drag.
+        const int boton = persona.Uno(4) ? 1 : 2;
+        const auto [x, y] = punto();
+        p.Edicion().MouseMove(0, x, y);
+        p.Edicion().MouseDown(boton, x, y);
+        for (unsigned i = persona.Uno(4); i > 0; --i)
+            p.Edicion().MouseMove(boton, punto().first, punto().second);
+        const auto [xf, yf] = punto();
+        p.Edicion().MouseUp(boton, xf, yf);
+        return "ratón " + std::to_string(boton) + " " + std::to_string(int(x)) + "," + std::to_string(int(y)) +
+               " -> " + std::to_string(int(xf)) + "," + std::to_string(int(yf));
+    }
+}
+
+TEST(UsoAlAzar, LaVentanaSiempreConservaUnGrafoSano)
+{
+    QTemporaryDir carpeta;
+    for (unsigned semilla = 1; semilla <= 24; ++semilla) {
+        PersonaAlAzar persona(semilla, carpeta);
+        Principal p(persona);
+        std::deque<std::string> ultimos;
+        for (int paso = 0; paso < 400; ++paso) {
+            ultimos.push_back(UnPaso(p, persona));
+            if (ultimos.size() > 12)
+                ultimos.pop_front();
+            std::string donde = "semilla " + std::to_string(semilla) + " paso " + std::to_string(paso) + " tras:";
+            for (const std::string& u : ultimos)
+                donde += "\n  " + u;
+            ComprobarInvariantes(p.grafo(), donde);
+            ASSERT_TRUE(HayAlgoQueHacer(p)) << donde << ": la ventana queda bloqueada";
+            if (::testing::Test::HasFatalFailure())
+                return;
+        }
+    }
+}
+
+} // namespace
