@@ -1,6 +1,7 @@
 // Nodeva: teaching and learning graph algorithms.
 // Usage: nodeva [grafo.grf] — the file, if given, is opened as by Abrir.
 #include <QApplication>
+#include <QScreen>
 #include <QStringList>
 
 #include "gui/InteraccionQt.h"
@@ -14,7 +15,10 @@ int main(int argc, char** argv)
     PrincipalVista ventana(interaccion);
     interaccion.PonerVentana(&ventana);
     interaccion.AlEsperar([&ventana] { ventana.Refrescar(); });
-    ventana.show();
+    // Graphs, traces and the class projector all want the room (the size
+    // also serves where no window manager maximizes).
+    ventana.setGeometry(ventana.screen()->availableGeometry());
+    ventana.showMaximized();
     const QStringList argumentos = QApplication::arguments();
     if (argumentos.size() > 1) {
         // Queued, so that a message about a bad file shows over a window on screen.
