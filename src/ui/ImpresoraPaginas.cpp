@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QPdfWriter>
 #include <QTextDocument>
+#include <algorithm>
 
 namespace {
 
@@ -66,8 +67,11 @@ bool ImpresoraPaginas::DibujarImagen(const QImage& imagen, const QRectF& twips)
             return false;
     }
     const double f = DispositivoPorTwip();
+    const QSizeF hoja = dispositivo_.pageLayout().fullRectPixels(dispositivo_.logicalDpiX()).size();
     pintor_.setRenderHint(QPainter::SmoothPixmapTransform);
-    pintor_.drawImage(QRectF(twips.topLeft() * f, twips.size() * f), imagen);
+    // A PDF would otherwise store the drawing as a JPEG, greying its white.
+    pintor_.setRenderHint(QPainter::LosslessImageRendering);
+    pintor_.drawImage(EncajarEnHoja(QRectF(twips.topLeft() * f, twips.size() * f), hoja), imagen);
     return true;
 }
 
@@ -117,6 +121,13 @@ bool ImpresoraPaginas::ImprimirTexto(const QTextDocument& texto)
         pintor_.restore();
     }
     return documentos_ == Documentos::TodosEnUno || Terminar();
+}
+
+QRectF EncajarEnHoja(const QRectF& rectangulo, const QSizeF& hoja)
+{
+    const QSizeF cabe(hoja.width() - 2 * rectangulo.left(), hoja.height() - 2 * rectangulo.top());
+    const double k = std::min({1.0, cabe.width() / rectangulo.width(), cabe.height() / rectangulo.height()});
+    return {rectangulo.topLeft(), rectangulo.size() * k};
 }
 
 std::unique_ptr<ImpresoraPaginas> ImpresoraPdf(const QString& fichero)

@@ -41,6 +41,11 @@ private:
     bool paginaUsada_ = false;
 };
 
+// Where a picture meant for this rectangle lands on a sheet of this size (both
+// in the same units): where it was meant, or shrunk to fit, keeping its
+// proportions and leaving margins as wide as its left and top offsets.
+QRectF EncajarEnHoja(const QRectF& rectangulo, const QSizeF& hoja);
+
 // A PDF file that receives everything printed until it is destroyed or
 // Terminar is called.
 std::unique_ptr<ImpresoraPaginas> ImpresoraPdf(const QString& fichero);

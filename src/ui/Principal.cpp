@@ -508,8 +508,10 @@ void Principal::AbrirImprimir()
     const QFileInfo grafo(documento_.NombreArchivo.isEmpty() ? documento_.NombreCorto() : documento_.NombreArchivo);
     const QString carpeta = documento_.NombreArchivo.isEmpty() ? QString() : grafo.path() + '/';
     const QString pdf = carpeta + grafo.completeBaseName() + ".pdf";
+    // Three pixels for each of the screen's: about 230 dpi at the page's 0.8 scale.
+    const QImage imagen = area_->ImagenNitida(std::max(3.0, escala_));
     Imprimir dialogo(interaccion_, interaccion_.ImpresoraPredeterminada(),
-                     {area_->Imagen(), QSizeF(lienzo.Ancho(), lienzo.Alto()), traza_.Documento(),
+                     {imagen, QSizeF(lienzo.Ancho(), lienzo.Alto()), traza_.Documento(),
                       [this] { vista_.textoVisible = true; }, pdf});
     interaccion_.Mostrar(dialogo);
 }

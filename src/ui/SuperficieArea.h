@@ -1,5 +1,5 @@
 // The work area's picture: an image in the work area's size with the drawing
-// surface that paints on it. The window shows the image; tests may draw on a
+// surface that paints on it, remembering what it drew so it can draw it again. The window shows the image; tests may draw on a
 // surface of their own instead.
 #pragma once
 
@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "drawing/LienzoImagen.h"
+#include "drawing/LienzoMemoria.h"
 
 class SuperficieArea {
 public:
@@ -15,9 +16,13 @@ public:
 
     // Lets the window show the image as drawn so far.
     const QImage& Imagen();
-    Lienzo& Superficie() { return *lienzo_; }
+    Lienzo& Superficie() { return memoria_; }
+    // The same picture drawn afresh with this many pixels per screen pixel,
+    // sharp on paper; the screen's image when it can no longer be redrawn.
+    QImage ImagenNitida(double escala);
 
 private:
     QImage imagen_;
     std::unique_ptr<LienzoImagen> lienzo_;
+    LienzoMemoria memoria_;
 };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "drawing/LienzoImagen.h"
+#include "drawing/LienzoMemoria.h"
 #include "support/EscenaDibujo.h"
 
 namespace {
@@ -85,6 +86,55 @@ TEST(LienzoImagen, LaPlumaInversoraSeDeshaceASiMisma)
         lienzo.Terminar();
         EXPECT_EQ(imagen == antes, vez == 2) << vez;
     }
+}
+
+// What the work area remembers draws the very same picture again — colours,
+// widths, fills, a drag drawn and undone with the inverting pen — and the
+// same places at three times the pixels; a clearing forgets the past.
+TEST(LienzoMemoria, RepiteElDibujoIgualYNitido)
+{
+    QImage pantalla = Imagen(1);
+    LienzoImagen sobrePantalla(pantalla);
+    LienzoMemoria memoria(sobrePantalla);
+    EscenaDibujo e("Ponderado", {{1500, 1500}, {4500, 3000}, {7000, 1200}});
+    e.Arista(1, 2, 120);
+    Dibujo dibujo(e.grafo, memoria, e.seleccion, e.desdeMenu);
+    memoria.Limpiar();
+    dibujo.DibujarGrafo(0);
+    memoria.PonerColorFrente(QColor(128, 0, 0));
+    memoria.PonerAnchoLinea(3);
+    memoria.Linea({1500, 1500}, {4500, 3000});
+    memoria.Circulo({7000, 1200}, 110, QColor(0, 0, 255));
+    memoria.PonerModoPluma(Lienzo::Pluma::Invertir);
+    for (int vez = 0; vez < 2; ++vez)
+        memoria.Linea({700, 4000}, {6000, 800});
+    memoria.PonerModoPluma(Lienzo::Pluma::Copiar);
+    sobrePantalla.Terminar();
+
+    QImage copia = Imagen(1);
+    copia.fill(Qt::darkGray);
+    {
+        LienzoImagen lienzo(copia);
+        memoria.Repetir(lienzo);
+    }
+    EXPECT_EQ(copia, pantalla);
+
+    QImage nitida = Imagen(3);
+    {
+        LienzoImagen lienzo(nitida);
+        memoria.Repetir(lienzo);
+    }
+    EXPECT_EQ(nitida.pixel(7000 / 5, 1200 / 5), qRgb(0, 0, 255)) << "el relleno, en su sitio";
+    EXPECT_EQ(nitida.pixel(3000 / 5, 2250 / 5), qRgb(128, 0, 0)) << "la arista resaltada";
+
+    memoria.Limpiar();
+    QImage vacia = Imagen(1);
+    vacia.fill(Qt::darkGray);
+    {
+        LienzoImagen lienzo(vacia);
+        memoria.Repetir(lienzo);
+    }
+    EXPECT_EQ(vacia, Imagen(1));
 }
 
 } // namespace

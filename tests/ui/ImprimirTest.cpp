@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "support/MundoPrincipal.h"
+#include "ui/ImpresoraPaginas.h"
 #include "ui/Imprimir.h"
 
 namespace {
@@ -137,8 +138,23 @@ TEST_F(DialogoImprimir, ElPdfRecogeTodasLasPaginas)
     EXPECT_EQ(persona.UltimoTexto(), "No se ha podido escribir el fichero " + carpeta.filePath("no/existe/clase.pdf") + ".");
 }
 
-// From the main window: the picture is the work area's, scaled to 0.8 of its
-// size in twips, and the PDF is offered beside the graph's file.
+// The picture keeps its place and scale when it fits the sheet, and shrinks
+// to fit when it does not (a maximized window's wide work area).
+TEST(EncajarEnHoja, ElDibujoQueNoCabeEncogeSinDeformarse)
+{
+    const QSizeF a4(11906, 16838); // twips
+    EXPECT_EQ(EncajarEnHoja(QRectF(400, 800, 7200, 4800), a4), QRectF(400, 800, 7200, 4800));
+    const QRectF ancho = EncajarEnHoja(QRectF(400, 800, 16560, 8000), a4);
+    EXPECT_EQ(ancho.topLeft(), QPointF(400, 800));
+    EXPECT_DOUBLE_EQ(ancho.width(), 11906 - 800);
+    EXPECT_DOUBLE_EQ(ancho.width() / ancho.height(), 16560.0 / 8000);
+    const QRectF alto = EncajarEnHoja(QRectF(400, 800, 4000, 20000), a4);
+    EXPECT_DOUBLE_EQ(alto.height(), 16838 - 1600);
+}
+
+// From the main window: the picture is the work area's, drawn again with three
+// times its pixels and scaled to 0.8 of its size in twips, and the PDF is
+// offered beside the graph's file.
 TEST(ImprimirDesdePrincipal, ImprimeElAreaDeTrabajo)
 {
     MundoPrincipal w;
@@ -152,8 +168,8 @@ TEST(ImprimirDesdePrincipal, ImprimeElAreaDeTrabajo)
     const Lienzo& area = w.p.Area().Superficie();
     ASSERT_EQ(w.persona.impresora.llamadas.size(), 2);
     EXPECT_EQ(w.persona.impresora.llamadas[0], QString("imagen %1x%2 en 400,800 %3x%4")
-                                                   .arg(imagen.width())
-                                                   .arg(imagen.height())
+                                                   .arg(imagen.width() * 3)
+                                                   .arg(imagen.height() * 3)
                                                    .arg(area.Ancho() * 0.8)
                                                    .arg(area.Alto() * 0.8));
     EXPECT_TRUE(w.p.Ejecutar("Imprimir"));
