@@ -134,13 +134,13 @@ QString FueraDeRango(const Generador& g, const PreguntaGenerador& p, int maximo,
 QString LeerNumeros(const Generador& g, const QStringList& textos, Numeros& numeros)
 {
     if (textos.size() != qsizetype(g.preguntas.size())) {
-        const QString dados = QStringLiteral("se han dado %1").arg(textos.size());
+        const QString dados = textos.size() == 1 ? QStringLiteral("se ha dado 1")
+                                                 : QStringLiteral("se han dado %1").arg(textos.size());
         if (g.preguntas.empty())
             return QStringLiteral("%1 no lleva números; %2.").arg(g.control, dados);
-        return QStringLiteral("%1 necesita %2 números (%3); %4.")
-            .arg(g.control)
-            .arg(g.preguntas.size())
-            .arg(Argumentos(g), dados);
+        const QString cuantos = g.preguntas.size() == 1 ? QStringLiteral("1 número")
+                                                        : QStringLiteral("%1 números").arg(g.preguntas.size());
+        return QStringLiteral("%1 necesita %2 (%3); %4.").arg(g.control, cuantos, Argumentos(g), dados);
     }
     for (std::size_t i = 0; i < g.preguntas.size(); ++i) {
         const PreguntaGenerador& p = g.preguntas[i];
