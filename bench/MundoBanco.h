@@ -5,8 +5,8 @@
 #include <cmath>
 #include <numbers>
 
+#include "costuras/Interaccion.h"
 #include "model/Grafo.h"
-#include "ui/Interaccion.h"
 
 class SinPersona : public Interaccion {
 public:
@@ -32,8 +32,8 @@ inline void Completo(Grafo& grafo, int n, const char* tipo)
         grafo.InsertarPosicionX(v, static_cast<std::int16_t>(4500 + 2600 * std::cos(a)));
         grafo.InsertarPosicionY(v, static_cast<std::int16_t>(3000 + 2600 * std::sin(a)));
         for (int w = 1; w < v; ++w) {
-            const auto peso = grafo.Ponderado() ? static_cast<std::int16_t>((v * 37 + w * 11) % 1000 + 1)
-                                                : std::int16_t{1};
+            const auto peso =
+                grafo.Ponderado() ? static_cast<std::int16_t>((v * 37 + w * 11) % 1000 + 1) : std::int16_t{1};
             grafo.InsertarMatriz(v, w, peso);
             grafo.InsertarMatriz(w, v, peso);
         }

@@ -8,10 +8,10 @@
 #include <cstdlib>
 #include <memory>
 
+#include "costuras/Interaccion.h"
 #include "files/Escritor.h"
 #include "files/Lector.h"
 #include "model/Grafo.h"
-#include "ui/Interaccion.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <QColor>
 
 #include "algorithms/Conectividad.h"
+#include "costuras/Interaccion.h"
 #include "drawing/Dibujo.h"
 #include "drawing/Lienzo.h"
 #include "model/Grafo.h"
 #include "run/Algoritmo.h"
 #include "run/MarcoEjecucion.h"
-#include "ui/Interaccion.h"
 
 namespace ArbolGenerador {
 

@@ -5,12 +5,12 @@
 #include <QTextDocument>
 #include <optional>
 
-#include "algorithms/MenuConectividad.h"
+#include "algorithms/CatalogoOrdenes.h"
+#include "algorithms/Estadisticas.h"
 #include "cli/CargaCli.h"
 #include "cli/DestinoDibujo.h"
 #include "cli/InteraccionCli.h"
-#include "run/Algoritmo.h"
-#include "run/Estadisticas.h"
+#include "cli/OpcionesOrden.h"
 #include "ui/Principal.h"
 
 namespace {
@@ -22,16 +22,9 @@ struct OpcionesEjecutar {
     QSize area = AreaTrabajoPorOmision;
     bool html = false;
     bool ayuda = false;
+    // The algorithm's own options, read once the algorithm is known.
+    QList<std::pair<QString, QString>> propias;
 };
-
-// The step-by-step dialog's names, then those of the commands that run at
-// once (the connectivity menu and the statistics).
-QStringList Nombres()
-{
-    QStringList nombres = NombresAlgoritmos();
-    nombres += {"Componentes", "VerticesCorte", "Puentes", "Estadisticas"};
-    return nombres;
-}
 
 // The statistics window has no trace: its texts are what the run shows.
 class PersonaEjecutar : public InteraccionCli {
@@ -46,40 +39,28 @@ public:
     QString estadisticas;
 };
 
-// As the menu command would: through the step-by-step dialog's table (with
-// no pauses) or straight away.
-void Lanzar(Principal& p, const QString& nombre)
-{
-    if (const Algoritmo inmediato = BuscarConectividad(nombre)) {
-        Contexto contexto{p.grafo(), p.dibujo(), p.Marco(), p.Persona()};
-        inmediato(contexto);
-    } else {
-        p.Marco().EjecucionCompleta = true;
-        p.EjecutarAlgoritmo(nombre);
-    }
-}
-
 void Ayuda(QTextStream& salida)
 {
-    salida
-        << "Uso: nodeva-cli ejecutar ALGORITMO ARCHIVO [--html] [--dibujo SALIDA] [--ancho N] [--alto N]\n\n"
-           "Abre un fichero de grafo como el programa y ejecuta el algoritmo como su orden\n"
-           "del menú, de principio a fin, sin pausas. Escribe la traza final (con el aviso\n"
-           "\"Presione ACEPTAR\" del final) en la salida estándar; Estadisticas escribe\n"
-           "los textos de su ventana.\n\n"
-           "Algoritmos: "
-        << Nombres().join(", ")
-        << "\n\n"
-           "  --html          la traza en HTML, con sus negritas y colores\n"
-           "  --dibujo F      guarda el dibujo final, con lo que el algoritmo resalta,\n"
-           "                  en F (.png a 96 ppp o .svg, un píxel por cada 15 twips)\n"
-           "  --ancho N       ancho del área de trabajo en twips (por omisión 9000)\n"
-           "  --alto N        alto del área de trabajo en twips (por omisión 6000)\n"
-           "  --help          muestra esta ayuda\n\n"
-           "Estado de salida: 0 si el algoritmo terminó; 1 si el algoritmo no existe, el\n"
-           "fichero no es válido o no se pudo escribir el dibujo; 2 si los argumentos no\n"
-           "son válidos o el grafo no cumple las precondiciones del algoritmo (el mensaje,\n"
-           "precedido de su título, va a la salida de errores).\n";
+    salida << "Uso: nodeva-cli ejecutar ALGORITMO ARCHIVO [opciones del algoritmo] [--html]\n"
+              "                         [--dibujo SALIDA] [--ancho N] [--alto N]\n\n"
+              "Abre un fichero de grafo como el programa y ejecuta el algoritmo como su orden\n"
+              "del menú, de principio a fin, sin pausas. Escribe la traza final (con el aviso\n"
+              "\"Presione ACEPTAR\" del final) en la salida estándar; Estadisticas escribe\n"
+              "los textos de su ventana.\n\n"
+              "Algoritmos, con sus opciones y los tipos de grafo en que se ofrecen:\n"
+           << AyudaAlgoritmos()
+           << "\n"
+              "  --html          la traza en HTML, con sus negritas y colores\n"
+              "  --dibujo F      guarda el dibujo final, con lo que el algoritmo resalta,\n"
+              "                  en F (.png a 96 ppp o .svg, un píxel por cada 15 twips)\n"
+              "  --ancho N       ancho del área de trabajo en twips (por omisión 9000)\n"
+              "  --alto N        alto del área de trabajo en twips (por omisión 6000)\n"
+              "  --help          muestra esta ayuda\n\n"
+              "Estado de salida: 0 si el algoritmo terminó; 1 si el algoritmo no existe, el\n"
+              "fichero no es válido o no se pudo escribir el dibujo; 2 si los argumentos no\n"
+              "son válidos, el algoritmo no se ofrece para el tipo del grafo o el grafo no\n"
+              "cumple sus precondiciones (el mensaje, precedido de su título, va a la salida\n"
+              "de errores).\n";
 }
 
 // Reads one option with a value; an error text when it is missing or wrong.
@@ -87,6 +68,10 @@ QString LeerOpcion(const QString& opcion, const QString* valor, OpcionesEjecutar
 {
     if (!valor)
         return "Falta el valor de " + opcion + ".";
+    if (EsOpcionDeAlgun(opcion)) {
+        o.propias.append({opcion, *valor});
+        return {};
+    }
     if (opcion == "--dibujo") {
         o.dibujo = *valor;
         return DestinoDibujo::Admitido(*valor) ? QString() : "El dibujo debe acabar en .png o .svg.";
@@ -95,6 +80,11 @@ QString LeerOpcion(const QString& opcion, const QString* valor, OpcionesEjecutar
     (opcion == "--ancho" ? o.area.rwidth() : o.area.rheight()) = medida.value_or(0);
     return medida ? QString()
                   : "Valor no válido para " + opcion + ": debe ser un número entero positivo de twips.";
+}
+
+bool TomaValor(const QString& a)
+{
+    return a == "--dibujo" || a == "--ancho" || a == "--alto" || EsOpcionDeAlgun(a);
 }
 
 QString Analizar(const QStringList& args, OpcionesEjecutar& o)
@@ -106,7 +96,7 @@ QString Analizar(const QStringList& args, OpcionesEjecutar& o)
             o.ayuda = true;
         else if (a == "--html")
             o.html = true;
-        else if (a == "--dibujo" || a == "--ancho" || a == "--alto")
+        else if (TomaValor(a))
             error = LeerOpcion(a, k + 1 < args.size() ? &args[++k] : nullptr, o);
         else if (a.startsWith("--"))
             error = "Opción desconocida: " + a;
@@ -124,6 +114,18 @@ QString Analizar(const QStringList& args, OpcionesEjecutar& o)
     return {};
 }
 
+// The algorithm's own options read into its answers; an error text.
+QString LeerPropias(const OrdenAlgoritmo& orden, const OpcionesEjecutar& o, Parametros& parametros)
+{
+    QStringList dadas;
+    for (const auto& [nombre, valor] : o.propias) {
+        if (const QString error = LeerOpcionOrden(orden, nombre, valor, parametros); !error.isEmpty())
+            return error;
+        dadas << nombre;
+    }
+    return FaltaOpcion(orden, dadas);
+}
+
 // What the run leaves to print, or "" when it did not finish (a refused
 // precondition showed its message instead).
 QString Resultado(Principal& p, const PersonaEjecutar& persona, bool html)
@@ -135,8 +137,9 @@ QString Resultado(Principal& p, const PersonaEjecutar& persona, bool html)
     return html ? p.text_peq().toHtml() : p.trazaPanel().TextoPlano();
 }
 
-// Opens, runs and writes; the exit status.
-int Correr(const OpcionesEjecutar& o, QTextStream& salida, QTextStream& errores)
+// Opens, checks, runs and writes; the exit status.
+int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const OpcionesEjecutar& o,
+           QTextStream& salida, QTextStream& errores)
 {
     PersonaEjecutar persona(errores);
     std::optional<DestinoDibujo> destino;
@@ -152,9 +155,17 @@ int Correr(const OpcionesEjecutar& o, QTextStream& salida, QTextStream& errores)
         p.PonerSuperficie(&destino->Superficie());
     p.AbrirArchivo(o.archivo);
     const bool abierto = persona.Mensajes().empty(); // else the reader's message is out
-    if (abierto)
-        Lanzar(p, o.algoritmo);
-    const QString texto = abierto ? Resultado(p, persona, o.html) : QString();
+    QString error;
+    if (abierto) {
+        error = ComprobarTipo(orden, o.algoritmo, p.grafo());
+        if (error.isEmpty())
+            error = ComprobarParametros(orden, parametros, p.grafo());
+        if (error.isEmpty())
+            p.EjecutarOrdenCompleta(orden, parametros);
+        else
+            errores << error << "\n";
+    }
+    const QString texto = abierto && error.isEmpty() ? Resultado(p, persona, o.html) : QString();
     if (texto.isEmpty()) {
         if (destino)
             destino->Descartar();
@@ -176,10 +187,15 @@ int CliEjecutar(const QStringList& args, QTextStream& salida, QTextStream& error
     const QString error = Analizar(args, opciones);
     if (const std::optional<int> fin = AyudaOError(opciones.ayuda, error, Ayuda, salida, errores))
         return *fin;
-    if (!Nombres().contains(opciones.algoritmo)) {
+    const OrdenAlgoritmo* orden = OrdenPorCli(opciones.algoritmo);
+    if (!orden) {
         errores << "Algoritmo desconocido: " << opciones.algoritmo
-                << ". Los algoritmos son: " << Nombres().join(", ") << ".\n";
+                << ". Los algoritmos son: " << NombresCli().join(", ") << ".\n";
         return 1;
     }
-    return Correr(opciones, salida, errores);
+    Parametros parametros;
+    const QString propias = LeerPropias(*orden, opciones, parametros);
+    if (const std::optional<int> fin = AyudaOError(false, propias, Ayuda, salida, errores))
+        return *fin;
+    return Correr(*orden, parametros, opciones, salida, errores);
 }

@@ -7,7 +7,7 @@
 #include <QTextStream>
 #include <vector>
 
-#include "ui/Interaccion.h"
+#include "costuras/Interaccion.h"
 
 struct MensajeCli {
     QString texto;

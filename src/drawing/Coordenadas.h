@@ -14,6 +14,14 @@ struct DimensionesArea {
     double alto = 0;
 };
 
+// A rectangle of a window or dialog, in twips.
+struct Rectangulo {
+    int izquierda = 0;
+    int arriba = 0;
+    int ancho = 0;
+    int alto = 0;
+};
+
 // A whole number, rounded half to even (std::nearbyint in the default mode).
 inline long Entero(double valor)
 {

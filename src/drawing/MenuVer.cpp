@@ -4,8 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "costuras/Interaccion.h"
 #include "model/Grafo.h"
-#include "ui/Interaccion.h"
 
 namespace {
 
@@ -31,8 +31,7 @@ void Terminar(const EfectosVer& efectos)
 }
 
 // Moves every vertex to mover(its position), rounded to the nearest.
-template <typename F>
-void MoverTodos(Grafo& grafo, F mover)
+template <typename F> void MoverTodos(Grafo& grafo, F mover)
 {
     for (int v = 1; v <= grafo.dimen(); ++v) {
         const Punto p = mover(PosicionDe(grafo, v));
@@ -107,8 +106,8 @@ void VoltearVertical(Grafo& grafo, DimensionesArea area, const EfectosVer& efect
     Terminar(efectos);
 }
 
-std::int16_t Girar(Grafo& grafo, DimensionesArea area, std::int16_t angulo,
-                   Interaccion& interaccion, const EfectosVer& efectos)
+std::int16_t Girar(Grafo& grafo, DimensionesArea area, std::int16_t angulo, Interaccion& interaccion,
+                   const EfectosVer& efectos)
 {
     const int n = grafo.dimen();
     if (n < 1 || (angulo != 90 && angulo != 180 && angulo != 270))

@@ -2,9 +2,9 @@
 
 #include <QDir>
 
+#include "costuras/Interaccion.h"
 #include "files/Documento.h"
 #include "files/Escritor.h"
-#include "ui/Interaccion.h"
 
 namespace {
 const QString Indicacion = QStringLiteral(" Introduzca el nombre que desee dar al archivo que ") +

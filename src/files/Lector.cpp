@@ -3,12 +3,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "costuras/Interaccion.h"
 #include "files/Documento.h"
 #include "files/LectorGrafo.h"
 #include "files/MensajesLector.h"
 #include "files/Numeros.h"
 #include "model/Grafo.h"
-#include "ui/Interaccion.h"
 
 namespace {
 // Longer than any type name: a longer line 1 cannot name a type, so keeping

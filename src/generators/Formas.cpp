@@ -4,12 +4,12 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "costuras/Interaccion.h"
 #include "drawing/MenuVer.h"
 #include "files/Documento.h"
 #include "files/Lector.h"
 #include "generators/Marco.h"
 #include "model/Grafo.h"
-#include "ui/Interaccion.h"
 
 namespace {
 

@@ -3,10 +3,10 @@
 #include <QString>
 #include <algorithm>
 
+#include "costuras/Interaccion.h"
 #include "drawing/Distribucion_Vert.h"
 #include "generators/Marco.h"
 #include "model/Grafo.h"
-#include "ui/Interaccion.h"
 
 namespace {
 

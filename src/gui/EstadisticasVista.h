@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-#include "run/Estadisticas.h"
+#include "algorithms/Estadisticas.h"
 
 class QFrame;
 class QLabel;

@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "ui/Interaccion.h"
+#include "costuras/Interaccion.h"
 
 class QWidget;
 
@@ -16,8 +16,7 @@ public:
     // window or a loop: what the algorithm drew must be on screen.
     void AlEsperar(std::function<void()> refrescar) { refrescar_ = std::move(refrescar); }
 
-    std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono,
-                         Botones botones) override;
+    std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono, Botones botones) override;
     void Mostrar(AsignarPeso& dialogo) override;
     void Mostrar(IdentificarVert& dialogo) override;
     void Mostrar(InsercionNºVert& dialogo) override;

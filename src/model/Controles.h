@@ -17,6 +17,9 @@ inline const QString Deshacer = QStringLiteral("Deshacer");
 inline const QString Arbol_Busqueda = QStringLiteral("Arbol_Busqueda");
 inline const QString Estadísticas = QStringLiteral("Estadísticas");
 inline const QString Conectividad = QStringLiteral("Conectividad");
+inline const QString Componentes_conexas = QStringLiteral("Componentes_conexas");
+inline const QString Vértices_corte = QStringLiteral("Vértices_corte");
+inline const QString Aristas_Puente = QStringLiteral("Aristas_Puente");
 inline const QString Camino_minimo = QStringLiteral("Camino_minimo");
 inline const QString Algoritmo_dijkstra = QStringLiteral("Algoritmo_dijkstra");
 inline const QString Algoritmo_kruskal = QStringLiteral("Algoritmo_kruskal");
@@ -33,10 +36,14 @@ inline const QString mnu_Matula = QStringLiteral("mnu_Matula");
 inline const QString mnu_Brelaz = QStringLiteral("mnu_Brelaz");
 inline const QString mnu_complementario = QStringLiteral("mnu_complementario");
 inline const QString mnu_lineal = QStringLiteral("mnu_lineal");
-inline const QString ComandosGrafoSimple[] = {mnu_Secuencial,   mnu_Secuencial_Procesar,
-                                              mnu_Secuencial_intro_ord, mnu_Welsh_Powell,
-                                              mnu_Matula,       mnu_Brelaz,
-                                              mnu_complementario, mnu_lineal};
+inline const QString ComandosGrafoSimple[] = {mnu_Secuencial,
+                                              mnu_Secuencial_Procesar,
+                                              mnu_Secuencial_intro_ord,
+                                              mnu_Welsh_Powell,
+                                              mnu_Matula,
+                                              mnu_Brelaz,
+                                              mnu_complementario,
+                                              mnu_lineal};
 
 // Toolbar buttons.
 inline const QString Boton_añadir_vert = EstadoComandos::Boton("Toolbar1", "añadir_vert");

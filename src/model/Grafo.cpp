@@ -2,10 +2,9 @@
 
 #include <algorithm>
 
+#include "costuras/Interaccion.h"
 #include "model/Controles.h"
 #include "model/EstadoComandos.h"
-#include "ui/AsignarPeso.h"
-#include "ui/Interaccion.h"
 
 namespace {
 

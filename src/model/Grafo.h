@@ -22,8 +22,14 @@ inline constexpr int Digrafo = 2;
 inline constexpr int Digrafo_Ponderado = 3;
 } // namespace TipoGrafo
 
-inline constexpr bool EsPonderado(int tipo) { return tipo % 2 == 1; }
-inline constexpr bool EsDirigido(int tipo) { return tipo > 1; }
+inline constexpr bool EsPonderado(int tipo)
+{
+    return tipo % 2 == 1;
+}
+inline constexpr bool EsDirigido(int tipo)
+{
+    return tipo > 1;
+}
 // The type's name as files and the type list spell it; "" for an unknown code.
 QString NombreTipo(int tipo);
 // The code of a type name (case-sensitive), or -1.
@@ -34,18 +40,23 @@ int CodigoTipo(const QString& nombre);
 // an exact cancellation keeps the first weight.
 std::int16_t SumarPesos(std::int16_t a, std::int16_t b);
 
+class Grafo;
+
 // What the record reaches outside itself: the window's command states, the
-// person (messages, the weight dialog), the editor's highlight state and the
-// redraw of the work area. Every member may be absent; a record without an
+// person (messages, the random source), the weight dialog, the editor's
+// highlight state and the redraw of the work area. Every member may be absent; a record without an
 // environment (an algorithm's scratch copy, a file check) simply has no
 // window to update.
 struct EntornoGrafo {
     EstadoComandos* comandos = nullptr;
     Interaccion* interaccion = nullptr;
     Seleccion* seleccion = nullptr;
-    std::function<bool()> pesosAleatorios;                     // "Pesos Aleatorios" ticked
-    std::function<void()> redibujar;                           // clear + DibujarGrafo(0)
+    std::function<bool()> pesosAleatorios;                        // "Pesos Aleatorios" ticked
+    std::function<void()> redibujar;                              // clear + DibujarGrafo(0)
     std::function<void(std::int16_t, std::int16_t)> guardarIdent; // undo record of a merge
+    // Asks the weight of the edge marked as selected; the dialog writes it
+    // into the matrix, and leaves it 0 when cancelled.
+    std::function<void(Grafo&, const Seleccion&)> pedirPeso;
 };
 
 struct Posicion {
@@ -121,8 +132,7 @@ private:
     // Matrix surgery shared by deletion, restoring and merging.
     void CerrarHueco(int v);
     void AbrirHueco(int v);
-    void ReinsertarVertice(std::int16_t x, std::int16_t y, int v, const Linea& fila,
-                           const Linea& columna);
+    void ReinsertarVertice(std::int16_t x, std::int16_t y, int v, const Linea& fila, const Linea& columna);
     void PonerArista(int a, int b, std::int16_t peso);
     std::int16_t PesoNuevaArista(int a, int b);
     void FusionarLinea(int u, int w, bool fila);

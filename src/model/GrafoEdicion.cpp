@@ -2,10 +2,9 @@
 // do to the matrix, the counts, the positions and the window's commands.
 #include "model/Grafo.h"
 
+#include "costuras/Interaccion.h"
 #include "model/Controles.h"
 #include "model/EstadoComandos.h"
-#include "ui/AsignarPeso.h"
-#include "ui/Interaccion.h"
 
 namespace {
 
@@ -58,8 +57,7 @@ void Grafo::AbrirHueco(int v)
         Adyacencias[v][i] = Adyacencias[i][v] = 0;
 }
 
-void Grafo::ReinsertarVertice(std::int16_t x, std::int16_t y, int v, const Linea& fila,
-                              const Linea& columna)
+void Grafo::ReinsertarVertice(std::int16_t x, std::int16_t y, int v, const Linea& fila, const Linea& columna)
 {
     AbrirHueco(v);
     for (int i = 1; i <= NumVertices + 1; ++i) {
@@ -193,12 +191,13 @@ std::int16_t Grafo::PesoNuevaArista(int a, int b)
         interaccion->Azar().ResembrarDelReloj();
         return interaccion->Azar().PesoAleatorio();
     }
+    if (!entorno_.pedirPeso)
+        return 0;
     Seleccion local;
     Seleccion& marcas = Marcas() ? *Marcas() : local;
     marcas.VerticeSeleccionado = 0;
     marcas.AristaSeleccionada = CodigoArista(a, b);
-    AsignarPeso dialogo(*this, marcas);
-    interaccion->Mostrar(dialogo);
+    entorno_.pedirPeso(*this, marcas);
     marcas.AristaSeleccionada = 0;
     return Adyacencias[a][b];
 }

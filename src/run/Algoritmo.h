@@ -1,27 +1,31 @@
-// What an algorithm works with, and the table of the algorithms the
-// step-by-step dialog starts by name.
+// What an algorithm works with: the record, the drawing, the run frame, the
+// person, and what its command asked before the run.
 #pragma once
 
-#include <QString>
-#include <QStringList>
 #include <cstdint>
+#include <vector>
 
 class Dibujo;
 class Grafo;
 class Interaccion;
 class MarcoEjecucion;
 
+// The answers a command gets before its run: in the window through its
+// dialog, on the command line through options.
+struct Parametros {
+    std::int16_t raiz = 0;   // the root vertex of the searches
+    std::int16_t origen = 0; // a path's ends
+    std::int16_t destino = 0;
+    bool todos = false;              // every destination at once
+    std::vector<std::int16_t> lista; // a sequence of numbers, in the order given
+};
+
 struct Contexto {
     Grafo& grafo;
     Dibujo& dibujo;
     MarcoEjecucion& marco;
     Interaccion& persona;
-    std::int16_t raiz = 0; // the root vertex of the searches
+    Parametros parametros = {};
 };
 
 using Algoritmo = void (*)(Contexto&);
-
-// The algorithm started by this run name, or nullptr for a name that runs nothing.
-Algoritmo BuscarAlgoritmo(const QString& nombre);
-// Every run name of that table, sorted.
-QStringList NombresAlgoritmos();

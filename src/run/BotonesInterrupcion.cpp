@@ -1,14 +1,15 @@
 #include "run/BotonesInterrupcion.h"
 
-#include "run/MarcoEjecucion.h"
+#include "run/BanderasEjecucion.h"
 #include "run/Traza.h"
 
-BotonesInterrupcion::BotonesInterrupcion(MarcoEjecucion& marco, std::function<void()> imprimir)
-    : marco_(marco), imprimir_(std::move(imprimir))
+BotonesInterrupcion::BotonesInterrupcion(BanderasEjecucion& banderas, Traza& traza,
+                                         std::function<void()> imprimir)
+    : banderas_(banderas), imprimir_(std::move(imprimir))
 {
-    texto_.setDefaultFont(marco.traza().Documento().defaultFont());
-    texto_.setPlainText(marco.traza().Documento().toPlainText());
-    cursor_ = marco.traza().AplicarFormatos(texto_);
+    texto_.setDefaultFont(traza.Documento().defaultFont());
+    texto_.setPlainText(traza.Documento().toPlainText());
+    cursor_ = traza.AplicarFormatos(texto_);
 }
 
 void BotonesInterrupcion::Cerrar()
@@ -23,7 +24,7 @@ void BotonesInterrupcion::Continuar()
 
 void BotonesInterrupcion::Terminar()
 {
-    marco_.EjecucionCompleta = true;
+    banderas_.EjecucionCompleta = true;
     textoVisible_ = false;
     Cerrar();
 }
@@ -36,6 +37,6 @@ void BotonesInterrupcion::Imprimir()
 
 void BotonesInterrupcion::Escape()
 {
-    marco_.EscapePulsado = true;
+    banderas_.EscapePulsado = true;
     Continuar();
 }

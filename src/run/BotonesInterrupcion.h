@@ -5,11 +5,12 @@
 #include <QTextDocument>
 #include <functional>
 
-class MarcoEjecucion;
+struct BanderasEjecucion;
+class Traza;
 
 class BotonesInterrupcion {
 public:
-    BotonesInterrupcion(MarcoEjecucion& marco, std::function<void()> imprimir);
+    BotonesInterrupcion(BanderasEjecucion& banderas, Traza& traza, std::function<void()> imprimir);
 
     static QString TextoContinuar() { return QStringLiteral("Continuar"); }
     static QString TextoTerminar() { return QStringLiteral("Fin"); }
@@ -30,7 +31,7 @@ public:
 private:
     void Cerrar();
 
-    MarcoEjecucion& marco_;
+    BanderasEjecucion& banderas_;
     std::function<void()> imprimir_;
     QTextDocument texto_;
     int cursor_ = 0;

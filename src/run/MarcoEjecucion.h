@@ -5,30 +5,27 @@
 
 #include <QColor>
 #include <QString>
-#include <array>
 #include <cstdint>
 #include <vector>
 
-class Principal;
+#include "run/BanderasEjecucion.h"
+
+class Interaccion;
 class Traza;
+class VentanaEjecucion;
 class QTextDocument;
 
 // The trace's colour for "the pane's own colour".
 inline const QColor ColorTrazaPorDefecto{};
 
-class MarcoEjecucion {
+class MarcoEjecucion : public BanderasEjecucion {
 public:
-    explicit MarcoEjecucion(Principal& principal);
+    MarcoEjecucion(VentanaEjecucion& ventana, Traza& traza, Interaccion& persona)
+        : ventana_(ventana), traza_(traza), persona_(persona)
+    {
+    }
 
-    bool EjecucionCompleta = false;
-    bool DesdeMenu = false;
-    bool EscapePulsado = false;
-    bool RecorridoUsuario = false;
-    // The cut vertices (1..50) found by the last VerticesCorte; the blocks
-    // read them after it returns.
-    std::array<bool, 51> Corte{};
-
-    Traza& traza();
+    Traza& traza() { return traza_; }
     void PrepararEjecucion();
     void AñadirTraza(const QString& texto, bool negrita, const QColor& color);
     // Returns the position after the formatted text (where the caret goes).
@@ -44,5 +41,7 @@ public:
     static constexpr int AnchoBotones = 1385;
 
 private:
-    Principal& p_;
+    VentanaEjecucion& ventana_;
+    Traza& traza_;
+    Interaccion& persona_;
 };

@@ -1,8 +1,9 @@
 #include "run/PasoAPaso.h"
 
-#include "run/MarcoEjecucion.h"
+#include "run/BanderasEjecucion.h"
 
-PasoAPaso::PasoAPaso(MarcoEjecucion& marco, QString nombre) : marco_(marco), nombre_(std::move(nombre))
+PasoAPaso::PasoAPaso(BanderasEjecucion& banderas, QString nombre)
+    : marco_(banderas), nombre_(std::move(nombre))
 {
     // Every opening offers steps, whatever the last run chose.
     marco_.EjecucionCompleta = false;

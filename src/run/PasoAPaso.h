@@ -5,11 +5,11 @@
 
 #include <QString>
 
-class MarcoEjecucion;
+struct BanderasEjecucion;
 
 class PasoAPaso {
 public:
-    PasoAPaso(MarcoEjecucion& marco, QString nombre);
+    PasoAPaso(BanderasEjecucion& banderas, QString nombre);
 
     QString Titulo() const;
     static QString TextoEtiqueta() { return QStringLiteral("Seleccione el modo de ejecución del algoritmo"); }
@@ -28,7 +28,7 @@ public:
     bool Aceptado() const { return aceptado_; }
 
 private:
-    MarcoEjecucion& marco_;
+    BanderasEjecucion& marco_;
     QString nombre_;
     bool pasoAPaso_ = true;
     bool cerrado_ = false;

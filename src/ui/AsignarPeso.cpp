@@ -1,5 +1,6 @@
 #include "ui/AsignarPeso.h"
 
+#include "costuras/Interaccion.h"
 #include "model/Grafo.h"
 #include "ui/CodigosTecla.h"
 
@@ -104,4 +105,12 @@ bool AsignarPeso::Aceptar()
 void AsignarPeso::Cancelar()
 {
     cerrado_ = true;
+}
+
+std::function<void(Grafo&, const Seleccion&)> PreguntaPeso(Interaccion& persona)
+{
+    return [&persona](Grafo& grafo, const Seleccion& marcas) {
+        AsignarPeso dialogo(grafo, marcas);
+        persona.Mostrar(dialogo);
+    };
 }

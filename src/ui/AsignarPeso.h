@@ -5,8 +5,10 @@
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 
 class Grafo;
+class Interaccion;
 struct Seleccion;
 
 class AsignarPeso {
@@ -55,3 +57,7 @@ private:
     bool cerrado_ = false;
     bool aceptado_ = false;
 };
+
+// The record's way of asking a new edge's weight: this dialog, shown to
+// that person.
+std::function<void(Grafo&, const Seleccion&)> PreguntaPeso(Interaccion& persona);

@@ -3,12 +3,7 @@
 // coordinates and "Pesos Aleatorios" above the work area.
 #pragma once
 
-struct Rectangulo {
-    int izquierda = 0;
-    int arriba = 0;
-    int ancho = 0;
-    int alto = 0;
-};
+#include "drawing/Coordenadas.h"
 
 struct Disposicion {
     int ancho = 0; // the window, at least the minimum size

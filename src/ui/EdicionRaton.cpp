@@ -2,13 +2,14 @@
 
 #include <cmath>
 
+#include "costuras/Interaccion.h"
 #include "drawing/Coordenadas.h"
 #include "model/Controles.h"
 #include "ui/AsignarPeso.h"
+#include "ui/EstadoPrincipal.h"
+#include "ui/IdentificarVert.h"
 #include "ui/Impactos.h"
-#include "ui/Interaccion.h"
 #include "ui/MenuPrincipal.h"
-#include "ui/Principal.h"
 
 namespace {
 
@@ -46,7 +47,8 @@ void EdicionRaton::Refrescar()
 void EdicionRaton::SeleccionActiva(bool activa)
 {
     p_.Comandos().Habilitar(Boton1("eliminar"), activa);
-    p_.Comandos().PonerImagen(Boton1("eliminar"), activa ? ImagenBarra::Eliminar : ImagenBarra::EliminarInactiva);
+    p_.Comandos().PonerImagen(Boton1("eliminar"),
+                              activa ? ImagenBarra::Eliminar : ImagenBarra::EliminarInactiva);
     p_.Comandos().Habilitar(QStringLiteral("Eliminar"), activa);
 }
 

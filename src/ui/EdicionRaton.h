@@ -5,11 +5,11 @@
 
 #include <cstdint>
 
-class Principal;
+class EstadoPrincipal;
 
 class EdicionRaton {
 public:
-    explicit EdicionRaton(Principal& principal) : p_(principal) {}
+    explicit EdicionRaton(EstadoPrincipal& ventana) : p_(ventana) {}
 
     void MouseMove(int boton, double x, double y);
     void MouseDown(int boton, double x, double y);
@@ -36,7 +36,7 @@ private:
     void AñadirVerticeEn(double x, double y);
     void TerminarArista(double x, double y);
 
-    Principal& p_;
+    EstadoPrincipal& p_;
     std::int16_t origenArista_ = 0;
     double xInicial_ = 0;
     std::int16_t yInicial_ = 0;

@@ -6,7 +6,7 @@
 #include <QString>
 #include <memory>
 
-#include "ui/Impresora.h"
+#include "costuras/Impresora.h"
 
 class QPagedPaintDevice;
 

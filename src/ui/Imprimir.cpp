@@ -2,9 +2,9 @@
 
 #include <QTextDocument>
 
-#include "ui/Impresora.h"
+#include "costuras/Impresora.h"
+#include "costuras/Interaccion.h"
 #include "ui/ImpresoraPaginas.h"
-#include "ui/Interaccion.h"
 
 namespace {
 

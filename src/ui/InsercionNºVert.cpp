@@ -1,5 +1,6 @@
 #include "ui/InsercionNºVert.h"
 
+#include "costuras/Interaccion.h"
 #include "model/Grafo.h"
 #include "ui/CodigosTecla.h"
 
@@ -51,4 +52,15 @@ void InsercionNºVert::Devolver(std::int16_t valor)
     Valor_ = 0;
     cerrado_ = true;
     aceptado_ = valor > 0;
+}
+
+int PreguntarNumero(Grafo& grafo, Interaccion& persona, const PreguntaNumero& pregunta)
+{
+    InsercionNºVert dialogo(grafo);
+    dialogo.Titulo = pregunta.titulo;
+    dialogo.Indicacion = pregunta.indicacion;
+    dialogo.Rango = pregunta.rango;
+    dialogo.ValorMaximo = static_cast<std::int16_t>(pregunta.maximo);
+    persona.Mostrar(dialogo);
+    return grafo.dimen();
 }

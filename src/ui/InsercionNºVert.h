@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class Grafo;
+class Interaccion;
 
 class InsercionNºVert {
 public:
@@ -44,3 +45,16 @@ private:
     bool cerrado_ = false;
     bool aceptado_ = false;
 };
+
+// One question of the dialog: caption, prompt, range line and bound.
+struct PreguntaNumero {
+    QString titulo;
+    QString indicacion;
+    QString rango;
+    int maximo = 50;
+};
+
+// Shows the dialog to the person and returns the number typed, 0 when
+// cancelled. The number comes back through the record's vertex count: a
+// caller whose record holds vertices restores it afterwards.
+int PreguntarNumero(Grafo& grafo, Interaccion& persona, const PreguntaNumero& pregunta);

@@ -13,7 +13,8 @@ const QByteArray Cuadrado = "Ponderado\r\n 4 \r\n 0 1 0 3 \r\n 1 0 2 0 \r\n 0 2 
 TEST(CliEjecutar, KruskalEscribeLaTrazaFinalYGuardaElDibujoResaltado)
 {
     CarpetaCli c;
-    const Ejecucion e = Ejecutar({"ejecutar", "Kruskal", c.Fichero("g.grf", Cuadrado), "--dibujo", c.Ruta("k.png")});
+    const Ejecucion e =
+        Ejecutar({"ejecutar", "Kruskal", c.Fichero("g.grf", Cuadrado), "--dibujo", c.Ruta("k.png")});
     EXPECT_TRUE(e.estado == 0 && e.errores.isEmpty()) << e.errores.toStdString();
     EXPECT_EQ(e.salida, "Algoritmo de KRUSKAL\n\nArista: (1,2)    \tArista: (3,4)    \tArista: (2,3)    \t"
                         "FIN Kruskal\n\nPESO TOTAL DEL ARBOL: 4\n\nPresione ACEPTAR  para continuar.\n");
@@ -21,8 +22,8 @@ TEST(CliEjecutar, KruskalEscribeLaTrazaFinalYGuardaElDibujoResaltado)
     EXPECT_EQ(QImage(c.Ruta("k.png")).pixelColor(150, 100), QColor(128, 0, 0));
     EXPECT_EQ(Ejecutar({"ejecutar", "Puentes", c.Ruta("g.grf")}).salida,
               "NO EXISTEN ARISTAS PUENTE\nPresione ACEPTAR  para continuar.\n");
-    EXPECT_TRUE(Ejecutar({"ejecutar", "Estadisticas", c.Ruta("g.grf")}).salida.endsWith(
-        "Sucesión de grados: \n2, 2, 2, 2\n"));
+    EXPECT_TRUE(Ejecutar({"ejecutar", "Estadisticas", c.Ruta("g.grf")})
+                    .salida.endsWith("Sucesión de grados: \n2, 2, 2, 2\n"));
 }
 
 TEST(CliEjecutar, UnaPrecondicionFallidaDaSuMensajeYEstadoDos)
@@ -34,6 +35,31 @@ TEST(CliEjecutar, UnaPrecondicionFallidaDaSuMensajeYEstadoDos)
     EXPECT_TRUE(e.estado == 2 && e.salida.isEmpty());
     EXPECT_EQ(e.errores, "Precondición: El algoritmo de Boruvka requiere que el grafo sea conexo.\n");
     EXPECT_FALSE(QFile::exists(c.Ruta("d.svg")));
+}
+
+// The window never offers these on these types, so neither does the command
+// line: statistics of a digraph would be all zeros, Kruskal on arcs nonsense.
+TEST(CliEjecutar, UnAlgoritmoNoOfrecidoParaElTipoEsEstadoDos)
+{
+    CarpetaCli c;
+    const QString digrafo =
+        c.Fichero("d.grf", "Digrafo\r\n 2 \r\n 0 1 \r\n 0 0 \r\n\r\n 900 , 900 \r\n 2000 , 900 \r\n");
+    const struct {
+        const char* algoritmo;
+        const char* error;
+    } casos[] = {
+        {"Kruskal", "Kruskal no se ofrece para los grafos de tipo Digrafo: solo para Ponderado.\n"},
+        {"Estadisticas",
+         "Estadisticas no se ofrece para los grafos de tipo Digrafo: solo para Simple y Ponderado.\n"},
+    };
+    for (const auto& caso : casos) {
+        const Ejecucion e = Ejecutar({"ejecutar", caso.algoritmo, digrafo, "--dibujo", c.Ruta("d.png")});
+        EXPECT_EQ(e.estado, 2);
+        EXPECT_EQ(e.errores, caso.error);
+        EXPECT_TRUE(e.salida.isEmpty());
+        EXPECT_FALSE(QFile::exists(c.Ruta("d.png")));
+    }
+    EXPECT_EQ(Ejecutar({"ejecutar", "Puentes", digrafo}).estado, 0);
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "model/EstadoComandos.h"
 #include "model/Grafo.h"
 #include "support/InteraccionGuion.h"
+#include "ui/AsignarPeso.h"
 
 struct EntornoPrueba {
     EstadoComandos comandos;
@@ -31,6 +32,7 @@ struct EntornoPrueba {
         e.pesosAleatorios = [this] { return pesosAleatorios; };
         e.redibujar = [this] { ++redibujados; };
         e.guardarIdent = [this](std::int16_t u, std::int16_t w) { identificaciones.emplace_back(u, w); };
+        e.pedirPeso = PreguntaPeso(interaccion);
         return e;
     }
 

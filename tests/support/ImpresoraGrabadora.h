@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <QTextDocument>
 
-#include "ui/Impresora.h"
+#include "costuras/Impresora.h"
 
 class ImpresoraGrabadora : public Impresora {
 public:

@@ -11,10 +11,19 @@
 #include <ostream>
 #include <vector>
 
-#include "ui/AsignarPeso.h"
+#include "algorithms/Estadisticas.h"
+#include "costuras/Interaccion.h"
+#include "run/BotonesInterrupcion.h"
+#include "run/PasoAPaso.h"
 #include "support/ImpresoraGrabadora.h"
+#include "ui/AsignarPeso.h"
 #include "ui/CodigosTecla.h"
-#include "ui/Interaccion.h"
+#include "ui/GirarVoltear.h"
+#include "ui/IdentificarVert.h"
+#include "ui/Imprimir.h"
+#include "ui/InsercionNºVert.h"
+#include "ui/MatrizAdy.h"
+#include "ui/SelectGrafo.h"
 
 // Types a text into a dialog model one character code at a time.
 template <typename Dialogo> void Teclear(Dialogo& dialogo, const QString& texto)
@@ -65,8 +74,7 @@ public:
     int eventosProcesados = 0;
     double pasoReloj = 0; // seconds the clock advances at each event pump
 
-    std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono,
-                         Botones botones) override
+    std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono, Botones botones) override
     {
         mensajes.push_back({texto, titulo, icono, botones});
         if (respuestas.empty())

@@ -1,9 +1,12 @@
-#include "ui/FuenteAleatoria.h"
+#include "costuras/FuenteAleatoria.h"
 
 #include <chrono>
 #include <cmath>
 
-FuenteAleatoria::FuenteAleatoria() { ResembrarDelReloj(); }
+FuenteAleatoria::FuenteAleatoria()
+{
+    ResembrarDelReloj();
+}
 
 void FuenteAleatoria::ResembrarDelReloj()
 {

@@ -1,9 +1,9 @@
-#include "run/Estadisticas.h"
+#include "algorithms/Estadisticas.h"
 
 #include "algorithms/Conectividad.h"
+#include "costuras/Interaccion.h"
 #include "model/Grafo.h"
 #include "run/Algoritmo.h"
-#include "ui/Interaccion.h"
 
 namespace {
 

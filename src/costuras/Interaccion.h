@@ -6,19 +6,21 @@
 #include <QString>
 #include <cstdint>
 
-#include "run/BotonesInterrupcion.h"
-#include "run/Estadisticas.h"
-#include "run/PasoAPaso.h"
-#include "ui/FuenteAleatoria.h"
-#include "ui/GirarVoltear.h"
-#include "ui/Impresora.h"
-#include "ui/Imprimir.h"
-#include "ui/IdentificarVert.h"
-#include "ui/InsercionNºVert.h"
-#include "ui/MatrizAdy.h"
-#include "ui/SelectGrafo.h"
+#include "costuras/FuenteAleatoria.h"
+#include "costuras/Impresora.h"
 
+// The dialog models, each defined with the window or the run frame it
+// belongs to; this layer only names them.
 class AsignarPeso;
+class BotonesInterrupcion;
+class Estadisticas;
+class GirarVoltear;
+class IdentificarVert;
+class Imprimir;
+class InsercionNºVert;
+class MatrizAdy;
+class PasoAPaso;
+class SelectGrafo;
 
 enum class Icono { Ninguno, Critico, Pregunta, Exclamacion, Informacion };
 enum class Botones { Aceptar, AceptarCancelar, SiNo, SiNoCancelar };
@@ -46,20 +48,20 @@ public:
     virtual void Mostrar(AsignarPeso& dialogo) = 0;
     // The other dialogs, each returning once its model has closed. Where no
     // person can answer, the dialog is closed at once: identification and
-    // number entry are cancelled, the type dialog applies its current choice.
-    virtual void Mostrar(IdentificarVert& dialogo) { dialogo.Cancelar(); }
-    virtual void Mostrar(InsercionNºVert& dialogo) { dialogo.Cancelar(); }
-    virtual void Mostrar(SelectGrafo& dialogo) { dialogo.Cerrar(); }
-    virtual void Mostrar(MatrizAdy& dialogo) { dialogo.Salir(); }
-    virtual void Mostrar(GirarVoltear& dialogo) { dialogo.Cancelar(); }
-    // The run frame: the choice of mode (nobody to ask: nothing runs) and
-    // the step window (nobody to wait for: the run goes on).
-    virtual void Mostrar(PasoAPaso& dialogo) { dialogo.Cancelar(); }
-    virtual void Mostrar(BotonesInterrupcion& ventana) { ventana.Continuar(); }
-    // The statistics window, with nothing to decide: closed at once.
-    virtual void Mostrar(Estadisticas& ventana) { ventana.Aceptar(); }
-    // The print options: nobody to choose, nothing printed.
-    virtual void Mostrar(Imprimir& dialogo) { dialogo.Cancelar(); }
+    // number entry are cancelled, the type dialog applies its current choice,
+    // the choice of run mode is cancelled (nothing runs), the step window
+    // continues, the statistics window closes and nothing is printed. What
+    // "closed at once" means is each model's own rule, so these defaults are
+    // defined beside the models (ui/InteraccionSinPersona.cpp).
+    virtual void Mostrar(IdentificarVert& dialogo);
+    virtual void Mostrar(InsercionNºVert& dialogo);
+    virtual void Mostrar(SelectGrafo& dialogo);
+    virtual void Mostrar(MatrizAdy& dialogo);
+    virtual void Mostrar(GirarVoltear& dialogo);
+    virtual void Mostrar(PasoAPaso& dialogo);
+    virtual void Mostrar(BotonesInterrupcion& ventana);
+    virtual void Mostrar(Estadisticas& ventana);
+    virtual void Mostrar(Imprimir& dialogo);
     // The system's default printer; without one every job fails.
     virtual Impresora& ImpresoraPredeterminada() { return sinImpresora_; }
 

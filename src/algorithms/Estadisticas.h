@@ -6,7 +6,7 @@
 #include <QString>
 #include <array>
 
-#include "ui/Disposicion.h"
+#include "drawing/Coordenadas.h"
 
 class Grafo;
 struct Contexto;

@@ -2,8 +2,8 @@
 // frame that grows with them, and the command that opens it.
 #include <gtest/gtest.h>
 
+#include "algorithms/Estadisticas.h"
 #include "algorithms/MundoConectividad.h"
-#include "run/Estadisticas.h"
 
 namespace {
 

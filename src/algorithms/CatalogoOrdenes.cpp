@@ -1,0 +1,58 @@
+#include "algorithms/CatalogoOrdenes.h"
+
+#include "algorithms/ArbolGenerador.h"
+#include "algorithms/Conectividad.h"
+#include "algorithms/Estadisticas.h"
+#include "model/Controles.h"
+#include "model/Grafo.h"
+
+namespace {
+
+constexpr Tipos NoDirigidos = SoloTipo(TipoGrafo::Simple) | SoloTipo(TipoGrafo::Ponderado);
+
+std::vector<OrdenAlgoritmo> Tabla()
+{
+    using namespace Control;
+    const Tipos ponderado = SoloTipo(TipoGrafo::Ponderado);
+    return {
+        Orden(Estadísticas, &MostrarEstadisticas, {"Estadisticas"}).Para(NoDirigidos),
+        Orden(Componentes_conexas, &EjecutarComponentes, {"Componentes"}),
+        Orden(Vértices_corte, &EjecutarVerticesCorte, {"VerticesCorte"}),
+        Orden(Aristas_Puente, &EjecutarAristasPuente, {"Puentes"}),
+        Orden(Algoritmo_kruskal, &Kruskal, {"Kruskal"}).Paso("Kruskal").Para(ponderado),
+        Orden(Algoritmo_prim, &Prim, {"Prim"}).Paso("Prim").Para(ponderado),
+        Orden(Algoritmo_boruvka, &Boruvka, {"Boruvka"}).Paso("Boruvka").Para(ponderado),
+    };
+}
+
+template <typename Igual> const OrdenAlgoritmo* Buscar(Igual igual)
+{
+    for (const OrdenAlgoritmo& orden : Ordenes())
+        if (igual(orden))
+            return &orden;
+    return nullptr;
+}
+
+} // namespace
+
+const std::vector<OrdenAlgoritmo>& Ordenes()
+{
+    static const std::vector<OrdenAlgoritmo> tabla = Tabla();
+    return tabla;
+}
+
+const OrdenAlgoritmo* OrdenPorControl(const QString& control)
+{
+    return Buscar([&](const OrdenAlgoritmo& o) { return o.control == control; });
+}
+
+const OrdenAlgoritmo* OrdenPorEjecucion(const QString& nombre)
+{
+    return nombre.isEmpty() ? nullptr
+                            : Buscar([&](const OrdenAlgoritmo& o) { return o.ejecucion == nombre; });
+}
+
+const OrdenAlgoritmo* OrdenPorCli(const QString& nombre)
+{
+    return Buscar([&](const OrdenAlgoritmo& o) { return o.cli.contains(nombre); });
+}

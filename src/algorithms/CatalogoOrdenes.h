@@ -1,0 +1,110 @@
+// Every algorithm command of the program, once: its menu control, the run
+// name its step-by-step dialog shows, the algorithm, what it asks before
+// running, the graph types the window offers it for, and its names and
+// options in `nodeva-cli ejecutar`. The window's menu, the step-by-step
+// dialog and the command line all read this table; a new algorithm is one
+// row here and its own files.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <vector>
+
+#include "run/Algoritmo.h"
+
+// What the window asks before the run, each through its own dialog.
+enum class Pregunta {
+    Ninguna,
+};
+
+// Which answer of Parametros a command-line option gives.
+enum class Campo {
+    Raiz,    // a vertex number
+    Origen,  // a vertex number
+    Destino, // a vertex number, or TODOS where the row allows it
+    Lista,   // numbers separated by commas
+};
+
+struct OpcionOrden {
+    QString nombre; // "--raiz"
+    QString valor;  // how the help shows its value: "N"
+    Campo campo;
+    QString ayuda; // one line for the help
+    bool obligatoria = true;
+};
+
+// A set of graph type codes: bit t stands for type t.
+using Tipos = std::uint8_t;
+inline constexpr Tipos TodosLosTipos = 0b1111;
+constexpr Tipos SoloTipo(int tipo)
+{
+    return static_cast<Tipos>(1u << tipo);
+}
+constexpr bool Incluye(Tipos tipos, int tipo)
+{
+    return tipo >= 0 && tipo < 4 && (tipos >> tipo & 1u) != 0;
+}
+
+struct OrdenAlgoritmo {
+    QString control;   // the menu command
+    QString ejecucion; // the run name; "" for a command that runs at once
+    Algoritmo algoritmo = nullptr;
+    Pregunta pregunta = Pregunta::Ninguna;
+    QStringList cli; // its names in nodeva-cli ejecutar, the first one listed
+    std::vector<OpcionOrden> opciones;
+    // The types the window offers it for: those on which it is enabled when
+    // a graph of that type is opened (a later type change may disable it).
+    Tipos tipos = TodosLosTipos;
+    // Where the algorithm itself accepts more types than its menu entry is
+    // offered for, the command line runs it on these.
+    Tipos tiposCli = 0; // 0: the same as tipos
+
+    Tipos TiposCli() const { return tiposCli != 0 ? tiposCli : tipos; }
+
+    // The rows are written as Orden(...).Paso("Kruskal").Para(...): each
+    // setter fills one field of a row under construction.
+    OrdenAlgoritmo Paso(QString nombre) &&
+    {
+        ejecucion = std::move(nombre);
+        return std::move(*this);
+    }
+    OrdenAlgoritmo Pide(Pregunta p) &&
+    {
+        pregunta = p;
+        return std::move(*this);
+    }
+    OrdenAlgoritmo Con(OpcionOrden o) &&
+    {
+        opciones.push_back(std::move(o));
+        return std::move(*this);
+    }
+    OrdenAlgoritmo Para(Tipos t) &&
+    {
+        tipos = t;
+        return std::move(*this);
+    }
+    OrdenAlgoritmo EnCliPara(Tipos t) &&
+    {
+        tiposCli = t;
+        return std::move(*this);
+    }
+};
+
+// A row that runs at once, for every type, asking nothing.
+inline OrdenAlgoritmo Orden(QString control, Algoritmo algoritmo, QStringList cli)
+{
+    OrdenAlgoritmo orden;
+    orden.control = std::move(control);
+    orden.algoritmo = algoritmo;
+    orden.cli = std::move(cli);
+    return orden;
+}
+
+// In the order of the menus.
+const std::vector<OrdenAlgoritmo>& Ordenes();
+// The row of that menu command, run name or command-line name; nullptr when
+// there is none.
+const OrdenAlgoritmo* OrdenPorControl(const QString& control);
+const OrdenAlgoritmo* OrdenPorEjecucion(const QString& nombre);
+const OrdenAlgoritmo* OrdenPorCli(const QString& nombre);

@@ -1,0 +1,143 @@
+#include "cli/OpcionesOrden.h"
+
+#include "model/Grafo.h"
+
+namespace {
+
+const OpcionOrden* Opcion(const OrdenAlgoritmo& orden, const QString& nombre)
+{
+    for (const OpcionOrden& o : orden.opciones)
+        if (o.nombre == nombre)
+            return &o;
+    return nullptr;
+}
+
+bool LeerNumero(const QString& texto, std::int16_t& numero)
+{
+    bool ok = false;
+    const int valor = texto.toInt(&ok);
+    if (!ok || valor < 1 || valor > Grafo::Limite)
+        return false;
+    numero = static_cast<std::int16_t>(valor);
+    return true;
+}
+
+bool LeerLista(const QString& texto, std::vector<std::int16_t>& lista)
+{
+    lista.clear();
+    const QStringList partes = texto.split(u',');
+    if (partes.size() > Grafo::Limite * Grafo::Limite)
+        return false;
+    for (const QString& parte : partes) {
+        std::int16_t numero = 0;
+        if (!LeerNumero(parte.trimmed(), numero))
+            return false;
+        lista.push_back(numero);
+    }
+    return true;
+}
+
+QString NombresDeTipos(Tipos tipos)
+{
+    QStringList nombres;
+    for (int t = 0; t < 4; ++t)
+        if (Incluye(tipos, t))
+            nombres << NombreTipo(t);
+    const QString ultimo = nombres.takeLast();
+    return nombres.isEmpty() ? ultimo : nombres.join(", ") + " y " + ultimo;
+}
+
+QString VerticeInexistente(std::int16_t v, const Grafo& grafo)
+{
+    return QStringLiteral("El vértice %1 no existe: el grafo tiene %2 vértices.").arg(v).arg(grafo.dimen());
+}
+
+} // namespace
+
+bool EsOpcionDeAlgun(const QString& nombre)
+{
+    for (const OrdenAlgoritmo& orden : Ordenes())
+        if (Opcion(orden, nombre))
+            return true;
+    return false;
+}
+
+QString LeerOpcionOrden(const OrdenAlgoritmo& orden, const QString& nombre, const QString& valor,
+                        Parametros& p)
+{
+    const OpcionOrden* opcion = Opcion(orden, nombre);
+    if (!opcion)
+        return "Opción desconocida para " + orden.cli.first() + ": " + nombre;
+    bool bien = false;
+    switch (opcion->campo) {
+    case Campo::Raiz:
+        bien = LeerNumero(valor, p.raiz);
+        break;
+    case Campo::Origen:
+        bien = LeerNumero(valor, p.origen);
+        break;
+    case Campo::Destino:
+        p.todos = valor == QStringLiteral("TODOS") && opcion->valor.contains(QStringLiteral("TODOS"));
+        bien = p.todos || LeerNumero(valor, p.destino);
+        break;
+    case Campo::Lista:
+        bien = LeerLista(valor, p.lista);
+        break;
+    }
+    return bien ? QString() : "Valor no válido para " + nombre + ": " + valor;
+}
+
+QString FaltaOpcion(const OrdenAlgoritmo& orden, const QStringList& dadas)
+{
+    for (const OpcionOrden& o : orden.opciones)
+        if (o.obligatoria && !dadas.contains(o.nombre))
+            return QStringLiteral("%1 necesita %2 %3.").arg(orden.cli.first(), o.nombre, o.valor);
+    return {};
+}
+
+QString ComprobarParametros(const OrdenAlgoritmo& orden, const Parametros& p, const Grafo& grafo)
+{
+    for (const OpcionOrden& o : orden.opciones) {
+        const std::int16_t v = o.campo == Campo::Raiz      ? p.raiz
+                               : o.campo == Campo::Origen  ? p.origen
+                               : o.campo == Campo::Destino ? p.destino
+                                                           : 0;
+        if (v > grafo.dimen())
+            return VerticeInexistente(v, grafo);
+    }
+    return {};
+}
+
+QString ComprobarTipo(const OrdenAlgoritmo& orden, const QString& nombre, const Grafo& grafo)
+{
+    if (Incluye(orden.TiposCli(), grafo.Tipo()))
+        return {};
+    return QStringLiteral("%1 no se ofrece para los grafos de tipo %2: solo para %3.")
+        .arg(nombre, NombreTipo(grafo.Tipo()), NombresDeTipos(orden.TiposCli()));
+}
+
+QString AyudaAlgoritmos()
+{
+    QString texto;
+    for (const OrdenAlgoritmo& orden : Ordenes()) {
+        QString linea = "  " + orden.cli.first();
+        for (const OpcionOrden& o : orden.opciones) {
+            const QString opcion = o.nombre + ' ' + o.valor;
+            linea += ' ' + (o.obligatoria ? opcion : '[' + opcion + ']');
+        }
+        if (orden.TiposCli() != TodosLosTipos)
+            linea = linea.leftJustified(40) + " (" + NombresDeTipos(orden.TiposCli()) + ')';
+        texto += linea + '\n';
+        for (const OpcionOrden& o : orden.opciones)
+            texto += "      " + o.nombre + ' ' + o.valor + ": " + o.ayuda + '\n';
+    }
+    return texto;
+}
+
+QStringList NombresCli()
+{
+    QStringList nombres;
+    for (const OrdenAlgoritmo& orden : Ordenes())
+        nombres << orden.cli.first();
+    return nombres;
+}

@@ -1,0 +1,23 @@
+// What the run frame asks of the window a run takes place in. The main
+// window implements it; the frame never sees more of it.
+#pragma once
+
+class BotonesInterrupcion;
+
+class VentanaEjecucion {
+public:
+    // Enters run mode: marks dropped, graph redrawn, menus, toolbar and trace
+    // pane locked; the work area keeps taking clicks only when areaActiva.
+    virtual void BloquearParaEjecucion(bool areaActiva) = 0;
+    // Shows the step window beside the narrowed trace pane, modally.
+    virtual void MostrarPaso(BotonesInterrupcion& ventana) = 0;
+    // The end of a run: the trace pane narrows beside the Aceptar button.
+    virtual void MostrarAceptar() = 0;
+    // The trace pane shown again once the end prompt is formatted.
+    virtual void MostrarTraza() = 0;
+    // The print options, from the step window's Imprimir.
+    virtual void AbrirImprimir() = 0;
+
+protected:
+    ~VentanaEjecucion() = default;
+};

@@ -1,0 +1,125 @@
+#include "ui/EstadoPrincipal.h"
+
+#include "costuras/Interaccion.h"
+#include "model/Controles.h"
+#include "run/BotonesInterrupcion.h"
+#include "ui/AsignarPeso.h"
+#include "ui/MenuPrincipal.h"
+
+EstadoPrincipal::EstadoPrincipal(Interaccion& interaccion)
+    : interaccion_(interaccion), deshacer_(comandos_, [this] { Redibujar(); })
+{
+}
+
+// --- the record and its drawing ---------------------------------------------------
+
+void EstadoPrincipal::NuevoRegistro()
+{
+    EntornoGrafo entorno;
+    entorno.comandos = &comandos_;
+    entorno.interaccion = &interaccion_;
+    entorno.seleccion = &seleccion_;
+    entorno.pesosAleatorios = [this] { return vista_.check1Marcado; };
+    entorno.redibujar = [this] { Redibujar(); };
+    entorno.guardarIdent = [this](std::int16_t u, std::int16_t w) { deshacer_.guardar_ident(*grafo_, u, w); };
+    entorno.pedirPeso = PreguntaPeso(interaccion_);
+    grafo_ = std::make_unique<Grafo>(std::move(entorno));
+    // Marks name vertices and edges of the graph that is gone.
+    seleccion_ = Seleccion{};
+    ReconstruirDibujo();
+}
+
+void EstadoPrincipal::NuevaArea()
+{
+    const Rectangulo& a = disposicion_.areaTrabajo;
+    area_ = std::make_unique<SuperficieArea>(a.ancho, a.alto, escala_);
+    ReconstruirDibujo();
+}
+
+void EstadoPrincipal::ReconstruirDibujo()
+{
+    if (grafo_)
+        dibujo_ = std::make_unique<Dibujo>(*grafo_, Superficie(), seleccion_, marco_.DesdeMenu);
+}
+
+void EstadoPrincipal::PonerSuperficie(Lienzo* lienzo)
+{
+    lienzoPropio_ = lienzo;
+    ReconstruirDibujo();
+}
+
+DimensionesArea EstadoPrincipal::DimensionesTrabajo() const
+{
+    return {static_cast<double>(disposicion_.areaTrabajo.ancho),
+            static_cast<double>(disposicion_.areaTrabajo.alto)};
+}
+
+void EstadoPrincipal::Redibujar()
+{
+    Superficie().Limpiar();
+    dibujo_->DibujarGrafo(0);
+}
+
+// --- window-wide switches ----------------------------------------------------------
+
+void EstadoPrincipal::ActualizarTitulo()
+{
+    titulo_ = QStringLiteral("NODEVA: Algoritmos sobre Grafos - [") + documento_.NombreCorto() + u']';
+}
+
+void EstadoPrincipal::TextoPanel(const QString& texto)
+{
+    traza_.PonerTexto(texto);
+}
+
+void EstadoPrincipal::HabilitarMenus(bool activo)
+{
+    for (const QString& menu : MenusPrincipales())
+        comandos_.Habilitar(menu, activo);
+}
+
+void EstadoPrincipal::HabilitarBarras(bool activo)
+{
+    comandos_.Habilitar(QStringLiteral("Toolbar1"), activo);
+    comandos_.Habilitar(QStringLiteral("Toolbar2"), activo);
+}
+
+// --- the run frame's window half -----------------------------------------------------
+
+void EstadoPrincipal::BloquearParaEjecucion(bool areaActiva)
+{
+    // Nothing may stay selected or marked while the algorithm draws.
+    seleccion_ = Seleccion{};
+    Redibujar();
+    comandos_.Habilitar(QStringLiteral("Toolbar1"), false);
+    HabilitarMenus(false);
+    if (!areaActiva)
+        vista_.areaHabilitada = false;
+    if (vista_.check1Visible)
+        vista_.check1Habilitado = false;
+    vista_.textoHabilitado = false;
+}
+
+void EstadoPrincipal::MostrarPaso(BotonesInterrupcion& ventana)
+{
+    vista_.textoVisible = false;
+    disposicion_.textoPeq.ancho -= MarcoEjecucion::AnchoBotones;
+    comandos_.Habilitar(QStringLiteral("Toolbar2"), true);
+    comandos_.Habilitar(Control::Boton_imprimir, true);
+    interaccion_.Mostrar(ventana);
+    disposicion_.textoPeq.ancho += MarcoEjecucion::AnchoBotones;
+}
+
+void EstadoPrincipal::MostrarAceptar()
+{
+    Disposicion& d = disposicion_;
+    d.textoPeq.ancho -= MarcoEjecucion::AnchoBotones;
+    vista_.aceptarVisible = vista_.aceptarHabilitado = true;
+    d.aceptar = {d.textoPeq.ancho + 200, d.textoPeq.arriba + 200, d.aceptar.ancho, d.textoPeq.alto - 400};
+    vista_.textoHabilitado = true;
+}
+
+void EstadoPrincipal::MostrarTraza()
+{
+    vista_.textoVisible = true;
+}

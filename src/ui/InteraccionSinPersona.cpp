@@ -1,0 +1,49 @@
+// What each dialog does when nobody is there to answer it: the defaults of
+// Interaccion, kept beside the models whose rules they use.
+#include "algorithms/Estadisticas.h"
+#include "costuras/Interaccion.h"
+#include "run/BotonesInterrupcion.h"
+#include "run/PasoAPaso.h"
+#include "ui/GirarVoltear.h"
+#include "ui/IdentificarVert.h"
+#include "ui/Imprimir.h"
+#include "ui/InsercionNºVert.h"
+#include "ui/MatrizAdy.h"
+#include "ui/SelectGrafo.h"
+
+void Interaccion::Mostrar(IdentificarVert& dialogo)
+{
+    dialogo.Cancelar();
+}
+void Interaccion::Mostrar(InsercionNºVert& dialogo)
+{
+    dialogo.Cancelar();
+}
+void Interaccion::Mostrar(SelectGrafo& dialogo)
+{
+    dialogo.Cerrar();
+}
+void Interaccion::Mostrar(MatrizAdy& dialogo)
+{
+    dialogo.Salir();
+}
+void Interaccion::Mostrar(GirarVoltear& dialogo)
+{
+    dialogo.Cancelar();
+}
+void Interaccion::Mostrar(PasoAPaso& dialogo)
+{
+    dialogo.Cancelar();
+}
+void Interaccion::Mostrar(BotonesInterrupcion& ventana)
+{
+    ventana.Continuar();
+}
+void Interaccion::Mostrar(Estadisticas& ventana)
+{
+    ventana.Aceptar();
+}
+void Interaccion::Mostrar(Imprimir& dialogo)
+{
+    dialogo.Cancelar();
+}

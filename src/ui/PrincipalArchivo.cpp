@@ -1,0 +1,126 @@
+// The File menu's New, Open and Save, and what opening a graph enables.
+#include "costuras/Interaccion.h"
+#include "files/Guardar.h"
+#include "files/Lector.h"
+#include "model/Controles.h"
+#include "ui/MenuPrincipal.h"
+#include "ui/Principal.h"
+
+namespace {
+
+const QString PreguntaCerrar = QStringLiteral("¿Realmente desea cerrar el grafo actual?");
+const QString PreguntaSalvar = QStringLiteral("Se va a abandonar el grafo actual. ¿Desea salvarlo?");
+
+} // namespace
+
+// --- C, D, E: new, open, save -------------------------------------------------------------
+
+void Principal::Nuevo()
+{
+    if (grafo().dimen() > 0) {
+        const std::int16_t r = Preguntar(PreguntaSalvar, 3);
+        if (r == Respuesta::Cancelar)
+            return;
+        // A save the user abandons keeps the graph: nothing is dropped unsaved.
+        if (r == Respuesta::Si &&
+            !GuardarGrafo(grafo(), documento_, interaccion_, [this](const QString& t) { TextoPanel(t); }))
+            return;
+        Superficie().Limpiar();
+    }
+    NuevoRegistro();
+    ElegirTipoNuevo();
+    documento_.GrafoModificado = false;
+    EmpezarSinArchivo();
+}
+
+void Principal::EmpezarSinArchivo()
+{
+    Iniciar_trabajo();
+    documento_.NombreArchivo.clear();
+    documento_.NombreRechazado = false;
+    ActualizarTitulo();
+}
+
+void Principal::Abrir()
+{
+    AnularDeshacer();
+    const QString nombre = interaccion_.NombreParaAbrir(FiltroGrafos);
+    if (!nombre.isEmpty() && !AbrirArchivo(nombre))
+        return;
+    TextoPanel(QString());
+}
+
+bool Principal::AbrirArchivo(const QString& nombre)
+{
+    if (grafo().dimen() > 0) {
+        if (Preguntar(PreguntaCerrar, 2) != Respuesta::Si)
+            return false;
+        Iniciar_trabajo();
+        vista_.areaVisible = false;
+    }
+    documento_.NombreArchivo = nombre;
+    documento_.NombreRechazado = false;
+    NuevoRegistro();
+    const QSize area(disposicion_.areaTrabajo.ancho, disposicion_.areaTrabajo.alto);
+    if (LeerGrafo(nombre, grafo(), documento_, interaccion_, area) != 0) {
+        // What the reader had filled before the fault is not a graph to keep.
+        NuevoRegistro();
+        grafo().InsertarTipo(NombreTipo(vista_.combo1));
+        documento_.NombreRechazado = true;
+        // Adding a vertex waits for a click on the work area: with the area
+        // hidden it would lock the window for good.
+        if (!vista_.areaVisible) {
+            comandos_.Habilitar(Control::Añadir_Vertice, false);
+            comandos_.Habilitar(Control::Boton_añadir_vert, false);
+            comandos_.PonerImagen(Control::Boton_añadir_vert, ImagenBarra::AñadirVerticeInactiva);
+        }
+        return true;
+    }
+    ActualizarTitulo();
+    Iniciar_trabajo();
+    HabilitarTrasCargar();
+    return true;
+}
+
+void Principal::HabilitarTrasCargar()
+{
+    using namespace Control;
+    const Grafo& g = grafo();
+    const int n = g.dimen();
+    auto par = [this](const QString& boton, const QString& menu, bool activo, int imagen) {
+        comandos_.Habilitar(boton, activo);
+        comandos_.PonerImagen(boton, imagen);
+        comandos_.Habilitar(menu, activo);
+    };
+    if (n > 1) {
+        par(Boton_añadir_arista, Añadir_Arista, true, ImagenBarra::AñadirArista);
+        seleccion_.BorrarMarcasArista();
+        par(Boton_unir_vert_desact, Ident_vertices, true, ImagenBarra::Unir);
+    }
+    if (g.numero_aristas() == g.MaxNumAristas())
+        par(Boton_añadir_arista, Añadir_Arista, false, ImagenBarra::AñadirAristaInactiva);
+    if (n > 0) {
+        comandos_.Habilitar(Boton_matriz_adyacencia, true);
+        comandos_.Habilitar(Control::Matriz_adyacencia, true);
+    }
+    comandos_.Habilitar(Estadísticas, g.Tipo() < 2);
+    seleccion_.VerticeBajoCursor = seleccion_.VerticeSeleccionado = 0;
+    const bool pesos = g.Ponderado() && g.numero_aristas() > 0;
+    par(Boton_cambiar_peso, Cambiar_peso, pesos,
+        pesos ? ImagenBarra::CambiarPeso : ImagenBarra::CambiarPesoInactiva);
+    vista_.combo1 = g.Tipo();
+    dibujo().DibujarGrafo(0);
+    comandos_.Habilitar(Boton_imprimir, true);
+}
+
+void Principal::Guardar()
+{
+    GuardarGrafo(grafo(), documento_, interaccion_, [this](const QString& t) { TextoPanel(t); });
+    ActualizarTitulo();
+}
+
+void Principal::Guardar_Como()
+{
+    GuardarGrafoComo(grafo(), documento_, interaccion_, [this](const QString& t) { TextoPanel(t); });
+    ActualizarTitulo();
+}

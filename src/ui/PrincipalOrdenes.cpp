@@ -1,0 +1,172 @@
+// The main window's dispatch of menu commands and toolbar buttons, its
+// modal dialogs, the graph menu's generators and the algorithm commands of
+// the catalogue.
+#include <QFileInfo>
+
+#include "algorithms/CatalogoOrdenes.h"
+#include "costuras/Interaccion.h"
+#include "generators/Catalogo.h"
+#include "run/PasoAPaso.h"
+#include "ui/GirarVoltear.h"
+#include "ui/Imprimir.h"
+#include "ui/InsercionNºVert.h"
+#include "ui/MatrizAdy.h"
+#include "ui/MenuPrincipal.h"
+#include "ui/PreguntasOrden.h"
+#include "ui/Principal.h"
+#include "ui/SelectGrafo.h"
+
+namespace {
+
+const QString TextoAbrir = QStringLiteral(" Seleccione el nombre del archivo que desea abrir y pulse ABRIR.");
+
+} // namespace
+
+// --- dispatch --------------------------------------------------------------------------------------
+
+bool Principal::Ejecutar(const QString& control)
+{
+    if (const OrdenAlgoritmo* orden = OrdenPorControl(control)) {
+        EjecutarOrden(*orden);
+        return true;
+    }
+    static const QHash<QString, void (Principal::*)()> ordenes = {
+        {"Nuevo", &Principal::Nuevo},
+        {"Abrir", &Principal::Abrir},
+        {"Guardar", &Principal::Guardar},
+        {"Guardar_Como", &Principal::Guardar_Como},
+        {"Cambiar_todos_pesos", &Principal::Cambiar_todos_pesos},
+        {"Centrar", &Principal::Centrar},
+        {"Girar_voltear", &Principal::Girar_voltear},
+        {"Matriz_adyacencia", &Principal::Matriz_adyacencia},
+        {"Imprimir", &Principal::AbrirImprimir},
+    };
+    static const QHash<QString, void (EdicionRaton::*)()> ediciones = {
+        {"Añadir_Vertice", &EdicionRaton::Añadir_Vertice},
+        {"Añadir_Arista", &EdicionRaton::Añadir_Arista},
+        {"Eliminar", &EdicionRaton::Eliminar},
+        {"Cambiar_peso", &EdicionRaton::Cambiar_peso},
+        {"Ident_vertices", &EdicionRaton::Ident_vertices},
+        {"Deshacer", &EdicionRaton::Deshacer_Click},
+    };
+    if (const auto orden = ordenes.find(control); orden != ordenes.end()) {
+        (this->*orden.value())();
+        return true;
+    }
+    if (const auto edicion = ediciones.find(control); edicion != ediciones.end()) {
+        (edicion_.*edicion.value())();
+        return true;
+    }
+    return EjecutarGenerador(control);
+}
+
+bool Principal::EjecutarBoton(const QString& barra, const QString& clave)
+{
+    for (const BotonBarra& b : BotonesBarra())
+        if (b.barra == barra && b.clave == clave && !clave.isEmpty()) {
+            if (clave == "abrir")
+                TextoPanel(TextoAbrir);
+            return Ejecutar(b.orden);
+        }
+    return false;
+}
+
+// --- dialogs ----------------------------------------------------------------------------------------
+
+void Principal::ElegirTipoNuevo()
+{
+    SelectGrafo dialogo(grafo(), [this](int indice) { vista_.combo1 = indice; });
+    interaccion_.Mostrar(dialogo);
+}
+
+void Principal::Girar_voltear()
+{
+    GirarVoltear dialogo(grafo(), [this] { return DimensionesTrabajo(); }, interaccion_,
+                         {[this] { Redibujar(); }, [this] { MarcarModificado(); }});
+    interaccion_.Mostrar(dialogo);
+}
+
+void Principal::Matriz_adyacencia()
+{
+    if (grafo().dimen() == 0)
+        return;
+    MatrizAdy dialogo(grafo());
+    interaccion_.Mostrar(dialogo);
+}
+
+void Principal::AbrirImprimir()
+{
+    const Lienzo& lienzo = Area().Superficie();
+    // The PDF is offered beside the graph's file, under the same name.
+    const QFileInfo archivo(documento_.NombreArchivo.isEmpty() ? documento_.NombreCorto()
+                                                               : documento_.NombreArchivo);
+    const QString carpeta = documento_.NombreArchivo.isEmpty() ? QString() : archivo.path() + '/';
+    const QString pdf = carpeta + archivo.completeBaseName() + ".pdf";
+    // Three pixels for each of the screen's: about 230 dpi at the page's 0.8 scale.
+    const QImage imagen = Area().ImagenNitida(std::max(3.0, escala_));
+    Imprimir dialogo(interaccion_, interaccion_.ImpresoraPredeterminada(),
+                     {imagen, QSizeF(lienzo.Ancho(), lienzo.Alto()), traza_.Documento(),
+                      [this] { vista_.textoVisible = true; }, pdf});
+    interaccion_.Mostrar(dialogo);
+}
+
+// --- the graph menu ----------------------------------------------------------------------------------
+
+bool Principal::EjecutarGenerador(const QString& control)
+{
+    const Generador* generador = BuscarGenerador(control);
+    if (!generador)
+        return false;
+    if (!QuiereCerrar())
+        return true;
+    Numeros numeros;
+    for (const PreguntaGenerador& pregunta : generador->preguntas) {
+        const int maximo = MaximoPregunta(pregunta, numeros);
+        const int numero = PreguntarNumero(
+            grafo(), interaccion_, {pregunta.titulo, pregunta.indicacion, TextoMaximo(maximo), maximo});
+        if (numero < 1)
+            return true;
+        numeros.push_back(numero);
+    }
+    generador->construir(grafo(), DimensionesTrabajo(), numeros);
+    return true;
+}
+
+// --- algorithms ----------------------------------------------------------------------------------
+
+void Principal::EjecutarOrden(const OrdenAlgoritmo& orden)
+{
+    Parametros parametros;
+    if (!PreguntarAntesDeEjecutar(orden, *this, parametros))
+        return;
+    if (orden.ejecucion.isEmpty())
+        Correr(orden, parametros);
+    else
+        IniciarAlgoritmo(orden.ejecucion, parametros);
+}
+
+void Principal::EjecutarOrdenCompleta(const OrdenAlgoritmo& orden, const Parametros& parametros)
+{
+    marco_.EjecucionCompleta = !orden.ejecucion.isEmpty();
+    Correr(orden, parametros);
+}
+
+void Principal::IniciarAlgoritmo(const QString& nombre, const Parametros& parametros)
+{
+    PasoAPaso dialogo(marco_, nombre);
+    interaccion_.Mostrar(dialogo);
+    if (dialogo.Aceptado())
+        EjecutarAlgoritmo(nombre, parametros);
+}
+
+void Principal::EjecutarAlgoritmo(const QString& nombre, const Parametros& parametros)
+{
+    if (const OrdenAlgoritmo* orden = OrdenPorEjecucion(nombre))
+        Correr(*orden, parametros);
+}
+
+void Principal::Correr(const OrdenAlgoritmo& orden, const Parametros& parametros)
+{
+    Contexto contexto{grafo(), dibujo(), marco_, interaccion_, parametros};
+    orden.algoritmo(contexto);
+}

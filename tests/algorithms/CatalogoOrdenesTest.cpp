@@ -1,0 +1,69 @@
+// The catalogue of commands against the window it describes: every row's
+// menu command is reachable exactly on the types the row says the window
+// offers it for, and each name leads back to its own row.
+#include <QTemporaryDir>
+
+#include "algorithms/CatalogoOrdenes.h"
+#include "support/MundoPrincipal.h"
+#include "ui/MenuPrincipal.h"
+
+namespace {
+
+// Enabled, and so is every menu above it.
+bool Alcanzable(const Principal& p, const QString& control)
+{
+    for (QString c = control; !c.isEmpty();) {
+        if (!p.Comandos().Habilitado(c))
+            return false;
+        const auto entrada = std::find_if(EntradasMenu().begin(), EntradasMenu().end(),
+                                          [&](const EntradaMenu& e) { return e.control == c; });
+        c = entrada != EntradasMenu().end() ? entrada->padre : QString();
+    }
+    return true;
+}
+
+TEST(CatalogoOrdenes, CadaOrdenSeOfreceEnLosTiposQueDiceSuFila)
+{
+    QTemporaryDir carpeta;
+    for (int tipo = 0; tipo < 4; ++tipo) {
+        SCOPED_TRACE(tipo);
+        // A path 1-2-3, opened as a file of this type.
+        const QString nombre = carpeta.filePath(QString::number(tipo) + ".grf");
+        QFile f(nombre);
+        const bool dirigido = EsDirigido(tipo);
+        const QByteArray texto =
+            NombreTipo(tipo).toLatin1() + "\r\n3\r\n 0 1 0\r\n" + (dirigido ? " 0 0 1" : " 1 0 1") + "\r\n" +
+            (dirigido ? " 0 0 0" : " 0 1 0") + "\r\n\r\n 900 , 900\r\n 2000 , 900\r\n 3000 , 900\r\n";
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(texto) == texto.size());
+        f.close();
+        MundoPrincipal m;
+        ASSERT_TRUE(m.p.AbrirArchivo(nombre));
+        ASSERT_EQ(m.p.grafo().Tipo(), tipo);
+        for (const OrdenAlgoritmo& orden : Ordenes())
+            EXPECT_EQ(Alcanzable(m.p, orden.control), Incluye(orden.tipos, tipo))
+                << orden.control.toStdString();
+    }
+}
+
+TEST(CatalogoOrdenes, CadaNombreLlevaASuFilaYNingunoSeRepite)
+{
+    QStringList deOtras;
+    for (const OrdenAlgoritmo& orden : Ordenes()) {
+        ASSERT_TRUE(orden.algoritmo) << orden.control.toStdString();
+        EXPECT_EQ(OrdenPorControl(orden.control), &orden);
+        if (!orden.ejecucion.isEmpty()) {
+            EXPECT_EQ(OrdenPorEjecucion(orden.ejecucion), &orden);
+        }
+        QStringList propios = orden.cli + QStringList{orden.control, orden.ejecucion};
+        propios.removeAll(QString());
+        propios.removeDuplicates();
+        for (const QString& nombre : propios) {
+            EXPECT_FALSE(deOtras.contains(nombre)) << nombre.toStdString();
+            const OrdenAlgoritmo* porCli = OrdenPorCli(nombre);
+            EXPECT_TRUE(!porCli || porCli == &orden) << nombre.toStdString();
+        }
+        deOtras += propios;
+    }
+}
+
+} // namespace
