@@ -5,7 +5,6 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QXmlStreamReader>
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -44,7 +43,6 @@ TEST_F(Salidas, UnDiscoLlenoDejaLaSalidaAnterior)
         proceso.setChildProcessModifier([] {
             const rlimit limite{4096, 4096};
             ::setrlimit(RLIMIT_FSIZE, &limite);
-            ::signal(SIGXFSZ, SIG_IGN);
         });
         proceso.start(NODEVA_CLI, args);
         ASSERT_TRUE(proceso.waitForFinished(60000));
