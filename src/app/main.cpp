@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QScreen>
 #include <QStringList>
+#include <csignal>
 
 #include "gui/InteraccionQt.h"
 #include "gui/PrincipalVista.h"
 
 int main(int argc, char** argv)
 {
+    // Past a file size limit a write then fails and the save says so,
+    // instead of the program being killed with the work unsaved.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nodeva"));
     InteraccionQt interaccion;

@@ -2,6 +2,7 @@
 
 #include "cli/InteraccionCli.h"
 #include "files/Documento.h"
+#include "files/EscrituraAtomica.h"
 #include "files/Lector.h"
 #include "model/Grafo.h"
 
@@ -17,6 +18,13 @@ bool CargarGrafoCli(const QString& archivo, QSize area, Grafo& grafo, QTextStrea
     Documento documento;
     InteraccionCli interaccion(errores);
     return LeerGrafo(archivo, grafo, documento, interaccion, area) == 0;
+}
+
+bool Escrito(const Escritura& escritura, const QString& fichero, QTextStream& errores)
+{
+    if (!escritura.hecha)
+        errores << "No se pudo escribir " << fichero << ": " << escritura.motivo << "\n";
+    return escritura.hecha;
 }
 
 std::optional<int> AyudaOError(bool ayuda, const QString& error, void (*ayudaTexto)(QTextStream&),

@@ -8,6 +8,7 @@
 #include <optional>
 
 class Grafo;
+struct Escritura;
 
 // The work area of a maximised window, in twips.
 inline constexpr QSize AreaTrabajoPorOmision{9000, 6000};
@@ -23,3 +24,6 @@ std::optional<int> AyudaOError(bool ayuda, const QString& error, void (*ayudaTex
 // Reads `archivo` into `grafo` (a fresh record), rescaling positions to `area`
 // as opening does. A bad file's message goes to `errores` as "ERROR: ...".
 bool CargarGrafoCli(const QString& archivo, QSize area, Grafo& grafo, QTextStream& errores);
+
+// Whether the output file was written; when not, says why on `errores`.
+bool Escrito(const Escritura& escritura, const QString& fichero, QTextStream& errores);

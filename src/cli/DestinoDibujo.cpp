@@ -13,9 +13,15 @@ bool EsSvg(const QString& salida)
     return salida.endsWith(".svg", Qt::CaseInsensitive);
 }
 
-QSize EnPixeles(QSize area)
+// Computed in doubles: an area of a million twips at scale 16 overflows an int.
+double Pixeles(int twips, double escala)
 {
-    return QSize(int(std::ceil(area.width() / TwipsPorPixel)), int(std::ceil(area.height() / TwipsPorPixel)));
+    return std::ceil(twips / TwipsPorPixel * escala);
+}
+
+QSize EnPixeles(QSize area, double escala)
+{
+    return QSize(int(Pixeles(area.width(), escala)), int(Pixeles(area.height(), escala)));
 }
 
 } // namespace
@@ -25,42 +31,52 @@ bool DestinoDibujo::Admitido(const QString& salida)
     return EsSvg(salida) || salida.endsWith(".png", Qt::CaseInsensitive);
 }
 
-DestinoDibujo::DestinoDibujo(const QString& salida, QSize area)
-    : salida_(salida), svg_(EsSvg(salida)), fichero_(salida)
+QString DestinoDibujo::Rechazo(const QString& salida, const QString& grafo, QSize area, double escala)
 {
-    const QSize tamaño = EnPixeles(area);
+    const double ancho = Pixeles(area.width(), escala), alto = Pixeles(area.height(), escala);
+    if (ancho * alto > double(PixelesMaximos))
+        return QStringLiteral("El dibujo tendría %1 x %2 píxeles; no puede pasar de %3 (16384 x 16384).")
+            .arg(ancho, 0, 'f', 0)
+            .arg(alto, 0, 'f', 0)
+            .arg(PixelesMaximos);
+    // Links lead to the same file: compare where they lead.
+    const QString real = QFileInfo(salida).canonicalFilePath();
+    if (!real.isEmpty() && real == QFileInfo(grafo).canonicalFilePath())
+        return QStringLiteral("El dibujo no puede guardarse en el propio fichero de grafo.");
+    return {};
+}
+
+DestinoDibujo::DestinoDibujo(const QString& salida, QSize area, double escala, const QString& grafo)
+    : salida_(salida), svg_(EsSvg(salida))
+{
     if (svg_) {
-        // Opened now: the generator writes while the run paints.
-        (void)fichero_.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        generador_.setOutputDevice(&fichero_);
+        const QSize tamaño = EnPixeles(area, 1);
+        memoria_.open(QIODevice::WriteOnly);
+        generador_.setOutputDevice(&memoria_);
         generador_.setSize(tamaño);
         generador_.setViewBox(QRect(QPoint(0, 0), tamaño));
-        generador_.setResolution(96);
-        generador_.setTitle(QFileInfo(salida).fileName());
+        generador_.setResolution(96); // one SVG unit per 96-dpi pixel: coordinates are twips / 15
+        // The generator writes the title as it is given, inside the XML.
+        generador_.setTitle(QFileInfo(grafo).fileName().toHtmlEscaped());
         lienzo_ = std::make_unique<LienzoImagen>(generador_);
     } else {
-        imagen_ = QImage(tamaño, QImage::Format_RGB32);
+        imagen_ = QImage(EnPixeles(area, escala), QImage::Format_RGB32);
         imagen_.fill(Qt::white);
+        imagen_.setDevicePixelRatio(escala);
         imagen_.setDotsPerMeterX(PuntosPorMetro96Dpi);
         imagen_.setDotsPerMeterY(PuntosPorMetro96Dpi);
         lienzo_ = std::make_unique<LienzoImagen>(imagen_);
     }
 }
 
-bool DestinoDibujo::Guardar()
+Escritura DestinoDibujo::Guardar()
 {
     lienzo_->Terminar();
-    if (!svg_)
-        return imagen_.save(salida_, "PNG");
-    fichero_.close();
-    return fichero_.error() == QFileDevice::NoError;
-}
-
-void DestinoDibujo::Descartar()
-{
-    lienzo_->Terminar();
-    if (fichero_.isOpen()) {
-        fichero_.close();
-        fichero_.remove();
-    }
+    if (svg_)
+        return EscribirAtomicamente(salida_, memoria_.data());
+    QByteArray png;
+    QBuffer codificada(&png);
+    if (imagen_.isNull() || !codificada.open(QIODevice::WriteOnly) || !imagen_.save(&codificada, "PNG"))
+        return {false, QStringLiteral("no hay memoria para la imagen")};
+    return EscribirAtomicamente(salida_, png);
 }

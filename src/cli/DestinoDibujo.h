@@ -1,9 +1,9 @@
-// Where a run's drawing goes when the command line asks for it: a PNG image
-// or an SVG drawing the size of the work area, painted on as the run paints
-// the work area, highlights included.
+// Where a drawing of the command line goes: a PNG image or an SVG drawing the
+// size of the work area, painted in memory while the graph (or a run, with
+// its highlights) is drawn, and written to its file only once all went well.
 #pragma once
 
-#include <QFile>
+#include <QBuffer>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -11,27 +11,31 @@
 #include <memory>
 
 #include "drawing/LienzoImagen.h"
+#include "files/EscrituraAtomica.h"
 
 class DestinoDibujo {
 public:
+    // The most pixels a drawing may have: 16384 x 16384, 1 GiB as an image.
+    static constexpr qint64 PixelesMaximos = qint64(1) << 28;
+
     static bool Admitido(const QString& salida);
+    // Why `salida` cannot take the drawing of `grafo` (a file name) for a work
+    // area of `area` twips at `escala`; "" when it can.
+    static QString Rechazo(const QString& salida, const QString& grafo, QSize area, double escala);
 
-    // area in twips; a pixel (or SVG unit) is 15 twips, as on a 96-dpi screen.
-    DestinoDibujo(const QString& salida, QSize area);
+    // A pixel (or SVG unit) is 15 twips, as on a 96-dpi screen, times the
+    // scale of a PNG image. The SVG drawing is titled with the graph's file name.
+    DestinoDibujo(const QString& salida, QSize area, double escala, const QString& grafo);
 
-    // False when an SVG file could not be created (nothing must paint then).
-    bool Abierto() const { return !svg_ || fichero_.isOpen(); }
     Lienzo& Superficie() { return *lienzo_; }
-    // Ends painting and writes the file; false when it could not be written.
-    bool Guardar();
-    // Ends painting and leaves no file behind.
-    void Descartar();
+    // Ends painting and writes the file in one step.
+    Escritura Guardar();
 
 private:
     QString salida_;
     bool svg_;
     QImage imagen_;
-    QFile fichero_;
+    QBuffer memoria_;
     QSvgGenerator generador_;
     std::unique_ptr<LienzoImagen> lienzo_;
 };

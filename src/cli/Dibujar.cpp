@@ -1,21 +1,13 @@
 // nodeva-cli dibujar: a graph file drawn as the work area shows it just after
 // opening it, into a PNG image or an SVG drawing.
-#include <QFile>
-#include <QFileInfo>
-#include <QImage>
-#include <QSvgGenerator>
-#include <cmath>
-
 #include "cli/CargaCli.h"
+#include "cli/DestinoDibujo.h"
 #include "drawing/Dibujo.h"
-#include "drawing/LienzoImagen.h"
 #include "model/Grafo.h"
 #include "model/Seleccion.h"
 
 namespace {
 
-constexpr double TwipsPorPixel = 15;
-constexpr int PuntosPorMetro96Dpi = 3780;
 constexpr double EscalaMaxima = 16;
 
 struct OpcionesDibujar {
@@ -40,6 +32,9 @@ void Ayuda(QTextStream& salida)
               "  --escala F  píxeles de la imagen PNG por píxel de pantalla, de 0.25 a 16\n"
               "              (4 da calidad de impresión; por omisión 1)\n"
               "  --help      muestra esta ayuda\n\n"
+              "El dibujo no puede pasar de 268 435 456 píxeles (16384 x 16384, 1 GiB en\n"
+              "memoria): a escala 16 caben 15 360 x 15 360 twips, a escala 4 el cuádruple\n"
+              "por lado. El fichero de salida se escribe entero o no se toca.\n\n"
               "Si el fichero no es válido escribe en la salida de errores el mensaje que\n"
               "mostraría el programa, precedido de su título, y termina con estado 1.\n";
 }
@@ -54,10 +49,6 @@ std::optional<double> Escala(const QString& texto)
 bool EsSvg(const QString& salida)
 {
     return salida.endsWith(".svg", Qt::CaseInsensitive);
-}
-bool EsPng(const QString& salida)
-{
-    return salida.endsWith(".png", Qt::CaseInsensitive);
 }
 
 // Reads one option's value; false when it is missing or not valid.
@@ -95,54 +86,11 @@ QString Analizar(const QStringList& args, OpcionesDibujar& o)
         return {};
     if (o.salida.isEmpty())
         return QStringLiteral("Faltan el fichero de grafo o el de salida.");
-    if (!EsPng(o.salida) && !EsSvg(o.salida))
+    if (!DestinoDibujo::Admitido(o.salida))
         return QStringLiteral("El fichero de salida debe acabar en .png o .svg.");
     if (EsSvg(o.salida) && o.escala != 1)
         return QStringLiteral("--escala solo se aplica a las imágenes PNG.");
-    return {};
-}
-
-void DibujarEn(const Grafo& grafo, QPaintDevice& dispositivo)
-{
-    const Seleccion sinMarcas;
-    const bool desdeMenu = false;
-    LienzoImagen lienzo(dispositivo);
-    Dibujo dibujo(grafo, lienzo, sinMarcas, desdeMenu);
-    lienzo.Limpiar();
-    dibujo.DibujarGrafo(0);
-    lienzo.Terminar();
-}
-
-QSize EnPixeles(QSize area, double escala)
-{
-    return QSize(int(std::ceil(area.width() / TwipsPorPixel * escala)),
-                 int(std::ceil(area.height() / TwipsPorPixel * escala)));
-}
-
-bool GuardarPng(const Grafo& grafo, const OpcionesDibujar& o)
-{
-    QImage imagen(EnPixeles(o.area, o.escala), QImage::Format_RGB32);
-    imagen.setDevicePixelRatio(o.escala);
-    imagen.setDotsPerMeterX(PuntosPorMetro96Dpi);
-    imagen.setDotsPerMeterY(PuntosPorMetro96Dpi);
-    DibujarEn(grafo, imagen);
-    return imagen.save(o.salida, "PNG");
-}
-
-bool GuardarSvg(const Grafo& grafo, const OpcionesDibujar& o)
-{
-    QFile fichero(o.salida);
-    if (!fichero.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const QSize tamaño = EnPixeles(o.area, 1);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&fichero);
-    svg.setSize(tamaño);
-    svg.setViewBox(QRect(QPoint(0, 0), tamaño));
-    svg.setResolution(96); // one SVG unit per 96-dpi pixel: coordinates are twips / 15
-    svg.setTitle(QFileInfo(o.archivo).fileName());
-    DibujarEn(grafo, svg);
-    return fichero.error() == QFileDevice::NoError;
+    return DestinoDibujo::Rechazo(o.salida, o.archivo, o.area, o.escala);
 }
 
 } // namespace
@@ -156,10 +104,11 @@ int CliDibujar(const QStringList& args, QTextStream& salida, QTextStream& errore
     Grafo grafo;
     if (!CargarGrafoCli(opciones.archivo, opciones.area, grafo, errores))
         return 1;
-    const bool escrito = EsSvg(opciones.salida) ? GuardarSvg(grafo, opciones) : GuardarPng(grafo, opciones);
-    if (!escrito) {
-        errores << "No se pudo escribir " << opciones.salida << "\n";
-        return 1;
-    }
-    return 0;
+    DestinoDibujo destino(opciones.salida, opciones.area, opciones.escala, opciones.archivo);
+    const Seleccion sinMarcas;
+    const bool desdeMenu = false;
+    Dibujo dibujo(grafo, destino.Superficie(), sinMarcas, desdeMenu);
+    destino.Superficie().Limpiar();
+    dibujo.DibujarGrafo(0);
+    return Escrito(destino.Guardar(), opciones.salida, errores) ? 0 : 1;
 }

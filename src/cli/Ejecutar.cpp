@@ -53,6 +53,8 @@ void Ayuda(QTextStream& salida)
               "  --html          la traza en HTML, con sus negritas y colores\n"
               "  --dibujo F      guarda el dibujo final, con lo que el algoritmo resalta,\n"
               "                  en F (.png a 96 ppp o .svg, un píxel por cada 15 twips)\n"
+              "                  solo si el algoritmo termina; F no puede ser ARCHIVO ni\n"
+              "                  pasar de 268 435 456 píxeles (16384 x 16384)\n"
               "  --ancho N       ancho del área de trabajo en twips (por omisión 9000)\n"
               "  --alto N        alto del área de trabajo en twips (por omisión 6000)\n"
               "  --help          muestra esta ayuda\n\n"
@@ -111,7 +113,7 @@ QString Analizar(const QStringList& args, OpcionesEjecutar& o)
     }
     if (!o.ayuda && o.archivo.isEmpty())
         return QStringLiteral("Faltan el algoritmo o el fichero de grafo.");
-    return {};
+    return o.ayuda || o.dibujo.isEmpty() ? QString() : DestinoDibujo::Rechazo(o.dibujo, o.archivo, o.area, 1);
 }
 
 // The algorithm's own options read into its answers; an error text.
@@ -143,10 +145,8 @@ int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const Opci
 {
     PersonaEjecutar persona(errores);
     std::optional<DestinoDibujo> destino;
-    if (!o.dibujo.isEmpty() && !destino.emplace(o.dibujo, o.area).Abierto()) {
-        errores << "No se pudo escribir " << o.dibujo << "\n";
-        return 1;
-    }
+    if (!o.dibujo.isEmpty())
+        destino.emplace(o.dibujo, o.area, 1, o.archivo);
     Principal p(persona);
     // The work area the file's positions are fitted to when it opens.
     p.Geometria().areaTrabajo.ancho = o.area.width();
@@ -166,17 +166,10 @@ int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const Opci
             errores << error << "\n";
     }
     const QString texto = abierto && error.isEmpty() ? Resultado(p, persona, o.html) : QString();
-    if (texto.isEmpty()) {
-        if (destino)
-            destino->Descartar();
+    if (texto.isEmpty())
         return abierto ? 2 : 1;
-    }
     salida << texto << (texto.endsWith('\n') ? "" : "\n");
-    if (destino && !destino->Guardar()) {
-        errores << "No se pudo escribir " << o.dibujo << "\n";
-        return 1;
-    }
-    return 0;
+    return !destino || Escrito(destino->Guardar(), o.dibujo, errores) ? 0 : 1;
 }
 
 } // namespace

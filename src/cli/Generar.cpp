@@ -170,10 +170,8 @@ int Generar(const Generador& g, const Numeros& numeros, const OpcionesGenerar& o
     const DimensionesArea area{double(o.area.width()), double(o.area.height())};
     if (g.construir(grafo, area, numeros) != 0)
         return 1;
-    if (!EscribirGrafo(o.salida, grafo)) {
-        errores << "No se pudo escribir " << o.salida << "\n";
+    if (!Escrito(EscribirGrafo(o.salida, grafo), o.salida, errores))
         return 1;
-    }
     salida << g.control << ": " << grafo.dimen() << " vértices, " << grafo.numero_aristas()
            << (grafo.Dirigido() ? " arcos" : " aristas") << " en " << QDir::toNativeSeparators(o.salida)
            << "\n";

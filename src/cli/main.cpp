@@ -1,6 +1,7 @@
 // nodeva-cli: batch use of Nodeva's core (graph files, drawings, runs).
 #include <QGuiApplication>
 #include <QTextStream>
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <sys/stat.h>
@@ -25,6 +26,9 @@ void CarpetaDeEjecucion()
 
 int main(int argc, char** argv)
 {
+    // Past a file size limit a write then fails, the output keeps its old
+    // bytes and the status says so, instead of a kill that leaves a stray file.
+    std::signal(SIGXFSZ, SIG_IGN);
     CarpetaDeEjecucion();
     // Drawing needs a GUI application, never a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -1,6 +1,5 @@
 #include "files/Escritor.h"
 
-#include <QSaveFile>
 #include <algorithm>
 
 #include "files/Numeros.h"
@@ -40,15 +39,7 @@ QByteArray TextoGrafo(const Grafo& grafo)
     return texto;
 }
 
-bool EscribirGrafo(const QString& nombreArchivo, const Grafo& grafo)
+Escritura EscribirGrafo(const QString& nombreArchivo, const Grafo& grafo)
 {
-    QSaveFile fichero(nombreArchivo);
-    if (!fichero.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray texto = TextoGrafo(grafo);
-    if (fichero.write(texto) != texto.size()) {
-        fichero.cancelWriting();
-        return false;
-    }
-    return fichero.commit();
+    return EscribirAtomicamente(nombreArchivo, TextoGrafo(grafo));
 }

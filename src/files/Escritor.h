@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "files/EscrituraAtomica.h"
+
 class Grafo;
 
 // The file's bytes: type name, n, the matrix rows, an empty line and one
@@ -11,5 +13,5 @@ class Grafo;
 QByteArray TextoGrafo(const Grafo& grafo);
 
 // Replaces the file in one step (a temporary file renamed into place), so a
-// failed write leaves any earlier file whole. False when it could not write.
-bool EscribirGrafo(const QString& nombreArchivo, const Grafo& grafo);
+// failed write leaves any earlier file whole.
+Escritura EscribirGrafo(const QString& nombreArchivo, const Grafo& grafo);

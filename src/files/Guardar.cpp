@@ -24,9 +24,9 @@ bool GuardarGrafo(const Grafo& grafo, Documento& documento, Interaccion& interac
         return true;
     if (documento.NombreArchivo.isEmpty() || documento.NombreRechazado)
         return GuardarGrafoComo(grafo, documento, interaccion, traza);
-    if (!EscribirGrafo(documento.NombreArchivo, grafo)) {
+    if (const Escritura e = EscribirGrafo(documento.NombreArchivo, grafo); !e.hecha) {
         interaccion.Mensaje(QStringLiteral("No se pudo guardar el fichero ") +
-                                QDir::toNativeSeparators(documento.NombreArchivo) + u'.',
+                                QDir::toNativeSeparators(documento.NombreArchivo) + ": " + e.motivo + u'.',
                             QStringLiteral("ERROR"), Icono::Critico, Botones::Aceptar);
         return false;
     }

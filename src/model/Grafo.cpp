@@ -51,6 +51,7 @@ void Grafo::InsertarTipo(const QString& nombre)
 void Grafo::Insertar_Dimension(std::int16_t n, bool actualizarVentana)
 {
     NumVertices = n;
+    DepurarMarcas();
     if (!actualizarVentana)
         return;
     Habilitar(Control::Arbol_Busqueda, n >= 2 && !Dirigido());
@@ -190,6 +191,18 @@ void Grafo::IdentificarActivo(bool activo)
 {
     ConmutarPar(entorno_.comandos, Control::Boton_unir_vert_desact, Control::Ident_vertices, activo,
                 ImagenBoton::UnirVerticesActiva, ImagenBoton::UnirVerticesInactiva);
+}
+
+void Grafo::RenumerarMarcas(const std::function<int(int)>& nuevo)
+{
+    if (Marcas())
+        Marcas()->Renumerar(nuevo);
+}
+
+void Grafo::DepurarMarcas()
+{
+    if (Marcas())
+        Marcas()->Depurar(NumVertices, [this](int codigo) { return ExisteArista(codigo); });
 }
 
 void Grafo::Redibujar()

@@ -128,6 +128,10 @@ private:
     void Habilitar(const QString& control, bool habilitado);
     void Redibujar();
     Seleccion* Marcas() const { return entorno_.seleccion; }
+    // Keeps the editor's marks on vertices and edges that exist: called
+    // whenever the vertices are renumbered, n changes or an edge goes.
+    void RenumerarMarcas(const std::function<int(int)>& nuevo);
+    void DepurarMarcas();
 
     // Matrix surgery shared by deletion, restoring and merging.
     void CerrarHueco(int v);

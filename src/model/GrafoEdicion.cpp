@@ -41,6 +41,8 @@ void Grafo::CerrarHueco(int v)
         Adyacencias[n][i] = Adyacencias[i][n] = 0;
     Posiciones[n] = {};
     --NumVertices;
+    RenumerarMarcas([v](int u) { return u == v ? 0 : u > v ? u - 1 : u; });
+    DepurarMarcas();
 }
 
 // Opens an empty row and column at v, moving vertices v..n one number up.
@@ -55,6 +57,7 @@ void Grafo::AbrirHueco(int v)
         Posiciones[i + 1] = Posiciones[i];
     for (int i = 1; i <= n + 1; ++i)
         Adyacencias[v][i] = Adyacencias[i][v] = 0;
+    RenumerarMarcas([v](int u) { return u >= v ? u + 1 : u; });
 }
 
 void Grafo::ReinsertarVertice(std::int16_t x, std::int16_t y, int v, const Linea& fila, const Linea& columna)
@@ -72,6 +75,7 @@ void Grafo::ReinsertarVertice(std::int16_t x, std::int16_t y, int v, const Linea
 
 void Grafo::EfectosTrasRecuperar()
 {
+    DepurarMarcas();
     ReglaGrafoSimple();
     if (Marcas())
         Marcas()->VerticeSeleccionado = 0;
@@ -215,6 +219,7 @@ void Grafo::EliminarArista(int codigo)
         return;
     --NumAristas;
     PonerArista(OrigenArista(codigo), DestinoArista(codigo), 0);
+    DepurarMarcas();
     Redibujar();
     AñadirAristaActiva(true);
     if (NumAristas == 0)

@@ -1,7 +1,6 @@
 #include "ui/ImpresoraPaginas.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QPdfWriter>
 #include <QTextDocument>
 #include <algorithm>
 
@@ -9,19 +8,6 @@ namespace {
 
 constexpr double TwipsPorPulgada = 1440;
 constexpr double MargenTexto = 1440; // an inch round the printed trace
-
-// The writer lives as long as the printer that paints on it.
-class ImpresoraPdfFichero : public ImpresoraPaginas {
-public:
-    explicit ImpresoraPdfFichero(std::unique_ptr<QPdfWriter> escritor)
-        : ImpresoraPaginas(*escritor, Documentos::TodosEnUno), escritor_(std::move(escritor))
-    {
-    }
-    ~ImpresoraPdfFichero() override { Terminar(); }
-
-private:
-    std::unique_ptr<QPdfWriter> escritor_;
-};
 
 } // namespace
 
@@ -130,11 +116,22 @@ QRectF EncajarEnHoja(const QRectF& rectangulo, const QSizeF& hoja)
     return {rectangulo.topLeft(), rectangulo.size() * k};
 }
 
-std::unique_ptr<ImpresoraPaginas> ImpresoraPdf(const QString& fichero)
+DocumentoPdf::DocumentoPdf()
 {
-    auto escritor = std::make_unique<QPdfWriter>(fichero);
-    escritor->setPageSize(QPageSize(QPageSize::A4));
-    escritor->setPageMargins(QMarginsF(0, 0, 0, 0));
-    escritor->setCreator(QStringLiteral("Nodeva"));
-    return std::make_unique<ImpresoraPdfFichero>(std::move(escritor));
+    memoria.open(QIODevice::WriteOnly);
+    escritor.setPageSize(QPageSize(QPageSize::A4));
+    escritor.setPageMargins(QMarginsF(0, 0, 0, 0));
+    escritor.setCreator(QStringLiteral("Nodeva"));
+}
+
+ImpresoraPdf::ImpresoraPdf(const QString& fichero)
+    : ImpresoraPaginas(escritor, Documentos::TodosEnUno), fichero_(fichero)
+{
+}
+
+Escritura ImpresoraPdf::Guardar()
+{
+    if (!Terminar())
+        return {false, QStringLiteral("no se pudo terminar el documento")};
+    return EscribirAtomicamente(fichero_, memoria.data());
 }

@@ -2,11 +2,13 @@
 // or a PDF file (every document goes in, page after page).
 #pragma once
 
+#include <QBuffer>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QString>
-#include <memory>
 
 #include "costuras/Impresora.h"
+#include "files/EscrituraAtomica.h"
 
 class QPagedPaintDevice;
 
@@ -46,6 +48,21 @@ private:
 // proportions and leaving margins as wide as its left and top offsets.
 QRectF EncajarEnHoja(const QRectF& rectangulo, const QSizeF& hoja);
 
-// A PDF file that receives everything printed until it is destroyed or
-// Terminar is called.
-std::unique_ptr<ImpresoraPaginas> ImpresoraPdf(const QString& fichero);
+// The PDF document in memory; a base of ImpresoraPdf so that it is built first.
+struct DocumentoPdf {
+    DocumentoPdf();
+    QBuffer memoria;
+    QPdfWriter escritor{&memoria};
+};
+
+// A PDF file that receives everything printed, page after page, and is
+// written in one step by Guardar; nothing is written without it.
+class ImpresoraPdf : private DocumentoPdf, public ImpresoraPaginas {
+public:
+    explicit ImpresoraPdf(const QString& fichero);
+    // Ends the document and replaces the file with it.
+    Escritura Guardar();
+
+private:
+    QString fichero_;
+};

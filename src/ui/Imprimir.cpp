@@ -90,11 +90,14 @@ void Imprimir::GuardarPdf()
         interaccion_.NombreParaGuardar(contenido_.nombrePdf, QStringLiteral("Documento PDF (*.pdf)|*.pdf"));
     if (nombre.isEmpty())
         return;
-    const auto pdf = ImpresoraPdf(nombre);
-    pdf->Orientacion(orientacion_);
-    if (!ImprimirCopias(*pdf) || !pdf->Terminar())
-        interaccion_.Mensaje(QStringLiteral("No se ha podido escribir el fichero ") + nombre + ".", "ERROR",
-                             Icono::Critico, Botones::Aceptar);
+    ImpresoraPdf pdf(nombre);
+    pdf.Orientacion(orientacion_);
+    const Escritura e =
+        ImprimirCopias(pdf) ? pdf.Guardar() : Escritura{false, QStringLiteral("no se pudo dibujar")};
+    if (!e.hecha)
+        interaccion_.Mensaje(QStringLiteral("No se ha podido escribir el fichero ") + nombre + ": " +
+                                 e.motivo + ".",
+                             "ERROR", Icono::Critico, Botones::Aceptar);
     Cerrar();
 }
 

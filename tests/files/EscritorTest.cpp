@@ -20,7 +20,7 @@ TEST(Escritor, CadaTipoSeEscribeComoSeLeeYSeReleeIgual)
         ASSERT_EQ(ida.Leer(matriz + posiciones), 0) << ida.Ultimo();
         EXPECT_EQ(ida.grafo.elem_matriz(3, 2), 0) << "a row holds the arcs out of its vertex";
         EXPECT_EQ(TextoGrafo(ida.grafo), matriz + posiciones);
-        ASSERT_TRUE(EscribirGrafo(ida.Ruta("ida.grf"), ida.grafo));
+        ASSERT_TRUE(EscribirGrafo(ida.Ruta("ida.grf"), ida.grafo).hecha);
         ASSERT_EQ(vuelta.LeerRuta(ida.Ruta("ida.grf")), 0) << vuelta.Ultimo();
         EXPECT_TRUE(vuelta.grafo == ida.grafo);
     }

@@ -2,6 +2,8 @@
 // short name), the trace pane's prompt, and that a failed or interrupted save
 // loses nothing.
 #include <QFile>
+#include <QFileInfo>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "files/Escritor.h"
@@ -87,15 +89,23 @@ TEST(GuardarGrafo, SinNombreOComoPideUno)
     EXPECT_EQ(g.traza, (QStringList{Indicacion, QString()}));
 }
 
+// A FIFO (or a device) is never replaced by a regular file.
 TEST(GuardarGrafo, FalloAlEscribirSeAvisaYNoSeDaPorGuardado)
 {
-    Guardado g("antes.grf", true, {"no-hay-carpeta/k5.grf"});
-    EXPECT_FALSE(g.Guardar(true));
-    ASSERT_EQ(g.io.mensajes.size(), 1u);
-    EXPECT_EQ(g.io.mensajes[0].texto,
-              "No se pudo guardar el fichero " + g.Ruta("no-hay-carpeta/k5.grf") + ".");
-    EXPECT_TRUE(g.io.mensajes[0].titulo == "ERROR" && g.io.mensajes[0].icono == Icono::Critico);
-    EXPECT_TRUE(g.documento.NombreArchivo == g.Ruta("antes.grf") && g.documento.GrafoModificado);
+    Guardado g("antes.grf", true);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(g.Ruta("fifo")).constData(), 0600), 0);
+    for (const auto& [nombre, motivo] :
+         {std::pair{"no-hay-carpeta/k5.grf", "la carpeta no existe"}, {"fifo", "no es un fichero normal"}}) {
+        g.io.mensajes.clear();
+        g.io.nombresGuardar = {g.Ruta(nombre)};
+        EXPECT_FALSE(g.Guardar(true));
+        ASSERT_EQ(g.io.mensajes.size(), 1u);
+        EXPECT_EQ(g.io.mensajes[0].texto,
+                  "No se pudo guardar el fichero " + g.Ruta(nombre) + ": " + motivo + ".");
+        EXPECT_TRUE(g.io.mensajes[0].titulo == "ERROR" && g.io.mensajes[0].icono == Icono::Critico);
+        EXPECT_TRUE(g.documento.NombreArchivo == g.Ruta("antes.grf") && g.documento.GrafoModificado);
+    }
+    EXPECT_TRUE(QFileInfo(g.Ruta("fifo")).isFile() == false && QFileInfo(g.Ruta("fifo")).exists());
 }
 
 // The new file is written aside and renamed into place: a second name for the

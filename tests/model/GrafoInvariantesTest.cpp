@@ -1,5 +1,5 @@
 // The record's invariants under long random sequences of edits and undos, on
-// every type and up to the full 50 vertices.
+// every type and up to the full 50 vertices, with the editor's marks set.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -21,9 +21,22 @@ TEST(InvariantesGrafo, EdicionesYDeshacerAlAzarEnLosCuatroTipos)
             g.InsertarTipo(NombreTipo(tipo));
             const int objetivo = semilla % 3 == 0 ? 50 : 4 + int(azar() % 20);
             auto uno = [&](int n) { return 1 + int(azar() % n); };
+            // The editor's marks on vertices and edges that exist, as hovering
+            // and clicking leave them before each edit.
+            auto marcar = [&] {
+                Seleccion& s = mundo.seleccion;
+                for (std::int16_t* v : {&s.VerticeAnterior, &s.VerticeBajoCursor, &s.VerticeSeleccionado})
+                    *v = std::int16_t(g.dimen() > 0 ? uno(g.dimen()) : 0);
+                const std::vector<Arco> arcos = ArcosDe(g);
+                for (std::int16_t* e : {&s.AristaAnterior, &s.AristaBajoCursor, &s.AristaSeleccionada}) {
+                    const Arco arco = arcos.empty() ? Arco{} : arcos[azar() % arcos.size()];
+                    *e = CodigoArista(std::get<0>(arco), std::get<1>(arco));
+                }
+            };
             for (int paso = 0; paso < 400; ++paso) {
                 const std::string donde =
                     std::to_string(tipo) + "/" + std::to_string(semilla) + "/" + std::to_string(paso);
+                marcar();
                 const int n = g.dimen(), accion = int(azar() % 10);
                 const Grafo antes = g;
                 if (n < 2 || (accion < 2 && n < objetivo)) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/EntornoPrueba.h"
+#include "support/Invariantes.h"
 #include "support/MundoPrincipal.h"
 
 namespace {
@@ -82,6 +83,43 @@ TEST_F(EdicionRatonPrueba, ArrastrarSoltarSobreOtroVerticeYRechazarUnaArista)
     EXPECT_EQ(persona.UltimoTexto(), QString("Ya existe arista entre el vértice 2 y el vértice 1."));
     EXPECT_TRUE(!Pulsado("añadir_arista") && Habilitado("Archivo")) << "la arista rechazada termina el modo";
     EXPECT_FALSE(Habilitado(Control::Añadir_Arista)) << "el grafo ya es completo";
+}
+
+// A vertex under the pointer whose number the graph loses (a merge, the undo
+// of its addition) must not stay marked: a click on empty space would select
+// it and Eliminar would delete a vertex that is not there.
+TEST_F(EdicionRatonPrueba, UnaMarcaNoSobreviveASuVertice)
+{
+    for (const bool fusion : {true, false}) {
+        SCOPED_TRACE(fusion ? "K4, fundir 1 y 2" : "añadir, deshacer");
+        MundoPrincipal w;
+        w.Empezar(TipoGrafo::Simple, {{1000, 1000}, {3000, 1000}, {3000, 3000}, {1000, 3000}});
+        if (fusion) {
+            for (auto [a, b] : {std::pair{1, 2}, {1, 3}, {1, 4}, {2, 3}, {2, 4}, {3, 4}})
+                w.Arista(a, b);
+            w.p.Edicion().MouseMove(0, 1000, 3000);
+            ASSERT_EQ(w.p.Marcas().VerticeBajoCursor, 4);
+            w.persona.guionIdentificar.push_back([](IdentificarVert& d) {
+                d.ElegirEnCombo1(0);
+                d.ElegirEnCombo2(0);
+                d.Aceptar();
+            });
+            w.p.Ejecutar("Ident_vertices");
+            ASSERT_EQ(w.p.grafo().dimen(), 3);
+        } else {
+            w.Vertice(5000, 3000);
+            w.p.Edicion().MouseMove(0, 5000, 3000);
+            ASSERT_EQ(w.p.Marcas().VerticeBajoCursor, 5);
+            w.p.Ejecutar("Deshacer");
+            ASSERT_EQ(w.p.grafo().dimen(), 4);
+        }
+        ComprobarInvariantes(w.p.grafo(), "tras reducir el grafo");
+        const int n = w.p.grafo().dimen();
+        w.Clic(7000, 5000);
+        w.p.Ejecutar("Eliminar");
+        EXPECT_EQ(w.p.grafo().dimen(), n);
+        ComprobarInvariantes(w.p.grafo(), "tras Eliminar");
+    }
 }
 
 } // namespace

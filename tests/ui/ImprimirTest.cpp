@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QTextDocument>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include "support/MundoPrincipal.h"
 #include "ui/ImpresoraPaginas.h"
@@ -109,7 +110,8 @@ TEST_F(DialogoImprimir, UnFalloDetieneLasCopiasAbandonaYAvisa)
 }
 
 // The PDF gets a page per picture and per page of trace, in the chosen
-// orientation; cancelling the file name keeps the dialog open.
+// orientation; cancelling the file name keeps the dialog open. It replaces an
+// old file in one step: a second name of the old file keeps the old bytes.
 TEST_F(DialogoImprimir, ElPdfRecogeTodasLasPaginas)
 {
     QTemporaryDir carpeta;
@@ -122,6 +124,11 @@ TEST_F(DialogoImprimir, ElPdfRecogeTodasLasPaginas)
     d.Up();
     d.Picture2_Click();
     persona.nombresGuardar = {nombre};
+    QFile viejo(nombre);
+    ASSERT_TRUE(viejo.open(QIODevice::WriteOnly) && viejo.write("viejo") == 5);
+    viejo.close();
+    ASSERT_TRUE(
+        ::link(QFile::encodeName(nombre).constData(), QFile::encodeName(nombre + ".bak").constData()) == 0);
     d.GuardarPdf();
     EXPECT_TRUE(d.Cerrado());
     QFile pdf(nombre);
@@ -131,11 +138,14 @@ TEST_F(DialogoImprimir, ElPdfRecogeTodasLasPaginas)
     EXPECT_EQ(bytes.count("/Type /Page\n"), 4) << "two pictures and two traces";
     EXPECT_TRUE(bytes.contains("/MediaBox [0 0 842.000000 595.000000]")) << "A4 landscape";
     EXPECT_TRUE(persona.mensajes.empty());
+    QFile copia(nombre + ".bak");
+    EXPECT_TRUE(copia.open(QIODevice::ReadOnly) && copia.readAll() == "viejo");
 
     Imprimir sinCarpeta = Abrir();
     persona.nombresGuardar = {carpeta.filePath("no/existe/clase.pdf")};
     sinCarpeta.GuardarPdf();
-    EXPECT_EQ(persona.UltimoTexto(), "No se ha podido escribir el fichero " + carpeta.filePath("no/existe/clase.pdf") + ".");
+    EXPECT_EQ(persona.UltimoTexto(), "No se ha podido escribir el fichero " +
+                                         carpeta.filePath("no/existe/clase.pdf") + ": la carpeta no existe.");
 }
 
 // The picture keeps its place and scale when it fits the sheet, and shrinks

@@ -20,7 +20,7 @@ struct PrincipalPrueba : ::testing::Test, MundoPrincipal {
         Grafo g(w.Entorno());
         w.Construir(g, NombreTipo(tipo), 3, {{1, 2}, {2, 3}, {3, 1}}, {7, 14, 21});
         const QString ruta = dir.filePath(QString::fromUtf8(nombre));
-        EXPECT_TRUE(EscribirGrafo(ruta, g));
+        EXPECT_TRUE(EscribirGrafo(ruta, g).hecha);
         return ruta;
     }
 };

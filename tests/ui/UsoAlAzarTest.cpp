@@ -196,21 +196,31 @@ std::string UnPaso(Principal& p, PersonaAlAzar& persona)
     }
 }
 
+// A longer search: NODEVA_SEMILLAS seeds from NODEVA_PRIMERA_SEMILLA, with
+// NODEVA_PASOS steps each (100 × 5000 finds what the short default cannot).
+unsigned DelEntorno(const char* variable, unsigned porOmision)
+{
+    bool ok = false;
+    const int valor = qEnvironmentVariableIntValue(variable, &ok);
+    return ok && valor > 0 ? unsigned(valor) : porOmision;
+}
+
 TEST(UsoAlAzar, LaVentanaSiempreConservaUnGrafoSano)
 {
     QTemporaryDir carpeta;
-    for (unsigned semilla = 1; semilla <= 24; ++semilla) {
+    const unsigned primera = DelEntorno("NODEVA_PRIMERA_SEMILLA", 1), pasos = DelEntorno("NODEVA_PASOS", 400);
+    for (unsigned semilla = primera; semilla < primera + DelEntorno("NODEVA_SEMILLAS", 24); ++semilla) {
         PersonaAlAzar persona(semilla, carpeta);
         Principal p(persona);
         std::deque<std::string> ultimos;
-        for (int paso = 0; paso < 400; ++paso) {
+        for (unsigned paso = 0; paso < pasos; ++paso) {
             ultimos.push_back(UnPaso(p, persona));
             if (ultimos.size() > 12)
                 ultimos.pop_front();
             std::string donde = "semilla " + std::to_string(semilla) + " paso " + std::to_string(paso) + " tras:";
             for (const std::string& u : ultimos)
                 donde += "\n  " + u;
-            ComprobarInvariantes(p.grafo(), donde);
+            ComprobarInvariantes(p.grafo(), donde, p.DimensionesTrabajo());
             ASSERT_TRUE(HayAlgoQueHacer(p)) << donde << ": la ventana queda bloqueada";
             if (::testing::Test::HasFatalFailure())
                 return;

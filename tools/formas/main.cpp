@@ -45,7 +45,7 @@ bool EscribirYReleer(const QString& ruta, const Figura& f, QTextStream& errores)
 {
     const Grafo escrito = AGrafo(f);
     Grafo leido;
-    if (!EscribirGrafo(ruta, escrito) || !CargarGrafoCli(ruta, AreaTrabajoPorOmision, leido, errores))
+    if (!EscribirGrafo(ruta, escrito).hecha || !CargarGrafoCli(ruta, AreaTrabajoPorOmision, leido, errores))
         return false;
     return leido == escrito;
 }

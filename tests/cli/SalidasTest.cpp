@@ -1,0 +1,128 @@
+// What nodeva-cli writes replaces a file whole or not at all: a full disk, a
+// failed run, an output that is the input or no regular file, and a picture
+// too big to make all leave every existing file as it was.
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QXmlStreamReader>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include "cli/CliPrueba.h"
+
+namespace {
+
+const QByteArray Triangulo = "Ponderado\r\n 3 \r\n 0  4 -2 \r\n 4  0  0 \r\n-2  0  0 \r\n\r\n"
+                             " 1200 ,  900 \r\n 3000 ,  900 \r\n 2100 ,  2400 \r\n";
+const QByteArray Viejo = "lo que había\n";
+
+struct Salidas : ::testing::Test, CarpetaCli {
+    QByteArray Leer(const QString& nombre)
+    {
+        QFile f(Ruta(nombre));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se lee>");
+    }
+    QStringList Entradas() const { return QDir(carpeta.path()).entryList(QDir::Files | QDir::System); }
+};
+
+// The disk fills up while the output is written (a file size limit stands
+// for it, on the real binary): status 1, and the old output keeps its bytes.
+TEST_F(Salidas, UnDiscoLlenoDejaLaSalidaAnterior)
+{
+    Fichero("g.grf", Triangulo);
+    for (const auto& [linea, salida] :
+         {std::pair{"generar Grafo_completo 49 s.grf", "s.grf"},
+          {"dibujar g.grf s.png --escala 4", "s.png"},
+          {"ejecutar Componentes g.grf --dibujo s.png --ancho 36000 --alto 24000", "s.png"}}) {
+        QStringList args = QString(linea).split(' ');
+        for (QString& a : args)
+            if (a.contains('.'))
+                a = Ruta(a);
+        Fichero(salida, Viejo);
+        QProcess proceso;
+        proceso.setChildProcessModifier([] {
+            const rlimit limite{4096, 4096};
+            ::setrlimit(RLIMIT_FSIZE, &limite);
+        });
+        proceso.start(NODEVA_CLI, args);
+        ASSERT_TRUE(proceso.waitForFinished(60000));
+        EXPECT_EQ(proceso.exitCode(), 1) << linea;
+        EXPECT_TRUE(QString::fromUtf8(proceso.readAllStandardError())
+                        .endsWith("No se pudo escribir " + Ruta(salida) +
+                                  ": el fichero pasa del tamaño que se permite escribir\n"))
+            << linea;
+        EXPECT_EQ(Leer(salida), Viejo) << linea;
+        EXPECT_EQ(Entradas(), (QStringList{"g.grf", salida})) << linea;
+        QFile::remove(Ruta(salida));
+    }
+}
+
+// The drawing onto the graph file itself (or a link to it) is refused before
+// anything is read; a run that fails writes nothing; a FIFO stays a FIFO.
+TEST_F(Salidas, ElDibujoNuncaEstropeaUnFicheroExistente)
+{
+    const QString grafo = Fichero("g.svg", Triangulo);
+    ASSERT_TRUE(QFile::link(grafo, Ruta("enlace.svg")));
+    for (const QString& dibujo : {grafo, Ruta("enlace.svg")}) {
+        const Ejecucion e = Ejecutar({"ejecutar", "Componentes", grafo, "--dibujo", dibujo});
+        EXPECT_EQ(e.estado, 2);
+        EXPECT_TRUE(e.errores.startsWith("El dibujo no puede guardarse en el propio fichero de grafo.\n"));
+    }
+    EXPECT_EQ(Leer("g.svg"), Triangulo);
+
+    Fichero("d.png", Viejo);
+    const QByteArray inconexo = "Ponderado\r\n 2 \r\n 0 0 \r\n 0 0 \r\n\r\n 900 , 900 \r\n 2000 , 900 \r\n";
+    EXPECT_EQ(Ejecutar({"ejecutar", "Boruvka", Fichero("i.grf", inconexo), "--dibujo", Ruta("d.png")}).estado,
+              2);
+    EXPECT_EQ(
+        Ejecutar({"ejecutar", "Boruvka", Fichero("m.grf", "Cuadrado\r\n"), "--dibujo", Ruta("d.png")}).estado,
+        1);
+    EXPECT_EQ(Leer("d.png"), Viejo);
+
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Ruta("fifo.png")).constData(), 0600), 0);
+    const Ejecucion fifo = Ejecutar({"ejecutar", "Componentes", grafo, "--dibujo", Ruta("fifo.png")});
+    EXPECT_EQ(fifo.estado, 1);
+    EXPECT_EQ(fifo.errores, "No se pudo escribir " + Ruta("fifo.png") + ": no es un fichero normal\n");
+    struct stat st {};
+    EXPECT_TRUE(::lstat(QFile::encodeName(Ruta("fifo.png")).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+}
+
+TEST_F(Salidas, UnDibujoDemasiadoGrandeSeRechazaConEstadoDos)
+{
+    const QString grafo = Fichero("g.grf", Triangulo);
+    for (const QStringList& args : {QStringList{"dibujar", grafo, Ruta("d.png"), "--ancho", "1000000",
+                                                "--alto", "1000000", "--escala", "16"},
+                                    QStringList{"ejecutar", "Componentes", grafo, "--dibujo", Ruta("d.svg"),
+                                                "--ancho", "1000000", "--alto", "1000000"}}) {
+        const Ejecucion e = Ejecutar(args);
+        EXPECT_EQ(e.estado, 2) << args[0].toStdString();
+        EXPECT_TRUE(e.errores.startsWith("El dibujo tendría ")) << e.errores.toStdString();
+        EXPECT_TRUE(e.errores.contains("no puede pasar de 268435456 (16384 x 16384)."))
+            << e.errores.toStdString();
+    }
+    // The largest picture allowed, at scale 16, is measured without being made.
+    EXPECT_TRUE(
+        Ejecutar({"dibujar", grafo, Ruta("d.png"), "--ancho", "15360", "--alto", "15361", "--escala", "16"})
+            .errores.startsWith("El dibujo tendría 16384 x 16386 píxeles;"));
+    EXPECT_EQ(Entradas(), QStringList{"g.grf"});
+}
+
+// The title of an SVG drawing is the graph file's name, whatever it holds.
+TEST_F(Salidas, ElTituloDelSvgEsXmlValido)
+{
+    const QString grafo = Fichero("a<b>&\"c.grf", Triangulo);
+    for (const QStringList& args :
+         {QStringList{"dibujar", grafo, Ruta("d.svg")},
+          QStringList{"ejecutar", "Componentes", grafo, "--dibujo", Ruta("d.svg")}}) {
+        ASSERT_EQ(Ejecutar(args).estado, 0) << args[0].toStdString();
+        QXmlStreamReader xml(Leer("d.svg"));
+        QString titulo;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"title")
+                titulo = xml.readElementText();
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+        EXPECT_EQ(titulo, "a<b>&\"c.grf");
+    }
+}
+
+} // namespace

@@ -1,0 +1,153 @@
+// Replacing a file: whichever system call fails, at whichever byte, the old
+// file keeps its bytes and nothing is left beside it; what is not a regular
+// file is never replaced.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cerrno>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "files/EscrituraAtomica.h"
+
+namespace {
+
+// The real calls, with the failure the test sets up. Writes also take at
+// most `trozo` bytes at a time, as write() may.
+struct SistemaConFallo : SistemaFicheros {
+    qint64 admitidos = -1; // bytes written before the disk is full; -1: never
+    size_t trozo = 7;
+    QByteArray llamadaFallida;
+    int error = EIO;
+    qint64 escritos = 0;
+
+    ssize_t Escribir(int fd, const char* datos, size_t n) override
+    {
+        if (admitidos >= 0 && escritos >= admitidos) {
+            errno = ENOSPC;
+            return -1;
+        }
+        n = std::min({n, trozo, admitidos >= 0 ? size_t(admitidos - escritos) : n});
+        const ssize_t hechos = SistemaFicheros::Escribir(fd, datos, n);
+        escritos += std::max<ssize_t>(hechos, 0);
+        return hechos;
+    }
+    int Sincronizar(int fd) override { return Falla("Sincronizar") ? -1 : SistemaFicheros::Sincronizar(fd); }
+    int Cerrar(int fd) override
+    {
+        const int r = SistemaFicheros::Cerrar(fd);
+        return Falla("Cerrar") ? -1 : r;
+    }
+    int Renombrar(const QByteArray& de, const QByteArray& a) override
+    {
+        return Falla("Renombrar") ? -1 : SistemaFicheros::Renombrar(de, a);
+    }
+    int SincronizarCarpeta(const QByteArray& c) override
+    {
+        return Falla("SincronizarCarpeta") ? -1 : SistemaFicheros::SincronizarCarpeta(c);
+    }
+    bool Falla(const char* llamada)
+    {
+        errno = error;
+        return llamadaFallida == llamada;
+    }
+};
+
+struct Carpeta {
+    QTemporaryDir dir;
+    QString Ruta(const QString& nombre = "g.grf") const { return dir.filePath(nombre); }
+    QByteArray Leer(const QString& nombre = "g.grf") const
+    {
+        QFile f(Ruta(nombre));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se lee>");
+    }
+    QStringList Entradas() const
+    {
+        return QDir(dir.path())
+            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    }
+};
+
+const QByteArray Viejo = "Simple\r\n 1 \r\n 0 \r\n\r\n 300 ,  300 \r\n";
+const QByteArray Nuevo = QByteArray(300, '7') + "\r\n";
+
+TEST(EscrituraAtomica, UnDiscoLlenoEnCualquierByteDejaElFicheroAnterior)
+{
+    Carpeta c;
+    ASSERT_TRUE(EscribirAtomicamente(c.Ruta(), Viejo).hecha);
+    for (qint64 k = 0; k < Nuevo.size(); ++k) {
+        SistemaConFallo sistema;
+        sistema.admitidos = k;
+        const Escritura e = EscribirAtomicamente(c.Ruta(), Nuevo, sistema);
+        ASSERT_FALSE(e.hecha) << k;
+        ASSERT_EQ(e.motivo, "no queda espacio en el disco");
+        ASSERT_EQ(c.Leer(), Viejo) << k;
+        ASSERT_EQ(c.Entradas(), QStringList{"g.grf"}) << k;
+    }
+    SistemaConFallo aTrozos;
+    EXPECT_TRUE(EscribirAtomicamente(c.Ruta(), Nuevo, aTrozos).hecha);
+    EXPECT_EQ(c.Leer(), Nuevo);
+}
+
+// A failed sync, close or rename is a failed save. The folder's sync comes
+// after the rename: the new file is in place, but the save is not trusted,
+// except where the file system cannot sync folders at all.
+TEST(EscrituraAtomica, CadaLlamadaQueFallaSeDaPorFallo)
+{
+    const struct {
+        const char* llamada;
+        int error;
+        bool hecha;
+        bool NuevoEnSuSitio;
+    } casos[] = {{"Sincronizar", EIO, false, false},
+                 {"Cerrar", ENOSPC, false, false},
+                 {"Renombrar", EXDEV, false, false},
+                 {"SincronizarCarpeta", EIO, false, true},
+                 {"SincronizarCarpeta", EINVAL, true, true}};
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.llamada);
+        Carpeta c;
+        ASSERT_TRUE(EscribirAtomicamente(c.Ruta(), Viejo).hecha);
+        SistemaConFallo sistema;
+        sistema.llamadaFallida = caso.llamada;
+        sistema.error = caso.error;
+        const Escritura e = EscribirAtomicamente(c.Ruta(), Nuevo, sistema);
+        EXPECT_EQ(e.hecha, caso.hecha);
+        EXPECT_EQ(e.motivo.isEmpty(), caso.hecha) << e.motivo.toStdString();
+        EXPECT_EQ(c.Leer(), caso.NuevoEnSuSitio ? Nuevo : Viejo);
+        EXPECT_EQ(c.Entradas(), QStringList{"g.grf"});
+    }
+}
+
+// A FIFO or a folder keeps being what it was; a link to a file is followed
+// and stays a link; the file keeps its permissions.
+TEST(EscrituraAtomica, SoloReemplazaFicherosNormales)
+{
+    Carpeta c;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(c.Ruta("fifo")).constData(), 0600), 0);
+    ASSERT_TRUE(QDir(c.dir.path()).mkdir("carpeta"));
+    ASSERT_TRUE(QFile::link(c.Ruta("no-existe"), c.Ruta("roto")));
+    for (const auto& [nombre, motivo] : {std::pair{"fifo", "no es un fichero normal"},
+                                         {"carpeta", "es una carpeta"},
+                                         {"roto", "es un enlace a un fichero que no existe"}}) {
+        const Escritura e = EscribirAtomicamente(c.Ruta(nombre), Viejo);
+        EXPECT_TRUE(!e.hecha && e.motivo == motivo) << nombre;
+    }
+    struct stat st {};
+    ASSERT_EQ(::lstat(QFile::encodeName(c.Ruta("fifo")).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_EQ(c.Entradas(), (QStringList{"carpeta", "fifo", "roto"}));
+
+    ASSERT_TRUE(EscribirAtomicamente(c.Ruta(), Viejo).hecha);
+    ASSERT_EQ(::chmod(QFile::encodeName(c.Ruta()).constData(), 0640), 0);
+    ASSERT_TRUE(QFile::link(c.Ruta(), c.Ruta("enlace")));
+    ASSERT_TRUE(EscribirAtomicamente(c.Ruta("enlace"), Nuevo).hecha);
+    EXPECT_EQ(QFileInfo(c.Ruta("enlace")).symLinkTarget(), c.Ruta());
+    EXPECT_EQ(c.Leer(), Nuevo);
+    ASSERT_EQ(::stat(QFile::encodeName(c.Ruta()).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+} // namespace
