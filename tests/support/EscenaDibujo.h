@@ -16,6 +16,24 @@ struct AristaEscena {
     std::int16_t peso = 1;
 };
 
+// Gives g a type, vertex v at posiciones[v - 1] and these edges (both entries of an undirected one),
+// straight into the record: no edge count, no window.
+inline void PonerGrafo(Grafo& g, const QString& tipo, const std::vector<QPoint>& posiciones,
+                       const std::vector<AristaEscena>& aristas = {})
+{
+    g.InsertarTipo(tipo);
+    g.Insertar_Dimension(static_cast<std::int16_t>(posiciones.size()), false);
+    for (int v = 1; v <= static_cast<int>(posiciones.size()); ++v) {
+        g.InsertarPosicionX(v, static_cast<std::int16_t>(posiciones[v - 1].x()));
+        g.InsertarPosicionY(v, static_cast<std::int16_t>(posiciones[v - 1].y()));
+    }
+    for (const auto& [a, b, peso] : aristas) {
+        g.InsertarMatriz(a, b, peso);
+        if (!g.Dirigido())
+            g.InsertarMatriz(b, a, peso);
+    }
+}
+
 struct EscenaDibujo {
     Grafo grafo;
     LienzoGrabador lienzo;
@@ -26,14 +44,7 @@ struct EscenaDibujo {
     EscenaDibujo(const QString& tipo, const std::vector<QPoint>& posiciones,
                  const std::vector<AristaEscena>& aristas = {})
     {
-        grafo.InsertarTipo(tipo);
-        grafo.Insertar_Dimension(static_cast<std::int16_t>(posiciones.size()), false);
-        for (int v = 1; v <= static_cast<int>(posiciones.size()); ++v) {
-            grafo.InsertarPosicionX(v, static_cast<std::int16_t>(posiciones[v - 1].x()));
-            grafo.InsertarPosicionY(v, static_cast<std::int16_t>(posiciones[v - 1].y()));
-        }
-        for (const auto& [a, b, peso] : aristas)
-            Arista(a, b, peso);
+        PonerGrafo(grafo, tipo, posiciones, aristas);
     }
 
     // An undirected edge gets both matrix entries.

@@ -69,7 +69,6 @@ public:
     QString filtroVisto;
     QString nombrePropuesto;
     int dialogosPeso = 0;
-    int dialogosMostrados = 0; // the dialogs other than the weight dialog
     double reloj = 0;
     int eventosProcesados = 0;
     double pasoReloj = 0; // seconds the clock advances at each event pump
@@ -77,22 +76,13 @@ public:
     std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono, Botones botones) override
     {
         mensajes.push_back({texto, titulo, icono, botones});
-        if (respuestas.empty())
-            return Respuesta::Aceptar;
-        const std::int16_t r = respuestas.front();
-        respuestas.pop_front();
-        return r;
+        return respuestas.empty() ? Respuesta::Aceptar : Sacar(respuestas);
     }
 
     void Mostrar(AsignarPeso& dialogo) override
     {
         ++dialogosPeso;
-        std::optional<std::int16_t> peso;
-        if (!pesos.empty()) {
-            peso = pesos.front();
-            pesos.pop_front();
-        }
-        if (peso)
+        if (const std::optional<std::int16_t> peso = Sacar(pesos))
             Teclear(dialogo, QString::number(*peso) + QChar(CodigoTecla::Intro));
         if (!dialogo.Cerrado())
             dialogo.Cancelar();
@@ -132,22 +122,19 @@ public:
 private:
     template <typename Dialogo> void Jugar(Guion<Dialogo>& guion, Dialogo& dialogo)
     {
-        ++dialogosMostrados;
-        if (!guion.empty()) {
-            const auto accion = std::move(guion.front());
-            guion.pop_front();
+        if (const auto accion = Sacar(guion))
             accion(dialogo);
-        }
         if (!dialogo.Cerrado())
             Interaccion::Mostrar(dialogo);
     }
 
-    static QString Sacar(std::deque<QString>& cola)
+    // The next item of a queue, or an empty one.
+    template <typename T> static T Sacar(std::deque<T>& cola)
     {
         if (cola.empty())
             return {};
-        QString s = cola.front();
+        T primero = std::move(cola.front());
         cola.pop_front();
-        return s;
+        return primero;
     }
 };

@@ -5,6 +5,8 @@
 #include <QColor>
 #include <QPointF>
 #include <QString>
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -13,15 +15,15 @@
 struct Primitiva {
     enum class Tipo { Limpiar, Circulo, Linea, Texto };
     Tipo tipo = Tipo::Limpiar;
-    QPointF a; // circle centre, line start, text corner
-    QPointF b; // line end
+    QPointF a{}; // circle centre, line start, text corner
+    QPointF b{}; // line end
     double radio = 0;
-    std::optional<QColor> relleno;
-    QString texto;
+    std::optional<QColor> relleno{};
+    QString texto{};
     double puntos = 0;
     bool negrita = false;
     // The pen state at the time.
-    QColor color;
+    QColor color{};
     int ancho = 0;
     Lienzo::Pluma pluma = Lienzo::Pluma::Copiar;
 };
@@ -29,38 +31,17 @@ struct Primitiva {
 class LienzoGrabador : public Lienzo {
 public:
     using Tipo = Primitiva::Tipo;
-    static Primitiva Nueva(Tipo tipo)
-    {
-        Primitiva p;
-        p.tipo = tipo;
-        return p;
-    }
     std::vector<Primitiva> primitivas;
 
-    void Limpiar() override { Guardar(Nueva(Tipo::Limpiar)); }
+    void Limpiar() override { Guardar({}); }
     void Circulo(QPointF centro, double radio, std::optional<QColor> relleno) override
     {
-        Primitiva p = Nueva(Tipo::Circulo);
-        p.a = centro;
-        p.radio = radio;
-        p.relleno = relleno;
-        Guardar(p);
+        Guardar({.tipo = Tipo::Circulo, .a = centro, .radio = radio, .relleno = relleno});
     }
-    void Linea(QPointF desde, QPointF hasta) override
-    {
-        Primitiva p = Nueva(Tipo::Linea);
-        p.a = desde;
-        p.b = hasta;
-        Guardar(p);
-    }
+    void Linea(QPointF desde, QPointF hasta) override { Guardar({.tipo = Tipo::Linea, .a = desde, .b = hasta}); }
     void Texto(QPointF esquina, const QString& texto, double puntos, bool negrita) override
     {
-        Primitiva p = Nueva(Tipo::Texto);
-        p.a = esquina;
-        p.texto = texto;
-        p.puntos = puntos;
-        p.negrita = negrita;
-        Guardar(p);
+        Guardar({.tipo = Tipo::Texto, .a = esquina, .texto = texto, .puntos = puntos, .negrita = negrita});
     }
     int Ancho() const override { return 9000; }
     int Alto() const override { return 6000; }
@@ -68,9 +49,7 @@ public:
     std::vector<Primitiva> DeTipo(Tipo tipo) const
     {
         std::vector<Primitiva> elegidas;
-        for (const Primitiva& p : primitivas)
-            if (p.tipo == tipo)
-                elegidas.push_back(p);
+        std::ranges::copy_if(primitivas, std::back_inserter(elegidas), [&](auto& p) { return p.tipo == tipo; });
         return elegidas;
     }
     std::vector<Primitiva> Lineas() const { return DeTipo(Tipo::Linea); }
