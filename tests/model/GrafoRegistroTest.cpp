@@ -7,18 +7,6 @@
 
 namespace {
 
-struct GrafoRegistro : ::testing::Test {
-    EntornoPrueba mundo;
-    Grafo g{mundo.Entorno()};
-
-    bool ComandosSimples(bool esperado) const
-    {
-        return std::ranges::all_of(Control::ComandosGrafoSimple, [&](const QString& c) {
-            return mundo.comandos.Habilitado(c) == esperado;
-        });
-    }
-};
-
 TEST(MaxNumAristas, PorTipoYTamaño)
 {
     for (auto [n, noDirigido, dirigido] : {std::tuple{1, 0, 0}, {2, 1, 2}, {50, 1225, 2450}})
@@ -30,51 +18,50 @@ TEST(MaxNumAristas, PorTipoYTamaño)
         }
 }
 
-TEST_F(GrafoRegistro, InsertarTipoDistingueMayusculas_ReglaSimpleYArbolDeBusqueda)
+TEST(GrafoRegistro, InsertarTipoDistingueMayusculas_ReglaSimpleYArbolDeBusqueda)
 {
+    EntornoPrueba mundo;
+    Grafo g{mundo.Entorno()};
+    const auto On = [&](const QString& c) { return mundo.comandos.Habilitado(c); };
+    const auto Simples = [&](bool esperado) {
+        return std::ranges::all_of(Control::ComandosGrafoSimple, [&](auto& c) { return On(c) == esperado; });
+    };
     EXPECT_EQ(std::tuple(g.Tipo(), g.dimen(), g.numero_aristas()), std::tuple(0, 0, 0));
     g.InsertarTipo("Ponderado");
     g.InsertarTipo("simple");
     EXPECT_EQ(g.Tipo(), 1) << "un nombre en minúsculas no es un tipo";
     g.InsertarTipo("Simple");
-    EXPECT_TRUE(ComandosSimples(false)) << "sin vértices no se ofrecen";
+    EXPECT_TRUE(Simples(false)) << "sin vértices no se ofrecen";
     mundo.Construir(g, "Simple", 1);
-    EXPECT_TRUE(ComandosSimples(true));
+    EXPECT_TRUE(Simples(true));
     g.InsertarTipo("Ponderado");
-    EXPECT_TRUE(ComandosSimples(false));
+    EXPECT_TRUE(Simples(false));
     g.InsertarTipo("Simple"); // Insertar_Dimension with the window governs Arbol_Busqueda
     g.Insertar_Dimension(2, true);
-    EXPECT_TRUE(mundo.comandos.Habilitado(Control::Arbol_Busqueda) && ComandosSimples(true));
+    EXPECT_TRUE(On(Control::Arbol_Busqueda) && Simples(true));
     g.Insertar_Dimension(1, true);
-    EXPECT_FALSE(mundo.comandos.Habilitado(Control::Arbol_Busqueda));
+    EXPECT_FALSE(On(Control::Arbol_Busqueda));
     g.InsertarTipo("Digrafo");
     g.Insertar_Dimension(3, true);
-    EXPECT_FALSE(mundo.comandos.Habilitado(Control::Arbol_Busqueda)) << "no en dirigidos";
+    EXPECT_FALSE(On(Control::Arbol_Busqueda)) << "no en dirigidos";
 }
 
-TEST(ContarGrados, SegunElTipo)
-{
-    for (const char* tipo : {"Simple", "Digrafo"}) {
-        EntornoPrueba w;
-        Grafo g(w.Entorno());
-        w.Construir(g, tipo, 3, {{1, 2}});
-        g.ContarGrados();
-        std::vector<int> grados; // the degree, or the out- and in-degree
-        for (int v = 1; v <= 3; ++v)
-            grados.insert(grados.end(), {g.Dirigido() ? g.piGradoSalida(v) : g.Grado(v),
-                                         g.Dirigido() ? g.piGradoEntrada(v) : 0});
-        EXPECT_EQ(grados,
-                  (g.Dirigido() ? std::vector<int>{1, 0, 0, 1, 0, 0} : std::vector<int>{1, 0, 1, 0, 0, 0}));
-    }
-}
-
-TEST(RellenarAleatoriamente, SoloSorteaLosPesosDeLasAristasDeLosPonderados)
+// The degree, or the out- and in-degree, of each vertex of 1 - 2 plus the isolated 3; and the random
+// weights, drawn only for the edges of the weighted types.
+TEST(GrafoRegistro, GradosYPesosAleatoriosSegunElTipo)
 {
     for (int tipo = 0; tipo < 4; ++tipo) {
         EntornoPrueba w;
         w.pesosAleatorios = true;
         Grafo h(w.Entorno());
         w.Construir(h, NombreTipo(tipo), 8, {{1, 2}, {2, 3}, {3, 1}, {4, 5}, {6, 8}, {8, 1}});
+        h.ContarGrados();
+        std::vector<int> grados;
+        for (int v = 1; v <= 3; ++v)
+            grados.insert(grados.end(), {h.Dirigido() ? h.piGradoSalida(v) : h.Grado(v),
+                                         h.Dirigido() ? h.piGradoEntrada(v) : 0});
+        EXPECT_EQ(grados, (h.Dirigido() ? std::vector<int>{1, 2, 1, 1, 1, 1} : std::vector<int>{3, 0, 2, 0, 2, 0}))
+            << tipo;
         const std::vector<Arco> antes = ArcosDe(h);
         h.Rellenar_Aleatoriamente();
         const std::vector<Arco> despues = ArcosDe(h); // an asymmetric edge would show twice
@@ -82,8 +69,7 @@ TEST(RellenarAleatoriamente, SoloSorteaLosPesosDeLasAristasDeLosPonderados)
         EXPECT_EQ(despues != antes, EsPonderado(tipo)) << tipo;
         for (std::size_t k = 0; k < antes.size(); ++k) {
             const auto [a, b, peso] = despues[k];
-            EXPECT_TRUE(std::get<0>(antes[k]) == a && std::get<1>(antes[k]) == b && peso >= 1 &&
-                        peso <= 1000);
+            EXPECT_TRUE(std::get<0>(antes[k]) == a && std::get<1>(antes[k]) == b && peso >= 1 && peso <= 1000);
         }
     }
 }
