@@ -2,7 +2,6 @@
 // and the return to editing.
 #include <gtest/gtest.h>
 
-#include <QTextBlock>
 #include <QTextCursor>
 #include <functional>
 
@@ -30,9 +29,11 @@ struct Marco : ::testing::Test {
     Principal p{persona};
     MarcoEjecucion& m = p.Marco();
 
-    // A small algorithm: three steps, each a line in its own colour.
-    void Ejecutar()
+    // A small algorithm: three steps, each a line in its own colour; then the person's Aceptar.
+    void Ejecutar(std::function<void(BotonesInterrupcion&)> primero = {})
     {
+        persona.textosVistos.clear();
+        persona.primero = std::move(primero);
         m.PrepararEjecucion();
         for (int paso = 1; paso <= 3; ++paso) {
             m.AñadirTraza(QStringLiteral("Paso "), true, QColor(Qt::black));
@@ -41,10 +42,10 @@ struct Marco : ::testing::Test {
         }
         m.FinalizarEjecucion();
     }
-    // The (bold, colour) of the document character that shows trace character i.
-    QTextCharFormat FormatoEn(QTextDocument& doc, int posicion)
+    // The format of the document character that shows trace character i.
+    QTextCharFormat FormatoEn(int posicion)
     {
-        QTextCursor c(&doc);
+        QTextCursor c(&p.text_peq());
         c.setPosition(posicion + 1);
         return c.charFormat();
     }
@@ -56,8 +57,7 @@ TEST_F(Marco, LosFormatosCaenEnLosMismosCaracteresPeseALosSaltosDeLinea)
     QString esperado;
     std::vector<std::pair<bool, QColor>> porCaracter;
     for (int i = 0; i < 200; ++i) {
-        const QString pieza =
-            QStringLiteral("v%1").arg(i) + (i % 3 == 0 ? QStringLiteral("\r\n") : QString());
+        const QString pieza = QStringLiteral("v%1").arg(i) + (i % 3 == 0 ? QStringLiteral("\r\n") : QString());
         const bool negrita = i % 2 == 0;
         const QColor color = i % 5 == 0 ? QColor() : QColor(i, 0, 255 - i);
         m.AñadirTraza(pieza, negrita, color);
@@ -72,50 +72,39 @@ TEST_F(Marco, LosFormatosCaenEnLosMismosCaracteresPeseALosSaltosDeLinea)
     for (std::size_t k = 0; k < porCaracter.size(); ++k) {
         if (doc.characterAt(int(k)) == QChar::ParagraphSeparator)
             continue;
-        const QTextCharFormat f = FormatoEn(doc, int(k));
-        ASSERT_EQ(f.fontWeight() == QFont::Bold, porCaracter[k].first) << k;
-        const QColor c = porCaracter[k].second;
+        const QTextCharFormat f = FormatoEn(int(k));
+        const auto [negrita, c] = porCaracter[k];
+        ASSERT_EQ(f.fontWeight() == QFont::Bold, negrita) << k;
         ASSERT_EQ(f.foreground().style() == Qt::NoBrush, !c.isValid()) << k;
         ASSERT_TRUE(!c.isValid() || f.foreground().color() == c) << k;
     }
 }
 
-TEST_F(Marco, PasoAPasoPausaEnCadaPasoConLaTrazaFormateada)
+// Paso a paso pauses at each step with the trace so far; Fin at the first pause ends the pauses (the
+// next run offers them again); Escape continues and is noted; "Completo" never pauses, and a
+// cancelled mode dialog leaves no trace.
+TEST_F(Marco, PausasFinEscapeYCompleto)
 {
     Ejecutar();
     ASSERT_EQ(persona.textosVistos.size(), 3u);
     EXPECT_EQ(persona.textosVistos[1], QString("Paso 1\nPaso 2\n"));
     const QString fin = p.text_peq().toPlainText();
     EXPECT_TRUE(fin.endsWith("Paso 3\n\nPresione ACEPTAR  para continuar.")) << fin.toStdString();
-    // Only "ACEPTAR " is bold in the prompt.
-    const int inicio = int(fin.lastIndexOf("Presione "));
+    const int inicio = int(fin.lastIndexOf("Presione ")); // only "ACEPTAR " is bold in the prompt
     for (int k = inicio; k < fin.size(); ++k)
-        ASSERT_EQ(FormatoEn(p.text_peq(), k).fontWeight() == QFont::Bold, k >= inicio + 9 && k < inicio + 17)
-            << k;
+        ASSERT_EQ(FormatoEn(k).fontWeight() == QFont::Bold, k >= inicio + 9 && k < inicio + 17) << k;
     EXPECT_EQ(m.traza().NumFormatos(), 6) << "el aviso final no cuenta";
     EXPECT_TRUE(p.Vista().aceptarVisible && p.Vista().textoVisible && !m.EjecucionCompleta);
-}
-
-// Fin at the first pause ends the pauses; Escape continues and is noted.
-TEST_F(Marco, FinOEscapeEnLaPrimeraPausa)
-{
-    persona.primero = [](BotonesInterrupcion& v) { v.Terminar(); };
-    Ejecutar();
-    EXPECT_EQ(persona.textosVistos.size(), 1u);
-    EXPECT_TRUE(p.text_peq().toPlainText().contains("Paso 3"));
-    EXPECT_FALSE(m.EjecucionCompleta) << "la siguiente ejecución vuelve a ofrecer pasos";
-    EXPECT_FALSE(m.EscapePulsado);
 
     p.Aceptar_Click();
-    persona.textosVistos.clear();
-    persona.primero = [](BotonesInterrupcion& v) { v.Escape(); };
-    Ejecutar();
-    EXPECT_EQ(persona.textosVistos.size(), 3u);
-    EXPECT_TRUE(m.EscapePulsado);
-}
+    Ejecutar([](BotonesInterrupcion& v) { v.Terminar(); });
+    EXPECT_TRUE(persona.textosVistos.size() == 1u && p.text_peq().toPlainText().contains("Paso 3"));
+    EXPECT_FALSE(m.EjecucionCompleta || m.EscapePulsado);
+    p.Aceptar_Click();
+    Ejecutar([](BotonesInterrupcion& v) { v.Escape(); });
+    EXPECT_TRUE(persona.textosVistos.size() == 3u && m.EscapePulsado);
+    p.Aceptar_Click();
 
-TEST_F(Marco, CompletoNoPausaYCancelarNoDejaRastro)
-{
     {
         PasoAPaso dialogo(m, "Kruskal");
         EXPECT_EQ(dialogo.Titulo(), QString("Algoritmo de Kruskal"));
@@ -138,11 +127,12 @@ TEST_F(Marco, LaEjecucionBloqueaLaVentanaYAceptarLaDevuelve)
     p.Vista().combo1 = 1;
     p.Iniciar_trabajo();
     p.grafo().AñadirVertice(1000, 1000);
+    p.grafo().AñadirVertice(3000, 1000);
     p.Marcas().VerticeSeleccionado = 1;
     const int ancho = p.Geometria().textoPeq.ancho;
-    auto editable = [&] {
+    const auto editable = [&] {
         return p.Comandos().Habilitado("Archivo") && p.Comandos().Habilitado("Toolbar1") &&
-               p.Vista().areaHabilitada && p.Vista().check1Habilitado;
+               p.Comandos().Habilitado("Combo1") && p.Vista().areaHabilitada && p.Vista().check1Habilitado;
     };
     m.PrepararEjecucion();
     EXPECT_FALSE(p.Comandos().Habilitado("Archivo") || p.Comandos().Habilitado("Toolbar1") ||
@@ -154,8 +144,10 @@ TEST_F(Marco, LaEjecucionBloqueaLaVentanaYAceptarLaDevuelve)
     m.FinalizarEjecucion();
     EXPECT_EQ(p.Geometria().textoPeq.ancho, ancho - MarcoEjecucion::AnchoBotones);
     EXPECT_EQ(p.Geometria().aceptar.izquierda, p.Geometria().textoPeq.ancho + 200);
+    p.Comandos().Habilitar(Control::Añadir_Arista, false);
     p.Aceptar_Click();
-    EXPECT_TRUE(editable() && !p.Vista().aceptarVisible && p.text_peq().isEmpty());
+    EXPECT_TRUE(editable() && p.Comandos().Habilitado(Control::Añadir_Arista));
+    EXPECT_TRUE(!p.Vista().aceptarVisible && p.text_peq().isEmpty());
     EXPECT_EQ(p.Geometria().textoPeq.ancho, ancho);
 
     // A second run starts empty and writes over the prompt's runs.
@@ -175,15 +167,11 @@ TEST(TablaFormatos, DespuesDeCuatroMilVuelveAEmpezar)
     EXPECT_EQ(t.Texto().size(), Traza::MAX_FORMATOS + 3) << "el texto sigue completo";
 }
 
-TEST(EstaEnLista, TerminaEnElPrimerCero)
+TEST_F(Marco, EstaEnListaTerminaEnElPrimerCero_EsperarCuentaConElReloj)
 {
     EXPECT_FALSE(MarcoEjecucion::EstaEnLista(3, {0, 0, 3}));
     EXPECT_TRUE(MarcoEjecucion::EstaEnLista(3, {0, 5, 3, 0}));
     EXPECT_FALSE(MarcoEjecucion::EstaEnLista(4, {0, 5, 3, 0, 4}));
-}
-
-TEST_F(Marco, EsperarCuentaConElRelojYAtiendeLaVentana)
-{
     persona.pasoReloj = 0.25;
     m.Esperar(2);
     EXPECT_EQ(persona.eventosProcesados, 8);

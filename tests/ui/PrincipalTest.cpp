@@ -23,6 +23,12 @@ struct PrincipalPrueba : ::testing::Test, MundoPrincipal {
         EXPECT_TRUE(EscribirGrafo(ruta, g).hecha);
         return ruta;
     }
+    QString Fichero(const char* nombre, const QByteArray& bytes)
+    {
+        QFile f(dir.filePath(nombre));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+        return f.fileName();
+    }
 };
 
 TEST_F(PrincipalPrueba, AlArrancarSoloSeOfreceEmpezar_AbrirHabilitaLoQueElGrafoPermite)
@@ -44,15 +50,12 @@ TEST_F(PrincipalPrueba, AbrirRespondiendoNoNoCambiaNada_UnFicheroRechazadoDejaLa
 {
     Empezar(TipoGrafo::Simple, {{1000, 1000}});
     const Grafo antes = p.grafo();
-    const QString bueno = Triangulo(TipoGrafo::Simple, "t.grf"), malo = dir.filePath("malo.grf");
+    const QString bueno = Triangulo(TipoGrafo::Simple, "t.grf"), malo = Fichero("malo.grf", "Simple\r\n51\r\n");
     persona.nombresAbrir = {bueno};
     persona.respuestas = {Respuesta::No};
     p.EjecutarBoton("Toolbar1", "abrir");
     EXPECT_TRUE(p.grafo() == antes && p.Doc().NombreArchivo.isEmpty());
 
-    QFile f(malo);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("Simple\r\n51\r\n") > 0);
-    f.close();
     persona.nombresAbrir = {malo};
     persona.respuestas = {Respuesta::Si};
     p.Ejecutar("Abrir");
@@ -72,10 +75,7 @@ TEST_F(PrincipalPrueba, AbrirRespondiendoNoNoCambiaNada_UnFicheroRechazadoDejaLa
 // writing over it, and a generator starts afresh with the area in view.
 TEST_F(PrincipalPrueba, ElFicheroRechazadoNoSeSobrescribeYUnGeneradorVuelveAEmpezar)
 {
-    const QString malo = dir.filePath("apuntes.txt");
-    QFile f(malo);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("no es un grafo\r\n") > 0);
-    f.close();
+    const QString malo = Fichero("apuntes.txt", "no es un grafo\r\n");
     Empezar(TipoGrafo::Simple);
     persona.nombresAbrir = {malo};
     p.Ejecutar("Abrir");
@@ -85,9 +85,8 @@ TEST_F(PrincipalPrueba, ElFicheroRechazadoNoSeSobrescribeYUnGeneradorVuelveAEmpe
     persona.nombresGuardar = {""};
     p.Ejecutar("Guardar");
     EXPECT_EQ(persona.nombrePropuesto, malo) << "se pregunta el nombre";
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(f.readAll(), QByteArray("no es un grafo\r\n"));
-    f.close();
+    QFile f(malo);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly) && f.readAll() == "no es un grafo\r\n");
 
     persona.respuestas = {Respuesta::Si};
     p.Ejecutar("Abrir"); // no name left: cancelled
@@ -143,15 +142,6 @@ TEST_F(PrincipalPrueba, CambioDeTipoPreguntaYConvierte)
     EXPECT_EQ(ArcosDe(p.grafo()), (std::vector<Arco>{{1, 2, 2}, {1, 3, 1}}));
 }
 
-TEST_F(PrincipalPrueba, GuardarComoPoneElNombreEnElTitulo)
-{
-    Empezar(TipoGrafo::Simple, {{1000, 1000}});
-    persona.nombresGuardar = {dir.filePath("k1.grf")};
-    p.Ejecutar("Guardar_Como");
-    EXPECT_EQ(p.Titulo(), QString("NODEVA: Algoritmos sobre Grafos - [k1.grf]"));
-    EXPECT_TRUE(!p.Doc().GrafoModificado && QFile::exists(dir.filePath("k1.grf")));
-}
-
 TEST_F(PrincipalPrueba, LaVentanaNoEncogeBajoElMinimoYElPanelCreceConLaAltura)
 {
     const Disposicion& d = p.Form_Resize(8000, 5000);
@@ -160,19 +150,6 @@ TEST_F(PrincipalPrueba, LaVentanaNoEncogeBajoElMinimoYElPanelCreceConLaAltura)
     EXPECT_EQ(p.Form_Resize(12000, 10000).textoPeq.alto, 1275);
     EXPECT_EQ(p.Geometria().areaTrabajo.alto, 10000 - 600 - 1275 - 720 - 50);
     EXPECT_NEAR(p.Superficie().Ancho(), 12000 - 200, 15) << "la imagen tiene píxeles enteros";
-}
-
-TEST_F(PrincipalPrueba, AceptarDevuelveLaVentanaALaEdicion)
-{
-    Empezar(TipoGrafo::Simple, {{1000, 1000}, {3000, 1000}});
-    p.HabilitarMenus(false);
-    p.HabilitarBarras(false);
-    p.Vista().aceptarVisible = true;
-    p.text_peq().setPlainText("traza");
-    p.Aceptar_Click();
-    Habilitados(true, {"Archivo", "Combo1", "Toolbar1", Control::Añadir_Arista});
-    EXPECT_TRUE(!p.Vista().aceptarVisible && p.text_peq().toPlainText().isEmpty());
-    EXPECT_EQ(p.Geometria().textoPeq.ancho, p.Geometria().ancho - 200);
 }
 
 } // namespace
