@@ -34,24 +34,21 @@ struct SistemaConFallo : SistemaFicheros {
         escritos += std::max<ssize_t>(hechos, 0);
         return hechos;
     }
-    int Sincronizar(int fd) override { return Falla("Sincronizar") ? -1 : SistemaFicheros::Sincronizar(fd); }
-    int Cerrar(int fd) override
-    {
-        const int r = SistemaFicheros::Cerrar(fd);
-        return Falla("Cerrar") ? -1 : r;
-    }
+    int Sincronizar(int fd) override { return Tras("Sincronizar", SistemaFicheros::Sincronizar(fd)); }
+    int Cerrar(int fd) override { return Tras("Cerrar", SistemaFicheros::Cerrar(fd)); }
     int Renombrar(const QByteArray& de, const QByteArray& a) override
     {
-        return Falla("Renombrar") ? -1 : SistemaFicheros::Renombrar(de, a);
+        return llamadaFallida == "Renombrar" ? Tras("Renombrar", 0) : SistemaFicheros::Renombrar(de, a);
     }
     int SincronizarCarpeta(const QByteArray& c) override
     {
-        return Falla("SincronizarCarpeta") ? -1 : SistemaFicheros::SincronizarCarpeta(c);
+        return Tras("SincronizarCarpeta", SistemaFicheros::SincronizarCarpeta(c));
     }
-    bool Falla(const char* llamada)
+    // The real call's result, or -1 with the chosen errno from the call that fails.
+    int Tras(const char* llamada, int resultado)
     {
         errno = error;
-        return llamadaFallida == llamada;
+        return llamadaFallida == llamada ? -1 : resultado;
     }
 };
 
@@ -114,10 +111,8 @@ TEST(EscrituraAtomica, CadaLlamadaQueFallaSeDaPorFallo)
         sistema.llamadaFallida = caso.llamada;
         sistema.error = caso.error;
         const Escritura e = EscribirAtomicamente(c.Ruta(), Nuevo, sistema);
-        EXPECT_EQ(e.hecha, caso.hecha);
-        EXPECT_EQ(e.motivo.isEmpty(), caso.hecha) << e.motivo.toStdString();
-        EXPECT_EQ(c.Leer(), caso.NuevoEnSuSitio ? Nuevo : Viejo);
-        EXPECT_EQ(c.Entradas(), QStringList{"g.grf"});
+        EXPECT_TRUE(e.hecha == caso.hecha && e.motivo.isEmpty() == caso.hecha) << e.motivo.toStdString();
+        EXPECT_TRUE(c.Leer() == (caso.NuevoEnSuSitio ? Nuevo : Viejo) && c.Entradas() == QStringList{"g.grf"});
     }
 }
 

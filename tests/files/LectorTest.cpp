@@ -21,9 +21,10 @@ QByteArray ConPosiciones(const QByteArray& cabeceraYMatriz, int n)
     return texto;
 }
 
-// Edges are counted once per undirected edge and once per arc; weighted
-// digraphs count their diagonal, the others never do; a lone minus is 0.
-TEST(Lector, CuentaAristasSegunElTipo)
+// Edges are counted once per undirected edge and once per arc; weighted digraphs count their diagonal,
+// the others never do; a lone minus is 0. Values may be separated by any run of spaces, CRs and LFs;
+// only the comma's side of X is strict; the file may end right after its last value.
+TEST(Lector, CuentaAristasSegunElTipoYAdmiteEspaciadoLibre)
 {
     // clang-format off
     const std::pair<const char*, int> casos[] = {
@@ -38,28 +39,20 @@ TEST(Lector, CuentaAristasSegunElTipo)
         EXPECT_TRUE(lectura.Mensajes().empty() && lectura.grafo.dimen() == 2);
         EXPECT_EQ(lectura.grafo.numero_aristas(), aristas) << matriz;
     }
-}
-
-// Values may be separated by any run of spaces, CRs and LFs; only the comma's
-// side of X is strict; the file may end right after its last value.
-TEST(Lector, EspaciadoLibre)
-{
     LecturaPrueba lectura;
-    ASSERT_EQ(lectura.Leer("Ponderado\n2\n0\r\r 12\n\n  12 0 250 ,300\n400 ,\r\n  500"), 0)
-        << lectura.Ultimo();
+    ASSERT_EQ(lectura.Leer("Ponderado\n2\n0\r\r 12\n\n  12 0 250 ,300\n400 ,\r\n  500"), 0) << lectura.Ultimo();
     EXPECT_TRUE(lectura.grafo.elem_matriz(1, 2) == 12 && lectura.grafo.elem_matriz(2, 1) == 12);
     EXPECT_EQ(PosicionesDe(lectura.grafo), (std::vector<Posicion>{{250, 300}, {400, 500}}));
 }
 
 TEST(Lector, GrafoVacioYCincuentaVertices)
 {
-    LecturaPrueba vacio;
+    LecturaPrueba vacio, lectura;
     EXPECT_EQ(vacio.Leer("Digrafo\r\n0"), 0);
     EXPECT_TRUE(vacio.Mensajes().empty() && vacio.grafo.dimen() == 0 && !vacio.documento.GrafoModificado);
     QByteArray texto = "Simple\r\n 50 \r\n";
     for (int i = 1; i <= 50; ++i)
         texto += QByteArray(" 1 ").repeated(i - 1) + " 0 " + QByteArray(" 1 ").repeated(50 - i) + "\r\n";
-    LecturaPrueba lectura;
     ASSERT_EQ(lectura.Leer(ConPosiciones(texto, 50)), 0) << lectura.Ultimo();
     EXPECT_EQ(lectura.grafo.numero_aristas(), 1225);
     EXPECT_TRUE(lectura.grafo.Posic_CoordX(50) == 8000 && lectura.grafo.Posic_CoordY(50) == 350);
@@ -147,8 +140,8 @@ TEST(LectorFallos, FicheroQueNoExisteOCarpeta)
         lectura.entorno.interaccion.mensajes.clear();
         lectura.documento.GrafoModificado = true;
         EXPECT_NE(lectura.LeerRuta(ruta), 0);
-        EXPECT_TRUE(lectura.Mensajes().size() == 1 && lectura.Mensajes()[0].texto == Inexistente &&
-                    !lectura.documento.GrafoModificado);
+        EXPECT_EQ(lectura.Mensajes(), (std::vector<MensajeVisto>{{Inexistente, "ERROR", Icono::Critico, Botones::Aceptar}}));
+        EXPECT_FALSE(lectura.documento.GrafoModificado);
     }
 }
 
