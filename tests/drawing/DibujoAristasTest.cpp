@@ -79,34 +79,28 @@ TEST(DibujoArista, SoloLaAristaSinDireccionSeDaLaVuelta)
     EXPECT_TRUE(desde("Ponderado", 2) == 2 && desde("Digrafo", 0) == 2);
 }
 
+// The corner of the weight's text beside the midpoint of u -> v: down and to the left three digits or a
+// minus sign take more room, a label never does. Weights show only on weighted graphs and not while a
+// vertex is dragged; a label always shows; the text is 7 points, plain, black.
 TEST(DibujoArista, ElPesoSeEscribeJuntoAlPuntoMedioSegunLaDireccion)
 {
-    // The corner of the text written for the edge u -> v.
-    const auto esquina = [](QPoint u, QPoint v, std::int16_t peso, std::int16_t etiqueta, const char* texto) {
-        EscenaDibujo e("Digrafo_Ponderado", {u, v}, {{1, 2, peso}});
-        e.dibujo.DibujarArista(1, 2, Qt::black, etiqueta, 0, 0);
+    const QPoint A(3000, 1000), B(1000, 3000);
+    // clang-format off
+    const std::tuple<QPoint, QPoint, int, int, const char*, QPointF> casos[] = {
+        {A, B, 150, 0, " 150", {1520, 1880}}, {A, B, 50, 0, " 50", {1730, 1880}}, {A, B, -150, 0, "-150", {1520, 1880}},
+        {A, B, 150, 7, " 7", {1730, 1880}}, {{2000, 1000}, B, 50, 0, " 50", {1230, 2000}}, // only a little left
+        {{1000, 1000}, {3000, 3000}, 50, 0, " 50", {1830, 2000}}, {B, A, 50, 0, " 50", {2120, 2000}}, // up, right
+        {{3000, 3000}, {1000, 1000}, 50, 0, " 50", {2050, 1820}}, {{1000, 1000}, {3000, 1200}, 50, 0, " 50", {1830, 1130}},
+        {A, {1000, 1000}, 50, 0, " 50", {2050, 800}}, {{1000, 1000}, {1200, 3000}, 150, 0, " 150", {720, 2000}},
+        {B, {1100, 1000}, 50, 0, " 50", {1120, 2000}}};
+    // clang-format on
+    for (const auto& [u, v, peso, etiqueta, texto, esquina] : casos) {
+        EscenaDibujo e("Digrafo_Ponderado", {u, v}, {{1, 2, std::int16_t(peso)}});
+        e.dibujo.DibujarArista(1, 2, Qt::black, std::int16_t(etiqueta), 0, 0);
         const auto textos = e.lienzo.Textos();
-        EXPECT_EQ(textos.at(0).texto, texto);
+        EXPECT_TRUE(textos.at(0).texto == texto && textos[0].a == esquina) << texto << " " << u.x() << "," << u.y();
         EXPECT_TRUE(textos[0].puntos == 7 && !textos[0].negrita && textos[0].color == QColor(Qt::black));
-        return textos[0].a;
-    };
-    // Down and to the left: three digits or a minus sign take more room; a label never does.
-    EXPECT_EQ(esquina({3000, 1000}, {1000, 3000}, 150, 0, " 150"), QPointF(1520, 1880));
-    EXPECT_EQ(esquina({3000, 1000}, {1000, 3000}, 50, 0, " 50"), QPointF(1730, 1880));
-    EXPECT_EQ(esquina({3000, 1000}, {1000, 3000}, -150, 0, "-150"), QPointF(1520, 1880));
-    EXPECT_EQ(esquina({3000, 1000}, {1000, 3000}, 150, 7, " 7"), QPointF(1730, 1880));
-    EXPECT_EQ(esquina({2000, 1000}, {1000, 3000}, 50, 0, " 50"), QPointF(1230, 2000)); // only a little left
-    EXPECT_EQ(esquina({1000, 1000}, {3000, 3000}, 50, 0, " 50"), QPointF(1830, 2000)); // down, right
-    EXPECT_EQ(esquina({1000, 3000}, {3000, 1000}, 50, 0, " 50"), QPointF(2120, 2000)); // up, right
-    EXPECT_EQ(esquina({3000, 3000}, {1000, 1000}, 50, 0, " 50"), QPointF(2050, 1820)); // up, left
-    EXPECT_EQ(esquina({1000, 1000}, {3000, 1200}, 50, 0, " 50"), QPointF(1830, 1130)); // nearly horizontal
-    EXPECT_EQ(esquina({3000, 1000}, {1000, 1000}, 50, 0, " 50"), QPointF(2050, 800));  // leftwards
-    EXPECT_EQ(esquina({1000, 1000}, {1200, 3000}, 150, 0, " 150"), QPointF(720, 2000)); // steep, down
-    EXPECT_EQ(esquina({1000, 3000}, {1100, 1000}, 50, 0, " 50"), QPointF(1120, 2000)); // nearly vertical, up
-}
-
-TEST(DibujoArista, ElPesoSoloSeEscribeEnGrafosPonderadosYSinArrastre)
-{
+    }
     const auto texto = [](const char* tipo, bool moviendo, std::int16_t etiqueta, std::int16_t sinPeso) {
         EscenaDibujo e(tipo, {Arriba, Abajo}, {{1, 2, 40}});
         e.seleccion.Moviendo = moviendo;
@@ -114,12 +108,9 @@ TEST(DibujoArista, ElPesoSoloSeEscribeEnGrafosPonderadosYSinArrastre)
         const auto textos = e.lienzo.Textos();
         return textos.size() == 1 ? textos[0].texto : QString("%1 texts").arg(textos.size());
     };
-    EXPECT_EQ(texto("Simple", false, 0, 0), "0 texts");
-    EXPECT_EQ(texto("Simple", false, 7, 0), " 7");
-    EXPECT_EQ(texto("Ponderado", false, 0, 0), " 40");
-    EXPECT_EQ(texto("Ponderado", false, 0, 1), "0 texts");
-    EXPECT_EQ(texto("Ponderado", false, 3, 1), " 3");
-    EXPECT_EQ(texto("Ponderado", true, 0, 0), "0 texts");
+    EXPECT_EQ(texto("Simple", false, 0, 0) + texto("Simple", false, 7, 0), "0 texts 7");
+    EXPECT_EQ(texto("Ponderado", false, 0, 0) + texto("Ponderado", false, 0, 1), " 400 texts");
+    EXPECT_EQ(texto("Ponderado", false, 3, 1) + texto("Ponderado", true, 0, 0), " 30 texts");
     EXPECT_EQ(texto("Digrafo_Ponderado", true, 4, 0), " 4");
 }
 

@@ -8,15 +8,6 @@ namespace {
 using Tipo = Primitiva::Tipo;
 const QColor Verde(0, 128, 0);
 
-// Twelve vertices, vertex v at (500 v, 1000 + 100 v).
-std::vector<QPoint> EnDiagonal()
-{
-    std::vector<QPoint> posiciones;
-    for (int v = 1; v <= 12; ++v)
-        posiciones.push_back({500 * v, 1000 + 100 * v});
-    return posiciones;
-}
-
 // A vertex number: its text, colour, size, weight and offset from the centre.
 void EsperarNumero(const Primitiva& t, int v, QColor color, double puntos, QPointF desplazamiento,
                    bool negrita)
@@ -41,8 +32,8 @@ TEST(DibujoVertice, SeBorraYSeDibujaSegunLasMarcas)
         const auto& p = e.lienzo.primitivas;
         ASSERT_EQ(p.size(), numero ? 3u : 2u);
         EXPECT_TRUE(p[0].tipo == Tipo::Circulo && p[0].relleno == QColor(Qt::white));
-        EXPECT_TRUE(p[1].a == QPointF(3000, 1500) && p[1].radio == 110);
-        EXPECT_TRUE(p[1].color == contorno && p[1].relleno == relleno);
+        EXPECT_TRUE(p[1].a == QPointF(3000, 1500) && p[1].radio == 110 && p[1].color == contorno &&
+                    p[1].relleno == relleno);
         EXPECT_TRUE(!numero || (p[2].texto == " 2" && p[2].color == *numero));
     };
     vertice("normal", false, false, false, Verde, std::nullopt, Verde);
@@ -57,7 +48,10 @@ TEST(DibujoVertice, SeBorraYSeDibujaSegunLasMarcas)
 // digit larger, two digits smaller and further left.
 TEST(DibujoVertice, RellenoYPaleta)
 {
-    EscenaDibujo e("Simple", EnDiagonal());
+    std::vector<QPoint> enDiagonal; // vertex v at (500 v, 1000 + 100 v)
+    for (int v = 1; v <= 12; ++v)
+        enDiagonal.push_back({500 * v, 1000 + 100 * v});
+    EscenaDibujo e("Simple", enDiagonal);
     e.seleccion.VerticeBajoCursor = 10;
     e.dibujo.DibujarVerticeRelleno(9, Verde);
     e.dibujo.DibujarVerticeRelleno(10, Verde);

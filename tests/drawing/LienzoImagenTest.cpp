@@ -111,29 +111,21 @@ TEST(LienzoMemoria, RepiteElDibujoIgualYNitido)
     memoria.PonerModoPluma(Lienzo::Pluma::Copiar);
     sobrePantalla.Terminar();
 
-    QImage copia = Imagen(1);
-    copia.fill(Qt::darkGray);
-    {
-        LienzoImagen lienzo(copia);
+    // What the memory draws again on a darkened image of this pixel ratio.
+    const auto repetida = [&memoria](double ratio) {
+        QImage imagen = Imagen(ratio);
+        imagen.fill(Qt::darkGray);
+        LienzoImagen lienzo(imagen);
         memoria.Repetir(lienzo);
-    }
-    EXPECT_EQ(copia, pantalla);
-
-    QImage nitida = Imagen(3);
-    {
-        LienzoImagen lienzo(nitida);
-        memoria.Repetir(lienzo);
-    }
+        lienzo.Terminar();
+        return imagen;
+    };
+    EXPECT_EQ(repetida(1), pantalla);
+    const QImage nitida = repetida(3);
     EXPECT_EQ(nitida.pixel(7000 / 5, 1200 / 5), qRgb(0, 0, 255)) << "el relleno, en su sitio";
     EXPECT_EQ(nitida.pixel(3000 / 5, 2250 / 5), qRgb(128, 0, 0)) << "la arista resaltada";
-
     memoria.Limpiar();
-    QImage vacia = Imagen(1);
-    vacia.fill(Qt::darkGray);
-    {
-        LienzoImagen lienzo(vacia);
-        memoria.Repetir(lienzo);
-    }
+    const QImage vacia = repetida(1);
     EXPECT_EQ(vacia, Imagen(1));
 }
 
