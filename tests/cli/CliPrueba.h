@@ -32,4 +32,9 @@ struct CarpetaCli {
         EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
         return f.fileName();
     }
+    QByteArray Leer(const QString& nombre) const
+    {
+        QFile f(Ruta(nombre));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se lee>");
+    }
 };

@@ -85,17 +85,6 @@ TEST_F(Cli, DibujarPngA96PppOAEscalaDelTamañoDelArea)
     EXPECT_EQ(QImage(Ruta("g.png")).size(), QSize(800, 300));
 }
 
-// One SVG unit is a 96-dpi pixel: twips / 15.
-TEST_F(Cli, DibujarEnSvgConCoordenadasEnTwipsEntreQuince)
-{
-    ASSERT_EQ(Ejecutar({"dibujar", ConTriangulo(), Ruta("g.svg")}).estado, 0);
-    QFile f(Ruta("g.svg"));
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray svg = f.readAll();
-    EXPECT_TRUE(svg.contains("viewBox=\"0 0 600 400\""));
-    EXPECT_TRUE(svg.contains("<circle cx=\"140\" cy=\"160\" r=\"7.33333\"/>"));
-}
-
 TEST(InteraccionCli, EscribeCadaMensajeYSigueAdelante)
 {
     QString texto;
