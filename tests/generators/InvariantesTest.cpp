@@ -72,7 +72,10 @@ TEST(Invariantes, CinturaBipartitosYGradosAltos)
     }
 }
 
-TEST(Invariantes, HipercuboUneLosNumerosQueDifierenEnUnBit)
+// The hypercube joins the numbers that differ in one bit; L(7, 3) is one cycle 1, 4, 7, 3, 6, 2, 5;
+// Harary with an even k is k-regular; each child of the tree hangs from its parent; Tutte's graph has
+// no Hamiltonian cycle.
+TEST(Invariantes, CadaFamiliaSeConstruyeSegunSuRegla)
 {
     for (int d = 1; d <= 5; ++d) {
         Generado q(QStringLiteral("cubo_%1").arg(d));
@@ -81,35 +84,19 @@ TEST(Invariantes, HipercuboUneLosNumerosQueDifierenEnUnBit)
                 EXPECT_EQ(q.g.elem_matriz(a, b) != 0, std::popcount(unsigned((a - 1) ^ (b - 1))) == 1)
                     << "Q" << d << " " << a << "-" << b;
     }
-}
-
-TEST(Invariantes, EnlazadoSieteTresEsUnSoloCiclo)
-{
     Generado l("L_n_r", {7, 3});
-    const std::vector<int> esperado{1, 4, 7, 3, 6, 2, 5};
-    for (std::size_t i = 0; i < esperado.size(); ++i)
-        EXPECT_NE(l.g.elem_matriz(esperado[i], esperado[(i + 1) % esperado.size()]), 0) << i;
+    const std::vector<int> ciclo{1, 4, 7, 3, 6, 2, 5};
+    for (std::size_t i = 0; i < ciclo.size(); ++i)
+        EXPECT_NE(l.g.elem_matriz(ciclo[i], ciclo[(i + 1) % ciclo.size()]), 0) << i;
     EXPECT_EQ(l.g.numero_aristas(), 7);
-}
-
-TEST(Invariantes, HararyConKParEsKRegular)
-{
     for (auto [n, k] : {std::pair{7, 2}, {9, 4}, {12, 6}, {25, 8}}) {
         Generado h("Harary", {n, k});
         for (int v = 1; v <= n; ++v)
             EXPECT_EQ(Grado(h.g, v), k) << "H(" << k << ", " << n << ") " << v;
     }
-}
-
-TEST(Invariantes, CadaHijoDelArbolCuelgaDeSuPadre)
-{
     Generado t("Árbol_nario_completo", {3, 3});
     for (int v = 2; v <= t.g.dimen(); ++v) // 40 edges, so these are all of them
         EXPECT_NE(t.g.elem_matriz(v, (v - 2) / 3 + 1), 0) << v;
-}
-
-TEST(Invariantes, TutteNoTieneCicloHamiltoniano)
-{
     EXPECT_FALSE(Hamiltoniano(Generado("Tutte").g));
 }
 
