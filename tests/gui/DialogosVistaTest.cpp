@@ -1,5 +1,5 @@
-// The dialog windows driven with simulated keys and clicks: what a person
-// does in a window reaches the model, and the window shows the model.
+// The dialog windows driven with simulated keys and clicks: what a person does in a window reaches the
+// model, and the window shows the model.
 #include <gtest/gtest.h>
 
 #include <QButtonGroup>
@@ -21,13 +21,7 @@
 #include "gui/MatrizAdyVista.h"
 #include "gui/SelectGrafoVista.h"
 #include "model/Grafo.h"
-#include "support/InteraccionGuion.h"
-#include "ui/AsignarPeso.h"
-#include "ui/GirarVoltear.h"
-#include "ui/IdentificarVert.h"
-#include "ui/Imprimir.h"
-#include "ui/InsercionNºVert.h"
-#include "ui/SelectGrafo.h"
+#include "support/InteraccionGuion.h" // and the dialogs' models
 
 namespace {
 
@@ -53,11 +47,9 @@ TEST(AsignarPesoVista, LasTeclasPasanPorElModeloYEscapeCancela)
         QTest::keyClicks(vista.Campo(), "-1x5");
         QTest::keyClick(vista.Campo(), Qt::Key_Left);
         QTest::keyClick(vista.Campo(), Qt::Key_Home);
-        EXPECT_EQ(vista.Campo()->text(), QString("-15"));
-        EXPECT_EQ(vista.Campo()->cursorPosition(), 3);
+        EXPECT_TRUE(vista.Campo()->text() == "-15" && vista.Campo()->cursorPosition() == 3);
         QTest::keyClick(vista.Campo(), aceptar ? Qt::Key_Return : Qt::Key_Escape);
-        EXPECT_EQ(g.elem_matriz(5, aceptar ? 2 : 1), aceptar ? -15 : 0);
-        EXPECT_FALSE(vista.isVisible());
+        EXPECT_TRUE(g.elem_matriz(5, aceptar ? 2 : 1) == (aceptar ? -15 : 0) && !vista.isVisible());
     }
 }
 
@@ -69,13 +61,11 @@ TEST(InsercionNumVertVista, NumeroFueraDeRangoVaciaLaCaja)
     modelo.ValorMaximo = 9;
     InsercionNºVertVista vista(modelo);
     vista.show();
-    EXPECT_EQ(vista.windowTitle(), QString("Grafo Completo"));
     QTest::keyClicks(vista.Campo(), "12");
-    EXPECT_EQ(vista.Campo()->text(), QString());
+    EXPECT_TRUE(vista.windowTitle() == "Grafo Completo" && vista.Campo()->text().isEmpty());
     QTest::keyClicks(vista.Campo(), "8");
     QTest::mouseClick(vista.BotonAceptar(), Qt::LeftButton);
-    EXPECT_EQ(g.dimen(), 8);
-    EXPECT_FALSE(vista.isVisible());
+    EXPECT_TRUE(g.dimen() == 8 && !vista.isVisible());
 }
 
 TEST(IdentificarVertVista, LasListasSeExcluyenYAceptarFunde)
@@ -92,8 +82,7 @@ TEST(IdentificarVertVista, LasListasSeExcluyenYAceptarFunde)
     ASSERT_EQ(modelo.PrimerVertice(), vista.Combo1()->currentText().toInt());
     EXPECT_EQ(vista.Combo2()->findText(vista.Combo1()->currentText()), -1);
     QTest::keyClick(vista.Combo2(), Qt::Key_Down);
-    EXPECT_EQ(vista.Combo1()->count(), 3);
-    ASSERT_TRUE(vista.BotonAceptar()->isEnabled());
+    EXPECT_TRUE(vista.Combo1()->count() == 3 && vista.BotonAceptar()->isEnabled());
     QTest::mouseClick(vista.BotonAceptar(), Qt::LeftButton);
     EXPECT_TRUE(g.dimen() == 3 && redibujados == 1 && !vista.isVisible());
 }
@@ -114,49 +103,40 @@ TEST(SelectGrafoVista, CerrarLaVentanaAplicaLaOpcion)
 TEST(MatrizAdyVista, FlechasDesplazanYVentanaPequenaSinEllas)
 {
     using Flecha = MatrizAdy::Flecha;
-    Grafo grande = ConVertices("Simple", 12);
-    MatrizAdy modelo(grande);
-    MatrizAdyVista vista(modelo);
+    Grafo grande = ConVertices("Simple", 12), pequeño = ConVertices("Simple", 4);
+    MatrizAdy modelo(grande), modeloPequeño(pequeño);
+    MatrizAdyVista vista(modelo), vistaPequeña(modeloPequeño);
     vista.show();
+    vistaPequeña.show();
     EXPECT_FALSE(vista.Boton(Flecha::Arriba)->isEnabled());
     QTest::mouseClick(vista.Boton(Flecha::Abajo), Qt::LeftButton);
     QTest::mouseClick(vista.Boton(Flecha::Abajo), Qt::LeftButton);
     EXPECT_TRUE(vista.Filas()->text().startsWith(QStringLiteral("3\n\n4\n\n")));
     EXPECT_TRUE(!vista.Boton(Flecha::Abajo)->isEnabled() && vista.Boton(Flecha::Arriba)->isEnabled());
-
-    Grafo pequeño = ConVertices("Simple", 4);
-    MatrizAdy modeloPequeño(pequeño);
-    MatrizAdyVista vistaPequeña(modeloPequeño);
-    vistaPequeña.show();
     EXPECT_TRUE(vistaPequeña.Boton(Flecha::Derecha)->isHidden() && vistaPequeña.Columna(4)->isHidden());
     EXPECT_FALSE(vistaPequeña.Columna(3)->isHidden());
     EXPECT_TRUE(vistaPequeña.width() < vista.width() && vistaPequeña.height() < vista.height());
 }
 
-// A radio button takes clicks on its circle and text only, not on the whole row.
-void Marcar(QAbstractButton* opcion)
-{
-    QTest::mouseClick(opcion, Qt::LeftButton, {}, QPoint(8, opcion->height() / 2));
-}
-
 TEST(GirarVoltearVista, LosAngulosEsperanAGirar)
 {
+    // A radio button takes clicks on its circle and text only, not on the whole row.
+    const auto marcar = [](QAbstractButton* o) { QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(8, o->height() / 2)); };
     Grafo g = ConVertices("Simple", 2);
     InteraccionGuion persona;
     int redibujados = 0;
-    const auto area = [] { return DimensionesArea{8000, 6000}; };
-    GirarVoltear modelo(g, area, persona, EfectosVer{[&] { ++redibujados; }, [] {}});
+    GirarVoltear modelo(g, [] { return DimensionesArea{8000, 6000}; }, persona,
+                        EfectosVer{[&] { ++redibujados; }, [] {}});
     GirarVoltearVista vista(modelo);
     vista.show();
     EXPECT_FALSE(vista.Angulos()->button(2)->isEnabled());
-    Marcar(vista.Opciones()->button(2));
+    marcar(vista.Opciones()->button(2));
     ASSERT_TRUE(vista.Angulos()->button(1)->isEnabled());
     EXPECT_TRUE(vista.Angulos()->button(0)->isChecked());
-    Marcar(vista.Angulos()->button(1));
+    marcar(vista.Angulos()->button(1));
     QTest::mouseClick(vista.BotonAceptar(), Qt::LeftButton);
     // Half a turn about the centre swaps the two vertices.
-    EXPECT_TRUE(g.Posic_CoordX(1) == 600 && g.Posic_CoordX(2) == 300 && redibujados == 1);
-    EXPECT_FALSE(vista.isVisible());
+    EXPECT_TRUE(g.Posic_CoordX(1) == 600 && g.Posic_CoordX(2) == 300 && redibujados == 1 && !vista.isVisible());
 }
 
 TEST(ImprimirVista, LasFlechasYLasCasillasVanAlModeloYEscapeCancela)
@@ -167,11 +147,9 @@ TEST(ImprimirVista, LasFlechasYLasCasillasVanAlModeloYEscapeCancela)
     Imprimir modelo(persona, persona.impresora, {area, QSizeF(900, 600), traza, {}, "a.pdf"});
     ImprimirVista vista(modelo);
     vista.show();
-    EXPECT_EQ(vista.windowTitle(), QString("Opciones de Impresión"));
-    EXPECT_FALSE(vista.Down()->isEnabled());
+    EXPECT_TRUE(vista.windowTitle() == "Opciones de Impresión" && !vista.Down()->isEnabled());
     QTest::mouseClick(vista.Up(), Qt::LeftButton);
-    EXPECT_EQ(vista.Text1()->text(), QString("2"));
-    EXPECT_TRUE(vista.Down()->isEnabled());
+    EXPECT_TRUE(vista.Text1()->text() == "2" && vista.Down()->isEnabled());
     vista.Orientaciones()->button(1)->click();
     EXPECT_EQ(persona.impresora.llamadas, QStringList{"orientacion 2"});
     vista.Check1()->click();
@@ -179,9 +157,7 @@ TEST(ImprimirVista, LasFlechasYLasCasillasVanAlModeloYEscapeCancela)
     vista.Check2()->click();
     EXPECT_FALSE(vista.BotonAceptar()->isEnabled() || vista.BotonPdf()->isEnabled());
     QTest::keyClick(&vista, Qt::Key_Escape);
-    EXPECT_TRUE(modelo.Cerrado());
-    EXPECT_FALSE(vista.isVisible());
-    EXPECT_EQ(persona.impresora.llamadas.back(), QString("abandonar"));
+    EXPECT_TRUE(modelo.Cerrado() && !vista.isVisible() && persona.impresora.llamadas.back() == "abandonar");
 }
 
 } // namespace

@@ -1,6 +1,5 @@
-// The main window driven as a person drives it: menus, toolbar buttons, the
-// mouse on the work area, the type list and keys, with a scripted person
-// answering the questions and dialogs.
+// The main window driven as a person drives it: menus, toolbar buttons, the mouse on the work area, the
+// type list and keys, with a scripted person answering the questions and dialogs.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -130,29 +129,16 @@ TEST(PrincipalVista, UnGrafoDibujadoConElRatonSeGuardaYSeVuelveAAbrir)
     EXPECT_TRUE(v.grafo() == dibujado);
     EXPECT_FALSE(v.Accion("Toolbar1/abrir")->isChecked()) << "only a mode keeps a button down";
     EXPECT_TRUE(v.Combo1()->currentIndex() == 1 && v.Accion("Cambiar_peso")->isEnabled());
-}
 
-TEST(PrincipalVista, ElTipoSoloCambiaSiLaPersonaLoConfirma)
-{
-    Ventana v;
-    v.Menu("Nuevo");
-    for (const QPoint p : {P1, P2}) {
-        v.Menu("Añadir_Vertice");
-        v.Vertice(p);
-    }
-    v.Arista(P1, P2);
-    const Grafo antes = v.grafo();
-
+    // The type list changes the type only when the person confirms it.
     v.persona.respuestas = {Respuesta::No};
     QTest::keyClick(v.Combo1(), Qt::Key_Down);
-    EXPECT_EQ(v.persona.UltimoTexto(), QString("¿Realmente desea cambiar el tipo de grafo a Ponderado?"));
-    EXPECT_TRUE(v.grafo() == antes && v.Combo1()->currentIndex() == 0);
-    EXPECT_FALSE(v.Parte<QWidget>("Check1")->isVisible());
-
+    EXPECT_EQ(v.persona.UltimoTexto(), QString("¿Realmente desea cambiar el tipo de grafo a Digrafo?"));
+    EXPECT_TRUE(v.grafo() == dibujado && v.Combo1()->currentIndex() == 1 && v.Parte<QWidget>("Check1")->isVisible());
     v.persona.respuestas = {Respuesta::Si};
     QTest::keyClick(v.Combo1(), Qt::Key_Down);
-    EXPECT_TRUE(v.grafo().Tipo() == 1 && v.Combo1()->currentIndex() == 1);
-    EXPECT_TRUE(v.Parte<QWidget>("Check1")->isVisible());
+    EXPECT_TRUE(v.grafo().Tipo() == 2 && v.Combo1()->currentIndex() == 2);
+    EXPECT_FALSE(v.Parte<QWidget>("Check1")->isVisible());
 }
 
 } // namespace
