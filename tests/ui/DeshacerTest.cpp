@@ -24,47 +24,35 @@ struct DeshacerEdicion : ::testing::TestWithParam<int> {
 };
 
 using Edicion = void (*)(Grafo&, Deshacer&);
+// clang-format off
 const std::pair<const char*, Edicion> Ediciones[] = {
-    {"BorrarVertice",
-     [](Grafo& g, Deshacer& d) {
+    {"BorrarVertice", [](Grafo& g, Deshacer& d) {
          d.Guardar({TipoDeshacer::RecuperarVertice, 3, 0, g.Posic_CoordX(3), g.Posic_CoordY(3), 0, 0});
          g.Insertar_Ar_conect(3, 0);
-         g.EliminarVertice(3, true);
-     }},
-    {"BorrarArista",
-     [](Grafo& g, Deshacer& d) {
+         g.EliminarVertice(3, true); }},
+    {"BorrarArista", [](Grafo& g, Deshacer& d) {
          d.Guardar({TipoDeshacer::RecuperarArista, 0, 0, 0, 0, 203, g.elem_matriz(2, 3)});
-         g.EliminarArista(203);
-     }},
-    {"CambiarPeso",
-     [](Grafo& g, Deshacer& d) {
+         g.EliminarArista(203); }},
+    {"CambiarPeso", [](Grafo& g, Deshacer& d) {
          d.Guardar({TipoDeshacer::CambiarPeso, 0, 0, 0, 0, 102, g.elem_matriz(1, 2)});
          g.InsertarMatriz(1, 2, 777);
          if (!g.Dirigido())
-             g.InsertarMatriz(2, 1, 777);
-     }},
-    {"Identificar",
-     [](Grafo& g, Deshacer& d) {
+             g.InsertarMatriz(2, 1, 777); }},
+    {"Identificar", [](Grafo& g, Deshacer& d) {
          g.IdentificarVert(2, 4, true);
-         EXPECT_EQ(d.Registro().TipoDeshacer, TipoDeshacer::RecuperarIdent);
-     }},
-    {"Mover",
-     [](Grafo& g, Deshacer& d) {
+         EXPECT_EQ(d.Registro().TipoDeshacer, TipoDeshacer::RecuperarIdent); }},
+    {"Mover", [](Grafo& g, Deshacer& d) {
          d.Guardar({TipoDeshacer::Desmover, 5, 0, g.Posic_CoordX(5), g.Posic_CoordY(5), 0, 0});
          g.InsertarPosicionX(5, 4321);
-         g.InsertarPosicionY(5, 1234);
-     }},
-    {"AñadirVertice",
-     [](Grafo& g, Deshacer& d) {
+         g.InsertarPosicionY(5, 1234); }},
+    {"AñadirVertice", [](Grafo& g, Deshacer& d) {
          g.AñadirVertice(5000, 5000);
-         d.Guardar({TipoDeshacer::EliminarVertice, g.dimen(), 0, 0, 0, 0, 0});
-     }},
-    {"AñadirArista",
-     [](Grafo& g, Deshacer& d) {
+         d.Guardar({TipoDeshacer::EliminarVertice, g.dimen(), 0, 0, 0, 0, 0}); }},
+    {"AñadirArista", [](Grafo& g, Deshacer& d) {
          ASSERT_EQ(g.AñadirArista(5, 1), 0);
-         d.Guardar({TipoDeshacer::EliminarArista, 0, 0, 0, 0, 501, 0});
-     }},
+         d.Guardar({TipoDeshacer::EliminarArista, 0, 0, 0, 0, 501, 0}); }},
 };
+// clang-format on
 
 TEST_P(DeshacerEdicion, CadaTipoDeRegistroVuelveAtras)
 {

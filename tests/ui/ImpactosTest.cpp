@@ -1,22 +1,10 @@
 // Hit tests of the work area at the edges of their tolerances.
 #include <gtest/gtest.h>
 
-#include "model/Grafo.h"
+#include "support/EscenaDibujo.h"
 #include "ui/Impactos.h"
 
 namespace {
-
-Grafo ConAristas(const QString& tipo, std::initializer_list<std::pair<int, int>> posiciones,
-                 std::initializer_list<std::pair<int, int>> aristas = {})
-{
-    Grafo g;
-    g.InsertarTipo(tipo);
-    for (auto [x, y] : posiciones)
-        g.AñadirVertice(static_cast<std::int16_t>(x), static_cast<std::int16_t>(y));
-    for (auto [a, b] : aristas)
-        g.AñadirArista(a, b);
-    return g;
-}
 
 struct Punto {
     double x, y;
@@ -25,7 +13,8 @@ struct Punto {
 
 TEST(Impactos, LugarLibreGuardaDistanciaYBorde_VerticeEnPunto)
 {
-    const Grafo g = ConAristas("Simple", {{1000, 1000}});
+    const EscenaDibujo uno("Simple", {{1000, 1000}});
+    const Grafo& g = uno.grafo;
     // 268.7 from the vertex counts as 269; 270 is enough; 150 from each border.
     // clang-format off
     const Punto puntos[] = {{1190, 1190, false}, {1270, 1000, true}, {149, 3000, false}, {150, 3000, true},
@@ -35,7 +24,8 @@ TEST(Impactos, LugarLibreGuardaDistanciaYBorde_VerticeEnPunto)
         EXPECT_EQ(LugarLibre(g, x, y, 9000, 6000), libre) << x << "," << y;
     EXPECT_TRUE(LugarLibre(g, 1100, 1000, 9000, 6000, 1)) << "el propio vértice no cuenta";
     // A vertex is an open square of 110 around it; of two, the last wins.
-    const Grafo h = ConAristas("Simple", {{1000, 1000}, {1150, 1000}});
+    const EscenaDibujo dos("Simple", {{1000, 1000}, {1150, 1000}});
+    const Grafo& h = dos.grafo;
     for (auto [x, y, dentro] : {Punto{1109, 1000, true}, {1110, 1000, false}, {1000, 890, false}})
         EXPECT_EQ(VerticeEnPunto(h, 1, x, y), dentro) << x << "," << y;
     EXPECT_EQ(UltimoVerticeEnPunto(h, 1075, 1000), 2) << "gana el último";
@@ -44,8 +34,8 @@ TEST(Impactos, LugarLibreGuardaDistanciaYBorde_VerticeEnPunto)
 
 TEST(Impactos, BandaDeLasAristas_DeDosArcosOpuestosElDeCabezaMasCercana)
 {
-    const Grafo g = ConAristas("Simple", {{1000, 1000}, {1000, 3000}, {3000, 1000}, {3000, 3000}},
-                               {{1, 2}, {1, 3}, {1, 4}});
+    const EscenaDibujo e("Simple", {{1000, 1000}, {1000, 3000}, {3000, 1000}, {3000, 3000}}, {{1, 2}, {1, 3}, {1, 4}});
+    const Grafo& g = e.grafo;
     // Edges 1-2, 1-3 and 1-4; near an end the vertex wins.
     struct EnArista {
         int b;
@@ -64,10 +54,10 @@ TEST(Impactos, BandaDeLasAristas_DeDosArcosOpuestosElDeCabezaMasCercana)
     EXPECT_EQ(AristaEnPunto(g, 1500, 1520), 104);
     EXPECT_EQ(AristaEnPunto(g, 1500, 2500), -1);
     // Of two opposite arcs, the one whose head is nearer wins; on a tie 1 -> 2 stays.
-    const Grafo d = ConAristas("Digrafo", {{1000, 1000}, {3000, 1000}}, {{1, 2}, {2, 1}});
-    EXPECT_EQ(AristaEnPunto(d, 1500, 1020), 201) << "más cerca del vértice 1";
-    EXPECT_EQ(AristaEnPunto(d, 2500, 1020), 102);
-    EXPECT_EQ(AristaEnPunto(d, 2000, 1020), 102) << "en el empate se queda 1 -> 2";
+    const EscenaDibujo d("Digrafo", {{1000, 1000}, {3000, 1000}}, {{1, 2}, {2, 1}});
+    EXPECT_EQ(AristaEnPunto(d.grafo, 1500, 1020), 201) << "más cerca del vértice 1";
+    EXPECT_EQ(AristaEnPunto(d.grafo, 2500, 1020), 102);
+    EXPECT_EQ(AristaEnPunto(d.grafo, 2000, 1020), 102) << "en el empate se queda 1 -> 2";
 }
 
 } // namespace

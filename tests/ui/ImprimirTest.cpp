@@ -27,34 +27,27 @@ struct DialogoImprimir : ::testing::Test {
     QStringList& Llamadas() { return persona.impresora.llamadas; }
 };
 
-TEST_F(DialogoImprimir, LasFlechasLlevanLasCopiasDeUnoACien)
+// The copies go from 1 to 100 (a disabled arrow does nothing); the trace is offered only when there is
+// some, and with nothing ticked Aceptar does nothing.
+TEST_F(DialogoImprimir, CopiasDeUnoACien_YSinNadaMarcadoNoSeAcepta)
 {
     Imprimir d = Abrir();
     EXPECT_EQ(std::tuple(d.Copias(), d.Text1(), d.UpHabilitado(), d.DownHabilitado()),
               std::tuple(std::int16_t{1}, QString("1"), true, false));
-    for (int i = 0; i < 99; ++i)
+    for (int i = 0; i < 100; ++i)
         d.Up();
-    EXPECT_EQ(std::tuple(d.Text1(), d.UpHabilitado(), d.DownHabilitado()), std::tuple(QString("100"), false, true));
-    d.Up();
-    EXPECT_EQ(d.Copias(), 100) << "a disabled arrow does nothing";
+    EXPECT_EQ(std::tuple(d.Copias(), d.Text1(), d.UpHabilitado(), d.DownHabilitado()),
+              std::tuple(std::int16_t{100}, QString("100"), false, true));
     for (int i = 0; i < 100; ++i)
         d.Down();
     EXPECT_EQ(std::tuple(d.Copias(), d.DownHabilitado()), std::tuple(std::int16_t{1}, false));
-}
 
-TEST_F(DialogoImprimir, LaTrazaSoloSeOfreceSiHayTexto_YSinNadaMarcadoNoSeAcepta)
-{
-    Imprimir vacio = Abrir();
-    EXPECT_TRUE(vacio.Check1());
-    EXPECT_FALSE(vacio.Check2() || vacio.Check2Habilitado());
-    vacio.Check2_Click(true);
-    EXPECT_FALSE(vacio.Check2()) << "a disabled box cannot be ticked";
-    vacio.Check1_Click(false);
-    EXPECT_FALSE(vacio.AceptarHabilitado());
-    vacio.Aceptar();
-    EXPECT_FALSE(vacio.Cerrado());
-    EXPECT_TRUE(Llamadas().isEmpty());
-
+    EXPECT_TRUE(d.Check1() && !d.Check2() && !d.Check2Habilitado());
+    d.Check2_Click(true);
+    EXPECT_FALSE(d.Check2()) << "a disabled box cannot be ticked";
+    d.Check1_Click(false);
+    d.Aceptar();
+    EXPECT_TRUE(!d.AceptarHabilitado() && !d.Cerrado() && Llamadas().isEmpty());
     Imprimir conTraza = Abrir("COMPONENTES CONEXAS");
     EXPECT_TRUE(conTraza.Check2() && conTraza.Check2Habilitado());
     conTraza.Check1_Click(false);
@@ -63,7 +56,9 @@ TEST_F(DialogoImprimir, LaTrazaSoloSeOfreceSiHayTexto_YSinNadaMarcadoNoSeAcepta)
     EXPECT_FALSE(conTraza.AceptarHabilitado());
 }
 
-TEST_F(DialogoImprimir, CadaCopiaDelDibujoEsUnDocumento_LaTrazaSeMuestraYSeImprime)
+// Each copy of the picture is a document, the trace shows while it prints; a printer that fails stops
+// the copies, abandons the document and says so; Cancelar abandons too.
+TEST_F(DialogoImprimir, CadaCopiaEsUnDocumento_UnFalloLasDetiene)
 {
     Imprimir d = Abrir("PESO TOTAL DEL ARBOL: 7");
     d.Option1_Click(1);
@@ -71,79 +66,63 @@ TEST_F(DialogoImprimir, CadaCopiaDelDibujoEsUnDocumento_LaTrazaSeMuestraYSeImpri
     d.Picture2_Click();
     EXPECT_EQ(d.Orientacion(), 2);
     d.Check2_Click(false);
-    for (int i = 0; i < 2; ++i)
-        d.Up();
+    d.Up();
+    d.Up();
     d.Aceptar();
-    const QString dibujo = "imagen 600x400 en 400,800 7200x4800";
+    const QString dibujo = "imagen 600x400 en 400,800 7200x4800", texto = "texto PESO TOTAL DEL ARBOL: 7";
     EXPECT_EQ(Llamadas(), (QStringList{"orientacion 2", "orientacion 1", "orientacion 2", dibujo, "fin", dibujo,
                                        "fin", dibujo, "fin"}));
     EXPECT_TRUE(d.Cerrado());
-
     Llamadas().clear();
     Imprimir ambos = Abrir("PESO TOTAL DEL ARBOL: 7");
     ambos.Up();
     ambos.Aceptar();
-    const QString texto = "texto PESO TOTAL DEL ARBOL: 7";
     EXPECT_EQ(Llamadas(), (QStringList{dibujo, "fin", texto, dibujo, "fin", texto}));
-    EXPECT_EQ(trazasMostradas, 2);
-    EXPECT_TRUE(persona.mensajes.empty());
-}
+    EXPECT_TRUE(trazasMostradas == 2 && persona.mensajes.empty());
 
-TEST_F(DialogoImprimir, UnFalloDetieneLasCopiasAbandonaYAvisa)
-{
+    Llamadas().clear();
     persona.impresora.fallarDesde = 3; // the second copy's picture
-    Imprimir d = Abrir();
+    Imprimir falla = Abrir();
     for (int i = 0; i < 4; ++i)
-        d.Up();
-    d.Aceptar();
-    EXPECT_EQ(Llamadas().size(), 5);
-    EXPECT_EQ(Llamadas().back(), "abandonar");
+        falla.Up();
+    falla.Aceptar();
+    EXPECT_TRUE(Llamadas().size() == 5 && Llamadas().back() == "abandonar" && falla.Cerrado());
     EXPECT_EQ(persona.mensajes, (std::vector<MensajeVisto>{{"Hubo un problema al imprimir en su impresora.",
                                                              "Nodeva", Icono::Ninguno, Botones::Aceptar}}));
-    EXPECT_TRUE(d.Cerrado());
-
     Llamadas().clear();
     Imprimir cancelado = Abrir();
     cancelado.Cancelar();
-    EXPECT_EQ(Llamadas(), QStringList{"abandonar"});
-    EXPECT_TRUE(cancelado.Cerrado());
+    EXPECT_TRUE(Llamadas() == QStringList{"abandonar"} && cancelado.Cerrado());
 }
 
-// The PDF gets a page per picture and per page of trace, in the chosen
-// orientation; cancelling the file name keeps the dialog open. It replaces an
-// old file in one step: a second name of the old file keeps the old bytes.
+// The PDF gets a page per picture and per page of trace, in the chosen orientation; no file name keeps
+// the dialog open. It replaces an old file in one step: a second name of the old file keeps its bytes.
 TEST_F(DialogoImprimir, ElPdfRecogeTodasLasPaginas)
 {
     QTemporaryDir carpeta;
     const QString nombre = carpeta.filePath("clase.pdf");
+    const auto leer = [](const QString& ruta) {
+        QFile f(ruta);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
     Imprimir d = Abrir("ARISTAS PUENTE: 1-2");
     d.GuardarPdf();
     EXPECT_FALSE(d.Cerrado()) << "no name chosen";
-    EXPECT_EQ(persona.nombrePropuesto, "grafo.pdf");
-    EXPECT_EQ(persona.filtroVisto, "Documento PDF (*.pdf)|*.pdf");
+    EXPECT_EQ(persona.nombrePropuesto + persona.filtroVisto, "grafo.pdfDocumento PDF (*.pdf)|*.pdf");
     d.Up();
     d.Picture2_Click();
-    persona.nombresGuardar = {nombre};
+    persona.nombresGuardar = {nombre, carpeta.filePath("no/existe/clase.pdf")};
     QFile viejo(nombre);
     ASSERT_TRUE(viejo.open(QIODevice::WriteOnly) && viejo.write("viejo") == 5);
     viejo.close();
-    ASSERT_TRUE(
-        ::link(QFile::encodeName(nombre).constData(), QFile::encodeName(nombre + ".bak").constData()) == 0);
+    ASSERT_EQ(::link(QFile::encodeName(nombre).constData(), QFile::encodeName(nombre + ".bak").constData()), 0);
     d.GuardarPdf();
-    EXPECT_TRUE(d.Cerrado());
-    QFile pdf(nombre);
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    const QByteArray bytes = pdf.readAll();
-    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    const QByteArray bytes = leer(nombre);
+    EXPECT_TRUE(d.Cerrado() && bytes.startsWith("%PDF") && persona.mensajes.empty());
     EXPECT_EQ(bytes.count("/Type /Page\n"), 4) << "two pictures and two traces";
     EXPECT_TRUE(bytes.contains("/MediaBox [0 0 842.000000 595.000000]")) << "A4 landscape";
-    EXPECT_TRUE(persona.mensajes.empty());
-    QFile copia(nombre + ".bak");
-    EXPECT_TRUE(copia.open(QIODevice::ReadOnly) && copia.readAll() == "viejo");
-
-    Imprimir sinCarpeta = Abrir();
-    persona.nombresGuardar = {carpeta.filePath("no/existe/clase.pdf")};
-    sinCarpeta.GuardarPdf();
+    EXPECT_EQ(leer(nombre + ".bak"), "viejo");
+    Abrir().GuardarPdf();
     EXPECT_EQ(persona.UltimoTexto(), "No se ha podido escribir el fichero " +
                                          carpeta.filePath("no/existe/clase.pdf") + ": la carpeta no existe.");
 }

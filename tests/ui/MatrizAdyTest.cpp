@@ -32,7 +32,8 @@ struct MatrizAdyTest : ::testing::Test {
     Grafo g{mundo.Entorno()};
 };
 
-TEST_F(MatrizAdyTest, CuatroVerticesSinFlechasYVentanaReducida)
+// Up to ten vertices the window shrinks to the matrix, with no arrows; from eleven on it is whole.
+TEST_F(MatrizAdyTest, HastaDiezVerticesVentanaReducidaSinFlechas)
 {
     mundo.Construir(g, "Simple", 4, {{1, 2}, {3, 4}});
     MatrizAdy m(g);
@@ -43,11 +44,7 @@ TEST_F(MatrizAdyTest, CuatroVerticesSinFlechasYVentanaReducida)
     EXPECT_TRUE(m.Columna(4).isEmpty() && !m.FlechaVisible(Flecha::Abajo));
     mundo.interaccion.Mostrar(m);
     EXPECT_TRUE(m.Cerrado()) << "sin persona se cierra";
-}
-
-TEST_F(MatrizAdyTest, DiezVerticesCabenEnteros_OnceNo)
-{
-    mundo.Construir(g, "Simple", 10);
+    mundo.Construir(g, "Simple", 6);
     EXPECT_TRUE(MatrizAdy(g).VentanaReducida() && Habilitadas(MatrizAdy(g)).empty());
     mundo.Construir(g, "Simple", 1);
     EXPECT_TRUE(!MatrizAdy(g).VentanaReducida() && MatrizAdy(g).FlechaVisible(Flecha::Arriba));

@@ -26,29 +26,25 @@ public:
 
     std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono, Botones botones) override
     {
+        using namespace Respuesta;
         InteraccionGuion::Mensaje(texto, titulo, icono, botones);
         switch (botones) {
-        case Botones::Aceptar: return Respuesta::Aceptar;
-        case Botones::AceptarCancelar: return Uno(2) ? Respuesta::Aceptar : Respuesta::Cancelar;
-        case Botones::SiNo: return Uno(2) ? Respuesta::Si : Respuesta::No;
-        case Botones::SiNoCancelar: return std::array{Respuesta::Si, Respuesta::No, Respuesta::Cancelar}[Uno(3)];
+        case Botones::AceptarCancelar: return Uno(2) ? Aceptar : Cancelar;
+        case Botones::SiNo: return Uno(2) ? Si : No;
+        case Botones::SiNoCancelar: return std::array{Si, No, Cancelar}[Uno(3)];
+        default: return Aceptar;
         }
-        return Respuesta::Aceptar;
     }
-    void Mostrar(AsignarPeso& d) override
+    // A number typed, or none, then Enter; a dialog still open is cancelled.
+    template <typename Dialogo, typename F> void Escribir(Dialogo& d, bool escribe, F numero)
     {
-        if (Uno(4))
-            Teclear(d, QString::number(int(Uno(2001)) - 1000) + QChar(CodigoTecla::Intro));
+        if (escribe)
+            Teclear(d, QString::number(numero()) + QChar(CodigoTecla::Intro));
         if (!d.Cerrado())
             d.Cancelar();
     }
-    void Mostrar(InsercionNºVert& d) override
-    {
-        if (Uno(5))
-            Teclear(d, QString::number(1 + Uno(Uno(4) ? 8 : 60)) + QChar(CodigoTecla::Intro));
-        if (!d.Cerrado())
-            d.Cancelar();
-    }
+    void Mostrar(AsignarPeso& d) override { Escribir(d, Uno(4), [&] { return int(Uno(2001)) - 1000; }); }
+    void Mostrar(InsercionNºVert& d) override { Escribir(d, Uno(5), [&] { return 1 + Uno(Uno(4) ? 8 : 60); }); }
     void Mostrar(IdentificarVert& d) override
     {
         d.ElegirEnCombo1(int(Uno(d.Lista1().size() + 1)));
@@ -76,11 +72,8 @@ public:
     }
     void Mostrar(BotonesInterrupcion& v) override
     {
-        switch (Uno(6)) {
-        case 0: v.Terminar(); break;
-        case 1: v.Escape(); break;
-        default: v.Continuar();
-        }
+        const unsigned boton = Uno(6);
+        boton == 0 ? v.Terminar() : boton == 1 ? v.Escape() : v.Continuar();
     }
     void Mostrar(Imprimir& d) override
     {
@@ -107,25 +100,23 @@ private:
 // A command the window would let the person choose: it and every menu above it enabled.
 bool Alcanzable(const Principal& p, const EntradaMenu& e)
 {
+    const auto& entradas = EntradasMenu();
     for (QString c = e.control; !c.isEmpty();) {
         if (!p.Comandos().Habilitado(c))
             return false;
-        const auto padre = std::find_if(EntradasMenu().begin(), EntradasMenu().end(),
-                                        [&](const EntradaMenu& x) { return x.control == c; });
-        c = padre == EntradasMenu().end() ? QString() : padre->padre;
+        const auto padre = std::ranges::find(entradas, c, &EntradaMenu::control);
+        c = padre == entradas.end() ? QString() : padre->padre;
     }
     return e.titulo != "-" && e.control != "Salir";
 }
 
-// Something is left for the person to do: a command, a button, the work
-// area or the end-of-run Aceptar.
-bool HayAlgoQueHacer(const Principal& p)
+std::vector<QString> Alcanzables(const Principal& p)
 {
-    const VistaPrincipal& v = p.Vista();
-    if ((v.areaVisible && v.areaHabilitada) || (v.aceptarVisible && v.aceptarHabilitado))
-        return true;
-    const auto& entradas = EntradasMenu();
-    return std::any_of(entradas.begin(), entradas.end(), [&](const EntradaMenu& e) { return Alcanzable(p, e); });
+    std::vector<QString> ordenes;
+    for (const EntradaMenu& e : EntradasMenu())
+        if (Alcanzable(p, e))
+            ordenes.push_back(e.control);
+    return ordenes;
 }
 
 // Does one thing and says what, for the failure report.
@@ -145,10 +136,7 @@ std::string UnPaso(Principal& p, PersonaAlAzar& persona)
     switch (persona.Uno(10)) {
     case 0:
     case 1: {
-        std::vector<QString> ordenes;
-        for (const EntradaMenu& e : EntradasMenu())
-            if (Alcanzable(p, e))
-                ordenes.push_back(e.control);
+        const std::vector<QString> ordenes = Alcanzables(p);
         if (ordenes.empty())
             return "-";
         const QString orden = ordenes[persona.Uno(qsizetype(ordenes.size()))];
@@ -169,11 +157,10 @@ std::string UnPaso(Principal& p, PersonaAlAzar& persona)
             p.Combo1_Click(tipo);
             return "tipo " + std::to_string(tipo);
         }
-        if (vista.check1Visible && vista.check1Habilitado) {
-            p.Check1_Click(persona.Uno(2));
-            return "Check1";
-        }
-        return "-";
+        if (!vista.check1Visible || !vista.check1Habilitado)
+            return "-";
+        p.Check1_Click(persona.Uno(2));
+        return "Check1";
     case 4:
         if (!vista.aceptarVisible || !vista.aceptarHabilitado)
             return "-";
@@ -221,7 +208,11 @@ TEST(UsoAlAzar, LaVentanaSiempreConservaUnGrafoSano)
             for (const std::string& u : ultimos)
                 donde += "\n  " + u;
             ComprobarInvariantes(p.grafo(), donde, p.DimensionesTrabajo());
-            ASSERT_TRUE(HayAlgoQueHacer(p)) << donde << ": la ventana queda bloqueada";
+            // Something is left to do: a command, the work area or the end-of-run Aceptar.
+            const VistaPrincipal& v = p.Vista();
+            ASSERT_TRUE((v.areaVisible && v.areaHabilitada) || (v.aceptarVisible && v.aceptarHabilitado) ||
+                        !Alcanzables(p).empty())
+                << donde << ": la ventana queda bloqueada";
             if (::testing::Test::HasFatalFailure())
                 return;
         }
