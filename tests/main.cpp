@@ -1,5 +1,5 @@
-// Test entry point: a QGuiApplication on the offscreen platform, so that
-// images, fonts and text documents work without a display.
+// Test entry point: a QGuiApplication on the offscreen platform, so that images, fonts and text documents
+// work without a display.
 #include <QGuiApplication>
 #include <gtest/gtest.h>
 

@@ -1,7 +1,6 @@
-// The three trees against Boost.Graph's Kruskal on seeded random connected
-// weighted graphs of up to 50 vertices, each run "Completo" from the mode
-// dialog: the same total weight, no pause, and Kruskal's and Prim's n - 1
-// edges written seven to a line. Narrow weight ranges give many ties.
+// The three trees against Boost.Graph's Kruskal on seeded random connected weighted graphs of up to 50
+// vertices, each run "Completo" from the mode dialog: the same total weight, no pause, and Kruskal's and
+// Prim's n - 1 edges written seven to a line. Narrow weight ranges give many ties.
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
@@ -34,8 +33,8 @@ Grafico Aleatorio(std::mt19937& azar)
     return g;
 }
 
-// The total (-1: none written), the edge pieces, those of them that end a
-// line, and the pauses of a run "Completo".
+// The total (-1: none written), the edge pieces, those of them that end a line, and the pauses of a run
+// "Completo".
 std::array<int, 4> Ejecutar(const Grafico& grafico, const QString& nombre)
 {
     PersonaEjecucion persona;
@@ -61,8 +60,8 @@ std::array<int, 4> Ejecutar(const Grafico& grafico, const QString& nombre)
 
 TEST(ArbolGeneradorOraculo, LosTresDanElPesoDelArbolMinimoDeBoost)
 {
-    // First pairs 1-2, 3-4, ... of weight 1 on a path of weight-2 links:
-    // Boruvka's step 1 leaves 25 fragments and step 2 joins them, 74 choices.
+    // First pairs 1-2, 3-4, ... of weight 1 on a path of weight-2 links: Boruvka's step 1 leaves 25 fragments
+    // and step 2 joins them, 74 choices.
     std::vector<Grafico> casos{Grafico(50)};
     for (int v = 0; v < 49; ++v)
         add_edge(v, v + 1, v % 2 == 0 ? 1 : 2, casos[0]);

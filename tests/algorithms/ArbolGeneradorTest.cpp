@@ -1,8 +1,6 @@
-// The spanning trees as the person sees them: the trace piece by piece with
-// its bold and colours, the tie-breaks, the highlighted edges, the pauses,
-// the preconditions, and the whole road from the menu back to editing.
-#include <gtest/gtest.h>
-
+// The spanning trees as the person sees them: the trace piece by piece with its bold and colours, the
+// tie-breaks, the highlighted edges, the pauses, the preconditions, and the whole road from the menu back to
+// editing.
 #include <array>
 #include <cmath>
 #include <set>
@@ -27,8 +25,8 @@ struct ArbolGenerador : ::testing::Test {
 
     void SetUp() override { p.PonerSuperficie(&lienzo); }
 
-    // The weighted square 1 (1000, 1000), 2, 3, 4 clockwise, 2000 twips a
-    // side, with the weights of 1-2, 2-3, 3-4, 4-1 (0: no edge).
+    // The weighted square 1 (1000, 1000), 2, 3, 4 clockwise, 2000 twips a side, with the weights of 1-2, 2-3,
+    // 3-4, 4-1 (0: no edge).
     void Cuadrado(std::array<std::int16_t, 4> pesos)
     {
         const auto [a, b, c, d] = pesos;
@@ -90,8 +88,8 @@ TEST_F(ArbolGenerador, BoruvkaUneFragmentosPorPasosYColoreaComoLosLista)
         {"FIN Boruvka\r\n", true, Negro}, {"PESO TOTAL DEL ARBOL: ", false, Negro}, {"4\r\n", true, Negro}}));
     // clang-format on
     EXPECT_EQ(persona.pausas.size(), 2u);
-    // Step 1 draws the choices (1,2), (2,1), (3,4), (4,3) in their fragments'
-    // colours; step 2 draws them and (2,3) again, all in the one fragment's.
+    // Step 1 draws the choices (1,2), (2,1), (3,4), (4,3) in their fragments' colours; step 2 draws them and
+    // (2,3) again, all in the one fragment's.
     std::vector<QColor> colores;
     for (const Primitiva& l : lienzo.Lineas())
         if (l.ancho == 2)

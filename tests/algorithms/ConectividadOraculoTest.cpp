@@ -1,7 +1,5 @@
-// Components, cut vertices and bridges against Boost.Graph on seeded random
-// graphs of every type, from empty to 50 vertices, connected and not.
-#include <gtest/gtest.h>
-
+// Components, cut vertices and bridges against Boost.Graph on seeded random graphs of every type, from empty
+// to 50 vertices, connected and not.
 #include <QRegularExpression>
 #include <boost/graph/adjacency_list.hpp>
 #include <boost/graph/biconnected_components.hpp>
@@ -30,8 +28,8 @@ GrafoBoost SinSentido(const Grafo& g)
     return b;
 }
 
-// A bridge is the only edge of its biconnected component; in a digraph the
-// trace names the arc, and two opposite arcs are never a bridge.
+// A bridge is the only edge of its biconnected component; in a digraph the trace names the arc, and two
+// opposite arcs are never a bridge.
 Aristas PuentesBoost(const Grafo& g, GrafoBoost& b)
 {
     std::vector<std::size_t> componente(boost::num_edges(b));
@@ -55,8 +53,7 @@ TEST(ConectividadOraculo, ComponentesCortesYPuentesComoBoost)
     std::mt19937 azar(20240611);
     int casos[4] = {}; // connected, not connected, with cut vertices, with bridges
     for (int prueba = 0; prueba < 400; ++prueba) {
-        // Mean degree 0.2 to 4: around the threshold where components, cut
-        // vertices and bridges all occur.
+        // Mean degree 0.2 to 4: around the threshold where components, cut vertices and bridges all occur.
         const int tipo = prueba % 4, n = std::uniform_int_distribution<int>(0, 50)(azar);
         std::bernoulli_distribution hay(
             std::min(1.0, std::uniform_real_distribution(0.2, 4.0)(azar) / (n + 1)));

@@ -1,7 +1,5 @@
-// The connectivity runs as the person sees them: the trace pieces with their
-// bold and colours, what is drawn, and how the run ends.
-#include <gtest/gtest.h>
-
+// The connectivity runs as the person sees them: the trace pieces with their bold and colours, what is drawn,
+// and how the run ends.
 #include "algorithms/Conectividad.h"
 #include "algorithms/MundoConectividad.h"
 

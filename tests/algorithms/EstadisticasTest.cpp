@@ -1,7 +1,5 @@
-// The statistics window's texts, its degree sequence in lines of 16, the
-// frame that grows with them, and the command that opens it.
-#include <gtest/gtest.h>
-
+// The statistics window's texts, its degree sequence in lines of 16 and the frame that grows with them (the
+// command that counts the degrees first is checked through nodeva-cli).
 #include "algorithms/Estadisticas.h"
 #include "algorithms/MundoConectividad.h"
 
@@ -37,25 +35,6 @@ TEST_F(Estadistica, VeinteVerticesOcupanDosLineasYElMarcoCrece)
 
     const Estadisticas vacio = Abrir(TipoGrafo::Simple, 0, {});
     EXPECT_TRUE(vacio.EtiqGradoVisible(1) && vacio.EtiqGrado(1).isEmpty());
-}
-
-// A person who keeps what the statistics window showed.
-struct PersonaEstadisticas : InteraccionGuion {
-    using InteraccionGuion::Mostrar;
-    QString vista;
-    void Mostrar(Estadisticas& ventana) override { vista = ventana.Texto(); }
-};
-
-TEST(EstadisticasOrden, ElComandoCuentaLosGradosAntesDeAbrir)
-{
-    PersonaEstadisticas persona;
-    Principal p{persona};
-    Grafo& g = p.grafo();
-    g.Insertar_Dimension(3, false);
-    for (auto [a, b] : {std::pair{1, 2}, {2, 1}, {2, 3}, {3, 2}})
-        g.InsertarMatriz(a, b, 1);
-    EXPECT_TRUE(p.Ejecutar("Estadísticas"));
-    EXPECT_TRUE(persona.vista.endsWith("Sucesión de grados: \n2, 1, 1\n"));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
-// A main window with a recording work area, a graph put straight into its
-// record, and the trace read back as pieces (text, bold, colour).
+// A main window with a recording work area, a graph put straight into its record, and the trace read back as
+// pieces (text, bold, colour).
 #pragma once
 
 #include <algorithm>

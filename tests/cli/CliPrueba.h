@@ -1,5 +1,5 @@
-// Test helpers for nodeva-cli: a run in-process with its status and both
-// streams, and graph files written into a temporary folder.
+// Test helpers for nodeva-cli: a run in-process with its status and both streams, and graph files written
+// into a temporary folder.
 #pragma once
 
 #include <QFile>

@@ -1,5 +1,5 @@
-// nodeva-cli ejecutar in-process: the plain trace of a straight run with its
-// drawing, the commands that run without steps, and a refused precondition.
+// nodeva-cli ejecutar in-process: the plain trace of a straight run with its drawing, the commands that run
+// without steps, and a refused precondition.
 #include <QImage>
 
 #include "cli/CliPrueba.h"
@@ -26,9 +26,9 @@ TEST(CliEjecutar, KruskalEscribeLaTrazaFinalYGuardaElDibujoResaltado)
                     .salida.endsWith("Sucesión de grados: \n2, 2, 2, 2\n"));
 }
 
-// A failed precondition, or an algorithm the window never offers on the graph's type (statistics of a
-// digraph would be all zeros, Kruskal on arcs nonsense): the message, status 2, and the drawing asked
-// for left as it was.
+// A failed precondition, or an algorithm the window never offers on the graph's type (statistics of a digraph
+// would be all zeros, Kruskal on arcs nonsense): the message, status 2, and the drawing asked for left as it
+// was.
 TEST(CliEjecutar, UnaPrecondicionFallidaOUnTipoNoOfrecidoDanEstadoDos)
 {
     CarpetaCli c;

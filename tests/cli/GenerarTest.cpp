@@ -1,5 +1,5 @@
-// nodeva-cli generar in-process: a command with its numbers writes the graph
-// file; a number past its dialog's bound is refused, naming the bound.
+// nodeva-cli generar in-process: a command with its numbers writes the graph file; a number past its dialog's
+// bound is refused, naming the bound.
 #include "cli/CargaCli.h"
 #include "cli/CliPrueba.h"
 #include "model/Grafo.h"

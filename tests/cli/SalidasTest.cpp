@@ -1,6 +1,5 @@
-// What nodeva-cli writes replaces a file whole or not at all: a full disk, a
-// failed run, an output that is the input or no regular file, and a picture
-// too big to make all leave every existing file as it was.
+// What nodeva-cli writes replaces a file whole or not at all: a full disk, a failed run, an output that is
+// the input or no regular file, and a picture too big to make all leave every existing file as it was.
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -20,8 +19,8 @@ struct Salidas : ::testing::Test, CarpetaCli {
     QStringList Entradas() const { return QDir(carpeta.path()).entryList(QDir::Files | QDir::System); }
 };
 
-// The disk fills up while the output is written (a file size limit stands
-// for it, on the real binary): status 1, and the old output keeps its bytes.
+// The disk fills up while the output is written (a file size limit stands for it, on the real binary): status
+// 1, and the old output keeps its bytes.
 TEST_F(Salidas, UnDiscoLlenoDejaLaSalidaAnterior)
 {
     Fichero("g.grf", Triangulo);
@@ -52,8 +51,8 @@ TEST_F(Salidas, UnDiscoLlenoDejaLaSalidaAnterior)
     }
 }
 
-// The drawing onto the graph file itself (or a link to it) is refused before
-// anything is read; a run that fails writes nothing; a FIFO stays a FIFO.
+// The drawing onto the graph file itself (or a link to it) is refused before anything is read; a run that
+// fails writes nothing; a FIFO stays a FIFO.
 TEST_F(Salidas, ElDibujoNuncaEstropeaUnFicheroExistente)
 {
     const QString grafo = Fichero("g.svg", Triangulo);
@@ -97,8 +96,8 @@ TEST_F(Salidas, UnDibujoDemasiadoGrandeSeRechazaConEstadoDos)
     EXPECT_EQ(Entradas(), QStringList{"g.grf"});
 }
 
-// The title of an SVG drawing is the graph file's name, whatever it holds; one SVG unit is a 96-dpi
-// pixel: twips / 15.
+// The title of an SVG drawing is the graph file's name, whatever it holds; one SVG unit is a 96-dpi pixel:
+// twips / 15.
 TEST_F(Salidas, ElSvgEsXmlValidoEnPixelesDe96Ppp)
 {
     const QString grafo = Fichero("a<b>&\"c.grf", Triangulo);

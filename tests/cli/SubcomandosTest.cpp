@@ -1,6 +1,6 @@
-// nodeva-cli run in-process: info describes a file, dibujar puts the picture
-// where the file's positions say, in PNG pixels and SVG units alike; a bad
-// file gets the reader's message and status 1, bad arguments the usage and 2.
+// nodeva-cli run in-process: info describes a file, dibujar puts the picture where the file's positions say,
+// in PNG pixels and SVG units alike; a bad file gets the reader's message and status 1, bad arguments the
+// usage and 2.
 #include <QImage>
 #include <QProcess>
 

@@ -1,8 +1,6 @@
-// Edges and arcs as the recording surface sees them: where the lines run,
-// where weights go, which colour and width each piece takes.
+// Edges and arcs as the recording surface sees them: where the lines run, where weights go, which colour and
+// width each piece takes.
 #include <QLineF>
-#include <gtest/gtest.h>
-
 #include "drawing/GeometriaArista.h"
 #include "support/EscenaDibujo.h"
 
@@ -11,8 +9,7 @@ namespace {
 const QColor Granate(192, 0, 0);
 const QPoint Arriba(1000, 1000), Abajo(1000, 3000), Derecha(3000, 1000);
 
-// Clockwise from straight up; a horizontal takes the slope 180, hence the odd
-// third decimal.
+// Clockwise from straight up; a horizontal takes the slope 180, hence the odd third decimal.
 TEST(DibujoRumbo, SeMideEnSentidoHorarioDesdeArriba)
 {
     for (const auto& [x, y, rumbo] : {std::tuple{3000, 2000, 90.318}, {1000, 2000, 270.318}, {2000, 3000, 180.0},
@@ -43,8 +40,8 @@ TEST(DibujoArista, VaDeBordeABordeYElArcoLlevaMediaPuntaEnSuDestino)
         << "a vertex to itself draws nothing";
 }
 
-// The arc 2 -> 1 shares the line of 1 -> 2: only its head is added, thin, and
-// coloured by its marks only in a run started from the menu.
+// The arc 2 -> 1 shares the line of 1 -> 2: only its head is added, thin, and coloured by its marks only in a
+// run started from the menu.
 TEST(DibujoArista, LaPuntaDelArcoContrarioEsFinaYNegraFueraDeUnaEjecucion)
 {
     const auto punta = [](bool desdeMenu, std::int16_t seleccionada, std::int16_t bajoCursor) {
@@ -67,8 +64,8 @@ TEST(DibujoArista, LaPuntaDelArcoContrarioEsFinaYNegraFueraDeUnaEjecucion)
     EXPECT_EQ(punta(true, 102, 0), Granate) << "only the arc drawn is marked";
 }
 
-// An undirected edge is drawn from its smaller end, except in parallel mode 2,
-// so that it looks the same whichever way it is named; an arc keeps its sense.
+// An undirected edge is drawn from its smaller end, except in parallel mode 2, so that it looks the same
+// whichever way it is named; an arc keeps its sense.
 TEST(DibujoArista, SoloLaAristaSinDireccionSeDaLaVuelta)
 {
     const auto desde = [](const char* tipo, int modo) {
@@ -79,9 +76,9 @@ TEST(DibujoArista, SoloLaAristaSinDireccionSeDaLaVuelta)
     EXPECT_TRUE(desde("Ponderado", 2) == 2 && desde("Digrafo", 0) == 2);
 }
 
-// The corner of the weight's text beside the midpoint of u -> v: down and to the left three digits or a
-// minus sign take more room, a label never does. Weights show only on weighted graphs and not while a
-// vertex is dragged; a label always shows; the text is 7 points, plain, black.
+// The corner of the weight's text beside the midpoint of u -> v: down and to the left three digits or a minus
+// sign take more room, a label never does. Weights show only on weighted graphs and not while a vertex is
+// dragged; a label always shows; the text is 7 points, plain, black.
 TEST(DibujoArista, ElPesoSeEscribeJuntoAlPuntoMedioSegunLaDireccion)
 {
     const QPoint A(3000, 1000), B(1000, 3000);

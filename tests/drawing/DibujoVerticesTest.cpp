@@ -1,6 +1,4 @@
 // Vertices, whole graphs and highlight refreshes through the recording surface.
-#include <gtest/gtest.h>
-
 #include "support/EscenaDibujo.h"
 
 namespace {
@@ -17,8 +15,8 @@ void EsperarNumero(const Primitiva& t, int v, QColor color, double puntos, QPoin
     EXPECT_EQ(t.a, QPointF(500 * v, 1000 + 100 * v) + desplazamiento) << v;
 }
 
-// A white disc first wipes what lay under the circle; then the outline, the
-// fill and the number follow the marks.
+// A white disc first wipes what lay under the circle; then the outline, the fill and the number follow the
+// marks.
 TEST(DibujoVertice, SeBorraYSeDibujaSegunLasMarcas)
 {
     const auto vertice = [](const char* caso, bool seleccionado, bool bajoCursor, bool moviendo,
@@ -44,8 +42,8 @@ TEST(DibujoVertice, SeBorraYSeDibujaSegunLasMarcas)
     vertice("dragged: a blue ring, no number", true, false, true, Qt::blue, std::nullopt, std::nullopt);
 }
 
-// A filled vertex writes its number in white, or in the cursor's red; one
-// digit larger, two digits smaller and further left.
+// A filled vertex writes its number in white, or in the cursor's red; one digit larger, two digits smaller
+// and further left.
 TEST(DibujoVertice, RellenoYPaleta)
 {
     std::vector<QPoint> enDiagonal; // vertex v at (500 v, 1000 + 100 v)

@@ -1,5 +1,5 @@
-// Vertex layouts: the worked placements (halves rounded to even, whole-number
-// steps truncated) and the circle's shape on every size.
+// Vertex layouts: the worked placements (halves rounded to even, whole-number steps truncated) and the
+// circle's shape on every size.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,8 +11,8 @@ namespace {
 
 using P = std::vector<Posicion>;
 
-// Lays out a record of n vertices with colocar(record, area, argumentos...):
-// the positions of vertices 1..n + 1, the last of which must stay at (0, 0).
+// Lays out a record of n vertices with colocar(record, area, argumentos...): the positions of vertices 1..n +
+// 1, the last of which must stay at (0, 0).
 template <typename F, typename... Argumentos>
 P Colocados(int n, F colocar, DimensionesArea area, Argumentos... argumentos)
 {
@@ -70,9 +70,8 @@ TEST(Distribucion, AutoEsCirculoHastaVeinteVerticesYElipseDesdeVeintiuno)
     }
 }
 
-// The circle on sizes whose angle step is not a whole number of degrees: all
-// vertices on it, evenly spaced, starting above the centre and turning
-// clockwise, and nothing before the range touched.
+// The circle on sizes whose angle step is not a whole number of degrees: all vertices on it, evenly spaced,
+// starting above the centre and turning clockwise, and nothing before the range touched.
 TEST(Distribucion, CircularConVerticesEquidistantes)
 {
     for (const int n : {1, 7, 11, 50}) {

@@ -1,9 +1,7 @@
-// The real surface on a QImage: twips land on the right pixels whatever the
-// pixel ratio or resolution, numbers sit inside their circles, the inverting
-// pen undoes itself. (The PNG export samples circle pixels at two scales.)
+// The real surface on a QImage: twips land on the right pixels whatever the pixel ratio or resolution,
+// numbers sit inside their circles, the inverting pen undoes itself. (The PNG export samples circle pixels at
+// two scales.)
 #include <QImage>
-#include <gtest/gtest.h>
-
 #include "drawing/LienzoImagen.h"
 #include "drawing/LienzoMemoria.h"
 #include "support/EscenaDibujo.h"
@@ -23,8 +21,8 @@ QImage Imagen(double ratio, int dpi = 96)
     return imagen;
 }
 
-// Clears the image and draws on it the graph with vertices at `posiciones`,
-// joined 1-2 when there are two of them.
+// Clears the image and draws on it the graph with vertices at `posiciones`, joined 1-2 when there are two of
+// them.
 void Pintar(QImage& imagen, const std::vector<QPoint>& posiciones)
 {
     EscenaDibujo e("Simple", posiciones);
@@ -50,8 +48,8 @@ QPointF CentroDeLaTinta(const QImage& imagen, QPointF centro)
     return caja.isNull() ? QPointF(-1, -1) : caja.center() / escala;
 }
 
-// An image is a picture of the screen: 15 twips a pixel whatever resolution it
-// carries, times its pixel ratio.
+// An image is a picture of the screen: 15 twips a pixel whatever resolution it carries, times its pixel
+// ratio.
 TEST(LienzoImagen, LosNumerosQuedanCentradosEnSusCirculosConCualquierResolucion)
 {
     std::vector<QPoint> posiciones;
@@ -88,9 +86,8 @@ TEST(LienzoImagen, LaPlumaInversoraSeDeshaceASiMisma)
     }
 }
 
-// What the work area remembers draws the very same picture again — colours,
-// widths, fills, a drag drawn and undone with the inverting pen — and the
-// same places at three times the pixels; a clearing forgets the past.
+// What the work area remembers draws the very same picture again — colours, widths, fills, a drag drawn and
+// undone with the inverting pen — and the same places at three times the pixels; a clearing forgets the past.
 TEST(LienzoMemoria, RepiteElDibujoIgualYNitido)
 {
     QImage pantalla = Imagen(1);

@@ -1,5 +1,5 @@
-// Centring, mirroring and turning the drawing: worked positions, and the
-// refused turn that must leave everything as it was.
+// Centring, mirroring and turning the drawing: worked positions, and the refused turn that must leave
+// everything as it was.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -34,8 +34,8 @@ Paso Gira(std::int16_t angulo)
     return [angulo](Mundo& m) { EXPECT_EQ(m.Girar(angulo), 0); };
 }
 
-// The positions after one step on an 8000 x 6000 area, which must redraw and
-// mark the graph modified once, and say nothing.
+// The positions after one step on an 8000 x 6000 area, which must redraw and mark the graph modified once,
+// and say nothing.
 P Tras(const Paso& paso, const P& antes)
 {
     Mundo m;
@@ -50,13 +50,13 @@ TEST(MenuVer, MueveLosVerticesDondeSeEspera)
     EXPECT_EQ(Tras(Centra, {{1000, 1000}, {3000, 1000}, {2000, 2000}}),
               P({{3000, 2500}, {5000, 2500}, {4000, 3500}}));
     EXPECT_EQ(Tras(Centra, {{1000, 1000}, {2001, 2001}}), P({{3500, 2500}, {4500, 3501}})); // half to even
-    // The box is measured from the area's far sides, not from the first
-    // vertex, so a drawing beyond the area counts from the area's edge.
+    // The box is measured from the area's far sides, not from the first vertex, so a drawing beyond the area
+    // counts from the area's edge.
     EXPECT_EQ(Tras(Centra, {{9000, 7000}, {10000, 8000}}), P({{4000, 3000}, {5000, 4000}}));
     EXPECT_EQ(Tras(VolteaH, {{1000, 500}, {7999, 5999}}), P({{7000, 500}, {1, 5999}}));
     EXPECT_EQ(Tras(VolteaV, {{1000, 500}, {7999, 5999}}), P({{1000, 5500}, {7999, 1}}));
-    // Clockwise about a centre of gravity off the grid: the vertical offset is
-    // rounded before it is used, the new x only when stored.
+    // Clockwise about a centre of gravity off the grid: the vertical offset is rounded before it is used, the
+    // new x only when stored.
     const P triangulo = {{1000, 1000}, {2000, 1000}, {1000, 2000}};
     EXPECT_EQ(Tras(Gira(90), triangulo), P({{1666, 1000}, {1666, 2000}, {666, 1000}}));
     EXPECT_EQ(Tras(Gira(180), triangulo), P({{1667, 1666}, {667, 1666}, {1667, 666}}));

@@ -30,8 +30,8 @@ TEST(AjustarPosiciones, ElEjeMasJustoDaElFactor)
     EXPECT_EQ(Ajustadas({{1, 1}, {2, 2}}, {1'000'000, 1'000'000}), P({{32767, 32767}, {32767, 32767}}));
 }
 
-// Reading rescales when some position lies within 150 twips of the work area's
-// edges (on the edge included), and only then.
+// Reading rescales when some position lies within 150 twips of the work area's edges (on the edge included),
+// and only then.
 TEST(AjustarPosiciones, AlLeerSoloCercaDelBorde)
 {
     const auto leidas = [](int x, int y, QSize area) {

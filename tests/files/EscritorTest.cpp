@@ -1,12 +1,11 @@
-// The graph file writer: its exact bytes, and that whatever it writes reads
-// back as the same graph.
+// The graph file writer: its exact bytes, and that whatever it writes reads back as the same graph.
 #include "files/Escritor.h"
 #include "files/LecturaPrueba.h"
 
 namespace {
 
-// Each type written exactly as it was read, weights at their limits and
-// positions just clear of the margins, and read back as the same graph.
+// Each type written exactly as it was read, weights at their limits and positions just clear of the margins,
+// and read back as the same graph.
 TEST(Escritor, CadaTipoSeEscribeComoSeLeeYSeReleeIgual)
 {
     const QByteArray posiciones = "\r\n 400 ,  5000 \r\n 8700 ,  5700 \r\n 151 ,  151 \r\n";
@@ -26,9 +25,8 @@ TEST(Escritor, CadaTipoSeEscribeComoSeLeeYSeReleeIgual)
     }
 }
 
-// The file must always read back: weights are kept to what a file can hold, an
-// unweighted graph writes 0 or 1 whatever its entries hold. A negative
-// coordinate is written with its sign, and refused when read.
+// The file must always read back: weights are kept to what a file can hold, an unweighted graph writes 0 or 1
+// whatever its entries hold. A negative coordinate is written with its sign, and refused when read.
 TEST(Escritor, AcotaLoQueElLectorRechazaria)
 {
     Grafo pesos, simple;

@@ -1,6 +1,5 @@
-// Replacing a file: whichever system call fails, at whichever byte, the old
-// file keeps its bytes and nothing is left beside it; what is not a regular
-// file is never replaced.
+// Replacing a file: whichever system call fails, at whichever byte, the old file keeps its bytes and nothing
+// is left beside it; what is not a regular file is never replaced.
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -14,8 +13,8 @@
 
 namespace {
 
-// The real calls, with the failure the test sets up. Writes also take at
-// most `trozo` bytes at a time, as write() may.
+// The real calls, with the failure the test sets up. Writes also take at most `trozo` bytes at a time, as
+// write() may.
 struct SistemaConFallo : SistemaFicheros {
     qint64 admitidos = -1; // bytes written before the disk is full; -1: never
     size_t trozo = 7;
@@ -88,9 +87,8 @@ TEST(EscrituraAtomica, UnDiscoLlenoEnCualquierByteDejaElFicheroAnterior)
     EXPECT_EQ(c.Leer(), Nuevo);
 }
 
-// A failed sync, close or rename is a failed save. The folder's sync comes
-// after the rename: the new file is in place, but the save is not trusted,
-// except where the file system cannot sync folders at all.
+// A failed sync, close or rename is a failed save. The folder's sync comes after the rename: the new file is
+// in place, but the save is not trusted, except where the file system cannot sync folders at all.
 TEST(EscrituraAtomica, CadaLlamadaQueFallaSeDaPorFallo)
 {
     const struct {
@@ -116,8 +114,8 @@ TEST(EscrituraAtomica, CadaLlamadaQueFallaSeDaPorFallo)
     }
 }
 
-// A FIFO or a folder keeps being what it was; a link to a file is followed
-// and stays a link; the file keeps its permissions.
+// A FIFO or a folder keeps being what it was; a link to a file is followed and stays a link; the file keeps
+// its permissions.
 TEST(EscrituraAtomica, SoloReemplazaFicherosNormales)
 {
     Carpeta c;

@@ -1,5 +1,5 @@
-// Saving the graph in hand: when it writes, what it tells the user (the file's
-// short name), the trace pane's prompt, and that a failed save loses nothing.
+// Saving the graph in hand: when it writes, what it tells the user (the file's short name), the trace pane's
+// prompt, and that a failed save loses nothing.
 #include <QFileInfo>
 #include <sys/stat.h>
 
@@ -12,8 +12,8 @@ namespace {
 const QString Indicacion =
     " Introduzca el nombre que desee dar al archivo que contenga este grafo y pulse GUARDAR.";
 
-// A one-vertex graph whose document is `nombre` in the test's folder (none
-// when empty); the save dialog is answered with `respuestas` in turn.
+// A one-vertex graph whose document is `nombre` in the test's folder (none when empty); the save dialog is
+// answered with `respuestas` in turn.
 struct Guardado : LecturaPrueba {
     QStringList traza; // every text put into the trace pane, in order
     InteraccionGuion& io = entorno.interaccion;
@@ -61,8 +61,8 @@ TEST(GuardarGrafo, SoloEscribeSiHayCambiosYAvisa)
     EXPECT_TRUE(!g.documento.GrafoModificado && g.traza == QStringList{QString()});
 }
 
-// Without a name, saving asks for one; "save as" asks even when nothing has
-// changed, proposing the current name; a cancelled dialog changes nothing.
+// Without a name, saving asks for one; "save as" asks even when nothing has changed, proposing the current
+// name; a cancelled dialog changes nothing.
 TEST(GuardarGrafo, SinNombreOComoPideUno)
 {
     Guardado g("", true, {"nuevo.txt", "copia.grf"});

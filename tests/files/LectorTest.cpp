@@ -1,7 +1,6 @@
-// The graph reader: what it builds from valid files (type, size, entries, edge
-// counts, positions, line 2, the spacing it tolerates), and every fault, each
-// on a small file that triggers it: the exact text, shown once, as a critical
-// "ERROR" box with an OK button.
+// The graph reader: what it builds from valid files (type, size, entries, edge counts, positions, line 2, the
+// spacing it tolerates), and every fault, each on a small file that triggers it: the exact text, shown once,
+// as a critical "ERROR" box with an OK button.
 #include "files/LecturaPrueba.h"
 #include "model/Controles.h"
 #include "support/Posiciones.h"
@@ -11,8 +10,8 @@ namespace {
 const QString Inexistente = "Fichero inexistente o formato incorrecto";
 const QString Grande = "Matriz de adyacencia demasiado grande.", Negativo = "El rango no puede ser negativo.";
 
-// A file of the given header and matrix whose n positions lie well inside the
-// work area, so that nothing is rescaled.
+// A file of the given header and matrix whose n positions lie well inside the work area, so that nothing is
+// rescaled.
 QByteArray ConPosiciones(const QByteArray& cabeceraYMatriz, int n)
 {
     QByteArray texto = cabeceraYMatriz + "\r\n";
@@ -21,9 +20,9 @@ QByteArray ConPosiciones(const QByteArray& cabeceraYMatriz, int n)
     return texto;
 }
 
-// Edges are counted once per undirected edge and once per arc; weighted digraphs count their diagonal,
-// the others never do; a lone minus is 0. Values may be separated by any run of spaces, CRs and LFs;
-// only the comma's side of X is strict; the file may end right after its last value.
+// Edges are counted once per undirected edge and once per arc; weighted digraphs count their diagonal, the
+// others never do; a lone minus is 0. Values may be separated by any run of spaces, CRs and LFs; only the
+// comma's side of X is strict; the file may end right after its last value.
 TEST(Lector, CuentaAristasSegunElTipoYAdmiteEspaciadoLibre)
 {
     // clang-format off
@@ -60,8 +59,8 @@ TEST(Lector, GrafoVacioYCincuentaVertices)
     EXPECT_TRUE(lectura.entorno.comandos.Habilitado(Control::mnu_Brelaz));
 }
 
-// Line 2: a plain decimal number, spaces around it ignored, a fraction rounded
-// half to even; anything else, or a value past 16 bits, is refused.
+// Line 2: a plain decimal number, spaces around it ignored, a fraction rounded half to even; anything else,
+// or a value past 16 bits, is refused.
 TEST(Lector, LeeLaSegundaLinea)
 {
     // The line and the size it gives, or the message it gets.

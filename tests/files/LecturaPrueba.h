@@ -1,5 +1,5 @@
-// Test helpers for the graph files: a file written into a temporary folder and
-// read into a fresh record with a scripted person watching the messages.
+// Test helpers for the graph files: a file written into a temporary folder and read into a fresh record with
+// a scripted person watching the messages.
 #pragma once
 
 #include <QByteArray>

@@ -1,6 +1,5 @@
-// Any bytes at all either load or get exactly one of the reader's messages:
-// every truncation of valid files, and seeded random mutations of them. What
-// loads must also survive a write and a second read unchanged.
+// Any bytes at all either load or get exactly one of the reader's messages: every truncation of valid files,
+// and seeded random mutations of them. What loads must also survive a write and a second read unchanged.
 #include <QBuffer>
 #include <random>
 
@@ -57,8 +56,8 @@ struct Recuento {
     }
 };
 
-// One to four splices: a few bytes replaced by none, one or two others or by a
-// copy of what follows them, or the file cut short.
+// One to four splices: a few bytes replaced by none, one or two others or by a copy of what follows them, or
+// the file cut short.
 QByteArray Mutar(QByteArray texto, std::mt19937& azar)
 {
     static const QByteArray Alfabeto = "0123456789 -,.\r\n\r\n   01";

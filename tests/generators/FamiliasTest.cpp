@@ -1,8 +1,6 @@
-// Every command of the graph menu in each of the four types: the vertex count,
-// the edge count (doubled for the digraphs, which carry both arcs of every
-// edge), the degree sequence, entries 1, and a drawing inside the work area.
-#include <gtest/gtest.h>
-
+// Every command of the graph menu in each of the four types: the vertex count, the edge count (doubled for
+// the digraphs, which carry both arcs of every edge), the degree sequence, entries 1, and a drawing inside
+// the work area.
 #include "Propiedades.h"
 #include "support/EntornoPrueba.h"
 

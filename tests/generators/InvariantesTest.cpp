@@ -1,9 +1,6 @@
-// What makes each named family the graph it is named after, beyond its counts:
-// girth, odd cycles, where the high degrees sit, the hypercube's bit
-// rule, the cycle of L(7, 3), Harary's regularity, Tutte's missing Hamiltonian
-// cycle, and planar drawings that are drawn without a crossing.
-#include <gtest/gtest.h>
-
+// What makes each named family the graph it is named after, beyond its counts: girth, odd cycles, where the
+// high degrees sit, the hypercube's bit rule, the cycle of L(7, 3), Harary's regularity, Tutte's missing
+// Hamiltonian cycle, and planar drawings that are drawn without a crossing.
 #include <bit>
 #include <functional>
 
@@ -72,9 +69,9 @@ TEST(Invariantes, CinturaBipartitosYGradosAltos)
     }
 }
 
-// The hypercube joins the numbers that differ in one bit; L(7, 3) is one cycle 1, 4, 7, 3, 6, 2, 5;
-// Harary with an even k is k-regular; each child of the tree hangs from its parent; Tutte's graph has
-// no Hamiltonian cycle.
+// The hypercube joins the numbers that differ in one bit; L(7, 3) is one cycle 1, 4, 7, 3, 6, 2, 5; Harary
+// with an even k is k-regular; each child of the tree hangs from its parent; Tutte's graph has no Hamiltonian
+// cycle.
 TEST(Invariantes, CadaFamiliaSeConstruyeSegunSuRegla)
 {
     for (int d = 1; d <= 5; ++d) {

@@ -1,10 +1,7 @@
-// The frame around the families: the menu command asks to drop the graph in
-// hand, shows each number dialog with its caption, prompt and bound (cancel
-// stops), builds in the type chosen, gives random weights when they are
-// ticked and switches the window's commands; the refusals with a message.
+// The frame around the families: the menu command asks to drop the graph in hand, shows each number dialog
+// with its caption, prompt and bound (cancel stops), builds in the type chosen, gives random weights when
+// they are ticked and switches the window's commands; the refusals with a message.
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 #include <set>
 
 #include "Propiedades.h"

@@ -1,6 +1,5 @@
-// Graph properties the generator tests check on a record: neighbours, girth,
-// odd cycles, edge crossings of its drawing, and building a family the way
-// the menu does, from the catalogue.
+// Graph properties the generator tests check on a record: neighbours, girth, odd cycles, edge crossings of
+// its drawing, and building a family the way the menu does, from the catalogue.
 #pragma once
 
 #include <QLineF>
@@ -34,9 +33,8 @@ inline std::vector<std::vector<int>> Vecinos(const Grafo& g)
     return v;
 }
 
-// The length of a shortest cycle (0 for a forest) and whether some cycle is
-// odd: a breadth-first search from every vertex, where an edge between two
-// vertices at the same distance closes an odd cycle.
+// The length of a shortest cycle (0 for a forest) and whether some cycle is odd: a breadth-first search from
+// every vertex, where an edge between two vertices at the same distance closes an odd cycle.
 struct Ciclos {
     int cintura = 0;
     bool impar = false;

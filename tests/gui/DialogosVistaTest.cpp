@@ -1,5 +1,5 @@
-// The dialog windows driven with simulated keys and clicks: what a person does in a window reaches the
-// model, and the window shows the model.
+// The dialog windows driven with simulated keys and clicks: what a person does in a window reaches the model,
+// and the window shows the model.
 #include <gtest/gtest.h>
 
 #include <QButtonGroup>

@@ -1,5 +1,5 @@
-// The main window driven as a person drives it: menus, toolbar buttons, the mouse on the work area, the
-// type list and keys, with a scripted person answering the questions and dialogs.
+// The main window driven as a person drives it: menus, toolbar buttons, the mouse on the work area, the type
+// list and keys, with a scripted person answering the questions and dialogs.
 #include <gtest/gtest.h>
 
 #include <QAction>

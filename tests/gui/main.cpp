@@ -1,5 +1,5 @@
-// Entry point of the view tests: a widgets application on the offscreen
-// platform, so that dialogs can be shown, typed into and clicked headless.
+// Entry point of the view tests: a widgets application on the offscreen platform, so that dialogs can be
+// shown, typed into and clicked headless.
 #include <QApplication>
 #include <gtest/gtest.h>
 

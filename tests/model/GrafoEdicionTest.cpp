@@ -1,6 +1,4 @@
 // Editing a graph as a user does: refused edits' messages and the commands each edit switches.
-#include <gtest/gtest.h>
-
 #include "support/EntornoPrueba.h"
 
 namespace {
@@ -31,8 +29,8 @@ TEST(GrafoEdicion, BorrarUnVerticeRenumeraLosSiguientes)
     EXPECT_TRUE(g == tras);
 }
 
-// Added, deleted and recovered edges and vertices switch the commands: Añadir Arista is off while the
-// graph is complete or has one vertex, Cambiar Peso on while a weighted graph has an edge.
+// Added, deleted and recovered edges and vertices switch the commands: Añadir Arista is off while the graph
+// is complete or has one vertex, Cambiar Peso on while a weighted graph has an edge.
 TEST(GrafoComandos, SiguenAlTipoALosVerticesYALasAristas)
 {
     for (int tipo = 0; tipo < 4; ++tipo) {
@@ -111,8 +109,8 @@ TEST(GrafoEdicion, PesoPreguntadoAceptadoOCancelado_OAleatorioSinDialogo)
     EXPECT_EQ(mundo.interaccion.dialogosPeso, 2);
 }
 
-// Identifying u with w (a path, u's weight kept, arcs, arc weights summed, no loops): the matrix left,
-// the commands, the undo record, and the undo giving back the very same graph.
+// Identifying u with w (a path, u's weight kept, arcs, arc weights summed, no loops): the matrix left, the
+// commands, the undo record, and the undo giving back the very same graph.
 TEST(Identificar, FusionaEnUYSeDeshaceIdentico)
 {
     struct Caso {

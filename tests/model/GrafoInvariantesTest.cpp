@@ -1,7 +1,5 @@
-// The record's invariants under long random sequences of edits and undos, on
-// every type and up to the full 50 vertices, with the editor's marks set.
-#include <gtest/gtest.h>
-
+// The record's invariants under long random sequences of edits and undos, on every type and up to the full 50
+// vertices, with the editor's marks set.
 #include <random>
 
 #include "support/EntornoPrueba.h"
@@ -21,8 +19,8 @@ TEST(InvariantesGrafo, EdicionesYDeshacerAlAzarEnLosCuatroTipos)
             g.InsertarTipo(NombreTipo(tipo));
             const int objetivo = semilla % 3 == 0 ? 50 : 4 + int(azar() % 20);
             auto uno = [&](int n) { return 1 + int(azar() % n); };
-            // The editor's marks on vertices and edges that exist, as hovering
-            // and clicking leave them before each edit.
+            // The editor's marks on vertices and edges that exist, as hovering and clicking leave them before
+            // each edit.
             auto marcar = [&] {
                 Seleccion& s = mundo.seleccion;
                 for (std::int16_t* v : {&s.VerticeAnterior, &s.VerticeBajoCursor, &s.VerticeSeleccionado})

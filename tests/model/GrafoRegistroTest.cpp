@@ -1,22 +1,9 @@
 // The record's own operations: types, counts, degrees, random weights and the command states they switch.
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
 #include "support/EntornoPrueba.h"
 
 namespace {
-
-TEST(MaxNumAristas, PorTipoYTamaño)
-{
-    for (auto [n, noDirigido, dirigido] : {std::tuple{1, 0, 0}, {2, 1, 2}, {50, 1225, 2450}})
-        for (int tipo = 0; tipo < 4; ++tipo) {
-            Grafo h;
-            h.InsertarTipo(NombreTipo(tipo));
-            h.Insertar_Dimension(static_cast<std::int16_t>(n), false);
-            EXPECT_EQ(h.MaxNumAristas(), EsDirigido(tipo) ? dirigido : noDirigido) << n << " " << tipo;
-        }
-}
 
 TEST(GrafoRegistro, InsertarTipoDistingueMayusculas_ReglaSimpleYArbolDeBusqueda)
 {
@@ -46,8 +33,8 @@ TEST(GrafoRegistro, InsertarTipoDistingueMayusculas_ReglaSimpleYArbolDeBusqueda)
     EXPECT_FALSE(On(Control::Arbol_Busqueda)) << "no en dirigidos";
 }
 
-// The degree, or the out- and in-degree, of each vertex of 1 - 2 plus the isolated 3; and the random
-// weights, drawn only for the edges of the weighted types.
+// The degree, or the out- and in-degree, of each vertex of 1 - 2 plus the isolated 3; and the random weights,
+// drawn only for the edges of the weighted types.
 TEST(GrafoRegistro, GradosYPesosAleatoriosSegunElTipo)
 {
     for (int tipo = 0; tipo < 4; ++tipo) {

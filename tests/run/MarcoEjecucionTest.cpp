@@ -1,7 +1,4 @@
-// The run frame: the trace and its formats, the step window, the end prompt
-// and the return to editing.
-#include <gtest/gtest.h>
-
+// The run frame: the trace and its formats, the step window, the end prompt and the return to editing.
 #include <QTextCursor>
 #include <functional>
 
@@ -11,8 +8,7 @@
 
 namespace {
 
-// A person who answers the first step window with a scripted button and
-// every other one with Continuar.
+// A person who answers the first step window with a scripted button and every other one with Continuar.
 struct PersonaPasos : InteraccionGuion {
     using InteraccionGuion::Mostrar;
     std::function<void(BotonesInterrupcion&)> primero;
@@ -80,9 +76,9 @@ TEST_F(Marco, LosFormatosCaenEnLosMismosCaracteresPeseALosSaltosDeLinea)
     }
 }
 
-// Paso a paso pauses at each step with the trace so far; Fin at the first pause ends the pauses (the
-// next run offers them again); Escape continues and is noted; "Completo" never pauses, and a
-// cancelled mode dialog leaves no trace.
+// Paso a paso pauses at each step with the trace so far; Fin at the first pause ends the pauses (the next run
+// offers them again); Escape continues and is noted; "Completo" never pauses, and a cancelled mode dialog
+// leaves no trace.
 TEST_F(Marco, PausasFinEscapeYCompleto)
 {
     Ejecutar();
@@ -103,6 +99,16 @@ TEST_F(Marco, PausasFinEscapeYCompleto)
     p.Aceptar_Click();
     Ejecutar([](BotonesInterrupcion& v) { v.Escape(); });
     EXPECT_TRUE(persona.textosVistos.size() == 3u && m.EscapePulsado);
+    p.Aceptar_Click();
+    // The step window's Imprimir prints the trace with the pane, hidden behind that window, in view.
+    bool visible = false;
+    persona.guionImprimir.push_back([&](Imprimir& d) {
+        d.Check1_Click(false);
+        d.Aceptar();
+        visible = p.Vista().textoVisible;
+    });
+    Ejecutar([](BotonesInterrupcion& v) { v.Imprimir(); v.Continuar(); });
+    EXPECT_TRUE(visible && persona.impresora.llamadas == QStringList{"texto Paso 1\n"});
     p.Aceptar_Click();
 
     {

@@ -1,5 +1,5 @@
-// Helpers for algorithm runs: a person who answers the step-by-step dialog
-// and continues at every step window, and the trace read back as its pieces.
+// Helpers for algorithm runs: a person who answers the step-by-step dialog and continues at every step
+// window, and the trace read back as its pieces.
 #pragma once
 
 #include <QColor>

@@ -1,6 +1,5 @@
-// A complete headless world for a graph record: command states, a scripted
-// person, the editor's highlight state, and counters for redraws and undo
-// records of merges.
+// A complete headless world for a graph record: command states, a scripted person, the editor's highlight
+// state, and counters for redraws and undo records of merges.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -25,20 +24,13 @@ struct EntornoPrueba {
 
     EntornoGrafo Entorno()
     {
-        EntornoGrafo e;
-        e.comandos = &comandos;
-        e.interaccion = &interaccion;
-        e.seleccion = &seleccion;
-        e.pesosAleatorios = [this] { return pesosAleatorios; };
-        e.redibujar = [this] { ++redibujados; };
-        e.guardarIdent = [this](std::int16_t u, std::int16_t w) { identificaciones.emplace_back(u, w); };
-        e.pedirPeso = PreguntaPeso(interaccion);
-        return e;
+        return {&comandos, &interaccion, &seleccion, [this] { return pesosAleatorios; }, [this] { ++redibujados; },
+                [this](std::int16_t u, std::int16_t w) { identificaciones.emplace_back(u, w); },
+                PreguntaPeso(interaccion)};
     }
 
-    // Gives g a type, n vertices at (400 i, 300 + 100 i) and these edges, the
-    // way a user adds them; a weighted graph's edges take the weights in turn
-    // (1 once they run out).
+    // Gives g a type, n vertices at (400 i, 300 + 100 i) and these edges, the way a user adds them; a
+    // weighted graph's edges take the weights in turn (1 once they run out).
     void Construir(Grafo& g, const QString& tipo, int n, const std::vector<std::pair<int, int>>& aristas = {},
                    const std::vector<std::int16_t>& pesos = {})
     {
@@ -53,8 +45,7 @@ struct EntornoPrueba {
         }
     }
 
-    // Whether a menu command is on, after checking that its toolbar button
-    // and the button's picture agree.
+    // Whether a menu command is on, after checking that its toolbar button and the button's picture agree.
     bool Par(const QString& menu, const QString& boton, int activa, int inactiva) const
     {
         const bool on = comandos.Habilitado(menu);
@@ -62,15 +53,9 @@ struct EntornoPrueba {
         EXPECT_EQ(comandos.Imagen(boton), on ? activa : inactiva) << boton.toStdString();
         return on;
     }
-    bool AñadirAristaActiva() const
-    {
-        return Par(Control::Añadir_Arista, Control::Boton_añadir_arista, 10, 14);
-    }
+    bool AñadirAristaActiva() const { return Par(Control::Añadir_Arista, Control::Boton_añadir_arista, 10, 14); }
     bool CambiarPesoActivo() const { return Par(Control::Cambiar_peso, Control::Boton_cambiar_peso, 11, 15); }
-    bool IdentificarActivo() const
-    {
-        return Par(Control::Ident_vertices, Control::Boton_unir_vert_desact, 12, 16);
-    }
+    bool IdentificarActivo() const { return Par(Control::Ident_vertices, Control::Boton_unir_vert_desact, 12, 16); }
 };
 
 // The edge count the matrix implies, counted the type's way.
@@ -87,8 +72,8 @@ inline int AristasSegunMatriz(const Grafo& g)
 // An edge as (from, to, weight).
 using Arco = std::tuple<int, int, int>;
 
-// The edges the matrix holds, row by row. An undirected edge appears once,
-// from the smaller end, unless its two entries differ.
+// The edges the matrix holds, row by row. An undirected edge appears once, from the smaller end, unless its
+// two entries differ.
 inline std::vector<Arco> ArcosDe(const Grafo& g)
 {
     std::vector<Arco> arcos;

@@ -1,5 +1,5 @@
-// A graph, a recording surface, a selection and the run flag wired to one
-// Dibujo: the world of a drawing test.
+// A graph, a recording surface, a selection and the run flag wired to one Dibujo: the world of a drawing
+// test.
 #pragma once
 
 #include <QPoint>
@@ -16,8 +16,8 @@ struct AristaEscena {
     std::int16_t peso = 1;
 };
 
-// Gives g a type, vertex v at posiciones[v - 1] and these edges (both entries of an undirected one),
-// straight into the record: no edge count, no window.
+// Gives g a type, vertex v at posiciones[v - 1] and these edges (both entries of an undirected one), straight
+// into the record: no edge count, no window.
 inline void PonerGrafo(Grafo& g, const QString& tipo, const std::vector<QPoint>& posiciones,
                        const std::vector<AristaEscena>& aristas = {})
 {

@@ -1,5 +1,4 @@
-// A printer for tests: it writes down every call, and fails from the call
-// the test chooses on.
+// A printer for tests: it writes down every call, and fails from the call the test chooses on.
 #pragma once
 
 #include <QRectF>

@@ -1,7 +1,6 @@
-// A scripted Interaccion for tests: it records every message box, answers
-// from a queue, types weights into the weight dialog key by key, plays the
-// test's scripts on the other dialogs, hands out file names, and runs a
-// clock that only moves when the test (or a wait) moves it.
+// A scripted Interaccion for tests: it records every message box, answers from a queue, types weights into
+// the weight dialog key by key, plays the test's scripts on the other dialogs, hands out file names, and runs
+// a clock that only moves when the test (or a wait) moves it.
 #pragma once
 
 #include <QString>
@@ -32,8 +31,8 @@ template <typename Dialogo> void Teclear(Dialogo& dialogo, const QString& texto)
         dialogo.Tecla(c.unicode());
 }
 
-// What a person does with a dialog; a script that leaves the dialog open is
-// followed by closing it with the window's button.
+// What a person does with a dialog; a script that leaves the dialog open is followed by closing it with the
+// window's button.
 template <typename Dialogo> using Guion = std::deque<std::function<void(Dialogo&)>>;
 
 struct MensajeVisto {

@@ -1,7 +1,6 @@
-// The record's invariants, checked after every step of the random tests: the
-// matrix agrees with the type and the edge count, weights stay in the range a
-// file holds, nothing lies beyond n, no mark of the editor names a vertex or
-// an edge that is not there, and (when given) the positions lie in the area.
+// The record's invariants, checked after every step of the random tests: the matrix agrees with the type and
+// the edge count, weights stay in the range a file holds, nothing lies beyond n, no mark of the editor names
+// a vertex or an edge that is not there, and (when given) the positions lie in the area.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-// A Lienzo for tests that keeps every primitive with the pen state it was
-// drawn with, so a test can say what was drawn where and how.
+// A Lienzo for tests that keeps every primitive with the pen state it was drawn with, so a test can say what
+// was drawn where and how.
 #pragma once
 
 #include <QColor>

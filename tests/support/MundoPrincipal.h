@@ -1,5 +1,5 @@
-// A main window without a window: Principal driven by a scripted person,
-// with helpers that click, drag and type the way a user does (twips).
+// A main window without a window: Principal driven by a scripted person, with helpers that click, drag and
+// type the way a user does (twips).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,8 +12,8 @@ struct MundoPrincipal {
     InteraccionGuion persona;
     Principal p{persona};
 
-    // A fresh graph of this type, as New leaves it after the type dialog,
-    // and then the vertices given, added with the mouse.
+    // A fresh graph of this type, as New leaves it after the type dialog, and then the vertices given, added
+    // with the mouse.
     void Empezar(int tipo, std::initializer_list<std::pair<double, double>> vertices = {})
     {
         p.grafo().InsertarTipo(NombreTipo(tipo));

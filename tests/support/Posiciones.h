@@ -1,5 +1,5 @@
-// Vertex positions for the layout and transform tests: build a graph from a
-// list of positions, read them back, and let gtest compare and print them.
+// Vertex positions for the layout and transform tests: build a graph from a list of positions, read them
+// back, and let gtest compare and print them.
 #pragma once
 
 #include <ostream>

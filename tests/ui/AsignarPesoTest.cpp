@@ -1,6 +1,4 @@
 // The weight dialog: the prompt, the key filter and what accepting writes.
-#include <gtest/gtest.h>
-
 #include <random>
 
 #include "support/EscenaDibujo.h"
@@ -67,8 +65,8 @@ TEST(AsignarPeso, RotuloTeclasMostradas_IntroGuardaEnLaAristaOElArco_CancelarNad
     }
 }
 
-// Whatever a person types, an accepted weight is the number the box showed,
-// within four digits, and never 0, which would delete the edge.
+// Whatever a person types, an accepted weight is the number the box showed, within four digits, and never 0,
+// which would delete the edge.
 TEST(AsignarPeso, NingunTecleoGuardaCeroNiSaleDelRango)
 {
     const QString teclas = QStringLiteral("0123456789-\b\rx%");

@@ -1,6 +1,4 @@
 // Changing a graph's type: the matrix each conversion leaves and the commands it switches.
-#include <gtest/gtest.h>
-
 #include <random>
 
 #include "support/Invariantes.h"
@@ -8,8 +6,8 @@
 
 namespace {
 
-// Digraph to simple joins opposite arcs, to weighted sums them (saturating), simple to digraph doubles
-// the edges, dropping weights leaves ones; and the commands of the new type.
+// Digraph to simple joins opposite arcs, to weighted sums them (saturating), simple to digraph doubles the
+// edges, dropping weights leaves ones; and the commands of the new type.
 TEST(ConversionTipo, DejaLaMatrizYLosComandosDelTipoNuevo)
 {
     using namespace Control;
@@ -45,8 +43,8 @@ TEST(ConversionTipo, DejaLaMatrizYLosComandosDelTipoNuevo)
     }
 }
 
-// Every change of type on random graphs: the count matches the matrix, the matrix fits its type,
-// undirected graphs keep their edges, and the edge commands follow the result.
+// Every change of type on random graphs: the count matches the matrix, the matrix fits its type, undirected
+// graphs keep their edges, and the edge commands follow the result.
 TEST(CambioDeTipoAlAzar, LaCuentaDeAristasSigueLaMatriz)
 {
     for (unsigned semilla = 1; semilla <= 40; ++semilla) {

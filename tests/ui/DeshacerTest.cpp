@@ -1,7 +1,5 @@
-// Undo: every kind of record gives back the graph as it was before the edit,
-// and the undo command is usable exactly while a record is.
-#include <gtest/gtest.h>
-
+// Undo: every kind of record gives back the graph as it was before the edit, and the undo command is usable
+// exactly while a record is.
 #include "support/EntornoPrueba.h"
 #include "ui/Deshacer.h"
 

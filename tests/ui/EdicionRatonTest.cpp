@@ -1,7 +1,5 @@
-// Editing on the work area with the mouse, through the main window's logic:
-// adding, selecting, dragging, deleting, reweighting and undoing.
-#include <gtest/gtest.h>
-
+// Editing on the work area with the mouse, through the main window's logic: adding, selecting, dragging,
+// deleting, reweighting and undoing.
 #include "support/EntornoPrueba.h"
 #include "support/MundoPrincipal.h"
 

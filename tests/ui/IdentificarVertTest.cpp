@@ -1,7 +1,5 @@
-// The identify dialog: two lists that never offer the vertex chosen in the
-// other, and the merge into the smaller vertex.
-#include <gtest/gtest.h>
-
+// The identify dialog: two lists that never offer the vertex chosen in the other, and the merge into the
+// smaller vertex.
 #include "support/EntornoPrueba.h"
 #include "ui/IdentificarVert.h"
 

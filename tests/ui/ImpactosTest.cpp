@@ -1,6 +1,4 @@
 // Hit tests of the work area at the edges of their tolerances.
-#include <gtest/gtest.h>
-
 #include "support/EscenaDibujo.h"
 #include "ui/Impactos.h"
 

@@ -1,9 +1,8 @@
-// The print dialog: the copies' arrows, the boxes that say what to print, the
-// documents sent to the printer, a printer that fails, and the PDF file.
+// The print dialog: the copies' arrows, the boxes that say what to print, the documents sent to the printer,
+// a printer that fails, and the PDF file.
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextDocument>
-#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include "support/MundoPrincipal.h"
@@ -27,8 +26,8 @@ struct DialogoImprimir : ::testing::Test {
     QStringList& Llamadas() { return persona.impresora.llamadas; }
 };
 
-// The copies go from 1 to 100 (a disabled arrow does nothing); the trace is offered only when there is
-// some, and with nothing ticked Aceptar does nothing.
+// The copies go from 1 to 100 (a disabled arrow does nothing); the trace is offered only when there is some,
+// and with nothing ticked Aceptar does nothing.
 TEST_F(DialogoImprimir, CopiasDeUnoACien_YSinNadaMarcadoNoSeAcepta)
 {
     Imprimir d = Abrir();
@@ -56,8 +55,8 @@ TEST_F(DialogoImprimir, CopiasDeUnoACien_YSinNadaMarcadoNoSeAcepta)
     EXPECT_FALSE(conTraza.AceptarHabilitado());
 }
 
-// Each copy of the picture is a document, the trace shows while it prints; a printer that fails stops
-// the copies, abandons the document and says so; Cancelar abandons too.
+// Each copy of the picture is a document, the trace shows while it prints; a printer that fails stops the
+// copies, abandons the document and says so; Cancelar abandons too.
 TEST_F(DialogoImprimir, CadaCopiaEsUnDocumento_UnFalloLasDetiene)
 {
     Imprimir d = Abrir("PESO TOTAL DEL ARBOL: 7");
@@ -95,8 +94,8 @@ TEST_F(DialogoImprimir, CadaCopiaEsUnDocumento_UnFalloLasDetiene)
     EXPECT_TRUE(Llamadas() == QStringList{"abandonar"} && cancelado.Cerrado());
 }
 
-// The PDF gets a page per picture and per page of trace, in the chosen orientation; no file name keeps
-// the dialog open. It replaces an old file in one step: a second name of the old file keeps its bytes.
+// The PDF gets a page per picture and per page of trace, in the chosen orientation; no file name keeps the
+// dialog open. It replaces an old file in one step: a second name of the old file keeps its bytes.
 TEST_F(DialogoImprimir, ElPdfRecogeTodasLasPaginas)
 {
     QTemporaryDir carpeta;
@@ -127,8 +126,8 @@ TEST_F(DialogoImprimir, ElPdfRecogeTodasLasPaginas)
                                          carpeta.filePath("no/existe/clase.pdf") + ": la carpeta no existe.");
 }
 
-// The picture keeps its place and scale when it fits the sheet, and shrinks
-// to fit when it does not (a maximized window's wide work area).
+// The picture keeps its place and scale when it fits the sheet, and shrinks to fit when it does not (a
+// maximized window's wide work area).
 TEST(EncajarEnHoja, ElDibujoQueNoCabeEncogeSinDeformarse)
 {
     const QSizeF a4(11906, 16838); // twips
@@ -141,9 +140,8 @@ TEST(EncajarEnHoja, ElDibujoQueNoCabeEncogeSinDeformarse)
     EXPECT_DOUBLE_EQ(alto.height(), 16838 - 1600);
 }
 
-// From the main window: the picture is the work area's, drawn again with three
-// times its pixels and scaled to 0.8 of its size in twips, and the PDF is
-// offered beside the graph's file.
+// From the main window: the picture is the work area's, drawn again with three times its pixels and scaled to
+// 0.8 of its size in twips, and the PDF is offered beside the graph's file.
 TEST(ImprimirDesdePrincipal, ImprimeElAreaDeTrabajo)
 {
     MundoPrincipal w;
@@ -163,37 +161,6 @@ TEST(ImprimirDesdePrincipal, ImprimeElAreaDeTrabajo)
                                                    .arg(area.Alto() * 0.8));
     EXPECT_TRUE(w.p.Ejecutar("Imprimir"));
     EXPECT_EQ(w.persona.nombrePropuesto, "/clase/tema 3/ejemplo.pdf");
-}
-
-// The step window's Imprimir: the trace pane, hidden behind that window,
-// shows while it prints.
-struct PersonaQueImprime : InteraccionGuion {
-    using InteraccionGuion::Mostrar;
-    void Mostrar(BotonesInterrupcion& ventana) override
-    {
-        ventana.Imprimir();
-        ventana.Continuar();
-    }
-};
-
-TEST(ImprimirDesdePrincipal, LaVentanaDePasosImprimeLaTrazaALaVista)
-{
-    PersonaQueImprime persona;
-    Principal p{persona};
-    p.grafo().InsertarTipo("Simple");
-    p.Iniciar_trabajo();
-    p.grafo().AñadirVertice(1000, 1000);
-    bool visible = false;
-    persona.guionImprimir.push_back([&](Imprimir& d) {
-        d.Check1_Click(false);
-        d.Aceptar();
-        visible = p.Vista().textoVisible;
-    });
-    p.Marco().PrepararEjecucion();
-    p.Marco().AñadirTraza("PASO 1", false, QColor());
-    p.Marco().PausaPaso();
-    EXPECT_TRUE(visible);
-    EXPECT_EQ(persona.impresora.llamadas, QStringList{"texto PASO 1"});
 }
 
 } // namespace

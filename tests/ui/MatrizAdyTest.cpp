@@ -1,6 +1,4 @@
 // The matrix window: the texts of the visible part, the scroll arrows, the small window of graphs that fit.
-#include <gtest/gtest.h>
-
 #include "support/EntornoPrueba.h"
 #include "ui/MatrizAdy.h"
 
@@ -51,8 +49,8 @@ TEST_F(MatrizAdyTest, HastaDiezVerticesVentanaReducidaSinFlechas)
     EXPECT_EQ(Habilitadas(MatrizAdy(g)), "BD");
 }
 
-// Twelve vertices (a weighted digraph): the arrows scroll one row or column up to the last, a disabled
-// arrow does nothing, and every cell shown is the entry of its row and column.
+// Twelve vertices (a weighted digraph): the arrows scroll one row or column up to the last, a disabled arrow
+// does nothing, and every cell shown is the entry of its row and column.
 TEST_F(MatrizAdyTest, DoceVerticesBajarYVolver)
 {
     mundo.Construir(g, "Digrafo_Ponderado", 12);

@@ -1,6 +1,4 @@
-// The main window's logic: start-up, open and save, the type list, the layout and the return from a run.
-#include <gtest/gtest.h>
-
+// The main window's logic: start-up, open and save, the type list and the layout.
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -71,8 +69,8 @@ TEST_F(PrincipalPrueba, AbrirRespondiendoNoNoCambiaNada_UnFicheroRechazadoDejaLa
     EXPECT_EQ(p.grafo().dimen(), 3);
 }
 
-// A rejected file is not a graph's file: saving asks for a name instead of
-// writing over it, and a generator starts afresh with the area in view.
+// A rejected file is not a graph's file: saving asks for a name instead of writing over it, and a generator
+// starts afresh with the area in view.
 TEST_F(PrincipalPrueba, ElFicheroRechazadoNoSeSobrescribeYUnGeneradorVuelveAEmpezar)
 {
     const QString malo = Fichero("apuntes.txt", "no es un grafo\r\n");
@@ -96,22 +94,6 @@ TEST_F(PrincipalPrueba, ElFicheroRechazadoNoSeSobrescribeYUnGeneradorVuelveAEmpe
     persona.guionNumero.push_back([](InsercionNºVert& d) { Teclear(d, "4\r"); });
     p.Ejecutar("Ciclo");
     EXPECT_TRUE(p.Vista().areaVisible && p.grafo().dimen() == 4 && p.Doc().NombreArchivo.isEmpty());
-}
-
-// Closing a graph drops its marks: a hovered edge of the old graph is not
-// there to select and delete.
-TEST_F(PrincipalPrueba, CerrarElGrafoBorraSusMarcas)
-{
-    Empezar(TipoGrafo::Simple, {{1000, 1000}, {3000, 1000}});
-    Arista(1, 2);
-    p.Edicion().MouseMove(0, 2000, 1000);
-    ASSERT_EQ(p.Marcas().AristaBajoCursor, CodigoArista(1, 2));
-    persona.respuestas = {Respuesta::Si};
-    p.Ejecutar("Ciclo"); // closes the graph, then the number is cancelled
-    EXPECT_EQ(p.grafo().dimen(), 0);
-    Clic(2000, 1000);
-    EXPECT_EQ(p.Marcas().AristaSeleccionada, 0);
-    EXPECT_FALSE(Habilitado("Eliminar"));
 }
 
 TEST_F(PrincipalPrueba, CambioDeTipoPreguntaYConvierte)

@@ -1,7 +1,5 @@
-// The type dialog: the choice is applied to the record and to the main
-// window's type list whenever the dialog unloads, and only once.
-#include <gtest/gtest.h>
-
+// The type dialog: the choice is applied to the record and to the main window's type list whenever the dialog
+// unloads, and only once.
 #include <vector>
 
 #include "support/EntornoPrueba.h"
@@ -16,8 +14,8 @@ struct SelectGrafoTest : ::testing::Test {
     SelectGrafo Dialogo() { return SelectGrafo(g, [this](int i) { indices.push_back(i); }); }
 };
 
-// Aceptar or closing the window applies the choice, once; no choice is Simple, and options that do not
-// exist are ignored.
+// Aceptar or closing the window applies the choice, once; no choice is Simple, and options that do not exist
+// are ignored.
 TEST_F(SelectGrafoTest, AceptarOCerrarAplicanLaOpcionUnaSolaVez)
 {
     for (int opcion = 0; opcion < 4; ++opcion)

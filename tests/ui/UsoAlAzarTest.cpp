@@ -1,11 +1,7 @@
-// A person using the whole window at random: menu commands and toolbar
-// buttons while they are enabled, clicks and drags on the work area, random
-// answers in every dialog and message box, files saved and opened, runs
-// straight through or paused and ended. Whatever happens, the program keeps
-// a sound graph and never hangs.
+// A person using the whole window at random: menu commands and toolbar buttons while they are enabled, clicks
+// and drags on the work area, random answers in every dialog and message box, files saved and opened, runs
+// straight through or paused and ended. Whatever happens, the program keeps a sound graph and never hangs.
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 #include <deque>
 #include <random>
 
@@ -183,8 +179,8 @@ std::string UnPaso(Principal& p, PersonaAlAzar& persona)
     }
 }
 
-// A longer search: NODEVA_SEMILLAS seeds from NODEVA_PRIMERA_SEMILLA, with
-// NODEVA_PASOS steps each (100 × 5000 finds what the short default cannot).
+// A longer search: NODEVA_SEMILLAS seeds from NODEVA_PRIMERA_SEMILLA, with NODEVA_PASOS steps each (100 ×
+// 5000 finds what the short default cannot).
 unsigned DelEntorno(const char* variable, unsigned porOmision)
 {
     bool ok = false;
