@@ -88,6 +88,8 @@ public:
     void MostrarPaso(BotonesInterrupcion& ventana) override;
     void MostrarAceptar() override;
     void MostrarTraza() override;
+    void AbrirPasoPropio() override;
+    int ReservarPanel(int ancho) override;
 
 protected:
     // A fresh, empty record in hand; the marks of the old one are dropped.
