@@ -27,6 +27,8 @@ std::vector<OrdenAlgoritmo> Tabla()
         Orden(mnu_Secuencial_Procesar, &ColoracionSecuencial, {"Secuencial", "Coloración Secuencial"})
             .Paso("Coloración Secuencial")
             .Para(simple),
+        // Clicks choose the order; the last one starts the sequential colouring.
+        Orden(mnu_Secuencial_intro_ord, &ColoracionSecuencial, {}).Pide(Pregunta::OrdenUsuario).Para(simple),
         Orden(mnu_Welsh_Powell, &ColoracionWelshPowell, {"Welsh-Powell", "Coloración Welsh-Powell"})
             .Paso("Coloración Welsh-Powell")
             .Para(simple),

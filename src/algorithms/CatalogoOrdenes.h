@@ -16,6 +16,7 @@
 // What the window asks before the run, each through its own dialog.
 enum class Pregunta {
     Ninguna,
+    OrdenUsuario, // the vertices clicked one by one on the work area
 };
 
 // Which answer of Parametros a command-line option gives.

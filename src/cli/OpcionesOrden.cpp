@@ -120,6 +120,8 @@ QString AyudaAlgoritmos()
 {
     QString texto;
     for (const OrdenAlgoritmo& orden : Ordenes()) {
+        if (orden.cli.isEmpty())
+            continue;
         QString linea = "  " + orden.cli.first();
         for (const OpcionOrden& o : orden.opciones) {
             const QString opcion = o.nombre + ' ' + o.valor;
@@ -138,6 +140,7 @@ QStringList NombresCli()
 {
     QStringList nombres;
     for (const OrdenAlgoritmo& orden : Ordenes())
-        nombres << orden.cli.first();
+        if (!orden.cli.isEmpty())
+            nombres << orden.cli.first();
     return nombres;
 }

@@ -22,6 +22,7 @@
 #include "ui/SuperficieArea.h"
 
 class Interaccion;
+class SeleccionOrden;
 
 // What the window shows besides menus and toolbars.
 struct VistaPrincipal {
@@ -77,6 +78,9 @@ public:
     DimensionesArea DimensionesTrabajo() const;
     // Clear the work area and draw the graph.
     void Redibujar();
+
+    // The colouring order being clicked on the work area.
+    virtual SeleccionOrden& OrdenUsuario() = 0;
 
     void HabilitarMenus(bool activo);
     void HabilitarBarras(bool activo);

@@ -1,6 +1,6 @@
 // The colourings as the person sees them: the trace with its invisible
 // padding, bold and colours, the palette on the drawing, each order's
-// tie-breaks, and the step window with Brelaz's panel.
+// tie-breaks, the step window with Brelaz's panel, and the order clicked.
 #include <gtest/gtest.h>
 
 #include <QTextBlock>
@@ -187,6 +187,53 @@ TEST_F(Colorear, ElPanelDeBrelazMuestraGradosYSaturacionTrasCadaPaso)
     // clang-format on
     EXPECT_EQ(p.Geometria().areaTrabajo.ancho, ancho);
     EXPECT_TRUE(Visible(p.trazaPanel()).startsWith("Algoritmo de Brelaz\r\n\r\nColor 1~ : ~1, ~3\r\n"));
+}
+
+TEST_F(Colorear, ElOrdenSeEligeConClicsYLaColoracionLoSigue)
+{
+    Simple(27);
+    const Grafo& g = p.grafo();
+    auto mover = [&](int v) { p.Edicion().MouseMove(0, g.Posic_CoordX(v), g.Posic_CoordY(v)); };
+    auto clic = [&](int v) {
+        mover(v);
+        p.Edicion().MouseDown(1, g.Posic_CoordX(v), g.Posic_CoordY(v));
+        p.Edicion().MouseUp(1, g.Posic_CoordX(v), g.Posic_CoordY(v));
+    };
+    auto circulos = [&](int v) {
+        const std::vector<Primitiva> todos = lienzo.Circulos();
+        return std::count_if(todos.begin(), todos.end(), [&](const Primitiva& c) {
+            return c.a == QPointF(g.Posic_CoordX(v), g.Posic_CoordY(v));
+        });
+    };
+    for (const bool cancelar : {true, false}) {
+        SCOPED_TRACE(cancelar);
+        persona.cancelar = cancelar;
+        p.Ejecutar("mnu_Secuencial_intro_ord");
+        EXPECT_TRUE(p.Marco().Orden_Definido && !p.Comandos().Habilitado("Archivo") &&
+                    !p.Vista().textoHabilitado);
+        for (const int v : {27, 27}) // the second click is ignored
+            clic(v);
+        for (int v = 1; v <= 25; ++v)
+            clic(v);
+        EXPECT_EQ(Visible(p.trazaPanel()),
+                  "Seleccione los vértices en el orden deseado.\r\n\r\n Seleccionados : 27, " +
+                      Numeros(1, 24) + ",\r\n" + QString(17, '~') + "25");
+        // The pointer over a chosen vertex leaves its mark alone; over another it marks it.
+        const auto antes = circulos(27);
+        mover(27);
+        mover(26);
+        EXPECT_EQ(circulos(27), antes);
+        EXPECT_EQ(lienzo.Circulos().back().color, QColor(Qt::red));
+        clic(26);
+        EXPECT_FALSE(p.Marco().Orden_Definido);
+        if (cancelar) {
+            EXPECT_TRUE(p.trazaPanel().Texto().isEmpty() && p.Comandos().Habilitado("Archivo"));
+            continue;
+        }
+        EXPECT_TRUE(Visible(p.trazaPanel())
+                        .startsWith("Algoritmo Secuencial\r\n\r\nOrden de Coloración : 27, " +
+                                    Numeros(1, 24) + ",\r\n" + QString(22, '~') + "25, 26\r\n"));
+    }
 }
 
 TEST(OrdenesColoracion, CadaOrdenDesempataComoDebe)

@@ -16,12 +16,15 @@
 struct PersonaEjecucion : InteraccionGuion {
     using InteraccionGuion::Mostrar;
     bool completo = false; // the mode chosen in PasoAPaso, then Aceptar
+    bool cancelar = false; // or Cancelar instead
     int dialogosModo = 0;
     std::vector<QString> pausas; // what the step window showed at each pause
 
     void Mostrar(PasoAPaso& dialogo) override
     {
         ++dialogosModo;
+        if (cancelar)
+            return dialogo.Cancelar();
         if (completo)
             dialogo.ElegirCompleto();
         dialogo.Aceptar();
