@@ -26,6 +26,8 @@ std::vector<OrdenAlgoritmo> Tabla()
         Orden(Algoritmo_boruvka, &Boruvka, {"Boruvka"}).Paso("Boruvka").Para(ponderado),
         Orden(mnu_Secuencial_Procesar, &ColoracionSecuencial, {"Secuencial", "Coloración Secuencial"})
             .Paso("Coloración Secuencial")
+            .Con({"--orden", "V1,V2,...", Campo::Orden,
+                  "el orden de coloración, con todos los vértices; uno repetido cuenta una vez", false})
             .Para(simple),
         // Clicks choose the order; the last one starts the sequential colouring.
         Orden(mnu_Secuencial_intro_ord, &ColoracionSecuencial, {}).Pide(Pregunta::OrdenUsuario).Para(simple),

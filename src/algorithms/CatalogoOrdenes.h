@@ -25,6 +25,7 @@ enum class Campo {
     Origen,  // a vertex number
     Destino, // a vertex number, or TODOS where the row allows it
     Lista,   // numbers separated by commas
+    Orden,   // vertices separated by commas, each once (a repeat is ignored), all of them
 };
 
 struct OpcionOrden {
