@@ -14,6 +14,7 @@
 // belongs to; this layer only names them.
 class AsignarPeso;
 class Ayuda;
+class BotonesColoracion;
 class BotonesInterrupcion;
 class Estadisticas;
 class GirarVoltear;
@@ -64,6 +65,8 @@ public:
     virtual void Mostrar(GirarVoltear& dialogo);
     virtual void Mostrar(PasoAPaso& dialogo);
     virtual void Mostrar(BotonesInterrupcion& ventana);
+    // The colouring's step window; without a person it continues to the end.
+    virtual void Mostrar(BotonesColoracion& ventana);
     virtual void Mostrar(Estadisticas& ventana);
     virtual void Mostrar(Imprimir& dialogo);
     virtual void Mostrar(Menu_ayuda& ventana);
