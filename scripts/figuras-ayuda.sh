@@ -14,9 +14,9 @@ fuentes="$raiz/tools/figuras-ayuda"
 temporal="$(mktemp -d)"
 trap 'rm -rf "$temporal"' EXIT
 
-# Small drawings, at the screen's size as the program's are (the graph files
-# are written for this area; reading them fits them to it).
-chico=(--ancho 6000 --alto 4000)
+# Small drawings, at the screen's size as the program's are (reading a graph
+# file fits it to the area), two to a line in the help window's text pane.
+chico=(--ancho 4500 --alto 3000)
 # The generators place their graphs for the program's usual work area.
 normal=(--ancho 9000 --alto 6000)
 
@@ -50,7 +50,7 @@ familia() {
 grafos="$raiz/data/ayuda/grafos/figuras"
 dibujar "$grafos/grafo.png" grafo "${chico[@]}"
 dibujar "$grafos/subgrafo.png" subgrafo "${chico[@]}"
-dibujar "$grafos/digrafo.png" digrafo --ancho 4000 --alto 4000
+dibujar "$grafos/digrafo.png" digrafo --ancho 3000 --alto 3000
 dibujar "$grafos/ponderado.png" ponderado "${chico[@]}"
 dibujar "$grafos/complemento_g.png" complemento_g "${chico[@]}"
 dibujar "$grafos/complemento_h.png" complemento_h "${chico[@]}"
@@ -68,6 +68,8 @@ resultado "$grafos/kruskal.png" Kruskal ponderado "${chico[@]}"
 dibujar "$grafos/casa.png" casa "${chico[@]}"
 dibujar "$grafos/lazo.png" lazo "${chico[@]}"
 dibujar "$grafos/coloracion.png" coloracion "${chico[@]}"
+resultado "$grafos/coloracion_secuencial.png" Secuencial coloracion "${chico[@]}"
+resultado "$grafos/coloracion_welsh.png" Welsh-Powell coloracion "${chico[@]}"
 
 familias="$raiz/data/ayuda/grafos/familias"
 familia "$familias/nulo.png" Grafo_nulo 5
