@@ -1,6 +1,7 @@
 // The help browser's windows clicked through offscreen: scrolling a menu of
-// twelve topics, the hover colour, into a sub-menu, a document, a missing
-// document's message, back to the parent with "Salir", out by the frame.
+// twelve topics, the hover colour, into a sub-menu (whose untitled pair does
+// not count) and its shorter window, a document, a missing document's
+// message, back to the parent with "Salir", out by the frame.
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -66,13 +67,15 @@ TEST(AyudaVista, NavegacionPorMenusYDocumentos)
     for (int k = 1; k <= 12; ++k)
         raiz << QStringLiteral("Tema %1").arg(k) << (k == 2 ? QStringLiteral("sub.men") : QStringLiteral("t.html"));
     Escribir(carpeta, "raiz.men", raiz);
-    Escribir(carpeta, "sub.men", {"2", "raiz.men", "Raíz", "Grado", "grado.html", "Perdido", "no_esta.html"});
+    Escribir(carpeta, "sub.men",
+             {"2", "raiz.men", "Raíz", "Grado", "grado.html", "", "huérfano.html", "Perdido", "no_esta.html"});
     Escribir(carpeta, "grado.html", {"<p>El <b>grado</b> de un vértice.</p>"});
 
     PersonaVentanas persona;
     int altoDiez = 0;
     persona.menus.push_back([&altoDiez](Menu_ayudaVista& v) {
         altoDiez = v.height();
+        EXPECT_EQ(v.findChild<QLabel*>("Label1")->text(), QString("Raíz  "));
         EXPECT_TRUE(v.Opcion(9)->isVisible() && v.Bajar()->isVisible() && !v.Subir()->isVisible());
         Pulsar(v.Bajar());
         Pulsar(v.Bajar());
@@ -82,6 +85,8 @@ TEST(AyudaVista, NavegacionPorMenusYDocumentos)
         QTest::mouseMove(v.windowHandle(), v.Opcion(4)->geometry().center());
         EXPECT_EQ(v.Opcion(4)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
         EXPECT_EQ(v.Opcion(3)->palette().color(QPalette::WindowText), QColor(Qt::black));
+        QTest::mouseMove(v.windowHandle(), QPoint(2, 2));
+        EXPECT_EQ(v.Opcion(4)->palette().color(QPalette::WindowText), QColor(Qt::black)) << "el fondo";
         Pulsar(v.Subir());
         Pulsar(v.Subir());
         Pulsar(v.Opcion(1));

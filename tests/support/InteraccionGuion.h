@@ -17,7 +17,6 @@
 #include "run/PasoAPaso.h"
 #include "support/ImpresoraGrabadora.h"
 #include "ui/AsignarPeso.h"
-#include "ui/Ayuda.h"
 #include "ui/CodigosTecla.h"
 #include "ui/GirarVoltear.h"
 #include "ui/IdentificarVert.h"
@@ -65,10 +64,7 @@ public:
     Guion<MatrizAdy> guionMatriz;
     Guion<GirarVoltear> guionGiro;
     Guion<Imprimir> guionImprimir;
-    Guion<Menu_ayuda> guionMenuAyuda;
-    Guion<Ayuda> guionAyuda;
-    std::vector<QString> menusAyuda;      // the title of every help menu shown
-    std::vector<QString> documentosAyuda; // the title of every help document shown
+    std::vector<QString> menusAyuda;          // the title of every help menu shown, left with "Salir"
     bool abrePaginas = false;                 // whether the default browser opens a page
     std::deque<QString> textosPedidos;        // answers to input boxes; "" when empty
     std::vector<QString> propuestosVistos;    // what each input box offered
@@ -118,12 +114,7 @@ public:
     void Mostrar(Menu_ayuda& ventana) override
     {
         menusAyuda.push_back(ventana.Label1().trimmed());
-        Jugar(guionMenuAyuda, ventana);
-    }
-    void Mostrar(Ayuda& ventana) override
-    {
-        documentosAyuda.push_back(ventana.Titulo());
-        Jugar(guionAyuda, ventana);
+        ventana.Salir();
     }
     QString PedirTexto(const QString&, const QString&, const QString& propuesto) override
     {

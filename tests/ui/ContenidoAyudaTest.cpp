@@ -13,6 +13,7 @@
 
 #include "files/Datos.h"
 #include "support/InteraccionGuion.h"
+#include "ui/Ayuda.h"
 #include "ui/Menu_ayuda.h"
 #include "ui/OrdenesAyuda.h"
 
