@@ -46,6 +46,7 @@ QString Traza::TextoPlano() const
 void Traza::Vaciar()
 {
     texto_.clear();
+    pendiente_.clear();
     documento_.clear();
 }
 
@@ -58,11 +59,19 @@ void Traza::PonerTexto(const QString& texto)
 void Traza::Añadir(const QString& texto)
 {
     texto_ += texto;
+    pendiente_ += texto;
+}
+
+void Traza::Volcar()
+{
+    if (pendiente_.isEmpty())
+        return;
     QTextCursor cursor(&documento_);
     cursor.movePosition(QTextCursor::End);
     QTextCharFormat formato;
     formato.setFontPointSize(tamañoLetra_);
-    cursor.insertText(ParaDocumento(texto), formato);
+    cursor.insertText(ParaDocumento(pendiente_), formato);
+    pendiente_.clear();
 }
 
 void Traza::AñadirTraza(const QString& texto, bool negrita, const QColor& color)
