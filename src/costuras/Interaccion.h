@@ -13,6 +13,7 @@
 // belongs to; this layer only names them.
 class AsignarPeso;
 class BotonesInterrupcion;
+class Camino;
 class Estadisticas;
 class GirarVoltear;
 class IdentificarVert;
@@ -47,9 +48,10 @@ public:
     // Shows the weight dialog modally; the model writes the accepted weight.
     virtual void Mostrar(AsignarPeso& dialogo) = 0;
     // The other dialogs, each returning once its model has closed. Where no
-    // person can answer, the dialog is closed at once: identification and
-    // number entry are cancelled, the type dialog applies its current choice,
-    // the choice of run mode is cancelled (nothing runs), the step window
+    // person can answer, the dialog is closed at once: identification,
+    // number entry and the choice of a path's ends are cancelled, the type
+    // dialog applies its current choice, the choice of run mode is
+    // cancelled (nothing runs), the step window
     // continues, the statistics window closes and nothing is printed. What
     // "closed at once" means is each model's own rule, so these defaults are
     // defined beside the models (ui/InteraccionSinPersona.cpp).
@@ -62,6 +64,7 @@ public:
     virtual void Mostrar(BotonesInterrupcion& ventana);
     virtual void Mostrar(Estadisticas& ventana);
     virtual void Mostrar(Imprimir& dialogo);
+    virtual void Mostrar(Camino& dialogo);
     // The system's default printer; without one every job fails.
     virtual Impresora& ImpresoraPredeterminada() { return sinImpresora_; }
 

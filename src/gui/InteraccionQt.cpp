@@ -10,6 +10,7 @@
 #include <QAbstractButton>
 
 #include "gui/AsignarPesoVista.h"
+#include "gui/CaminoVista.h"
 #include "gui/EstadisticasVista.h"
 #include "gui/GirarVoltearVista.h"
 #include "gui/IdentificarVertVista.h"
@@ -95,6 +96,12 @@ void InteraccionQt::Mostrar(IdentificarVert& dialogo)
 void InteraccionQt::Mostrar(InsercionNºVert& dialogo)
 {
     InsercionNºVertVista(dialogo, ventana_).exec();
+}
+
+void InteraccionQt::Mostrar(Camino& dialogo)
+{
+    Refrescar();
+    CaminoVista(dialogo, ventana_).exec();
 }
 
 void InteraccionQt::Mostrar(SelectGrafo& dialogo)

@@ -27,6 +27,7 @@ public:
     void Mostrar(PasoAPaso& dialogo) override;
     void Mostrar(BotonesInterrupcion& ventana) override;
     void Mostrar(Imprimir& dialogo) override;
+    void Mostrar(Camino& dialogo) override;
     Impresora& ImpresoraPredeterminada() override;
     QString NombreParaAbrir(const QString& filtro) override;
     QString NombreParaGuardar(const QString& propuesto, const QString& filtro) override;

@@ -4,6 +4,7 @@
 #include "costuras/Interaccion.h"
 #include "run/BotonesInterrupcion.h"
 #include "run/PasoAPaso.h"
+#include "ui/Camino.h"
 #include "ui/GirarVoltear.h"
 #include "ui/IdentificarVert.h"
 #include "ui/Imprimir.h"
@@ -44,6 +45,10 @@ void Interaccion::Mostrar(Estadisticas& ventana)
     ventana.Aceptar();
 }
 void Interaccion::Mostrar(Imprimir& dialogo)
+{
+    dialogo.Cancelar();
+}
+void Interaccion::Mostrar(Camino& dialogo)
 {
     dialogo.Cancelar();
 }

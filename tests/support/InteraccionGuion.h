@@ -17,6 +17,7 @@
 #include "run/PasoAPaso.h"
 #include "support/ImpresoraGrabadora.h"
 #include "ui/AsignarPeso.h"
+#include "ui/Camino.h"
 #include "ui/CodigosTecla.h"
 #include "ui/GirarVoltear.h"
 #include "ui/IdentificarVert.h"
@@ -63,6 +64,7 @@ public:
     Guion<MatrizAdy> guionMatriz;
     Guion<GirarVoltear> guionGiro;
     Guion<Imprimir> guionImprimir;
+    Guion<Camino> guionCamino;
     ImpresoraGrabadora impresora;
     std::deque<QString> nombresAbrir;
     std::deque<QString> nombresGuardar;
@@ -104,6 +106,7 @@ public:
     void Mostrar(MatrizAdy& dialogo) override { Jugar(guionMatriz, dialogo); }
     void Mostrar(GirarVoltear& dialogo) override { Jugar(guionGiro, dialogo); }
     void Mostrar(Imprimir& dialogo) override { Jugar(guionImprimir, dialogo); }
+    void Mostrar(Camino& dialogo) override { Jugar(guionCamino, dialogo); }
     Impresora& ImpresoraPredeterminada() override { return impresora; }
 
     QString NombreParaAbrir(const QString& filtro) override
