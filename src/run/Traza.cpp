@@ -34,6 +34,9 @@ Traza::Traza()
     QFont letra = documento_.defaultFont();
     letra.setPointSizeF(TamañoLetra);
     documento_.setDefaultFont(letra);
+    QTextOption opcion = documento_.defaultTextOption();
+    opcion.setTabStopDistance(Tabulacion);
+    documento_.setDefaultTextOption(opcion);
 }
 
 QString Traza::TextoPlano() const

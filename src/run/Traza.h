@@ -22,6 +22,9 @@ class Traza {
 public:
     static constexpr int MAX_FORMATOS = 4000;
     static constexpr double TamañoLetra = 10;
+    // Tab stops every half inch (720 twips), the columns Dijkstra's table
+    // and its twelve dashes a vertex are laid out for.
+    static constexpr double Tabulacion = 48;
 
     Traza();
 
