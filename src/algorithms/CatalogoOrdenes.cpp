@@ -3,6 +3,7 @@
 #include "algorithms/ArbolGenerador.h"
 #include "algorithms/Busqueda.h"
 #include "algorithms/Caminos.h"
+#include "algorithms/Coloracion.h"
 #include "algorithms/Conectividad.h"
 #include "algorithms/Estadisticas.h"
 #include "model/Controles.h"
@@ -19,6 +20,7 @@ std::vector<OrdenAlgoritmo> Tabla()
     const OpcionOrden raiz{"--raiz", "N", Campo::Raiz, "el vértice raíz de la búsqueda"};
     const OpcionOrden origen{"--origen", "A", Campo::Origen, "el vértice de partida"};
     const OpcionOrden destino{"--destino", "B", Campo::Destino, "el vértice de llegada"};
+    const Tipos simple = SoloTipo(TipoGrafo::Simple);
     return {
         Orden(Estadísticas, &MostrarEstadisticas, {"Estadisticas"}).Para(NoDirigidos),
         Orden(Componentes_conexas, &EjecutarComponentes, {"Componentes"}),
@@ -47,6 +49,22 @@ std::vector<OrdenAlgoritmo> Tabla()
             .Pide(Pregunta::Raiz)
             .Con(raiz)
             .Para(NoDirigidos),
+        Orden(mnu_Secuencial_Procesar, &ColoracionSecuencial, {"Secuencial", "Coloración Secuencial"})
+            .Paso("Coloración Secuencial")
+            .Con({"--orden", "V1,V2,...", Campo::Orden,
+                  "el orden de coloración, con todos los vértices; uno repetido cuenta una vez", false})
+            .Para(simple),
+        // Clicks choose the order; the last one starts the sequential colouring.
+        Orden(mnu_Secuencial_intro_ord, &ColoracionSecuencial, {}).Pide(Pregunta::OrdenUsuario).Para(simple),
+        Orden(mnu_Welsh_Powell, &ColoracionWelshPowell, {"Welsh-Powell", "Coloración Welsh-Powell"})
+            .Paso("Coloración Welsh-Powell")
+            .Para(simple),
+        Orden(mnu_Matula, &ColoracionMatula, {"Matula-Marble-Isaacson", "Coloración Matula-Marble-Isaacson"})
+            .Paso("Coloración Matula-Marble-Isaacson")
+            .Para(simple),
+        Orden(mnu_Brelaz, &ColoracionBrelaz, {"Brelaz", "Coloración Brelaz"})
+            .Paso("Coloración Brelaz")
+            .Para(simple),
     };
 }
 

@@ -16,6 +16,7 @@
 // What the window asks before the run, each through its own dialog.
 enum class Pregunta {
     Ninguna,
+    OrdenUsuario,   // the vertices clicked one by one on the work area
     Raiz,           // the root of a search tree
     Camino,         // origin and destination
     CaminoDijkstra, // origin and destination, or every vertex
@@ -27,6 +28,7 @@ enum class Campo {
     Origen,  // a vertex number
     Destino, // a vertex number, or TODOS where the row allows it
     Lista,   // numbers separated by commas
+    Orden,   // vertices separated by commas, each once (a repeat is ignored), all of them
 };
 
 struct OpcionOrden {

@@ -4,6 +4,7 @@
 #include "ui/Camino.h"
 #include "ui/EstadoPrincipal.h"
 #include "ui/InsercionNºVert.h"
+#include "ui/SeleccionOrden.h"
 
 namespace {
 
@@ -40,6 +41,10 @@ bool PreguntarAntesDeEjecutar(const OrdenAlgoritmo& orden, EstadoPrincipal& vent
     switch (orden.pregunta) {
     case Pregunta::Ninguna:
         return true;
+    case Pregunta::OrdenUsuario:
+        // The answer comes click by click; the last click starts the run.
+        ventana.OrdenUsuario().Empezar();
+        return false;
     case Pregunta::Raiz:
         return PreguntarRaiz(ventana, parametros);
     case Pregunta::Camino:
