@@ -37,7 +37,7 @@ QString Cotas(const Generador& g)
     return cotas.join("; ");
 }
 
-void Ayuda(QTextStream& salida)
+void TextoAyuda(QTextStream& salida)
 {
     salida << "Uso: nodeva-cli generar MANDATO [números...] [opciones] SALIDA.grf\n\n"
               "Genera un grafo del menú Grafos como lo hace el programa y lo guarda como\n"
@@ -54,8 +54,8 @@ void Ayuda(QTextStream& salida)
         salida << "  " << (g.preguntas.empty() ? uso : uso.leftJustified(34) + ' ' + Cotas(g)) << '\n';
     }
     salida << "\nLos grafos de Tutte, del dodecaedro y del icosaedro se leen de sus ficheros\n"
-              "de forma (tutte.dat, Dodec_P.dat, ...), en la carpeta de trabajo o junto al\n"
-              "programa.\n";
+              "de forma (tutte.dat, Dodec_P.dat, ...), en la carpeta de trabajo o en la de\n"
+              "datos del programa (share/nodeva en una instalación).\n";
 }
 
 // Reads one option's value; false when it is missing or not valid.
@@ -186,7 +186,7 @@ int CliGenerar(const QStringList& args, QTextStream& salida, QTextStream& errore
     const QString error = Analizar(args, opciones);
     const Generador* generador = error.isEmpty() ? BuscarGenerador(opciones.mandato) : nullptr;
     const QString fallo = error.isEmpty() && !generador ? "Mandato desconocido: " + opciones.mandato : error;
-    if (const std::optional<int> fin = AyudaOError(opciones.ayuda, fallo, Ayuda, salida, errores))
+    if (const std::optional<int> fin = AyudaOError(opciones.ayuda, fallo, TextoAyuda, salida, errores))
         return *fin;
     Numeros numeros;
     if (const QString fuera = LeerNumeros(*generador, opciones.numeros, numeros); !fuera.isEmpty()) {

@@ -1,15 +1,23 @@
 #include "gui/InteraccionQt.h"
 
+#include "algorithms/BotonesColoracion.h"
+#include "gui/BotonesColoracionVista.h"
 #include "gui/BotonesInterrupcionVista.h"
 #include "gui/PasoAPasoVista.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
-#include <QAbstractButton>
+#include <QProcess>
+#include <QUrl>
 
 #include "gui/AsignarPesoVista.h"
+#include "gui/AyudaVista.h"
+#include "gui/CaminoVista.h"
 #include "gui/EstadisticasVista.h"
 #include "gui/GirarVoltearVista.h"
 #include "gui/IdentificarVertVista.h"
@@ -17,6 +25,7 @@
 #include "gui/ImprimirVista.h"
 #include "gui/InsercionNºVertVista.h"
 #include "gui/MatrizAdyVista.h"
+#include "gui/Menu_ayudaVista.h"
 #include "gui/SelectGrafoVista.h"
 
 namespace {
@@ -97,6 +106,12 @@ void InteraccionQt::Mostrar(InsercionNºVert& dialogo)
     InsercionNºVertVista(dialogo, ventana_).exec();
 }
 
+void InteraccionQt::Mostrar(Camino& dialogo)
+{
+    Refrescar();
+    CaminoVista(dialogo, ventana_).exec();
+}
+
 void InteraccionQt::Mostrar(SelectGrafo& dialogo)
 {
     SelectGrafoVista(dialogo, ventana_).exec();
@@ -158,11 +173,59 @@ void InteraccionQt::Mostrar(PasoAPaso& dialogo)
     vista.exec();
 }
 
+int InteraccionQt::AltoTraza() const
+{
+    const auto* panel = ventana_ ? ventana_->findChild<QWidget*>(QStringLiteral("text_peq")) : nullptr;
+    return panel ? panel->height() : 72;
+}
+
 void InteraccionQt::Mostrar(BotonesInterrupcion& ventana)
 {
     Refrescar();
-    // As tall as the trace pane it covers.
-    const auto* panel = ventana_ ? ventana_->findChild<QWidget*>(QStringLiteral("text_peq")) : nullptr;
-    BotonesInterrupcionVista vista(ventana, ventana_, panel ? panel->height() : 72);
+    BotonesInterrupcionVista vista(ventana, ventana_, AltoTraza());
     vista.exec();
+}
+
+void InteraccionQt::Mostrar(BotonesColoracion& ventana)
+{
+    // The work area has been narrowed for Brelaz's panel, which goes on its right.
+    Refrescar();
+    QRect panel;
+    if (const auto* area = ventana_ ? ventana_->findChild<QWidget*>(QStringLiteral("Area_trabajo")) : nullptr) {
+        const QPoint derecha = area->mapToGlobal(QPoint(area->width(), 0));
+        panel = QRect(derecha, QSize(PanelBrelaz::Ancho / 15, area->height() - 10));
+    }
+    BotonesColoracionVista vista(ventana, ventana_, AltoTraza(), panel, [this] { Refrescar(); });
+    vista.exec();
+}
+
+void InteraccionQt::Mostrar(Menu_ayuda& ventana)
+{
+    Menu_ayudaVista(ventana, ventana_).exec();
+}
+
+void InteraccionQt::Mostrar(Ayuda& ventana)
+{
+    AyudaVista(ventana, ventana_).exec();
+}
+
+QString InteraccionQt::PedirTexto(const QString& indicacion, const QString& titulo, const QString& propuesto)
+{
+    QInputDialog caja(ventana_);
+    caja.setWindowTitle(titulo);
+    caja.setLabelText(indicacion);
+    caja.setTextValue(propuesto);
+    caja.setOkButtonText(QStringLiteral("Aceptar"));
+    caja.setCancelButtonText(QStringLiteral("Cancelar"));
+    return caja.exec() == QDialog::Accepted ? caja.textValue() : QString();
+}
+
+bool InteraccionQt::AbrirPagina(const QString& ruta)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(ruta));
+}
+
+bool InteraccionQt::IniciarPrograma(const QString& programa, const QStringList& argumentos)
+{
+    return QProcess::startDetached(programa, argumentos);
 }

@@ -26,7 +26,14 @@ public:
     void Mostrar(Estadisticas& ventana) override;
     void Mostrar(PasoAPaso& dialogo) override;
     void Mostrar(BotonesInterrupcion& ventana) override;
+    void Mostrar(BotonesColoracion& ventana) override;
     void Mostrar(Imprimir& dialogo) override;
+    void Mostrar(Menu_ayuda& ventana) override;
+    void Mostrar(Ayuda& ventana) override;
+    QString PedirTexto(const QString& indicacion, const QString& titulo, const QString& propuesto) override;
+    bool AbrirPagina(const QString& ruta) override;
+    bool IniciarPrograma(const QString& programa, const QStringList& argumentos) override;
+    void Mostrar(Camino& dialogo) override;
     Impresora& ImpresoraPredeterminada() override;
     QString NombreParaAbrir(const QString& filtro) override;
     QString NombreParaGuardar(const QString& propuesto, const QString& filtro) override;
@@ -34,6 +41,9 @@ public:
     void ProcesarEventos() override;
 
 private:
+    // The height of the main window's trace pane, which the step windows cover.
+    int AltoTraza() const;
+
     void Refrescar() const
     {
         if (refrescar_)

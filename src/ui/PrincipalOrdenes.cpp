@@ -6,12 +6,14 @@
 #include "algorithms/CatalogoOrdenes.h"
 #include "costuras/Interaccion.h"
 #include "generators/Catalogo.h"
+#include "model/Controles.h"
 #include "run/PasoAPaso.h"
 #include "ui/GirarVoltear.h"
 #include "ui/Imprimir.h"
 #include "ui/InsercionNºVert.h"
 #include "ui/MatrizAdy.h"
 #include "ui/MenuPrincipal.h"
+#include "ui/OrdenesAyuda.h"
 #include "ui/PreguntasOrden.h"
 #include "ui/Principal.h"
 #include "ui/SelectGrafo.h"
@@ -57,7 +59,7 @@ bool Principal::Ejecutar(const QString& control)
         (edicion_.*edicion.value())();
         return true;
     }
-    return EjecutarGenerador(control);
+    return EjecutarAyuda(control, interaccion_) || EjecutarGenerador(control);
 }
 
 bool Principal::EjecutarBoton(const QString& barra, const QString& clave)
@@ -136,9 +138,13 @@ bool Principal::EjecutarGenerador(const QString& control)
 
 void Principal::EjecutarOrden(const OrdenAlgoritmo& orden)
 {
+    if (orden.desdeMenu)
+        marco_.DesdeMenu = true;
     Parametros parametros;
-    if (!PreguntarAntesDeEjecutar(orden, *this, parametros))
+    if (!orden.preguntaTrasModo && !PreguntarAntesDeEjecutar(orden, *this, parametros)) {
+        marco_.DesdeMenu = false;
         return;
+    }
     if (orden.ejecucion.isEmpty())
         Correr(orden, parametros);
     else
@@ -148,6 +154,8 @@ void Principal::EjecutarOrden(const OrdenAlgoritmo& orden)
 void Principal::EjecutarOrdenCompleta(const OrdenAlgoritmo& orden, const Parametros& parametros)
 {
     marco_.EjecucionCompleta = !orden.ejecucion.isEmpty();
+    if (orden.desdeMenu)
+        marco_.DesdeMenu = true;
     Correr(orden, parametros);
 }
 
@@ -155,14 +163,28 @@ void Principal::IniciarAlgoritmo(const QString& nombre, const Parametros& parame
 {
     PasoAPaso dialogo(marco_, nombre);
     interaccion_.Mostrar(dialogo);
-    if (dialogo.Aceptado())
-        EjecutarAlgoritmo(nombre, parametros);
+    const OrdenAlgoritmo* orden = OrdenPorEjecucion(nombre);
+    if (!dialogo.Aceptado() || !orden)
+        return;
+    Parametros respuestas = parametros;
+    if (orden->preguntaTrasModo && !PreguntarAntesDeEjecutar(*orden, *this, respuestas)) {
+        // Nothing ran: the next command starts from a clean slate.
+        marco_.EjecucionCompleta = false;
+        marco_.DesdeMenu = false;
+        return;
+    }
+    Correr(*orden, respuestas);
 }
 
 void Principal::EjecutarAlgoritmo(const QString& nombre, const Parametros& parametros)
 {
     if (const OrdenAlgoritmo* orden = OrdenPorEjecucion(nombre))
         Correr(*orden, parametros);
+}
+
+void Principal::ColorearEnOrden(const Parametros& parametros)
+{
+    IniciarAlgoritmo(OrdenPorControl(Control::mnu_Secuencial_Procesar)->ejecucion, parametros);
 }
 
 void Principal::Correr(const OrdenAlgoritmo& orden, const Parametros& parametros)

@@ -51,4 +51,79 @@ TEST(CliEjecutar, UnaPrecondicionFallidaOUnTipoNoOfrecidoDanEstadoDos)
     EXPECT_EQ(Ejecutar({"ejecutar", "Puentes", c.Ruta("d.grf")}).estado, 0);
 }
 
+TEST(CliEjecutar, LasColoracionesEscribenSuTrazaYPintanConLaPaleta)
+{
+    CarpetaCli c;
+    // A path 1-2-3, vertex 1 at pixel (100, 100).
+    const QString camino = c.Fichero("c.grf", "Simple\r\n 3 \r\n 0 1 0 \r\n 1 0 1 \r\n 0 1 0 \r\n\r\n"
+                                              " 1500 , 1500 \r\n 3000 , 1500 \r\n 4500 , 1500 \r\n");
+    // A vertex named twice counts once, as a second click on it does.
+    Ejecucion e =
+        Ejecutar({"ejecutar", "Secuencial", camino, "--orden", "3,2,3,1", "--dibujo", c.Ruta("s.png")});
+    EXPECT_EQ(e.salida, "Algoritmo Secuencial\n\nOrden de Coloración : _3, _2, _1\n\nColor 1_ : _3, _1\n"
+                        "Color 2_ : _2\n\nSe han usado 2 colores con el Algoritmo Secuencial.\n\n"
+                        "Presione ACEPTAR  para continuar.\n");
+    const QImage dibujo(c.Ruta("s.png"));
+    auto pixeles = [&](QPoint centro, QColor color) {
+        int cuenta = 0;
+        for (int dx = -5; dx <= 5; ++dx)
+            for (int dy = -5; dy <= 5; ++dy)
+                cuenta += dibujo.pixelColor(centro + QPoint(dx, dy)) == color;
+        return cuenta;
+    };
+    EXPECT_GT(pixeles({100, 100}, QColor(213, 0, 0)), 40);    // palette entry 1
+    EXPECT_GT(pixeles({200, 100}, QColor(43, 255, 255)), 40); // entry 26
+    EXPECT_TRUE(Ejecutar({"ejecutar", "Coloración Brelaz", camino})
+                    .salida.startsWith("Algoritmo de Brelaz\n\nColor 1_ : _2\nColor 2_ : _1, _3\n\n"));
+
+    const std::pair<const char*, const char*> malos[] = {
+        {"1,2", "El orden debe incluir todos los vértices: falta el 3.\n"},
+        {"1,2,4", "El vértice 4 no existe: el grafo tiene 3 vértices.\n"},
+    };
+    for (const auto& [orden, error] : malos) {
+        e = Ejecutar({"ejecutar", "Secuencial", camino, "--orden", orden});
+        EXPECT_TRUE(e.estado == 2 && e.salida.isEmpty() && e.errores == error) << e.errores.toStdString();
+    }
+}
+
+// The searches and the routes print their exact traces, Dijkstra on any type;
+// a vertex the graph lacks, or the same vertex at both ends, is exit 2.
+TEST(CliEjecutar, BusquedasYCaminosEscribenSuTraza)
+{
+    CarpetaCli c;
+    // The triangle 1-2 (5), 2-3 (1), 1-3 (9).
+    const QString g = c.Fichero("t.grf", "Ponderado\r\n 3 \r\n 0 5 9 \r\n 5 0 1 \r\n 9 1 0 \r\n\r\n"
+                                         " 900 , 900 \r\n 2000 , 900 \r\n 2000 , 2000 \r\n");
+    const QString fin = "\nPresione ACEPTAR  para continuar.\n";
+    const QString tabla =
+        "Algoritmo de DIJKSTRA\n\n\t1\t2\t3\t\n" + QString(36, '-') + "\n\t0\t5\t9\t\n\t0\t5\t6\t\n";
+    const struct {
+        QStringList argumentos;
+        QString salida, errores;
+    } casos[] = {
+        {{"En_Profundidad", g, "--raiz", "2"},
+         "Algoritmo de Búsqueda en Profundidad\n\nOrden de Búsqueda :  2, 1, 3\n",
+         ""},
+        {{"En_Anchura", g, "--raiz", "3"},
+         "Algoritmo de Búsqueda en Anchura\n\nOrden de Búsqueda :  3, 1, 2\n",
+         ""},
+        {{"Camino", g, "--origen", "1", "--destino", "3"}, "Camino:   1 - 3    FIN Camino\n", ""},
+        {{"Dijkstra", g, "--origen", "1", "--destino", "TODOS"}, tabla + "\t0\t5\t6\t\n", ""},
+        {{"Dijkstra", g, "--origen", "1", "--destino", "3"},
+         tabla + "\t0\t5\t6\t\nCamino: 1 - 2 - 3\n\nLONGITUD TOTAL DEL CAMINO: 6\n",
+         ""},
+        {{"En_Anchura", g, "--raiz", "4"}, "", "El vértice 4 no existe: el grafo tiene 3 vértices.\n"},
+        {{"Dijkstra", g, "--origen", "2", "--destino", "2"},
+         "",
+         "El origen y el destino deben ser vértices distintos.\n"},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.argumentos.join(' ').toStdString());
+        const Ejecucion e = Ejecutar(QStringList{"ejecutar"} + caso.argumentos);
+        EXPECT_EQ(e.estado, caso.errores.isEmpty() ? 0 : 2);
+        EXPECT_EQ(e.salida, caso.errores.isEmpty() ? caso.salida + fin : QString());
+        EXPECT_EQ(e.errores, caso.errores);
+    }
+}
+
 } // namespace
