@@ -113,37 +113,31 @@ struct Oraculo : MundoRecorrido {
     }
 };
 
-TEST_F(Oraculo, ProfundidadVisitaYNumeraComoBoost)
+// Depth-first also numbers the vertices and keeps the tree, called straight.
+TEST_F(Oraculo, BusquedasVisitanYNumeranComoBoost)
 {
-    for (int k = 0; k < 300; ++k) {
+    for (int k = 0; k < 600; ++k) {
         const int n = Uno(1, 50), raiz = Uno(1, n);
+        const bool profundidad = k % 4 < 2;
         Aleatorio(k % 2, n, true, 1);
         SCOPED_TRACE(testing::Message() << "caso " << k << ", n " << n << ", raíz " << raiz);
-        const auto [orden, arbol] = Visitar<boost::default_dfs_visitor>([&](const GrafoBoost& b, auto& r) {
-            boost::depth_first_search(b, boost::visitor(r).root_vertex(std::size_t(raiz - 1)));
-        });
-        Contexto c{p.grafo(), p.dibujo(), p.Marco(), p.Persona()};
-        ASSERT_EQ(BusquedaProfundidad(c, std::int16_t(raiz)), n - 1);
-        EXPECT_TRUE(p.trazaPanel().Texto().isEmpty() && persona.pausas.empty() && !p.Vista().areaHabilitada);
-        for (int i = 0; i < n; ++i)
-            ASSERT_EQ(p.Marco().OrdenDFS[orden[i]], i);
-        for (int e = 1; e < n; ++e)
-            ASSERT_EQ(std::pair(int(p.Marco().ArbolDesde[e]), int(p.Marco().ArbolHasta[e])), arbol[e - 1]);
-        const QString texto = Correr("En_Profundidad", Raiz(raiz));
-        ASSERT_EQ(Numeros(texto.mid(texto.indexOf(":  ") + 3).remove("\r\n"), ", "), orden);
-    }
-}
-
-TEST_F(Oraculo, AnchuraDescubreComoBoost)
-{
-    for (int k = 0; k < 300; ++k) {
-        const int n = Uno(1, 50), raiz = Uno(1, n);
-        Aleatorio(k % 2, n, true, 1);
-        SCOPED_TRACE(testing::Message() << "caso " << k << ", n " << n << ", raíz " << raiz);
-        const auto orden = Visitar<boost::default_bfs_visitor>([&](const GrafoBoost& b, auto& r) {
-                               boost::breadth_first_search(b, raiz - 1, boost::visitor(r));
-                           }).first;
-        const QString texto = Correr("En_Anchura", Raiz(raiz));
+        const auto [orden, arbol] =
+            profundidad ? Visitar<boost::default_dfs_visitor>([&](const GrafoBoost& b, auto& r) {
+                boost::depth_first_search(b, boost::visitor(r).root_vertex(std::size_t(raiz - 1)));
+            })
+                        : Visitar<boost::default_bfs_visitor>([&](const GrafoBoost& b, auto& r) {
+                              boost::breadth_first_search(b, raiz - 1, boost::visitor(r));
+                          });
+        if (profundidad) {
+            Contexto c{p.grafo(), p.dibujo(), p.Marco(), p.Persona()};
+            ASSERT_EQ(BusquedaProfundidad(c, std::int16_t(raiz)), n - 1);
+            EXPECT_TRUE(p.trazaPanel().Texto().isEmpty() && !p.Vista().areaHabilitada);
+            for (int i = 0; i < n; ++i)
+                ASSERT_EQ(p.Marco().OrdenDFS[orden[i]], i);
+            for (int e = 1; e < n; ++e)
+                ASSERT_EQ(std::pair(int(p.Marco().ArbolDesde[e]), int(p.Marco().ArbolHasta[e])), arbol[e - 1]);
+        }
+        const QString texto = Correr(profundidad ? "En_Profundidad" : "En_Anchura", Raiz(raiz));
         ASSERT_EQ(Numeros(texto.mid(texto.indexOf(":  ") + 3).remove("\r\n"), ", "), orden);
         EXPECT_EQ(persona.pausas.size(), 0u);
     }
