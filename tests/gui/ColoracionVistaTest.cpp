@@ -1,8 +1,7 @@
-// The colourings on the real widgets: the order clicked with the mouse on
-// the work area, and Brelaz's step window with its panel.
+// Brelaz's step window with its panel on the real widgets. The order clicked
+// on the work area goes through the area's generic mouse forwarding.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
@@ -10,34 +9,10 @@
 
 #include "algorithms/Coloracion.h"
 #include "gui/BotonesColoracionVista.h"
-#include "gui/PrincipalVista.h"
 #include "support/EjecucionPrueba.h"
+#include "ui/Principal.h"
 
 namespace {
-
-TEST(ColoracionVista, ElOrdenSeEligePulsandoLosVertices)
-{
-    PersonaEjecucion persona;
-    persona.completo = true;
-    PrincipalVista vista(persona);
-    vista.show();
-    auto* area = vista.findChild<QWidget*>(QStringLiteral("Area_trabajo"));
-    vista.Accion(QStringLiteral("Nuevo"))->trigger();
-    const QPoint puntos[] = {{100, 100}, {300, 120}, {200, 260}};
-    for (const QPoint p : puntos) {
-        vista.Accion(QStringLiteral("Añadir_Vertice"))->trigger();
-        QTest::mouseClick(area, Qt::LeftButton, {}, p);
-    }
-    vista.Accion(QStringLiteral("mnu_Secuencial_intro_ord"))->trigger();
-    EXPECT_FALSE(vista.Accion(QStringLiteral("mnu_Coloracion"))->isEnabled());
-    for (const int v : {3, 1, 1, 2}) {
-        QTest::mouseMove(area, puntos[v - 1]);
-        QTest::mouseClick(area, Qt::LeftButton, {}, puntos[v - 1]);
-    }
-    const QString traza = vista.findChild<QTextEdit*>(QStringLiteral("text_peq"))->toPlainText();
-    EXPECT_TRUE(traza.startsWith("Algoritmo Secuencial\n\nOrden de Coloración : _3, _1, _2\n"))
-        << traza.toStdString();
-}
 
 TEST(ColoracionVista, ElPanelDeBrelazSigueCadaPaso)
 {
