@@ -5,26 +5,17 @@
 #include <cmath>
 #include <set>
 
+#include "algorithms/MundoConectividad.h"
 #include "model/Controles.h"
-#include "support/EjecucionPrueba.h"
 #include "support/EscenaDibujo.h"
-#include "support/LienzoGrabador.h"
-#include "ui/Principal.h"
 
 namespace {
 
-const QColor Negro(Qt::black);
 using Medios = std::set<std::pair<long, long>>;
 // Midpoints of the sides of the square below.
 const std::pair<long, long> M12{2000, 1000}, M23{3000, 2000}, M14{1000, 2000};
 
-struct ArbolGenerador : ::testing::Test {
-    PersonaEjecucion persona;
-    Principal p{persona};
-    LienzoGrabador lienzo;
-
-    void SetUp() override { p.PonerSuperficie(&lienzo); }
-
+struct ArbolGenerador : MundoRecorrido {
     // The weighted square 1 (1000, 1000), 2, 3, 4 clockwise, 2000 twips a side, with the weights of 1-2, 2-3,
     // 3-4, 4-1 (0: no edge).
     void Cuadrado(std::array<std::int16_t, 4> pesos)
@@ -33,10 +24,9 @@ struct ArbolGenerador : ::testing::Test {
         PonerGrafo(p.grafo(), "Ponderado", {{1000, 1000}, {3000, 1000}, {3000, 3000}, {1000, 3000}},
                    {{1, 2, a}, {2, 3, b}, {3, 4, c}, {4, 1, d}});
     }
-    QColor Paleta(int k) { return p.dibujo().Color(k); }
-    static Pieza Arista(int a, int b)
+    Pieza Arista(int a, int b) const
     {
-        return {QStringLiteral("Arista: (%1,%2)    \t").arg(a).arg(b), false, Negro};
+        return {QStringLiteral("Arista: (%1,%2)    \t").arg(a).arg(b), false, negro};
     }
     // The edges drawn in this colour with the thick pen, by their midpoints.
     Medios Gruesas(const QColor& color) const
@@ -57,15 +47,15 @@ TEST_F(ArbolGenerador, KruskalYPrimDesempatanPorFilasEnElCuadradoDePesosIguales)
         persona.pausas.clear();
         lienzo.Olvidar();
         p.EjecutarAlgoritmo(nombre);
-        const std::vector<Pieza> esperadas{{"Algoritmo de " + nombre.toUpper() + "\r\n\r\n", true, Negro},
+        const std::vector<Pieza> esperadas{{"Algoritmo de " + nombre.toUpper() + "\r\n\r\n", true, negro},
                                            Arista(1, 2),
                                            Arista(1, 4),
                                            Arista(2, 3), // by rows
-                                           {"FIN " + nombre + "\r\n\r\n", true, Negro},
-                                           {"PESO TOTAL DEL ARBOL: ", false, Negro},
-                                           {"3\r\n", true, Negro}};
-        EXPECT_EQ(Piezas(p.trazaPanel()), esperadas);
-        EXPECT_EQ(Gruesas(Paleta(1)), (Medios{M12, M14, M23}));
+                                           {"FIN " + nombre + "\r\n\r\n", true, negro},
+                                           {"PESO TOTAL DEL ARBOL: ", false, negro},
+                                           {"3\r\n", true, negro}};
+        EXPECT_EQ(Piezas(), esperadas);
+        EXPECT_EQ(Gruesas(Color(1)), (Medios{M12, M14, M23}));
         EXPECT_TRUE(lienzo.AnchoLinea() == 1 && persona.pausas.size() == 3u);
         p.Aceptar_Click();
     }
@@ -75,17 +65,17 @@ TEST_F(ArbolGenerador, BoruvkaUneFragmentosPorPasosYColoreaComoLosLista)
 {
     Cuadrado({1, 2, 1, 3});
     p.EjecutarAlgoritmo("Boruvka");
-    const QColor c1 = Paleta(1), c2 = Paleta(2), c3 = Paleta(3);
-    const Pieza particiones{"NÚMERO DE PARTICIONES: ", false, Negro};
+    const QColor c1 = Color(1), c2 = Color(2), c3 = Color(3);
+    const Pieza particiones{"NÚMERO DE PARTICIONES: ", false, negro};
     // clang-format off
-    EXPECT_EQ(Piezas(p.trazaPanel()), (std::vector<Pieza>{
-        {"Algoritmo de BORUVKA\r\n", true, Negro},
-        {"PASO 1 : \r\n", false, c3}, particiones, {"2\r\n", true, Negro},
-        {"1ª Componente  :  ", true, Negro}, {"1 - 2\r\n", true, c1},
-        {"2ª Componente  :  ", true, Negro}, {"3 - 4\r\n", true, c2},
-        {"PASO 2 : \r\n", false, c3}, particiones, {"1\r\n", true, Negro},
-        {"Componente  :  ", true, Negro}, {"1 - 2 - 3 - 4\r\n", true, c1},
-        {"FIN Boruvka\r\n", true, Negro}, {"PESO TOTAL DEL ARBOL: ", false, Negro}, {"4\r\n", true, Negro}}));
+    EXPECT_EQ(Piezas(), (std::vector<Pieza>{
+        {"Algoritmo de BORUVKA\r\n", true, negro},
+        {"PASO 1 : \r\n", false, c3}, particiones, {"2\r\n", true, negro},
+        {"1ª Componente  :  ", true, negro}, {"1 - 2\r\n", true, c1},
+        {"2ª Componente  :  ", true, negro}, {"3 - 4\r\n", true, c2},
+        {"PASO 2 : \r\n", false, c3}, particiones, {"1\r\n", true, negro},
+        {"Componente  :  ", true, negro}, {"1 - 2 - 3 - 4\r\n", true, c1},
+        {"FIN Boruvka\r\n", true, negro}, {"PESO TOTAL DEL ARBOL: ", false, negro}, {"4\r\n", true, negro}}));
     // clang-format on
     EXPECT_EQ(persona.pausas.size(), 2u);
     // Step 1 draws the choices (1,2), (2,1), (3,4), (4,3) in their fragments' colours; step 2 draws them and
@@ -140,7 +130,7 @@ TEST_F(ArbolGenerador, KruskalDesdeElMenuHastaAceptarDejaElGrafoComoEstaba)
     // Cleared and drawn again in black with the thin pen.
     EXPECT_TRUE(lienzo.primitivas.at(0).tipo == Primitiva::Tipo::Limpiar && lienzo.Lineas().size() == 4u);
     for (const Primitiva& l : lienzo.Lineas())
-        EXPECT_TRUE(l.color == Negro && l.ancho == 1);
+        EXPECT_TRUE(l.color == negro && l.ancho == 1);
 }
 
 } // namespace

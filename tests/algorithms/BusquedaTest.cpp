@@ -2,18 +2,11 @@
 // order with its bold colour and line breaks, the tree drawn, the pauses,
 // the refusals, and a cancelled root dialog.
 #include "algorithms/Busqueda.h"
-#include "algorithms/MundoRecorrido.h"
+#include "algorithms/MundoConectividad.h"
 
 namespace {
 
 struct Busqueda : MundoRecorrido {
-    void Simple(int n, const std::vector<std::pair<int, int>>& aristas)
-    {
-        std::vector<std::tuple<int, int, int>> conPeso;
-        for (auto [a, b] : aristas)
-            conPeso.emplace_back(a, b, 1);
-        Poner(TipoGrafo::Simple, n, conPeso);
-    }
     // The menu command, with the root typed into its dialog (0: cancelled).
     void Ejecutar(const QString& control, int raiz)
     {
@@ -58,7 +51,7 @@ TEST_F(Busqueda, OrdenArbolYPausasDeCadaBusqueda)
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE((caso.control + caso.orden).toStdString());
-        Simple(caso.n, caso.aristas);
+        Poner(TipoGrafo::Simple, caso.n, caso.aristas);
         persona.pausas.clear();
         Ejecutar(caso.control, caso.raiz);
         EXPECT_TRUE(dialogo.titulo == "Raíz de la búsqueda" && dialogo.indicacion == "Vértice raíz: " &&
@@ -83,7 +76,7 @@ TEST_F(Busqueda, OrdenArbolYPausasDeCadaBusqueda)
 
 TEST_F(Busqueda, UnGrafoInconexoSeRechazaYLaCallada)
 {
-    Simple(3, {{1, 2}});
+    Poner(TipoGrafo::Simple, 3, {{1, 2}});
     const std::pair<QString, QString> casos[] = {
         {"En_Profundidad", "El algoritmo de Profundidad en Anchura requiere que el grafo sea conexo."},
         {"En_Anchura", "El algoritmo de Búsqueda en Anchura requiere que el grafo sea conexo."},
@@ -103,7 +96,7 @@ TEST_F(Busqueda, UnGrafoInconexoSeRechazaYLaCallada)
 
 TEST_F(Busqueda, CancelarLaRaizNoEjecutaNadaYDejaElGrafoYSusMarcas)
 {
-    Simple(4, {{1, 2}, {2, 3}, {3, 4}});
+    Poner(TipoGrafo::Simple, 4, {{1, 2}, {2, 3}, {3, 4}});
     p.Marcas().VerticeSeleccionado = 4;
     Ejecutar("En_Profundidad", 0);
     EXPECT_TRUE(p.grafo().dimen() == 4 && p.Marcas().VerticeSeleccionado == 4);

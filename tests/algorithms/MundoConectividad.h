@@ -1,9 +1,14 @@
-// A main window with a recording work area, a graph put straight into its record, and the trace read back as
-// pieces (text, bold, colour).
+// A main window whose person continues at every pause, a recording work
+// area, a graph put straight into its record, and what the runs leave: the
+// trace as pieces (text, bold, colour), the lines drawn thick, the colour
+// each vertex was last drawn in.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <set>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -11,7 +16,7 @@
 #include "run/Algoritmo.h"
 #include "support/EjecucionPrueba.h"
 #include "support/LienzoGrabador.h"
-#include "support/MundoPrincipal.h"
+#include "ui/Principal.h"
 
 // A fresh graph of this type in the window's record, as New leaves it: n
 // vertices on a circle and these edges (a, b, weight), arcs for the
@@ -48,20 +53,29 @@ inline QColor ColorVertice(const LienzoGrabador& lienzo, int v)
     return color;
 }
 
-struct MundoConectividad : MundoPrincipal {
+struct MundoConectividad {
+    using Aristas = std::set<std::pair<int, int>>;
+    PersonaEjecucion persona;
+    Principal p{persona};
     LienzoGrabador lienzo;
     const QColor negro{Qt::black};
 
     MundoConectividad() { p.PonerSuperficie(&lienzo); }
 
-    // n vertices on a circle and these edges (arcs for the directed types).
+    // n vertices on a circle and these edges (a, b, weight), arcs for the
+    // directed types.
+    void PonerPesos(int tipo, int n, const std::vector<std::tuple<int, int, int>>& aristas)
+    {
+        PonerGrafo(p, tipo, n, aristas);
+        lienzo.Olvidar();
+    }
+    // The same, every weight 1.
     void Poner(int tipo, int n, const std::vector<std::pair<int, int>>& aristas)
     {
         std::vector<std::tuple<int, int, int>> conPeso;
         for (auto [a, b] : aristas)
             conPeso.emplace_back(a, b, 1);
-        PonerGrafo(p, tipo, n, conPeso);
-        lienzo.Olvidar();
+        PonerPesos(tipo, n, conPeso);
     }
 
     Contexto Ctx() { return {p.grafo(), p.dibujo(), p.Marco(), p.Persona()}; }
@@ -76,6 +90,28 @@ struct MundoConectividad : MundoPrincipal {
         return std::count_if(lineas.begin(), lineas.end(),
                              [&](const Primitiva& l) { return l.color == color && l.ancho == 2; });
     }
+    // The vertex whose circle edge a line ends on.
+    int VerticeEn(QPointF punto) const
+    {
+        const Grafo& g = p.grafo();
+        for (int v = 1; v <= g.dimen(); ++v)
+            if (std::hypot(punto.x() - g.Posic_CoordX(v), punto.y() - g.Posic_CoordY(v)) < 150)
+                return v;
+        return 0;
+    }
+    // The edges drawn with this colour and width, by their ends in the
+    // direction drawn (an arrowhead's side ends on one vertex only).
+    Aristas Dibujadas(const QColor& color, int ancho = 2) const
+    {
+        Aristas aristas;
+        for (const Primitiva& l : lienzo.Lineas())
+            if (l.color == color && l.ancho == ancho && VerticeEn(l.a) && VerticeEn(l.b))
+                aristas.emplace(VerticeEn(l.a), VerticeEn(l.b));
+        return aristas;
+    }
     // Ended as a menu run ends: Aceptar shown, DesdeMenu cleared, width 1.
     bool Finalizada() { return p.Vista().aceptarVisible && !p.Marco().DesdeMenu && lienzo.AnchoLinea() == 1; }
 };
+
+// The same world as a test fixture.
+struct MundoRecorrido : MundoConectividad, ::testing::Test {};

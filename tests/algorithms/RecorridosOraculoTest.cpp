@@ -15,7 +15,7 @@
 
 #include "algorithms/Busqueda.h"
 #include "algorithms/CatalogoOrdenes.h"
-#include "algorithms/MundoRecorrido.h"
+#include "algorithms/MundoConectividad.h"
 
 namespace {
 
@@ -56,7 +56,7 @@ struct Oraculo : MundoRecorrido {
             for (int b = EsDirigido(tipo) ? 1 : a + 1; b <= n; ++b)
                 if (a != b && !puestas.count({a, b}) && otra(azar))
                     aristas.emplace_back(a, b, peso());
-        Poner(tipo, n, aristas);
+        PonerPesos(tipo, n, aristas);
     }
     GrafoBoost Boost() const
     {
