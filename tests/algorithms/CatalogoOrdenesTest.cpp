@@ -5,22 +5,8 @@
 
 #include "algorithms/CatalogoOrdenes.h"
 #include "support/MundoPrincipal.h"
-#include "ui/MenuPrincipal.h"
 
 namespace {
-
-// Enabled, and so is every menu above it.
-bool Alcanzable(const Principal& p, const QString& control)
-{
-    for (QString c = control; !c.isEmpty();) {
-        if (!p.Comandos().Habilitado(c))
-            return false;
-        const auto entrada = std::find_if(EntradasMenu().begin(), EntradasMenu().end(),
-                                          [&](const EntradaMenu& e) { return e.control == c; });
-        c = entrada != EntradasMenu().end() ? entrada->padre : QString();
-    }
-    return true;
-}
 
 TEST(CatalogoOrdenes, CadaOrdenSeOfreceEnLosTiposQueDiceSuFila)
 {

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "model/Controles.h"
 #include "support/InteraccionGuion.h"
+#include "ui/MenuPrincipal.h"
 #include "ui/Principal.h"
 
 struct MundoPrincipal {
@@ -69,3 +72,15 @@ struct MundoPrincipal {
             EXPECT_EQ(Habilitado(c), esperado) << c.toStdString();
     }
 };
+
+// A command the window lets the person choose: it and every menu above it enabled.
+inline bool Alcanzable(const Principal& p, const QString& control)
+{
+    for (QString c = control; !c.isEmpty();) {
+        if (!p.Comandos().Habilitado(c))
+            return false;
+        const auto padre = std::ranges::find(EntradasMenu(), c, &EntradaMenu::control);
+        c = padre == EntradasMenu().end() ? QString() : padre->padre;
+    }
+    return true;
+}

@@ -7,7 +7,6 @@
 
 #include "support/Invariantes.h"
 #include "support/MundoPrincipal.h"
-#include "ui/MenuPrincipal.h"
 
 namespace {
 
@@ -101,24 +100,11 @@ private:
     const QTemporaryDir& carpeta_;
 };
 
-// A command the window would let the person choose: it and every menu above it enabled.
-bool Alcanzable(const Principal& p, const EntradaMenu& e)
-{
-    const auto& entradas = EntradasMenu();
-    for (QString c = e.control; !c.isEmpty();) {
-        if (!p.Comandos().Habilitado(c))
-            return false;
-        const auto padre = std::ranges::find(entradas, c, &EntradaMenu::control);
-        c = padre == entradas.end() ? QString() : padre->padre;
-    }
-    return e.titulo != "-" && e.control != "Salir";
-}
-
 std::vector<QString> Alcanzables(const Principal& p)
 {
     std::vector<QString> ordenes;
     for (const EntradaMenu& e : EntradasMenu())
-        if (Alcanzable(p, e))
+        if (Alcanzable(p, e.control) && e.titulo != "-" && e.control != "Salir")
             ordenes.push_back(e.control);
     return ordenes;
 }
