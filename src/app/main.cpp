@@ -17,8 +17,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Nodeva"));
     InteraccionQt interaccion;
     PrincipalVista ventana(interaccion);
-    interaccion.PonerVentana(&ventana);
-    interaccion.AlEsperar([&ventana] { ventana.Refrescar(); });
+    ventana.Atender(interaccion);
     // Graphs, traces and the class projector all want the room (the size
     // also serves where no window manager maximizes).
     ventana.setGeometry(ventana.screen()->availableGeometry());

@@ -68,6 +68,7 @@ QString FiltroQt(const QString& filtro)
 std::int16_t InteraccionQt::Mensaje(const QString& texto, const QString& titulo, Icono icono,
                                     Botones botones)
 {
+    Refrescar();
     QMessageBox caja(IconoQt(icono), titulo.isEmpty() ? TituloAplicacion : titulo, texto,
                      BotonesQt(botones), ventana_);
     const std::pair<QMessageBox::StandardButton, QString> textos[] = {
@@ -84,26 +85,31 @@ std::int16_t InteraccionQt::Mensaje(const QString& texto, const QString& titulo,
 // Each view writes through its model, so there is no answer to read here.
 void InteraccionQt::Mostrar(AsignarPeso& dialogo)
 {
+    Refrescar();
     AsignarPesoVista(dialogo, ventana_).exec();
 }
 
 void InteraccionQt::Mostrar(IdentificarVert& dialogo)
 {
+    Refrescar();
     IdentificarVertVista(dialogo, ventana_).exec();
 }
 
 void InteraccionQt::Mostrar(InsercionNºVert& dialogo)
 {
+    Refrescar();
     InsercionNºVertVista(dialogo, ventana_).exec();
 }
 
 void InteraccionQt::Mostrar(SelectGrafo& dialogo)
 {
+    Refrescar();
     SelectGrafoVista(dialogo, ventana_).exec();
 }
 
 void InteraccionQt::Mostrar(MatrizAdy& dialogo)
 {
+    Refrescar();
     MatrizAdyVista(dialogo, ventana_).exec();
 }
 
@@ -122,16 +128,19 @@ Impresora& InteraccionQt::ImpresoraPredeterminada()
 
 void InteraccionQt::Mostrar(GirarVoltear& dialogo)
 {
+    Refrescar();
     GirarVoltearVista(dialogo, ventana_).exec();
 }
 
 QString InteraccionQt::NombreParaAbrir(const QString& filtro)
 {
+    Refrescar();
     return QFileDialog::getOpenFileName(ventana_, QStringLiteral("Abrir"), QString(), FiltroQt(filtro));
 }
 
 QString InteraccionQt::NombreParaGuardar(const QString& propuesto, const QString& filtro)
 {
+    Refrescar();
     return QFileDialog::getSaveFileName(ventana_, QStringLiteral("Guardar Como"), propuesto,
                                         FiltroQt(filtro));
 }
@@ -149,11 +158,13 @@ void InteraccionQt::ProcesarEventos()
 
 void InteraccionQt::Mostrar(Estadisticas& ventana)
 {
+    Refrescar();
     EstadisticasVista(ventana, ventana_).exec();
 }
 
 void InteraccionQt::Mostrar(PasoAPaso& dialogo)
 {
+    Refrescar();
     PasoAPasoVista vista(dialogo, ventana_);
     vista.exec();
 }

@@ -16,6 +16,7 @@
 
 #include "gui/AcercaNodevaVista.h"
 #include "gui/AreaTrabajoVista.h"
+#include "gui/InteraccionQt.h"
 #include "gui/Presentacion.h"
 #include "ui/MenuPrincipal.h"
 
@@ -166,6 +167,12 @@ void PrincipalVista::Refrescar()
     area_->update();
 }
 
+void PrincipalVista::Atender(InteraccionQt& persona)
+{
+    persona.PonerVentana(this);
+    persona.AlEsperar([this] { Refrescar(); });
+}
+
 void PrincipalVista::Colocar(const Disposicion& d)
 {
     const int yBarra = (AltoBanda - barra1_->sizeHint().height()) / 2;
@@ -196,6 +203,7 @@ void PrincipalVista::Orden(const QString& control)
     }
     if (control == QStringLiteral("Acerca")) {
         principal_.AnularDeshacer();
+        Refrescar();
         AcercaNodevaVista(this).exec();
     } else {
         principal_.Ejecutar(control);
