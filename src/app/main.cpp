@@ -7,6 +7,7 @@
 
 #include "gui/InteraccionQt.h"
 #include "gui/PrincipalVista.h"
+#include "gui/TraduccionesQt.h"
 
 int main(int argc, char** argv)
 {
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nodeva"));
+    InstalarTraduccionesQt(app);
     InteraccionQt interaccion;
     PrincipalVista ventana(interaccion);
     ventana.Atender(interaccion);

@@ -8,6 +8,9 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QAbstractButton>
+#include <QHeaderView>
+#include <QRegularExpression>
+#include <QTreeView>
 
 #include "gui/AsignarPesoVista.h"
 #include "gui/EstadisticasVista.h"
@@ -52,6 +55,28 @@ std::int16_t RespuestaDe(int boton)
     case QMessageBox::Cancel: return Respuesta::Cancelar;
     default: return Respuesta::Aceptar;
     }
+}
+
+// "Grafo (*.grf)" -> "grf"; "" for a filter without one extension.
+QString ExtensionDeFiltro(const QString& filtro)
+{
+    static const QRegularExpression extension(QStringLiteral("\\(\\*\\.(\\w+)\\)"));
+    return extension.match(filtro).captured(1);
+}
+
+// The file chosen, or "" when the dialog is cancelled; the dialog wide
+// enough for a folder's names, sizes, types and dates.
+QString NombreElegido(QFileDialog& dialogo)
+{
+    dialogo.resize(760, 480);
+    if (auto* detalle = dialogo.findChild<QTreeView*>()) {
+        QHeaderView* columnas = detalle->header();
+        columnas->setSectionResizeMode(QHeaderView::ResizeToContents);
+        columnas->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return {};
+    return dialogo.selectedFiles().constFirst();
 }
 
 } // namespace
@@ -135,14 +160,22 @@ void InteraccionQt::Mostrar(GirarVoltear& dialogo)
 QString InteraccionQt::NombreParaAbrir(const QString& filtro)
 {
     Refrescar();
-    return QFileDialog::getOpenFileName(ventana_, QStringLiteral("Abrir"), QString(), FiltroQt(filtro));
+    QFileDialog dialogo(ventana_, QStringLiteral("Abrir"), QString(), FiltroQt(filtro));
+    dialogo.setFileMode(QFileDialog::ExistingFile);
+    return NombreElegido(dialogo);
 }
 
 QString InteraccionQt::NombreParaGuardar(const QString& propuesto, const QString& filtro)
 {
     Refrescar();
-    return QFileDialog::getSaveFileName(ventana_, QStringLiteral("Guardar Como"), propuesto,
-                                        FiltroQt(filtro));
+    QFileDialog dialogo(ventana_, QStringLiteral("Guardar Como"), propuesto, FiltroQt(filtro));
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension takes the chosen type's, before the
+    // dialog asks whether to replace a file of that name.
+    auto sufijo = [&dialogo](const QString& tipo) { dialogo.setDefaultSuffix(ExtensionDeFiltro(tipo)); };
+    sufijo(dialogo.selectedNameFilter());
+    QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo, sufijo);
+    return NombreElegido(dialogo);
 }
 
 double InteraccionQt::Ahora()

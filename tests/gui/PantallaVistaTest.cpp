@@ -1,18 +1,24 @@
-// What a person sees on screen: a window brought up to date before a
-// dialog covers it.
+// What a person sees on screen: Qt's own texts in Spanish, a window brought
+// up to date before a dialog covers it, and the save dialog's extension.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
 #include "files/Escritor.h"
+#include "files/Guardar.h"
 #include "gui/InsercionNºVertVista.h"
 #include "gui/InteraccionQt.h"
 #include "gui/PrincipalVista.h"
+#include "gui/TraduccionesQt.h"
 
 namespace {
 
@@ -25,6 +31,18 @@ template <typename W> void AlAbrirse(std::function<void(W&)> accion)
         else
             AlAbrirse<W>(accion);
     });
+}
+
+TEST(TraduccionesQt, LosTextosPropiosDeQtSalenEnEspañol)
+{
+    ASSERT_TRUE(InstalarTraduccionesQt(*qApp));
+    const std::pair<const char*, const char*> textos[] = {
+        {"QFileDialog", "Look in:"}, {"QFileDialog", "File &name:"},  {"QPlatformTheme", "Cancel"},
+        {"QPlatformTheme", "Open"},  {"QWidgetTextControl", "&Copy"}, {"QLineEdit", "&Paste"},
+    };
+    for (const auto& [contexto, texto] : textos)
+        EXPECT_NE(QCoreApplication::translate(contexto, texto), QString::fromUtf8(texto))
+            << contexto << texto;
 }
 
 // A generator over a loaded graph closes it before asking its number: the
@@ -55,6 +73,27 @@ TEST(PantallaPrincipal, TrasUnDialogoSeVeElEstadoQuePregunta)
     });
     vista.Accion("Ciclo")->trigger();
     EXPECT_EQ(tituloDetras, QString("NODEVA: Algoritmos sobre Grafos - [SinNombre.grf]"));
+}
+
+// A name typed without an extension takes that of the type chosen.
+TEST(PantallaPrincipal, GuardarComoAñadeLaExtensionDelTipoElegido)
+{
+    QTemporaryDir dir;
+    InteraccionQt persona;
+    const std::tuple<int, const char*, const char*> casos[] = {
+        {0, "h38", "h38.grf"}, {1, "h38", "h38.txt"}, {0, "notas.txt", "notas.txt"}};
+    for (const auto& [tipo, escrito, esperado] : casos) {
+        SCOPED_TRACE(escrito);
+        AlAbrirse<QFileDialog>([tipo = tipo, escrito = escrito](QFileDialog& dialogo) {
+            auto* lista = dialogo.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            if (tipo == 1)
+                QTest::keyClick(lista, Qt::Key_Down);
+            auto* nombre = dialogo.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            nombre->setText(QString::fromUtf8(escrito));
+            QTest::keyClick(nombre, Qt::Key_Return);
+        });
+        EXPECT_EQ(persona.NombreParaGuardar(dir.path() + '/', FiltroGrafos), dir.filePath(esperado));
+    }
 }
 
 } // namespace
