@@ -1,6 +1,7 @@
 #include "algorithms/CatalogoOrdenes.h"
 
 #include "algorithms/ArbolGenerador.h"
+#include "algorithms/Coloracion.h"
 #include "algorithms/Conectividad.h"
 #include "algorithms/Estadisticas.h"
 #include "model/Controles.h"
@@ -14,6 +15,7 @@ std::vector<OrdenAlgoritmo> Tabla()
 {
     using namespace Control;
     const Tipos ponderado = SoloTipo(TipoGrafo::Ponderado);
+    const Tipos simple = SoloTipo(TipoGrafo::Simple);
     return {
         Orden(Estadísticas, &MostrarEstadisticas, {"Estadisticas"}).Para(NoDirigidos),
         Orden(Componentes_conexas, &EjecutarComponentes, {"Componentes"}),
@@ -22,6 +24,22 @@ std::vector<OrdenAlgoritmo> Tabla()
         Orden(Algoritmo_kruskal, &Kruskal, {"Kruskal"}).Paso("Kruskal").Para(ponderado),
         Orden(Algoritmo_prim, &Prim, {"Prim"}).Paso("Prim").Para(ponderado),
         Orden(Algoritmo_boruvka, &Boruvka, {"Boruvka"}).Paso("Boruvka").Para(ponderado),
+        Orden(mnu_Secuencial_Procesar, &ColoracionSecuencial, {"Secuencial", "Coloración Secuencial"})
+            .Paso("Coloración Secuencial")
+            .Con({"--orden", "V1,V2,...", Campo::Orden,
+                  "el orden de coloración, con todos los vértices; uno repetido cuenta una vez", false})
+            .Para(simple),
+        // Clicks choose the order; the last one starts the sequential colouring.
+        Orden(mnu_Secuencial_intro_ord, &ColoracionSecuencial, {}).Pide(Pregunta::OrdenUsuario).Para(simple),
+        Orden(mnu_Welsh_Powell, &ColoracionWelshPowell, {"Welsh-Powell", "Coloración Welsh-Powell"})
+            .Paso("Coloración Welsh-Powell")
+            .Para(simple),
+        Orden(mnu_Matula, &ColoracionMatula, {"Matula-Marble-Isaacson", "Coloración Matula-Marble-Isaacson"})
+            .Paso("Coloración Matula-Marble-Isaacson")
+            .Para(simple),
+        Orden(mnu_Brelaz, &ColoracionBrelaz, {"Brelaz", "Coloración Brelaz"})
+            .Paso("Coloración Brelaz")
+            .Para(simple),
     };
 }
 

@@ -16,6 +16,7 @@
 // What the window asks before the run, each through its own dialog.
 enum class Pregunta {
     Ninguna,
+    OrdenUsuario, // the vertices clicked one by one on the work area
 };
 
 // Which answer of Parametros a command-line option gives.
@@ -24,6 +25,7 @@ enum class Campo {
     Origen,  // a vertex number
     Destino, // a vertex number, or TODOS where the row allows it
     Lista,   // numbers separated by commas
+    Orden,   // vertices separated by commas, each once (a repeat is ignored), all of them
 };
 
 struct OpcionOrden {

@@ -26,6 +26,8 @@ public:
     }
 
     Traza& traza() { return traza_; }
+    // The window, for an algorithm with a step window or panel of its own.
+    VentanaEjecucion& Ventana() { return ventana_; }
     void PrepararEjecucion();
     void AñadirTraza(const QString& texto, bool negrita, const QColor& color);
     // Returns the position after the formatted text (where the caret goes).

@@ -65,6 +65,16 @@ void Traza::Añadir(const QString& texto)
     cursor.insertText(ParaDocumento(texto), formato);
 }
 
+void Traza::PonerAlineacion(Qt::Alignment alineacion)
+{
+    QTextCursor cursor(&documento_);
+    cursor.movePosition(QTextCursor::End);
+    QTextBlockFormat formato;
+    formato.setAlignment(alineacion);
+    // A line break splits the block, and the new line inherits its alignment.
+    cursor.mergeBlockFormat(formato);
+}
+
 void Traza::AñadirTraza(const QString& texto, bool negrita, const QColor& color)
 {
     numFormatos_ = numFormatos_ >= MAX_FORMATOS ? 1 : numFormatos_ + 1;

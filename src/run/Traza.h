@@ -12,6 +12,10 @@
 #include <array>
 #include <cstdint>
 
+// The trace pane's background: text in it takes its place in the text but
+// cannot be seen (the padding that keeps numbers two characters wide).
+inline const QColor FondoTraza{Qt::white};
+
 struct FormatoTraza {
     std::int16_t longitud = 0;
     bool negrita = false;
@@ -37,6 +41,9 @@ public:
     // Appends text without a run of its own, in the current letter size.
     void Añadir(const QString& texto);
     void PonerTamañoLetra(double puntos) { tamañoLetra_ = puntos; }
+    // Aligns the line being written, and the lines that follow it, until
+    // changed again (left when the trace is emptied).
+    void PonerAlineacion(Qt::Alignment alineacion);
 
     // Appends a piece with a run of its own; after MAX_FORMATOS runs the
     // table starts again at 1.

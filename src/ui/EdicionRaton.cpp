@@ -10,6 +10,7 @@
 #include "ui/IdentificarVert.h"
 #include "ui/Impactos.h"
 #include "ui/MenuPrincipal.h"
+#include "ui/SeleccionOrden.h"
 
 namespace {
 
@@ -66,7 +67,10 @@ void EdicionRaton::MouseMove(int boton, double x, double y)
         Goma(x, y);
     if (p_.grafo().dimen() < 1 || s.Moviendo)
         return;
-    if (Sobrevolar(x, y))
+    const bool cambio = Sobrevolar(x, y);
+    if (p_.OrdenUsuario().Activa())
+        p_.OrdenUsuario().RedibujarBajoCursor();
+    else if (cambio)
         p_.dibujo().RefrescarMarcas();
     s.VerticeAnterior = 0;
     s.AristaAnterior = 0;
@@ -182,6 +186,11 @@ void EdicionRaton::MouseDown(int boton, double x, double y)
             origenArista_ = v;
         return;
     }
+    const bool eligiendoOrden = p_.OrdenUsuario().Activa();
+    if (g.dimen() > 0 && s.VerticeBajoCursor > 0 && eligiendoOrden) {
+        p_.OrdenUsuario().Elegir(s.VerticeBajoCursor);
+        return;
+    }
     if (g.dimen() > 0 && s.VerticeBajoCursor > 0) {
         if (s.VerticeBajoCursor != s.VerticeSeleccionado) {
             p_.AnularDeshacer();
@@ -191,7 +200,7 @@ void EdicionRaton::MouseDown(int boton, double x, double y)
             s.AristaSeleccionada = s.AristaBajoCursor = s.VerticeBajoCursor = 0;
             SeleccionActiva(true);
         }
-    } else if (s.AristaBajoCursor < 1) {
+    } else if (s.AristaBajoCursor < 1 || eligiendoOrden) {
         s.VerticeAnterior = s.VerticeSeleccionado;
         s.AristaAnterior = s.AristaSeleccionada;
         s.VerticeBajoCursor = s.VerticeSeleccionado = s.AristaBajoCursor = s.AristaSeleccionada = 0;

@@ -22,6 +22,7 @@
 #include "ui/SuperficieArea.h"
 
 class Interaccion;
+class SeleccionOrden;
 
 // What the window shows besides menus and toolbars.
 struct VistaPrincipal {
@@ -78,6 +79,9 @@ public:
     // Clear the work area and draw the graph.
     void Redibujar();
 
+    // The colouring order being clicked on the work area.
+    virtual SeleccionOrden& OrdenUsuario() = 0;
+
     void HabilitarMenus(bool activo);
     void HabilitarBarras(bool activo);
     void AnularDeshacer() { deshacer_.AnularDeshacer(); }
@@ -88,6 +92,8 @@ public:
     void MostrarPaso(BotonesInterrupcion& ventana) override;
     void MostrarAceptar() override;
     void MostrarTraza() override;
+    void AbrirPasoPropio() override;
+    int ReservarPanel(int ancho) override;
 
 protected:
     // A fresh, empty record in hand; the marks of the old one are dropped.
