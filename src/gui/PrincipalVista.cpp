@@ -9,9 +9,11 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "gui/AcercaNodevaVista.h"
@@ -51,7 +53,7 @@ PrincipalVista::PrincipalVista(Interaccion& interaccion, QWidget* padre)
     centro_ = new QWidget(this);
     centro_->setObjectName(QStringLiteral("Principal"));
     centro_->setMinimumSize(static_cast<int>(std::ceil(AnchoMinimoVentana / Twips)),
-                            static_cast<int>(std::ceil(AltoMinimoVentana / Twips)));
+                            static_cast<int>(std::ceil((AltoMinimoVentana - AltoMarcoVentana) / Twips)));
     setCentralWidget(centro_);
     controles_.CrearMenus(menuBar(), [this](const QString& control) { Orden(control); });
     CrearBarras();
@@ -62,7 +64,7 @@ PrincipalVista::PrincipalVista(Interaccion& interaccion, QWidget* padre)
     controles_.AplicarTodo(principal_.Comandos());
     centro_->installEventFilter(this);
     const Disposicion& d = principal_.Geometria();
-    resize(Pixeles(d.ancho), Pixeles(d.alto) + menuBar()->sizeHint().height());
+    resize(Pixeles(d.ancho), Pixeles(d.alto - AltoMarcoVentana) + menuBar()->sizeHint().height());
     Refrescar();
 }
 
@@ -168,7 +170,20 @@ void PrincipalVista::Refrescar()
     coordX_->setText(v.coordX);
     coordY_->setText(v.coordY);
     Colocar(principal_.Geometria());
+    // After the pane has its width: the caret's line depends on the wrapping.
+    if (std::optional<int>& cursor = principal_.Vista().cursorTraza) {
+        ColocarCursorTraza(*cursor);
+        cursor.reset();
+    }
     area_->update();
+}
+
+void PrincipalVista::ColocarCursorTraza(int cursor)
+{
+    QTextCursor c(&principal_.text_peq());
+    c.setPosition(std::clamp(cursor, 0, principal_.text_peq().characterCount() - 1));
+    textPeq_->setTextCursor(c);
+    textPeq_->ensureCursorVisible();
 }
 
 void PrincipalVista::Atender(InteraccionQt& persona)
@@ -258,7 +273,7 @@ bool PrincipalVista::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (objeto == centro_ && evento->type() == QEvent::Resize) {
         principal_.Form_Resize(static_cast<int>(centro_->width() * Twips),
-                               static_cast<int>(centro_->height() * Twips));
+                               static_cast<int>(centro_->height() * Twips) + AltoMarcoVentana);
         Refrescar();
     } else if (objeto == textPeq_ && evento->type() == QEvent::KeyPress) {
         const int tecla = static_cast<QKeyEvent*>(evento)->key();

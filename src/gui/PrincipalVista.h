@@ -46,6 +46,7 @@ private:
     void CrearPartesInferiores();
     QLabel* Etiqueta(const QString& nombre, const QString& texto);
     void Colocar(const Disposicion& d);
+    void ColocarCursorTraza(int cursor);
     void Orden(const QString& control);
     void Boton(const BotonBarra& boton);
     void AlCambiarTipo(int indice);

@@ -44,8 +44,7 @@ void MarcoEjecucion::FinalizarEjecucion()
                             {static_cast<std::int16_t>(piezas[k].size()), k == 1, QColor(Qt::black)});
         traza_.Añadir(piezas[k]);
     }
-    AplicarFormatos(traza_.Documento());
-    ventana_.MostrarTraza();
+    ventana_.MostrarTraza(AplicarFormatos(traza_.Documento()));
     EjecucionCompleta = false;
 }
 

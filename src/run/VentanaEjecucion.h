@@ -13,8 +13,9 @@ public:
     virtual void MostrarPaso(BotonesInterrupcion& ventana) = 0;
     // The end of a run: the trace pane narrows beside the Aceptar button.
     virtual void MostrarAceptar() = 0;
-    // The trace pane shown again once the end prompt is formatted.
-    virtual void MostrarTraza() = 0;
+    // The trace pane shown again once the end prompt is formatted, its
+    // caret (and so its view) at document position `cursor`.
+    virtual void MostrarTraza(int cursor) = 0;
     // The print options, from the step window's Imprimir.
     virtual void AbrirImprimir() = 0;
     // A step window of the algorithm's own (the colouring's) opens over the

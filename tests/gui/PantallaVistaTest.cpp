@@ -1,5 +1,6 @@
-// What a person sees on screen: Qt's own texts in Spanish, a window brought
-// up to date before a dialog covers it, and the save dialog's extension.
+// What a person sees on screen: Qt's own texts in Spanish, the trace's end
+// in view, parts that fill the window, a window brought up to date before
+// a dialog covers it, and the save dialog's extension.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -8,19 +9,34 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <functional>
 
 #include "files/Escritor.h"
 #include "files/Guardar.h"
+#include "gui/BotonesInterrupcionVista.h"
 #include "gui/InsercionNºVertVista.h"
 #include "gui/InteraccionQt.h"
 #include "gui/PrincipalVista.h"
 #include "gui/TraduccionesQt.h"
+#include "run/BanderasEjecucion.h"
+#include "run/BotonesInterrupcion.h"
+#include "run/Traza.h"
+#include "support/EjecucionPrueba.h"
 
 namespace {
+
+// The caret at the document's end, in view, in a text longer than the box.
+bool AlFinal(const QTextEdit* texto)
+{
+    return texto->verticalScrollBar()->maximum() > 0 &&
+           texto->textCursor().position() == texto->document()->characterCount() - 1 &&
+           texto->viewport()->rect().contains(texto->cursorRect());
+}
 
 // Runs `accion` on the modal window of type W as soon as one is open.
 template <typename W> void AlAbrirse(std::function<void(W&)> accion)
@@ -43,6 +59,51 @@ TEST(TraduccionesQt, LosTextosPropiosDeQtSalenEnEspañol)
     for (const auto& [contexto, texto] : textos)
         EXPECT_NE(QCoreApplication::translate(contexto, texto), QString::fromUtf8(texto))
             << contexto << texto;
+}
+
+// A straight run on twelve vertices ends with its prompt in view, the pane
+// filling the window down to its bottom edge.
+TEST(PantallaPrincipal, ElFinDeLaTrazaQuedaALaVistaYElPanelLlegaAlBorde)
+{
+    PersonaEjecucion persona;
+    persona.completo = true;
+    PrincipalVista vista(persona);
+    vista.show();
+    persona.guionTipo.push_back([](SelectGrafo& d) { d.Elegir(1); });
+    vista.Accion("Nuevo")->trigger();
+    persona.guionNumero.push_back([](InsercionNºVert& d) { Teclear(d, "12\r"); });
+    vista.Accion("Rueda")->trigger();
+    ASSERT_EQ(vista.principal().grafo().dimen(), 12);
+    vista.Accion("Algoritmo_prim")->trigger();
+    const auto* panel = vista.findChild<QTextEdit*>(QStringLiteral("text_peq"));
+    ASSERT_TRUE(vista.principal().text_peq().toPlainText().endsWith("para continuar."));
+    EXPECT_TRUE(AlFinal(panel));
+    EXPECT_NEAR(panel->geometry().bottom() + 1, vista.Centro()->height(), 1);
+}
+
+// The step window: its copy of the trace shows its end, and its buttons and
+// their texts fit in it at the smallest main window and at a large one.
+TEST(PantallaPrincipal, LaVentanaDePasosMuestraElFinYCabenSusBotones)
+{
+    Traza traza;
+    for (int i = 1; i <= 30; ++i)
+        traza.AñadirTraza(QStringLiteral("Paso %1\r\n").arg(i), i % 2 == 0, QColor());
+    BanderasEjecucion banderas;
+    for (const int ancho : {702, 1400}) {
+        SCOPED_TRACE(ancho);
+        QWidget principal;
+        principal.setGeometry(0, 0, ancho, 600);
+        BotonesInterrupcion modelo(banderas, traza, {});
+        BotonesInterrupcionVista ventana(modelo, &principal, 72);
+        ventana.show();
+        EXPECT_TRUE(AlFinal(ventana.findChild<QTextEdit*>()));
+        const auto botones = ventana.findChildren<QPushButton*>();
+        ASSERT_EQ(botones.size(), 3);
+        for (const QPushButton* b : botones)
+            EXPECT_TRUE(ventana.rect().contains(b->geometry()) &&
+                        b->fontMetrics().horizontalAdvance(b->text()) < b->width())
+                << b->text().toStdString();
+    }
 }
 
 // A generator over a loaded graph closes it before asking its number: the
