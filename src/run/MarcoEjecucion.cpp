@@ -26,7 +26,8 @@ void MarcoEjecucion::PausaPaso()
 {
     if (EjecucionCompleta)
         return;
-    BotonesInterrupcion ventana(*this, traza_, [this] { ventana_.AbrirImprimir(); });
+    BotonesInterrupcion ventana(*this, traza_,
+                                [this](const QTextDocument& copia) { ventana_.AbrirImprimir(copia); });
     ventana_.MostrarPaso(ventana);
 }
 

@@ -48,8 +48,10 @@ public:
     void Centrar();
     void Girar_voltear();
     void Matriz_adyacencia();
-    // The print options, from the File menu, the toolbar or a step window.
-    void AbrirImprimir() override;
+    // The print options, from the File menu or the toolbar, printing the
+    // trace pane; or from a step window, printing its copy.
+    void AbrirImprimir();
+    void AbrirImprimir(const QTextDocument& traza) override;
 
     // --- algorithms -------------------------------------------------------------
     // An algorithm command of the catalogue as its menu entry runs it: what

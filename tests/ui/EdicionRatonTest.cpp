@@ -20,7 +20,8 @@ struct EdicionRatonPrueba : ::testing::Test, MundoPrincipal {
         const QImage imagen = p.Area().Imagen().convertToFormat(QImage::Format_RGB32);
         for (int y = 0; y < imagen.height(); ++y)
             for (int x = 0; x < imagen.width(); ++x)
-                if (const QColor c = imagen.pixelColor(x, y); c.red() - c.green() > 60 && c.red() - c.blue() > 60)
+                if (const QColor c = imagen.pixelColor(x, y);
+                    c.red() - c.green() > 60 && c.red() - c.blue() > 60)
                     return true;
         return false;
     }
