@@ -153,7 +153,9 @@ void PrincipalVista::Refrescar()
 {
     const VistaPrincipal& v = principal_.Vista();
     setWindowTitle(principal_.Titulo());
-    frame1_->setVisible(v.panelInicio);
+    // The start-up panel lies under the work area: a rejected file that hides
+    // the area uncovers it again.
+    frame1_->setVisible(v.panelInicio || !v.areaVisible);
     area_->setVisible(v.areaVisible);
     area_->setEnabled(v.areaHabilitada);
     area_->setCursor(v.cursorCruz ? Qt::CrossCursor : Qt::ArrowCursor);

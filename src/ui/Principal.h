@@ -78,6 +78,8 @@ private:
     void ElegirTipoNuevo();
     void AplicarEstadosDeDiseño();
     void HabilitarTrasCargar();
+    // A rejected file has hidden the work area: what needs it is disabled.
+    void SinArea();
     void ColocarFilaSuperior(bool ponderado);
     std::int16_t Preguntar(const QString& texto, int botones);
     bool EjecutarGenerador(const QString& control);
