@@ -42,8 +42,10 @@ constexpr int AltoBanda = 40;
 constexpr int FilaArriba = 2;
 constexpr int FilaAbajo = 19;
 constexpr int AltoFila = 17;
-// The band's places are fixed in pixels, so its letters are sized in pixels too.
-constexpr int LetraBanda = 10;
+// The band's places are fixed in pixels, so its letters are sized in pixels
+// too: Arial's narrow letters keep "Pesos Aleatorios" clear of "x:" without
+// condensing them.
+constexpr int LetraBanda = 11;
 
 } // namespace
 
@@ -102,15 +104,17 @@ void PrincipalVista::CrearFilaSuperior()
     titTipo_ = Etiqueta(QStringLiteral("Tit_Tipo"), QStringLiteral("TIPO DE GRAFO"));
     combo1_ = new QComboBox(centro_);
     combo1_->setObjectName(QStringLiteral("Combo1"));
+    // A weighted graph's list is too narrow for "Digrafo Ponderado" with the
+    // style's own left margin.
+    combo1_->setStyleSheet(QStringLiteral("QComboBox { padding-left: 3px; }"));
     for (const QString& elemento : ElementosCombo1)
         combo1_->addItem(elemento);
     // Only a person's choice counts; the list is set back from the logic.
     connect(combo1_, &QComboBox::activated, this, [this](int indice) { AlCambiarTipo(indice); });
     controles_.Registrar(QStringLiteral("Combo1"), combo1_);
 
-    QFont letra = centro_->font();
+    QFont letra(QStringLiteral("Arial"));
     letra.setPixelSize(LetraBanda);
-    letra.setStretch(QFont::SemiCondensed);
     for (QWidget* w : std::initializer_list<QWidget*>{check1_, etiX_, etiY_, coordX_, coordY_, combo1_})
         w->setFont(letra);
     letra.setBold(true);
