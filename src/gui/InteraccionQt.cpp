@@ -5,16 +5,22 @@
 #include "gui/BotonesInterrupcionVista.h"
 #include "gui/PasoAPasoVista.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
-#include <QAbstractButton>
 #include <QHeaderView>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTreeView>
+#include <QUrl>
 
 #include "gui/AsignarPesoVista.h"
+#include "gui/AyudaVista.h"
+#include "gui/CaminoVista.h"
 #include "gui/EstadisticasVista.h"
 #include "gui/GirarVoltearVista.h"
 #include "gui/IdentificarVertVista.h"
@@ -22,6 +28,7 @@
 #include "gui/ImprimirVista.h"
 #include "gui/InsercionNºVertVista.h"
 #include "gui/MatrizAdyVista.h"
+#include "gui/Menu_ayudaVista.h"
 #include "gui/SelectGrafoVista.h"
 
 namespace {
@@ -128,6 +135,12 @@ void InteraccionQt::Mostrar(InsercionNºVert& dialogo)
     InsercionNºVertVista(dialogo, ventana_).exec();
 }
 
+void InteraccionQt::Mostrar(Camino& dialogo)
+{
+    Refrescar();
+    CaminoVista(dialogo, ventana_).exec();
+}
+
 void InteraccionQt::Mostrar(SelectGrafo& dialogo)
 {
     Refrescar();
@@ -228,4 +241,38 @@ void InteraccionQt::Mostrar(BotonesColoracion& ventana)
     }
     BotonesColoracionVista vista(ventana, ventana_, AltoTraza(), panel, [this] { Refrescar(); });
     vista.exec();
+}
+
+void InteraccionQt::Mostrar(Menu_ayuda& ventana)
+{
+    Refrescar();
+    Menu_ayudaVista(ventana, ventana_).exec();
+}
+
+void InteraccionQt::Mostrar(Ayuda& ventana)
+{
+    Refrescar();
+    AyudaVista(ventana, ventana_).exec();
+}
+
+QString InteraccionQt::PedirTexto(const QString& indicacion, const QString& titulo, const QString& propuesto)
+{
+    Refrescar();
+    QInputDialog caja(ventana_);
+    caja.setWindowTitle(titulo);
+    caja.setLabelText(indicacion);
+    caja.setTextValue(propuesto);
+    caja.setOkButtonText(QStringLiteral("Aceptar"));
+    caja.setCancelButtonText(QStringLiteral("Cancelar"));
+    return caja.exec() == QDialog::Accepted ? caja.textValue() : QString();
+}
+
+bool InteraccionQt::AbrirPagina(const QString& ruta)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(ruta));
+}
+
+bool InteraccionQt::IniciarPrograma(const QString& programa, const QStringList& argumentos)
+{
+    return QProcess::startDetached(programa, argumentos);
 }

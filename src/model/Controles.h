@@ -20,12 +20,15 @@ inline const QString Conectividad = QStringLiteral("Conectividad");
 inline const QString Componentes_conexas = QStringLiteral("Componentes_conexas");
 inline const QString Vértices_corte = QStringLiteral("Vértices_corte");
 inline const QString Aristas_Puente = QStringLiteral("Aristas_Puente");
+inline const QString Camino = QStringLiteral("Camino");
 inline const QString Camino_minimo = QStringLiteral("Camino_minimo");
 inline const QString Algoritmo_dijkstra = QStringLiteral("Algoritmo_dijkstra");
 inline const QString Algoritmo_kruskal = QStringLiteral("Algoritmo_kruskal");
 inline const QString Algoritmo_prim = QStringLiteral("Algoritmo_prim");
 inline const QString Algoritmo_boruvka = QStringLiteral("Algoritmo_boruvka");
 inline const QString Prüfer = QStringLiteral("Prüfer");
+inline const QString En_Profundidad = QStringLiteral("En_Profundidad");
+inline const QString En_Anchura = QStringLiteral("En_Anchura");
 
 // The simple-graph commands: offered only for a "Simple" graph with vertices.
 inline const QString mnu_Secuencial = QStringLiteral("mnu_Secuencial");

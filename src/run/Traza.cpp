@@ -34,6 +34,9 @@ Traza::Traza()
     QFont letra = documento_.defaultFont();
     letra.setPointSizeF(TamañoLetra);
     documento_.setDefaultFont(letra);
+    QTextOption opcion = documento_.defaultTextOption();
+    opcion.setTabStopDistance(Tabulacion);
+    documento_.setDefaultTextOption(opcion);
 }
 
 QString Traza::TextoPlano() const
@@ -46,6 +49,7 @@ QString Traza::TextoPlano() const
 void Traza::Vaciar()
 {
     texto_.clear();
+    pendiente_.clear();
     documento_.clear();
 }
 
@@ -58,15 +62,24 @@ void Traza::PonerTexto(const QString& texto)
 void Traza::Añadir(const QString& texto)
 {
     texto_ += texto;
+    pendiente_ += texto;
+}
+
+void Traza::Volcar()
+{
+    if (pendiente_.isEmpty())
+        return;
     QTextCursor cursor(&documento_);
     cursor.movePosition(QTextCursor::End);
     QTextCharFormat formato;
     formato.setFontPointSize(tamañoLetra_);
-    cursor.insertText(ParaDocumento(texto), formato);
+    cursor.insertText(ParaDocumento(pendiente_), formato);
+    pendiente_.clear();
 }
 
 void Traza::PonerAlineacion(Qt::Alignment alineacion)
 {
+    Volcar(); // the line being written may still be pending
     QTextCursor cursor(&documento_);
     cursor.movePosition(QTextCursor::End);
     QTextBlockFormat formato;
