@@ -5,7 +5,7 @@
 class QCoreApplication;
 
 // Installs the Spanish catalogue of Qt's own strings that the system's Qt
-// translations provide, and Spanish as the locale Qt's widgets write dates
-// and file types in; false, with a warning, when the catalogue cannot be
-// loaded.
+// translations provide, and Spanish as Qt's default locale; false, with a
+// warning, when the catalogue cannot be loaded. (The file dialog writes its
+// dates in the system's own locale, which the program leaves alone.)
 bool InstalarTraduccionesQt(QCoreApplication& aplicacion);
