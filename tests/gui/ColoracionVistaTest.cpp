@@ -1,5 +1,6 @@
-// Brelaz's step window with its panel on the real widgets. The order clicked
-// on the work area goes through the area's generic mouse forwarding.
+// Brelaz's step window on the real widgets: its buttons inside it, its panel.
+// The order clicked on the work area goes through the area's generic mouse
+// forwarding.
 #include <gtest/gtest.h>
 
 #include <QPushButton>
@@ -29,6 +30,8 @@ TEST(ColoracionVista, ElPanelDeBrelazSigueCadaPaso)
     BotonesColoracion modelo(c, ColorearBrelaz(g), TituloBrelaz);
     BotonesColoracionVista ventana(modelo, nullptr, 100, QRect(0, 0, 160, 300), {});
     ventana.show();
+    for (const QPushButton* b : ventana.findChildren<QPushButton*>())
+        EXPECT_TRUE(ventana.rect().contains(b->geometry())) << "se sale " << b->text().toStdString();
     auto boton = [&](const char* texto) {
         for (auto* b : ventana.findChildren<QPushButton*>())
             if (b->text() == texto)

@@ -54,7 +54,7 @@ TEST(AsignarPesoVista, LasTeclasPasanPorElModeloYEscapeCancela)
     }
 }
 
-TEST(InsercionNumVertVista, NumeroFueraDeRangoVaciaLaCaja)
+TEST(InsercionNumVertVista, SusTextosSeLeenYUnNumeroFueraDeRangoVaciaLaCaja)
 {
     Grafo g;
     InsercionNºVert modelo(g);
@@ -62,6 +62,8 @@ TEST(InsercionNumVertVista, NumeroFueraDeRangoVaciaLaCaja)
     modelo.ValorMaximo = 9;
     InsercionNºVertVista vista(modelo);
     vista.show();
+    for (const QLabel* texto : vista.findChildren<QLabel*>())
+        EXPECT_TRUE(texto->isEnabled()) << "se lee en el color del texto: " << texto->text().toStdString();
     QTest::keyClicks(vista.Campo(), "12");
     EXPECT_TRUE(vista.windowTitle() == "Grafo Completo" && vista.Campo()->text().isEmpty());
     QTest::keyClicks(vista.Campo(), "8");
