@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QThread>
 #include <QAbstractButton>
 
 #include "gui/AsignarPesoVista.h"
@@ -145,6 +146,9 @@ void InteraccionQt::ProcesarEventos()
 {
     Refrescar();
     QCoreApplication::processEvents();
+    // A wait for the person's next click may last minutes: the loop that
+    // pumps the events must not keep a core busy meanwhile.
+    QThread::msleep(10);
 }
 
 void InteraccionQt::Mostrar(Estadisticas& ventana)

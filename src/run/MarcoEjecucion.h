@@ -26,6 +26,7 @@ public:
     }
 
     Traza& traza() { return traza_; }
+    VentanaEjecucion& ventana() { return ventana_; }
     void PrepararEjecucion();
     void AñadirTraza(const QString& texto, bool negrita, const QColor& color);
     // Returns the position after the formatted text (where the caret goes).

@@ -1,6 +1,7 @@
 #include "run/Traza.h"
 
 #include <QTextCursor>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -47,6 +48,7 @@ void Traza::Vaciar()
 {
     texto_.clear();
     documento_.clear();
+    alineacion_ = Qt::AlignLeft;
 }
 
 void Traza::PonerTexto(const QString& texto)
@@ -60,9 +62,26 @@ void Traza::Añadir(const QString& texto)
     texto_ += texto;
     QTextCursor cursor(&documento_);
     cursor.movePosition(QTextCursor::End);
+    QTextBlockFormat bloque = cursor.blockFormat();
+    if (bloque.alignment() != alineacion_) {
+        bloque.setAlignment(alineacion_);
+        cursor.setBlockFormat(bloque);
+    }
     QTextCharFormat formato;
     formato.setFontPointSize(tamañoLetra_);
     cursor.insertText(ParaDocumento(texto), formato);
+}
+
+void Traza::CambiarFinal(int longitud, const QString& texto)
+{
+    const qsizetype desde = std::max<qsizetype>(0, texto_.size() - longitud);
+    const std::vector<int> posicion = PosicionesEnDocumento(texto_);
+    QTextCursor cursor(&documento_);
+    cursor.setPosition(posicion[desde]);
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    texto_.truncate(desde);
+    Añadir(texto);
 }
 
 void Traza::AñadirTraza(const QString& texto, bool negrita, const QColor& color)

@@ -37,6 +37,12 @@ public:
     // Appends text without a run of its own, in the current letter size.
     void Añadir(const QString& texto);
     void PonerTamañoLetra(double puntos) { tamañoLetra_ = puntos; }
+    // How the line being written and the lines after it are aligned in the
+    // pane, until changed (the user's walk centres its prompt lines).
+    void PonerAlineacion(Qt::Alignment alineacion) { alineacion_ = alineacion; }
+    // Replaces the last `longitud` characters (a line break counting two) by
+    // texto, with no run of its own: the prompt line a walk keeps changing.
+    void CambiarFinal(int longitud, const QString& texto);
 
     // Appends a piece with a run of its own; after MAX_FORMATOS runs the
     // table starts again at 1.
@@ -59,4 +65,5 @@ private:
     std::array<FormatoTraza, MAX_FORMATOS + 1> formatos_{};
     int numFormatos_ = 0;
     double tamañoLetra_ = TamañoLetra;
+    Qt::Alignment alineacion_ = Qt::AlignLeft;
 };

@@ -2,6 +2,8 @@
 // window implements it; the frame never sees more of it.
 #pragma once
 
+#include <cstdint>
+
 class BotonesInterrupcion;
 
 class VentanaEjecucion {
@@ -17,6 +19,16 @@ public:
     virtual void MostrarTraza() = 0;
     // The print options, from the step window's Imprimir.
     virtual void AbrirImprimir() = 0;
+
+    // What the Eulerian tours need besides: back to editing as the Aceptar
+    // button goes (a run left with Escape), the trace pane hidden while a
+    // tour draws, the work area taking clicks or not, and the vertex the
+    // person clicked during the user's walk (0 when none since it was last
+    // taken; taking it clears it).
+    virtual void Aceptar_Click() = 0;
+    virtual void OcultarTraza() = 0;
+    virtual void HabilitarArea(bool activa) = 0;
+    virtual std::int16_t TomarVerticeSeleccionado() = 0;
 
 protected:
     ~VentanaEjecucion() = default;

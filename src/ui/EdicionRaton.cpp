@@ -10,6 +10,7 @@
 #include "ui/IdentificarVert.h"
 #include "ui/Impactos.h"
 #include "ui/MenuPrincipal.h"
+#include "ui/RecorridoRaton.h"
 
 namespace {
 
@@ -59,14 +60,18 @@ void EdicionRaton::MouseMove(int boton, double x, double y)
     Seleccion& s = p_.Marcas();
     p_.Vista().coordX = QString::number(x) + u' ';
     p_.Vista().coordY = QString::number(y) + u' ';
+    const bool recorrido = p_.Marco().RecorridoUsuario;
     if (s.VerticeSeleccionado > 0 && s.VerticeSeleccionado == s.VerticeBajoCursor && boton == 1 &&
-        !Pulsado("añadir_arista"))
+        !Pulsado("añadir_arista") && !recorrido)
         Arrastrar(s.VerticeSeleccionado, x, y);
     if (Pulsado("añadir_arista") && origenArista_ >= 1 && boton == 1)
         Goma(x, y);
     if (p_.grafo().dimen() < 1 || s.Moviendo)
         return;
-    if (Sobrevolar(x, y))
+    const bool cambio = Sobrevolar(x, y);
+    if (recorrido)
+        RecorridoRaton::Mover(s, p_.dibujo());
+    else if (cambio)
         p_.dibujo().RefrescarMarcas();
     s.VerticeAnterior = 0;
     s.AristaAnterior = 0;
@@ -182,6 +187,11 @@ void EdicionRaton::MouseDown(int boton, double x, double y)
             origenArista_ = v;
         return;
     }
+    const bool recorrido = p_.Marco().RecorridoUsuario;
+    if (g.dimen() > 0 && s.VerticeBajoCursor > 0 && recorrido) {
+        RecorridoRaton::Clic(s, s.VerticeBajoCursor);
+        return;
+    }
     if (g.dimen() > 0 && s.VerticeBajoCursor > 0) {
         if (s.VerticeBajoCursor != s.VerticeSeleccionado) {
             p_.AnularDeshacer();
@@ -191,7 +201,7 @@ void EdicionRaton::MouseDown(int boton, double x, double y)
             s.AristaSeleccionada = s.AristaBajoCursor = s.VerticeBajoCursor = 0;
             SeleccionActiva(true);
         }
-    } else if (s.AristaBajoCursor < 1) {
+    } else if (s.AristaBajoCursor < 1 || recorrido) {
         s.VerticeAnterior = s.VerticeSeleccionado;
         s.AristaAnterior = s.AristaSeleccionada;
         s.VerticeBajoCursor = s.VerticeSeleccionado = s.AristaBajoCursor = s.AristaSeleccionada = 0;
@@ -234,7 +244,8 @@ void EdicionRaton::MouseUp(int boton, double x, double y)
 {
     Grafo& g = p_.grafo();
     Seleccion& s = p_.Marcas();
-    if (boton == 1 && s.VerticeSeleccionado >= 1 && s.VerticeSeleccionado == s.VerticeBajoCursor) {
+    if (boton == 1 && s.VerticeSeleccionado >= 1 && s.VerticeSeleccionado == s.VerticeBajoCursor &&
+        !p_.Marco().RecorridoUsuario) {
         const int v = s.VerticeSeleccionado;
         p_.Superficie().Limpiar();
         const DimensionesArea area = p_.DimensionesTrabajo();

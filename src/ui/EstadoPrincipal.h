@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <memory>
+#include <utility>
 
 #include "drawing/Coordenadas.h"
 #include "drawing/Dibujo.h"
@@ -88,6 +89,9 @@ public:
     void MostrarPaso(BotonesInterrupcion& ventana) override;
     void MostrarAceptar() override;
     void MostrarTraza() override;
+    void OcultarTraza() override { vista_.textoVisible = false; }
+    void HabilitarArea(bool activa) override { vista_.areaHabilitada = activa; }
+    std::int16_t TomarVerticeSeleccionado() override { return std::exchange(seleccion_.VerticeSeleccionado, 0); }
 
 protected:
     // A fresh, empty record in hand; the marks of the old one are dropped.
