@@ -81,7 +81,11 @@ QString LeerOpcionOrden(const OrdenAlgoritmo& orden, const QString& nombre, cons
         bien = p.todos || LeerNumero(valor, p.destino);
         break;
     case Campo::Lista:
+    case Campo::Clics:
         bien = LeerLista(valor, p.lista);
+        break;
+    case Campo::Semilla:
+        p.semilla = valor.toULongLong(&bien);
         break;
     }
     return bien ? QString() : "Valor no válido para " + nombre + ": " + valor;
@@ -104,6 +108,10 @@ QString ComprobarParametros(const OrdenAlgoritmo& orden, const Parametros& p, co
                                                            : 0;
         if (v > grafo.dimen())
             return VerticeInexistente(v, grafo);
+        if (o.campo == Campo::Clics)
+            for (const std::int16_t clic : p.lista)
+                if (clic > grafo.dimen())
+                    return VerticeInexistente(clic, grafo);
     }
     return {};
 }

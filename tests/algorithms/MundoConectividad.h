@@ -27,9 +27,9 @@ struct MundoConectividad : MundoPrincipal {
             for (int b = 1; b <= Grafo::Limite; ++b)
                 g.InsertarMatriz(a, b, 0);
         g.Insertar_Dimension(static_cast<std::int16_t>(n), false);
-        for (int v = 1; v <= n; ++v) {
-            g.InsertarPosicionX(v, static_cast<std::int16_t>(4500 + 2500 * std::cos(0.3 * v)));
-            g.InsertarPosicionY(v, static_cast<std::int16_t>(3000 + 2500 * std::sin(0.3 * v)));
+        for (int v = 1; v <= Grafo::Limite; ++v) {
+            g.InsertarPosicionX(v, v > n ? 0 : static_cast<std::int16_t>(4500 + 2500 * std::cos(0.3 * v)));
+            g.InsertarPosicionY(v, v > n ? 0 : static_cast<std::int16_t>(3000 + 2500 * std::sin(0.3 * v)));
         }
         for (auto [a, b] : aristas) {
             g.InsertarMatriz(a, b, 1);
