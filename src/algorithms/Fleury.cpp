@@ -27,7 +27,8 @@ public:
     explicit Aviso(Traza& traza) : traza_(traza) {}
     void Cambiar_Aviso(const QString& texto)
     {
-        traza_.CambiarFinal(static_cast<int>(aviso_.size()), texto);
+        // Black even in the pane disabled for the run: no run of the trace colours it.
+        traza_.CambiarFinal(static_cast<int>(aviso_.size()), texto, NegroEuler);
         aviso_ = texto;
     }
 

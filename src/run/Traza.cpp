@@ -57,7 +57,7 @@ void Traza::PonerTexto(const QString& texto)
     Añadir(texto);
 }
 
-void Traza::Añadir(const QString& texto)
+void Traza::Añadir(const QString& texto, const QColor& color)
 {
     texto_ += texto;
     QTextCursor cursor(&documento_);
@@ -69,10 +69,12 @@ void Traza::Añadir(const QString& texto)
     }
     QTextCharFormat formato;
     formato.setFontPointSize(tamañoLetra_);
+    if (color.isValid())
+        formato.setForeground(color);
     cursor.insertText(ParaDocumento(texto), formato);
 }
 
-void Traza::CambiarFinal(int longitud, const QString& texto)
+void Traza::CambiarFinal(int longitud, const QString& texto, const QColor& color)
 {
     const qsizetype desde = std::max<qsizetype>(0, texto_.size() - longitud);
     const std::vector<int> posicion = PosicionesEnDocumento(texto_);
@@ -81,7 +83,7 @@ void Traza::CambiarFinal(int longitud, const QString& texto)
     cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
     texto_.truncate(desde);
-    Añadir(texto);
+    Añadir(texto, color);
 }
 
 void Traza::AñadirTraza(const QString& texto, bool negrita, const QColor& color)

@@ -34,15 +34,16 @@ public:
     void Vaciar();
     // Replaces the text (a prompt of the main window); no format runs.
     void PonerTexto(const QString& texto);
-    // Appends text without a run of its own, in the current letter size.
-    void Añadir(const QString& texto);
+    // Appends text without a run of its own, in the current letter size and
+    // in this colour (none: the pane's own).
+    void Añadir(const QString& texto, const QColor& color = {});
     void PonerTamañoLetra(double puntos) { tamañoLetra_ = puntos; }
     // How the line being written and the lines after it are aligned in the
     // pane, until changed (the user's walk centres its prompt lines).
     void PonerAlineacion(Qt::Alignment alineacion) { alineacion_ = alineacion; }
     // Replaces the last `longitud` characters (a line break counting two) by
     // texto, with no run of its own: the prompt line a walk keeps changing.
-    void CambiarFinal(int longitud, const QString& texto);
+    void CambiarFinal(int longitud, const QString& texto, const QColor& color);
 
     // Appends a piece with a run of its own; after MAX_FORMATOS runs the
     // table starts again at 1.
