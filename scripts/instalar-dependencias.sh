@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, the Debian 12 packages Nodeva needs to build, test
-# and run. Does nothing when they are all there already.
+# Installs, with apt-get, the Debian 12 packages Nodeva needs to build, test,
+# package and run. Does nothing when they are all there already.
 set -euo pipefail
 
 paquetes=(
@@ -8,6 +8,7 @@ paquetes=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   libgtest-dev libbenchmark-dev libboost-graph-dev
   fonts-liberation2 xvfb xauth
+  file desktop-file-utils libxml2-utils shared-mime-info xdg-utils libglib2.0-bin groff-base
 )
 
 faltan=()

@@ -2,6 +2,7 @@
 
 #include "algorithms/ArbolGenerador.h"
 #include "algorithms/Cartero.h"
+#include "algorithms/Coloracion.h"
 #include "algorithms/Conectividad.h"
 #include "algorithms/Estadisticas.h"
 #include "algorithms/Euler.h"
@@ -20,6 +21,7 @@ std::vector<OrdenAlgoritmo> Tabla()
 {
     using namespace Control;
     const Tipos ponderado = SoloTipo(TipoGrafo::Ponderado);
+    const Tipos simple = SoloTipo(TipoGrafo::Simple);
     return {
         Orden(Estadísticas, &MostrarEstadisticas, {"Estadisticas"}).Para(NoDirigidos),
         Orden(Componentes_conexas, &EjecutarComponentes, {"Componentes"}),
@@ -28,13 +30,29 @@ std::vector<OrdenAlgoritmo> Tabla()
         Orden(Algoritmo_kruskal, &Kruskal, {"Kruskal"}).Paso("Kruskal").Para(ponderado),
         Orden(Algoritmo_prim, &Prim, {"Prim"}).Paso("Prim").Para(ponderado),
         Orden(Algoritmo_boruvka, &Boruvka, {"Boruvka"}).Paso("Boruvka").Para(ponderado),
-        Orden("muEsEuleriano", &EsEuleriano, {"EsEuleriano"}),
-        Orden("muHierholzer", &Hierholzer, {"Hierholzer"}).Paso("Hierholzer").Con(Semilla),
-        Orden("muFleuryUsuario", &FleuryUsuario, {"FleuryUsuario"})
+        Orden(mnu_Secuencial_Procesar, &ColoracionSecuencial, {"Secuencial", "Coloración Secuencial"})
+            .Paso("Coloración Secuencial")
+            .Con({"--orden", "V1,V2,...", Campo::Orden,
+                  "el orden de coloración, con todos los vértices; uno repetido cuenta una vez", false})
+            .Para(simple),
+        // Clicks choose the order; the last one starts the sequential colouring.
+        Orden(mnu_Secuencial_intro_ord, &ColoracionSecuencial, {}).Pide(Pregunta::OrdenUsuario).Para(simple),
+        Orden(mnu_Welsh_Powell, &ColoracionWelshPowell, {"Welsh-Powell", "Coloración Welsh-Powell"})
+            .Paso("Coloración Welsh-Powell")
+            .Para(simple),
+        Orden(mnu_Matula, &ColoracionMatula, {"Matula-Marble-Isaacson", "Coloración Matula-Marble-Isaacson"})
+            .Paso("Coloración Matula-Marble-Isaacson")
+            .Para(simple),
+        Orden(mnu_Brelaz, &ColoracionBrelaz, {"Brelaz", "Coloración Brelaz"})
+            .Paso("Coloración Brelaz")
+            .Para(simple),
+        Orden(muEsEuleriano, &EsEuleriano, {"EsEuleriano"}),
+        Orden(muHierholzer, &Hierholzer, {"Hierholzer"}).Paso("Hierholzer").Con(Semilla),
+        Orden(muFleuryUsuario, &FleuryUsuario, {"FleuryUsuario"})
             .Con({"--recorrido", "1,2,3,…", Campo::Clics, "los vértices que pulsa el usuario, en orden"}),
-        Orden("muFleuryAutomatico", &Fleury, {"Fleury"}).Paso("Fleury").Con(Semilla),
-        Orden("muTucker", &Tucker, {"Tucker"}).Paso("Tucker"),
-        Orden("muCartero", &Cartero, {"Cartero"}).Paso("Cartero").Con(Semilla),
+        Orden(muFleuryAutomatico, &Fleury, {"Fleury"}).Paso("Fleury").Con(Semilla),
+        Orden(muTucker, &Tucker, {"Tucker"}).Paso("Tucker"),
+        Orden(muCartero, &Cartero, {"Cartero"}).Paso("Cartero").Con(Semilla),
     };
 }
 

@@ -16,6 +16,7 @@
 // What the window asks before the run, each through its own dialog.
 enum class Pregunta {
     Ninguna,
+    OrdenUsuario, // the vertices clicked one by one on the work area
 };
 
 // Which answer of Parametros a command-line option gives.
@@ -26,6 +27,7 @@ enum class Campo {
     Lista,   // numbers separated by commas
     Semilla, // a whole number that fixes the random source for the run
     Clics,   // vertices separated by commas, clicked on the work area in turn
+    Orden,   // vertices separated by commas, each once (a repeat is ignored), all of them
 };
 
 struct OpcionOrden {

@@ -119,7 +119,7 @@ void EmpezarRecorrido(Contexto& contexto, const QString& titulo)
     MarcoEjecucion& marco = contexto.marco;
     marco.PrepararEjecucion();
     marco.EscapePulsado = false;
-    marco.ventana().OcultarTraza();
+    marco.Ventana().OcultarTraza();
     marco.AñadirTraza(titulo + NL + NL, true, NegroEuler);
 }
 
@@ -131,8 +131,8 @@ bool SalirConEscape(Contexto& contexto)
     marco.EscapePulsado = false;
     marco.RecorridoUsuario = false;
     marco.traza().PonerAlineacion(Qt::AlignLeft);
-    marco.ventana().Aceptar_Click();
-    marco.ventana().MostrarTraza();
+    marco.Ventana().Aceptar_Click();
+    marco.Ventana().MostrarTraza();
     return true;
 }
 

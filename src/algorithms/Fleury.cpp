@@ -64,7 +64,7 @@ std::int16_t Tour::EsperarClic()
     for (;;) {
         if (marco().EscapePulsado)
             return 0;
-        if (const std::int16_t v = marco().ventana().TomarVerticeSeleccionado())
+        if (const std::int16_t v = marco().Ventana().TomarVerticeSeleccionado())
             return v;
         contexto.persona.ProcesarEventos();
     }
@@ -88,13 +88,13 @@ int Tour::InicioDelUsuario(const VerticesImpares& impares)
                               .arg(impares.lista[1]) +
                           NL,
                       false, NegroEuler);
-        m.ventana().HabilitarArea(false);
+        m.Ventana().HabilitarArea(false);
         for (const std::int16_t v : impares.lista)
             contexto.dibujo.DibujarVerticeRelleno(v, Verde);
         m.Esperar(2);
         for (const std::int16_t v : impares.lista)
             contexto.dibujo.DibujarVertice(v, NegroEuler);
-        m.ventana().HabilitarArea(true);
+        m.Ventana().HabilitarArea(true);
     }
     aviso.Cambiar_Aviso(QStringLiteral("Seleccione vértice de inicio.") + NL);
     for (;;) {
@@ -198,7 +198,7 @@ void Tour::Recorrer(int inicio)
         actual = DestinoArista(codigo);
     }
     MarcoEjecucion& m = marco();
-    m.ventana().HabilitarArea(false);
+    m.Ventana().HabilitarArea(false);
     if (usuario) {
         aviso.Cambiar_Aviso(QString());
         m.traza().PonerAlineacion(Qt::AlignLeft);
@@ -221,7 +221,7 @@ bool Tour::Empezar()
     if (contexto.grafo.Ponderado())
         Redibujar(contexto, true);
     if (!m.RecorridoUsuario)
-        m.ventana().OcultarTraza();
+        m.Ventana().OcultarTraza();
     m.AñadirTraza(QStringLiteral("Algoritmo de FLEURY") + NL + NL, true, NegroEuler);
     return true;
 }

@@ -1,6 +1,7 @@
 // Nodeva: teaching and learning graph algorithms.
 // Usage: nodeva [grafo.grf] — the file, if given, is opened as by Abrir.
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 #include <QStringList>
 #include <csignal>
@@ -15,6 +16,10 @@ int main(int argc, char** argv)
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nodeva"));
+    // The same picture as the menu entry's icon; every window takes it.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/nodeva.svg")));
+    // Lets the desktop match the window to its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("nodeva"));
     InteraccionQt interaccion;
     PrincipalVista ventana(interaccion);
     interaccion.PonerVentana(&ventana);

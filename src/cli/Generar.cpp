@@ -54,8 +54,8 @@ void Ayuda(QTextStream& salida)
         salida << "  " << (g.preguntas.empty() ? uso : uso.leftJustified(34) + ' ' + Cotas(g)) << '\n';
     }
     salida << "\nLos grafos de Tutte, del dodecaedro y del icosaedro se leen de sus ficheros\n"
-              "de forma (tutte.dat, Dodec_P.dat, ...), en la carpeta de trabajo o junto al\n"
-              "programa.\n";
+              "de forma (tutte.dat, Dodec_P.dat, ...), en la carpeta de trabajo o en la de\n"
+              "datos del programa (share/nodeva en una instalación).\n";
 }
 
 // Reads one option's value; false when it is missing or not valid.

@@ -1,5 +1,7 @@
 #include "cli/OpcionesOrden.h"
 
+#include <algorithm>
+
 #include "model/Grafo.h"
 
 namespace {
@@ -52,6 +54,39 @@ QString VerticeInexistente(std::int16_t v, const Grafo& grafo)
     return QStringLiteral("El vértice %1 no existe: el grafo tiene %2 vértices.").arg(v).arg(grafo.dimen());
 }
 
+// A vertex named again is a click on a vertex already chosen: ignored.
+bool LeerOrden(const QString& texto, std::vector<std::int16_t>& orden)
+{
+    std::vector<std::int16_t> lista;
+    if (!LeerLista(texto, lista))
+        return false;
+    orden.clear();
+    for (const std::int16_t v : lista)
+        if (std::find(orden.begin(), orden.end(), v) == orden.end())
+            orden.push_back(v);
+    return true;
+}
+
+// Vertices the graph has; an error text.
+QString ComprobarVertices(const std::vector<std::int16_t>& lista, const Grafo& grafo)
+{
+    for (const std::int16_t v : lista)
+        if (v > grafo.dimen())
+            return VerticeInexistente(v, grafo);
+    return {};
+}
+
+// Every vertex of the graph, once each (repeats already dropped); an error text.
+QString ComprobarOrden(const std::vector<std::int16_t>& orden, const Grafo& grafo)
+{
+    if (const QString error = ComprobarVertices(orden, grafo); !error.isEmpty())
+        return error;
+    for (std::int16_t v = 1; v <= grafo.dimen(); ++v)
+        if (std::find(orden.begin(), orden.end(), v) == orden.end())
+            return QStringLiteral("El orden debe incluir todos los vértices: falta el %1.").arg(v);
+    return {};
+}
+
 } // namespace
 
 bool EsOpcionDeAlgun(const QString& nombre)
@@ -87,6 +122,9 @@ QString LeerOpcionOrden(const OrdenAlgoritmo& orden, const QString& nombre, cons
     case Campo::Semilla:
         p.semilla = valor.toULongLong(&bien);
         break;
+    case Campo::Orden:
+        bien = LeerOrden(valor, p.lista);
+        break;
     }
     return bien ? QString() : "Valor no válido para " + nombre + ": " + valor;
 }
@@ -102,16 +140,23 @@ QString FaltaOpcion(const OrdenAlgoritmo& orden, const QStringList& dadas)
 QString ComprobarParametros(const OrdenAlgoritmo& orden, const Parametros& p, const Grafo& grafo)
 {
     for (const OpcionOrden& o : orden.opciones) {
+        if (o.campo == Campo::Orden) {
+            if (const QString error = p.lista.empty() ? QString() : ComprobarOrden(p.lista, grafo);
+                !error.isEmpty())
+                return error;
+            continue;
+        }
+        if (o.campo == Campo::Clics) {
+            if (const QString error = ComprobarVertices(p.lista, grafo); !error.isEmpty())
+                return error;
+            continue;
+        }
         const std::int16_t v = o.campo == Campo::Raiz      ? p.raiz
                                : o.campo == Campo::Origen  ? p.origen
                                : o.campo == Campo::Destino ? p.destino
                                                            : 0;
         if (v > grafo.dimen())
             return VerticeInexistente(v, grafo);
-        if (o.campo == Campo::Clics)
-            for (const std::int16_t clic : p.lista)
-                if (clic > grafo.dimen())
-                    return VerticeInexistente(clic, grafo);
     }
     return {};
 }
@@ -128,6 +173,8 @@ QString AyudaAlgoritmos()
 {
     QString texto;
     for (const OrdenAlgoritmo& orden : Ordenes()) {
+        if (orden.cli.isEmpty())
+            continue;
         QString linea = "  " + orden.cli.first();
         for (const OpcionOrden& o : orden.opciones) {
             const QString opcion = o.nombre + ' ' + o.valor;
@@ -146,6 +193,7 @@ QStringList NombresCli()
 {
     QStringList nombres;
     for (const OrdenAlgoritmo& orden : Ordenes())
-        nombres << orden.cli.first();
+        if (!orden.cli.isEmpty())
+            nombres << orden.cli.first();
     return nombres;
 }

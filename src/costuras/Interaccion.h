@@ -12,6 +12,7 @@
 // The dialog models, each defined with the window or the run frame it
 // belongs to; this layer only names them.
 class AsignarPeso;
+class BotonesColoracion;
 class BotonesInterrupcion;
 class Estadisticas;
 class GirarVoltear;
@@ -60,6 +61,8 @@ public:
     virtual void Mostrar(GirarVoltear& dialogo);
     virtual void Mostrar(PasoAPaso& dialogo);
     virtual void Mostrar(BotonesInterrupcion& ventana);
+    // The colouring's step window; without a person it continues to the end.
+    virtual void Mostrar(BotonesColoracion& ventana);
     virtual void Mostrar(Estadisticas& ventana);
     virtual void Mostrar(Imprimir& dialogo);
     // The system's default printer; without one every job fails.

@@ -1,9 +1,5 @@
 #include "generators/Formas.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-
 #include "costuras/Interaccion.h"
 #include "drawing/MenuVer.h"
 #include "files/Documento.h"
@@ -12,16 +8,6 @@
 #include "model/Grafo.h"
 
 namespace {
-
-QString Buscar(const QString& nombre, const QStringList& carpetas)
-{
-    for (const QString& carpeta : carpetas) {
-        const QString ruta = QDir(carpeta).filePath(nombre);
-        if (QFileInfo(ruta).isFile())
-            return ruta;
-    }
-    return {};
-}
 
 // The shape as read goes into the record edge by edge, so the record keeps its
 // own type whatever the file says: entries 1, both arcs in a digraph.
@@ -57,21 +43,13 @@ QString FicheroForma(Forma forma)
     return {};
 }
 
-QStringList CarpetasFormas()
-{
-    QStringList carpetas{QDir::currentPath()};
-    if (QCoreApplication::instance())
-        carpetas << QCoreApplication::applicationDirPath();
-    return carpetas;
-}
-
 std::int16_t CargarForma(Grafo& grafo, DimensionesArea area, Forma forma, const QStringList& carpetas)
 {
     Interaccion* persona = grafo.Entorno().interaccion;
     if (!persona)
         return 1;
     const QString nombre = FicheroForma(forma);
-    const QString ruta = Buscar(nombre, carpetas);
+    const QString ruta = BuscarDato(nombre, carpetas);
     if (ruta.isEmpty()) {
         persona->Mensaje(QStringLiteral("No se ha encontrado el fichero %1.").arg(nombre.toUpper()),
                          QStringLiteral("Error"), Icono::Critico, Botones::Aceptar);

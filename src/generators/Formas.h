@@ -1,4 +1,4 @@
-// The graphs kept in shape files (graph files of ours beside the program):
+// The graphs kept in shape files (graph files of ours among the program's data):
 // the Tutte graph and the two drawings of the dodecahedron and icosahedron.
 #pragma once
 
@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "drawing/Coordenadas.h"
+#include "files/Datos.h"
 
 class Grafo;
 
@@ -14,14 +15,12 @@ enum class Forma { Tutte, DodecaedroPlano, DodecaedroNoPlano, IcosaedroPlano, Ic
 
 // "tutte.dat", "Dodec_P.dat", "Dodec_NP.dat", "Icosa_P.dat", "Icosa_NP.dat".
 QString FicheroForma(Forma forma);
-// Where shape files are looked for, in order: the working folder, then the
-// program's folder.
-QStringList CarpetasFormas();
 
-// Fills the record (type set, no vertices) with the shape, in the record's
-// own type, fitted to and centred in the work area, and ends as every
-// generator does. A missing file gets its "No se ha encontrado el fichero"
-// box and a damaged one the reader's message; both return non-zero and leave
-// the record empty, as does a record with no person to tell.
+// Fills the record (type set, no vertices) with the shape read from the first
+// of `carpetas` holding its file, in the record's own type, fitted to and
+// centred in the work area, and ends as every generator does. A missing file
+// gets its "No se ha encontrado el fichero" box and a damaged one the
+// reader's message; both return non-zero and leave the record empty, as does
+// a record with no person to tell.
 std::int16_t CargarForma(Grafo& grafo, DimensionesArea area, Forma forma,
-                         const QStringList& carpetas = CarpetasFormas());
+                         const QStringList& carpetas = CarpetasDatos(BuscarEn::TrabajoYPrograma));

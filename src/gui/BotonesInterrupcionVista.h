@@ -2,12 +2,11 @@
 // "Imprimir", laid over the bottom of the main window where the trace pane is.
 #pragma once
 
-#include <QDialog>
+#include "gui/VentanaPaso.h"
 
 class BotonesInterrupcion;
-class QTextEdit;
 
-class BotonesInterrupcionVista : public QDialog {
+class BotonesInterrupcionVista : public VentanaPaso {
 public:
     // `principal` is the main window the step window lies over.
     BotonesInterrupcionVista(BotonesInterrupcion& modelo, QWidget* principal, int altoTextoPx);
@@ -17,11 +16,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* evento) override;
-    void changeEvent(QEvent* evento) override;
 
 private:
-    void Colocar(QWidget* principal, int altoTextoPx);
-
     BotonesInterrupcion& modelo_;
-    QTextEdit* texto_ = nullptr;
 };

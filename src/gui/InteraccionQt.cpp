@@ -1,5 +1,7 @@
 #include "gui/InteraccionQt.h"
 
+#include "algorithms/BotonesColoracion.h"
+#include "gui/BotonesColoracionVista.h"
 #include "gui/BotonesInterrupcionVista.h"
 #include "gui/PasoAPasoVista.h"
 
@@ -162,11 +164,28 @@ void InteraccionQt::Mostrar(PasoAPaso& dialogo)
     vista.exec();
 }
 
+int InteraccionQt::AltoTraza() const
+{
+    const auto* panel = ventana_ ? ventana_->findChild<QWidget*>(QStringLiteral("text_peq")) : nullptr;
+    return panel ? panel->height() : 72;
+}
+
 void InteraccionQt::Mostrar(BotonesInterrupcion& ventana)
 {
     Refrescar();
-    // As tall as the trace pane it covers.
-    const auto* panel = ventana_ ? ventana_->findChild<QWidget*>(QStringLiteral("text_peq")) : nullptr;
-    BotonesInterrupcionVista vista(ventana, ventana_, panel ? panel->height() : 72);
+    BotonesInterrupcionVista vista(ventana, ventana_, AltoTraza());
+    vista.exec();
+}
+
+void InteraccionQt::Mostrar(BotonesColoracion& ventana)
+{
+    // The work area has been narrowed for Brelaz's panel, which goes on its right.
+    Refrescar();
+    QRect panel;
+    if (const auto* area = ventana_ ? ventana_->findChild<QWidget*>(QStringLiteral("Area_trabajo")) : nullptr) {
+        const QPoint derecha = area->mapToGlobal(QPoint(area->width(), 0));
+        panel = QRect(derecha, QSize(PanelBrelaz::Ancho / 15, area->height() - 10));
+    }
+    BotonesColoracionVista vista(ventana, ventana_, AltoTraza(), panel, [this] { Refrescar(); });
     vista.exec();
 }

@@ -26,6 +26,7 @@ public:
     void Mostrar(Estadisticas& ventana) override;
     void Mostrar(PasoAPaso& dialogo) override;
     void Mostrar(BotonesInterrupcion& ventana) override;
+    void Mostrar(BotonesColoracion& ventana) override;
     void Mostrar(Imprimir& dialogo) override;
     Impresora& ImpresoraPredeterminada() override;
     QString NombreParaAbrir(const QString& filtro) override;
@@ -34,6 +35,9 @@ public:
     void ProcesarEventos() override;
 
 private:
+    // The height of the main window's trace pane, which the step windows cover.
+    int AltoTraza() const;
+
     void Refrescar() const
     {
         if (refrescar_)

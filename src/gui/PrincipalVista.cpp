@@ -131,6 +131,10 @@ void PrincipalVista::CrearPartesInferiores()
     textPeq_->setDocument(&principal_.text_peq());
     textPeq_->setReadOnly(true);
     textPeq_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // Its padding is written in this colour to be invisible, enabled or not.
+    QPalette paleta = textPeq_->palette();
+    paleta.setColor(QPalette::Base, FondoTraza);
+    textPeq_->setPalette(paleta);
     textPeq_->installEventFilter(this);
     aceptar_ = new QPushButton(QStringLiteral("Aceptar"), centro_);
     aceptar_->setObjectName(QStringLiteral("Aceptar"));

@@ -20,7 +20,7 @@ struct Parametros {
     bool todos = false;              // every destination at once
     std::vector<std::int16_t> lista; // a sequence of numbers, in the order given
     // The command line's seed for the person's random source, when given.
-    std::optional<std::uint64_t> semilla;
+    std::optional<std::uint64_t> semilla{};
 };
 
 struct Contexto {

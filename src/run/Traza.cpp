@@ -48,7 +48,6 @@ void Traza::Vaciar()
 {
     texto_.clear();
     documento_.clear();
-    alineacion_ = Qt::AlignLeft;
 }
 
 void Traza::PonerTexto(const QString& texto)
@@ -62,16 +61,21 @@ void Traza::Añadir(const QString& texto, const QColor& color)
     texto_ += texto;
     QTextCursor cursor(&documento_);
     cursor.movePosition(QTextCursor::End);
-    QTextBlockFormat bloque = cursor.blockFormat();
-    if (bloque.alignment() != alineacion_) {
-        bloque.setAlignment(alineacion_);
-        cursor.setBlockFormat(bloque);
-    }
     QTextCharFormat formato;
     formato.setFontPointSize(tamañoLetra_);
     if (color.isValid())
         formato.setForeground(color);
     cursor.insertText(ParaDocumento(texto), formato);
+}
+
+void Traza::PonerAlineacion(Qt::Alignment alineacion)
+{
+    QTextCursor cursor(&documento_);
+    cursor.movePosition(QTextCursor::End);
+    QTextBlockFormat formato;
+    formato.setAlignment(alineacion);
+    // A line break splits the block, and the new line inherits its alignment.
+    cursor.mergeBlockFormat(formato);
 }
 
 void Traza::CambiarFinal(int longitud, const QString& texto, const QColor& color)

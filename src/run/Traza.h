@@ -12,6 +12,10 @@
 #include <array>
 #include <cstdint>
 
+// The trace pane's background: text in it takes its place in the text but
+// cannot be seen (the padding that keeps numbers two characters wide).
+inline const QColor FondoTraza{Qt::white};
+
 struct FormatoTraza {
     std::int16_t longitud = 0;
     bool negrita = false;
@@ -38,9 +42,9 @@ public:
     // in this colour (none: the pane's own).
     void Añadir(const QString& texto, const QColor& color = {});
     void PonerTamañoLetra(double puntos) { tamañoLetra_ = puntos; }
-    // How the line being written and the lines after it are aligned in the
-    // pane, until changed (the user's walk centres its prompt lines).
-    void PonerAlineacion(Qt::Alignment alineacion) { alineacion_ = alineacion; }
+    // Aligns the line being written, and the lines that follow it, until
+    // changed again (left when the trace is emptied).
+    void PonerAlineacion(Qt::Alignment alineacion);
     // Replaces the last `longitud` characters (a line break counting two) by
     // texto, with no run of its own: the prompt line a walk keeps changing.
     void CambiarFinal(int longitud, const QString& texto, const QColor& color);
@@ -66,5 +70,4 @@ private:
     std::array<FormatoTraza, MAX_FORMATOS + 1> formatos_{};
     int numFormatos_ = 0;
     double tamañoLetra_ = TamañoLetra;
-    Qt::Alignment alineacion_ = Qt::AlignLeft;
 };

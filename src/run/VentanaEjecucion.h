@@ -19,6 +19,13 @@ public:
     virtual void MostrarTraza() = 0;
     // The print options, from the step window's Imprimir.
     virtual void AbrirImprimir() = 0;
+    // A step window of the algorithm's own (the colouring's) opens over the
+    // trace pane: the pane hides until the end prompt shows it, and the
+    // print button is enabled.
+    virtual void AbrirPasoPropio() = 0;
+    // A side panel takes `ancho` twips off the right of the work area (0
+    // gives them back); returns the work area's width.
+    virtual int ReservarPanel(int ancho) = 0;
 
     // What the Eulerian tours need besides: back to editing as the Aceptar
     // button goes (a run left with Escape), the trace pane hidden while a

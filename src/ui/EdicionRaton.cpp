@@ -11,6 +11,7 @@
 #include "ui/Impactos.h"
 #include "ui/MenuPrincipal.h"
 #include "ui/RecorridoRaton.h"
+#include "ui/SeleccionOrden.h"
 
 namespace {
 
@@ -71,6 +72,8 @@ void EdicionRaton::MouseMove(int boton, double x, double y)
     const bool cambio = Sobrevolar(x, y);
     if (recorrido)
         RecorridoRaton::Mover(s, p_.dibujo());
+    else if (p_.OrdenUsuario().Activa())
+        p_.OrdenUsuario().RedibujarBajoCursor();
     else if (cambio)
         p_.dibujo().RefrescarMarcas();
     s.VerticeAnterior = 0;
@@ -192,6 +195,11 @@ void EdicionRaton::MouseDown(int boton, double x, double y)
         RecorridoRaton::Clic(s, s.VerticeBajoCursor);
         return;
     }
+    const bool eligiendoOrden = p_.OrdenUsuario().Activa();
+    if (g.dimen() > 0 && s.VerticeBajoCursor > 0 && eligiendoOrden) {
+        p_.OrdenUsuario().Elegir(s.VerticeBajoCursor);
+        return;
+    }
     if (g.dimen() > 0 && s.VerticeBajoCursor > 0) {
         if (s.VerticeBajoCursor != s.VerticeSeleccionado) {
             p_.AnularDeshacer();
@@ -201,7 +209,7 @@ void EdicionRaton::MouseDown(int boton, double x, double y)
             s.AristaSeleccionada = s.AristaBajoCursor = s.VerticeBajoCursor = 0;
             SeleccionActiva(true);
         }
-    } else if (s.AristaBajoCursor < 1 || recorrido) {
+    } else if (s.AristaBajoCursor < 1 || recorrido || eligiendoOrden) {
         s.VerticeAnterior = s.VerticeSeleccionado;
         s.AristaAnterior = s.AristaSeleccionada;
         s.VerticeBajoCursor = s.VerticeSeleccionado = s.AristaBajoCursor = s.AristaSeleccionada = 0;

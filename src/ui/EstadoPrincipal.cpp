@@ -123,3 +123,17 @@ void EstadoPrincipal::MostrarTraza()
 {
     vista_.textoVisible = true;
 }
+
+void EstadoPrincipal::AbrirPasoPropio()
+{
+    vista_.textoVisible = false;
+    comandos_.Habilitar(QStringLiteral("Toolbar2"), true);
+    comandos_.Habilitar(Control::Boton_imprimir, true);
+}
+
+int EstadoPrincipal::ReservarPanel(int ancho)
+{
+    // The picture keeps its size: the panel only covers its right side.
+    disposicion_.areaTrabajo.ancho = disposicion_.ancho - 200 - ancho;
+    return disposicion_.areaTrabajo.ancho;
+}

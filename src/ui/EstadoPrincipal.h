@@ -23,6 +23,7 @@
 #include "ui/SuperficieArea.h"
 
 class Interaccion;
+class SeleccionOrden;
 
 // What the window shows besides menus and toolbars.
 struct VistaPrincipal {
@@ -79,6 +80,9 @@ public:
     // Clear the work area and draw the graph.
     void Redibujar();
 
+    // The colouring order being clicked on the work area.
+    virtual SeleccionOrden& OrdenUsuario() = 0;
+
     void HabilitarMenus(bool activo);
     void HabilitarBarras(bool activo);
     void AnularDeshacer() { deshacer_.AnularDeshacer(); }
@@ -92,6 +96,8 @@ public:
     void OcultarTraza() override { vista_.textoVisible = false; }
     void HabilitarArea(bool activa) override { vista_.areaHabilitada = activa; }
     std::int16_t TomarVerticeSeleccionado() override { return std::exchange(seleccion_.VerticeSeleccionado, 0); }
+    void AbrirPasoPropio() override;
+    int ReservarPanel(int ancho) override;
 
 protected:
     // A fresh, empty record in hand; the marks of the old one are dropped.

@@ -1,5 +1,6 @@
 // What each dialog does when nobody is there to answer it: the defaults of
 // Interaccion, kept beside the models whose rules they use.
+#include "algorithms/BotonesColoracion.h"
 #include "algorithms/Estadisticas.h"
 #include "costuras/Interaccion.h"
 #include "run/BotonesInterrupcion.h"
@@ -38,6 +39,11 @@ void Interaccion::Mostrar(PasoAPaso& dialogo)
 void Interaccion::Mostrar(BotonesInterrupcion& ventana)
 {
     ventana.Continuar();
+}
+void Interaccion::Mostrar(BotonesColoracion& ventana)
+{
+    while (!ventana.Cerrado())
+        ventana.Continuar();
 }
 void Interaccion::Mostrar(Estadisticas& ventana)
 {

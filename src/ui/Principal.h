@@ -11,6 +11,7 @@
 #include "run/Algoritmo.h"
 #include "ui/EdicionRaton.h"
 #include "ui/EstadoPrincipal.h"
+#include "ui/SeleccionOrden.h"
 
 struct OrdenAlgoritmo;
 
@@ -25,6 +26,7 @@ public:
 
     // The mouse on the work area and the Edit menu.
     EdicionRaton& Edicion() { return edicion_; }
+    SeleccionOrden& OrdenUsuario() override { return ordenUsuario_; }
     void PonerEscala(double escala);
 
     // --- commands -------------------------------------------------------------
@@ -78,6 +80,9 @@ private:
     std::int16_t Preguntar(const QString& texto, int botones);
     bool EjecutarGenerador(const QString& control);
     void Correr(const OrdenAlgoritmo& orden, const Parametros& parametros);
+    // The sequential colouring as its menu entry starts it, in this order.
+    void ColorearEnOrden(const Parametros& parametros);
 
     EdicionRaton edicion_{*this};
+    SeleccionOrden ordenUsuario_{*this, [this](const Parametros& p) { ColorearEnOrden(p); }};
 };

@@ -6,6 +6,7 @@
 #include "algorithms/CatalogoOrdenes.h"
 #include "costuras/Interaccion.h"
 #include "generators/Catalogo.h"
+#include "model/Controles.h"
 #include "run/PasoAPaso.h"
 #include "ui/GirarVoltear.h"
 #include "ui/Imprimir.h"
@@ -163,6 +164,11 @@ void Principal::EjecutarAlgoritmo(const QString& nombre, const Parametros& param
 {
     if (const OrdenAlgoritmo* orden = OrdenPorEjecucion(nombre))
         Correr(*orden, parametros);
+}
+
+void Principal::ColorearEnOrden(const Parametros& parametros)
+{
+    IniciarAlgoritmo(OrdenPorControl(Control::mnu_Secuencial_Procesar)->ejecucion, parametros);
 }
 
 void Principal::Correr(const OrdenAlgoritmo& orden, const Parametros& parametros)

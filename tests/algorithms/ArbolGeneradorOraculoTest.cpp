@@ -9,9 +9,7 @@
 #include <boost/graph/kruskal_min_spanning_tree.hpp>
 #include <random>
 
-#include "support/EjecucionPrueba.h"
-#include "support/LienzoGrabador.h"
-#include "ui/Principal.h"
+#include "support/MundoEjecucion.h"
 
 namespace {
 
@@ -38,11 +36,8 @@ Grafico Aleatorio(std::mt19937& azar)
 // line, and the pauses of a run "Completo".
 std::array<int, 4> Ejecutar(const Grafico& grafico, const QString& nombre)
 {
-    PersonaEjecucion persona;
-    persona.completo = true;
-    Principal p(persona);
-    LienzoGrabador lienzo;
-    p.PonerSuperficie(&lienzo);
+    MundoEjecucion mundo;
+    Principal& p = mundo.p;
     Grafo& g = p.grafo();
     g.InsertarTipo("Ponderado");
     g.Insertar_Dimension(std::int16_t(num_vertices(grafico)), false);
@@ -56,7 +51,7 @@ std::array<int, 4> Ejecutar(const Grafico& grafico, const QString& nombre)
     static const QRegularExpression total(QStringLiteral("PESO TOTAL DEL ARBOL: (\\d+)\r\n"));
     const QRegularExpressionMatch m = total.match(traza);
     return {m.hasMatch() ? m.captured(1).toInt() : -1, int(traza.count(QStringLiteral("Arista: ("))),
-            int(traza.count(QStringLiteral("\t\r\n"))), int(persona.pausas.size())};
+            int(traza.count(QStringLiteral("\t\r\n"))), int(mundo.persona.pausas.size())};
 }
 
 TEST(ArbolGeneradorOraculo, LosTresDanElPesoDelArbolMinimoDeBoost)

@@ -129,4 +129,39 @@ TEST(CliEjecutar, LosRecorridosAlAzarSonValidosConCualquierSemilla)
     }
 }
 
+TEST(CliEjecutar, LasColoracionesEscribenSuTrazaYPintanConLaPaleta)
+{
+    CarpetaCli c;
+    // A path 1-2-3, vertex 1 at pixel (100, 100).
+    const QString camino = c.Fichero("c.grf", "Simple\r\n 3 \r\n 0 1 0 \r\n 1 0 1 \r\n 0 1 0 \r\n\r\n"
+                                              " 1500 , 1500 \r\n 3000 , 1500 \r\n 4500 , 1500 \r\n");
+    // A vertex named twice counts once, as a second click on it does.
+    Ejecucion e =
+        Ejecutar({"ejecutar", "Secuencial", camino, "--orden", "3,2,3,1", "--dibujo", c.Ruta("s.png")});
+    EXPECT_EQ(e.salida, "Algoritmo Secuencial\n\nOrden de Coloración : _3, _2, _1\n\nColor 1_ : _3, _1\n"
+                        "Color 2_ : _2\n\nSe han usado 2 colores con el Algoritmo Secuencial.\n\n"
+                        "Presione ACEPTAR  para continuar.\n");
+    const QImage dibujo(c.Ruta("s.png"));
+    auto pixeles = [&](QPoint centro, QColor color) {
+        int cuenta = 0;
+        for (int dx = -5; dx <= 5; ++dx)
+            for (int dy = -5; dy <= 5; ++dy)
+                cuenta += dibujo.pixelColor(centro + QPoint(dx, dy)) == color;
+        return cuenta;
+    };
+    EXPECT_GT(pixeles({100, 100}, QColor(213, 0, 0)), 40);    // palette entry 1
+    EXPECT_GT(pixeles({200, 100}, QColor(43, 255, 255)), 40); // entry 26
+    EXPECT_TRUE(Ejecutar({"ejecutar", "Coloración Brelaz", camino})
+                    .salida.startsWith("Algoritmo de Brelaz\n\nColor 1_ : _2\nColor 2_ : _1, _3\n\n"));
+
+    const std::pair<const char*, const char*> malos[] = {
+        {"1,2", "El orden debe incluir todos los vértices: falta el 3.\n"},
+        {"1,2,4", "El vértice 4 no existe: el grafo tiene 3 vértices.\n"},
+    };
+    for (const auto& [orden, error] : malos) {
+        e = Ejecutar({"ejecutar", "Secuencial", camino, "--orden", orden});
+        EXPECT_TRUE(e.estado == 2 && e.salida.isEmpty() && e.errores == error) << e.errores.toStdString();
+    }
+}
+
 } // namespace

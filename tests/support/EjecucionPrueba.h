@@ -4,8 +4,11 @@
 
 #include <QColor>
 #include <QString>
+#include <functional>
 #include <ostream>
 #include <vector>
+
+#include "algorithms/BotonesColoracion.h"
 
 #include "run/Traza.h"
 #include "support/InteraccionGuion.h"
@@ -13,12 +16,15 @@
 struct PersonaEjecucion : InteraccionGuion {
     using InteraccionGuion::Mostrar;
     bool completo = false; // the mode chosen in PasoAPaso, then Aceptar
+    bool cancelar = false; // or Cancelar instead
     int dialogosModo = 0;
     std::vector<QString> pausas; // what the step window showed at each pause
 
     void Mostrar(PasoAPaso& dialogo) override
     {
         ++dialogosModo;
+        if (cancelar)
+            return dialogo.Cancelar();
         if (completo)
             dialogo.ElegirCompleto();
         dialogo.Aceptar();
@@ -27,6 +33,15 @@ struct PersonaEjecucion : InteraccionGuion {
     {
         pausas.push_back(ventana.Texto().toPlainText());
         ventana.Continuar();
+    }
+    // What the person does in the colouring's step window; without a
+    // script, "Continuar" to the end.
+    std::function<void(BotonesColoracion&)> coloracion;
+    void Mostrar(BotonesColoracion& ventana) override
+    {
+        if (coloracion)
+            coloracion(ventana);
+        Interaccion::Mostrar(ventana);
     }
 };
 
@@ -41,6 +56,21 @@ inline void PrintTo(const Pieza& p, std::ostream* os)
 {
     *os << '"' << QString(p.texto).replace("\r\n", "\\r\\n").replace("\t", "\\t").toStdString() << '"'
         << (p.negrita ? " negrita " : " normal ") << p.color.name().toStdString();
+}
+
+// The trace as a person sees it: what is written in the pane's background
+// colour shows as '~'.
+inline QString Visible(const Traza& traza)
+{
+    QString texto = traza.Texto();
+    int desde = 0;
+    for (int i = 1; i <= traza.NumFormatos(); ++i) {
+        const FormatoTraza& f = traza.Formato(i);
+        if (f.color == FondoTraza)
+            texto.replace(desde, f.longitud, QString(f.longitud, u'~'));
+        desde += f.longitud;
+    }
+    return texto;
 }
 
 // The counted runs of the trace, each with the text it covers.

@@ -1,0 +1,90 @@
+#include "algorithms/BotonesColoracion.h"
+
+#include "drawing/Dibujo.h"
+#include "drawing/Lienzo.h"
+#include "model/Grafo.h"
+#include "run/Algoritmo.h"
+#include "run/MarcoEjecucion.h"
+#include "run/VentanaEjecucion.h"
+
+BotonesColoracion::BotonesColoracion(Contexto& contexto, Coloracion coloracion, const QString& nombre)
+    : c_(contexto), coloracion_(std::move(coloracion)), traza_(nombre, coloracion_)
+{
+    if (nombre == TituloBrelaz) {
+        const int ancho = c_.marco.Ventana().ReservarPanel(PanelBrelaz::Ancho);
+        if (EncogerAlAncho(c_.grafo, ancho)) {
+            c_.dibujo.Superficie().Limpiar();
+            c_.dibujo.DibujarGrafo(0);
+        }
+        panel_.emplace(c_.grafo);
+    }
+    Mostrar();
+}
+
+int BotonesColoracion::Pintar(Contexto& c, TrazaColoracion& traza, const Coloracion& coloracion, int i,
+                              bool negrita)
+{
+    const int v = coloracion.orden[i];
+    const int color = coloracion.color[v];
+    c.dibujo.PintarVertice(v, Indice_Paleta(color, coloracion.k));
+    return traza.Asigna(v, color, negrita);
+}
+
+void BotonesColoracion::Continuar()
+{
+    if (cerrado_)
+        return;
+    if (paso_ >= int(coloracion_.orden.size())) {
+        Cerrar();
+        return;
+    }
+    if (panel_)
+        panel_->Actualizar(c_.grafo, coloracion_, paso_);
+    DarPaso();
+    Mostrar();
+}
+
+void BotonesColoracion::Terminar()
+{
+    if (cerrado_)
+        return;
+    textoVisible_ = false;
+    while (paso_ < int(coloracion_.orden.size()))
+        DarPaso();
+    Cerrar();
+}
+
+void BotonesColoracion::Imprimir()
+{
+    c_.marco.Ventana().AbrirImprimir();
+}
+
+// Only the vertex painted last stands out in bold.
+void BotonesColoracion::DarPaso()
+{
+    if (ultimo_ >= 0)
+        traza_.QuitarNegrita(ultimo_, coloracion_.orden[paso_ - 1]);
+    ultimo_ = Pintar(c_, traza_, coloracion_, paso_, true);
+    ++paso_;
+}
+
+void BotonesColoracion::Mostrar()
+{
+    texto_.Vaciar();
+    texto_.PonerNumFormatos(0);
+    traza_.EscribirEn(texto_);
+    texto_.AplicarFormatos(texto_.Documento());
+    cursor_ = ultimo_ >= 0 ? ultimo_ : int(traza_.Texto().size());
+}
+
+// The window's text becomes the run's trace; the work area gets its room back.
+void BotonesColoracion::Cerrar()
+{
+    textoVisible_ = false;
+    traza_.EscribirEn(c_.marco.traza());
+    if (panel_) {
+        panel_.reset();
+        c_.marco.Ventana().ReservarPanel(0);
+    }
+    cerrado_ = true;
+}

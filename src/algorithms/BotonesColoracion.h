@@ -1,0 +1,63 @@
+// The colouring's step window: its own copy of the trace and the buttons
+// that paint the next vertex of the order ("Continuar"), paint all the rest
+// ("Fin") or print. Brelaz's run also has the side panel of degrees and
+// saturation degrees, beside a work area narrowed to make room for it.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "algorithms/OrdenesColoracion.h"
+#include "algorithms/PanelBrelaz.h"
+#include "algorithms/TrazaColoracion.h"
+#include "run/Traza.h"
+
+struct Contexto;
+
+class BotonesColoracion {
+public:
+    // Opens the window: the title and order line, or Brelaz's panel.
+    BotonesColoracion(Contexto& contexto, Coloracion coloracion, const QString& nombre);
+
+    static QString TextoContinuar() { return QStringLiteral("Continuar"); }
+    static QString TextoTerminar() { return QStringLiteral("Fin"); }
+    static QString TextoImprimir() { return QStringLiteral("Imprimir"); }
+
+    // What the window's text pane shows, and where its caret goes: at the
+    // number painted last.
+    QTextDocument& Texto() { return texto_.Documento(); }
+    int PosicionCursor() const { return cursor_; }
+    bool TextoVisible() const { return textoVisible_; }
+    // Brelaz's panel while the window is open, else nullptr.
+    const PanelBrelaz* Panel() const { return panel_ ? &*panel_ : nullptr; }
+    // The place in the order of the next vertex to paint, from 1.
+    int Paso() const { return paso_; }
+
+    // The next vertex, or, once all are painted, the end.
+    void Continuar();
+    // Every vertex left, then the end.
+    void Terminar();
+    void Imprimir();
+    bool Cerrado() const { return cerrado_; }
+
+    // Paints the vertex at place i of the order in its palette colour and
+    // adds it to its colour's line; returns where its number starts.
+    static int Pintar(Contexto& contexto, TrazaColoracion& traza, const Coloracion& coloracion, int i,
+                      bool negrita);
+
+private:
+    void DarPaso();
+    void Mostrar();
+    void Cerrar();
+
+    Contexto& c_;
+    Coloracion coloracion_;
+    TrazaColoracion traza_;
+    Traza texto_;
+    std::optional<PanelBrelaz> panel_;
+    int paso_ = 1;
+    int ultimo_ = -1; // where the number painted last starts
+    int cursor_ = 0;
+    bool textoVisible_ = true;
+    bool cerrado_ = false;
+};

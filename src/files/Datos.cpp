@@ -1,0 +1,43 @@
+#include "files/Datos.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+// NODEVA_DATOS_DESDE_BIN, the installed data folder relative to the installed
+// executable's folder, comes from the build's install layout.
+
+QString CarpetaDatos(const QString& carpetaPrograma)
+{
+    const QString instalada =
+        QDir::cleanPath(QDir(carpetaPrograma).filePath(QStringLiteral(NODEVA_DATOS_DESDE_BIN)));
+    return QFileInfo(instalada).isDir() ? instalada : carpetaPrograma;
+}
+
+QString CarpetaDatos()
+{
+    if (!QCoreApplication::instance())
+        return {};
+    return CarpetaDatos(QCoreApplication::applicationDirPath());
+}
+
+QStringList CarpetasDatos(BuscarEn donde, const QString& subcarpeta)
+{
+    QStringList carpetas;
+    if (donde == BuscarEn::TrabajoYPrograma)
+        carpetas << QDir::currentPath();
+    const QString datos = CarpetaDatos();
+    if (!datos.isEmpty())
+        carpetas << (subcarpeta.isEmpty() ? datos : QDir(datos).filePath(subcarpeta));
+    return carpetas;
+}
+
+QString BuscarDato(const QString& nombre, const QStringList& carpetas)
+{
+    for (const QString& carpeta : carpetas) {
+        const QString ruta = QDir(carpeta).filePath(nombre);
+        if (QFileInfo(ruta).isFile())
+            return ruta;
+    }
+    return {};
+}

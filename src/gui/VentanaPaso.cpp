@@ -1,0 +1,71 @@
+#include "gui/VentanaPaso.h"
+
+#include <QEvent>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include "run/Traza.h"
+
+namespace {
+
+// Lengths of the window's layout, in twips, turned into pixels.
+constexpr int Px(int twips)
+{
+    return twips / 15;
+}
+
+} // namespace
+
+VentanaPaso::VentanaPaso(QWidget* principal, QTextDocument& texto)
+    : QDialog(principal, Qt::Tool | Qt::FramelessWindowHint)
+{
+    texto_ = new QTextEdit(this);
+    texto_->setReadOnly(true);
+    texto_->setDocument(&texto);
+    QFont letra(QStringLiteral("Arial"));
+    letra.setPointSizeF(9.75);
+    texto_->setFont(letra);
+    QPalette paleta = texto_->palette();
+    paleta.setColor(QPalette::Base, FondoTraza);
+    texto_->setPalette(paleta);
+}
+
+std::vector<QPushButton*> VentanaPaso::Colocar(QWidget* principal, int altoTextoPx,
+                                               const std::vector<BotonPaso>& botones)
+{
+    const QRect marco = principal ? principal->geometry() : QRect(0, 0, 840, 620);
+    const int ancho = marco.width() - Px(200);
+    texto_->setGeometry(Px(50), 0, ancho - Px(1385), altoTextoPx);
+    const int alto = altoTextoPx + Px(80);
+    setGeometry(marco.left() + Px(60), marco.bottom() - alto - Px(20), ancho, alto);
+
+    const int izquierda = texto_->geometry().right() + Px(220);
+    const int altoBoton = (altoTextoPx - Px(160)) / 3;
+    int arriba = Px(50);
+    std::vector<QPushButton*> hechos;
+    for (const BotonPaso& b : botones) {
+        auto* boton = new QPushButton(b.rotulo, this);
+        boton->setGeometry(izquierda, arriba, Px(1185), altoBoton);
+        connect(boton, &QPushButton::clicked, this, b.accion);
+        hechos.push_back(boton);
+        arriba += altoBoton + Px(30);
+    }
+    return hechos;
+}
+
+void VentanaPaso::LlevarCursor(int posicion)
+{
+    QTextCursor cursor(texto_->document());
+    cursor.setPosition(posicion);
+    texto_->setTextCursor(cursor);
+    texto_->ensureCursorVisible();
+}
+
+void VentanaPaso::changeEvent(QEvent* evento)
+{
+    // The run waits here: the window must not get lost behind another.
+    if (evento->type() == QEvent::ActivationChange && !isActiveWindow() && isVisible())
+        raise();
+    QDialog::changeEvent(evento);
+}

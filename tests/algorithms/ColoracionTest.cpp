@@ -1,0 +1,289 @@
+// The colourings as the person sees them: the trace with its invisible
+// padding, bold and colours, the palette on the drawing, each order's
+// tie-breaks, the step window with Brelaz's panel, and the order clicked.
+#include <gtest/gtest.h>
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <map>
+
+#include "algorithms/Coloracion.h"
+#include "support/MundoEjecucion.h"
+
+namespace {
+
+const QColor Negro(Qt::black);
+const QColor Azul(0, 0, 192);
+
+// "~1, ~2, ..., b" as the lists show the numbers a..b, padding invisible.
+QString Numeros(int a, int b)
+{
+    QStringList numeros;
+    for (int v = a; v <= b; ++v)
+        numeros << (v < 10 ? "~" : "") + QString::number(v);
+    return numeros.join(", ");
+}
+
+struct Colorear : ::testing::Test, MundoEjecucion {
+    // n vertices, ten to a row 800 twips apart, with these edges.
+    void Simple(int n, std::initializer_list<std::pair<int, int>> aristas = {})
+    {
+        Grafo& g = p.grafo();
+        g.InsertarTipo("Simple");
+        g.Insertar_Dimension(std::int16_t(n), false);
+        for (int v = 1; v <= n; ++v) {
+            g.InsertarPosicionX(v, std::int16_t(500 + 800 * ((v - 1) % 10)));
+            g.InsertarPosicionY(v, std::int16_t(500 + 800 * ((v - 1) / 10)));
+        }
+        for (auto [a, b] : aristas) {
+            g.InsertarMatriz(a, b, 1);
+            g.InsertarMatriz(b, a, 1);
+        }
+    }
+    QString Correr(const QString& ejecucion)
+    {
+        p.IniciarAlgoritmo(ejecucion);
+        return Visible(p.trazaPanel());
+    }
+    // The fill of the last disc drawn at vertex v.
+    QColor Relleno(int v) const
+    {
+        QColor relleno;
+        for (const Primitiva& c : lienzo.Circulos())
+            if (c.a == QPointF(p.grafo().Posic_CoordX(v), p.grafo().Posic_CoordY(v)) && c.relleno)
+                relleno = *c.relleno;
+        return relleno;
+    }
+};
+
+TEST_F(Colorear, UnVerticeDaLaTrazaExactaConSuRellenoInvisible)
+{
+    Simple(1);
+    Correr("Coloración Secuencial");
+    // clang-format off
+    EXPECT_EQ(Piezas(p.trazaPanel()), (std::vector<Pieza>{
+        {"Algoritmo Secuencial\r\n", true, Negro},
+        {"\r\nOrden de Coloración : ", false, Negro}, {"_", true, FondoTraza}, {"1\r\n", true, Azul},
+        {"\r\nColor 1", false, Negro}, {"_", false, FondoTraza}, {" : ", false, Negro},
+        {"_", false, FondoTraza}, {"1", false, Negro},
+        {"\r\n\r\nSe han usado ", false, Negro}, {"1", true, Negro}, {" colores con el ", false, Negro},
+        {"Algoritmo Secuencial", true, Negro}, {".\r\n", false, Negro}}));
+    // clang-format on
+    EXPECT_TRUE(p.trazaPanel().Texto().endsWith(".\r\n\r\nPresione ACEPTAR  para continuar."));
+    const QTextDocument& d = p.text_peq();
+    EXPECT_EQ(d.firstBlock().blockFormat().alignment(), Qt::AlignHCenter);
+    EXPECT_EQ(d.firstBlock().next().blockFormat().alignment(), Qt::AlignLeft);
+    EXPECT_TRUE(p.Vista().aceptarVisible && !p.Marco().EjecucionCompleta);
+}
+
+TEST_F(Colorear, PasadosVeinticincoLaLineaSigueTrasUnaSangriaInvisible)
+{
+    Simple(30);
+    EXPECT_EQ(Correr("Coloración Secuencial"),
+              "Algoritmo Secuencial\r\n\r\nOrden de Coloración : " + Numeros(1, 25) + ",\r\n" +
+                  QString(22, '~') + Numeros(26, 30) + "\r\n\r\nColor 1~ : " + Numeros(1, 25) + ",\r\n" +
+                  QString(11, '~') + Numeros(26, 30) +
+                  "\r\n\r\nSe han usado 1 colores con el Algoritmo Secuencial.\r\n\r\nPresione ACEPTAR  para "
+                  "continuar.");
+}
+
+TEST_F(Colorear, LosColoresSeRepartenPorLaPaleta)
+{
+    // A path 1-2-3: colours 1, 2, 1, painted with palette entries 1 and 26.
+    Simple(3, {{1, 2}, {2, 3}});
+    EXPECT_TRUE(
+        Correr("Coloración Secuencial").contains("~3\r\n\r\nColor 1~ : ~1, ~3\r\nColor 2~ : ~2\r\n\r\n"));
+    EXPECT_TRUE(Relleno(1) == QColor(213, 0, 0) && Relleno(3) == QColor(213, 0, 0));
+    EXPECT_EQ(Relleno(2), QColor(43, 255, 255));
+    std::map<QString, QColor> numeros;
+    for (const Primitiva& t : lienzo.Textos())
+        numeros[t.texto.trimmed()] = t.color;
+    EXPECT_TRUE(numeros["1"] == Qt::white && numeros["2"] == Negro); // Texto_Blanco of entries 1 and 26
+}
+
+// The bold characters of the trace's colour lines, by position.
+std::vector<int> Negritas(const Traza& traza)
+{
+    std::vector<int> negritas;
+    int desde = 0;
+    for (int i = 1; i <= traza.NumFormatos(); ++i) {
+        const FormatoTraza& f = traza.Formato(i);
+        for (int j = 0; f.negrita && j < f.longitud; ++j)
+            negritas.push_back(desde + j);
+        desde += f.longitud;
+    }
+    return negritas;
+}
+
+TEST_F(Colorear, PasoAPasoSoloElUltimoPintadoVaEnNegritaYFinTerminaComoCompleto)
+{
+    Simple(12, {{1, 2}, {2, 3}});
+    Correr("Coloración Secuencial");
+    const QString completa = p.trazaPanel().Texto();
+    std::vector<int> negritas = Negritas(p.trazaPanel());
+    p.Aceptar_Click();
+
+    persona.completo = false;
+    // After each Continuar: the bold characters of the window's colour
+    // lines, and whether that vertex is painted and the next one not yet.
+    std::vector<QString> pasos;
+    persona.coloracion = [&](BotonesColoracion& v) {
+        for (int k = 1; k <= 11; ++k) {
+            v.Continuar();
+            const QString texto = v.Texto().toPlainText();
+            QString negrita;
+            for (qsizetype i = texto.indexOf("\nColor"); i < texto.size(); ++i) {
+                QTextCursor c(&v.Texto());
+                c.setPosition(int(i) + 1);
+                if (c.charFormat().fontWeight() == QFont::Bold)
+                    negrita += texto[i];
+            }
+            pasos.push_back(negrita);
+            EXPECT_TRUE(Relleno(k) != Qt::white && Relleno(k + 1) == Qt::white) << k;
+        }
+        v.Terminar();
+    };
+    Correr("Coloración Secuencial");
+    for (int k = 1; k <= 11; ++k)
+        EXPECT_EQ(pasos[k - 1], QString::number(k));
+    EXPECT_EQ(p.trazaPanel().Texto(), completa);
+    // "Fin" paints the rest; only the last vertex, 12, stays bold.
+    const int doce = int(completa.lastIndexOf("12"));
+    negritas.insert(std::lower_bound(negritas.begin(), negritas.end(), doce), {doce, doce + 1});
+    EXPECT_EQ(Negritas(p.trazaPanel()), negritas);
+    EXPECT_EQ(Relleno(12), QColor(213, 0, 0));
+}
+
+TEST_F(Colorear, ElPanelDeBrelazMuestraGradosYSaturacionTrasCadaPaso)
+{
+    // A 5-cycle colours 1, 2, 3, 4, 5 in that order with colours 1, 2, 1, 2, 3;
+    // vertex 5 lies past the work area once the panel takes its room.
+    Simple(5, {{1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 1}});
+    p.grafo().InsertarPosicionX(5, 11000);
+    const int ancho = p.Geometria().areaTrabajo.ancho;
+    persona.completo = false;
+    std::vector<std::vector<FilaBrelaz>> vistos;
+    persona.coloracion = [&](BotonesColoracion& v) {
+        EXPECT_EQ(p.Geometria().areaTrabajo.ancho, ancho - PanelBrelaz::Ancho);
+        EXPECT_EQ(p.grafo().Posic_CoordX(5), ancho - PanelBrelaz::Ancho - 300);
+        EXPECT_EQ(QString(v.Texto().toPlainText()), "Algoritmo de Brelaz\n");
+        while (v.Panel()) {
+            vistos.push_back(v.Panel()->Filas());
+            v.Continuar();
+        }
+    };
+    Correr("Coloración Brelaz");
+    const auto fila = [](int saturacion, bool borrada) {
+        return FilaBrelaz{2, std::int16_t(saturacion), borrada};
+    };
+    // clang-format off
+    EXPECT_EQ(vistos, (std::vector<std::vector<FilaBrelaz>>{
+        {{}, fila(0, 0), fila(0, 0), fila(0, 0), fila(0, 0), fila(0, 0)},
+        {{}, fila(0, 1), fila(1, 0), fila(0, 0), fila(0, 0), fila(1, 0)},
+        {{}, fila(0, 1), fila(1, 1), fila(1, 0), fila(0, 0), fila(1, 0)},
+        {{}, fila(0, 1), fila(1, 1), fila(1, 1), fila(1, 0), fila(1, 0)},
+        {{}, fila(0, 1), fila(1, 1), fila(1, 1), fila(1, 1), fila(2, 0)},
+        {{}, fila(0, 1), fila(1, 1), fila(1, 1), fila(1, 1), fila(2, 1)}}));
+    // clang-format on
+    EXPECT_EQ(p.Geometria().areaTrabajo.ancho, ancho);
+    EXPECT_TRUE(Visible(p.trazaPanel()).startsWith("Algoritmo de Brelaz\r\n\r\nColor 1~ : ~1, ~3\r\n"));
+}
+
+TEST_F(Colorear, ElOrdenSeEligeConClicsYLaColoracionLoSigue)
+{
+    Simple(27);
+    const Grafo& g = p.grafo();
+    auto mover = [&](int v) { p.Edicion().MouseMove(0, g.Posic_CoordX(v), g.Posic_CoordY(v)); };
+    auto clic = [&](int v) {
+        mover(v);
+        p.Edicion().MouseDown(1, g.Posic_CoordX(v), g.Posic_CoordY(v));
+        p.Edicion().MouseUp(1, g.Posic_CoordX(v), g.Posic_CoordY(v));
+    };
+    auto circulos = [&](int v) {
+        const std::vector<Primitiva> todos = lienzo.Circulos();
+        return std::count_if(todos.begin(), todos.end(), [&](const Primitiva& c) {
+            return c.a == QPointF(g.Posic_CoordX(v), g.Posic_CoordY(v));
+        });
+    };
+    for (const bool cancelar : {true, false}) {
+        SCOPED_TRACE(cancelar);
+        persona.cancelar = cancelar;
+        p.Ejecutar("mnu_Secuencial_intro_ord");
+        EXPECT_TRUE(p.Marco().Orden_Definido && !p.Comandos().Habilitado("Archivo") &&
+                    !p.Vista().textoHabilitado);
+        for (const int v : {27, 27}) // the second click is ignored
+            clic(v);
+        for (int v = 1; v <= 25; ++v)
+            clic(v);
+        EXPECT_EQ(Visible(p.trazaPanel()),
+                  "Seleccione los vértices en el orden deseado.\r\n\r\n Seleccionados : 27, " +
+                      Numeros(1, 24) + ",\r\n" + QString(17, '~') + "25");
+        // The pointer over a chosen vertex leaves its mark alone; over another it marks it.
+        const auto antes = circulos(27);
+        mover(27);
+        mover(26);
+        EXPECT_EQ(circulos(27), antes);
+        EXPECT_EQ(lienzo.Circulos().back().color, QColor(Qt::red));
+        clic(26);
+        EXPECT_FALSE(p.Marco().Orden_Definido);
+        if (cancelar) {
+            EXPECT_TRUE(p.trazaPanel().Texto().isEmpty() && p.Comandos().Habilitado("Archivo"));
+            continue;
+        }
+        EXPECT_TRUE(Visible(p.trazaPanel())
+                        .startsWith("Algoritmo Secuencial\r\n\r\nOrden de Coloración : 27, " +
+                                    Numeros(1, 24) + ",\r\n" + QString(22, '~') + "25, 26\r\n"));
+    }
+}
+
+TEST(OrdenesColoracion, CadaOrdenDesempataComoDebe)
+{
+    using Calculo = Coloracion (*)(const Grafo&);
+    const Calculo secuencial = [](const Grafo& g) { return Colorear_Secuencial(g, OrdenNatural(g.dimen())); };
+    const Calculo welsh = [](const Grafo& g) {
+        return Colorear_Secuencial(g, Ordenar_Por_Grado(g, OrdenNatural(g.dimen())));
+    };
+    const Calculo matula = [](const Grafo& g) { return Colorear_Secuencial(g, Orden_Menor_Ultimo(g)); };
+    const struct {
+        const char* caso;
+        Calculo calculo;
+        int n;
+        std::vector<std::pair<int, int>> aristas;
+        ListaVertices orden; // from 1
+        ListaVertices colores;
+    } casos[] = {
+        {"sin aristas, Welsh-Powell", welsh, 4, {}, {1, 2, 3, 4}, {1, 1, 1, 1}},
+        {"sin aristas, Brelaz", &ColorearBrelaz, 4, {}, {1, 2, 3, 4}, {1, 1, 1, 1}},
+        {"camino, secuencial", secuencial, 3, {{1, 2}, {2, 3}}, {1, 2, 3}, {1, 2, 1}},
+        {"camino, Welsh-Powell", welsh, 3, {{1, 2}, {2, 3}}, {2, 1, 3}, {2, 1, 2}},
+        {"grados 2 3 3 1 1",
+         welsh,
+         5,
+         {{1, 2}, {1, 3}, {2, 3}, {2, 4}, {3, 5}},
+         {2, 3, 1, 4, 5},
+         {3, 1, 2, 2, 1}},
+        {"estrella, Matula", matula, 5, {{1, 2}, {1, 3}, {1, 4}, {1, 5}}, {5, 1, 4, 3, 2}, {2, 1, 1, 1, 1}},
+        {"ciclo de 5, Brelaz",
+         &ColorearBrelaz,
+         5,
+         {{1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 1}},
+         {1, 2, 3, 4, 5},
+         {1, 2, 1, 2, 3}},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.caso);
+        Grafo g;
+        g.Insertar_Dimension(std::int16_t(caso.n), false);
+        for (auto [a, b] : caso.aristas) {
+            g.InsertarMatriz(a, b, 1);
+            g.InsertarMatriz(b, a, 1);
+        }
+        g.ContarGrados();
+        const Coloracion r = caso.calculo(g);
+        EXPECT_EQ(ListaVertices(r.orden.begin() + 1, r.orden.end()), caso.orden);
+        EXPECT_EQ(ListaVertices(r.color.begin() + 1, r.color.end()), caso.colores);
+        EXPECT_EQ(r.k, *std::max_element(caso.colores.begin(), caso.colores.end()));
+    }
+}
+
+} // namespace
