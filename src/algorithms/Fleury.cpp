@@ -82,12 +82,14 @@ int Tour::InicioDelUsuario(const VerticesImpares& impares)
     m.AplicarFormatos(m.traza().Documento());
     m.traza().PonerAlineacion(Qt::AlignHCenter);
     if (abierto) {
-        // The hint has a run of its own, so the runs after it stay on their text.
+        // The hint has a run of its own, so the runs after it stay on their
+        // text; formatted at once, it reads black in the pane disabled for the run.
         m.AñadirTraza(QStringLiteral("Debe comenzar por uno de los vértices de grado impar: %1, %2")
                               .arg(impares.lista[0])
                               .arg(impares.lista[1]) +
                           NL,
                       false, NegroEuler);
+        m.AplicarFormatos(m.traza().Documento());
         m.Ventana().HabilitarArea(false);
         for (const std::int16_t v : impares.lista)
             contexto.dibujo.DibujarVerticeRelleno(v, Verde);

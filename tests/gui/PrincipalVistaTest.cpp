@@ -178,6 +178,8 @@ TEST(PrincipalVista, ElRecorridoDelUsuarioSeHaceConClicsYRespetaLosPuentes)
             return;
         const QTextBlock ultima = p.text_peq().lastBlock().previous();
         EXPECT_EQ(ultima.blockFormat().alignment(), Qt::AlignHCenter);
+        // Black, not the grey of the pane disabled for the run.
+        EXPECT_EQ(ultima.begin().fragment().charFormat().foreground(), QBrush(Qt::black));
         avisos.push_back(ultima.text());
         const int w = clics[avisos.size() - 1];
         const QPoint punto(Pixeles(p.grafo().Posic_CoordX(w)), Pixeles(p.grafo().Posic_CoordY(w)));
