@@ -84,7 +84,10 @@ void Hierholzer(Contexto& contexto)
             return;
         marco.AñadirTraza(QStringLiteral("CONCATENAMOS los circuitos.") + NL, false, NegroEuler);
         hecho = static_cast<int>(t.aristas.size()) == total;
-        Redibujar(contexto);
+        // A straight run shows only the final tour: a redraw before it
+        // would be wiped unseen.
+        if (!marco.EjecucionCompleta || hecho)
+            Redibujar(contexto);
         if (!Mostrar(contexto, t, hecho))
             return;
     }
