@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and uses it as a user would, from
-# another folder: the programs find their data there, and the menu entry, the
-# graph file type and the manual pages are valid and agree with each other.
+# another folder: the programs find their data there, the help is all there,
+# and the menu entry, the graph file type and the manual pages are valid and
+# agree with each other.
 set -euo pipefail
+datos="$(cd "$(dirname "$0")/../data" && pwd)"
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 cmake --install "$1" --prefix "$tmp/usr" >/dev/null
@@ -11,6 +13,8 @@ escritorio="$share/applications/nodeva.desktop"
 mkdir "$tmp/trabajo" && cd "$tmp/trabajo"
 
 "$tmp/usr/bin/nodeva-cli" generar Tutte tutte.grf >/dev/null
+# The help menus, documents and pages are looked for in that same folder.
+diff -r -x CMakeLists.txt "$datos" "$share/nodeva"
 
 desktop-file-validate "$escritorio"
 xmllint --noout "$share/mime/packages/nodeva.xml"

@@ -2,7 +2,7 @@
 
 namespace {
 
-void Ayuda(QTextStream& salida)
+void TextoAyuda(QTextStream& salida)
 {
     salida << "Uso: nodeva-cli SUBCOMANDO [argumentos...]\n\n"
               "Uso por lotes del núcleo de Nodeva: las mismas reglas que el programa.\n\n"
@@ -19,13 +19,13 @@ int EjecutarCli(const QStringList& argumentos, QTextStream& salida, QTextStream&
 {
     if (argumentos.isEmpty() || argumentos[0] == "--help" || argumentos[0] == "-h" ||
         argumentos[0] == "ayuda") {
-        Ayuda(argumentos.isEmpty() ? errores : salida);
+        TextoAyuda(argumentos.isEmpty() ? errores : salida);
         return argumentos.isEmpty() ? 2 : 0;
     }
     for (const Subcomando& s : Subcomandos())
         if (argumentos[0] == QString::fromUtf8(s.nombre))
             return s.ejecutar(argumentos.mid(1), salida, errores);
     errores << "Subcomando desconocido: " << argumentos[0] << "\n";
-    Ayuda(errores);
+    TextoAyuda(errores);
     return 2;
 }

@@ -18,7 +18,7 @@ struct OpcionesDibujar {
     bool ayuda = false;
 };
 
-void Ayuda(QTextStream& salida)
+void TextoAyuda(QTextStream& salida)
 {
     salida << "Uso: nodeva-cli dibujar ARCHIVO SALIDA [--ancho N] [--alto N] [--escala F]\n\n"
               "Lee un fichero de grafo con las mismas reglas que el programa y lo dibuja\n"
@@ -99,7 +99,7 @@ int CliDibujar(const QStringList& args, QTextStream& salida, QTextStream& errore
 {
     OpcionesDibujar opciones;
     const QString error = Analizar(args, opciones);
-    if (const std::optional<int> fin = AyudaOError(opciones.ayuda, error, Ayuda, salida, errores))
+    if (const std::optional<int> fin = AyudaOError(opciones.ayuda, error, TextoAyuda, salida, errores))
         return *fin;
     Grafo grafo;
     if (!CargarGrafoCli(opciones.archivo, opciones.area, grafo, errores))

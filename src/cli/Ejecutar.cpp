@@ -70,7 +70,7 @@ bool TomaClics(const OrdenAlgoritmo& orden)
                        [](const OpcionOrden& o) { return o.campo == Campo::Clics; });
 }
 
-void Ayuda(QTextStream& salida)
+void TextoAyuda(QTextStream& salida)
 {
     salida << "Uso: nodeva-cli ejecutar ALGORITMO ARCHIVO [opciones del algoritmo] [--html]\n"
               "                         [--dibujo SALIDA] [--ancho N] [--alto N]\n\n"
@@ -220,7 +220,7 @@ int CliEjecutar(const QStringList& args, QTextStream& salida, QTextStream& error
 {
     OpcionesEjecutar opciones;
     const QString error = Analizar(args, opciones);
-    if (const std::optional<int> fin = AyudaOError(opciones.ayuda, error, Ayuda, salida, errores))
+    if (const std::optional<int> fin = AyudaOError(opciones.ayuda, error, TextoAyuda, salida, errores))
         return *fin;
     const OrdenAlgoritmo* orden = OrdenPorCli(opciones.algoritmo);
     if (!orden) {
@@ -230,7 +230,7 @@ int CliEjecutar(const QStringList& args, QTextStream& salida, QTextStream& error
     }
     Parametros parametros;
     const QString propias = LeerPropias(*orden, opciones, parametros);
-    if (const std::optional<int> fin = AyudaOError(false, propias, Ayuda, salida, errores))
+    if (const std::optional<int> fin = AyudaOError(false, propias, TextoAyuda, salida, errores))
         return *fin;
     return Correr(*orden, parametros, opciones, salida, errores);
 }

@@ -37,7 +37,7 @@ QString Cotas(const Generador& g)
     return cotas.join("; ");
 }
 
-void Ayuda(QTextStream& salida)
+void TextoAyuda(QTextStream& salida)
 {
     salida << "Uso: nodeva-cli generar MANDATO [números...] [opciones] SALIDA.grf\n\n"
               "Genera un grafo del menú Grafos como lo hace el programa y lo guarda como\n"
@@ -186,7 +186,7 @@ int CliGenerar(const QStringList& args, QTextStream& salida, QTextStream& errore
     const QString error = Analizar(args, opciones);
     const Generador* generador = error.isEmpty() ? BuscarGenerador(opciones.mandato) : nullptr;
     const QString fallo = error.isEmpty() && !generador ? "Mandato desconocido: " + opciones.mandato : error;
-    if (const std::optional<int> fin = AyudaOError(opciones.ayuda, fallo, Ayuda, salida, errores))
+    if (const std::optional<int> fin = AyudaOError(opciones.ayuda, fallo, TextoAyuda, salida, errores))
         return *fin;
     Numeros numeros;
     if (const QString fuera = LeerNumeros(*generador, opciones.numeros, numeros); !fuera.isEmpty()) {

@@ -14,7 +14,7 @@ struct OpcionesInfo {
     bool ayuda = false;
 };
 
-void Ayuda(QTextStream& salida)
+void TextoAyuda(QTextStream& salida)
 {
     salida << "Uso: nodeva-cli info ARCHIVO [--ancho N] [--alto N]\n\n"
               "Lee un fichero de grafo (.grf o .txt) con las mismas reglas que el programa y\n"
@@ -69,7 +69,7 @@ int CliInfo(const QStringList& args, QTextStream& salida, QTextStream& errores)
 {
     OpcionesInfo opciones;
     const QString error = Analizar(args, opciones);
-    if (const std::optional<int> fin = AyudaOError(opciones.ayuda, error, Ayuda, salida, errores))
+    if (const std::optional<int> fin = AyudaOError(opciones.ayuda, error, TextoAyuda, salida, errores))
         return *fin;
     Grafo grafo;
     if (!CargarGrafoCli(opciones.archivo, opciones.area, grafo, errores))

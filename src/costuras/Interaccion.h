@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 #include "costuras/FuenteAleatoria.h"
@@ -12,6 +13,7 @@
 // The dialog models, each defined with the window or the run frame it
 // belongs to; this layer only names them.
 class AsignarPeso;
+class Ayuda;
 class BotonesColoracion;
 class BotonesInterrupcion;
 class Estadisticas;
@@ -20,6 +22,7 @@ class IdentificarVert;
 class Imprimir;
 class InsercionNºVert;
 class MatrizAdy;
+class Menu_ayuda;
 class PasoAPaso;
 class SelectGrafo;
 
@@ -51,9 +54,10 @@ public:
     // person can answer, the dialog is closed at once: identification and
     // number entry are cancelled, the type dialog applies its current choice,
     // the choice of run mode is cancelled (nothing runs), the step window
-    // continues, the statistics window closes and nothing is printed. What
-    // "closed at once" means is each model's own rule, so these defaults are
-    // defined beside the models (ui/InteraccionSinPersona.cpp).
+    // continues, the statistics window closes, nothing is printed and the
+    // help windows are left with "Salir". What "closed at once" means is each
+    // model's own rule, so these defaults are defined beside the models
+    // (ui/InteraccionSinPersona.cpp).
     virtual void Mostrar(IdentificarVert& dialogo);
     virtual void Mostrar(InsercionNºVert& dialogo);
     virtual void Mostrar(SelectGrafo& dialogo);
@@ -65,6 +69,8 @@ public:
     virtual void Mostrar(BotonesColoracion& ventana);
     virtual void Mostrar(Estadisticas& ventana);
     virtual void Mostrar(Imprimir& dialogo);
+    virtual void Mostrar(Menu_ayuda& ventana);
+    virtual void Mostrar(Ayuda& ventana);
     // The system's default printer; without one every job fails.
     virtual Impresora& ImpresoraPredeterminada() { return sinImpresora_; }
 
@@ -72,6 +78,17 @@ public:
     // The filter uses the classic "Descripción (*.ext)|*.ext|..." form.
     virtual QString NombreParaAbrir(const QString& filtro) = 0;
     virtual QString NombreParaGuardar(const QString& propuesto, const QString& filtro) = 0;
+
+    // The machine's side of the help pages; without a person the input box
+    // is cancelled and nothing opens or starts.
+    // An input box: the text typed, or "" when it is cancelled.
+    virtual QString PedirTexto(const QString& indicacion, const QString& titulo, const QString& propuesto);
+    // Opens a local file in the person's default web browser; false when
+    // that cannot be done.
+    virtual bool AbrirPagina(const QString& ruta);
+    // Starts a program on its own, with these arguments and no shell between,
+    // and does not wait for it; false when it could not be started.
+    virtual bool IniciarPrograma(const QString& programa, const QStringList& argumentos);
 
     // Seconds since some fixed point; only differences matter.
     virtual double Ahora() = 0;

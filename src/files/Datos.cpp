@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 // NODEVA_DATOS_DESDE_BIN, the installed data folder relative to the installed
 // executable's folder, comes from the build's install layout.
@@ -40,4 +42,17 @@ QString BuscarDato(const QString& nombre, const QStringList& carpetas)
             return ruta;
     }
     return {};
+}
+
+std::optional<QString> LeerTextoDato(const QString& ruta)
+{
+    QFile archivo(ruta);
+    if (!QFileInfo(ruta).isFile() || !archivo.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray bytes = archivo.readAll();
+    if (archivo.error() != QFileDevice::NoError)
+        return std::nullopt;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString texto = utf8.decode(bytes);
+    return utf8.hasError() ? QString::fromLatin1(bytes) : texto;
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 // Shape files and help menus are looked for in the working folder before the
 // program's data folder; other data only in the data folder.
@@ -24,3 +25,8 @@ QStringList CarpetasDatos(BuscarEn donde, const QString& subcarpeta = {});
 // The path of the first of `carpetas` that holds the regular file `nombre`
 // (a relative path), or an empty string when none does.
 QString BuscarDato(const QString& nombre, const QStringList& carpetas);
+
+// The whole text of a data file written by a person (a help menu or page):
+// UTF-8 when the bytes are valid UTF-8, else Latin-1, the 8-bit text of the
+// graph files. Nothing when the file cannot be read.
+std::optional<QString> LeerTextoDato(const QString& ruta);

@@ -4,17 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-constexpr int TwipsPorPixel = 15;
-
-QRect Pixeles(const Rectangulo& r)
-{
-    return {r.izquierda / TwipsPorPixel, r.arriba / TwipsPorPixel, r.ancho / TwipsPorPixel,
-            r.alto / TwipsPorPixel};
-}
-
-} // namespace
+#include "gui/Pixeles.h"
 
 EstadisticasVista::EstadisticasVista(Estadisticas& modelo, QWidget* padre) : QDialog(padre), modelo_(modelo)
 {
@@ -36,7 +26,7 @@ EstadisticasVista::EstadisticasVista(Estadisticas& modelo, QWidget* padre) : QDi
     aceptar_->setGeometry(Pixeles(modelo.BotonAceptar()));
     aceptar_->setDefault(true);
     connect(aceptar_, &QPushButton::clicked, this, &QDialog::accept);
-    setFixedSize(modelo.AnchoVentana() / TwipsPorPixel, modelo.AltoVentana() / TwipsPorPixel);
+    setFixedSize(Pixeles(modelo.AnchoVentana()), Pixeles(modelo.AltoVentana()));
 }
 
 void EstadisticasVista::done(int resultado)

@@ -5,14 +5,19 @@
 #include "gui/BotonesInterrupcionVista.h"
 #include "gui/PasoAPasoVista.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QThread>
-#include <QAbstractButton>
+#include <QUrl>
 
 #include "gui/AsignarPesoVista.h"
+#include "gui/AyudaVista.h"
 #include "gui/EstadisticasVista.h"
 #include "gui/GirarVoltearVista.h"
 #include "gui/IdentificarVertVista.h"
@@ -20,6 +25,7 @@
 #include "gui/ImprimirVista.h"
 #include "gui/InsercionNºVertVista.h"
 #include "gui/MatrizAdyVista.h"
+#include "gui/Menu_ayudaVista.h"
 #include "gui/SelectGrafoVista.h"
 
 namespace {
@@ -188,4 +194,35 @@ void InteraccionQt::Mostrar(BotonesColoracion& ventana)
     }
     BotonesColoracionVista vista(ventana, ventana_, AltoTraza(), panel, [this] { Refrescar(); });
     vista.exec();
+}
+
+void InteraccionQt::Mostrar(Menu_ayuda& ventana)
+{
+    Menu_ayudaVista(ventana, ventana_).exec();
+}
+
+void InteraccionQt::Mostrar(Ayuda& ventana)
+{
+    AyudaVista(ventana, ventana_).exec();
+}
+
+QString InteraccionQt::PedirTexto(const QString& indicacion, const QString& titulo, const QString& propuesto)
+{
+    QInputDialog caja(ventana_);
+    caja.setWindowTitle(titulo);
+    caja.setLabelText(indicacion);
+    caja.setTextValue(propuesto);
+    caja.setOkButtonText(QStringLiteral("Aceptar"));
+    caja.setCancelButtonText(QStringLiteral("Cancelar"));
+    return caja.exec() == QDialog::Accepted ? caja.textValue() : QString();
+}
+
+bool InteraccionQt::AbrirPagina(const QString& ruta)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(ruta));
+}
+
+bool InteraccionQt::IniciarPrograma(const QString& programa, const QStringList& argumentos)
+{
+    return QProcess::startDetached(programa, argumentos);
 }

@@ -28,6 +28,11 @@ public:
     void Mostrar(BotonesInterrupcion& ventana) override;
     void Mostrar(BotonesColoracion& ventana) override;
     void Mostrar(Imprimir& dialogo) override;
+    void Mostrar(Menu_ayuda& ventana) override;
+    void Mostrar(Ayuda& ventana) override;
+    QString PedirTexto(const QString& indicacion, const QString& titulo, const QString& propuesto) override;
+    bool AbrirPagina(const QString& ruta) override;
+    bool IniciarPrograma(const QString& programa, const QStringList& argumentos) override;
     Impresora& ImpresoraPredeterminada() override;
     QString NombreParaAbrir(const QString& filtro) override;
     QString NombreParaGuardar(const QString& propuesto, const QString& filtro) override;

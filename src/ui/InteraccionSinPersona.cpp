@@ -5,11 +5,13 @@
 #include "costuras/Interaccion.h"
 #include "run/BotonesInterrupcion.h"
 #include "run/PasoAPaso.h"
+#include "ui/Ayuda.h"
 #include "ui/GirarVoltear.h"
 #include "ui/IdentificarVert.h"
 #include "ui/Imprimir.h"
 #include "ui/InsercionNºVert.h"
 #include "ui/MatrizAdy.h"
+#include "ui/Menu_ayuda.h"
 #include "ui/SelectGrafo.h"
 
 void Interaccion::Mostrar(IdentificarVert& dialogo)
@@ -52,4 +54,24 @@ void Interaccion::Mostrar(Estadisticas& ventana)
 void Interaccion::Mostrar(Imprimir& dialogo)
 {
     dialogo.Cancelar();
+}
+void Interaccion::Mostrar(Menu_ayuda& ventana)
+{
+    ventana.Salir();
+}
+void Interaccion::Mostrar(Ayuda& ventana)
+{
+    ventana.Salir();
+}
+QString Interaccion::PedirTexto(const QString&, const QString&, const QString&)
+{
+    return {};
+}
+bool Interaccion::AbrirPagina(const QString&)
+{
+    return false;
+}
+bool Interaccion::IniciarPrograma(const QString&, const QStringList&)
+{
+    return false;
 }

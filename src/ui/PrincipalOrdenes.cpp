@@ -13,6 +13,7 @@
 #include "ui/InsercionNºVert.h"
 #include "ui/MatrizAdy.h"
 #include "ui/MenuPrincipal.h"
+#include "ui/OrdenesAyuda.h"
 #include "ui/PreguntasOrden.h"
 #include "ui/Principal.h"
 #include "ui/SelectGrafo.h"
@@ -58,7 +59,7 @@ bool Principal::Ejecutar(const QString& control)
         (edicion_.*edicion.value())();
         return true;
     }
-    return EjecutarGenerador(control);
+    return EjecutarAyuda(control, interaccion_) || EjecutarGenerador(control);
 }
 
 bool Principal::EjecutarBoton(const QString& barra, const QString& clave)

@@ -23,6 +23,7 @@
 #include "ui/Imprimir.h"
 #include "ui/InsercionNºVert.h"
 #include "ui/MatrizAdy.h"
+#include "ui/Menu_ayuda.h"
 #include "ui/SelectGrafo.h"
 
 // Types a text into a dialog model one character code at a time.
@@ -63,6 +64,12 @@ public:
     Guion<MatrizAdy> guionMatriz;
     Guion<GirarVoltear> guionGiro;
     Guion<Imprimir> guionImprimir;
+    std::vector<QString> menusAyuda;          // the title of every help menu shown, left with "Salir"
+    bool abrePaginas = false;                 // whether the default browser opens a page
+    std::deque<QString> textosPedidos;        // answers to input boxes; "" when empty
+    std::vector<QString> propuestosVistos;    // what each input box offered
+    std::deque<bool> programasIniciados;      // whether each start works; false when empty
+    std::vector<QStringList> programasVistos; // each program started and its arguments
     ImpresoraGrabadora impresora;
     std::deque<QString> nombresAbrir;
     std::deque<QString> nombresGuardar;
@@ -107,6 +114,25 @@ public:
     void Mostrar(MatrizAdy& dialogo) override { Jugar(guionMatriz, dialogo); }
     void Mostrar(GirarVoltear& dialogo) override { Jugar(guionGiro, dialogo); }
     void Mostrar(Imprimir& dialogo) override { Jugar(guionImprimir, dialogo); }
+    void Mostrar(Menu_ayuda& ventana) override
+    {
+        menusAyuda.push_back(ventana.Label1().trimmed());
+        ventana.Salir();
+    }
+    QString PedirTexto(const QString&, const QString&, const QString& propuesto) override
+    {
+        propuestosVistos.push_back(propuesto);
+        return Sacar(textosPedidos);
+    }
+    bool AbrirPagina(const QString&) override { return abrePaginas; }
+    bool IniciarPrograma(const QString& programa, const QStringList& argumentos) override
+    {
+        programasVistos.push_back(QStringList{programa} + argumentos);
+        const bool inicia = !programasIniciados.empty() && programasIniciados.front();
+        if (!programasIniciados.empty())
+            programasIniciados.pop_front();
+        return inicia;
+    }
     Impresora& ImpresoraPredeterminada() override { return impresora; }
 
     QString NombreParaAbrir(const QString& filtro) override
