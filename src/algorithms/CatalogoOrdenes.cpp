@@ -1,6 +1,8 @@
 #include "algorithms/CatalogoOrdenes.h"
 
 #include "algorithms/ArbolGenerador.h"
+#include "algorithms/Busqueda.h"
+#include "algorithms/Caminos.h"
 #include "algorithms/Cartero.h"
 #include "algorithms/Coloracion.h"
 #include "algorithms/Conectividad.h"
@@ -21,15 +23,38 @@ std::vector<OrdenAlgoritmo> Tabla()
 {
     using namespace Control;
     const Tipos ponderado = SoloTipo(TipoGrafo::Ponderado);
+    const OpcionOrden raiz{"--raiz", "N", Campo::Raiz, "el vértice raíz de la búsqueda"};
+    const OpcionOrden origen{"--origen", "A", Campo::Origen, "el vértice de partida"};
+    const OpcionOrden destino{"--destino", "B", Campo::Destino, "el vértice de llegada"};
     const Tipos simple = SoloTipo(TipoGrafo::Simple);
     return {
         Orden(Estadísticas, &MostrarEstadisticas, {"Estadisticas"}).Para(NoDirigidos),
         Orden(Componentes_conexas, &EjecutarComponentes, {"Componentes"}),
         Orden(Vértices_corte, &EjecutarVerticesCorte, {"VerticesCorte"}),
         Orden(Aristas_Puente, &EjecutarAristasPuente, {"Puentes"}),
+        Orden(Control::Camino, &EjecutarCamino, {"Camino"}).Pide(Pregunta::Camino).Con(origen).Con(destino),
+        Orden(Algoritmo_dijkstra, &EjecutarDijkstra, {"Dijkstra"})
+            .Paso("Dijkstra")
+            .PideTrasModo(Pregunta::CaminoDijkstra)
+            .Con(origen)
+            .Con({"--destino", "B|TODOS", Campo::Destino,
+                  "el vértice de llegada, o TODOS: todos los vértices"})
+            .Para(SoloTipo(TipoGrafo::Digrafo_Ponderado))
+            .EnCliPara(TodosLosTipos),
         Orden(Algoritmo_kruskal, &Kruskal, {"Kruskal"}).Paso("Kruskal").Para(ponderado),
         Orden(Algoritmo_prim, &Prim, {"Prim"}).Paso("Prim").Para(ponderado),
         Orden(Algoritmo_boruvka, &Boruvka, {"Boruvka"}).Paso("Boruvka").Para(ponderado),
+        Orden(En_Profundidad, &EnProfundidad, {"En_Profundidad"})
+            .Paso("En_Profundidad")
+            .MarcaDesdeMenu()
+            .Pide(Pregunta::Raiz)
+            .Con(raiz)
+            .Para(NoDirigidos),
+        Orden(En_Anchura, &EnAnchura, {"En_Anchura"})
+            .Paso("En_Anchura")
+            .Pide(Pregunta::Raiz)
+            .Con(raiz)
+            .Para(NoDirigidos),
         Orden(mnu_Secuencial_Procesar, &ColoracionSecuencial, {"Secuencial", "Coloración Secuencial"})
             .Paso("Coloración Secuencial")
             .Con({"--orden", "V1,V2,...", Campo::Orden,

@@ -16,7 +16,10 @@
 // What the window asks before the run, each through its own dialog.
 enum class Pregunta {
     Ninguna,
-    OrdenUsuario, // the vertices clicked one by one on the work area
+    OrdenUsuario,   // the vertices clicked one by one on the work area
+    Raiz,           // the root of a search tree
+    Camino,         // origin and destination
+    CaminoDijkstra, // origin and destination, or every vertex
 };
 
 // Which answer of Parametros a command-line option gives.
@@ -55,6 +58,10 @@ struct OrdenAlgoritmo {
     QString ejecucion; // the run name; "" for a command that runs at once
     Algoritmo algoritmo = nullptr;
     Pregunta pregunta = Pregunta::Ninguna;
+    bool preguntaTrasModo = false; // asked once "Paso a Paso" or "Completo" is chosen
+    // It runs on behalf of its own menu command (DesdeMenu), set before its
+    // question; a silent helper of other algorithms otherwise.
+    bool desdeMenu = false;
     QStringList cli; // its names in nodeva-cli ejecutar, the first one listed
     std::vector<OpcionOrden> opciones;
     // The types the window offers it for: those on which it is enabled when
@@ -76,6 +83,17 @@ struct OrdenAlgoritmo {
     OrdenAlgoritmo Pide(Pregunta p) &&
     {
         pregunta = p;
+        return std::move(*this);
+    }
+    OrdenAlgoritmo PideTrasModo(Pregunta p) &&
+    {
+        pregunta = p;
+        preguntaTrasModo = true;
+        return std::move(*this);
+    }
+    OrdenAlgoritmo MarcaDesdeMenu() &&
+    {
+        desdeMenu = true;
         return std::move(*this);
     }
     OrdenAlgoritmo Con(OpcionOrden o) &&

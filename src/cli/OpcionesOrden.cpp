@@ -158,6 +158,9 @@ QString ComprobarParametros(const OrdenAlgoritmo& orden, const Parametros& p, co
         if (v > grafo.dimen())
             return VerticeInexistente(v, grafo);
     }
+    // The window's lists never offer the origin as the destination.
+    if (p.origen != 0 && !p.todos && p.origen == p.destino)
+        return QStringLiteral("El origen y el destino deben ser vértices distintos.");
     return {};
 }
 

@@ -16,6 +16,7 @@ class AsignarPeso;
 class Ayuda;
 class BotonesColoracion;
 class BotonesInterrupcion;
+class Camino;
 class Estadisticas;
 class GirarVoltear;
 class IdentificarVert;
@@ -51,13 +52,13 @@ public:
     // Shows the weight dialog modally; the model writes the accepted weight.
     virtual void Mostrar(AsignarPeso& dialogo) = 0;
     // The other dialogs, each returning once its model has closed. Where no
-    // person can answer, the dialog is closed at once: identification and
-    // number entry are cancelled, the type dialog applies its current choice,
-    // the choice of run mode is cancelled (nothing runs), the step window
-    // continues, the statistics window closes, nothing is printed and the
-    // help windows are left with "Salir". What "closed at once" means is each
-    // model's own rule, so these defaults are defined beside the models
-    // (ui/InteraccionSinPersona.cpp).
+    // person can answer, the dialog is closed at once: identification,
+    // number entry and the choice of a path's ends are cancelled, the type
+    // dialog applies its current choice, the choice of run mode is cancelled
+    // (nothing runs), the step window continues, the statistics window
+    // closes, nothing is printed and the help windows are left with "Salir".
+    // What "closed at once" means is each model's own rule, so these
+    // defaults are defined beside the models (ui/InteraccionSinPersona.cpp).
     virtual void Mostrar(IdentificarVert& dialogo);
     virtual void Mostrar(InsercionNºVert& dialogo);
     virtual void Mostrar(SelectGrafo& dialogo);
@@ -71,6 +72,7 @@ public:
     virtual void Mostrar(Imprimir& dialogo);
     virtual void Mostrar(Menu_ayuda& ventana);
     virtual void Mostrar(Ayuda& ventana);
+    virtual void Mostrar(Camino& dialogo);
     // The system's default printer; without one every job fails.
     virtual Impresora& ImpresoraPredeterminada() { return sinImpresora_; }
 

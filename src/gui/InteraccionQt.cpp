@@ -18,6 +18,7 @@
 
 #include "gui/AsignarPesoVista.h"
 #include "gui/AyudaVista.h"
+#include "gui/CaminoVista.h"
 #include "gui/EstadisticasVista.h"
 #include "gui/GirarVoltearVista.h"
 #include "gui/IdentificarVertVista.h"
@@ -104,6 +105,12 @@ void InteraccionQt::Mostrar(IdentificarVert& dialogo)
 void InteraccionQt::Mostrar(InsercionNºVert& dialogo)
 {
     InsercionNºVertVista(dialogo, ventana_).exec();
+}
+
+void InteraccionQt::Mostrar(Camino& dialogo)
+{
+    Refrescar();
+    CaminoVista(dialogo, ventana_).exec();
 }
 
 void InteraccionQt::Mostrar(SelectGrafo& dialogo)

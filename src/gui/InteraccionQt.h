@@ -33,6 +33,7 @@ public:
     QString PedirTexto(const QString& indicacion, const QString& titulo, const QString& propuesto) override;
     bool AbrirPagina(const QString& ruta) override;
     bool IniciarPrograma(const QString& programa, const QStringList& argumentos) override;
+    void Mostrar(Camino& dialogo) override;
     Impresora& ImpresoraPredeterminada() override;
     QString NombreParaAbrir(const QString& filtro) override;
     QString NombreParaGuardar(const QString& propuesto, const QString& filtro) override;

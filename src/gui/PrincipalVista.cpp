@@ -162,6 +162,7 @@ void PrincipalVista::Refrescar()
     check1_->setChecked(v.check1Marcado);
     aceptar_->setVisible(v.aceptarVisible);
     aceptar_->setEnabled(v.aceptarHabilitado);
+    principal_.trazaPanel().Volcar(); // what the run has written so far
     textPeq_->setVisible(v.textoVisible);
     textPeq_->setEnabled(v.textoHabilitado);
     coordX_->setText(v.coordX);

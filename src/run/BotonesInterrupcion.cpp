@@ -1,5 +1,8 @@
 #include "run/BotonesInterrupcion.h"
 
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+
 #include "run/BanderasEjecucion.h"
 #include "run/Traza.h"
 
@@ -8,7 +11,9 @@ BotonesInterrupcion::BotonesInterrupcion(BanderasEjecucion& banderas, Traza& tra
     : banderas_(banderas), imprimir_(std::move(imprimir))
 {
     texto_.setDefaultFont(traza.Documento().defaultFont());
-    texto_.setPlainText(traza.Documento().toPlainText());
+    texto_.setDefaultTextOption(traza.Documento().defaultTextOption());
+    // A copy, letter sizes included (Dijkstra's table is smaller).
+    QTextCursor(&texto_).insertFragment(QTextDocumentFragment(&traza.Documento()));
     cursor_ = traza.AplicarFormatos(texto_);
 }
 

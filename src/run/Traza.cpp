@@ -35,6 +35,9 @@ Traza::Traza()
     QFont letra = documento_.defaultFont();
     letra.setPointSizeF(TamañoLetra);
     documento_.setDefaultFont(letra);
+    QTextOption opcion = documento_.defaultTextOption();
+    opcion.setTabStopDistance(Tabulacion);
+    documento_.setDefaultTextOption(opcion);
 }
 
 QString Traza::TextoPlano() const
@@ -47,6 +50,7 @@ QString Traza::TextoPlano() const
 void Traza::Vaciar()
 {
     texto_.clear();
+    pendiente_.clear();
     documento_.clear();
 }
 
@@ -56,9 +60,22 @@ void Traza::PonerTexto(const QString& texto)
     Añadir(texto);
 }
 
-void Traza::Añadir(const QString& texto, const QColor& color)
+void Traza::Añadir(const QString& texto)
 {
     texto_ += texto;
+    pendiente_ += texto;
+}
+
+void Traza::Volcar()
+{
+    if (pendiente_.isEmpty())
+        return;
+    AlFinal(pendiente_, QColor()); // the pane's own colour
+    pendiente_.clear();
+}
+
+void Traza::AlFinal(const QString& texto, const QColor& color)
+{
     QTextCursor cursor(&documento_);
     cursor.movePosition(QTextCursor::End);
     QTextCharFormat formato;
@@ -70,6 +87,7 @@ void Traza::Añadir(const QString& texto, const QColor& color)
 
 void Traza::PonerAlineacion(Qt::Alignment alineacion)
 {
+    Volcar(); // the line being written may still be pending
     QTextCursor cursor(&documento_);
     cursor.movePosition(QTextCursor::End);
     QTextBlockFormat formato;
@@ -80,6 +98,7 @@ void Traza::PonerAlineacion(Qt::Alignment alineacion)
 
 void Traza::CambiarFinal(int longitud, const QString& texto, const QColor& color)
 {
+    Volcar();
     const qsizetype desde = std::max<qsizetype>(0, texto_.size() - longitud);
     const std::vector<int> posicion = PosicionesEnDocumento(texto_);
     QTextCursor cursor(&documento_);
@@ -87,7 +106,8 @@ void Traza::CambiarFinal(int longitud, const QString& texto, const QColor& color
     cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
     cursor.removeSelectedText();
     texto_.truncate(desde);
-    Añadir(texto, color);
+    texto_ += texto;
+    AlFinal(texto, color);
 }
 
 void Traza::AñadirTraza(const QString& texto, bool negrita, const QColor& color)

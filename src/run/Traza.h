@@ -26,10 +26,18 @@ class Traza {
 public:
     static constexpr int MAX_FORMATOS = 4000;
     static constexpr double TamañoLetra = 10;
+    // Tab stops every half inch (720 twips), the columns Dijkstra's table
+    // and its twelve dashes a vertex are laid out for.
+    static constexpr double Tabulacion = 48;
 
     Traza();
 
-    QTextDocument& Documento() { return documento_; }
+    // The document, with every piece added so far.
+    QTextDocument& Documento()
+    {
+        Volcar();
+        return documento_;
+    }
     const QString& Texto() const { return texto_; }
     // The text with the platform's line ends, for a terminal or a file.
     QString TextoPlano() const;
@@ -38,15 +46,19 @@ public:
     void Vaciar();
     // Replaces the text (a prompt of the main window); no format runs.
     void PonerTexto(const QString& texto);
-    // Appends text without a run of its own, in the current letter size and
-    // in this colour (none: the pane's own).
-    void Añadir(const QString& texto, const QColor& color = {});
-    void PonerTamañoLetra(double puntos) { tamañoLetra_ = puntos; }
+    // Appends text without a run of its own, in the current letter size.
+    void Añadir(const QString& texto);
+    void PonerTamañoLetra(double puntos)
+    {
+        Volcar();
+        tamañoLetra_ = puntos;
+    }
     // Aligns the line being written, and the lines that follow it, until
     // changed again (left when the trace is emptied).
     void PonerAlineacion(Qt::Alignment alineacion);
     // Replaces the last `longitud` characters (a line break counting two) by
-    // texto, with no run of its own: the prompt line a walk keeps changing.
+    // texto in this colour, with no run of its own: the prompt line a walk
+    // keeps changing.
     void CambiarFinal(int longitud, const QString& texto, const QColor& color);
 
     // Appends a piece with a run of its own; after MAX_FORMATOS runs the
@@ -62,10 +74,18 @@ public:
     // this trace, and returns the document position where they end.
     int AplicarFormatos(QTextDocument& destino) const;
 
+    // Pieces reach the document together when it is next read, or now: one
+    // by one, each would lay the growing paragraph out again (a table of 2600
+    // cells took most of a second in a pane on screen).
+    void Volcar();
+
 private:
     static int Indice(int indice) { return (indice - 1) % MAX_FORMATOS + 1; }
+    // Straight into the document, after what it holds, in this colour.
+    void AlFinal(const QString& texto, const QColor& color);
 
     QString texto_;
+    QString pendiente_; // added to texto_, not yet to the document
     QTextDocument documento_;
     std::array<FormatoTraza, MAX_FORMATOS + 1> formatos_{};
     int numFormatos_ = 0;

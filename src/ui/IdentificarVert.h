@@ -44,8 +44,6 @@ public:
     bool Aceptado() const { return aceptado_; }
 
 private:
-    static void Elegir(const QStringList& lista, int indice, std::int16_t& elegido, QStringList& otra);
-
     Grafo& grafo_;
     std::function<void()> redibujar_;
     QStringList lista1_;

@@ -6,6 +6,7 @@
 #include "run/BotonesInterrupcion.h"
 #include "run/PasoAPaso.h"
 #include "ui/Ayuda.h"
+#include "ui/Camino.h"
 #include "ui/GirarVoltear.h"
 #include "ui/IdentificarVert.h"
 #include "ui/Imprimir.h"
@@ -74,4 +75,8 @@ bool Interaccion::AbrirPagina(const QString&)
 bool Interaccion::IniciarPrograma(const QString&, const QStringList&)
 {
     return false;
+}
+void Interaccion::Mostrar(Camino& dialogo)
+{
+    dialogo.Cancelar();
 }

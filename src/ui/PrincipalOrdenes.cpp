@@ -138,9 +138,13 @@ bool Principal::EjecutarGenerador(const QString& control)
 
 void Principal::EjecutarOrden(const OrdenAlgoritmo& orden)
 {
+    if (orden.desdeMenu)
+        marco_.DesdeMenu = true;
     Parametros parametros;
-    if (!PreguntarAntesDeEjecutar(orden, *this, parametros))
+    if (!orden.preguntaTrasModo && !PreguntarAntesDeEjecutar(orden, *this, parametros)) {
+        marco_.DesdeMenu = false;
         return;
+    }
     if (orden.ejecucion.isEmpty())
         Correr(orden, parametros);
     else
@@ -150,6 +154,8 @@ void Principal::EjecutarOrden(const OrdenAlgoritmo& orden)
 void Principal::EjecutarOrdenCompleta(const OrdenAlgoritmo& orden, const Parametros& parametros)
 {
     marco_.EjecucionCompleta = !orden.ejecucion.isEmpty();
+    if (orden.desdeMenu)
+        marco_.DesdeMenu = true;
     Correr(orden, parametros);
 }
 
@@ -157,8 +163,17 @@ void Principal::IniciarAlgoritmo(const QString& nombre, const Parametros& parame
 {
     PasoAPaso dialogo(marco_, nombre);
     interaccion_.Mostrar(dialogo);
-    if (dialogo.Aceptado())
-        EjecutarAlgoritmo(nombre, parametros);
+    const OrdenAlgoritmo* orden = OrdenPorEjecucion(nombre);
+    if (!dialogo.Aceptado() || !orden)
+        return;
+    Parametros respuestas = parametros;
+    if (orden->preguntaTrasModo && !PreguntarAntesDeEjecutar(*orden, *this, respuestas)) {
+        // Nothing ran: the next command starts from a clean slate.
+        marco_.EjecucionCompleta = false;
+        marco_.DesdeMenu = false;
+        return;
+    }
+    Correr(*orden, respuestas);
 }
 
 void Principal::EjecutarAlgoritmo(const QString& nombre, const Parametros& parametros)

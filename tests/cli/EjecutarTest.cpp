@@ -164,4 +164,44 @@ TEST(CliEjecutar, LasColoracionesEscribenSuTrazaYPintanConLaPaleta)
     }
 }
 
+// The searches and the routes print their exact traces, Dijkstra on any type;
+// a vertex the graph lacks, or the same vertex at both ends, is exit 2.
+TEST(CliEjecutar, BusquedasYCaminosEscribenSuTraza)
+{
+    CarpetaCli c;
+    // The triangle 1-2 (5), 2-3 (1), 1-3 (9).
+    const QString g = c.Fichero("t.grf", "Ponderado\r\n 3 \r\n 0 5 9 \r\n 5 0 1 \r\n 9 1 0 \r\n\r\n"
+                                         " 900 , 900 \r\n 2000 , 900 \r\n 2000 , 2000 \r\n");
+    const QString fin = "\nPresione ACEPTAR  para continuar.\n";
+    const QString tabla =
+        "Algoritmo de DIJKSTRA\n\n\t1\t2\t3\t\n" + QString(36, '-') + "\n\t0\t5\t9\t\n\t0\t5\t6\t\n";
+    const struct {
+        QStringList argumentos;
+        QString salida, errores;
+    } casos[] = {
+        {{"En_Profundidad", g, "--raiz", "2"},
+         "Algoritmo de Búsqueda en Profundidad\n\nOrden de Búsqueda :  2, 1, 3\n",
+         ""},
+        {{"En_Anchura", g, "--raiz", "3"},
+         "Algoritmo de Búsqueda en Anchura\n\nOrden de Búsqueda :  3, 1, 2\n",
+         ""},
+        {{"Camino", g, "--origen", "1", "--destino", "3"}, "Camino:   1 - 3    FIN Camino\n", ""},
+        {{"Dijkstra", g, "--origen", "1", "--destino", "TODOS"}, tabla + "\t0\t5\t6\t\n", ""},
+        {{"Dijkstra", g, "--origen", "1", "--destino", "3"},
+         tabla + "\t0\t5\t6\t\nCamino: 1 - 2 - 3\n\nLONGITUD TOTAL DEL CAMINO: 6\n",
+         ""},
+        {{"En_Anchura", g, "--raiz", "4"}, "", "El vértice 4 no existe: el grafo tiene 3 vértices.\n"},
+        {{"Dijkstra", g, "--origen", "2", "--destino", "2"},
+         "",
+         "El origen y el destino deben ser vértices distintos.\n"},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.argumentos.join(' ').toStdString());
+        const Ejecucion e = Ejecutar(QStringList{"ejecutar"} + caso.argumentos);
+        EXPECT_EQ(e.estado, caso.errores.isEmpty() ? 0 : 2);
+        EXPECT_EQ(e.salida, caso.errores.isEmpty() ? caso.salida + fin : QString());
+        EXPECT_EQ(e.errores, caso.errores);
+    }
+}
+
 } // namespace

@@ -13,6 +13,7 @@
 #include <QToolButton>
 
 #include "gui/AsignarPesoVista.h"
+#include "gui/CaminoVista.h"
 #include "gui/CampoTeclado.h"
 #include "gui/GirarVoltearVista.h"
 #include "gui/IdentificarVertVista.h"
@@ -96,6 +97,28 @@ TEST(IdentificarVertVista, LasListasSeExcluyenYAceptarFunde)
     ASSERT_TRUE(vista.BotonAceptar()->isEnabled());
     QTest::mouseClick(vista.BotonAceptar(), Qt::LeftButton);
     EXPECT_TRUE(g.dimen() == 3 && redibujados == 1 && !vista.isVisible());
+}
+
+TEST(CaminoVista, TodosSoloEnElDestinoYEscapeCancela)
+{
+    for (const bool aceptar : {true, false}) {
+        Camino modelo(3, "Dijkstra");
+        CaminoVista vista(modelo);
+        vista.show();
+        EXPECT_EQ(vista.windowTitle(), QString("Camino"));
+        EXPECT_EQ(vista.Combo2()->itemText(3), QString("TODOS"));
+        vista.Combo1()->setFocus();
+        QTest::keyClick(vista.Combo1(), Qt::Key_Down);
+        EXPECT_EQ(vista.Combo2()->count(), 3);
+        QTest::keyClick(vista.Combo2(), Qt::Key_End);
+        ASSERT_TRUE(modelo.Todos() && vista.BotonAceptar()->isEnabled());
+        EXPECT_EQ(vista.Combo1()->count(), 3);
+        if (aceptar)
+            QTest::mouseClick(vista.BotonAceptar(), Qt::LeftButton);
+        else
+            QTest::keyClick(&vista, Qt::Key_Escape);
+        EXPECT_TRUE(modelo.Cerrado() && modelo.Aceptado() == aceptar && !vista.isVisible());
+    }
 }
 
 TEST(SelectGrafoVista, CerrarLaVentanaAplicaLaOpcion)

@@ -17,6 +17,7 @@
 #include "run/PasoAPaso.h"
 #include "support/ImpresoraGrabadora.h"
 #include "ui/AsignarPeso.h"
+#include "ui/Camino.h"
 #include "ui/CodigosTecla.h"
 #include "ui/GirarVoltear.h"
 #include "ui/IdentificarVert.h"
@@ -70,6 +71,7 @@ public:
     std::vector<QString> propuestosVistos;    // what each input box offered
     std::deque<bool> programasIniciados;      // whether each start works; false when empty
     std::vector<QStringList> programasVistos; // each program started and its arguments
+    Guion<Camino> guionCamino;
     ImpresoraGrabadora impresora;
     std::deque<QString> nombresAbrir;
     std::deque<QString> nombresGuardar;
@@ -133,6 +135,7 @@ public:
             programasIniciados.pop_front();
         return inicia;
     }
+    void Mostrar(Camino& dialogo) override { Jugar(guionCamino, dialogo); }
     Impresora& ImpresoraPredeterminada() override { return impresora; }
 
     QString NombreParaAbrir(const QString& filtro) override

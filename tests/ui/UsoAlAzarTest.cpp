@@ -57,6 +57,14 @@ public:
         if (!d.Cerrado())
             d.Cancelar();
     }
+    void Mostrar(Camino& d) override
+    {
+        d.ElegirOrigen(int(Uno(d.ListaOrigen().size() + 1)));
+        d.ElegirDestino(int(Uno(d.ListaDestino().size() + 1)));
+        Uno(4) ? d.Aceptar() : d.Cancelar();
+        if (!d.Cerrado())
+            d.Cancelar();
+    }
     void Mostrar(SelectGrafo& d) override
     {
         d.Elegir(int(Uno(SelectGrafo::NumOpciones)));

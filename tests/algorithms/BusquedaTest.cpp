@@ -1,0 +1,113 @@
+// The search trees as the person sees them: the root dialog, the visiting
+// order with its bold colour and line breaks, the tree drawn, the pauses,
+// the refusals, and a cancelled root dialog.
+#include "algorithms/Busqueda.h"
+#include "algorithms/MundoRecorrido.h"
+
+namespace {
+
+struct Busqueda : MundoRecorrido {
+    void Simple(int n, const std::vector<std::pair<int, int>>& aristas)
+    {
+        std::vector<std::tuple<int, int, int>> conPeso;
+        for (auto [a, b] : aristas)
+            conPeso.emplace_back(a, b, 1);
+        Poner(TipoGrafo::Simple, n, conPeso);
+    }
+    // The menu command, with the root typed into its dialog (0: cancelled).
+    void Ejecutar(const QString& control, int raiz)
+    {
+        persona.guionNumero.push_back([this, raiz](InsercionNºVert& d) {
+            dialogo = {d.Titulo, d.Indicacion, d.Rango, d.ValorMaximo};
+            desdeMenuAlPreguntar = p.Marco().DesdeMenu;
+            if (raiz > 0)
+                Teclear(d, QString::number(raiz) + QChar(CodigoTecla::Intro));
+        });
+        p.Ejecutar(control);
+    }
+    PreguntaNumero dialogo;
+    bool desdeMenuAlPreguntar = false;
+};
+
+TEST_F(Busqueda, OrdenArbolYPausasDeCadaBusqueda)
+{
+    const QString profundidad = "Algoritmo de Búsqueda en Profundidad\r\n\r\n";
+    const QString anchura = "Algoritmo de Búsqueda en Anchura\r\n\r\n";
+    QString largo; // 1, 2, ..., 30: the line breaks where the text reaches 83 characters
+    for (int v = 1; v <= 30; ++v)
+        largo += QString::number(v) + (v == 30 ? "\r\n" : v == 23 ? ", \r\n" : ", ");
+    std::vector<std::pair<int, int>> camino30;
+    for (int v = 1; v < 30; ++v)
+        camino30.emplace_back(v, v + 1);
+    const struct {
+        QString control;
+        int n;
+        std::vector<std::pair<int, int>> aristas;
+        int raiz;
+        QString titulo, orden;
+        Aristas arbol;
+        std::size_t pausas;
+        bool desdeMenu;
+        int colorFinal; // every vertex ends in this palette entry
+    } casos[] = {
+        {"En_Profundidad", 3, {{1, 2}, {2, 3}}, 2, profundidad, "2, 1, 3\r\n", {{1, 2}, {2, 3}}, 6, true, 12},
+        {"En_Anchura", 3, {{1, 2}, {2, 3}, {1, 3}}, 1, anchura, "1, 2, 3\r\n", {{1, 2}, {1, 3}}, 5, false, 3},
+        {"En_Profundidad", 1, {}, 1, profundidad, "1\r\n", {}, 1, true, 12},
+        {"En_Anchura", 1, {}, 1, anchura, "1\r\n", {}, 1, false, 3},
+        {"En_Profundidad", 30, camino30, 1, profundidad, largo, {}, 59, true, 12},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE((caso.control + caso.orden).toStdString());
+        Simple(caso.n, caso.aristas);
+        persona.pausas.clear();
+        Ejecutar(caso.control, caso.raiz);
+        EXPECT_TRUE(dialogo.titulo == "Raíz de la búsqueda" && dialogo.indicacion == "Vértice raíz: " &&
+                    dialogo.rango == QString("(1-%1)").arg(caso.n) && dialogo.maximo == caso.n);
+        EXPECT_EQ(desdeMenuAlPreguntar, caso.desdeMenu);
+        EXPECT_EQ(p.grafo().dimen(), caso.n);
+        EXPECT_EQ(Piezas(), (std::vector<Pieza>{{caso.titulo, true, negro},
+                                                {"Orden de Búsqueda :  ", false, negro},
+                                                {caso.orden, true, Color(12)}}));
+        if (caso.n < 30) { // thirty vertices overlap on the circle
+            EXPECT_EQ(Dibujadas(Color(1)), caso.arbol);
+        }
+        EXPECT_EQ(persona.pausas.size(), caso.pausas);
+        for (int v = 1; v <= caso.n; ++v)
+            EXPECT_EQ(ColorVertice(v), Color(caso.colorFinal)) << v;
+        EXPECT_TRUE(p.Vista().aceptarVisible && !p.Marco().DesdeMenu && lienzo.AnchoLinea() == 1);
+        p.Aceptar_Click();
+    }
+    // The order grows in the pauses, still one run.
+    EXPECT_EQ(persona.pausas[1], QString(profundidad).replace("\r\n", "\n") + "Orden de Búsqueda :  1, 2, ");
+}
+
+TEST_F(Busqueda, UnGrafoInconexoSeRechazaYLaCallada)
+{
+    Simple(3, {{1, 2}});
+    const std::pair<QString, QString> casos[] = {
+        {"En_Profundidad", "El algoritmo de Profundidad en Anchura requiere que el grafo sea conexo."},
+        {"En_Anchura", "El algoritmo de Búsqueda en Anchura requiere que el grafo sea conexo."},
+    };
+    for (const auto& [control, texto] : casos) {
+        persona.mensajes.clear();
+        Ejecutar(control, 1);
+        EXPECT_EQ(persona.mensajes,
+                  (std::vector<MensajeVisto>{{texto, "Precondición", Icono::Exclamacion, Botones::Aceptar}}));
+        EXPECT_TRUE(p.Comandos().Habilitado("Archivo") && p.trazaPanel().Texto().isEmpty());
+        EXPECT_FALSE(p.Marco().DesdeMenu);
+    }
+    Contexto c{p.grafo(), p.dibujo(), p.Marco(), p.Persona()};
+    EXPECT_EQ(BusquedaProfundidad(c, 1), -1);
+    EXPECT_EQ(persona.mensajes.size(), 1u);
+}
+
+TEST_F(Busqueda, CancelarLaRaizNoEjecutaNadaYDejaElGrafoYSusMarcas)
+{
+    Simple(4, {{1, 2}, {2, 3}, {3, 4}});
+    p.Marcas().VerticeSeleccionado = 4;
+    Ejecutar("En_Profundidad", 0);
+    EXPECT_TRUE(p.grafo().dimen() == 4 && p.Marcas().VerticeSeleccionado == 4);
+    EXPECT_TRUE(!p.Marco().DesdeMenu && persona.dialogosModo == 0 && p.trazaPanel().Texto().isEmpty());
+}
+
+} // namespace
