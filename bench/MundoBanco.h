@@ -18,8 +18,12 @@ public:
     void Mostrar(AsignarPeso&) override {}
     QString NombreParaAbrir(const QString&) override { return {}; }
     QString NombreParaGuardar(const QString&, const QString&) override { return {}; }
-    double Ahora() override { return 0; }
-    void ProcesarEventos() override {}
+    // Waits are left out of the figures: every pump lets an hour go by.
+    double Ahora() override { return reloj_; }
+    void ProcesarEventos() override { reloj_ += 3600; }
+
+private:
+    double reloj_ = 0;
 };
 
 // Weights spread over 1..1000 when the type is weighted, else 1.

@@ -3,15 +3,21 @@
 #include "algorithms/ArbolGenerador.h"
 #include "algorithms/Busqueda.h"
 #include "algorithms/Caminos.h"
+#include "algorithms/Cartero.h"
 #include "algorithms/Coloracion.h"
 #include "algorithms/Conectividad.h"
 #include "algorithms/Estadisticas.h"
+#include "algorithms/Euler.h"
+#include "algorithms/Fleury.h"
+#include "algorithms/Hierholzer.h"
 #include "model/Controles.h"
 #include "model/Grafo.h"
 
 namespace {
 
 constexpr Tipos NoDirigidos = SoloTipo(TipoGrafo::Simple) | SoloTipo(TipoGrafo::Ponderado);
+const OpcionOrden Semilla{"--semilla", "S", Campo::Semilla, "fija el azar: la misma semilla da el mismo recorrido",
+                          false};
 
 std::vector<OrdenAlgoritmo> Tabla()
 {
@@ -65,6 +71,13 @@ std::vector<OrdenAlgoritmo> Tabla()
         Orden(mnu_Brelaz, &ColoracionBrelaz, {"Brelaz", "Coloración Brelaz"})
             .Paso("Coloración Brelaz")
             .Para(simple),
+        Orden(muEsEuleriano, &EsEuleriano, {"EsEuleriano"}),
+        Orden(muHierholzer, &Hierholzer, {"Hierholzer"}).Paso("Hierholzer").Con(Semilla),
+        Orden(muFleuryUsuario, &FleuryUsuario, {"FleuryUsuario"})
+            .Con({"--recorrido", "1,2,3,…", Campo::Clics, "los vértices que pulsa el usuario, en orden"}),
+        Orden(muFleuryAutomatico, &Fleury, {"Fleury"}).Paso("Fleury").Con(Semilla),
+        Orden(muTucker, &Tucker, {"Tucker"}).Paso("Tucker"),
+        Orden(muCartero, &Cartero, {"Cartero"}).Paso("Cartero").Con(Semilla),
     };
 }
 

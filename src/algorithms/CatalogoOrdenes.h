@@ -28,6 +28,8 @@ enum class Campo {
     Origen,  // a vertex number
     Destino, // a vertex number, or TODOS where the row allows it
     Lista,   // numbers separated by commas
+    Semilla, // a whole number that fixes the random source for the run
+    Clics,   // vertices separated by commas, clicked on the work area in turn
     Orden,   // vertices separated by commas, each once (a repeat is ignored), all of them
 };
 

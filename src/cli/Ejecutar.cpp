@@ -3,6 +3,7 @@
 // asked, the final drawing with its highlights in a PNG or SVG file.
 #include <QStringList>
 #include <QTextDocument>
+#include <algorithm>
 #include <optional>
 
 #include "algorithms/CatalogoOrdenes.h"
@@ -12,6 +13,7 @@
 #include "cli/InteraccionCli.h"
 #include "cli/OpcionesOrden.h"
 #include "ui/Principal.h"
+#include "ui/RecorridoRaton.h"
 
 namespace {
 
@@ -27,6 +29,10 @@ struct OpcionesEjecutar {
 };
 
 // The statistics window has no trace: its texts are what the run shows.
+// The clicks of --recorrido reach the work area whenever it takes clicks
+// during the user's walk, one each time the walk looks for one, as a
+// person's would; once they run out, the pane is kept as it stands and the
+// walk is left as Escape leaves it.
 class PersonaEjecutar : public InteraccionCli {
 public:
     using InteraccionCli::InteraccionCli;
@@ -36,8 +42,33 @@ public:
         estadisticas = ventana.Texto();
         ventana.Aceptar();
     }
+    void ProcesarEventos() override
+    {
+        InteraccionCli::ProcesarEventos();
+        if (!ventana || !ventana->Marco().RecorridoUsuario || !ventana->Vista().areaHabilitada ||
+            ventana->Marcas().VerticeSeleccionado != 0)
+            return;
+        if (siguiente < clics.size()) {
+            RecorridoRaton::Clic(ventana->Marcas(), clics[siguiente++]);
+            return;
+        }
+        if (panel.isEmpty())
+            panel = html ? ventana->text_peq().toHtml() : ventana->trazaPanel().TextoPlano();
+        ventana->Marco().EscapePulsado = true;
+    }
     QString estadisticas;
+    Principal* ventana = nullptr;
+    std::vector<std::int16_t> clics;
+    std::size_t siguiente = 0;
+    bool html = false;
+    QString panel; // as it stood when the clicks ran out
 };
+
+bool TomaClics(const OrdenAlgoritmo& orden)
+{
+    return std::any_of(orden.opciones.begin(), orden.opciones.end(),
+                       [](const OpcionOrden& o) { return o.campo == Campo::Clics; });
+}
 
 void TextoAyuda(QTextStream& salida)
 {
@@ -58,6 +89,9 @@ void TextoAyuda(QTextStream& salida)
               "  --ancho N       ancho del área de trabajo en twips (por omisión 9000)\n"
               "  --alto N        alto del área de trabajo en twips (por omisión 6000)\n"
               "  --help          muestra esta ayuda\n\n"
+              "FleuryUsuario pulsa los vértices de --recorrido uno tras otro donde el usuario\n"
+              "los pulsaría; si se acaban antes que el recorrido, escribe el panel de la traza\n"
+              "tal como queda. --semilla fija el azar de los recorridos aleatorios.\n\n"
               "Estado de salida: 0 si el algoritmo terminó; 1 si el algoritmo no existe, el\n"
               "fichero no es válido o no se pudo escribir el dibujo; 2 si los argumentos no\n"
               "son válidos, el algoritmo no se ofrece para el tipo del grafo o el grafo no\n"
@@ -132,6 +166,8 @@ QString LeerPropias(const OrdenAlgoritmo& orden, const OpcionesEjecutar& o, Para
 // precondition showed its message instead).
 QString Resultado(Principal& p, const PersonaEjecutar& persona, bool html)
 {
+    if (!persona.panel.isEmpty())
+        return persona.panel;
     if (!persona.estadisticas.isEmpty())
         return html ? QTextDocument(persona.estadisticas).toHtml() : persona.estadisticas;
     if (!p.Vista().aceptarVisible)
@@ -148,6 +184,12 @@ int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const Opci
     if (!o.dibujo.isEmpty())
         destino.emplace(o.dibujo, o.area, 1, o.archivo);
     Principal p(persona);
+    persona.ventana = &p;
+    persona.html = o.html;
+    if (TomaClics(orden))
+        persona.clics = parametros.lista;
+    if (parametros.semilla)
+        persona.Azar().Sembrar(*parametros.semilla);
     // The work area the file's positions are fitted to when it opens.
     p.Geometria().areaTrabajo.ancho = o.area.width();
     p.Geometria().areaTrabajo.alto = o.area.height();

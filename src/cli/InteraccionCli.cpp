@@ -1,7 +1,5 @@
 #include "cli/InteraccionCli.h"
 
-#include <chrono>
-
 std::int16_t InteraccionCli::Mensaje(const QString& texto, const QString& titulo, Icono icono,
                                      Botones botones)
 {
@@ -11,10 +9,4 @@ std::int16_t InteraccionCli::Mensaje(const QString& texto, const QString& titulo
     errores_.flush();
     // Going ahead is what a batch run asked for: OK, or Yes to a question.
     return botones == Botones::SiNo || botones == Botones::SiNoCancelar ? Respuesta::Si : Respuesta::Aceptar;
-}
-
-double InteraccionCli::Ahora()
-{
-    using namespace std::chrono;
-    return duration<double>(steady_clock::now().time_since_epoch()).count();
 }

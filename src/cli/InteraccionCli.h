@@ -24,12 +24,15 @@ public:
     void Mostrar(AsignarPeso&) override {}
     QString NombreParaAbrir(const QString&) override { return {}; }
     QString NombreParaGuardar(const QString&, const QString&) override { return {}; }
-    double Ahora() override;
-    void ProcesarEventos() override {}
+    // Nobody watches a batch run, so nothing waits: every pump of events
+    // lets an hour go by and Esperar returns at once.
+    double Ahora() override { return reloj_; }
+    void ProcesarEventos() override { reloj_ += 3600; }
 
     const std::vector<MensajeCli>& Mensajes() const { return mensajes_; }
 
 private:
     QTextStream& errores_;
     std::vector<MensajeCli> mensajes_;
+    double reloj_ = 0;
 };

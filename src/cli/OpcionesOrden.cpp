@@ -67,12 +67,20 @@ bool LeerOrden(const QString& texto, std::vector<std::int16_t>& orden)
     return true;
 }
 
+// Vertices the graph has; an error text.
+QString ComprobarVertices(const std::vector<std::int16_t>& lista, const Grafo& grafo)
+{
+    for (const std::int16_t v : lista)
+        if (v > grafo.dimen())
+            return VerticeInexistente(v, grafo);
+    return {};
+}
+
 // Every vertex of the graph, once each (repeats already dropped); an error text.
 QString ComprobarOrden(const std::vector<std::int16_t>& orden, const Grafo& grafo)
 {
-    for (const std::int16_t v : orden)
-        if (v > grafo.dimen())
-            return VerticeInexistente(v, grafo);
+    if (const QString error = ComprobarVertices(orden, grafo); !error.isEmpty())
+        return error;
     for (std::int16_t v = 1; v <= grafo.dimen(); ++v)
         if (std::find(orden.begin(), orden.end(), v) == orden.end())
             return QStringLiteral("El orden debe incluir todos los vértices: falta el %1.").arg(v);
@@ -108,7 +116,11 @@ QString LeerOpcionOrden(const OrdenAlgoritmo& orden, const QString& nombre, cons
         bien = p.todos || LeerNumero(valor, p.destino);
         break;
     case Campo::Lista:
+    case Campo::Clics:
         bien = LeerLista(valor, p.lista);
+        break;
+    case Campo::Semilla:
+        p.semilla = valor.toULongLong(&bien);
         break;
     case Campo::Orden:
         bien = LeerOrden(valor, p.lista);
@@ -131,6 +143,11 @@ QString ComprobarParametros(const OrdenAlgoritmo& orden, const Parametros& p, co
         if (o.campo == Campo::Orden) {
             if (const QString error = p.lista.empty() ? QString() : ComprobarOrden(p.lista, grafo);
                 !error.isEmpty())
+                return error;
+            continue;
+        }
+        if (o.campo == Campo::Clics) {
+            if (const QString error = ComprobarVertices(p.lista, grafo); !error.isEmpty())
                 return error;
             continue;
         }

@@ -15,6 +15,7 @@
 #include <QHeaderView>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QThread>
 #include <QTreeView>
 #include <QUrl>
 
@@ -202,6 +203,9 @@ void InteraccionQt::ProcesarEventos()
 {
     Refrescar();
     QCoreApplication::processEvents();
+    // A wait for the person's next click may last minutes: the loop that
+    // pumps the events must not keep a core busy meanwhile.
+    QThread::msleep(10);
 }
 
 void InteraccionQt::Mostrar(Estadisticas& ventana)

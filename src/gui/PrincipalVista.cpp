@@ -276,6 +276,14 @@ void PrincipalVista::keyPressEvent(QKeyEvent* evento)
         QMainWindow::keyPressEvent(evento);
 }
 
+// A run waiting for a click or a second runs its own loop of events: told
+// as Escape tells it, it stops, and the program can end.
+void PrincipalVista::closeEvent(QCloseEvent* evento)
+{
+    principal_.Marco().EscapePulsado = true;
+    QMainWindow::closeEvent(evento);
+}
+
 bool PrincipalVista::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (objeto == centro_ && evento->type() == QEvent::Resize) {

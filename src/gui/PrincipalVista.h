@@ -39,6 +39,7 @@ public:
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
     void keyPressEvent(QKeyEvent* evento) override;
+    void closeEvent(QCloseEvent* evento) override;
 
 private:
     void CrearBarras();

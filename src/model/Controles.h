@@ -29,6 +29,12 @@ inline const QString Algoritmo_boruvka = QStringLiteral("Algoritmo_boruvka");
 inline const QString Prüfer = QStringLiteral("Prüfer");
 inline const QString En_Profundidad = QStringLiteral("En_Profundidad");
 inline const QString En_Anchura = QStringLiteral("En_Anchura");
+inline const QString muEsEuleriano = QStringLiteral("muEsEuleriano");
+inline const QString muHierholzer = QStringLiteral("muHierholzer");
+inline const QString muFleuryUsuario = QStringLiteral("muFleuryUsuario");
+inline const QString muFleuryAutomatico = QStringLiteral("muFleuryAutomatico");
+inline const QString muTucker = QStringLiteral("muTucker");
+inline const QString muCartero = QStringLiteral("muCartero");
 
 // The simple-graph commands: offered only for a "Simple" graph with vertices.
 inline const QString mnu_Secuencial = QStringLiteral("mnu_Secuencial");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class Dibujo;
@@ -18,6 +19,8 @@ struct Parametros {
     std::int16_t destino = 0;
     bool todos = false;              // every destination at once
     std::vector<std::int16_t> lista; // a sequence of numbers, in the order given
+    // The command line's seed for the person's random source, when given.
+    std::optional<std::uint64_t> semilla{};
 };
 
 struct Contexto {

@@ -26,7 +26,8 @@ public:
     }
 
     Traza& traza() { return traza_; }
-    // The window, for an algorithm with a step window or panel of its own.
+    // The window, for an algorithm that reaches it itself: a step window or
+    // panel of its own, or a tour's hidden pane and the clicks of a walk.
     VentanaEjecucion& Ventana() { return ventana_; }
     void PrepararEjecucion();
     void AñadirTraza(const QString& texto, bool negrita, const QColor& color);

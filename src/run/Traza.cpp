@@ -1,6 +1,7 @@
 #include "run/Traza.h"
 
 #include <QTextCursor>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -69,12 +70,19 @@ void Traza::Volcar()
 {
     if (pendiente_.isEmpty())
         return;
+    AlFinal(pendiente_, QColor()); // the pane's own colour
+    pendiente_.clear();
+}
+
+void Traza::AlFinal(const QString& texto, const QColor& color)
+{
     QTextCursor cursor(&documento_);
     cursor.movePosition(QTextCursor::End);
     QTextCharFormat formato;
     formato.setFontPointSize(tamañoLetra_);
-    cursor.insertText(ParaDocumento(pendiente_), formato);
-    pendiente_.clear();
+    if (color.isValid())
+        formato.setForeground(color);
+    cursor.insertText(ParaDocumento(texto), formato);
 }
 
 void Traza::PonerAlineacion(Qt::Alignment alineacion)
@@ -86,6 +94,20 @@ void Traza::PonerAlineacion(Qt::Alignment alineacion)
     formato.setAlignment(alineacion);
     // A line break splits the block, and the new line inherits its alignment.
     cursor.mergeBlockFormat(formato);
+}
+
+void Traza::CambiarFinal(int longitud, const QString& texto, const QColor& color)
+{
+    Volcar();
+    const qsizetype desde = std::max<qsizetype>(0, texto_.size() - longitud);
+    const std::vector<int> posicion = PosicionesEnDocumento(texto_);
+    QTextCursor cursor(&documento_);
+    cursor.setPosition(posicion[desde]);
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+    texto_.truncate(desde);
+    texto_ += texto;
+    AlFinal(texto, color);
 }
 
 void Traza::AñadirTraza(const QString& texto, bool negrita, const QColor& color)

@@ -56,6 +56,10 @@ public:
     // Aligns the line being written, and the lines that follow it, until
     // changed again (left when the trace is emptied).
     void PonerAlineacion(Qt::Alignment alineacion);
+    // Replaces the last `longitud` characters (a line break counting two) by
+    // texto in this colour, with no run of its own: the prompt line a walk
+    // keeps changing.
+    void CambiarFinal(int longitud, const QString& texto, const QColor& color);
 
     // Appends a piece with a run of its own; after MAX_FORMATOS runs the
     // table starts again at 1.
@@ -77,6 +81,8 @@ public:
 
 private:
     static int Indice(int indice) { return (indice - 1) % MAX_FORMATOS + 1; }
+    // Straight into the document, after what it holds, in this colour.
+    void AlFinal(const QString& texto, const QColor& color);
 
     QString texto_;
     QString pendiente_; // added to texto_, not yet to the document

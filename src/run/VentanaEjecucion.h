@@ -2,6 +2,8 @@
 // window implements it; the frame never sees more of it.
 #pragma once
 
+#include <cstdint>
+
 class BotonesInterrupcion;
 class QTextDocument;
 
@@ -28,6 +30,16 @@ public:
     // A side panel takes `ancho` twips off the right of the work area (0
     // gives them back); returns the work area's width.
     virtual int ReservarPanel(int ancho) = 0;
+
+    // What the Eulerian tours need besides: back to editing as the Aceptar
+    // button goes (a run left with Escape), the trace pane hidden while a
+    // tour draws, the work area taking clicks or not, and the vertex the
+    // person clicked during the user's walk (0 when none since it was last
+    // taken; taking it clears it).
+    virtual void Aceptar_Click() = 0;
+    virtual void OcultarTraza() = 0;
+    virtual void HabilitarArea(bool activa) = 0;
+    virtual std::int16_t TomarVerticeSeleccionado() = 0;
 
 protected:
     ~VentanaEjecucion() = default;

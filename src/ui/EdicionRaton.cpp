@@ -10,6 +10,7 @@
 #include "ui/IdentificarVert.h"
 #include "ui/Impactos.h"
 #include "ui/MenuPrincipal.h"
+#include "ui/RecorridoRaton.h"
 #include "ui/SeleccionOrden.h"
 
 namespace {
@@ -68,8 +69,9 @@ void EdicionRaton::MouseMove(int boton, double x, double y)
     puntero_ = QPointF(x, y);
     p_.Vista().coordX = QString::number(x) + u' ';
     p_.Vista().coordY = QString::number(y) + u' ';
+    const bool recorrido = p_.Marco().RecorridoUsuario;
     if (s.VerticeSeleccionado > 0 && s.VerticeSeleccionado == s.VerticeBajoCursor && boton == 1 &&
-        !Pulsado("añadir_arista"))
+        !Pulsado("añadir_arista") && !recorrido)
         Arrastrar(s.VerticeSeleccionado, x, y);
     if (Pulsado("añadir_arista") && origenArista_ >= 1 && boton == 1)
         Goma(x, y);
@@ -93,7 +95,9 @@ void EdicionRaton::SeguirPuntero()
     if (p_.grafo().dimen() < 1 || s.Moviendo)
         return;
     const bool cambio = Sobrevolar();
-    if (p_.OrdenUsuario().Activa())
+    if (p_.Marco().RecorridoUsuario)
+        RecorridoRaton::Mover(s, p_.dibujo());
+    else if (p_.OrdenUsuario().Activa())
         p_.OrdenUsuario().RedibujarBajoCursor();
     else if (cambio)
         Refrescar();
@@ -211,6 +215,11 @@ void EdicionRaton::MouseDown(int boton, double x, double y)
             origenArista_ = v;
         return;
     }
+    const bool recorrido = p_.Marco().RecorridoUsuario;
+    if (g.dimen() > 0 && s.VerticeBajoCursor > 0 && recorrido) {
+        RecorridoRaton::Clic(s, s.VerticeBajoCursor);
+        return;
+    }
     const bool eligiendoOrden = p_.OrdenUsuario().Activa();
     if (g.dimen() > 0 && s.VerticeBajoCursor > 0 && eligiendoOrden) {
         p_.OrdenUsuario().Elegir(s.VerticeBajoCursor);
@@ -225,7 +234,7 @@ void EdicionRaton::MouseDown(int boton, double x, double y)
             s.AristaSeleccionada = s.AristaBajoCursor = s.VerticeBajoCursor = 0;
             SeleccionActiva(true);
         }
-    } else if (s.AristaBajoCursor < 1 || eligiendoOrden) {
+    } else if (s.AristaBajoCursor < 1 || recorrido || eligiendoOrden) {
         s.VerticeAnterior = s.VerticeSeleccionado;
         s.AristaAnterior = s.AristaSeleccionada;
         s.VerticeBajoCursor = s.VerticeSeleccionado = s.AristaBajoCursor = s.AristaSeleccionada = 0;
@@ -268,7 +277,8 @@ void EdicionRaton::MouseUp(int boton, double x, double y)
 {
     Grafo& g = p_.grafo();
     Seleccion& s = p_.Marcas();
-    if (boton == 1 && s.VerticeSeleccionado >= 1 && s.VerticeSeleccionado == s.VerticeBajoCursor) {
+    if (boton == 1 && s.VerticeSeleccionado >= 1 && s.VerticeSeleccionado == s.VerticeBajoCursor &&
+        !p_.Marco().RecorridoUsuario) {
         const int v = s.VerticeSeleccionado;
         p_.Superficie().Limpiar();
         const DimensionesArea area = p_.DimensionesTrabajo();

@@ -8,6 +8,7 @@
 #include <QString>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "drawing/Coordenadas.h"
 #include "drawing/Dibujo.h"
@@ -96,6 +97,9 @@ public:
     void MostrarPaso(BotonesInterrupcion& ventana) override;
     void MostrarAceptar() override;
     void MostrarTraza(int cursor) override;
+    void OcultarTraza() override { vista_.textoVisible = false; }
+    void HabilitarArea(bool activa) override { vista_.areaHabilitada = activa; }
+    std::int16_t TomarVerticeSeleccionado() override { return std::exchange(seleccion_.VerticeSeleccionado, 0); }
     void AbrirPasoPropio() override;
     int ReservarPanel(int ancho) override;
 

@@ -67,7 +67,7 @@ public:
 
     void Iniciar_trabajo();
     bool QuiereCerrar();
-    void Aceptar_Click();
+    void Aceptar_Click() override;
     // Lays the window out for this size (twips); returns the size used,
     // which is never below the minimum.
     const Disposicion& Form_Resize(int ancho, int alto);

@@ -38,7 +38,7 @@ TEST_F(Busqueda, OrdenArbolYPausasDeCadaBusqueda)
         std::vector<std::pair<int, int>> aristas;
         int raiz;
         QString titulo, orden;
-        Aristas arbol;
+        Trazos arbol;
         std::size_t pausas;
         bool desdeMenu;
         int colorFinal; // every vertex ends in this palette entry

@@ -62,8 +62,8 @@ TEST_F(Caminos, DijkstraEscribeLaTablaFilaAFilaYElCamino)
                                        {"6\r\n", true, Color(12)}});
     EXPECT_EQ(Piezas(), esperadas);
     EXPECT_EQ(persona.pausas.size(), 3u);
-    EXPECT_EQ(Dibujadas(Color(10), 1), (Aristas{{1, 2}, {2, 3}})) << "each made definitive";
-    EXPECT_EQ(Dibujadas(Color(1)), (Aristas{{1, 2}, {2, 3}}));
+    EXPECT_EQ(Dibujadas(Color(10), 1), (Trazos{{1, 2}, {2, 3}})) << "each made definitive";
+    EXPECT_EQ(Dibujadas(Color(1)), (Trazos{{1, 2}, {2, 3}}));
     EXPECT_TRUE(ColorVertice(1) == azul && ColorVertice(2) == azul && ColorVertice(3) == marino);
     EXPECT_TRUE(p.Vista().aceptarVisible && lienzo.AnchoLinea() == 1);
     // The wide table is written smaller, and the next trace is not.
@@ -80,7 +80,7 @@ TEST_F(Caminos, CaminoDaElDeMenosAristasSinPasosNiPausas)
     EXPECT_EQ(Piezas(), (std::vector<Pieza>{{"Camino:   ", false, negro},
                                             {"1 - 3", true, Color(12)},
                                             {"    FIN Camino\r\n", false, negro}}));
-    EXPECT_EQ(Dibujadas(Color(3)), (Aristas{{1, 3}}));
+    EXPECT_EQ(Dibujadas(Color(3)), (Trazos{{1, 3}}));
     EXPECT_TRUE(persona.dialogosModo == 0 && persona.pausas.empty() && p.Vista().aceptarVisible);
 }
 

@@ -31,9 +31,9 @@ inline void PonerGrafo(Principal& p, int tipo, int n, const std::vector<std::tup
         for (int b = 1; b <= Grafo::Limite; ++b)
             g.InsertarMatriz(a, b, 0);
     g.Insertar_Dimension(static_cast<std::int16_t>(n), false);
-    for (int v = 1; v <= n; ++v) {
-        g.InsertarPosicionX(v, static_cast<std::int16_t>(4500 + 2500 * std::cos(0.3 * v)));
-        g.InsertarPosicionY(v, static_cast<std::int16_t>(3000 + 2500 * std::sin(0.3 * v)));
+    for (int v = 1; v <= Grafo::Limite; ++v) {
+        g.InsertarPosicionX(v, v > n ? 0 : static_cast<std::int16_t>(4500 + 2500 * std::cos(0.3 * v)));
+        g.InsertarPosicionY(v, v > n ? 0 : static_cast<std::int16_t>(3000 + 2500 * std::sin(0.3 * v)));
     }
     for (auto [a, b, peso] : aristas) {
         g.InsertarMatriz(a, b, static_cast<std::int16_t>(peso));
@@ -54,7 +54,7 @@ inline QColor ColorVertice(const LienzoGrabador& lienzo, int v)
 }
 
 struct MundoConectividad {
-    using Aristas = std::set<std::pair<int, int>>;
+    using Trazos = std::set<std::pair<int, int>>;
     PersonaEjecucion persona;
     Principal p{persona};
     LienzoGrabador lienzo;
@@ -101,9 +101,9 @@ struct MundoConectividad {
     }
     // The edges drawn with this colour and width, by their ends in the
     // direction drawn (an arrowhead's side ends on one vertex only).
-    Aristas Dibujadas(const QColor& color, int ancho = 2) const
+    Trazos Dibujadas(const QColor& color, int ancho = 2) const
     {
-        Aristas aristas;
+        Trazos aristas;
         for (const Primitiva& l : lienzo.Lineas())
             if (l.color == color && l.ancho == ancho && VerticeEn(l.a) && VerticeEn(l.b))
                 aristas.emplace(VerticeEn(l.a), VerticeEn(l.b));

@@ -1,6 +1,7 @@
 // nodeva-cli ejecutar in-process: the plain trace of a straight run with its drawing, the commands that run
 // without steps, and a refused precondition.
 #include <QImage>
+#include <QRegularExpression>
 
 #include "cli/CliPrueba.h"
 
@@ -49,6 +50,72 @@ TEST(CliEjecutar, UnaPrecondicionFallidaOUnTipoNoOfrecidoDanEstadoDos)
         EXPECT_EQ(e.errores, caso.error);
     }
     EXPECT_EQ(Ejecutar({"ejecutar", "Puentes", c.Ruta("d.grf")}).estado, 0);
+}
+
+// The path 1-2-3 and two triangles sharing vertex 3.
+const QByteArray Camino = "Simple\r\n 3 \r\n 0 1 0 \r\n 1 0 1 \r\n 0 1 0 \r\n\r\n 900 , 900 \r\n 2000 , 900 \r\n"
+                          " 3000 , 900 \r\n";
+const QByteArray Pajarita = "Simple\r\n 5 \r\n 0 1 1 0 0 \r\n 1 0 1 0 0 \r\n 1 1 0 1 1 \r\n 0 0 1 0 1 \r\n"
+                            " 0 0 1 1 0 \r\n\r\n 900 , 900 \r\n 900 , 3000 \r\n 2500 , 2000 \r\n"
+                            " 4000 , 900 \r\n 4000 , 3000 \r\n";
+
+TEST(CliEjecutar, ElRecorridoDelUsuarioPulsaLosVerticesDados)
+{
+    CarpetaCli c;
+    const QString camino = c.Fichero("c.grf", Camino);
+    const QString cabecera = "Algoritmo de FLEURY\n\nConstrucción de recorrido euleriano abierto.\n"
+                             "Debe comenzar por uno de los vértices de grado impar: 1, 3\n";
+    // A start that is not odd and a vertex not adjacent are only told.
+    EXPECT_EQ(Ejecutar({"ejecutar", "FleuryUsuario", camino, "--recorrido", "2,1,3,2,3"}).salida,
+              cabecera + "\nRecorrido formado por las aristas: \n1-2, 2-3\n\nPresione ACEPTAR  para continuar.\n");
+    // Clicks that end first leave the pane as it stands.
+    const Ejecucion corta = Ejecutar({"ejecutar", "FleuryUsuario", camino, "--recorrido", "2,1,3"});
+    EXPECT_EQ(corta.estado, 0);
+    EXPECT_EQ(corta.salida,
+              cabecera + "ERROR. El vértice seleccionado no es adyacente al último vértice del recorrido.\n");
+    EXPECT_EQ(Ejecutar({"ejecutar", "FleuryUsuario", camino, "--recorrido", "1,4"}).errores,
+              "El vértice 4 no existe: el grafo tiene 3 vértices.\n");
+    EXPECT_EQ(Ejecutar({"ejecutar", "EsEuleriano", camino}).salida,
+              "El grafo no es euleriano.\nEl grafo tiene vértices de grado impar.\nPresione ACEPTAR  para continuar.\n");
+    const Ejecucion rechazo = Ejecutar({"ejecutar", "Tucker", camino});
+    EXPECT_TRUE(rechazo.estado == 2 && rechazo.salida.isEmpty());
+    EXPECT_EQ(rechazo.errores, "Algoritmo de Tucker: El grafo tiene vértices con grado impar.\n");
+    EXPECT_EQ(Ejecutar({"ejecutar", "Tucker", c.Fichero("p.grf", Pajarita)}).salida,
+              "Algoritmo de TUCKER\n\n\nRECORRIDO EULERIANO final: \n3 - 1, 1 - 2, 2 - 3, 3 - 4, 4 - 5, 5 - 3\n\n"
+              "Presione ACEPTAR  para continuar.\n");
+}
+
+// Whatever the seed, a closed walk over the six edges of the two triangles,
+// or the postman's 18 on the path weighted 4 and 5; a seed repeats its walk.
+TEST(CliEjecutar, LosRecorridosAlAzarSonValidosConCualquierSemilla)
+{
+    CarpetaCli c;
+    const QString pajarita = c.Fichero("p.grf", Pajarita);
+    const QString camino = c.Fichero("c.grf", "Ponderado\r\n 3 \r\n 0 4 0 \r\n 4 0 5 \r\n 0 5 0 \r\n\r\n"
+                                              " 900 , 900 \r\n 2000 , 900 \r\n 3000 , 900 \r\n");
+    static const QRegularExpression arista(QStringLiteral("(\\d) ?- ?(\\d)"));
+    for (int semilla = 1; semilla <= 30; ++semilla) {
+        SCOPED_TRACE(semilla);
+        const QString s = QString::number(semilla);
+        for (const char* algoritmo : {"Fleury", "Hierholzer"}) {
+            const QString salida = Ejecutar({"ejecutar", algoritmo, pajarita, "--semilla", s}).salida;
+            EXPECT_EQ(salida, Ejecutar({"ejecutar", algoritmo, pajarita, "--semilla", s}).salida);
+            // The last list written is the tour.
+            const QString lista = salida.section(": \n", -1).section('\n', 0, 0);
+            QStringList aristas;
+            QString fin = lista.left(1);
+            for (const auto& m : arista.globalMatch(lista)) {
+                EXPECT_EQ(m.captured(1), fin);
+                fin = m.captured(2);
+                aristas << QString(std::min(m.captured(1), fin) + std::max(m.captured(1), fin));
+            }
+            aristas.sort();
+            EXPECT_EQ(aristas.join(' '), "12 13 23 34 35 45") << algoritmo;
+            EXPECT_EQ(fin, lista.left(1));
+        }
+        EXPECT_TRUE(Ejecutar({"ejecutar", "Cartero", camino, "--semilla", s}).salida.contains(
+            "Peso total del recorrido: 18\n"));
+    }
 }
 
 TEST(CliEjecutar, LasColoracionesEscribenSuTrazaYSuOrden)

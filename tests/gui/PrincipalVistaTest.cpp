@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolBar>
@@ -149,6 +150,49 @@ TEST(PrincipalVista, UnGrafoDibujadoConElRatonSeGuardaYSeVuelveAAbrir)
     QTest::keyClick(v.Combo1(), Qt::Key_Down);
     EXPECT_TRUE(v.grafo().Tipo() == 2 && v.Combo1()->currentIndex() == 2);
     EXPECT_FALSE(v.Parte<QWidget>("Check1")->isVisible());
+}
+
+// The user's walk on two triangles sharing vertex 3, clicked on the work
+// area: from 1 to 3, then 2 would leave 1-2 behind across a bridge, 1 is
+// no longer adjacent, and the rest goes round. Each refusal only changes
+// the centred prompt line at the foot of the trace pane.
+TEST(PrincipalVista, ElRecorridoDelUsuarioSeHaceConClicsYRespetaLosPuentes)
+{
+    Ventana v;
+    QTemporaryDir carpeta;
+    QFile f(carpeta.filePath(QStringLiteral("p.grf")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("Simple\r\n 5 \r\n 0 1 1 0 0 \r\n 1 0 1 0 0 \r\n 1 1 0 1 1 \r\n 0 0 1 0 1 \r\n 0 0 1 1 0 \r\n\r\n"
+            " 900 , 900 \r\n 900 , 3000 \r\n 2500 , 2000 \r\n 4000 , 900 \r\n 4000 , 3000 \r\n");
+    f.close();
+    v.vista.AbrirArchivo(f.fileName());
+    Principal& p = v.vista.principal();
+    const std::vector<int> clics{1, 3, 2, 1, 4, 5, 3, 2, 1};
+    std::vector<QString> avisos;
+    v.persona.alProcesar = [&] {
+        if (p.Marcas().VerticeSeleccionado != 0 || avisos.size() == clics.size())
+            return;
+        const QTextBlock ultima = p.text_peq().lastBlock().previous();
+        EXPECT_EQ(ultima.blockFormat().alignment(), Qt::AlignHCenter);
+        // Black, not the grey of the pane disabled for the run.
+        EXPECT_EQ(ultima.begin().fragment().charFormat().foreground(), QBrush(Qt::black));
+        avisos.push_back(ultima.text());
+        const int w = clics[avisos.size() - 1];
+        const QPoint punto(Pixeles(p.grafo().Posic_CoordX(w)), Pixeles(p.grafo().Posic_CoordY(w)));
+        QTest::mouseMove(v.Area(), punto);
+        QTest::mouseClick(v.Area(), Qt::LeftButton, {}, punto);
+    };
+    v.Menu("muFleuryUsuario");
+    const QString siguiente = QStringLiteral("Seleccione siguiente vértice del recorrido.");
+    EXPECT_EQ(avisos, (std::vector<QString>{
+                          "Seleccione vértice de inicio.", siguiente, siguiente,
+                          "ERROR. El recorrido debe seguir por un vértice cuya arista no forme puente.",
+                          "ERROR. El vértice seleccionado no es adyacente al último vértice del recorrido.",
+                          siguiente, siguiente, siguiente, siguiente}));
+    EXPECT_EQ(p.trazaPanel().TextoPlano(),
+              "Algoritmo de FLEURY\n\nConstrucción de recorrido euleriano cerrado.\n\nRecorrido formado por las "
+              "aristas: \n1-3, 3-4, 4-5, 5-3, 3-2, 2-1\n\nPresione ACEPTAR  para continuar.");
+    EXPECT_TRUE(v.Parte<QWidget>("Aceptar")->isVisible() && !p.Marco().RecorridoUsuario);
 }
 
 } // namespace

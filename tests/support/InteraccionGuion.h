@@ -80,6 +80,9 @@ public:
     double reloj = 0;
     int eventosProcesados = 0;
     double pasoReloj = 0; // seconds the clock advances at each event pump
+    // What the person does while the program pumps events (a click during
+    // the user's walk, Escape).
+    std::function<void()> alProcesar;
 
     std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono, Botones botones) override
     {
@@ -142,6 +145,8 @@ public:
     {
         ++eventosProcesados;
         reloj += pasoReloj;
+        if (alProcesar)
+            alProcesar();
     }
 
     // The last message's text, or "" when none was shown.

@@ -189,6 +189,20 @@ TEST(UsoAlAzar, LaVentanaSiempreConservaUnGrafoSano)
     for (unsigned semilla = primera; semilla < primera + DelEntorno("NODEVA_SEMILLAS", 24); ++semilla) {
         PersonaAlAzar persona(semilla, carpeta);
         Principal p(persona);
+        // While the user's walk waits, the person clicks vertices or presses Escape.
+        persona.alProcesar = [&] {
+            if (!p.Marco().RecorridoUsuario || !p.Vista().areaHabilitada)
+                return;
+            if (persona.Uno(8) == 0) {
+                p.Marco().EscapePulsado = true;
+                return;
+            }
+            const int v = 1 + int(persona.Uno(p.grafo().dimen()));
+            const double x = p.grafo().Posic_CoordX(v), y = p.grafo().Posic_CoordY(v);
+            p.Edicion().MouseMove(0, x, y);
+            p.Edicion().MouseDown(1, x, y);
+            p.Edicion().MouseUp(1, x, y);
+        };
         std::deque<std::string> ultimos;
         for (unsigned paso = 0; paso < pasos; ++paso) {
             ultimos.push_back(UnPaso(p, persona));

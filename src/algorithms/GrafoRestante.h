@@ -1,0 +1,46 @@
+// The graph a tour has left: a scratch record whose entries count the free
+// copies of each edge (one per edge of the graph, more where the postman
+// duplicates a path). A tour takes its edges away as it walks, so the
+// candidates from a vertex and Fleury's bridge test read only this record,
+// and the bridge test inside the tour's inner loop is one silent component
+// count instead of a rebuild of the graph for every candidate.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "model/Grafo.h"
+
+// Edge codes a * 100 + b, in a tour's order, each in its direction of travel.
+using ListaAristas = std::vector<std::int16_t>;
+
+class GrafoRestante {
+public:
+    // Every edge (arc) of the graph, free once.
+    explicit GrafoRestante(const Grafo& grafo);
+
+    // One more free copy of the edge; for the undirected types either
+    // direction names the same edge.
+    void Añadir(std::int16_t codigo);
+    // One copy of the edge used.
+    void Quitar(std::int16_t codigo);
+    int Copias(int a, int b) const { return restante_.elem_matriz(a, b); }
+    // The copies still free, every edge counted once.
+    int Total() const { return total_; }
+    bool TieneAristas(int v) const;
+
+    // The edges leaving v that are still free, as codes v * 100 + j in
+    // ascending order of j.
+    ListaAristas Aristas_Candidatas(int v) const;
+    // Taking one copy of the edge away would leave more components (an
+    // edge whose removal isolates its end vertex is a bridge too).
+    bool EsPuente(std::int16_t codigo);
+    int Contar_No_Puentes(const ListaAristas& candidatas);
+
+private:
+    void Sumar(std::int16_t codigo, int cuanto);
+
+    Grafo restante_;
+    int total_ = 0;
+    int componentes_ = -1; // of the record as it stands; -1 until counted again
+};
