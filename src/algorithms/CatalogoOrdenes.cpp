@@ -1,11 +1,13 @@
 #include "algorithms/CatalogoOrdenes.h"
 
 #include "algorithms/ArbolGenerador.h"
+#include "algorithms/Bloques.h"
 #include "algorithms/Busqueda.h"
 #include "algorithms/Caminos.h"
 #include "algorithms/Coloracion.h"
 #include "algorithms/Conectividad.h"
 #include "algorithms/Estadisticas.h"
+#include "algorithms/Operaciones.h"
 #include "model/Controles.h"
 #include "model/Grafo.h"
 
@@ -65,6 +67,9 @@ std::vector<OrdenAlgoritmo> Tabla()
         Orden(mnu_Brelaz, &ColoracionBrelaz, {"Brelaz", "Coloración Brelaz"})
             .Paso("Coloración Brelaz")
             .Para(simple),
+        Orden(mnu_complementario, &Complementario, {"Complementario"}).Operacion().Para(simple),
+        Orden(mnu_lineal, &GrafoLineal, {"Lineal"}).Operacion().Para(simple),
+        Orden(Control::Bloques, &::Bloques, {"Bloques"}),
     };
 }
 

@@ -60,6 +60,9 @@ struct OrdenAlgoritmo {
     // It runs on behalf of its own menu command (DesdeMenu), set before its
     // question; a silent helper of other algorithms otherwise.
     bool desdeMenu = false;
+    // It replaces the graph in hand at once, with no run frame and no trace:
+    // what it leaves is the result (the Operations menu).
+    bool operacion = false;
     QStringList cli; // its names in nodeva-cli ejecutar, the first one listed
     std::vector<OpcionOrden> opciones;
     // The types the window offers it for: those on which it is enabled when
@@ -92,6 +95,11 @@ struct OrdenAlgoritmo {
     OrdenAlgoritmo MarcaDesdeMenu() &&
     {
         desdeMenu = true;
+        return std::move(*this);
+    }
+    OrdenAlgoritmo Operacion() &&
+    {
+        operacion = true;
         return std::move(*this);
     }
     OrdenAlgoritmo Con(OpcionOrden o) &&

@@ -11,6 +11,7 @@
 #include "cli/DestinoDibujo.h"
 #include "cli/InteraccionCli.h"
 #include "cli/OpcionesOrden.h"
+#include "files/Escritor.h"
 #include "ui/Principal.h"
 
 namespace {
@@ -19,6 +20,7 @@ struct OpcionesEjecutar {
     QString algoritmo;
     QString archivo;
     QString dibujo;
+    QString grafo; // where the graph is saved as the run leaves it
     QSize area = AreaTrabajoPorOmision;
     bool html = false;
     bool ayuda = false;
@@ -42,7 +44,7 @@ public:
 void TextoAyuda(QTextStream& salida)
 {
     salida << "Uso: nodeva-cli ejecutar ALGORITMO ARCHIVO [opciones del algoritmo] [--html]\n"
-              "                         [--dibujo SALIDA] [--ancho N] [--alto N]\n\n"
+              "                         [--dibujo SALIDA] [--grafo SALIDA.grf] [--ancho N] [--alto N]\n\n"
               "Abre un fichero de grafo como el programa y ejecuta el algoritmo como su orden\n"
               "del menú, de principio a fin, sin pausas. Escribe la traza final (con el aviso\n"
               "\"Presione ACEPTAR\" del final) en la salida estándar; Estadisticas escribe\n"
@@ -55,6 +57,8 @@ void TextoAyuda(QTextStream& salida)
               "                  en F (.png a 96 ppp o .svg, un píxel por cada 15 twips)\n"
               "                  solo si el algoritmo termina; F no puede ser ARCHIVO ni\n"
               "                  pasar de 268 435 456 píxeles (16384 x 16384)\n"
+              "  --grafo G       guarda en G el grafo como queda al terminar el algoritmo\n"
+              "                  (Complementario y Lineal lo sustituyen por el resultado)\n"
               "  --ancho N       ancho del área de trabajo en twips (por omisión 9000)\n"
               "  --alto N        alto del área de trabajo en twips (por omisión 6000)\n"
               "  --help          muestra esta ayuda\n\n"
@@ -74,6 +78,10 @@ QString LeerOpcion(const QString& opcion, const QString* valor, OpcionesEjecutar
         o.propias.append({opcion, *valor});
         return {};
     }
+    if (opcion == "--grafo") {
+        o.grafo = *valor;
+        return {};
+    }
     if (opcion == "--dibujo") {
         o.dibujo = *valor;
         return DestinoDibujo::Admitido(*valor) ? QString() : "El dibujo debe acabar en .png o .svg.";
@@ -86,7 +94,7 @@ QString LeerOpcion(const QString& opcion, const QString* valor, OpcionesEjecutar
 
 bool TomaValor(const QString& a)
 {
-    return a == "--dibujo" || a == "--ancho" || a == "--alto" || EsOpcionDeAlgun(a);
+    return a == "--dibujo" || a == "--grafo" || a == "--ancho" || a == "--alto" || EsOpcionDeAlgun(a);
 }
 
 QString Analizar(const QStringList& args, OpcionesEjecutar& o)
@@ -130,8 +138,15 @@ QString LeerPropias(const OrdenAlgoritmo& orden, const OpcionesEjecutar& o, Para
 
 // What the run leaves to print, or "" when it did not finish (a refused
 // precondition showed its message instead).
-QString Resultado(Principal& p, const PersonaEjecutar& persona, bool html)
+QString Resultado(const OrdenAlgoritmo& orden, Principal& p, const PersonaEjecutar& persona, bool html)
 {
+    // An operation has no trace: it says what graph it left, or, refused, nothing.
+    if (orden.operacion)
+        return !persona.Mensajes().empty() ? QString()
+                                           : QStringLiteral("%1: %2 vértices, %3 aristas")
+                                                 .arg(orden.cli.first())
+                                                 .arg(p.grafo().dimen())
+                                                 .arg(p.grafo().numero_aristas());
     if (!persona.estadisticas.isEmpty())
         return html ? QTextDocument(persona.estadisticas).toHtml() : persona.estadisticas;
     if (!p.Vista().aceptarVisible)
@@ -165,10 +180,12 @@ int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const Opci
         else
             errores << error << "\n";
     }
-    const QString texto = abierto && error.isEmpty() ? Resultado(p, persona, o.html) : QString();
+    const QString texto = abierto && error.isEmpty() ? Resultado(orden, p, persona, o.html) : QString();
     if (texto.isEmpty())
         return abierto ? 2 : 1;
     salida << texto << (texto.endsWith('\n') ? "" : "\n");
+    if (!o.grafo.isEmpty() && !Escrito(EscribirGrafo(o.grafo, p.grafo()), o.grafo, errores))
+        return 1;
     return !destino || Escrito(destino->Guardar(), o.dibujo, errores) ? 0 : 1;
 }
 

@@ -20,6 +20,7 @@ inline const QString Conectividad = QStringLiteral("Conectividad");
 inline const QString Componentes_conexas = QStringLiteral("Componentes_conexas");
 inline const QString Vértices_corte = QStringLiteral("Vértices_corte");
 inline const QString Aristas_Puente = QStringLiteral("Aristas_Puente");
+inline const QString Bloques = QStringLiteral("Bloques");
 inline const QString Camino = QStringLiteral("Camino");
 inline const QString Camino_minimo = QStringLiteral("Camino_minimo");
 inline const QString Algoritmo_dijkstra = QStringLiteral("Algoritmo_dijkstra");

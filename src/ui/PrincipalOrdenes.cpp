@@ -190,5 +190,13 @@ void Principal::ColorearEnOrden(const Parametros& parametros)
 void Principal::Correr(const OrdenAlgoritmo& orden, const Parametros& parametros)
 {
     Contexto contexto{grafo(), dibujo(), marco_, interaccion_, parametros};
+    if (!orden.operacion)
+        return orden.algoritmo(contexto);
+    const Grafo antes = grafo();
     orden.algoritmo(contexto);
+    if (grafo() == antes)
+        return;
+    // The undo record names vertices and edges of the graph that was.
+    AnularDeshacer();
+    MarcarModificado();
 }
