@@ -4,6 +4,7 @@
 #include "algorithms/Bloques.h"
 #include "algorithms/Busqueda.h"
 #include "algorithms/Caminos.h"
+#include "algorithms/CodigoPrufer.h"
 #include "algorithms/Coloracion.h"
 #include "algorithms/Conectividad.h"
 #include "algorithms/Estadisticas.h"
@@ -70,6 +71,14 @@ std::vector<OrdenAlgoritmo> Tabla()
         Orden(mnu_complementario, &Complementario, {"Complementario"}).Operacion().Para(simple),
         Orden(mnu_lineal, &GrafoLineal, {"Lineal"}).Operacion().Para(simple),
         Orden(Control::Bloques, &::Bloques, {"Bloques"}),
+        Orden(Prufer_Encoding, &CodificarPrufer, {"Prufer_Encoding"}).Paso("Prufer_Encoding").Para(simple),
+        Orden(Prufer_Decoding, &DecodificarPrufer, {"Prufer_Decoding"})
+            .Paso("Prufer_Decoding")
+            .Pide(Pregunta::Prufer)
+            .SinArchivo()
+            .Con({"--codigo", "S1,S2,...", Campo::Codigo,
+                  "la secuencia, de 1 a 48 elementos entre 1 y su longitud + 2; el árbol tiene longitud + 2 vértices"})
+            .Para(simple),
     };
 }
 

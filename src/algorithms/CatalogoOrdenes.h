@@ -20,6 +20,7 @@ enum class Pregunta {
     Raiz,           // the root of a search tree
     Camino,         // origin and destination
     CaminoDijkstra, // origin and destination, or every vertex
+    Prufer,         // a Prüfer sequence, for a new graph of its tree
 };
 
 // Which answer of Parametros a command-line option gives.
@@ -29,6 +30,7 @@ enum class Campo {
     Destino, // a vertex number, or TODOS where the row allows it
     Lista,   // numbers separated by commas
     Orden,   // vertices separated by commas, each once (a repeat is ignored), all of them
+    Codigo,  // a Prüfer sequence: 1 to 48 numbers from 1 to its length + 2
 };
 
 struct OpcionOrden {
@@ -63,6 +65,8 @@ struct OrdenAlgoritmo {
     // It replaces the graph in hand at once, with no run frame and no trace:
     // what it leaves is the result (the Operations menu).
     bool operacion = false;
+    // It builds a new graph from its answers: the command line takes no file.
+    bool sinArchivo = false;
     QStringList cli; // its names in nodeva-cli ejecutar, the first one listed
     std::vector<OpcionOrden> opciones;
     // The types the window offers it for: those on which it is enabled when
@@ -100,6 +104,11 @@ struct OrdenAlgoritmo {
     OrdenAlgoritmo Operacion() &&
     {
         operacion = true;
+        return std::move(*this);
+    }
+    OrdenAlgoritmo SinArchivo() &&
+    {
+        sinArchivo = true;
         return std::move(*this);
     }
     OrdenAlgoritmo Con(OpcionOrden o) &&

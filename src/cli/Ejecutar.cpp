@@ -43,12 +43,13 @@ public:
 
 void TextoAyuda(QTextStream& salida)
 {
-    salida << "Uso: nodeva-cli ejecutar ALGORITMO ARCHIVO [opciones del algoritmo] [--html]\n"
+    salida << "Uso: nodeva-cli ejecutar ALGORITMO [ARCHIVO] [opciones del algoritmo] [--html]\n"
               "                         [--dibujo SALIDA] [--grafo SALIDA.grf] [--ancho N] [--alto N]\n\n"
               "Abre un fichero de grafo como el programa y ejecuta el algoritmo como su orden\n"
               "del menú, de principio a fin, sin pausas. Escribe la traza final (con el aviso\n"
               "\"Presione ACEPTAR\" del final) en la salida estándar; Estadisticas escribe\n"
-              "los textos de su ventana.\n\n"
+              "los textos de su ventana. Prufer_Decoding no lee ningún fichero: construye el\n"
+              "árbol de su --codigo en un grafo nuevo.\n\n"
               "Algoritmos, con sus opciones y los tipos de grafo en que se ofrecen:\n"
            << AyudaAlgoritmos()
            << "\n"
@@ -119,7 +120,7 @@ QString Analizar(const QStringList& args, OpcionesEjecutar& o)
         if (!error.isEmpty())
             return error;
     }
-    if (!o.ayuda && o.archivo.isEmpty())
+    if (!o.ayuda && o.algoritmo.isEmpty())
         return QStringLiteral("Faltan el algoritmo o el fichero de grafo.");
     return o.ayuda || o.dibujo.isEmpty() ? QString() : DestinoDibujo::Rechazo(o.dibujo, o.archivo, o.area, 1);
 }
@@ -168,7 +169,10 @@ int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const Opci
     p.Geometria().areaTrabajo.alto = o.area.height();
     if (destino)
         p.PonerSuperficie(&destino->Superficie());
-    p.AbrirArchivo(o.archivo);
+    if (orden.sinArchivo)
+        p.Nuevo();
+    else
+        p.AbrirArchivo(o.archivo);
     const bool abierto = persona.Mensajes().empty(); // else the reader's message is out
     QString error;
     if (abierto) {
@@ -204,7 +208,11 @@ int CliEjecutar(const QStringList& args, QTextStream& salida, QTextStream& error
         return 1;
     }
     Parametros parametros;
-    const QString propias = LeerPropias(*orden, opciones, parametros);
+    QString propias = LeerPropias(*orden, opciones, parametros);
+    if (orden->sinArchivo && !opciones.archivo.isEmpty())
+        propias = opciones.algoritmo + " no lee ningún fichero de grafo: sobra " + opciones.archivo + ".";
+    else if (!orden->sinArchivo && opciones.archivo.isEmpty())
+        propias = QStringLiteral("Faltan el algoritmo o el fichero de grafo.");
     if (const std::optional<int> fin = AyudaOError(false, propias, TextoAyuda, salida, errores))
         return *fin;
     return Correr(*orden, parametros, opciones, salida, errores);

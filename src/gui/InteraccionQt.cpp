@@ -18,6 +18,7 @@
 #include "gui/AsignarPesoVista.h"
 #include "gui/AyudaVista.h"
 #include "gui/CaminoVista.h"
+#include "gui/PruferVista.h"
 #include "gui/EstadisticasVista.h"
 #include "gui/GirarVoltearVista.h"
 #include "gui/IdentificarVertVista.h"
@@ -110,6 +111,11 @@ void InteraccionQt::Mostrar(Camino& dialogo)
 {
     Refrescar();
     CaminoVista(dialogo, ventana_).exec();
+}
+
+void InteraccionQt::Mostrar(Prufer& dialogo)
+{
+    PruferVista(dialogo, ventana_).exec();
 }
 
 void InteraccionQt::Mostrar(SelectGrafo& dialogo)

@@ -28,6 +28,8 @@ inline const QString Algoritmo_kruskal = QStringLiteral("Algoritmo_kruskal");
 inline const QString Algoritmo_prim = QStringLiteral("Algoritmo_prim");
 inline const QString Algoritmo_boruvka = QStringLiteral("Algoritmo_boruvka");
 inline const QString Prüfer = QStringLiteral("Prüfer");
+inline const QString Prufer_Encoding = QStringLiteral("Prufer_Encoding");
+inline const QString Prufer_Decoding = QStringLiteral("Prufer_Decoding");
 inline const QString En_Profundidad = QStringLiteral("En_Profundidad");
 inline const QString En_Anchura = QStringLiteral("En_Anchura");
 

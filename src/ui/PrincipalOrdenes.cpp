@@ -190,8 +190,13 @@ void Principal::ColorearEnOrden(const Parametros& parametros)
 void Principal::Correr(const OrdenAlgoritmo& orden, const Parametros& parametros)
 {
     Contexto contexto{grafo(), dibujo(), marco_, interaccion_, parametros};
-    if (!orden.operacion)
-        return orden.algoritmo(contexto);
+    if (!orden.operacion) {
+        orden.algoritmo(contexto);
+        // A graph built from answers is new: it has not been saved.
+        if (orden.sinArchivo)
+            MarcarModificado();
+        return;
+    }
     const Grafo antes = grafo();
     orden.algoritmo(contexto);
     if (grafo() == antes)

@@ -165,3 +165,15 @@ TEST(CliEjecutar, LasOperacionesGuardanElGrafoResultante)
     EXPECT_TRUE(e.estado == 2 && e.salida.isEmpty() && !QFile::exists(c.Ruta("k2.grf")));
     EXPECT_EQ(e.errores, "ERROR: El grafo tiene 55 aristas. No debe tener mas de 50.\n");
 }
+
+// Decoding takes no file; the tree it saves encodes back to its sequence.
+TEST(CliEjecutar, PruferDecodificaSinFicheroYElArbolGuardadoSeCodificaIgual)
+{
+    CarpetaCli c;
+    Ejecucion e = Ejecutar({"ejecutar", "Prufer_Decoding", "--codigo", "3,3,4", "--grafo", c.Ruta("t.grf")});
+    EXPECT_EQ(e.salida, "Algoritmo de Decodificación de Prüfer\n\nSecuencia: 3  3  4  \n"
+                        "Vértices libres: 1  2  3  4  5  \n\nPresione ACEPTAR  para continuar.\n");
+    e = Ejecutar({"ejecutar", "Prufer_Encoding", c.Ruta("t.grf")});
+    EXPECT_EQ(e.salida, "Algoritmo de Codificación de Prüfer\n\nSecuencia: 3  3  4  \n\nPresione ACEPTAR  para continuar.\n");
+    EXPECT_EQ(Ejecutar({"ejecutar", "Prufer_Decoding", "--codigo", "3,9"}).estado, 2); // 9 > 4 vertices
+}
