@@ -153,8 +153,6 @@ TEST(CliEjecutar, LasOperacionesGuardanElGrafoResultante)
     EXPECT_EQ(lineal.readAll(), "Simple\r\n 2 \r\n 0  1 \r\n 1  0 \r\n\r\n 2000 ,  1500 \r\n 4000 ,  1500 \r\n");
     e = Ejecutar({"ejecutar", "Complementario", camino, "--grafo", c.Ruta("c.grf")});
     EXPECT_EQ(e.salida, "Complementario: 3 vértices, 1 aristas\n");
-    e = Ejecutar({"ejecutar", "Bloques", c.Ruta("c.grf"), "--grafo", c.Ruta("b.grf")});
-    EXPECT_TRUE(e.estado == 2 && e.salida.isEmpty() && !QFile::exists(c.Ruta("b.grf")));
 
     QByteArray k11 = "Simple\r\n 11 \r\n";
     for (int i = 0; i < 11; ++i)
