@@ -56,7 +56,7 @@ void BotonesColoracion::Terminar()
 
 void BotonesColoracion::Imprimir()
 {
-    c_.marco.Ventana().AbrirImprimir();
+    c_.marco.Ventana().AbrirImprimir(texto_.Documento());
 }
 
 // Only the vertex painted last stands out in bold.

@@ -8,6 +8,7 @@
 
 #include "gui/InteraccionQt.h"
 #include "gui/PrincipalVista.h"
+#include "gui/TraduccionesQt.h"
 
 int main(int argc, char** argv)
 {
@@ -16,14 +17,14 @@ int main(int argc, char** argv)
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Nodeva"));
+    InstalarTraduccionesQt(app);
     // The same picture as the menu entry's icon; every window takes it.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/nodeva.svg")));
     // Lets the desktop match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("nodeva"));
     InteraccionQt interaccion;
     PrincipalVista ventana(interaccion);
-    interaccion.PonerVentana(&ventana);
-    interaccion.AlEsperar([&ventana] { ventana.Refrescar(); });
+    ventana.Atender(interaccion);
     // Graphs, traces and the class projector all want the room (the size
     // also serves where no window manager maximizes).
     ventana.setGeometry(ventana.screen()->availableGeometry());

@@ -70,6 +70,11 @@ void AreaTrabajoVista::mouseReleaseEvent(QMouseEvent* evento)
     Pasar(Accion::Subir, Codigo(evento->button()), evento->position());
 }
 
+void AreaTrabajoVista::leaveEvent(QEvent*)
+{
+    Pasar(Accion::Salir, 0, {});
+}
+
 void AreaTrabajoVista::Pasar(Accion accion, int boton, QPointF punto)
 {
     const double x = Twips(punto.x()), y = Twips(punto.y());
@@ -83,6 +88,9 @@ void AreaTrabajoVista::Pasar(Accion accion, int boton, QPointF punto)
         break;
     case Accion::Subir:
         edicion.MouseUp(boton, x, y);
+        break;
+    case Accion::Salir:
+        edicion.PunteroFuera();
         break;
     }
     if (trasEvento_)

@@ -20,9 +20,10 @@ protected:
     void mousePressEvent(QMouseEvent* evento) override;
     void mouseMoveEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
+    void leaveEvent(QEvent* evento) override;
 
 private:
-    enum class Accion { Bajar, Mover, Subir };
+    enum class Accion { Bajar, Mover, Subir, Salir };
     void Pasar(Accion accion, int boton, QPointF punto);
     void SeguirEscala();
 

@@ -25,7 +25,6 @@ InsercionNºVertVista::InsercionNºVertVista(InsercionNºVert& modelo, QWidget* 
     connect(cancelar, &QPushButton::clicked, this, &InsercionNºVertVista::Cancelar);
 
     auto* rango = new QLabel(modelo_.Rango, this);
-    rango->setEnabled(false); // a hint, greyed beside the box
     auto* rejilla = new QGridLayout(this);
     rejilla->addWidget(new QLabel(modelo_.Indicacion, this), 0, 0, 1, 2);
     rejilla->addWidget(campo_, 1, 0);

@@ -12,7 +12,10 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QHeaderView>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QTreeView>
 #include <QUrl>
 
 #include "gui/AsignarPesoVista.h"
@@ -64,6 +67,28 @@ std::int16_t RespuestaDe(int boton)
     }
 }
 
+// "Grafo (*.grf)" -> "grf"; "" for a filter without one extension.
+QString ExtensionDeFiltro(const QString& filtro)
+{
+    static const QRegularExpression extension(QStringLiteral("\\(\\*\\.(\\w+)\\)"));
+    return extension.match(filtro).captured(1);
+}
+
+// The file chosen, or "" when the dialog is cancelled; the dialog wide
+// enough for a folder's names, sizes, types and dates.
+QString NombreElegido(QFileDialog& dialogo)
+{
+    dialogo.resize(760, 480);
+    if (auto* detalle = dialogo.findChild<QTreeView*>()) {
+        QHeaderView* columnas = detalle->header();
+        columnas->setSectionResizeMode(QHeaderView::ResizeToContents);
+        columnas->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
+        return {};
+    return dialogo.selectedFiles().constFirst();
+}
+
 } // namespace
 
 QString FiltroQt(const QString& filtro)
@@ -78,6 +103,7 @@ QString FiltroQt(const QString& filtro)
 std::int16_t InteraccionQt::Mensaje(const QString& texto, const QString& titulo, Icono icono,
                                     Botones botones)
 {
+    Refrescar();
     QMessageBox caja(IconoQt(icono), titulo.isEmpty() ? TituloAplicacion : titulo, texto,
                      BotonesQt(botones), ventana_);
     const std::pair<QMessageBox::StandardButton, QString> textos[] = {
@@ -94,16 +120,19 @@ std::int16_t InteraccionQt::Mensaje(const QString& texto, const QString& titulo,
 // Each view writes through its model, so there is no answer to read here.
 void InteraccionQt::Mostrar(AsignarPeso& dialogo)
 {
+    Refrescar();
     AsignarPesoVista(dialogo, ventana_).exec();
 }
 
 void InteraccionQt::Mostrar(IdentificarVert& dialogo)
 {
+    Refrescar();
     IdentificarVertVista(dialogo, ventana_).exec();
 }
 
 void InteraccionQt::Mostrar(InsercionNºVert& dialogo)
 {
+    Refrescar();
     InsercionNºVertVista(dialogo, ventana_).exec();
 }
 
@@ -120,11 +149,13 @@ void InteraccionQt::Mostrar(Prufer& dialogo)
 
 void InteraccionQt::Mostrar(SelectGrafo& dialogo)
 {
+    Refrescar();
     SelectGrafoVista(dialogo, ventana_).exec();
 }
 
 void InteraccionQt::Mostrar(MatrizAdy& dialogo)
 {
+    Refrescar();
     MatrizAdyVista(dialogo, ventana_).exec();
 }
 
@@ -143,18 +174,29 @@ Impresora& InteraccionQt::ImpresoraPredeterminada()
 
 void InteraccionQt::Mostrar(GirarVoltear& dialogo)
 {
+    Refrescar();
     GirarVoltearVista(dialogo, ventana_).exec();
 }
 
 QString InteraccionQt::NombreParaAbrir(const QString& filtro)
 {
-    return QFileDialog::getOpenFileName(ventana_, QStringLiteral("Abrir"), QString(), FiltroQt(filtro));
+    Refrescar();
+    QFileDialog dialogo(ventana_, QStringLiteral("Abrir"), QString(), FiltroQt(filtro));
+    dialogo.setFileMode(QFileDialog::ExistingFile);
+    return NombreElegido(dialogo);
 }
 
 QString InteraccionQt::NombreParaGuardar(const QString& propuesto, const QString& filtro)
 {
-    return QFileDialog::getSaveFileName(ventana_, QStringLiteral("Guardar Como"), propuesto,
-                                        FiltroQt(filtro));
+    Refrescar();
+    QFileDialog dialogo(ventana_, QStringLiteral("Guardar Como"), propuesto, FiltroQt(filtro));
+    dialogo.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension takes the chosen type's, before the
+    // dialog asks whether to replace a file of that name.
+    auto sufijo = [&dialogo](const QString& tipo) { dialogo.setDefaultSuffix(ExtensionDeFiltro(tipo)); };
+    sufijo(dialogo.selectedNameFilter());
+    QObject::connect(&dialogo, &QFileDialog::filterSelected, &dialogo, sufijo);
+    return NombreElegido(dialogo);
 }
 
 double InteraccionQt::Ahora()
@@ -170,11 +212,13 @@ void InteraccionQt::ProcesarEventos()
 
 void InteraccionQt::Mostrar(Estadisticas& ventana)
 {
+    Refrescar();
     EstadisticasVista(ventana, ventana_).exec();
 }
 
 void InteraccionQt::Mostrar(PasoAPaso& dialogo)
 {
+    Refrescar();
     PasoAPasoVista vista(dialogo, ventana_);
     vista.exec();
 }
@@ -207,16 +251,19 @@ void InteraccionQt::Mostrar(BotonesColoracion& ventana)
 
 void InteraccionQt::Mostrar(Menu_ayuda& ventana)
 {
+    Refrescar();
     Menu_ayudaVista(ventana, ventana_).exec();
 }
 
 void InteraccionQt::Mostrar(Ayuda& ventana)
 {
+    Refrescar();
     AyudaVista(ventana, ventana_).exec();
 }
 
 QString InteraccionQt::PedirTexto(const QString& indicacion, const QString& titulo, const QString& propuesto)
 {
+    Refrescar();
     QInputDialog caja(ventana_);
     caja.setWindowTitle(titulo);
     caja.setLabelText(indicacion);

@@ -12,8 +12,9 @@ class InteraccionQt : public Interaccion {
 public:
     explicit InteraccionQt(QWidget* ventana = nullptr) : ventana_(ventana) {}
     void PonerVentana(QWidget* ventana) { ventana_ = ventana; }
-    // Brings the main window up to date before the run waits in a modal
-    // window or a loop: what the algorithm drew must be on screen.
+    // Brings the main window up to date before any modal window opens and
+    // while a run waits in a loop: the screen behind a dialog shows the
+    // state it asks about, and what the algorithm drew is on screen.
     void AlEsperar(std::function<void()> refrescar) { refrescar_ = std::move(refrescar); }
 
     std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono, Botones botones) override;

@@ -9,13 +9,16 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "gui/AcercaNodevaVista.h"
 #include "gui/AreaTrabajoVista.h"
+#include "gui/InteraccionQt.h"
 #include "gui/Presentacion.h"
 #include "ui/MenuPrincipal.h"
 
@@ -39,8 +42,10 @@ constexpr int AltoBanda = 40;
 constexpr int FilaArriba = 2;
 constexpr int FilaAbajo = 19;
 constexpr int AltoFila = 17;
-// The band's places are fixed in pixels, so its letters are sized in pixels too.
-constexpr int LetraBanda = 10;
+// The band's places are fixed in pixels, so its letters are sized in pixels
+// too: Arial's narrow letters keep "Pesos Aleatorios" clear of "x:" without
+// condensing them.
+constexpr int LetraBanda = 11;
 
 } // namespace
 
@@ -50,7 +55,7 @@ PrincipalVista::PrincipalVista(Interaccion& interaccion, QWidget* padre)
     centro_ = new QWidget(this);
     centro_->setObjectName(QStringLiteral("Principal"));
     centro_->setMinimumSize(static_cast<int>(std::ceil(AnchoMinimoVentana / Twips)),
-                            static_cast<int>(std::ceil(AltoMinimoVentana / Twips)));
+                            static_cast<int>(std::ceil((AltoMinimoVentana - AltoMarcoVentana) / Twips)));
     setCentralWidget(centro_);
     controles_.CrearMenus(menuBar(), [this](const QString& control) { Orden(control); });
     CrearBarras();
@@ -61,7 +66,7 @@ PrincipalVista::PrincipalVista(Interaccion& interaccion, QWidget* padre)
     controles_.AplicarTodo(principal_.Comandos());
     centro_->installEventFilter(this);
     const Disposicion& d = principal_.Geometria();
-    resize(Pixeles(d.ancho), Pixeles(d.alto) + menuBar()->sizeHint().height());
+    resize(Pixeles(d.ancho), Pixeles(d.alto - AltoMarcoVentana) + menuBar()->sizeHint().height());
     Refrescar();
 }
 
@@ -99,15 +104,17 @@ void PrincipalVista::CrearFilaSuperior()
     titTipo_ = Etiqueta(QStringLiteral("Tit_Tipo"), QStringLiteral("TIPO DE GRAFO"));
     combo1_ = new QComboBox(centro_);
     combo1_->setObjectName(QStringLiteral("Combo1"));
+    // A weighted graph's list is too narrow for "Digrafo Ponderado" with the
+    // style's own left margin.
+    combo1_->setStyleSheet(QStringLiteral("QComboBox { padding-left: 3px; }"));
     for (const QString& elemento : ElementosCombo1)
         combo1_->addItem(elemento);
     // Only a person's choice counts; the list is set back from the logic.
     connect(combo1_, &QComboBox::activated, this, [this](int indice) { AlCambiarTipo(indice); });
     controles_.Registrar(QStringLiteral("Combo1"), combo1_);
 
-    QFont letra = centro_->font();
+    QFont letra(QStringLiteral("Arial"));
     letra.setPixelSize(LetraBanda);
-    letra.setStretch(QFont::SemiCondensed);
     for (QWidget* w : std::initializer_list<QWidget*>{check1_, etiX_, etiY_, coordX_, coordY_, combo1_})
         w->setFont(letra);
     letra.setBold(true);
@@ -150,7 +157,9 @@ void PrincipalVista::Refrescar()
 {
     const VistaPrincipal& v = principal_.Vista();
     setWindowTitle(principal_.Titulo());
-    frame1_->setVisible(v.panelInicio);
+    // The start-up panel lies under the work area: a rejected file that hides
+    // the area uncovers it again.
+    frame1_->setVisible(v.panelInicio || !v.areaVisible);
     area_->setVisible(v.areaVisible);
     area_->setEnabled(v.areaHabilitada);
     area_->setCursor(v.cursorCruz ? Qt::CrossCursor : Qt::ArrowCursor);
@@ -168,7 +177,26 @@ void PrincipalVista::Refrescar()
     coordX_->setText(v.coordX);
     coordY_->setText(v.coordY);
     Colocar(principal_.Geometria());
+    // After the pane has its width: the caret's line depends on the wrapping.
+    if (std::optional<int>& cursor = principal_.Vista().cursorTraza) {
+        ColocarCursorTraza(*cursor);
+        cursor.reset();
+    }
     area_->update();
+}
+
+void PrincipalVista::ColocarCursorTraza(int cursor)
+{
+    QTextCursor c(&principal_.text_peq());
+    c.setPosition(std::clamp(cursor, 0, principal_.text_peq().characterCount() - 1));
+    textPeq_->setTextCursor(c);
+    textPeq_->ensureCursorVisible();
+}
+
+void PrincipalVista::Atender(InteraccionQt& persona)
+{
+    persona.PonerVentana(this);
+    persona.AlEsperar([this] { Refrescar(); });
 }
 
 void PrincipalVista::Colocar(const Disposicion& d)
@@ -201,6 +229,7 @@ void PrincipalVista::Orden(const QString& control)
     }
     if (control == QStringLiteral("Acerca")) {
         principal_.AnularDeshacer();
+        Refrescar();
         AcercaNodevaVista(this).exec();
     } else {
         principal_.Ejecutar(control);
@@ -251,7 +280,7 @@ bool PrincipalVista::eventFilter(QObject* objeto, QEvent* evento)
 {
     if (objeto == centro_ && evento->type() == QEvent::Resize) {
         principal_.Form_Resize(static_cast<int>(centro_->width() * Twips),
-                               static_cast<int>(centro_->height() * Twips));
+                               static_cast<int>(centro_->height() * Twips) + AltoMarcoVentana);
         Refrescar();
     } else if (objeto == textPeq_ && evento->type() == QEvent::KeyPress) {
         const int tecla = static_cast<QKeyEvent*>(evento)->key();

@@ -9,6 +9,7 @@
 #include "ui/Principal.h"
 
 class AreaTrabajoVista;
+class InteraccionQt;
 class QCheckBox;
 class QComboBox;
 class QFrame;
@@ -31,6 +32,9 @@ public:
     void AbrirArchivo(const QString& ruta);
     // Shows the logic's state: caption, what is visible, texts and places.
     void Refrescar();
+    // The person's dialogs open over this window, which shows the state
+    // they ask about before each opens.
+    void Atender(InteraccionQt& persona);
 
 protected:
     bool eventFilter(QObject* objeto, QEvent* evento) override;
@@ -42,6 +46,7 @@ private:
     void CrearPartesInferiores();
     QLabel* Etiqueta(const QString& nombre, const QString& texto);
     void Colocar(const Disposicion& d);
+    void ColocarCursorTraza(int cursor);
     void Orden(const QString& control);
     void Boton(const BotonBarra& boton);
     void AlCambiarTipo(int indice);

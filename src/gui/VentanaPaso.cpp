@@ -40,13 +40,16 @@ std::vector<QPushButton*> VentanaPaso::Colocar(QWidget* principal, int altoTexto
     const int alto = altoTextoPx + Px(80);
     setGeometry(marco.left() + Px(60), marco.bottom() - alto - Px(20), ancho, alto);
 
-    const int izquierda = texto_->geometry().right() + Px(220);
+    const int izquierda = texto_->geometry().left() + texto_->width() + Px(220);
+    // The buttons take the room left on the right, with the text's margin
+    // beside them too: a fixed width would run past the window's edge.
+    const int anchoBoton = ancho - izquierda - texto_->geometry().left();
     const int altoBoton = (altoTextoPx - Px(160)) / 3;
     int arriba = Px(50);
     std::vector<QPushButton*> hechos;
     for (const BotonPaso& b : botones) {
         auto* boton = new QPushButton(b.rotulo, this);
-        boton->setGeometry(izquierda, arriba, Px(1185), altoBoton);
+        boton->setGeometry(izquierda, arriba, anchoBoton, altoBoton);
         connect(boton, &QPushButton::clicked, this, b.accion);
         hechos.push_back(boton);
         arriba += altoBoton + Px(30);
@@ -59,6 +62,13 @@ void VentanaPaso::LlevarCursor(int posicion)
     QTextCursor cursor(texto_->document());
     cursor.setPosition(posicion);
     texto_->setTextCursor(cursor);
+    texto_->ensureCursorVisible();
+}
+
+// Only laid out and on screen can the text scroll its caret into view.
+void VentanaPaso::showEvent(QShowEvent* evento)
+{
+    QDialog::showEvent(evento);
     texto_->ensureCursorVisible();
 }
 

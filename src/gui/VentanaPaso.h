@@ -31,6 +31,7 @@ protected:
     // Scrolls the text to this position.
     void LlevarCursor(int posicion);
     void changeEvent(QEvent* evento) override;
+    void showEvent(QShowEvent* evento) override;
 
     QTextEdit* texto_ = nullptr;
 };

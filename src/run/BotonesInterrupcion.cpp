@@ -7,7 +7,7 @@
 #include "run/Traza.h"
 
 BotonesInterrupcion::BotonesInterrupcion(BanderasEjecucion& banderas, Traza& traza,
-                                         std::function<void()> imprimir)
+                                         std::function<void(const QTextDocument&)> imprimir)
     : banderas_(banderas), imprimir_(std::move(imprimir))
 {
     texto_.setDefaultFont(traza.Documento().defaultFont());
@@ -37,7 +37,7 @@ void BotonesInterrupcion::Terminar()
 void BotonesInterrupcion::Imprimir()
 {
     if (imprimir_)
-        imprimir_();
+        imprimir_(texto_);
 }
 
 void BotonesInterrupcion::Escape()

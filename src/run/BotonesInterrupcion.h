@@ -10,7 +10,9 @@ class Traza;
 
 class BotonesInterrupcion {
 public:
-    BotonesInterrupcion(BanderasEjecucion& banderas, Traza& traza, std::function<void()> imprimir);
+    // `imprimir` opens the print options for the window's copy.
+    BotonesInterrupcion(BanderasEjecucion& banderas, Traza& traza,
+                        std::function<void(const QTextDocument&)> imprimir);
 
     static QString TextoContinuar() { return QStringLiteral("Continuar"); }
     static QString TextoTerminar() { return QStringLiteral("Fin"); }
@@ -32,7 +34,7 @@ private:
     void Cerrar();
 
     BanderasEjecucion& banderas_;
-    std::function<void()> imprimir_;
+    std::function<void(const QTextDocument&)> imprimir_;
     QTextDocument texto_;
     int cursor_ = 0;
     bool textoVisible_ = true;

@@ -26,7 +26,8 @@ void MarcoEjecucion::PausaPaso()
 {
     if (EjecucionCompleta)
         return;
-    BotonesInterrupcion ventana(*this, traza_, [this] { ventana_.AbrirImprimir(); });
+    BotonesInterrupcion ventana(*this, traza_,
+                                [this](const QTextDocument& copia) { ventana_.AbrirImprimir(copia); });
     ventana_.MostrarPaso(ventana);
 }
 
@@ -44,8 +45,7 @@ void MarcoEjecucion::FinalizarEjecucion()
                             {static_cast<std::int16_t>(piezas[k].size()), k == 1, QColor(Qt::black)});
         traza_.Añadir(piezas[k]);
     }
-    AplicarFormatos(traza_.Documento());
-    ventana_.MostrarTraza();
+    ventana_.MostrarTraza(AplicarFormatos(traza_.Documento()));
     EjecucionCompleta = false;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 class BotonesInterrupcion;
+class QTextDocument;
 
 class VentanaEjecucion {
 public:
@@ -13,10 +14,13 @@ public:
     virtual void MostrarPaso(BotonesInterrupcion& ventana) = 0;
     // The end of a run: the trace pane narrows beside the Aceptar button.
     virtual void MostrarAceptar() = 0;
-    // The trace pane shown again once the end prompt is formatted.
-    virtual void MostrarTraza() = 0;
-    // The print options, from the step window's Imprimir.
-    virtual void AbrirImprimir() = 0;
+    // The trace pane shown again once the end prompt is formatted, its
+    // caret (and so its view) at document position `cursor`.
+    virtual void MostrarTraza(int cursor) = 0;
+    // The print options, from a step window's Imprimir: the trace printed is
+    // `traza`, that window's formatted copy (the pane's own text is not
+    // formatted while the run goes on).
+    virtual void AbrirImprimir(const QTextDocument& traza) = 0;
     // A step window of the algorithm's own (the colouring's) opens over the
     // trace pane: the pane hides until the end prompt shows it, and the
     // print button is enabled.

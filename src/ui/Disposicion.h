@@ -21,5 +21,9 @@ struct Disposicion {
 inline constexpr int AnchoMinimoVentana = 10520;
 inline constexpr int AltoMinimoVentana = 6500;
 inline constexpr int AnchoCheck1 = 1600;
+// The layout counts from the window's outer height; its caption, menu bar
+// and borders take this much of it, and the parts sit in the client area
+// below them.
+inline constexpr int AltoMarcoVentana = 720;
 
 Disposicion CalcularDisposicion(int ancho, int alto, bool ponderado, bool aceptarVisible);

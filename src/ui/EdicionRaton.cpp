@@ -40,9 +40,16 @@ void EdicionRaton::TerminarModo(const char* clave)
 
 void EdicionRaton::Refrescar()
 {
+    Seleccion& s = p_.Marcas();
+    // Painted again in black, an edge's smoothed border keeps a tinge of the
+    // red or blue it wore: an edge that loses its mark takes the whole
+    // drawing afresh.
+    if (s.AristaAnterior > 0) {
+        s.AristaAnterior = 0;
+        p_.Redibujar();
+    }
     p_.dibujo().RefrescarMarcas();
-    p_.Marcas().VerticeAnterior = 0;
-    p_.Marcas().AristaAnterior = 0;
+    s.VerticeAnterior = 0;
 }
 
 void EdicionRaton::SeleccionActiva(bool activa)
@@ -58,6 +65,7 @@ void EdicionRaton::SeleccionActiva(bool activa)
 void EdicionRaton::MouseMove(int boton, double x, double y)
 {
     Seleccion& s = p_.Marcas();
+    puntero_ = QPointF(x, y);
     p_.Vista().coordX = QString::number(x) + u' ';
     p_.Vista().coordY = QString::number(y) + u' ';
     if (s.VerticeSeleccionado > 0 && s.VerticeSeleccionado == s.VerticeBajoCursor && boton == 1 &&
@@ -65,13 +73,30 @@ void EdicionRaton::MouseMove(int boton, double x, double y)
         Arrastrar(s.VerticeSeleccionado, x, y);
     if (Pulsado("añadir_arista") && origenArista_ >= 1 && boton == 1)
         Goma(x, y);
+    SeguirPuntero();
+}
+
+void EdicionRaton::PunteroFuera()
+{
+    puntero_.reset();
+    // A run's drawing has no hover marks to take away.
+    if (p_.Vista().areaHabilitada)
+        SeguirPuntero();
+}
+
+// The marks show what is under the pointer now: after it moved, after it
+// left, and after a command changed the graph under a still pointer (a
+// deletion renumbers the vertices, an undo brings one back).
+void EdicionRaton::SeguirPuntero()
+{
+    Seleccion& s = p_.Marcas();
     if (p_.grafo().dimen() < 1 || s.Moviendo)
         return;
-    const bool cambio = Sobrevolar(x, y);
+    const bool cambio = Sobrevolar();
     if (p_.OrdenUsuario().Activa())
         p_.OrdenUsuario().RedibujarBajoCursor();
     else if (cambio)
-        p_.dibujo().RefrescarMarcas();
+        Refrescar();
     s.VerticeAnterior = 0;
     s.AristaAnterior = 0;
 }
@@ -139,13 +164,13 @@ void EdicionRaton::Goma(double x, double y)
 
 // Follows the pointer with the hover marks; true when they changed. A
 // vertex under the pointer masks the edges.
-bool EdicionRaton::Sobrevolar(double x, double y)
+bool EdicionRaton::Sobrevolar()
 {
     const Grafo& g = p_.grafo();
     Seleccion& s = p_.Marcas();
     bool cambio = false;
     for (int v = 1; v <= g.dimen(); ++v) {
-        const bool encima = VerticeEnPunto(g, v, x, y);
+        const bool encima = puntero_ && VerticeEnPunto(g, v, puntero_->x(), puntero_->y());
         if (encima && v != s.VerticeBajoCursor && s.AristaBajoCursor == 0) {
             s.VerticeBajoCursor = static_cast<std::int16_t>(v);
             cambio = true;
@@ -157,7 +182,7 @@ bool EdicionRaton::Sobrevolar(double x, double y)
     }
     if (g.numero_aristas() < 1)
         return cambio;
-    const std::int16_t e = AristaEnPunto(g, x, y);
+    const std::int16_t e = puntero_ ? AristaEnPunto(g, puntero_->x(), puntero_->y()) : std::int16_t{-1};
     if (e < 1) {
         s.AristaAnterior = s.AristaBajoCursor;
         s.AristaBajoCursor = 0;
@@ -353,6 +378,7 @@ void EdicionRaton::Eliminar()
         s.AristaSeleccionada = s.AristaBajoCursor = 0;
     }
     p_.MarcarModificado();
+    SeguirPuntero();
 }
 
 void EdicionRaton::Cambiar_peso()
@@ -393,6 +419,7 @@ void EdicionRaton::Deshacer_Click()
 {
     p_.RegistroDeshacer().Ejecutar(p_.grafo());
     p_.MarcarModificado();
+    SeguirPuntero();
 }
 
 void EdicionRaton::Ident_vertices()
@@ -401,4 +428,5 @@ void EdicionRaton::Ident_vertices()
     IdentificarVert dialogo(p_.grafo(), [] {});
     p_.Persona().Mostrar(dialogo);
     p_.MarcarModificado();
+    SeguirPuntero();
 }

@@ -3,7 +3,9 @@
 // commands with their undo records. Coordinates in twips.
 #pragma once
 
+#include <QPointF>
 #include <cstdint>
+#include <optional>
 
 class EstadoPrincipal;
 
@@ -14,6 +16,8 @@ public:
     void MouseMove(int boton, double x, double y);
     void MouseDown(int boton, double x, double y);
     void MouseUp(int boton, double x, double y);
+    // The pointer has left the work area: nothing is under it any more.
+    void PunteroFuera();
 
     void Añadir_Vertice();
     void Añadir_Arista();
@@ -30,13 +34,15 @@ private:
     void Arrastrar(int v, double x, double y);
     void DibujarConAristas(int v);
     void Goma(double x, double y);
-    bool Sobrevolar(double x, double y);
+    void SeguirPuntero();
+    bool Sobrevolar();
     void Refrescar();
     void SeleccionActiva(bool activa);
     void AñadirVerticeEn(double x, double y);
     void TerminarArista(double x, double y);
 
     EstadoPrincipal& p_;
+    std::optional<QPointF> puntero_; // its last place on the work area
     std::int16_t origenArista_ = 0;
     double xInicial_ = 0;
     std::int16_t yInicial_ = 0;

@@ -119,9 +119,10 @@ void EstadoPrincipal::MostrarAceptar()
     vista_.textoHabilitado = true;
 }
 
-void EstadoPrincipal::MostrarTraza()
+void EstadoPrincipal::MostrarTraza(int cursor)
 {
     vista_.textoVisible = true;
+    vista_.cursorTraza = cursor;
 }
 
 void EstadoPrincipal::AbrirPasoPropio()

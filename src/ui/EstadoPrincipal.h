@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "drawing/Coordenadas.h"
 #include "drawing/Dibujo.h"
@@ -37,6 +38,9 @@ struct VistaPrincipal {
     bool areaHabilitada = true; // takes mouse input (not during a run)
     bool textoVisible = true;   // the trace pane (hidden behind the step window)
     bool textoHabilitado = true;
+    // A caret the trace pane takes, scrolling to it, at the next refresh (a
+    // document position).
+    std::optional<int> cursorTraza;
     int combo1 = 0; // index in the type list
     QString coordX;
     QString coordY;
@@ -94,7 +98,7 @@ public:
     void BloquearParaEjecucion(bool areaActiva) override;
     void MostrarPaso(BotonesInterrupcion& ventana) override;
     void MostrarAceptar() override;
-    void MostrarTraza() override;
+    void MostrarTraza(int cursor) override;
     void AbrirPasoPropio() override;
     int ReservarPanel(int ancho) override;
 

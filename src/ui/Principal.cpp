@@ -163,6 +163,8 @@ void Principal::Combo1_Click(int indice)
     const int t = grafo().Tipo();
     if (indice == t || indice < 0 || indice > 3)
         return;
+    // The list shows the choice while the question is asked.
+    vista_.combo1 = indice;
     if (Preguntar(PreguntaCambioTipo(indice), 2) != Respuesta::Si) {
         vista_.combo1 = t;
         return;

@@ -48,8 +48,10 @@ public:
     void Centrar();
     void Girar_voltear();
     void Matriz_adyacencia();
-    // The print options, from the File menu, the toolbar or a step window.
-    void AbrirImprimir() override;
+    // The print options, from the File menu or the toolbar, printing the
+    // trace pane; or from a step window, printing its copy.
+    void AbrirImprimir();
+    void AbrirImprimir(const QTextDocument& traza) override;
 
     // --- algorithms -------------------------------------------------------------
     // An algorithm command of the catalogue as its menu entry runs it: what
@@ -76,6 +78,8 @@ private:
     void ElegirTipoNuevo();
     void AplicarEstadosDeDiseño();
     void HabilitarTrasCargar();
+    // A rejected file has hidden the work area: what needs it is disabled.
+    void SinArea();
     void ColocarFilaSuperior(bool ponderado);
     std::int16_t Preguntar(const QString& texto, int botones);
     bool EjecutarGenerador(const QString& control);

@@ -67,19 +67,28 @@ bool Principal::AbrirArchivo(const QString& nombre)
         NuevoRegistro();
         grafo().InsertarTipo(NombreTipo(vista_.combo1));
         documento_.NombreRechazado = true;
-        // Adding a vertex waits for a click on the work area: with the area
-        // hidden it would lock the window for good.
-        if (!vista_.areaVisible) {
-            comandos_.Habilitar(Control::Añadir_Vertice, false);
-            comandos_.Habilitar(Control::Boton_añadir_vert, false);
-            comandos_.PonerImagen(Control::Boton_añadir_vert, ImagenBarra::AñadirVerticeInactiva);
-        }
+        if (!vista_.areaVisible)
+            SinArea();
         return true;
     }
     ActualizarTitulo();
     Iniciar_trabajo();
     HabilitarTrasCargar();
     return true;
+}
+
+// With the work area hidden there is no drawing to add to, turn, print or
+// save; adding a vertex would wait for a click on the hidden area and lock
+// the window for good. New, Open and the generators start afresh.
+void Principal::SinArea()
+{
+    using namespace Control;
+    for (const QString& c : {Añadir_Vertice, Boton_añadir_vert, QStringLiteral("Centrar"),
+                             QStringLiteral("Girar_voltear"), QStringLiteral("Guardar"),
+                             QStringLiteral("Guardar_Como"), EstadoComandos::Boton("Toolbar1", "guardar"),
+                             QStringLiteral("Imprimir"), Boton_imprimir})
+        comandos_.Habilitar(c, false);
+    comandos_.PonerImagen(Boton_añadir_vert, ImagenBarra::AñadirVerticeInactiva);
 }
 
 void Principal::HabilitarTrasCargar()

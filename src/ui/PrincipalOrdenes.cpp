@@ -98,6 +98,11 @@ void Principal::Matriz_adyacencia()
 
 void Principal::AbrirImprimir()
 {
+    AbrirImprimir(traza_.Documento());
+}
+
+void Principal::AbrirImprimir(const QTextDocument& traza)
+{
     const Lienzo& lienzo = Area().Superficie();
     // The PDF is offered beside the graph's file, under the same name.
     const QFileInfo archivo(documento_.NombreArchivo.isEmpty() ? documento_.NombreCorto()
@@ -106,9 +111,9 @@ void Principal::AbrirImprimir()
     const QString pdf = carpeta + archivo.completeBaseName() + ".pdf";
     // Three pixels for each of the screen's: about 230 dpi at the page's 0.8 scale.
     const QImage imagen = Area().ImagenNitida(std::max(3.0, escala_));
-    Imprimir dialogo(interaccion_, interaccion_.ImpresoraPredeterminada(),
-                     {imagen, QSizeF(lienzo.Ancho(), lienzo.Alto()), traza_.Documento(),
-                      [this] { vista_.textoVisible = true; }, pdf});
+    Imprimir dialogo(
+        interaccion_, interaccion_.ImpresoraPredeterminada(),
+        {imagen, QSizeF(lienzo.Ancho(), lienzo.Alto()), traza, [this] { vista_.textoVisible = true; }, pdf});
     interaccion_.Mostrar(dialogo);
 }
 

@@ -1,5 +1,6 @@
 // The colourings on the real widgets: the order clicked with the mouse on
-// the work area, and Brelaz's step window with its panel.
+// the work area, and Brelaz's step window, its buttons inside it, with its
+// panel.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -54,6 +55,8 @@ TEST(ColoracionVista, ElPanelDeBrelazSigueCadaPaso)
     BotonesColoracion modelo(c, ColorearBrelaz(g), TituloBrelaz);
     BotonesColoracionVista ventana(modelo, nullptr, 100, QRect(0, 0, 160, 300), {});
     ventana.show();
+    for (const QPushButton* b : ventana.findChildren<QPushButton*>())
+        EXPECT_TRUE(ventana.rect().contains(b->geometry())) << "se sale " << b->text().toStdString();
     auto boton = [&](const char* texto) {
         for (auto* b : ventana.findChildren<QPushButton*>())
             if (b->text() == texto)

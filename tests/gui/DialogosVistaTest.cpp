@@ -62,7 +62,7 @@ TEST(AsignarPesoVista, LasTeclasPasanPorElModeloYEscapeCancela)
     }
 }
 
-TEST(InsercionNumVertVista, NumeroFueraDeRangoVaciaLaCaja)
+TEST(InsercionNumVertVista, SusTextosSeLeenYUnNumeroFueraDeRangoVaciaLaCaja)
 {
     Grafo g;
     InsercionNºVert modelo(g);
@@ -71,6 +71,8 @@ TEST(InsercionNumVertVista, NumeroFueraDeRangoVaciaLaCaja)
     InsercionNºVertVista vista(modelo);
     vista.show();
     EXPECT_EQ(vista.windowTitle(), QString("Grafo Completo"));
+    for (const QLabel* texto : vista.findChildren<QLabel*>())
+        EXPECT_TRUE(texto->isEnabled()) << "se lee en el color del texto: " << texto->text().toStdString();
     QTest::keyClicks(vista.Campo(), "12");
     EXPECT_EQ(vista.Campo()->text(), QString());
     QTest::keyClicks(vista.Campo(), "8");

@@ -76,11 +76,21 @@ TEST(PrincipalVista, ArrancaConElPanelYRespetaElTamañoMinimo)
     EXPECT_EQ(d.ancho, v.vista.Centro()->width() * Twips);
     EXPECT_TRUE(d.ancho >= AnchoMinimoVentana && d.alto >= AltoMinimoVentana);
 
+    v.persona.guionTipo.push_back([](SelectGrafo& d) { d.Elegir(1); });
     v.Menu("Nuevo");
     EXPECT_TRUE(!v.Parte<QFrame>("Frame1")->isVisible() && v.Area()->isVisible());
     const Rectangulo& a = d.areaTrabajo;
     EXPECT_EQ(v.Area()->geometry(),
               QRect(Pixeles(a.izquierda), Pixeles(a.arriba), Pixeles(a.ancho), Pixeles(a.alto)));
+    // At the smallest width the band's texts (a weighted graph's) fit their
+    // places, in letters of normal width.
+    v.Parte<QLabel>("coord_x")->setText(QStringLiteral("10320 "));
+    for (const char* nombre : {"Check1", "eti_x", "coord_x", "Tit_Tipo", "Combo1"}) {
+        const QWidget* w = v.Parte<QWidget>(nombre);
+        EXPECT_TRUE(w->isVisible() && w->sizeHint().width() <= w->width() &&
+                    (w->font().stretch() == QFont::AnyStretch || w->font().stretch() == QFont::Unstretched))
+            << nombre;
+    }
     // Enter in the trace pane ends a run as the Aceptar button does.
     v.vista.principal().text_peq().setPlainText(QStringLiteral("traza"));
     QTest::keyClick(v.Parte<QTextEdit>("text_peq"), Qt::Key_Return);

@@ -5,6 +5,7 @@
 #include <QRectF>
 #include <QString>
 #include <QStringList>
+#include <QTextBlock>
 #include <QTextDocument>
 
 #include "costuras/Impresora.h"
@@ -13,6 +14,7 @@ class ImpresoraGrabadora : public Impresora {
 public:
     QStringList llamadas;
     int fallarDesde = -1; // index of the first call that fails; -1 never
+    QString negrita;      // the bold characters of the last text printed
 
     void Orientacion(int orientacion) override { Anotar(QString("orientacion %1").arg(orientacion)); }
     bool DibujarImagen(const QImage& imagen, const QRectF& r) override
@@ -27,7 +29,15 @@ public:
     }
     bool FinDocumento() override { return Anotar("fin"); }
     void AbandonarDocumento() override { Anotar("abandonar"); }
-    bool ImprimirTexto(const QTextDocument& texto) override { return Anotar("texto " + texto.toPlainText()); }
+    bool ImprimirTexto(const QTextDocument& texto) override
+    {
+        negrita.clear();
+        for (QTextBlock b = texto.begin(); b.isValid(); b = b.next())
+            for (auto trozo = b.begin(); !trozo.atEnd(); ++trozo)
+                if (trozo.fragment().charFormat().fontWeight() == QFont::Bold)
+                    negrita += trozo.fragment().text();
+        return Anotar("texto " + texto.toPlainText());
+    }
 
 private:
     bool Anotar(const QString& llamada)

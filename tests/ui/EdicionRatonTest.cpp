@@ -14,6 +14,17 @@ struct EdicionRatonPrueba : ::testing::Test, MundoPrincipal {
         return p.Comandos().Pulsado(EstadoComandos::Boton("Toolbar1", boton));
     }
     std::pair<int, int> En(int v) const { return {p.grafo().Posic_CoordX(v), p.grafo().Posic_CoordY(v)}; }
+    // Whether anything on the work area's picture shows the hover red.
+    bool HayRojo()
+    {
+        const QImage imagen = p.Area().Imagen().convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < imagen.height(); ++y)
+            for (int x = 0; x < imagen.width(); ++x)
+                if (const QColor c = imagen.pixelColor(x, y);
+                    c.red() - c.green() > 60 && c.red() - c.blue() > 60)
+                    return true;
+        return false;
+    }
 };
 
 TEST_F(EdicionRatonPrueba, AñadirVerticeRespetaDistanciaYBorde)
@@ -83,6 +94,26 @@ TEST_F(EdicionRatonPrueba, ArrastrarSoltarSobreOtroVerticeYRechazarUnaArista)
     EXPECT_EQ(persona.UltimoTexto(), QString("Ya existe arista entre el vértice 2 y el vértice 1."));
     EXPECT_TRUE(!Pulsado("añadir_arista") && Habilitado("Archivo")) << "la arista rechazada termina el modo";
     EXPECT_FALSE(Habilitado(Control::Añadir_Arista)) << "el grafo ya es completo";
+}
+
+// The hover red is on what is under the pointer now and on nothing else:
+// after a deletion renumbers the vertex under a still pointer, after the
+// pointer moves off it, and once the pointer leaves the work area.
+TEST_F(EdicionRatonPrueba, ElRojoSigueAlPuntero)
+{
+    Empezar(TipoGrafo::Simple, {{1000, 1000}, {3000, 1000}, {5000, 1000}, {3000, 3000}});
+    Arista(1, 4);
+    Clic(3000, 1000);
+    p.Edicion().MouseMove(0, 5000, 1000);
+    p.Ejecutar("Eliminar");
+    ASSERT_EQ(p.grafo().dimen(), 3);
+    EXPECT_TRUE(HayRojo() && p.Marcas().VerticeBajoCursor == 2) << "el antiguo 3, bajo el puntero";
+    p.Edicion().MouseMove(0, 7000, 2600);
+    EXPECT_FALSE(HayRojo()) << "en un sitio vacío";
+    p.Edicion().MouseMove(0, 2000, 2000);
+    EXPECT_TRUE(HayRojo()) << "sobre la arista 1-3";
+    p.Edicion().PunteroFuera();
+    EXPECT_FALSE(HayRojo()) << "fuera del área";
 }
 
 // A vertex under the pointer whose number the graph loses (a merge, the undo

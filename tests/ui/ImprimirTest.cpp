@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "support/EjecucionPrueba.h"
 #include "support/MundoPrincipal.h"
 #include "ui/ImpresoraPaginas.h"
 #include "ui/Imprimir.h"
@@ -186,18 +187,25 @@ TEST(ImprimirDesdePrincipal, ImprimeElAreaDeTrabajo)
     EXPECT_EQ(w.persona.nombrePropuesto, "/clase/tema 3/ejemplo.pdf");
 }
 
-// The step window's Imprimir: the trace pane, hidden behind that window,
-// shows while it prints.
-struct PersonaQueImprime : InteraccionGuion {
+// The step windows' Imprimir prints the formatted trace, bold included
+// (the pane's own text is not formatted during a run); the trace pane,
+// hidden behind the window, shows while it prints.
+struct PersonaQueImprime : PersonaEjecucion {
     using InteraccionGuion::Mostrar;
     void Mostrar(BotonesInterrupcion& ventana) override
     {
         ventana.Imprimir();
         ventana.Continuar();
     }
+    void Mostrar(BotonesColoracion& ventana) override
+    {
+        ventana.Continuar();
+        ventana.Imprimir();
+        ventana.Terminar();
+    }
 };
 
-TEST(ImprimirDesdePrincipal, LaVentanaDePasosImprimeLaTrazaALaVista)
+TEST(ImprimirDesdePrincipal, LasVentanasDePasosImprimenLaTrazaFormateadaALaVista)
 {
     PersonaQueImprime persona;
     Principal p{persona};
@@ -211,10 +219,21 @@ TEST(ImprimirDesdePrincipal, LaVentanaDePasosImprimeLaTrazaALaVista)
         visible = p.Vista().textoVisible;
     });
     p.Marco().PrepararEjecucion();
-    p.Marco().AñadirTraza("PASO 1", false, QColor());
+    p.Marco().AñadirTraza("PASO ", false, QColor());
+    p.Marco().AñadirTraza("1", true, QColor());
     p.Marco().PausaPaso();
     EXPECT_TRUE(visible);
     EXPECT_EQ(persona.impresora.llamadas, QStringList{"texto PASO 1"});
+    EXPECT_EQ(persona.impresora.negrita, "1");
+
+    p.Aceptar_Click();
+    persona.impresora.llamadas.clear();
+    persona.guionImprimir.push_back([](Imprimir& d) { d.Aceptar(); });
+    p.IniciarAlgoritmo("Coloración Secuencial");
+    ASSERT_EQ(persona.impresora.llamadas.size(), 3);
+    EXPECT_TRUE(persona.impresora.llamadas[2].startsWith("texto Algoritmo Secuencial"));
+    EXPECT_TRUE(persona.impresora.negrita.startsWith("Algoritmo Secuencial"))
+        << persona.impresora.negrita.toStdString();
 }
 
 } // namespace
