@@ -144,6 +144,7 @@ void InteraccionQt::Mostrar(Camino& dialogo)
 
 void InteraccionQt::Mostrar(Prufer& dialogo)
 {
+    Refrescar();
     PruferVista(dialogo, ventana_).exec();
 }
 
