@@ -1,15 +1,18 @@
 #include "algorithms/CatalogoOrdenes.h"
 
 #include "algorithms/ArbolGenerador.h"
+#include "algorithms/Bloques.h"
 #include "algorithms/Busqueda.h"
 #include "algorithms/Caminos.h"
 #include "algorithms/Cartero.h"
+#include "algorithms/CodigoPrufer.h"
 #include "algorithms/Coloracion.h"
 #include "algorithms/Conectividad.h"
 #include "algorithms/Estadisticas.h"
 #include "algorithms/Euler.h"
 #include "algorithms/Fleury.h"
 #include "algorithms/Hierholzer.h"
+#include "algorithms/Operaciones.h"
 #include "model/Controles.h"
 #include "model/Grafo.h"
 
@@ -78,6 +81,17 @@ std::vector<OrdenAlgoritmo> Tabla()
         Orden(muFleuryAutomatico, &Fleury, {"Fleury"}).Paso("Fleury").Con(Semilla),
         Orden(muTucker, &Tucker, {"Tucker"}).Paso("Tucker"),
         Orden(muCartero, &Cartero, {"Cartero"}).Paso("Cartero").Con(Semilla),
+        Orden(mnu_complementario, &Complementario, {"Complementario"}).Operacion().Para(simple),
+        Orden(mnu_lineal, &GrafoLineal, {"Lineal"}).Operacion().Para(simple),
+        Orden(Control::Bloques, &::Bloques, {"Bloques"}),
+        Orden(Prufer_Encoding, &CodificarPrufer, {"Prufer_Encoding"}).Paso("Prufer_Encoding").Para(simple),
+        Orden(Prufer_Decoding, &DecodificarPrufer, {"Prufer_Decoding"})
+            .Paso("Prufer_Decoding")
+            .Pide(Pregunta::Prufer)
+            .SinArchivo()
+            .Con({"--codigo", "S1,S2,...", Campo::Codigo,
+                  "la secuencia, de 1 a 48 elementos entre 1 y su longitud + 2; el árbol tiene longitud + 2 vértices"})
+            .Para(simple),
     };
 }
 

@@ -20,6 +20,7 @@ enum class Pregunta {
     Raiz,           // the root of a search tree
     Camino,         // origin and destination
     CaminoDijkstra, // origin and destination, or every vertex
+    Prufer,         // a Prüfer sequence, for a new graph of its tree
 };
 
 // Which answer of Parametros a command-line option gives.
@@ -31,6 +32,7 @@ enum class Campo {
     Semilla, // a whole number that fixes the random source for the run
     Clics,   // vertices separated by commas, clicked on the work area in turn
     Orden,   // vertices separated by commas, each once (a repeat is ignored), all of them
+    Codigo,  // a Prüfer sequence: 1 to 48 numbers from 1 to its length + 2
 };
 
 struct OpcionOrden {
@@ -62,6 +64,11 @@ struct OrdenAlgoritmo {
     // It runs on behalf of its own menu command (DesdeMenu), set before its
     // question; a silent helper of other algorithms otherwise.
     bool desdeMenu = false;
+    // It replaces the graph in hand at once, with no run frame and no trace:
+    // what it leaves is the result (the Operations menu).
+    bool operacion = false;
+    // It builds a new graph from its answers: the command line takes no file.
+    bool sinArchivo = false;
     QStringList cli; // its names in nodeva-cli ejecutar, the first one listed
     std::vector<OpcionOrden> opciones;
     // The types the window offers it for: those on which it is enabled when
@@ -94,6 +101,16 @@ struct OrdenAlgoritmo {
     OrdenAlgoritmo MarcaDesdeMenu() &&
     {
         desdeMenu = true;
+        return std::move(*this);
+    }
+    OrdenAlgoritmo Operacion() &&
+    {
+        operacion = true;
+        return std::move(*this);
+    }
+    OrdenAlgoritmo SinArchivo() &&
+    {
+        sinArchivo = true;
         return std::move(*this);
     }
     OrdenAlgoritmo Con(OpcionOrden o) &&

@@ -2,10 +2,12 @@
 // their arcs without direction (weakly connected components).
 #pragma once
 
+#include <QString>
 #include <cstdint>
 #include <vector>
 
 class Grafo;
+class MarcoEjecucion;
 struct Contexto;
 
 // The number of components (0 for an empty graph). Run from its menu
@@ -37,6 +39,9 @@ std::int16_t VerticesCorte(Contexto& contexto);
 // The number of bridges (single arcs for the directed types). Always traces,
 // draws and ends the run.
 std::int16_t AristasPuente(Contexto& contexto);
+
+// "EXISTE 1 <singular>" or "EXISTEN <k> <plural>", then a blank line.
+void TrazarCuenta(MarcoEjecucion& marco, int cuenta, const QString& singular, const QString& plural);
 
 // The menu commands' runs, also started by name from the command line:
 // "Componentes" and "VerticesCorte" set DesdeMenu first, "Puentes" does not

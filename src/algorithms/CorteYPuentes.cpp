@@ -66,14 +66,6 @@ std::vector<std::int16_t> BuscarPuentes(Grafo& g)
     return puentes;
 }
 
-// "EXISTE 1 <singular>" or "EXISTEN <k> <plural>", then a blank line.
-void TrazarCuenta(MarcoEjecucion& marco, int cuenta, const QString& singular, const QString& plural)
-{
-    marco.AñadirTraza(cuenta == 1 ? QStringLiteral("EXISTE ") : QStringLiteral("EXISTEN "), false, Negro);
-    marco.AñadirTraza(QString::number(cuenta), true, Negro);
-    marco.AñadirTraza((cuenta == 1 ? singular : plural) + SaltoLinea + SaltoLinea, false, Negro);
-}
-
 void TrazarCortes(Contexto& contexto, std::int16_t cuenta)
 {
     MarcoEjecucion& marco = contexto.marco;
@@ -119,6 +111,13 @@ void TrazarPuentes(Contexto& contexto, const std::vector<std::int16_t>& puentes)
 }
 
 } // namespace
+
+void TrazarCuenta(MarcoEjecucion& marco, int cuenta, const QString& singular, const QString& plural)
+{
+    marco.AñadirTraza(cuenta == 1 ? QStringLiteral("EXISTE ") : QStringLiteral("EXISTEN "), false, Negro);
+    marco.AñadirTraza(QString::number(cuenta), true, Negro);
+    marco.AñadirTraza((cuenta == 1 ? singular : plural) + SaltoLinea + SaltoLinea, false, Negro);
+}
 
 std::int16_t VerticesCorte(Contexto& contexto)
 {

@@ -12,6 +12,7 @@
 #include "cli/DestinoDibujo.h"
 #include "cli/InteraccionCli.h"
 #include "cli/OpcionesOrden.h"
+#include "files/Escritor.h"
 #include "ui/Principal.h"
 #include "ui/RecorridoRaton.h"
 
@@ -21,6 +22,7 @@ struct OpcionesEjecutar {
     QString algoritmo;
     QString archivo;
     QString dibujo;
+    QString grafo; // where the graph is saved as the run leaves it
     QSize area = AreaTrabajoPorOmision;
     bool html = false;
     bool ayuda = false;
@@ -72,12 +74,13 @@ bool TomaClics(const OrdenAlgoritmo& orden)
 
 void TextoAyuda(QTextStream& salida)
 {
-    salida << "Uso: nodeva-cli ejecutar ALGORITMO ARCHIVO [opciones del algoritmo] [--html]\n"
-              "                         [--dibujo SALIDA] [--ancho N] [--alto N]\n\n"
+    salida << "Uso: nodeva-cli ejecutar ALGORITMO [ARCHIVO] [opciones del algoritmo] [--html]\n"
+              "                         [--dibujo SALIDA] [--grafo SALIDA.grf] [--ancho N] [--alto N]\n\n"
               "Abre un fichero de grafo como el programa y ejecuta el algoritmo como su orden\n"
               "del menú, de principio a fin, sin pausas. Escribe la traza final (con el aviso\n"
               "\"Presione ACEPTAR\" del final) en la salida estándar; Estadisticas escribe\n"
-              "los textos de su ventana.\n\n"
+              "los textos de su ventana. Prufer_Decoding no lee ningún fichero: construye el\n"
+              "árbol de su --codigo en un grafo nuevo.\n\n"
               "Algoritmos, con sus opciones y los tipos de grafo en que se ofrecen:\n"
            << AyudaAlgoritmos()
            << "\n"
@@ -86,6 +89,8 @@ void TextoAyuda(QTextStream& salida)
               "                  en F (.png a 96 ppp o .svg, un píxel por cada 15 twips)\n"
               "                  solo si el algoritmo termina; F no puede ser ARCHIVO ni\n"
               "                  pasar de 268 435 456 píxeles (16384 x 16384)\n"
+              "  --grafo G       guarda en G el grafo como queda al terminar el algoritmo\n"
+              "                  (Complementario y Lineal lo sustituyen por el resultado)\n"
               "  --ancho N       ancho del área de trabajo en twips (por omisión 9000)\n"
               "  --alto N        alto del área de trabajo en twips (por omisión 6000)\n"
               "  --help          muestra esta ayuda\n\n"
@@ -108,6 +113,10 @@ QString LeerOpcion(const QString& opcion, const QString* valor, OpcionesEjecutar
         o.propias.append({opcion, *valor});
         return {};
     }
+    if (opcion == "--grafo") {
+        o.grafo = *valor;
+        return {};
+    }
     if (opcion == "--dibujo") {
         o.dibujo = *valor;
         return DestinoDibujo::Admitido(*valor) ? QString() : "El dibujo debe acabar en .png o .svg.";
@@ -120,7 +129,7 @@ QString LeerOpcion(const QString& opcion, const QString* valor, OpcionesEjecutar
 
 bool TomaValor(const QString& a)
 {
-    return a == "--dibujo" || a == "--ancho" || a == "--alto" || EsOpcionDeAlgun(a);
+    return a == "--dibujo" || a == "--grafo" || a == "--ancho" || a == "--alto" || EsOpcionDeAlgun(a);
 }
 
 QString Analizar(const QStringList& args, OpcionesEjecutar& o)
@@ -145,7 +154,7 @@ QString Analizar(const QStringList& args, OpcionesEjecutar& o)
         if (!error.isEmpty())
             return error;
     }
-    if (!o.ayuda && o.archivo.isEmpty())
+    if (!o.ayuda && o.algoritmo.isEmpty())
         return QStringLiteral("Faltan el algoritmo o el fichero de grafo.");
     return o.ayuda || o.dibujo.isEmpty() ? QString() : DestinoDibujo::Rechazo(o.dibujo, o.archivo, o.area, 1);
 }
@@ -164,10 +173,17 @@ QString LeerPropias(const OrdenAlgoritmo& orden, const OpcionesEjecutar& o, Para
 
 // What the run leaves to print, or "" when it did not finish (a refused
 // precondition showed its message instead).
-QString Resultado(Principal& p, const PersonaEjecutar& persona, bool html)
+QString Resultado(const OrdenAlgoritmo& orden, Principal& p, const PersonaEjecutar& persona, bool html)
 {
     if (!persona.panel.isEmpty())
         return persona.panel;
+    // An operation has no trace: it says what graph it left, or, refused, nothing.
+    if (orden.operacion)
+        return !persona.Mensajes().empty() ? QString()
+                                           : QStringLiteral("%1: %2 vértices, %3 aristas")
+                                                 .arg(orden.cli.first())
+                                                 .arg(p.grafo().dimen())
+                                                 .arg(p.grafo().numero_aristas());
     if (!persona.estadisticas.isEmpty())
         return html ? QTextDocument(persona.estadisticas).toHtml() : persona.estadisticas;
     if (!p.Vista().aceptarVisible)
@@ -195,7 +211,10 @@ int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const Opci
     p.Geometria().areaTrabajo.alto = o.area.height();
     if (destino)
         p.PonerSuperficie(&destino->Superficie());
-    p.AbrirArchivo(o.archivo);
+    if (orden.sinArchivo)
+        p.Nuevo();
+    else
+        p.AbrirArchivo(o.archivo);
     const bool abierto = persona.Mensajes().empty(); // else the reader's message is out
     QString error;
     if (abierto) {
@@ -207,10 +226,12 @@ int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const Opci
         else
             errores << error << "\n";
     }
-    const QString texto = abierto && error.isEmpty() ? Resultado(p, persona, o.html) : QString();
+    const QString texto = abierto && error.isEmpty() ? Resultado(orden, p, persona, o.html) : QString();
     if (texto.isEmpty())
         return abierto ? 2 : 1;
     salida << texto << (texto.endsWith('\n') ? "" : "\n");
+    if (!o.grafo.isEmpty() && !Escrito(EscribirGrafo(o.grafo, p.grafo()), o.grafo, errores))
+        return 1;
     return !destino || Escrito(destino->Guardar(), o.dibujo, errores) ? 0 : 1;
 }
 
@@ -229,7 +250,11 @@ int CliEjecutar(const QStringList& args, QTextStream& salida, QTextStream& error
         return 1;
     }
     Parametros parametros;
-    const QString propias = LeerPropias(*orden, opciones, parametros);
+    QString propias = LeerPropias(*orden, opciones, parametros);
+    if (orden->sinArchivo && !opciones.archivo.isEmpty())
+        propias = opciones.algoritmo + " no lee ningún fichero de grafo: sobra " + opciones.archivo + ".";
+    else if (!orden->sinArchivo && opciones.archivo.isEmpty())
+        propias = QStringLiteral("Faltan el algoritmo o el fichero de grafo.");
     if (const std::optional<int> fin = AyudaOError(false, propias, TextoAyuda, salida, errores))
         return *fin;
     return Correr(*orden, parametros, opciones, salida, errores);

@@ -87,6 +87,16 @@ QString ComprobarOrden(const std::vector<std::int16_t>& orden, const Grafo& graf
     return {};
 }
 
+// The tree has two vertices more than its sequence, and each element names
+// one of them; the dialog takes trees of 3 to 50 vertices.
+bool LeerCodigo(const QString& texto, std::vector<std::int16_t>& codigo)
+{
+    if (!LeerLista(texto, codigo) || codigo.size() > std::size_t(Grafo::Limite - 2))
+        return false;
+    const int n = int(codigo.size()) + 2;
+    return std::all_of(codigo.begin(), codigo.end(), [n](std::int16_t e) { return e <= n; });
+}
+
 } // namespace
 
 bool EsOpcionDeAlgun(const QString& nombre)
@@ -125,6 +135,9 @@ QString LeerOpcionOrden(const OrdenAlgoritmo& orden, const QString& nombre, cons
     case Campo::Orden:
         bien = LeerOrden(valor, p.lista);
         break;
+    case Campo::Codigo:
+        bien = LeerCodigo(valor, p.lista);
+        break;
     }
     return bien ? QString() : "Valor no válido para " + nombre + ": " + valor;
 }
@@ -140,6 +153,8 @@ QString FaltaOpcion(const OrdenAlgoritmo& orden, const QStringList& dadas)
 QString ComprobarParametros(const OrdenAlgoritmo& orden, const Parametros& p, const Grafo& grafo)
 {
     for (const OpcionOrden& o : orden.opciones) {
+        if (o.campo == Campo::Codigo)
+            continue; // checked as it was read: it makes its own graph
         if (o.campo == Campo::Orden) {
             if (const QString error = p.lista.empty() ? QString() : ComprobarOrden(p.lista, grafo);
                 !error.isEmpty())

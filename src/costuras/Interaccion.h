@@ -25,6 +25,7 @@ class InsercionNºVert;
 class MatrizAdy;
 class Menu_ayuda;
 class PasoAPaso;
+class Prufer;
 class SelectGrafo;
 
 enum class Icono { Ninguno, Critico, Pregunta, Exclamacion, Informacion };
@@ -73,6 +74,7 @@ public:
     virtual void Mostrar(Menu_ayuda& ventana);
     virtual void Mostrar(Ayuda& ventana);
     virtual void Mostrar(Camino& dialogo);
+    virtual void Mostrar(Prufer& dialogo);
     // The system's default printer; without one every job fails.
     virtual Impresora& ImpresoraPredeterminada() { return sinImpresora_; }
 

@@ -22,6 +22,7 @@
 #include "gui/AsignarPesoVista.h"
 #include "gui/AyudaVista.h"
 #include "gui/CaminoVista.h"
+#include "gui/PruferVista.h"
 #include "gui/EstadisticasVista.h"
 #include "gui/GirarVoltearVista.h"
 #include "gui/IdentificarVertVista.h"
@@ -140,6 +141,12 @@ void InteraccionQt::Mostrar(Camino& dialogo)
 {
     Refrescar();
     CaminoVista(dialogo, ventana_).exec();
+}
+
+void InteraccionQt::Mostrar(Prufer& dialogo)
+{
+    Refrescar();
+    PruferVista(dialogo, ventana_).exec();
 }
 
 void InteraccionQt::Mostrar(SelectGrafo& dialogo)

@@ -35,6 +35,7 @@ public:
     bool AbrirPagina(const QString& ruta) override;
     bool IniciarPrograma(const QString& programa, const QStringList& argumentos) override;
     void Mostrar(Camino& dialogo) override;
+    void Mostrar(Prufer& dialogo) override;
     Impresora& ImpresoraPredeterminada() override;
     QString NombreParaAbrir(const QString& filtro) override;
     QString NombreParaGuardar(const QString& propuesto, const QString& filtro) override;

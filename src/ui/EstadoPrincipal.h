@@ -86,6 +86,9 @@ public:
 
     // The colouring order being clicked on the work area.
     virtual SeleccionOrden& OrdenUsuario() = 0;
+    // Asks, where there is a graph, whether to close it; true when the
+    // window now holds a fresh empty graph of the type chosen in the list.
+    virtual bool QuiereCerrar() = 0;
 
     void HabilitarMenus(bool activo);
     void HabilitarBarras(bool activo);

@@ -7,6 +7,7 @@
 #include "run/PasoAPaso.h"
 #include "ui/Ayuda.h"
 #include "ui/Camino.h"
+#include "ui/Prufer.h"
 #include "ui/GirarVoltear.h"
 #include "ui/IdentificarVert.h"
 #include "ui/Imprimir.h"
@@ -77,6 +78,10 @@ bool Interaccion::IniciarPrograma(const QString&, const QStringList&)
     return false;
 }
 void Interaccion::Mostrar(Camino& dialogo)
+{
+    dialogo.Cancelar();
+}
+void Interaccion::Mostrar(Prufer& dialogo)
 {
     dialogo.Cancelar();
 }

@@ -4,6 +4,7 @@
 #include "ui/Camino.h"
 #include "ui/EstadoPrincipal.h"
 #include "ui/InsercionNºVert.h"
+#include "ui/Prufer.h"
 #include "ui/SeleccionOrden.h"
 
 namespace {
@@ -34,6 +35,19 @@ bool PreguntarCamino(EstadoPrincipal& ventana, const QString& modo, Parametros& 
     return dialogo.Aceptado();
 }
 
+// The new tree's graph replaces the one in hand only once the sequence is
+// accepted and the person lets the old graph go.
+bool PreguntarPrufer(EstadoPrincipal& ventana, Parametros& p)
+{
+    Prufer dialogo([&ventana] { return ventana.QuiereCerrar(); });
+    ventana.Persona().Mostrar(dialogo);
+    if (!dialogo.Aceptado())
+        return false;
+    ventana.grafo().Insertar_Dimension(std::int16_t(dialogo.Vertices()), true);
+    p.lista = dialogo.Elementos();
+    return true;
+}
+
 } // namespace
 
 bool PreguntarAntesDeEjecutar(const OrdenAlgoritmo& orden, EstadoPrincipal& ventana, Parametros& parametros)
@@ -51,6 +65,8 @@ bool PreguntarAntesDeEjecutar(const OrdenAlgoritmo& orden, EstadoPrincipal& vent
         return PreguntarCamino(ventana, QStringLiteral("Camino"), parametros);
     case Pregunta::CaminoDijkstra:
         return PreguntarCamino(ventana, QStringLiteral("Dijkstra"), parametros);
+    case Pregunta::Prufer:
+        return PreguntarPrufer(ventana, parametros);
     }
     return false;
 }

@@ -66,7 +66,7 @@ public:
     void EjecutarAlgoritmo(const QString& nombre, const Parametros& parametros = {});
 
     void Iniciar_trabajo();
-    bool QuiereCerrar();
+    bool QuiereCerrar() override;
     void Aceptar_Click() override;
     // Lays the window out for this size (twips); returns the size used,
     // which is never below the minimum.

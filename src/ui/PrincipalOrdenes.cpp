@@ -195,5 +195,18 @@ void Principal::ColorearEnOrden(const Parametros& parametros)
 void Principal::Correr(const OrdenAlgoritmo& orden, const Parametros& parametros)
 {
     Contexto contexto{grafo(), dibujo(), marco_, interaccion_, parametros};
+    if (!orden.operacion) {
+        orden.algoritmo(contexto);
+        // A graph built from answers is new: it has not been saved.
+        if (orden.sinArchivo)
+            MarcarModificado();
+        return;
+    }
+    const Grafo antes = grafo();
     orden.algoritmo(contexto);
+    if (grafo() == antes)
+        return;
+    // The undo record names vertices and edges of the graph that was.
+    AnularDeshacer();
+    MarcarModificado();
 }

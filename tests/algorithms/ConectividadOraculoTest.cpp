@@ -1,5 +1,7 @@
-// Components, cut vertices and bridges against Boost.Graph on seeded random graphs of every type, from empty
-// to 50 vertices, connected and not.
+// Components, cut vertices, bridges and blocks against Boost.Graph on seeded random
+// graphs of every type, from empty to 50 vertices, connected and not.
+#include <gtest/gtest.h>
+
 #include <QRegularExpression>
 #include <boost/graph/adjacency_list.hpp>
 #include <boost/graph/biconnected_components.hpp>
@@ -47,7 +49,35 @@ Aristas PuentesBoost(const Grafo& g, GrafoBoost& b)
     return puentes;
 }
 
-TEST(ConectividadOraculo, ComponentesCortesYPuentesComoBoost)
+// Each biconnected component as its set of vertices; a lone vertex is a
+// block of its own.
+std::set<std::set<int>> BloquesBoost(GrafoBoost& b)
+{
+    std::vector<std::size_t> componente(boost::num_edges(b));
+    auto mapa = boost::make_iterator_property_map(componente.begin(), boost::get(boost::edge_index, b));
+    const std::size_t k = boost::biconnected_components(b, mapa);
+    std::vector<std::set<int>> bloques(k);
+    for (auto e : boost::make_iterator_range(boost::edges(b)))
+        bloques[mapa[e]].insert({int(boost::source(e, b)) + 1, int(boost::target(e, b)) + 1});
+    if (boost::num_vertices(b) == 1)
+        bloques.push_back({1});
+    return {bloques.begin(), bloques.end()};
+}
+
+std::set<std::set<int>> BloquesDeLaTraza(const QString& traza)
+{
+    std::set<std::set<int>> bloques;
+    static const QRegularExpression linea(QStringLiteral("Bloque \\d+: ([ \\d]+)\r\n"));
+    for (const auto& m : linea.globalMatch(traza)) {
+        std::set<int> bloque;
+        for (const QString& v : m.captured(1).split(u' ', Qt::SkipEmptyParts))
+            bloque.insert(v.toInt());
+        bloques.insert(bloque);
+    }
+    return bloques;
+}
+
+TEST(ConectividadOraculo, ComponentesCortesPuentesYBloquesComoBoost)
 {
     MundoConectividad w;
     std::mt19937 azar(20240611);
@@ -96,6 +126,11 @@ TEST(ConectividadOraculo, ComponentesCortesYPuentesComoBoost)
             enLaTraza.insert({m.captured(1).toInt(), m.captured(2).toInt()});
         EXPECT_EQ(enLaTraza, puentes);
         casos[3] += !puentes.empty();
+        if (k == 1) {
+            w.p.Aceptar_Click();
+            w.p.Ejecutar(QStringLiteral("Bloques"));
+            EXPECT_EQ(BloquesDeLaTraza(w.p.trazaPanel().Texto()), BloquesBoost(b));
+        }
         EXPECT_TRUE(w.p.grafo() == antes);
         w.p.Aceptar_Click();
     }

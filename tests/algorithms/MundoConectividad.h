@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/Controles.h"
 #include "run/Algoritmo.h"
 #include "support/EjecucionPrueba.h"
 #include "support/LienzoGrabador.h"

@@ -183,3 +183,40 @@ TEST(CliEjecutar, BusquedasYCaminosEscribenSuTraza)
 }
 
 } // namespace
+
+// The operations print the graph they leave and --grafo saves it, for any
+// algorithm, through the program's writer; a refused line graph saves nothing.
+TEST(CliEjecutar, LasOperacionesGuardanElGrafoResultante)
+{
+    CarpetaCli c;
+    const QString camino = c.Fichero("p.grf", "Simple\r\n 3 \r\n 0 1 0 \r\n 1 0 1 \r\n 0 1 0 \r\n\r\n"
+                                              " 1000 , 1000 \r\n 3001 , 2001 \r\n 5000 , 1000 \r\n");
+    Ejecucion e = Ejecutar({"ejecutar", "Lineal", camino, "--grafo", c.Ruta("l.grf")});
+    EXPECT_EQ(e.salida, "Lineal: 2 vértices, 1 aristas\n");
+    QFile lineal(c.Ruta("l.grf"));
+    ASSERT_TRUE(lineal.open(QIODevice::ReadOnly));
+    EXPECT_EQ(lineal.readAll(), "Simple\r\n 2 \r\n 0  1 \r\n 1  0 \r\n\r\n 2000 ,  1500 \r\n 4000 ,  1500 \r\n");
+    e = Ejecutar({"ejecutar", "Complementario", camino, "--grafo", c.Ruta("c.grf")});
+    EXPECT_EQ(e.salida, "Complementario: 3 vértices, 1 aristas\n");
+
+    QByteArray k11 = "Simple\r\n 11 \r\n";
+    for (int i = 0; i < 11; ++i)
+        k11 += QByteArray(" 1").repeated(i) + " 0" + QByteArray(" 1").repeated(10 - i) + " \r\n";
+    for (int i = 0; i < 11; ++i)
+        k11 += "\r\n 900 , " + QByteArray::number(500 + 400 * i);
+    e = Ejecutar({"ejecutar", "Lineal", c.Fichero("k.grf", k11 + "\r\n"), "--grafo", c.Ruta("k2.grf")});
+    EXPECT_TRUE(e.estado == 2 && e.salida.isEmpty() && !QFile::exists(c.Ruta("k2.grf")));
+    EXPECT_EQ(e.errores, "ERROR: El grafo tiene 55 aristas. No debe tener mas de 50.\n");
+}
+
+// Decoding takes no file; the tree it saves encodes back to its sequence.
+TEST(CliEjecutar, PruferDecodificaSinFicheroYElArbolGuardadoSeCodificaIgual)
+{
+    CarpetaCli c;
+    Ejecucion e = Ejecutar({"ejecutar", "Prufer_Decoding", "--codigo", "3,3,4", "--grafo", c.Ruta("t.grf")});
+    EXPECT_EQ(e.salida, "Algoritmo de Decodificación de Prüfer\n\nSecuencia: 3  3  4  \n"
+                        "Vértices libres: 1  2  3  4  5  \n\nPresione ACEPTAR  para continuar.\n");
+    e = Ejecutar({"ejecutar", "Prufer_Encoding", c.Ruta("t.grf")});
+    EXPECT_EQ(e.salida, "Algoritmo de Codificación de Prüfer\n\nSecuencia: 3  3  4  \n\nPresione ACEPTAR  para continuar.\n");
+    EXPECT_EQ(Ejecutar({"ejecutar", "Prufer_Decoding", "--codigo", "3,9"}).estado, 2); // 9 > 4 vertices
+}

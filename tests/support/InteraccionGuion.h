@@ -17,6 +17,7 @@
 #include "support/ImpresoraGrabadora.h"
 #include "ui/AsignarPeso.h"
 #include "ui/Camino.h"
+#include "ui/Prufer.h"
 #include "ui/CodigosTecla.h"
 #include "ui/GirarVoltear.h"
 #include "ui/IdentificarVert.h"
@@ -71,6 +72,7 @@ public:
     std::deque<bool> programasIniciados;      // whether each start works; false when empty
     std::vector<QStringList> programasVistos; // each program started and its arguments
     Guion<Camino> guionCamino;
+    Guion<Prufer> guionPrufer;
     ImpresoraGrabadora impresora;
     std::deque<QString> nombresAbrir;
     std::deque<QString> nombresGuardar;
@@ -125,6 +127,7 @@ public:
         return inicia;
     }
     void Mostrar(Camino& dialogo) override { Jugar(guionCamino, dialogo); }
+    void Mostrar(Prufer& dialogo) override { Jugar(guionPrufer, dialogo); }
     Impresora& ImpresoraPredeterminada() override { return impresora; }
 
     QString NombreParaAbrir(const QString& filtro) override

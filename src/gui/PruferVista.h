@@ -1,0 +1,35 @@
+// The "Código de Prüfer de un árbol" window: the number of vertices, then
+// the frame " Secuencia " with the element being asked and the sequence so
+// far, over a Prufer model.
+#pragma once
+
+#include <QDialog>
+
+class CampoTeclado;
+class Prufer;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+class PruferVista : public QDialog {
+public:
+    explicit PruferVista(Prufer& modelo, QWidget* padre = nullptr);
+
+    CampoTeclado* CampoVertices() const { return vertices_; }
+    CampoTeclado* CampoElemento() const { return elemento_; }
+    QPushButton* BotonAceptar() const { return aceptar_; }
+
+    // Any way out that is not Aceptar cancels.
+    void done(int resultado) override;
+
+private:
+    void Refrescar();
+
+    Prufer& modelo_;
+    CampoTeclado* vertices_ = nullptr;
+    CampoTeclado* elemento_ = nullptr;
+    QGroupBox* marco_ = nullptr;
+    QLabel* indicacion_ = nullptr;
+    QLabel* secuencia_ = nullptr;
+    QPushButton* aceptar_ = nullptr;
+};

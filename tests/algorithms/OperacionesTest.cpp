@@ -1,0 +1,82 @@
+// The complement and the line graph replace the graph in hand: the Part's
+// cases, the limit of 50 edges, and both against brute force on random graphs.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "algorithms/MundoConectividad.h"
+#include "algorithms/Operaciones.h"
+#include "model/Controles.h"
+
+namespace {
+
+struct Operaciones : MundoConectividad, ::testing::Test {
+    bool Adyacentes(int a, int b) const { return p.grafo().elem_matriz(a, b) != 0; }
+};
+
+// Adjacency is the brute-force test's; here the places, the 50-edge limit
+// and what the window keeps of the change.
+TEST_F(Operaciones, ElGrafoLinealEnLosPuntosMediosYHasta50Aristas)
+{
+    Poner(TipoGrafo::Simple, 4, {{1, 2}, {2, 3}, {3, 4}});
+    const Grafo camino = p.grafo();
+    p.Ejecutar(Control::mnu_lineal);
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_EQ((Punto{p.grafo().Posic_CoordX(k), p.grafo().Posic_CoordY(k)}), PuntoMedio(camino, k, k + 1));
+    EXPECT_TRUE(p.Doc().GrafoModificado && !lienzo.Lineas().empty());
+
+    std::vector<std::pair<int, int>> k11;
+    for (int i = 1; i <= 11; ++i)
+        for (int j = i + 1; j <= 11; ++j)
+            k11.emplace_back(i, j);
+    Poner(TipoGrafo::Simple, 11, k11); // 55 edges
+    p.Doc().GrafoModificado = false;
+    const Grafo antes = p.grafo();
+    p.Ejecutar(Control::mnu_lineal);
+    EXPECT_EQ(persona.mensajes.back(), (MensajeVisto{"El grafo tiene 55 aristas. No debe tener mas de 50.",
+                                                     "ERROR", Icono::Critico, Botones::Aceptar}));
+    EXPECT_TRUE(p.grafo() == antes && !p.Doc().GrafoModificado);
+    for (int quitar = 0; quitar < 5; ++quitar)
+        p.grafo().EliminarArista(102 + quitar);
+    p.Ejecutar(Control::mnu_lineal);
+    EXPECT_EQ(p.grafo().dimen(), 50);
+}
+
+TEST_F(Operaciones, ComoLaFuerzaBrutaEnGrafosAlAzar)
+{
+    std::mt19937 azar(15);
+    for (int prueba = 0; prueba < 300; ++prueba) {
+        const int n = std::uniform_int_distribution(0, 20)(azar);
+        std::bernoulli_distribution hay(std::uniform_real_distribution(0.0, 0.5)(azar));
+        std::vector<std::pair<int, int>> aristas;
+        for (int i = 1; i <= n; ++i)
+            for (int j = i + 1; j <= n; ++j)
+                if (hay(azar) && aristas.size() < 50)
+                    aristas.emplace_back(i, j);
+        Poner(TipoGrafo::Simple, n, aristas);
+        SCOPED_TRACE(testing::Message() << "prueba " << prueba);
+        const Grafo antes = p.grafo();
+        p.Ejecutar(Control::mnu_complementario);
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j)
+                ASSERT_EQ(Adyacentes(i, j), i != j && antes.elem_matriz(i, j) == 0);
+        p.Ejecutar(Control::mnu_complementario);
+        ASSERT_TRUE(p.grafo() == antes);
+
+        p.Ejecutar(Control::mnu_lineal);
+        const int m = int(aristas.size());
+        ASSERT_EQ(p.grafo().dimen(), m);
+        int nuevas = 0;
+        for (int k = 1; k <= Grafo::Limite; ++k)
+            for (int l = 1; l <= Grafo::Limite; ++l) {
+                const auto [a, b] = k <= m ? aristas[k - 1] : std::pair{0, 0};
+                const auto [c, d] = l <= m ? aristas[l - 1] : std::pair{0, 0};
+                const bool comparten = k <= m && l <= m && k != l && (a == c || a == d || b == c || b == d);
+                ASSERT_EQ(Adyacentes(k, l), comparten) << k << ' ' << l;
+                nuevas += comparten && k < l;
+            }
+        EXPECT_EQ(p.grafo().numero_aristas(), nuevas);
+    }
+}
+
+} // namespace
