@@ -121,50 +121,42 @@ std::int16_t InteraccionQt::Mensaje(const QString& texto, const QString& titulo,
 // Each view writes through its model, so there is no answer to read here.
 void InteraccionQt::Mostrar(AsignarPeso& dialogo)
 {
-    Refrescar();
-    AsignarPesoVista(dialogo, ventana_).exec();
+    Modal<AsignarPesoVista>(dialogo);
 }
 
 void InteraccionQt::Mostrar(IdentificarVert& dialogo)
 {
-    Refrescar();
-    IdentificarVertVista(dialogo, ventana_).exec();
+    Modal<IdentificarVertVista>(dialogo);
 }
 
 void InteraccionQt::Mostrar(InsercionNºVert& dialogo)
 {
-    Refrescar();
-    InsercionNºVertVista(dialogo, ventana_).exec();
+    Modal<InsercionNºVertVista>(dialogo);
 }
 
 void InteraccionQt::Mostrar(Camino& dialogo)
 {
-    Refrescar();
-    CaminoVista(dialogo, ventana_).exec();
+    Modal<CaminoVista>(dialogo);
 }
 
 void InteraccionQt::Mostrar(Prufer& dialogo)
 {
-    Refrescar();
-    PruferVista(dialogo, ventana_).exec();
+    Modal<PruferVista>(dialogo);
 }
 
 void InteraccionQt::Mostrar(SelectGrafo& dialogo)
 {
-    Refrescar();
-    SelectGrafoVista(dialogo, ventana_).exec();
+    Modal<SelectGrafoVista>(dialogo);
 }
 
 void InteraccionQt::Mostrar(MatrizAdy& dialogo)
 {
-    Refrescar();
-    MatrizAdyVista(dialogo, ventana_).exec();
+    Modal<MatrizAdyVista>(dialogo);
 }
 
 void InteraccionQt::Mostrar(Imprimir& dialogo)
 {
-    Refrescar();
-    ImprimirVista(dialogo, ventana_).exec();
+    Modal<ImprimirVista>(dialogo);
 }
 
 Impresora& InteraccionQt::ImpresoraPredeterminada()
@@ -176,8 +168,7 @@ Impresora& InteraccionQt::ImpresoraPredeterminada()
 
 void InteraccionQt::Mostrar(GirarVoltear& dialogo)
 {
-    Refrescar();
-    GirarVoltearVista(dialogo, ventana_).exec();
+    Modal<GirarVoltearVista>(dialogo);
 }
 
 QString InteraccionQt::NombreParaAbrir(const QString& filtro)
@@ -217,8 +208,7 @@ void InteraccionQt::ProcesarEventos()
 
 void InteraccionQt::Mostrar(Estadisticas& ventana)
 {
-    Refrescar();
-    EstadisticasVista(ventana, ventana_).exec();
+    Modal<EstadisticasVista>(ventana);
 }
 
 void InteraccionQt::Mostrar(PasoAPaso& dialogo)
@@ -256,14 +246,12 @@ void InteraccionQt::Mostrar(BotonesColoracion& ventana)
 
 void InteraccionQt::Mostrar(Menu_ayuda& ventana)
 {
-    Refrescar();
-    Menu_ayudaVista(ventana, ventana_).exec();
+    Modal<Menu_ayudaVista>(ventana);
 }
 
 void InteraccionQt::Mostrar(Ayuda& ventana)
 {
-    Refrescar();
-    AyudaVista(ventana, ventana_).exec();
+    Modal<AyudaVista>(ventana);
 }
 
 QString InteraccionQt::PedirTexto(const QString& indicacion, const QString& titulo, const QString& propuesto)

@@ -52,6 +52,13 @@ private:
             refrescar_();
     }
 
+    // Every modal view opens over a window brought up to date first.
+    template <typename Vista, typename Modelo> void Modal(Modelo& modelo)
+    {
+        Refrescar();
+        Vista(modelo, ventana_).exec();
+    }
+
     QWidget* ventana_ = nullptr;
     std::function<void()> refrescar_;
     std::unique_ptr<Impresora> impresora_; // made when first asked for
