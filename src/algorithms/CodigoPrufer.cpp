@@ -16,13 +16,12 @@
 namespace {
 
 const QColor Negro{Qt::black};
-const QColor Blanco{255, 255, 255};
 const QString SaltoLinea = QStringLiteral("\r\n");
 const QString DosBlancos = QStringLiteral("  ");
 // Palette entries: the edge, the leaf's neighbour, the sequence, the
-// decoded element and leaf, the rest of the lines, white.
+// decoded element and leaf, the rest of the lines.
 constexpr int ColorArista = 1, ColorVecino = 3, ColorSecuencia = 12, ColorElemento = 7, ColorHoja = 4,
-              ColorApagado = 8, ColorBlanco = 15;
+              ColorApagado = 8;
 
 using Matriz = std::array<Grafo::Linea, Grafo::Limite + 1>;
 
@@ -42,13 +41,17 @@ std::pair<int, int> Hoja(const Matriz& m, int n)
     return {0, 0};
 }
 
+// The leaf and its edge leave the drawing, their highlights with them. A
+// surface that cannot forget paints them over, wide enough to cover both.
 void Borrar(Dibujo& d, int i, int p)
 {
-    for (int ancho : {2, 1}) {
-        d.Superficie().PonerAnchoLinea(ancho);
-        d.DibujarArista(i, p, Blanco, 0, 0, 0);
-        d.DibujarVertice(i, Blanco);
-    }
+    Lienzo& lienzo = d.Superficie();
+    lienzo.PonerModoPluma(Lienzo::Pluma::Borrar);
+    lienzo.PonerAnchoLinea(2);
+    d.DibujarArista(i, p, Negro, 0, 0, 0);
+    d.DibujarVertice(i, Negro);
+    lienzo.PonerAnchoLinea(1);
+    lienzo.PonerModoPluma(Lienzo::Pluma::Copiar);
 }
 
 // The decoding's two lines, each element and vertex a format run of its own,
@@ -167,12 +170,14 @@ private:
         traza_.PonerFormato(indice, {traza_.Formato(indice).longitud, negrita, d_.Color(color)});
     }
 
-    // The wide highlight cleared, the vertices drawn again as they were.
+    // The wide highlight taken away, the vertices drawn again as they were.
     void Apagar(int a, int b)
     {
         Superficie().PonerAnchoLinea(2);
-        d_.DibujarVertice(a, d_.Color(ColorBlanco));
-        d_.DibujarVertice(b, d_.Color(ColorBlanco));
+        Superficie().PonerModoPluma(Lienzo::Pluma::Borrar);
+        d_.DibujarVertice(a, Negro);
+        d_.DibujarVertice(b, Negro);
+        Superficie().PonerModoPluma(Lienzo::Pluma::Copiar);
         Superficie().PonerAnchoLinea(1);
         d_.DibujarVertice(a, Negro);
         d_.DibujarVertice(b, Negro);

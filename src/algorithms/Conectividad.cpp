@@ -71,8 +71,9 @@ void DibujarComponentes(Contexto& contexto, const std::vector<std::int16_t>& eti
             if (etiquetas[v] != menor)
                 continue;
             contexto.dibujo.DibujarVertice(v, color);
+            // An edge is drawn once, at its later end, after both its circles.
             for (int w = 1; w <= n; ++w)
-                if (g.elem_matriz(v, w) != 0)
+                if (g.elem_matriz(v, w) != 0 && (g.Dirigido() || w < v))
                     contexto.dibujo.DibujarArista(v, w, color, 0, 0, 0);
         }
     }

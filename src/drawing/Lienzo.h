@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QPointF>
+#include <QRectF>
 #include <QString>
 #include <optional>
 
@@ -12,7 +13,10 @@ public:
     // How lines and circles combine with what is already there. Invertir is
     // the not-XOR pen: drawing the same thing twice restores the surface,
     // which is how a drag or a rubber band is drawn and taken away again.
-    enum class Pluma { Copiar, Invertir };
+    // Borrar takes a shape away: a surface that remembers its picture shows
+    // it as if that shape (in any colour or width) had never been drawn; one
+    // that does not paints it over in the background colour.
+    enum class Pluma { Copiar, Invertir, Borrar };
 
     virtual ~Lienzo() = default;
 
@@ -22,6 +26,10 @@ public:
     virtual void Linea(QPointF desde, QPointF hasta) = 0;
     // esquina is the top-left corner of the text's line box.
     virtual void Texto(QPointF esquina, const QString& texto, double puntos, bool negrita) = 0;
+
+    // Confines what is drawn next, a clearing included, to a rectangle in
+    // twips; nullopt lifts it. Surfaces that cannot confine draw everywhere.
+    virtual void Recortar(std::optional<QRectF> zona) { (void)zona; }
 
     // Size of the surface in twips.
     virtual int Ancho() const = 0;

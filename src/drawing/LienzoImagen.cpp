@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPaintDevice>
 #include <QPen>
+#include <cmath>
 
 namespace {
 
@@ -15,6 +16,16 @@ QPainter::CompositionMode Composicion(Lienzo::Pluma pluma)
 {
     return pluma == Lienzo::Pluma::Invertir ? QPainter::RasterOp_NotSourceXorDestination
                                             : QPainter::CompositionMode_SourceOver;
+}
+
+// Outward to whole device pixels, so that a confined drawing lights exactly
+// the pixels a whole one would within the rectangle.
+QRectF AlPixel(const QRectF& logico, double ratio)
+{
+    const QRectF d(logico.topLeft() * ratio, logico.size() * ratio);
+    const QRectF entero(QPointF(std::floor(d.left()), std::floor(d.top())),
+                        QPointF(std::ceil(d.right()), std::ceil(d.bottom())));
+    return QRectF(entero.topLeft() / ratio, entero.size() / ratio);
 }
 
 bool EsPantalla(const QPaintDevice& dispositivo)
@@ -47,11 +58,15 @@ LienzoImagen::~LienzoImagen()
 
 QString LienzoImagen::FamiliaFuente()
 {
-    const QStringList familias = QFontDatabase::families();
-    for (const QString& candidata : {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")})
-        if (familias.contains(candidata, Qt::CaseInsensitive))
-            return candidata;
-    return QStringLiteral("Arial"); // let the font matcher find the nearest
+    // Fonts are not installed while the program runs: asking once is enough.
+    static const QString familia = [] {
+        const QStringList familias = QFontDatabase::families();
+        for (const QString& candidata : {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")})
+            if (familias.contains(candidata, Qt::CaseInsensitive))
+                return candidata;
+        return QStringLiteral("Arial"); // let the font matcher find the nearest
+    }();
+    return familia;
 }
 
 void LienzoImagen::Terminar()
@@ -65,6 +80,9 @@ QPainter& LienzoImagen::Pintor()
     if (!pintor_.isActive()) {
         pintor_.begin(&dispositivo_);
         pintor_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+        pluma_ = pintor_.pen();
+        brocha_ = pintor_.brush();
+        modo_ = pintor_.compositionMode();
     }
     return pintor_;
 }
@@ -79,28 +97,56 @@ int LienzoImagen::Alto() const
     return qRound(dispositivo_.height() / dispositivo_.devicePixelRatioF() / pixelesPorTwip_);
 }
 
+void LienzoImagen::Recortar(std::optional<QRectF> zona)
+{
+    QPainter& pintor = Pintor();
+    if (!zona) {
+        pintor.setClipping(false);
+        return;
+    }
+    const QRectF logico(Pixeles(zona->topLeft()) - origen_, zona->size() * pixelesPorTwip_);
+    pintor.setClipRect(AlPixel(logico, dispositivo_.devicePixelRatioF()));
+}
+
+void LienzoImagen::Componer(QPainter& pintor, QPainter::CompositionMode modo)
+{
+    if (modo == modo_)
+        return;
+    pintor.setCompositionMode(modo);
+    modo_ = modo;
+}
+
 void LienzoImagen::Limpiar()
 {
     QPainter& pintor = Pintor();
-    pintor.setCompositionMode(QPainter::CompositionMode_Source);
+    Componer(pintor, QPainter::CompositionMode_Source);
     const QSizeF tamaño =
         QSizeF(dispositivo_.width(), dispositivo_.height()) / dispositivo_.devicePixelRatioF();
     pintor.fillRect(QRectF(QPointF(0, 0), tamaño), Fondo);
 }
 
+// Without a memory of the picture, a shape is taken away by painting it over.
+QColor LienzoImagen::Tinta() const
+{
+    return ModoPluma() == Pluma::Borrar ? Fondo : ColorFrente();
+}
+
 void LienzoImagen::PrepararTrazo(QPainter& pintor, const QBrush& relleno)
 {
-    QPen pluma(ColorFrente(), AnchoLinea() * pixelesPorPunto_);
+    QPen pluma(Tinta(), AnchoLinea() * pixelesPorPunto_);
     pluma.setCapStyle(Qt::RoundCap);
-    pintor.setPen(pluma);
-    pintor.setBrush(relleno);
-    pintor.setCompositionMode(Composicion(ModoPluma()));
+    Componer(pintor, Composicion(ModoPluma()));
+    if (pluma != pluma_)
+        pintor.setPen(pluma_ = pluma);
+    if (relleno != brocha_)
+        pintor.setBrush(brocha_ = relleno);
 }
 
 void LienzoImagen::Circulo(QPointF centro, double radio, std::optional<QColor> relleno)
 {
     QPainter& pintor = Pintor();
-    PrepararTrazo(pintor, relleno ? QBrush(*relleno) : QBrush(Qt::NoBrush));
+    const bool borrar = ModoPluma() == Pluma::Borrar;
+    PrepararTrazo(pintor, relleno ? QBrush(borrar ? Fondo : *relleno) : QBrush(Qt::NoBrush));
     const double r = radio * pixelesPorTwip_;
     pintor.drawEllipse(Pixeles(centro), r, r);
 }
@@ -112,23 +158,36 @@ void LienzoImagen::Linea(QPointF desde, QPointF hasta)
     pintor.drawLine(Pixeles(desde), Pixeles(hasta));
 }
 
-void LienzoImagen::Texto(QPointF esquina, const QString& texto, double puntos, bool negrita)
+LienzoImagen::Letra& LienzoImagen::LetraDe(double puntos, bool negrita)
 {
-    QPainter& pintor = Pintor();
+    const auto clave = std::pair(puntos, negrita);
+    if (auto it = letras_.find(clave); it != letras_.end())
+        return it->second;
     QFont fuente(familia_);
     // Qt sizes points by the device's own resolution; scale so they follow ours.
     fuente.setPointSizeF(puntos * dpi_ / dispositivo_.logicalDpiY());
     fuente.setBold(negrita);
-    pintor.setFont(fuente);
-    pintor.setPen(ColorFrente());
-    pintor.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    return letras_.emplace(clave, Letra{fuente, QFontMetricsF(fuente, &dispositivo_), {}}).first->second;
+}
+
+void LienzoImagen::Texto(QPointF esquina, const QString& texto, double puntos, bool negrita)
+{
+    QPainter& pintor = Pintor();
+    Letra& letra = LetraDe(puntos, negrita);
+    if (pintor.font() != letra.fuente)
+        pintor.setFont(letra.fuente);
+    const QPen tinta(Tinta());
+    if (tinta != pluma_)
+        pintor.setPen(pluma_ = tinta);
+    Componer(pintor, QPainter::CompositionMode_SourceOver);
     // drawText places the baseline; the corner given is the top of the line box.
     // Leading spaces become an offset: SVG viewers that collapse white space
     // would otherwise pull the number left, out of its place.
-    const QFontMetricsF medidas(fuente, &dispositivo_);
     qsizetype espacios = 0;
     while (espacios < texto.size() && texto[espacios] == u' ')
         ++espacios;
-    const QPointF sangria(medidas.horizontalAdvance(texto.left(espacios)), medidas.ascent());
-    pintor.drawText(Pixeles(esquina) + sangria, texto.mid(espacios));
+    auto [sangria, nueva] = letra.sangrias.try_emplace(espacios, 0.0);
+    if (nueva)
+        sangria->second = letra.medidas.horizontalAdvance(texto.left(espacios));
+    pintor.drawText(Pixeles(esquina) + QPointF(sangria->second, letra.medidas.ascent()), texto.mid(espacios));
 }

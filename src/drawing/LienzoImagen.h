@@ -2,7 +2,11 @@
 // (the work area's QImage, the printer, an SVG or PNG export), antialiased.
 #pragma once
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
+#include <map>
+#include <utility>
 
 #include "drawing/Lienzo.h"
 
@@ -26,6 +30,7 @@ public:
     void Circulo(QPointF centro, double radio, std::optional<QColor> relleno) override;
     void Linea(QPointF desde, QPointF hasta) override;
     void Texto(QPointF esquina, const QString& texto, double puntos, bool negrita) override;
+    void Recortar(std::optional<QRectF> zona) override;
     int Ancho() const override;
     int Alto() const override;
 
@@ -34,9 +39,19 @@ public:
     static QString FamiliaFuente();
 
 private:
+    // A font with what drawing a number in it needs, built once: labels are
+    // many and all alike.
+    struct Letra {
+        QFont fuente;
+        QFontMetricsF medidas;
+        std::map<qsizetype, double> sangrias; // advance of n leading spaces
+    };
+    Letra& LetraDe(double puntos, bool negrita);
     QPainter& Pintor();
     QPointF Pixeles(QPointF twips) const { return twips * pixelesPorTwip_ + origen_; }
     void PrepararTrazo(QPainter& pintor, const QBrush& relleno);
+    QColor Tinta() const;
+    void Componer(QPainter& pintor, QPainter::CompositionMode modo);
 
     QPaintDevice& dispositivo_;
     QPainter pintor_;
@@ -45,4 +60,10 @@ private:
     double pixelesPorPunto_; // a line-width pixel is a 96-dpi pixel on any device
     QPointF origen_;         // see the constructor
     QString familia_;
+    std::map<std::pair<double, bool>, Letra> letras_;
+    // The painter's pen, brush and mode as last set, so that a run of
+    // primitives alike does not set them again.
+    QPen pluma_;
+    QBrush brocha_;
+    QPainter::CompositionMode modo_ = QPainter::CompositionMode_SourceOver;
 };

@@ -1,5 +1,8 @@
 #include "drawing/LienzoMemoria.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace {
 
 template <class... F> struct Sobrecarga : F... {
@@ -7,23 +10,70 @@ template <class... F> struct Sobrecarga : F... {
 };
 template <class... F> Sobrecarga(F...) -> Sobrecarga<F...>;
 
-} // namespace
+// Room around a shape for half its width, the smoothing and the half-pixel
+// shift of a pixel grid: a screen pixel is 15 twips.
+constexpr double TwipsPorPixel = 15;
+constexpr double Holgura = 3 * TwipsPorPixel;
+// Generous bounds of a number's glyphs: no digit is wider than an em nor
+// taller than two lines.
+constexpr double TwipsPorPunto = 20;
 
-void LienzoMemoria::PasarEstado(Lienzo& s) const
-{
-    s.PonerColorFrente(ColorFrente());
-    s.PonerAnchoLinea(AnchoLinea());
-    s.PonerModoPluma(ModoPluma());
-}
+} // namespace
 
 void LienzoMemoria::Limpiar()
 {
+    ++version_;
     trazos_.clear();
+    moviles_.clear();
     completa_ = true;
+    borrado_ = {};
+    cambios_ = QRectF(0, 0, Ancho(), Alto());
     destino_.Limpiar();
 }
 
-void LienzoMemoria::Recordar(std::variant<CirculoT, LineaT, TextoT> forma)
+QRectF LienzoMemoria::Alcance(const Trazo& t)
+{
+    const double m = t.estado.ancho * TwipsPorPixel + Holgura;
+    return std::visit(Sobrecarga{[&](const CirculoT& c) {
+                                     const double r = c.radio + m;
+                                     return QRectF(c.centro - QPointF(r, r), c.centro + QPointF(r, r));
+                                 },
+                                 [&](const LineaT& l) {
+                                     return QRectF(l.desde, l.hasta).normalized().adjusted(-m, -m, m, m);
+                                 },
+                                 [&](const TextoT& x) {
+                                     const double em = x.puntos * TwipsPorPunto;
+                                     return QRectF(x.esquina, QSizeF((x.texto.size() + 1) * em, 2 * em))
+                                         .adjusted(-Holgura, -Holgura, Holgura, Holgura);
+                                 }},
+                      t.forma);
+}
+
+void LienzoMemoria::Tratar(Forma forma)
+{
+    ++version_;
+    Trazo trazo{{ColorFrente(), AnchoLinea()}, std::move(forma)};
+    Cambio(Alcance(trazo));
+    switch (ModoPluma()) {
+    case Pluma::Invertir:
+        Alternar(trazo);
+        return;
+    case Pluma::Borrar:
+        if (completa_) {
+            Quitar(trazo.forma);
+            return;
+        }
+        break;
+    case Pluma::Copiar:
+        break;
+    }
+    destino_.PonerModoPluma(ModoPluma());
+    Dibujar(trazo, destino_);
+    if (ModoPluma() == Pluma::Copiar)
+        Recordar(std::move(trazo));
+}
+
+void LienzoMemoria::Recordar(Trazo trazo)
 {
     if (!completa_)
         return;
@@ -32,35 +82,49 @@ void LienzoMemoria::Recordar(std::variant<CirculoT, LineaT, TextoT> forma)
         trazos_ = {};
         return;
     }
-    trazos_.push_back({{ColorFrente(), AnchoLinea(), ModoPluma()}, std::move(forma)});
+    trazos_.push_back(std::move(trazo));
+}
+
+// Every drawing of the shape goes, whatever its colour and width.
+void LienzoMemoria::Quitar(const Forma& forma)
+{
+    std::erase_if(trazos_, [&](const Trazo& t) {
+        if (t.forma != forma)
+            return false;
+        borrado_ = borrado_.united(Alcance(t));
+        return true;
+    });
+    Cambio(borrado_);
+}
+
+void LienzoMemoria::Alternar(const Trazo& trazo)
+{
+    if (auto it = std::ranges::find(moviles_, trazo); it != moviles_.end())
+        moviles_.erase(it);
+    else
+        moviles_.push_back(trazo);
 }
 
 void LienzoMemoria::Circulo(QPointF centro, double radio, std::optional<QColor> relleno)
 {
-    PasarEstado(destino_);
-    destino_.Circulo(centro, radio, relleno);
-    Recordar(CirculoT{centro, radio, relleno});
+    Tratar(CirculoT{centro, radio, relleno});
 }
 
 void LienzoMemoria::Linea(QPointF desde, QPointF hasta)
 {
-    PasarEstado(destino_);
-    destino_.Linea(desde, hasta);
-    Recordar(LineaT{desde, hasta});
+    Tratar(LineaT{desde, hasta});
 }
 
 void LienzoMemoria::Texto(QPointF esquina, const QString& texto, double puntos, bool negrita)
 {
-    PasarEstado(destino_);
-    destino_.Texto(esquina, texto, puntos, negrita);
-    Recordar(TextoT{esquina, texto, puntos, negrita});
+    Tratar(TextoT{esquina, texto, puntos, negrita});
 }
 
+// The pen is the caller's: a remembered shape is always drawn with the copying pen.
 void LienzoMemoria::Dibujar(const Trazo& t, Lienzo& s)
 {
     s.PonerColorFrente(t.estado.color);
     s.PonerAnchoLinea(t.estado.ancho);
-    s.PonerModoPluma(t.estado.pluma);
     std::visit(Sobrecarga{[&](const CirculoT& c) { s.Circulo(c.centro, c.radio, c.relleno); },
                           [&](const LineaT& l) { s.Linea(l.desde, l.hasta); },
                           [&](const TextoT& x) { s.Texto(x.esquina, x.texto, x.puntos, x.negrita); }},
@@ -70,7 +134,35 @@ void LienzoMemoria::Dibujar(const Trazo& t, Lienzo& s)
 void LienzoMemoria::Repetir(Lienzo& otro) const
 {
     otro.Limpiar();
+    otro.PonerModoPluma(Pluma::Copiar);
     for (const Trazo& t : trazos_)
         Dibujar(t, otro);
+    RepetirMoviles(otro);
+}
+
+void LienzoMemoria::RepetirMoviles(Lienzo& otro) const
+{
     otro.PonerModoPluma(Pluma::Copiar);
+    for (const Trazo& t : moviles_)
+        Dibujar(t, otro);
+}
+
+// Only what reaches the erased rectangle is drawn again, and only inside it.
+void LienzoMemoria::Reponer()
+{
+    if (borrado_.isEmpty())
+        return;
+    destino_.Recortar(borrado_);
+    destino_.PonerModoPluma(Pluma::Copiar);
+    destino_.Limpiar();
+    for (const Trazo& t : trazos_)
+        if (Alcance(t).intersects(borrado_))
+            Dibujar(t, destino_);
+    destino_.Recortar(std::nullopt);
+    borrado_ = {};
+}
+
+QRectF LienzoMemoria::TomarCambios()
+{
+    return std::exchange(cambios_, QRectF());
 }

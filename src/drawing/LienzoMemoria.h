@@ -1,8 +1,15 @@
 // A surface that draws on another and remembers everything drawn since it was
 // last cleared, so the same picture — a run's highlights included — can be
-// drawn again on another surface at any resolution (the printed page).
+// drawn again on another surface at any resolution (the printed page), and a
+// shape can be taken out of it as if it had never been drawn.
+//
+// What is drawn with the inverting pen does not reach the picture: it is a
+// moving part (a dragged vertex, a rubber band), kept apart until the same
+// thing is drawn again with that pen, and shown over the picture by whoever
+// shows it (SuperficieArea).
 #pragma once
 
+#include <cstdint>
 #include <variant>
 #include <vector>
 
@@ -25,40 +32,65 @@ public:
 
     // Whether everything since the last clearing is remembered.
     bool Completa() const { return completa_; }
-    // Clears otro and draws on it what this surface holds.
+    // Clears otro and draws on it what this surface holds, moving parts last.
     void Repetir(Lienzo& otro) const;
+    // Draws the moving parts on otro, over whatever it holds.
+    void RepetirMoviles(Lienzo& otro) const;
+    bool HayMoviles() const { return !moviles_.empty(); }
+
+    // Paints again on the destination, from memory, where shapes were taken
+    // away since the last call.
+    void Reponer();
+    // Changes with every primitive and every clearing.
+    std::uint64_t Version() const { return version_; }
+    // The rectangle (twips) that may look different since the last call,
+    // moving parts included; the whole surface after a clearing.
+    QRectF TomarCambios();
 
 private:
     struct Estado {
         QColor color;
         int ancho;
-        Pluma pluma;
+        bool operator==(const Estado&) const = default;
     };
     struct CirculoT {
         QPointF centro;
         double radio;
         std::optional<QColor> relleno;
+        bool operator==(const CirculoT&) const = default;
     };
     struct LineaT {
         QPointF desde, hasta;
+        bool operator==(const LineaT&) const = default;
     };
     struct TextoT {
         QPointF esquina;
         QString texto;
         double puntos;
         bool negrita;
+        bool operator==(const TextoT&) const = default;
     };
+    using Forma = std::variant<CirculoT, LineaT, TextoT>;
     struct Trazo {
         Estado estado;
-        std::variant<CirculoT, LineaT, TextoT> forma;
+        Forma forma;
+        bool operator==(const Trazo&) const = default;
     };
 
-    // Hands the current colour, width and pen to s.
-    void PasarEstado(Lienzo& s) const;
     static void Dibujar(const Trazo& t, Lienzo& s);
-    void Recordar(std::variant<CirculoT, LineaT, TextoT> forma);
+    // What a shape may touch, in twips, with room for its width and smoothing.
+    static QRectF Alcance(const Trazo& t);
+    void Tratar(Forma forma);
+    void Recordar(Trazo trazo);
+    void Quitar(const Forma& forma);
+    void Alternar(const Trazo& trazo);
+    void Cambio(const QRectF& zona) { cambios_ = cambios_.united(zona); }
 
     Lienzo& destino_;
     std::vector<Trazo> trazos_;
+    std::vector<Trazo> moviles_;
     bool completa_ = true;
+    QRectF borrado_; // to paint again from memory
+    QRectF cambios_; // since TomarCambios
+    std::uint64_t version_ = 0;
 };

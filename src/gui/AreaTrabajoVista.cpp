@@ -1,6 +1,7 @@
 #include "gui/AreaTrabajoVista.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -47,12 +48,22 @@ void AreaTrabajoVista::SeguirEscala()
     principal_.PonerEscala(escala_);
 }
 
-void AreaTrabajoVista::paintEvent(QPaintEvent*)
+void AreaTrabajoVista::MostrarCambios()
+{
+    if (const QRect zona = principal_.Area().TomarCambios(); !zona.isEmpty())
+        update(zona);
+}
+
+void AreaTrabajoVista::paintEvent(QPaintEvent* evento)
 {
     SeguirEscala();
+    const QImage& imagen = principal_.Area().Imagen();
+    const QRect zona = evento->rect();
+    const qreal ratio = imagen.devicePixelRatio();
     QPainter pintor(this);
-    pintor.fillRect(rect(), Qt::white);
-    pintor.drawImage(QPointF(0, 0), principal_.Area().Imagen());
+    pintor.fillRect(zona, Qt::white);
+    pintor.drawImage(QRectF(zona), imagen,
+                     QRectF(QPointF(zona.topLeft()) * ratio, QSizeF(zona.size()) * ratio));
 }
 
 void AreaTrabajoVista::mousePressEvent(QMouseEvent* evento)
@@ -95,5 +106,5 @@ void AreaTrabajoVista::Pasar(Accion accion, int boton, QPointF punto)
     }
     if (trasEvento_)
         trasEvento_();
-    update();
+    MostrarCambios();
 }

@@ -15,6 +15,10 @@ public:
 
     static constexpr double TwipsPorPixel = 15.0;
 
+    // Repaints what the logic changed on the picture since last time, and
+    // nothing else.
+    void MostrarCambios();
+
 protected:
     void paintEvent(QPaintEvent* evento) override;
     void mousePressEvent(QMouseEvent* evento) override;

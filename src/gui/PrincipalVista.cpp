@@ -182,7 +182,7 @@ void PrincipalVista::Refrescar()
         ColocarCursorTraza(*cursor);
         cursor.reset();
     }
-    area_->update();
+    area_->MostrarCambios();
 }
 
 void PrincipalVista::ColocarCursorTraza(int cursor)

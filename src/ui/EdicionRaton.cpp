@@ -1,6 +1,7 @@
 #include "ui/EdicionRaton.h"
 
 #include <cmath>
+#include <utility>
 
 #include "costuras/Interaccion.h"
 #include "drawing/Coordenadas.h"
@@ -105,10 +106,14 @@ void EdicionRaton::SeguirPuntero()
     s.AristaAnterior = 0;
 }
 
+// The dragged vertex and its edges leave the picture when the drag starts
+// and move over it as moving parts: the inverting pen draws them at the new
+// place and takes them away from the old one.
 void EdicionRaton::Arrastrar(int v, double x, double y)
 {
     Grafo& g = p_.grafo();
     Seleccion& s = p_.Marcas();
+    Lienzo& lienzo = p_.Superficie();
     if (!s.Moviendo) {
         xInicial_ = g.Posic_CoordX(v);
         yInicial_ = g.Posic_CoordY(v);
@@ -120,19 +125,19 @@ void EdicionRaton::Arrastrar(int v, double x, double y)
         p_.RegistroDeshacer().Guardar(r, false);
         s.Moviendo = true;
         p_.Redibujar();
-        p_.dibujo().DibujarVertice(v, Negro);
-    }
-    Lienzo& lienzo = p_.Superficie();
-    lienzo.PonerModoPluma(Lienzo::Pluma::Invertir);
+        lienzo.PonerModoPluma(Lienzo::Pluma::Borrar);
+    } else
+        lienzo.PonerModoPluma(Lienzo::Pluma::Invertir);
     DibujarConAristas(v);
     g.InsertarPosicionX(v, ACoordenada(x));
     g.InsertarPosicionY(v, ACoordenada(y));
+    lienzo.PonerModoPluma(Lienzo::Pluma::Invertir);
     DibujarConAristas(v);
     lienzo.PonerModoPluma(Lienzo::Pluma::Copiar);
     p_.MarcarModificado();
 }
 
-// Under the inverting pen a second drawing takes the first away.
+// Each edge as the whole drawing draws it: an arc pair is two arcs.
 void EdicionRaton::DibujarConAristas(int v)
 {
     const Grafo& g = p_.grafo();
@@ -141,7 +146,7 @@ void EdicionRaton::DibujarConAristas(int v)
     for (int i = 1; i <= g.dimen(); ++i) {
         if (g.elem_matriz(v, i) != 0)
             d.DibujarArista(v, i, Negro, 0, 0, 0);
-        else if (g.Dirigido() && g.elem_matriz(i, v) != 0)
+        if (g.Dirigido() && g.elem_matriz(i, v) != 0)
             d.DibujarArista(i, v, Negro, 0, 0, 0);
     }
 }
@@ -151,18 +156,16 @@ void EdicionRaton::Goma(double x, double y)
     const Grafo& g = p_.grafo();
     Lienzo& lienzo = p_.Superficie();
     lienzo.PonerColorFrente(Negro);
-    if (!p_.Marcas().Moviendo) {
-        p_.Marcas().Moviendo = true;
-        xFinal_ = g.Posic_CoordX(origenArista_);
-        yFinal_ = g.Posic_CoordY(origenArista_);
-    }
     xInicial_ = g.Posic_CoordX(origenArista_);
     yInicial_ = g.Posic_CoordY(origenArista_);
     lienzo.PonerModoPluma(Lienzo::Pluma::Invertir);
-    lienzo.Linea({xInicial_, double(yInicial_)}, {xFinal_, double(yFinal_)});
-    lienzo.Linea({xInicial_, double(yInicial_)}, {x, y});
+    if (p_.Marcas().Moviendo)
+        lienzo.Linea({xInicial_, double(yInicial_)}, {xFinal_, double(yFinal_)});
+    p_.Marcas().Moviendo = true;
+    // Drawn to the very point it will be taken away from.
     xFinal_ = std::nearbyint(x);
     yFinal_ = ACoordenada(y);
+    lienzo.Linea({xInicial_, double(yInicial_)}, {xFinal_, double(yFinal_)});
     lienzo.PonerModoPluma(Lienzo::Pluma::Copiar);
 }
 
@@ -188,9 +191,11 @@ bool EdicionRaton::Sobrevolar()
         return cambio;
     const std::int16_t e = puntero_ ? AristaEnPunto(g, puntero_->x(), puntero_->y()) : std::int16_t{-1};
     if (e < 1) {
-        s.AristaAnterior = s.AristaBajoCursor;
-        s.AristaBajoCursor = 0;
-        cambio = true;
+        if (s.AristaBajoCursor != 0) {
+            s.AristaAnterior = s.AristaBajoCursor;
+            s.AristaBajoCursor = 0;
+            cambio = true;
+        }
     } else if (e != s.AristaBajoCursor && s.VerticeBajoCursor == 0) {
         s.AristaAnterior = s.AristaBajoCursor;
         s.AristaBajoCursor = e;
@@ -308,10 +313,12 @@ void EdicionRaton::TerminarArista(double x, double y)
     Grafo& g = p_.grafo();
     Lienzo& lienzo = p_.Superficie();
     lienzo.PonerDibujoPersistente(true);
-    p_.Marcas().Moviendo = false;
-    lienzo.PonerModoPluma(Lienzo::Pluma::Invertir);
-    lienzo.Linea({xInicial_, double(yInicial_)}, {xFinal_, double(yFinal_)});
-    lienzo.PonerModoPluma(Lienzo::Pluma::Copiar);
+    // A click without a drag drew no rubber band to take away.
+    if (std::exchange(p_.Marcas().Moviendo, false)) {
+        lienzo.PonerModoPluma(Lienzo::Pluma::Invertir);
+        lienzo.Linea({xInicial_, double(yInicial_)}, {xFinal_, double(yFinal_)});
+        lienzo.PonerModoPluma(Lienzo::Pluma::Copiar);
+    }
     p_.Marcas().VerticeBajoCursor = 0;
     for (int v = 1; v <= g.dimen(); ++v) {
         if (!VerticeEnPunto(g, v, x, y))

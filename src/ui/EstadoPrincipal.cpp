@@ -32,7 +32,10 @@ void EstadoPrincipal::NuevoRegistro()
 void EstadoPrincipal::NuevaArea()
 {
     const Rectangulo& a = disposicion_.areaTrabajo;
+    if (area_ && area_->Mide(a.ancho, a.alto, escala_))
+        return;
     area_ = std::make_unique<SuperficieArea>(a.ancho, a.alto, escala_);
+    limpio_.reset();
     ReconstruirDibujo();
 }
 
@@ -54,10 +57,30 @@ DimensionesArea EstadoPrincipal::DimensionesTrabajo() const
             static_cast<double>(disposicion_.areaTrabajo.alto)};
 }
 
+namespace {
+
+bool SinMarcas(const Seleccion& s)
+{
+    return s.VerticeBajoCursor == 0 && s.VerticeSeleccionado == 0 && s.AristaBajoCursor == 0 &&
+           s.AristaSeleccionada == 0 && !s.Moviendo;
+}
+
+} // namespace
+
 void EstadoPrincipal::Redibujar()
 {
     Superficie().Limpiar();
     dibujo_->DibujarGrafo(0);
+    if (!lienzoPropio_ && SinMarcas(seleccion_))
+        limpio_ = DibujoPlano{*grafo_, area_->Version()};
+    else
+        limpio_.reset();
+}
+
+bool EstadoPrincipal::DibujoLimpio() const
+{
+    return limpio_ && !lienzoPropio_ && SinMarcas(seleccion_) && limpio_->version == area_->Version() &&
+           limpio_->grafo == *grafo_;
 }
 
 // --- window-wide switches ----------------------------------------------------------
@@ -89,8 +112,10 @@ void EstadoPrincipal::HabilitarBarras(bool activo)
 void EstadoPrincipal::BloquearParaEjecucion(bool areaActiva)
 {
     // Nothing may stay selected or marked while the algorithm draws.
+    const bool limpio = DibujoLimpio();
     seleccion_ = Seleccion{};
-    Redibujar();
+    if (!limpio)
+        Redibujar();
     comandos_.Habilitar(QStringLiteral("Toolbar1"), false);
     HabilitarMenus(false);
     if (!areaActiva)

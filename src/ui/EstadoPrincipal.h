@@ -109,7 +109,8 @@ public:
 protected:
     // A fresh, empty record in hand; the marks of the old one are dropped.
     void NuevoRegistro();
-    // A new picture of the work area in its current size.
+    // A picture of the work area in its current size (the one in hand when
+    // it already has it).
     void NuevaArea();
     void ActualizarTitulo();
     void TextoPanel(const QString& texto);
@@ -128,9 +129,17 @@ protected:
 
 private:
     void ReconstruirDibujo();
+    // Whether the work area shows the graph in hand as Redibujar draws it
+    // without marks, and nothing was drawn on it since.
+    bool DibujoLimpio() const;
 
     std::unique_ptr<SuperficieArea> area_;
     Lienzo* lienzoPropio_ = nullptr;
     std::unique_ptr<Grafo> grafo_;
     std::unique_ptr<Dibujo> dibujo_;
+    struct DibujoPlano {
+        Grafo grafo;
+        std::uint64_t version;
+    };
+    std::optional<DibujoPlano> limpio_;
 };

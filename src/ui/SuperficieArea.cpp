@@ -1,25 +1,52 @@
 #include "ui/SuperficieArea.h"
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
+constexpr double TwipsPorPixel = 15.0;
+
+QSize Pixeles(int anchoTwips, int altoTwips, double escala)
+{
+    return {std::max(1, static_cast<int>(std::lround(anchoTwips / TwipsPorPixel * escala))),
+            std::max(1, static_cast<int>(std::lround(altoTwips / TwipsPorPixel * escala)))};
+}
+
 QImage ImagenBlanca(int anchoTwips, int altoTwips, double escala)
 {
-    const int ancho = std::max(1, static_cast<int>(std::lround(anchoTwips / 15.0 * escala)));
-    const int alto = std::max(1, static_cast<int>(std::lround(altoTwips / 15.0 * escala)));
-    QImage imagen(ancho, alto, QImage::Format_RGB32);
+    QImage imagen(Pixeles(anchoTwips, altoTwips, escala), QImage::Format_RGB32);
     imagen.setDevicePixelRatio(escala);
     imagen.fill(Qt::white);
     return imagen;
+}
+
+// Outward to whole pixels of an image of this ratio.
+QRect EnPixeles(const QRectF& twips, double escala)
+{
+    const double k = escala / TwipsPorPixel;
+    return QRect(QPoint(int(std::floor(twips.left() * k)), int(std::floor(twips.top() * k))),
+                 QPoint(int(std::ceil(twips.right() * k)), int(std::ceil(twips.bottom() * k))));
+}
+
+void CopiarZona(const QImage& de, QImage& a, const QRect& zona)
+{
+    const qsizetype bytes = qsizetype(zona.width()) * 4;
+    for (int y = zona.top(); y <= zona.bottom(); ++y)
+        std::memcpy(a.scanLine(y) + zona.left() * 4, de.constScanLine(y) + zona.left() * 4, bytes);
 }
 
 } // namespace
 
 SuperficieArea::SuperficieArea(int anchoTwips, int altoTwips, double escala)
     : imagen_(ImagenBlanca(anchoTwips, altoTwips, escala)), lienzo_(std::make_unique<LienzoImagen>(imagen_)),
-      memoria_(*lienzo_)
+      memoria_(*lienzo_), pendiente_(imagen_.rect())
 {
+}
+
+bool SuperficieArea::Mide(int anchoTwips, int altoTwips, double escala) const
+{
+    return imagen_.devicePixelRatio() == escala && imagen_.size() == Pixeles(anchoTwips, altoTwips, escala);
 }
 
 QImage SuperficieArea::ImagenNitida(double escala)
@@ -34,8 +61,56 @@ QImage SuperficieArea::ImagenNitida(double escala)
     return nitida;
 }
 
-const QImage& SuperficieArea::Imagen()
+void SuperficieArea::Actualizar()
+{
+    memoria_.Reponer();
+    const QRectF cambio = memoria_.TomarCambios();
+    if (cambio.isEmpty())
+        return;
+    pendiente_ |= EnPixeles(cambio, imagen_.devicePixelRatio()) & imagen_.rect();
+    if (memoria_.HayMoviles())
+        MostrarMoviles(cambio);
+    else
+        pantallaAlDia_ = false;
+}
+
+// Where something changed, the picture is copied again and the moving
+// parts drawn over it.
+void SuperficieArea::MostrarMoviles(const QRectF& cambio)
 {
     lienzo_->Terminar();
-    return imagen_;
+    if (pantalla_.size() != imagen_.size()) {
+        pantalla_ = QImage(imagen_.size(), imagen_.format());
+        pantalla_.setDevicePixelRatio(imagen_.devicePixelRatio());
+        pantallaAlDia_ = false;
+    }
+    LienzoImagen sobre(pantalla_);
+    if (pantallaAlDia_) {
+        CopiarZona(imagen_, pantalla_, EnPixeles(cambio, imagen_.devicePixelRatio()) & imagen_.rect());
+        sobre.Recortar(cambio);
+    } else {
+        CopiarZona(imagen_, pantalla_, imagen_.rect());
+        pantallaAlDia_ = true;
+    }
+    memoria_.RepetirMoviles(sobre);
+}
+
+const QImage& SuperficieArea::Imagen()
+{
+    Actualizar();
+    lienzo_->Terminar();
+    return memoria_.HayMoviles() ? pantalla_ : imagen_;
+}
+
+QRect SuperficieArea::TomarCambios()
+{
+    Actualizar();
+    const double escala = imagen_.devicePixelRatio();
+    const QRect zona = pendiente_;
+    pendiente_ = {};
+    if (zona.isEmpty())
+        return {};
+    return QRect(
+        QPoint(int(std::floor(zona.left() / escala)), int(std::floor(zona.top() / escala))),
+        QPoint(int(std::ceil((zona.right() + 1) / escala)), int(std::ceil((zona.bottom() + 1) / escala))));
 }

@@ -30,7 +30,7 @@ TEST_F(Conectividad, UnaComponenteYElGrafoVacioSeEscribenEnSingular)
     lista.insert(lista.end(), {{"Componente  :  ", true, negro}, {"1 - 2 - 3\r\n", true, Color(1)}});
     EXPECT_EQ(Piezas(), lista);
     EXPECT_EQ(ColorVertice(3), Color(1));
-    EXPECT_EQ(LineasResaltadas(Color(1)), 4); // each edge from both of its ends
+    EXPECT_EQ(LineasResaltadas(Color(1)), 2); // each edge once
     EXPECT_TRUE(Finalizada());
 
     Poner(TipoGrafo::Simple, 0, {});

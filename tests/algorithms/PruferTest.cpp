@@ -39,7 +39,7 @@ struct PruferPrueba : MundoRecorrido {
     {
         std::vector<Trazos> borradas;
         for (const Primitiva& l : lienzo.Lineas())
-            if (l.color == QColor(255, 255, 255) && l.ancho == 2 && VerticeEn(l.a) && VerticeEn(l.b))
+            if (l.pluma == Lienzo::Pluma::Borrar && VerticeEn(l.a) && VerticeEn(l.b))
                 borradas.push_back({{VerticeEn(l.a), VerticeEn(l.b)}});
         return borradas;
     }
