@@ -1,8 +1,6 @@
 // The three trees against Boost.Graph's Kruskal on seeded random connected weighted graphs of up to 50
 // vertices, each run "Completo" from the mode dialog: the same total weight, no pause, and Kruskal's and
 // Prim's n - 1 edges written seven to a line. Narrow weight ranges give many ties.
-#include <gtest/gtest.h>
-
 #include <QRegularExpression>
 #include <boost/graph/adjacency_list.hpp>
 #include <boost/graph/kruskal_min_spanning_tree.hpp>

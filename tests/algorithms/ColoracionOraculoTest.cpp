@@ -1,12 +1,5 @@
-// The four colourings on seeded random simple graphs of up to 50 vertices,
-// each run "Completo" from the mode dialog, against orders computed here
-// another way (largest degree first, smallest last from fresh degrees, most
-// saturated next) and Boost.Graph's greedy colouring along them: the trace
-// lists the order and, under each colour, its vertices in the order painted,
-// the colouring is proper, the summary counts its colours, and no padding
-// shows.
-#include <gtest/gtest.h>
-
+// The four colourings on seeded random simple graphs against orders computed here another way and
+// Boost.Graph's greedy colouring along them, read back from the trace.
 #include <QRegularExpression>
 #include <boost/graph/adjacency_list.hpp>
 #include <boost/graph/sequential_vertex_coloring.hpp>

@@ -1,8 +1,6 @@
 // The colourings as the person sees them: the trace with its invisible
 // padding, bold and colours, the palette on the drawing, each order's
 // tie-breaks, the step window with Brelaz's panel, and the order clicked.
-#include <gtest/gtest.h>
-
 #include <QTextBlock>
 #include <QTextCursor>
 #include <map>

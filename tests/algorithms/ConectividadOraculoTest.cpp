@@ -1,7 +1,5 @@
 // Components, cut vertices, bridges and blocks against Boost.Graph on seeded random
 // graphs of every type, from empty to 50 vertices, connected and not.
-#include <gtest/gtest.h>
-
 #include <QRegularExpression>
 #include <boost/graph/adjacency_list.hpp>
 #include <boost/graph/biconnected_components.hpp>

@@ -1,9 +1,5 @@
-// The tours on seeded random Eulerian graphs and digraphs, each run straight
-// through and read back from its trace: every edge once, closed or open as
-// the odd vertices say, Hierholzer's splices where they belong, Tucker's
-// record given back, and the postman's total against a brute force.
-#include <gtest/gtest.h>
-
+// The tours on seeded random Eulerian graphs and digraphs, read back from their traces, and the postman's
+// total against a brute force.
 #include <QRegularExpression>
 #include <functional>
 #include <map>

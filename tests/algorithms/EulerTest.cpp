@@ -1,8 +1,6 @@
 // The Eulerian commands as the person sees them: the messages of a refused
 // graph, the Euler test's verdict, and the traces and drawings of the
 // tours on small graphs, piece by piece with their bold and colours.
-#include <gtest/gtest.h>
-
 #include <set>
 
 #include "algorithms/CatalogoOrdenes.h"

@@ -1,7 +1,5 @@
-// A main window whose person continues at every pause, a recording work
-// area, a graph put straight into its record, and what the runs leave: the
-// trace as pieces (text, bold, colour), the lines drawn thick, the colour
-// each vertex was last drawn in.
+// A main window whose person continues at every pause, a recording work area, a graph put straight into
+// its record, and what the runs leave: trace pieces, thick lines, each vertex's last colour.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -1,10 +1,5 @@
-// The searches, the path and Dijkstra against Boost.Graph on seeded random
-// graphs of up to 50 vertices, each run as nodeva-cli runs it. Boost scans
-// a vertex's arcs in the order they were added, row by row here, so its
-// depth-first and breadth-first visits take the neighbours in increasing
-// order as ours do: the same discovery orders, the same trees, the same
-// first path with the fewest edges. Dijkstra's labels are Boost's
-// distances wherever they stay below 10000, "-" elsewhere.
+// The searches, the path and Dijkstra against Boost.Graph on seeded random graphs, run as nodeva-cli runs
+// them. Boost's arcs go in row by row, so its visits take the neighbours in increasing order as ours do.
 #include <QRegularExpression>
 #include <boost/graph/adjacency_list.hpp>
 #include <boost/graph/breadth_first_search.hpp>

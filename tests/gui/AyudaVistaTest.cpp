@@ -1,7 +1,5 @@
-// The help browser's windows clicked through offscreen: scrolling a menu of
-// twelve topics, the hover colour, into a sub-menu (whose untitled pair does
-// not count) and its shorter window, a document, a missing document's
-// message, back to the parent with "Salir", out by the frame.
+// The help browser's windows clicked through offscreen: scrolling, hovering, a sub-menu (whose untitled
+// pair does not count) in its shorter window, a document, back with "Salir", out by the frame.
 #include <gtest/gtest.h>
 
 #include <QFile>

@@ -16,8 +16,8 @@ struct AristaEscena {
     std::int16_t peso = 1;
 };
 
-// Gives g a type, vertex v at posiciones[v - 1] and these edges (both entries of an undirected one) with
-// their count, straight into the record; whatever g held before is cleared.
+// Gives g a type, vertex v at posiciones[v - 1] and these edges (both entries of an undirected one; weight
+// 0: none) with their count, straight into the record; whatever g held before is cleared.
 inline void PonerGrafo(Grafo& g, const QString& tipo, const std::vector<QPoint>& posiciones,
                        const std::vector<AristaEscena>& aristas = {})
 {
@@ -30,12 +30,14 @@ inline void PonerGrafo(Grafo& g, const QString& tipo, const std::vector<QPoint>&
         g.InsertarPosicionX(a, static_cast<std::int16_t>(a > n ? 0 : posiciones[a - 1].x()));
         g.InsertarPosicionY(a, static_cast<std::int16_t>(a > n ? 0 : posiciones[a - 1].y()));
     }
+    std::int16_t m = 0;
     for (const auto& [a, b, peso] : aristas) {
         g.InsertarMatriz(a, b, peso);
         if (!g.Dirigido())
             g.InsertarMatriz(b, a, peso);
+        m += peso != 0;
     }
-    g.InsertarNumAristas(static_cast<std::int16_t>(aristas.size()));
+    g.InsertarNumAristas(m);
 }
 
 struct EscenaDibujo {

@@ -1,7 +1,5 @@
-// The help browser's model where its windows do not reach: the messages of
-// files that cannot be loaded, and the browser asked for when a page does not
-// open. Scrolling, hovering and climbing through menus are clicked through
-// in tests/gui/AyudaVistaTest.cpp.
+// The help browser's model where its windows do not reach: files that cannot be loaded, and the browser
+// asked for when a page does not open.
 #include <gtest/gtest.h>
 
 #include <QDir>
