@@ -13,7 +13,7 @@ const QByteArray Cuadrado = "Ponderado\r\n 4 \r\n 0 1 0 3 \r\n 1 0 2 0 \r\n 0 2 
 
 TEST(CliEjecutar, KruskalEscribeLaTrazaFinalYGuardaElDibujoResaltado)
 {
-    CarpetaCli c;
+    CarpetaPrueba c;
     const Ejecucion e =
         Ejecutar({"ejecutar", "Kruskal", c.Fichero("g.grf", Cuadrado), "--dibujo", c.Ruta("k.png")});
     EXPECT_TRUE(e.estado == 0 && e.errores.isEmpty()) << e.errores.toStdString();
@@ -32,7 +32,7 @@ TEST(CliEjecutar, KruskalEscribeLaTrazaFinalYGuardaElDibujoResaltado)
 // was.
 TEST(CliEjecutar, UnaPrecondicionFallidaOUnTipoNoOfrecidoDanEstadoDos)
 {
-    CarpetaCli c;
+    CarpetaPrueba c;
     c.Fichero("i.grf", "Ponderado\r\n 2 \r\n 0 0 \r\n 0 0 \r\n\r\n 900 , 900 \r\n 2000 , 900 \r\n");
     c.Fichero("d.grf", "Digrafo\r\n 2 \r\n 0 1 \r\n 0 0 \r\n\r\n 900 , 900 \r\n 2000 , 900 \r\n");
     c.Fichero("d.png", "viejo");
@@ -46,7 +46,7 @@ TEST(CliEjecutar, UnaPrecondicionFallidaOUnTipoNoOfrecidoDanEstadoDos)
     };
     for (const auto& caso : casos) {
         const Ejecucion e = Ejecutar({"ejecutar", caso.algoritmo, c.Ruta(caso.grafo), "--dibujo", c.Ruta("d.png")});
-        EXPECT_TRUE(e.estado == 2 && e.salida.isEmpty() && c.Leer("d.png") == "viejo") << caso.algoritmo;
+        EXPECT_TRUE(e.estado == 2 && e.salida.isEmpty() && c.Contenido("d.png") == "viejo") << caso.algoritmo;
         EXPECT_EQ(e.errores, caso.error);
     }
     EXPECT_EQ(Ejecutar({"ejecutar", "Puentes", c.Ruta("d.grf")}).estado, 0);
@@ -61,7 +61,7 @@ const QByteArray Pajarita = "Simple\r\n 5 \r\n 0 1 1 0 0 \r\n 1 0 1 0 0 \r\n 1 1
 
 TEST(CliEjecutar, ElRecorridoDelUsuarioPulsaLosVerticesDados)
 {
-    CarpetaCli c;
+    CarpetaPrueba c;
     const QString camino = c.Fichero("c.grf", Camino);
     const QString cabecera = "Algoritmo de FLEURY\n\nConstrucción de recorrido euleriano abierto.\n"
                              "Debe comenzar por uno de los vértices de grado impar: 1, 3\n";
@@ -88,7 +88,7 @@ TEST(CliEjecutar, ElRecorridoDelUsuarioPulsaLosVerticesDados)
 // random graphs with the algorithms).
 TEST(CliEjecutar, LaSemillaRepiteElRecorrido)
 {
-    CarpetaCli c;
+    CarpetaPrueba c;
     const QString pajarita = c.Fichero("p.grf", Pajarita);
     for (const char* algoritmo : {"Fleury", "Hierholzer"}) {
         std::set<QString> salidas;
@@ -107,7 +107,7 @@ TEST(CliEjecutar, LaSemillaRepiteElRecorrido)
 
 TEST(CliEjecutar, LasColoracionesEscribenSuTrazaYSuOrden)
 {
-    CarpetaCli c;
+    CarpetaPrueba c;
     // A path 1-2-3.
     const QString camino = c.Fichero("c.grf", "Simple\r\n 3 \r\n 0 1 0 \r\n 1 0 1 \r\n 0 1 0 \r\n\r\n"
                                               " 1500 , 1500 \r\n 3000 , 1500 \r\n 4500 , 1500 \r\n");
@@ -133,7 +133,7 @@ TEST(CliEjecutar, LasColoracionesEscribenSuTrazaYSuOrden)
 // a vertex the graph lacks, or the same vertex at both ends, is exit 2.
 TEST(CliEjecutar, BusquedasYCaminosEscribenSuTraza)
 {
-    CarpetaCli c;
+    CarpetaPrueba c;
     // The triangle 1-2 (5), 2-3 (1), 1-3 (9).
     const QString g = c.Fichero("t.grf", "Ponderado\r\n 3 \r\n 0 5 9 \r\n 5 0 1 \r\n 9 1 0 \r\n\r\n"
                                          " 900 , 900 \r\n 2000 , 900 \r\n 2000 , 2000 \r\n");
@@ -175,7 +175,7 @@ TEST(CliEjecutar, BusquedasYCaminosEscribenSuTraza)
 // algorithm, through the program's writer; a refused line graph saves nothing.
 TEST(CliEjecutar, LasOperacionesGuardanElGrafoResultante)
 {
-    CarpetaCli c;
+    CarpetaPrueba c;
     const QString camino = c.Fichero("p.grf", "Simple\r\n 3 \r\n 0 1 0 \r\n 1 0 1 \r\n 0 1 0 \r\n\r\n"
                                               " 1000 , 1000 \r\n 3001 , 2001 \r\n 5000 , 1000 \r\n");
     Ejecucion e = Ejecutar({"ejecutar", "Lineal", camino, "--grafo", c.Ruta("l.grf")});
@@ -199,7 +199,7 @@ TEST(CliEjecutar, LasOperacionesGuardanElGrafoResultante)
 // Decoding takes no file; the tree it saves encodes back to its sequence.
 TEST(CliEjecutar, PruferDecodificaSinFicheroYElArbolGuardadoSeCodificaIgual)
 {
-    CarpetaCli c;
+    CarpetaPrueba c;
     Ejecucion e = Ejecutar({"ejecutar", "Prufer_Decoding", "--codigo", "3,3,4", "--grafo", c.Ruta("t.grf")});
     EXPECT_EQ(e.salida, "Algoritmo de Decodificación de Prüfer\n\nSecuencia: 3  3  4  \n"
                         "Vértices libres: 1  2  3  4  5  \n\nPresione ACEPTAR  para continuar.\n");
