@@ -11,8 +11,6 @@
 
 namespace {
 
-const QByteArray Triangulo = "Ponderado\r\n 3 \r\n 0  4 -2 \r\n 4  0  0 \r\n-2  0  0 \r\n\r\n"
-                             " 1200 ,  900 \r\n 3000 ,  900 \r\n 2100 ,  2400 \r\n";
 const QByteArray Viejo = "lo que había\n";
 
 struct Salidas : ::testing::Test, CarpetaPrueba {
