@@ -85,7 +85,7 @@ TEST(CliEjecutar, ElRecorridoDelUsuarioPulsaLosVerticesDados)
 }
 
 // A seed repeats its walk, and the seeds do not all give the same one (the walks themselves are checked on
-// random graphs with the algorithms).
+// random graphs with the algorithms); the postman's total on the path weighted 4 and 5.
 TEST(CliEjecutar, LaSemillaRepiteElRecorrido)
 {
     CarpetaPrueba c;
