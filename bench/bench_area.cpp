@@ -1,0 +1,129 @@
+// The work area as the person uses it on the largest graph, complete on 50
+// vertices round an ellipse that fills a maximized window (a work area of
+// 1907 x 851 pixels), weights from 1 to 999 at random when weighted. Each
+// step ends as the window ends it: the pixels that changed are copied to
+// the screen.
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <cmath>
+#include <numbers>
+#include <random>
+
+#include "MundoBanco.h"
+#include "ui/Principal.h"
+
+namespace {
+
+constexpr int AnchoArea = 1907 * 15, AltoArea = 851 * 15;
+// The window whose layout leaves that work area.
+constexpr int AnchoVentana = AnchoArea + 200, AltoVentana = 16175;
+
+struct MundoArea {
+    SinPersona persona;
+    Principal p{persona};
+    QImage pantalla{1907, 851, QImage::Format_RGB32};
+
+    explicit MundoArea(const char* tipo)
+    {
+        p.Form_Resize(AnchoVentana, AltoVentana);
+        Grafo& g = p.grafo();
+        Completo(g, 50, tipo);
+        std::mt19937 azar(50);
+        for (int v = 1; v <= 50; ++v) {
+            const double a = 2 * std::numbers::pi * v / 50;
+            g.InsertarPosicionX(v, std::int16_t(AnchoArea / 2 + (AnchoArea / 2 - 600) * std::cos(a)));
+            g.InsertarPosicionY(v, std::int16_t(AltoArea / 2 + (AltoArea / 2 - 600) * std::sin(a)));
+            for (int w = 1; w < v && g.Ponderado(); ++w) {
+                const auto peso = std::int16_t(azar() % 999 + 1);
+                g.InsertarMatriz(v, w, peso);
+                g.InsertarMatriz(w, v, peso);
+            }
+        }
+        p.Redibujar();
+        Mostrar();
+    }
+    // What the window's repaint does with the picture.
+    void Mostrar()
+    {
+        const QRect zona = p.Area().TomarCambios();
+        if (zona.isEmpty())
+            return;
+        QPainter pintor(&pantalla);
+        pintor.drawImage(zona, p.Area().Imagen(), zona);
+    }
+    QPointF Vertice(int v) const { return QPointF(p.grafo().Posic_CoordX(v), p.grafo().Posic_CoordY(v)); }
+    void Mover(int boton, QPointF punto)
+    {
+        p.Edicion().MouseMove(boton, punto.x(), punto.y());
+        Mostrar();
+    }
+};
+
+void BM_Redibujar(benchmark::State& estado, const char* tipo)
+{
+    MundoArea m(tipo);
+    for (auto _ : estado) {
+        m.p.Redibujar();
+        m.Mostrar();
+    }
+}
+BENCHMARK_CAPTURE(BM_Redibujar, Simple, "Simple")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Redibujar, Ponderado, "Ponderado")->Unit(benchmark::kMillisecond);
+
+// One pointer move of a drag of vertex 1 and its 49 edges, back and forth.
+void BM_FotogramaArrastre(benchmark::State& estado, const char* tipo)
+{
+    MundoArea m(tipo);
+    const QPointF v = m.Vertice(1);
+    m.Mover(0, v);
+    m.p.Edicion().MouseDown(1, v.x(), v.y());
+    m.Mover(1, v);
+    const QPointF pasos[] = {v - QPointF(600, 300), v - QPointF(900, 600)};
+    int k = 0;
+    for (auto _ : estado)
+        m.Mover(1, pasos[k++ % 2]);
+}
+BENCHMARK_CAPTURE(BM_FotogramaArrastre, Simple, "Simple")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_FotogramaArrastre, Ponderado, "Ponderado")->Unit(benchmark::kMicrosecond);
+
+// Pointer moves over empty corners (no mark changes), or between vertex 1
+// and an empty corner (its hover mark comes and goes).
+void BM_Sobrevolar(benchmark::State& estado, const char* tipo, bool cambia)
+{
+    MundoArea m(tipo);
+    const QPointF lugares[] = {cambia ? m.Vertice(1) : QPointF(450, 450), QPointF(300, 300)};
+    int k = 0;
+    for (auto _ : estado)
+        m.Mover(0, lugares[k++ % 2]);
+}
+BENCHMARK_CAPTURE(BM_Sobrevolar, SinCambioSimple, "Simple", false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Sobrevolar, SinCambioPonderado, "Ponderado", false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Sobrevolar, ConCambioSimple, "Simple", true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Sobrevolar, ConCambioPonderado, "Ponderado", true)->Unit(benchmark::kMicrosecond);
+
+// A straight run on the weighted graph as the menu starts it, drawing and
+// the window's repaint included. Componentes runs from its menu entry at
+// once; the others ask for the step-by-step mode, answered "Completo".
+void BM_Corrida(benchmark::State& estado, const char* nombre, bool conModo)
+{
+    MundoArea m("Ponderado");
+    for (auto _ : estado) {
+        m.p.Marco().EjecucionCompleta = true;
+        if (conModo)
+            m.p.EjecutarAlgoritmo(nombre);
+        else
+            m.p.Ejecutar(nombre);
+        m.Mostrar();
+        estado.PauseTiming();
+        m.p.Aceptar_Click();
+        m.Mostrar();
+        estado.ResumeTiming();
+    }
+}
+BENCHMARK_CAPTURE(BM_Corrida, Componentes, "Componentes_conexas", false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Corrida, Kruskal, "Kruskal", true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Corrida, Prim, "Prim", true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Corrida, Boruvka, "Boruvka", true)->Unit(benchmark::kMillisecond);
+
+} // namespace
