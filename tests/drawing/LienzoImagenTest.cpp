@@ -127,3 +127,31 @@ TEST(LienzoMemoria, RepiteElDibujoIgualYNitido)
 }
 
 } // namespace
+
+// The erasing pen takes a shape out whatever colours and widths it was drawn in, and the picture is then
+// exactly the drawing without it, crossing lines and covering circles included.
+TEST(LienzoMemoria, LoBorradoQuedaComoSiNuncaSeHubieraDibujado)
+{
+    const std::vector<QPoint> posiciones{{1500, 1500}, {7500, 4500}, {4500, 1200}, {4500, 4800}, {4400, 3000}};
+    const auto pintar = [&](QImage& imagen, bool conArista, bool borrar) {
+        EscenaDibujo e("Simple", posiciones, {{3, 4}, {3, 5}});
+        if (conArista)
+            e.Arista(1, 2);
+        LienzoImagen lienzo(imagen);
+        LienzoMemoria memoria(lienzo);
+        Dibujo dibujo(e.grafo, memoria, e.seleccion, e.desdeMenu);
+        memoria.Limpiar();
+        dibujo.DibujarGrafo(0);
+        memoria.PonerAnchoLinea(2);
+        if (conArista)
+            dibujo.DibujarArista(1, 2, Qt::red, 0, 0, 0);
+        memoria.PonerModoPluma(Lienzo::Pluma::Borrar);
+        if (borrar)
+            dibujo.DibujarArista(1, 2, Qt::black, 0, 0, 0);
+        memoria.Reponer();
+    };
+    QImage borrada = Imagen(1), sin = Imagen(1);
+    pintar(borrada, true, true);
+    pintar(sin, false, false);
+    EXPECT_TRUE(borrada == sin);
+}
