@@ -74,9 +74,17 @@ Escritura DestinoDibujo::Guardar()
     lienzo_->Terminar();
     if (svg_)
         return EscribirAtomicamente(salida_, memoria_.data());
-    QByteArray png;
-    QBuffer codificada(&png);
-    if (imagen_.isNull() || !codificada.open(QIODevice::WriteOnly) || !imagen_.save(&codificada, "PNG"))
+    const QByteArray png = Png(imagen_);
+    if (png.isEmpty())
         return {false, QStringLiteral("no hay memoria para la imagen")};
     return EscribirAtomicamente(salida_, png);
+}
+
+QByteArray DestinoDibujo::Png(const QImage& imagen)
+{
+    QByteArray png;
+    QBuffer codificada(&png);
+    if (imagen.isNull() || !codificada.open(QIODevice::WriteOnly) || !imagen.save(&codificada, "PNG"))
+        return {};
+    return png;
 }

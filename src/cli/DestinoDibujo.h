@@ -28,6 +28,8 @@ public:
     DestinoDibujo(const QString& salida, QSize area, double escala, const QString& grafo);
 
     Lienzo& Superficie() { return *lienzo_; }
+    // An image as a PNG file's bytes; empty when it could not be encoded.
+    static QByteArray Png(const QImage& imagen);
     // Ends painting and writes the file in one step.
     Escritura Guardar();
 

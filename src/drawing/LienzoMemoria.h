@@ -3,6 +3,7 @@
 // drawn again on another surface at any resolution (the printed page).
 #pragma once
 
+#include <memory>
 #include <variant>
 #include <vector>
 
@@ -27,6 +28,16 @@ public:
     bool Completa() const { return completa_; }
     // Clears otro and draws on it what this surface holds.
     void Repetir(Lienzo& otro) const;
+
+    // The picture as it stands, to be put back later. Primitives are only
+    // added between clearings, so it shares them with the surface and costs
+    // a few bytes however much was drawn.
+    class Instantanea;
+    Instantanea Recordar() const;
+    // Puts a remembered picture back: drawn again on the surface below and
+    // remembered as the current one. A picture past the memory's limit
+    // cannot be drawn again and leaves the surface as it is.
+    void Restaurar(const Instantanea& foto);
 
 private:
     struct Estado {
@@ -56,9 +67,19 @@ private:
     // Hands the current colour, width and pen to s.
     void PasarEstado(Lienzo& s) const;
     static void Dibujar(const Trazo& t, Lienzo& s);
-    void Recordar(std::variant<CirculoT, LineaT, TextoT> forma);
+    void Guardar(std::variant<CirculoT, LineaT, TextoT> forma);
 
     Lienzo& destino_;
-    std::vector<Trazo> trazos_;
+    // What was drawn since the last clearing is the first `cuenta_` of
+    // these; pictures remembered earlier may share them.
+    std::shared_ptr<std::vector<Trazo>> trazos_ = std::make_shared<std::vector<Trazo>>();
+    std::size_t cuenta_ = 0;
     bool completa_ = true;
+};
+
+class LienzoMemoria::Instantanea {
+    friend class LienzoMemoria;
+    std::shared_ptr<std::vector<Trazo>> trazos;
+    std::size_t cuenta = 0;
+    bool completa = true;
 };

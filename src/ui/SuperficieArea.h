@@ -17,6 +17,7 @@ public:
     // Lets the window show the image as drawn so far.
     const QImage& Imagen();
     Lienzo& Superficie() { return memoria_; }
+    LienzoMemoria& Memoria() { return memoria_; }
     // The same picture drawn afresh with this many pixels per screen pixel,
     // sharp on paper; the screen's image when it can no longer be redrawn.
     QImage ImagenNitida(double escala);
