@@ -43,9 +43,11 @@ void BM_RecordarPasos50(benchmark::State& estado)
             const int a = k % 50 + 1, b = (k * 7) % 50 + 1;
             Lienzo& lienzo = p.Superficie();
             lienzo.PonerAnchoLinea(2);
-            p.dibujo().DibujarArista(std::int16_t(a), std::int16_t(a == b ? a % 50 + 1 : b), QColor(128, 0, 0), 0, 0, 0);
+            p.dibujo().DibujarArista(std::int16_t(a), std::int16_t(a == b ? a % 50 + 1 : b),
+                                     QColor(128, 0, 0), 0, 0, 0);
             lienzo.PonerAnchoLinea(1);
-            marco.AñadirTraza(QStringLiteral("Arista: (%1,%2)    \t").arg(a).arg(b), false, QColor(Qt::black));
+            marco.AñadirTraza(QStringLiteral("Arista: (%1,%2)    \t").arg(a).arg(b), false,
+                              QColor(Qt::black));
             marco.AñadirTraza(QStringLiteral("%1\r\n").arg(k), true, QColor(0, 0, 128));
             if (recordar) {
                 const auto inicio = std::chrono::steady_clock::now();
@@ -58,7 +60,8 @@ void BM_RecordarPasos50(benchmark::State& estado)
         estado.PauseTiming();
         estado.counters["MB_mas"] = MegasEnUso() - antes;
         estado.counters["pasos"] = marco.Historia().Pasos();
-        estado.counters["us_por_paso"] = std::chrono::duration<double, std::micro>(recordando).count() / Pausas;
+        estado.counters["us_por_paso"] =
+            std::chrono::duration<double, std::micro>(recordando).count() / Pausas;
         estado.ResumeTiming();
     }
 }

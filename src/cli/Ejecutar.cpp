@@ -15,8 +15,8 @@
 #include "cli/OpcionesOrden.h"
 #include "cli/PasosCli.h"
 #include "files/Escritor.h"
-#include "ui/Principal.h"
 #include "run/BotonesInterrupcion.h"
+#include "ui/Principal.h"
 #include "ui/RecorridoRaton.h"
 
 namespace {
@@ -157,7 +157,8 @@ QString LeerOpcion(const QString& opcion, const QString* valor, OpcionesEjecutar
 
 bool TomaValor(const QString& a)
 {
-    return a == "--dibujo" || a == "--grafo" || a == "--pasos" || a == "--ancho" || a == "--alto" || EsOpcionDeAlgun(a);
+    return a == "--dibujo" || a == "--grafo" || a == "--pasos" || a == "--ancho" || a == "--alto" ||
+           EsOpcionDeAlgun(a);
 }
 
 QString Analizar(const QStringList& args, OpcionesEjecutar& o)

@@ -69,7 +69,8 @@ std::vector<QPushButton*> VentanaPaso::Colocar(QWidget* principal, int altoTexto
     return hechos;
 }
 
-void VentanaPaso::ColocarPasos(int izquierda, int anchoColumna, int altoBoton, std::function<void()> alMoverse)
+void VentanaPaso::ColocarPasos(int izquierda, int anchoColumna, int altoBoton,
+                               std::function<void()> alMoverse)
 {
     int arriba = Px(50);
     auto boton = [&](const QString& rotulo, void (PasoMostrado::*paso)(), Qt::Key tecla) {
@@ -95,6 +96,10 @@ void VentanaPaso::MostrarTexto(QTextDocument& texto, int posicion)
 {
     if (texto_->document() != &texto)
         texto_->setDocument(&texto);
+    // The pane's letter, as the window gave the first step's copy (an
+    // earlier step's is written afresh with the trace's).
+    if (texto.defaultFont() != texto_->font())
+        texto.setDefaultFont(texto_->font());
     LlevarCursor(posicion);
     if (!pasos_)
         return;

@@ -18,7 +18,8 @@ public:
     // `imprimir` opens the print options for the copy shown. With a history
     // the window remembers this step in it and can show the earlier ones.
     BotonesInterrupcion(BanderasEjecucion& banderas, Traza& traza,
-                        std::function<void(const QTextDocument&)> imprimir, HistoriaPasos* historia = nullptr);
+                        std::function<void(const QTextDocument&)> imprimir,
+                        HistoriaPasos* historia = nullptr);
 
     static QString TextoContinuar() { return QStringLiteral("Continuar"); }
     static QString TextoTerminar() { return QStringLiteral("Fin"); }

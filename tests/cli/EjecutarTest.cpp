@@ -254,7 +254,8 @@ TEST(CliEjecutar, LosPasosSonLosDibujosYTextosDeCadaPausa)
     ASSERT_EQ(vistas.size(), 3u);
 
     ASSERT_TRUE(QDir(c.Ruta("")).mkdir("pasos"));
-    const Ejecucion e = Ejecutar({"ejecutar", "Kruskal", grafo, "--pasos", c.Ruta("pasos"), "--dibujo", c.Ruta("p.png")});
+    const Ejecucion e =
+        Ejecutar({"ejecutar", "Kruskal", grafo, "--pasos", c.Ruta("pasos"), "--dibujo", c.Ruta("p.png")});
     EXPECT_EQ(e.estado, 0) << e.errores.toStdString();
     EXPECT_EQ(QDir(c.Ruta("pasos")).entryList(QDir::Files).size(), 6);
     for (int k = 1; k <= 3; ++k) {

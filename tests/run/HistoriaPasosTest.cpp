@@ -67,8 +67,9 @@ Final Kruskal(int volverEn, void (BotonesInterrupcion::*salida)())
     persona.p = &p;
     persona.volverEn = volverEn;
     persona.salida = salida;
-    PonerGrafo(p, 1, 6,
-               {{1, 2, 4}, {2, 3, 1}, {3, 4, 7}, {4, 5, 2}, {5, 6, 5}, {6, 1, 3}, {1, 4, 6}, {2, 5, 8}, {3, 6, 2}});
+    PonerGrafo(
+        p, 1, 6,
+        {{1, 2, 4}, {2, 3, 1}, {3, 4, 7}, {4, 5, 2}, {5, 6, 5}, {6, 1, 3}, {1, 4, 6}, {2, 5, 8}, {3, 6, 2}});
     p.Redibujar();
     p.EjecutarAlgoritmo(QStringLiteral("Kruskal"));
     return {p.Area().Imagen().copy(), p.text_peq().toHtml(), persona.vistas};
@@ -79,9 +80,9 @@ TEST(HistoriaPasos, VolverAtrasEnKruskalNoCambiaNadaDeLaEjecucion)
     const Final recto = Kruskal(0, &BotonesInterrupcion::Continuar);
     ASSERT_EQ(recto.vistas.size(), 5u);
     const std::pair<int, void (BotonesInterrupcion::*)()> casos[] = {{3, &BotonesInterrupcion::Continuar},
-                                                                    {5, &BotonesInterrupcion::Continuar},
-                                                                    {4, &BotonesInterrupcion::Terminar},
-                                                                    {4, &BotonesInterrupcion::Escape}};
+                                                                     {5, &BotonesInterrupcion::Continuar},
+                                                                     {4, &BotonesInterrupcion::Terminar},
+                                                                     {4, &BotonesInterrupcion::Escape}};
     for (const auto& [volverEn, salida] : casos) {
         SCOPED_TRACE(volverEn);
         const Final vuelto = Kruskal(volverEn, salida);
