@@ -221,7 +221,7 @@ TEST(CliEjecutar, LosPasosSonLosDibujosYTextosDeCadaPausa)
             PersonaEjecucion::Mostrar(v);
         }
     };
-    CarpetaCli c;
+    CarpetaPrueba c;
     const QString grafo = c.Fichero("g.grf", Cuadrado);
     QueMira persona;
     Principal p(persona);
@@ -242,10 +242,10 @@ TEST(CliEjecutar, LosPasosSonLosDibujosYTextosDeCadaPausa)
     for (int k = 1; k <= 3; ++k) {
         const QString base = QStringLiteral("pasos/paso-00%1").arg(k);
         EXPECT_TRUE(QImage(c.Ruta(base + ".png")).convertToFormat(QImage::Format_RGB32) == vistas[k - 1]) << k;
-        EXPECT_EQ(QString::fromUtf8(c.Leer(base + ".txt")), persona.pausas[k - 1] + "\n") << k;
+        EXPECT_EQ(QString::fromUtf8(c.Contenido(base + ".txt")), persona.pausas[k - 1] + "\n") << k;
     }
     Ejecutar({"ejecutar", "Kruskal", grafo, "--dibujo", c.Ruta("r.png")});
-    EXPECT_EQ(c.Leer("p.png"), c.Leer("r.png"));
+    EXPECT_EQ(c.Contenido("p.png"), c.Contenido("r.png"));
 
     for (const QString& carpeta : {c.Ruta("no"), grafo}) {
         const Ejecucion mala = Ejecutar({"ejecutar", "Kruskal", grafo, "--pasos", carpeta});
