@@ -86,6 +86,8 @@ private:
         const Lienzo& lienzo = d_.Superficie();
         DistribucionCircular(g, {double(lienzo.Ancho()), double(lienzo.Alto())}, std::int16_t(n_), 1,
                              std::int16_t(lienzo.Alto() / 2 - 600));
+        // The run was prepared over the vertices still waiting at the origin.
+        d_.Superficie().Limpiar();
         d_.DibujarGrafo(0);
     }
 

@@ -87,9 +87,11 @@ PruferVista::PruferVista(Prufer& modelo, QWidget* padre) : QDialog(padre), model
 void PruferVista::Refrescar()
 {
     const bool habilitada = modelo_.SecuenciaHabilitada();
-    if (habilitada && !marco_->isEnabled())
-        elemento_->setFocus();
+    const bool recienHabilitada = habilitada && !marco_->isEnabled();
     marco_->setEnabled(habilitada);
+    // Only once the frame is enabled can its box take the focus.
+    if (recienHabilitada)
+        elemento_->setFocus();
     indicacion_->setText(modelo_.IndicacionElemento());
     secuencia_->setText(modelo_.Secuencia());
     vertices_->Refrescar();

@@ -125,6 +125,12 @@ TEST_F(PruferPrueba, LaDecodificacionDesdeElDialogoConstruyeElArbol)
                                 apagado("3  ", true),
                                 {"4  \r\n", true, Color(4)}}));
     EXPECT_EQ(Dibujadas(Color(1)), (Trazos{{1, 2}, {1, 3}, {1, 4}}));
+    // Nothing is left of the vertices that waited at the origin before they were placed.
+    const auto& hechas = lienzo.primitivas;
+    const auto limpio = std::find_if(hechas.rbegin(), hechas.rend(),
+                                     [](auto& q) { return q.tipo == Primitiva::Tipo::Limpiar; });
+    EXPECT_TRUE(std::all_of(hechas.rbegin(), limpio,
+                            [&](auto& q) { return q.tipo != Primitiva::Tipo::Circulo || VerticeEn(q.a); }));
 
     Decodificar({2});
     EXPECT_EQ(DelGrafo(), (Trazos{{1, 2}, {2, 3}}));

@@ -2,6 +2,7 @@
 // and the window shows the model.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include "gui/ImprimirVista.h"
 #include "gui/InsercionNºVertVista.h"
 #include "gui/MatrizAdyVista.h"
+#include "gui/PruferVista.h"
 #include "gui/SelectGrafoVista.h"
 #include "model/Grafo.h"
 #include "support/InteraccionGuion.h" // and the dialogs' models
@@ -186,3 +188,19 @@ TEST(ImprimirVista, LasFlechasYLasCasillasVanAlModeloYEscapeCancela)
 }
 
 } // namespace
+
+TEST(PruferVista, LaSecuenciaSeTecleaSinSoltarElTeclado)
+{
+    // Typed as a person types: each Enter leaves the focus where the next number goes.
+    Prufer modelo([] { return true; });
+    PruferVista vista(modelo);
+    vista.show();
+    QApplication::setActiveWindow(&vista);
+    vista.CampoVertices()->setFocus();
+    for (const char* numero : {"6", "3", "3", "4", "4"}) {
+        QTest::keyClicks(QApplication::focusWidget(), numero);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    EXPECT_TRUE(modelo.Secuencia() == "3 - 3 - 4 - 4" && vista.BotonAceptar()->isEnabled())
+        << modelo.Secuencia().toStdString();
+}
