@@ -1,7 +1,5 @@
 // The blocks as the person sees them: the trace pieces with their colours,
 // each block's edges drawn in its colour, and the refusals.
-#include <gtest/gtest.h>
-
 #include "algorithms/MundoConectividad.h"
 
 namespace {

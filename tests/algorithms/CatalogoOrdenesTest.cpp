@@ -1,29 +1,24 @@
 // The catalogue of commands against the window it describes: every row's
 // menu command is reachable exactly on the types the row says the window
 // offers it for, and each name leads back to its own row.
-#include <QTemporaryDir>
-
 #include "algorithms/CatalogoOrdenes.h"
+#include "support/CarpetaPrueba.h"
 #include "support/MundoPrincipal.h"
 
 namespace {
 
 TEST(CatalogoOrdenes, CadaOrdenSeOfreceEnLosTiposQueDiceSuFila)
 {
-    QTemporaryDir carpeta;
+    CarpetaPrueba carpeta;
     for (int tipo = 0; tipo < 4; ++tipo) {
         SCOPED_TRACE(tipo);
         // A path 1-2-3, opened as a file of this type.
-        const QString nombre = carpeta.filePath(QString::number(tipo) + ".grf");
-        QFile f(nombre);
         const bool dirigido = EsDirigido(tipo);
         const QByteArray texto =
             NombreTipo(tipo).toLatin1() + "\r\n3\r\n 0 1 0\r\n" + (dirigido ? " 0 0 1" : " 1 0 1") + "\r\n" +
             (dirigido ? " 0 0 0" : " 0 1 0") + "\r\n\r\n 900 , 900\r\n 2000 , 900\r\n 3000 , 900\r\n";
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(texto) == texto.size());
-        f.close();
         MundoPrincipal m;
-        ASSERT_TRUE(m.p.AbrirArchivo(nombre));
+        ASSERT_TRUE(m.p.AbrirArchivo(carpeta.Fichero(QString::number(tipo) + ".grf", texto)));
         ASSERT_EQ(m.p.grafo().Tipo(), tipo);
         for (const OrdenAlgoritmo& orden : Ordenes())
             EXPECT_EQ(Alcanzable(m.p, orden.control), Incluye(orden.tipos, tipo))

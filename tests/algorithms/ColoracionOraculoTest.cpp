@@ -1,12 +1,5 @@
-// The four colourings on seeded random simple graphs of up to 50 vertices,
-// each run "Completo" from the mode dialog, against orders computed here
-// another way (largest degree first, smallest last from fresh degrees, most
-// saturated next) and Boost.Graph's greedy colouring along them: the trace
-// lists the order and, under each colour, its vertices in the order painted,
-// the colouring is proper, the summary counts its colours, and no padding
-// shows.
-#include <gtest/gtest.h>
-
+// The four colourings on seeded random simple graphs against orders computed here another way and
+// Boost.Graph's greedy colouring along them, read back from the trace.
 #include <QRegularExpression>
 #include <boost/graph/adjacency_list.hpp>
 #include <boost/graph/sequential_vertex_coloring.hpp>
@@ -15,6 +8,7 @@
 #include <set>
 #include <tuple>
 
+#include "algorithms/MundoConectividad.h"
 #include "support/MundoEjecucion.h"
 
 namespace {
@@ -133,11 +127,10 @@ TEST(ColoracionOraculo, LasCuatroSiguenSuOrdenYListanSusColores)
     for (int caso = 0; caso < 250; ++caso) {
         const int n = caso == 0 ? 50 : std::uniform_int_distribution(1, 50)(azar);
         const double densidad = std::array{0.0, 0.03, 0.15, 0.4, 0.8}[caso % 5];
+        const AristasPeso aristas = AristasAlAzar(azar, TipoGrafo::Simple, n, densidad, false);
         Grafico grafico(n);
-        for (int a = 0; a < n; ++a)
-            for (int b = a + 1; b < n; ++b)
-                if (std::bernoulli_distribution(densidad)(azar))
-                    add_edge(a, b, grafico);
+        for (auto [a, b, peso] : aristas)
+            add_edge(a - 1, b - 1, grafico);
         Lista usuario(n);
         std::iota(usuario.begin(), usuario.end(), 1);
         std::shuffle(usuario.begin(), usuario.end(), azar);
@@ -155,12 +148,7 @@ TEST(ColoracionOraculo, LasCuatroSiguenSuOrdenYListanSusColores)
             const auto& [orden, color] = esperado;
             MundoEjecucion m;
             Principal& p = m.p;
-            Grafo& g = p.grafo();
-            g.Insertar_Dimension(std::int16_t(n), false);
-            for (const auto e : boost::make_iterator_range(edges(grafico))) {
-                g.InsertarMatriz(int(source(e, grafico)) + 1, int(target(e, grafico)) + 1, 1);
-                g.InsertarMatriz(int(target(e, grafico)) + 1, int(source(e, grafico)) + 1, 1);
-            }
+            PonerGrafo(p, TipoGrafo::Simple, n, aristas);
             p.IniciarAlgoritmo(nombre, {.lista = ListaVertices(usuario.begin(), usuario.end())});
             const Leida leida = Leer(p.trazaPanel().Texto());
             EXPECT_EQ(leida.orden, nombre.endsWith("Brelaz") ? Lista{} : orden);

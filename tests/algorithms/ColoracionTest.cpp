@@ -1,13 +1,12 @@
 // The colourings as the person sees them: the trace with its invisible
 // padding, bold and colours, the palette on the drawing, each order's
 // tie-breaks, the step window with Brelaz's panel, and the order clicked.
-#include <gtest/gtest.h>
-
 #include <QTextBlock>
 #include <QTextCursor>
 #include <map>
 
 #include "algorithms/Coloracion.h"
+#include "support/EscenaDibujo.h"
 #include "support/MundoEjecucion.h"
 
 namespace {
@@ -26,19 +25,12 @@ QString Numeros(int a, int b)
 
 struct Colorear : ::testing::Test, MundoEjecucion {
     // n vertices, ten to a row 800 twips apart, with these edges.
-    void Simple(int n, std::initializer_list<std::pair<int, int>> aristas = {})
+    void Simple(int n, const std::vector<AristaEscena>& aristas = {})
     {
-        Grafo& g = p.grafo();
-        g.InsertarTipo("Simple");
-        g.Insertar_Dimension(std::int16_t(n), false);
-        for (int v = 1; v <= n; ++v) {
-            g.InsertarPosicionX(v, std::int16_t(500 + 800 * ((v - 1) % 10)));
-            g.InsertarPosicionY(v, std::int16_t(500 + 800 * ((v - 1) / 10)));
-        }
-        for (auto [a, b] : aristas) {
-            g.InsertarMatriz(a, b, 1);
-            g.InsertarMatriz(b, a, 1);
-        }
+        std::vector<QPoint> filas;
+        for (int v = 0; v < n; ++v)
+            filas.emplace_back(500 + 800 * (v % 10), 500 + 800 * (v / 10));
+        PonerGrafo(p.grafo(), "Simple", filas, aristas);
     }
     QString Correr(const QString& ejecucion)
     {

@@ -1,7 +1,5 @@
 // Components, cut vertices, bridges and blocks against Boost.Graph on seeded random
 // graphs of every type, from empty to 50 vertices, connected and not.
-#include <gtest/gtest.h>
-
 #include <QRegularExpression>
 #include <boost/graph/adjacency_list.hpp>
 #include <boost/graph/biconnected_components.hpp>
@@ -85,14 +83,7 @@ TEST(ConectividadOraculo, ComponentesCortesPuentesYBloquesComoBoost)
     for (int prueba = 0; prueba < 400; ++prueba) {
         // Mean degree 0.2 to 4: around the threshold where components, cut vertices and bridges all occur.
         const int tipo = prueba % 4, n = std::uniform_int_distribution<int>(0, 50)(azar);
-        std::bernoulli_distribution hay(
-            std::min(1.0, std::uniform_real_distribution(0.2, 4.0)(azar) / (n + 1)));
-        std::vector<std::pair<int, int>> aristas;
-        for (int i = 1; i <= n; ++i)
-            for (int j = tipo >= TipoGrafo::Digrafo ? 1 : i + 1; j <= n; ++j)
-                if (i != j && hay(azar))
-                    aristas.emplace_back(i, j);
-        w.Poner(tipo, n, aristas);
+        w.PonerPesos(tipo, n, AristasAlAzar(azar, tipo, n, std::uniform_real_distribution(0.2, 4.0)(azar) / (n + 1), false));
         SCOPED_TRACE(testing::Message() << "prueba " << prueba << ", n " << n);
         const Grafo antes = w.p.grafo();
         GrafoBoost b = SinSentido(antes);

@@ -15,10 +15,12 @@ struct Conectividad : MundoConectividad, ::testing::Test {
             aristas.emplace_back(v, v + 1);
         Poner(TipoGrafo::Simple, n, aristas);
     }
-    // "EXISTE(N) k ..." as the counted runs open.
-    Trazas Cuenta(const QString& existe, const QString& k, const QString& que)
+    // "EXISTE(N) k ..." as the counted runs open, then the rest.
+    Trazas Cuenta(const QString& existe, const QString& k, const QString& que, const Trazas& resto = {})
     {
-        return {{existe, false, negro}, {k, true, negro}, {que, false, negro}};
+        Trazas t{{existe, false, negro}, {k, true, negro}, {que, false, negro}};
+        t.insert(t.end(), resto.begin(), resto.end());
+        return t;
     }
 };
 
@@ -26,9 +28,8 @@ TEST_F(Conectividad, UnaComponenteYElGrafoVacioSeEscribenEnSingular)
 {
     Camino(3);
     p.Ejecutar("Componentes_conexas");
-    Trazas lista = Cuenta("EXISTE ", "1", " COMPONENTE CONEXA \r\n\r\n");
-    lista.insert(lista.end(), {{"Componente  :  ", true, negro}, {"1 - 2 - 3\r\n", true, Color(1)}});
-    EXPECT_EQ(Piezas(), lista);
+    EXPECT_EQ(Piezas(), Cuenta("EXISTE ", "1", " COMPONENTE CONEXA \r\n\r\n",
+                               {{"Componente  :  ", true, negro}, {"1 - 2 - 3\r\n", true, Color(1)}}));
     EXPECT_EQ(ColorVertice(3), Color(1));
     EXPECT_EQ(LineasResaltadas(Color(1)), 4); // each edge from both of its ends
     EXPECT_TRUE(Finalizada());
@@ -55,18 +56,16 @@ TEST_F(Conectividad, VerticesCorteDesdeElMenu)
 {
     Camino(3);
     p.Ejecutar("Vértices_corte");
-    Trazas uno = Cuenta("EXISTE ", "1", " VÉRTICE CORTE\r\n\r\n");
-    uno.insert(uno.end(), {{"Vértice Corte: ", true, negro}, {"2\r\n", true, Color(1)}});
-    EXPECT_EQ(Piezas(), uno);
+    EXPECT_EQ(Piezas(), Cuenta("EXISTE ", "1", " VÉRTICE CORTE\r\n\r\n",
+                               {{"Vértice Corte: ", true, negro}, {"2\r\n", true, Color(1)}}));
     EXPECT_EQ(ColorVertice(2), Color(1));
     EXPECT_TRUE(Finalizada());
 
     // The isolated vertex 5 and the ends of the path are no cut vertices.
     Poner(TipoGrafo::Simple, 5, {{1, 2}, {2, 3}, {3, 4}});
     p.Ejecutar("Vértices_corte");
-    Trazas dos = Cuenta("EXISTEN ", "2", " VÉRTICES CORTE\r\n\r\n");
-    dos.insert(dos.end(), {{"Vértices Corte: ", true, negro}, {"2, 3\r\n", true, Color(2)}});
-    EXPECT_EQ(Piezas(), dos);
+    EXPECT_EQ(Piezas(), Cuenta("EXISTEN ", "2", " VÉRTICES CORTE\r\n\r\n",
+                               {{"Vértices Corte: ", true, negro}, {"2, 3\r\n", true, Color(2)}}));
 
     Poner(TipoGrafo::Simple, 3, {{1, 2}, {2, 3}, {1, 3}});
     p.Ejecutar("Vértices_corte");
@@ -81,9 +80,8 @@ TEST_F(Conectividad, PuentesEnUnaDosOEnNingunaLinea)
     QString lista;
     for (int k = 1; k <= 8; ++k)
         lista += QStringLiteral("Arista (%1,%2)").arg(k).arg(k + 1).leftJustified(18);
-    Trazas nueve = Cuenta("EXISTEN ", "9", " ARISTAS PUENTE\r\n\r\n");
-    nueve.push_back({lista + "\r\nArista (9,10)   \r\n", true, Color(2)});
-    EXPECT_EQ(Piezas(), nueve);
+    EXPECT_EQ(Piezas(), Cuenta("EXISTEN ", "9", " ARISTAS PUENTE\r\n\r\n",
+                               {{lista + "\r\nArista (9,10)   \r\n", true, Color(2)}}));
     EXPECT_EQ(LineasResaltadas(QColor(0, 128, 0)), 9);
     EXPECT_TRUE(Finalizada());
 

@@ -1,8 +1,6 @@
 // The Eulerian commands as the person sees them: the messages of a refused
 // graph, the Euler test's verdict, and the traces and drawings of the
 // tours on small graphs, piece by piece with their bold and colours.
-#include <gtest/gtest.h>
-
 #include <set>
 
 #include "algorithms/CatalogoOrdenes.h"
@@ -208,9 +206,7 @@ TEST_F(Euler, TuckerSinSitioParaDividirAvisaYDejaElGrafoComoEstaba)
 
 TEST_F(Euler, ElCarteroDuplicaElCaminoMinimoYLoRecorreEnCurvas)
 {
-    Poner(1, 3, {{1, 2}, {2, 3}});
-    Grafo& g = p.grafo();
-    g.InsertarMatriz(1, 2, 4), g.InsertarMatriz(2, 1, 4), g.InsertarMatriz(2, 3, 5), g.InsertarMatriz(3, 2, 5);
+    PonerPesos(1, 3, {{1, 2, 4}, {2, 3, 5}});
     Correr("Cartero");
     std::vector<Pieza> piezas = Piezas();
     ASSERT_EQ(piezas.size(), 16u);

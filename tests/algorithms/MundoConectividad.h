@@ -1,13 +1,12 @@
-// A main window whose person continues at every pause, a recording work
-// area, a graph put straight into its record, and what the runs leave: the
-// trace as pieces (text, bold, colour), the lines drawn thick, the colour
-// each vertex was last drawn in.
+// A main window whose person continues at every pause, a recording work area, a graph put straight into
+// its record, and what the runs leave: trace pieces, thick lines, each vertex's last colour.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 #include <set>
 #include <tuple>
 #include <utility>
@@ -16,32 +15,49 @@
 #include "model/Controles.h"
 #include "run/Algoritmo.h"
 #include "support/EjecucionPrueba.h"
+#include "support/EscenaDibujo.h"
 #include "support/LienzoGrabador.h"
 #include "ui/Principal.h"
+
+using AristasPeso = std::vector<std::tuple<int, int, int>>;
 
 // A fresh graph of this type in the window's record, as New leaves it: n
 // vertices on a circle and these edges (a, b, weight), arcs for the
 // directed types.
-inline void PonerGrafo(Principal& p, int tipo, int n, const std::vector<std::tuple<int, int, int>>& aristas)
+inline void PonerGrafo(Principal& p, int tipo, int n, const AristasPeso& aristas)
 {
-    Grafo& g = p.grafo();
-    g.InsertarTipo(NombreTipo(tipo));
+    p.grafo().InsertarTipo(NombreTipo(tipo));
     p.Vista().combo1 = tipo;
     p.Iniciar_trabajo();
-    for (int a = 1; a <= Grafo::Limite; ++a)
-        for (int b = 1; b <= Grafo::Limite; ++b)
-            g.InsertarMatriz(a, b, 0);
-    g.Insertar_Dimension(static_cast<std::int16_t>(n), false);
-    for (int v = 1; v <= Grafo::Limite; ++v) {
-        g.InsertarPosicionX(v, v > n ? 0 : static_cast<std::int16_t>(4500 + 2500 * std::cos(0.3 * v)));
-        g.InsertarPosicionY(v, v > n ? 0 : static_cast<std::int16_t>(3000 + 2500 * std::sin(0.3 * v)));
+    std::vector<QPoint> circulo;
+    for (int v = 1; v <= n; ++v)
+        circulo.emplace_back(int(4500 + 2500 * std::cos(0.3 * v)), int(3000 + 2500 * std::sin(0.3 * v)));
+    std::vector<AristaEscena> escena;
+    for (auto [a, b, peso] : aristas)
+        escena.push_back({a, b, static_cast<std::int16_t>(peso)});
+    PonerGrafo(p.grafo(), NombreTipo(tipo), circulo, escena);
+}
+
+// Seeded random edges on n vertices of this type: a random tree first when
+// connected, then any other pair (arc) with this probability; weights from
+// 1 to pesoMaximo on the weighted types.
+inline AristasPeso AristasAlAzar(std::mt19937& azar, int tipo, int n, double densidad, bool conexo,
+                                 int pesoMaximo = 1)
+{
+    std::bernoulli_distribution otra(std::min(1.0, densidad));
+    auto peso = [&] { return EsPonderado(tipo) ? std::uniform_int_distribution(1, pesoMaximo)(azar) : 1; };
+    AristasPeso aristas;
+    std::set<std::pair<int, int>> puestas;
+    for (int v = 2; conexo && v <= n; ++v) {
+        const int u = std::uniform_int_distribution(1, v - 1)(azar);
+        aristas.emplace_back(u, v, peso());
+        puestas.emplace(u, v);
     }
-    for (auto [a, b, peso] : aristas) {
-        g.InsertarMatriz(a, b, static_cast<std::int16_t>(peso));
-        if (!g.Dirigido())
-            g.InsertarMatriz(b, a, static_cast<std::int16_t>(peso));
-    }
-    g.InsertarNumAristas(static_cast<std::int16_t>(aristas.size()));
+    for (int a = 1; a <= n; ++a)
+        for (int b = EsDirigido(tipo) ? 1 : a + 1; b <= n; ++b)
+            if (a != b && !puestas.count({a, b}) && otra(azar))
+                aristas.emplace_back(a, b, peso());
+    return aristas;
 }
 
 // The colour of vertex v's number (" v") when last drawn.
@@ -65,7 +81,7 @@ struct MundoConectividad {
 
     // n vertices on a circle and these edges (a, b, weight), arcs for the
     // directed types.
-    void PonerPesos(int tipo, int n, const std::vector<std::tuple<int, int, int>>& aristas)
+    void PonerPesos(int tipo, int n, const AristasPeso& aristas)
     {
         PonerGrafo(p, tipo, n, aristas);
         lienzo.Olvidar();

@@ -1,7 +1,5 @@
 // The complement and the line graph replace the graph in hand: the Part's
 // cases, the limit of 50 edges, and both against brute force on random graphs.
-#include <gtest/gtest.h>
-
 #include <random>
 
 #include "algorithms/MundoConectividad.h"

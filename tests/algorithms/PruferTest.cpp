@@ -1,7 +1,5 @@
 // Prüfer codes: the Part's trees as exact traces and drawings, the dialog's
 // rules, and decode(encode(T)) = T on random labelled trees.
-#include <gtest/gtest.h>
-
 #include <QRegularExpression>
 #include <numeric>
 #include <random>

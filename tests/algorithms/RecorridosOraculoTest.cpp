@@ -1,10 +1,5 @@
-// The searches, the path and Dijkstra against Boost.Graph on seeded random
-// graphs of up to 50 vertices, each run as nodeva-cli runs it. Boost scans
-// a vertex's arcs in the order they were added, row by row here, so its
-// depth-first and breadth-first visits take the neighbours in increasing
-// order as ours do: the same discovery orders, the same trees, the same
-// first path with the fewest edges. Dijkstra's labels are Boost's
-// distances wherever they stay below 10000, "-" elsewhere.
+// The searches, the path and Dijkstra against Boost.Graph on seeded random graphs, run as nodeva-cli runs
+// them. Boost's arcs go in row by row, so its visits take the neighbours in increasing order as ours do.
 #include <QRegularExpression>
 #include <boost/graph/adjacency_list.hpp>
 #include <boost/graph/breadth_first_search.hpp>
@@ -39,24 +34,11 @@ struct Oraculo : MundoRecorrido {
     std::mt19937 azar{20240612};
     int Uno(int desde, int hasta) { return std::uniform_int_distribution(desde, hasta)(azar); }
 
-    // Of this type; a random tree first when connected, then edges at a
-    // random density, weights up to pesoMaximo on the weighted types.
+    // Of this type, connected or not, at a random density.
     void Aleatorio(int tipo, int n, bool conexo, int pesoMaximo)
     {
-        std::bernoulli_distribution otra(std::uniform_real_distribution(0.0, 4.0)(azar) / n);
-        auto peso = [&] { return EsPonderado(tipo) ? Uno(1, pesoMaximo) : 1; };
-        std::vector<std::tuple<int, int, int>> aristas;
-        std::set<std::pair<int, int>> puestas;
-        for (int v = 2; conexo && v <= n; ++v) {
-            const int u = Uno(1, v - 1);
-            aristas.emplace_back(u, v, peso());
-            puestas.emplace(u, v);
-        }
-        for (int a = 1; a <= n; ++a)
-            for (int b = EsDirigido(tipo) ? 1 : a + 1; b <= n; ++b)
-                if (a != b && !puestas.count({a, b}) && otra(azar))
-                    aristas.emplace_back(a, b, peso());
-        PonerPesos(tipo, n, aristas);
+        const double densidad = std::uniform_real_distribution(0.0, 4.0)(azar) / n;
+        PonerPesos(tipo, n, AristasAlAzar(azar, tipo, n, densidad, conexo, pesoMaximo));
     }
     GrafoBoost Boost() const
     {

@@ -1,12 +1,12 @@
-// Test helpers for nodeva-cli: a run in-process with its status and both streams, and graph files written
-// into a temporary folder.
+// nodeva-cli run in-process, with its status and both streams.
 #pragma once
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 #include "cli/Subcomandos.h"
+#include "support/CarpetaPrueba.h"
+
+// Vertices at (1200, 900), (3000, 900) and (2100, 2400), two weighted edges.
+inline const QByteArray Triangulo = "Ponderado\r\n 3 \r\n 0  4 -2 \r\n 4  0  0 \r\n-2  0  0 \r\n\r\n"
+                                    " 1200 ,  900 \r\n 3000 ,  900 \r\n 2100 ,  2400 \r\n";
 
 struct Ejecucion {
     int estado = 0;
@@ -23,18 +23,3 @@ inline Ejecucion Ejecutar(const QStringList& argumentos)
     return e;
 }
 
-struct CarpetaCli {
-    QTemporaryDir carpeta;
-    QString Ruta(const QString& nombre) const { return carpeta.filePath(nombre); }
-    QString Fichero(const QString& nombre, const QByteArray& bytes)
-    {
-        QFile f(Ruta(nombre));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-        return f.fileName();
-    }
-    QByteArray Leer(const QString& nombre) const
-    {
-        QFile f(Ruta(nombre));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se lee>");
-    }
-};

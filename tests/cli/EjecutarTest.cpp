@@ -1,7 +1,7 @@
 // nodeva-cli ejecutar in-process: the plain trace of a straight run with its drawing, the commands that run
 // without steps, and a refused precondition.
 #include <QImage>
-#include <QRegularExpression>
+#include <set>
 
 #include "cli/CliPrueba.h"
 
@@ -13,7 +13,7 @@ const QByteArray Cuadrado = "Ponderado\r\n 4 \r\n 0 1 0 3 \r\n 1 0 2 0 \r\n 0 2 
 
 TEST(CliEjecutar, KruskalEscribeLaTrazaFinalYGuardaElDibujoResaltado)
 {
-    CarpetaCli c;
+    CarpetaPrueba c;
     const Ejecucion e =
         Ejecutar({"ejecutar", "Kruskal", c.Fichero("g.grf", Cuadrado), "--dibujo", c.Ruta("k.png")});
     EXPECT_TRUE(e.estado == 0 && e.errores.isEmpty()) << e.errores.toStdString();
@@ -32,7 +32,7 @@ TEST(CliEjecutar, KruskalEscribeLaTrazaFinalYGuardaElDibujoResaltado)
 // was.
 TEST(CliEjecutar, UnaPrecondicionFallidaOUnTipoNoOfrecidoDanEstadoDos)
 {
-    CarpetaCli c;
+    CarpetaPrueba c;
     c.Fichero("i.grf", "Ponderado\r\n 2 \r\n 0 0 \r\n 0 0 \r\n\r\n 900 , 900 \r\n 2000 , 900 \r\n");
     c.Fichero("d.grf", "Digrafo\r\n 2 \r\n 0 1 \r\n 0 0 \r\n\r\n 900 , 900 \r\n 2000 , 900 \r\n");
     c.Fichero("d.png", "viejo");
@@ -46,7 +46,7 @@ TEST(CliEjecutar, UnaPrecondicionFallidaOUnTipoNoOfrecidoDanEstadoDos)
     };
     for (const auto& caso : casos) {
         const Ejecucion e = Ejecutar({"ejecutar", caso.algoritmo, c.Ruta(caso.grafo), "--dibujo", c.Ruta("d.png")});
-        EXPECT_TRUE(e.estado == 2 && e.salida.isEmpty() && c.Leer("d.png") == "viejo") << caso.algoritmo;
+        EXPECT_TRUE(e.estado == 2 && e.salida.isEmpty() && c.Contenido("d.png") == "viejo") << caso.algoritmo;
         EXPECT_EQ(e.errores, caso.error);
     }
     EXPECT_EQ(Ejecutar({"ejecutar", "Puentes", c.Ruta("d.grf")}).estado, 0);
@@ -61,7 +61,7 @@ const QByteArray Pajarita = "Simple\r\n 5 \r\n 0 1 1 0 0 \r\n 1 0 1 0 0 \r\n 1 1
 
 TEST(CliEjecutar, ElRecorridoDelUsuarioPulsaLosVerticesDados)
 {
-    CarpetaCli c;
+    CarpetaPrueba c;
     const QString camino = c.Fichero("c.grf", Camino);
     const QString cabecera = "Algoritmo de FLEURY\n\nConstrucción de recorrido euleriano abierto.\n"
                              "Debe comenzar por uno de los vértices de grado impar: 1, 3\n";
@@ -75,8 +75,7 @@ TEST(CliEjecutar, ElRecorridoDelUsuarioPulsaLosVerticesDados)
               cabecera + "ERROR. El vértice seleccionado no es adyacente al último vértice del recorrido.\n");
     EXPECT_EQ(Ejecutar({"ejecutar", "FleuryUsuario", camino, "--recorrido", "1,4"}).errores,
               "El vértice 4 no existe: el grafo tiene 3 vértices.\n");
-    EXPECT_EQ(Ejecutar({"ejecutar", "EsEuleriano", camino}).salida,
-              "El grafo no es euleriano.\nEl grafo tiene vértices de grado impar.\nPresione ACEPTAR  para continuar.\n");
+    EXPECT_TRUE(Ejecutar({"ejecutar", "EsEuleriano", camino}).salida.startsWith("El grafo no es euleriano.\n"));
     const Ejecucion rechazo = Ejecutar({"ejecutar", "Tucker", camino});
     EXPECT_TRUE(rechazo.estado == 2 && rechazo.salida.isEmpty());
     EXPECT_EQ(rechazo.errores, "Algoritmo de Tucker: El grafo tiene vértices con grado impar.\n");
@@ -85,45 +84,31 @@ TEST(CliEjecutar, ElRecorridoDelUsuarioPulsaLosVerticesDados)
               "Presione ACEPTAR  para continuar.\n");
 }
 
-// Whatever the seed, a closed walk over the six edges of the two triangles,
-// or the postman's 18 on the path weighted 4 and 5; a seed repeats its walk.
-TEST(CliEjecutar, LosRecorridosAlAzarSonValidosConCualquierSemilla)
+// A seed repeats its walk, and the seeds do not all give the same one (the walks themselves are checked on
+// random graphs with the algorithms); the postman's total on the path weighted 4 and 5.
+TEST(CliEjecutar, LaSemillaRepiteElRecorrido)
 {
-    CarpetaCli c;
+    CarpetaPrueba c;
     const QString pajarita = c.Fichero("p.grf", Pajarita);
+    for (const char* algoritmo : {"Fleury", "Hierholzer"}) {
+        std::set<QString> salidas;
+        for (int semilla = 1; semilla <= 10; ++semilla) {
+            const QStringList argumentos{"ejecutar", algoritmo, pajarita, "--semilla", QString::number(semilla)};
+            const QString salida = Ejecutar(argumentos).salida;
+            EXPECT_EQ(Ejecutar(argumentos).salida, salida) << semilla;
+            salidas.insert(salida);
+        }
+        EXPECT_GT(salidas.size(), 1u) << algoritmo;
+    }
     const QString camino = c.Fichero("c.grf", "Ponderado\r\n 3 \r\n 0 4 0 \r\n 4 0 5 \r\n 0 5 0 \r\n\r\n"
                                               " 900 , 900 \r\n 2000 , 900 \r\n 3000 , 900 \r\n");
-    static const QRegularExpression arista(QStringLiteral("(\\d) ?- ?(\\d)"));
-    for (int semilla = 1; semilla <= 30; ++semilla) {
-        SCOPED_TRACE(semilla);
-        const QString s = QString::number(semilla);
-        for (const char* algoritmo : {"Fleury", "Hierholzer"}) {
-            const QString salida = Ejecutar({"ejecutar", algoritmo, pajarita, "--semilla", s}).salida;
-            EXPECT_EQ(salida, Ejecutar({"ejecutar", algoritmo, pajarita, "--semilla", s}).salida);
-            // The last list written is the tour.
-            const QString lista = salida.section(": \n", -1).section('\n', 0, 0);
-            QStringList aristas;
-            QString fin = lista.left(1);
-            for (const auto& m : arista.globalMatch(lista)) {
-                EXPECT_EQ(m.captured(1), fin);
-                fin = m.captured(2);
-                aristas << QString(std::min(m.captured(1), fin) + std::max(m.captured(1), fin));
-            }
-            aristas.sort();
-            EXPECT_EQ(aristas.join(' '), "12 13 23 34 35 45") << algoritmo;
-            EXPECT_EQ(fin, lista.left(1));
-        }
-        EXPECT_TRUE(Ejecutar({"ejecutar", "Cartero", camino, "--semilla", s}).salida.contains(
-            "Peso total del recorrido: 18\n"));
-    }
+    EXPECT_TRUE(Ejecutar({"ejecutar", "Cartero", camino}).salida.contains("Peso total del recorrido: 18\n"));
 }
 
 TEST(CliEjecutar, LasColoracionesEscribenSuTrazaYSuOrden)
 {
-    CarpetaCli c;
-    // A path 1-2-3.
-    const QString camino = c.Fichero("c.grf", "Simple\r\n 3 \r\n 0 1 0 \r\n 1 0 1 \r\n 0 1 0 \r\n\r\n"
-                                              " 1500 , 1500 \r\n 3000 , 1500 \r\n 4500 , 1500 \r\n");
+    CarpetaPrueba c;
+    const QString camino = c.Fichero("c.grf", Camino);
     // A vertex named twice counts once, as a second click on it does.
     Ejecucion e = Ejecutar({"ejecutar", "Secuencial", camino, "--orden", "3,2,3,1"});
     EXPECT_EQ(e.salida, "Algoritmo Secuencial\n\nOrden de Coloración : _3, _2, _1\n\nColor 1_ : _3, _1\n"
@@ -142,11 +127,11 @@ TEST(CliEjecutar, LasColoracionesEscribenSuTrazaYSuOrden)
     }
 }
 
-// The searches and the routes print their exact traces, Dijkstra on any type;
-// a vertex the graph lacks, or the same vertex at both ends, is exit 2.
+// The options of the searches and routes (their traces are checked against Boost through the same
+// catalogue rows), Dijkstra on any type; a vertex the graph lacks, or the same vertex at both ends, is exit 2.
 TEST(CliEjecutar, BusquedasYCaminosEscribenSuTraza)
 {
-    CarpetaCli c;
+    CarpetaPrueba c;
     // The triangle 1-2 (5), 2-3 (1), 1-3 (9).
     const QString g = c.Fichero("t.grf", "Ponderado\r\n 3 \r\n 0 5 9 \r\n 5 0 1 \r\n 9 1 0 \r\n\r\n"
                                          " 900 , 900 \r\n 2000 , 900 \r\n 2000 , 2000 \r\n");
@@ -157,13 +142,9 @@ TEST(CliEjecutar, BusquedasYCaminosEscribenSuTraza)
         QStringList argumentos;
         QString salida, errores;
     } casos[] = {
-        {{"En_Profundidad", g, "--raiz", "2"},
-         "Algoritmo de Búsqueda en Profundidad\n\nOrden de Búsqueda :  2, 1, 3\n",
-         ""},
         {{"En_Anchura", g, "--raiz", "3"},
          "Algoritmo de Búsqueda en Anchura\n\nOrden de Búsqueda :  3, 1, 2\n",
          ""},
-        {{"Camino", g, "--origen", "1", "--destino", "3"}, "Camino:   1 - 3    FIN Camino\n", ""},
         {{"Dijkstra", g, "--origen", "1", "--destino", "TODOS"}, tabla + "\t0\t5\t6\t\n", ""},
         {{"Dijkstra", g, "--origen", "1", "--destino", "3"},
          tabla + "\t0\t5\t6\t\nCamino: 1 - 2 - 3\n\nLONGITUD TOTAL DEL CAMINO: 6\n",
@@ -188,7 +169,7 @@ TEST(CliEjecutar, BusquedasYCaminosEscribenSuTraza)
 // algorithm, through the program's writer; a refused line graph saves nothing.
 TEST(CliEjecutar, LasOperacionesGuardanElGrafoResultante)
 {
-    CarpetaCli c;
+    CarpetaPrueba c;
     const QString camino = c.Fichero("p.grf", "Simple\r\n 3 \r\n 0 1 0 \r\n 1 0 1 \r\n 0 1 0 \r\n\r\n"
                                               " 1000 , 1000 \r\n 3001 , 2001 \r\n 5000 , 1000 \r\n");
     Ejecucion e = Ejecutar({"ejecutar", "Lineal", camino, "--grafo", c.Ruta("l.grf")});
@@ -212,7 +193,7 @@ TEST(CliEjecutar, LasOperacionesGuardanElGrafoResultante)
 // Decoding takes no file; the tree it saves encodes back to its sequence.
 TEST(CliEjecutar, PruferDecodificaSinFicheroYElArbolGuardadoSeCodificaIgual)
 {
-    CarpetaCli c;
+    CarpetaPrueba c;
     Ejecucion e = Ejecutar({"ejecutar", "Prufer_Decoding", "--codigo", "3,3,4", "--grafo", c.Ruta("t.grf")});
     EXPECT_EQ(e.salida, "Algoritmo de Decodificación de Prüfer\n\nSecuencia: 3  3  4  \n"
                         "Vértices libres: 1  2  3  4  5  \n\nPresione ACEPTAR  para continuar.\n");

@@ -6,7 +6,7 @@
 
 TEST(CliGenerar, EscribeElGrafoPedidoYRechazaUnNumeroFueraDeSuCota)
 {
-    CarpetaCli c;
+    CarpetaPrueba c;
     const Ejecucion e = Ejecutar({"generar", "Harary", "6", "3", "--tipo", "Digrafo", c.Ruta("h.grf")});
     ASSERT_EQ(e.estado, 0) << e.errores.toStdString();
     Grafo g;

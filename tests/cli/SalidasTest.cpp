@@ -11,11 +11,9 @@
 
 namespace {
 
-const QByteArray Triangulo = "Ponderado\r\n 3 \r\n 0  4 -2 \r\n 4  0  0 \r\n-2  0  0 \r\n\r\n"
-                             " 1200 ,  900 \r\n 3000 ,  900 \r\n 2100 ,  2400 \r\n";
 const QByteArray Viejo = "lo que había\n";
 
-struct Salidas : ::testing::Test, CarpetaCli {
+struct Salidas : ::testing::Test, CarpetaPrueba {
     QStringList Entradas() const { return QDir(carpeta.path()).entryList(QDir::Files | QDir::System); }
 };
 
@@ -45,7 +43,7 @@ TEST_F(Salidas, UnDiscoLlenoDejaLaSalidaAnterior)
                         .endsWith("No se pudo escribir " + Ruta(salida) +
                                   ": el fichero pasa del tamaño que se permite escribir\n"))
             << linea;
-        EXPECT_EQ(Leer(salida), Viejo) << linea;
+        EXPECT_EQ(Contenido(salida), Viejo) << linea;
         EXPECT_EQ(Entradas(), (QStringList{"g.grf", salida})) << linea;
         QFile::remove(Ruta(salida));
     }
@@ -62,13 +60,11 @@ TEST_F(Salidas, ElDibujoNuncaEstropeaUnFicheroExistente)
         EXPECT_EQ(e.estado, 2);
         EXPECT_TRUE(e.errores.startsWith("El dibujo no puede guardarse en el propio fichero de grafo.\n"));
     }
-    EXPECT_EQ(Leer("g.svg"), Triangulo);
+    EXPECT_EQ(Contenido("g.svg"), Triangulo);
 
     Fichero("d.png", Viejo);
-    EXPECT_EQ(
-        Ejecutar({"ejecutar", "Boruvka", Fichero("m.grf", "Cuadrado\r\n"), "--dibujo", Ruta("d.png")}).estado,
-        1);
-    EXPECT_EQ(Leer("d.png"), Viejo);
+    EXPECT_EQ(Ejecutar({"ejecutar", "Boruvka", Fichero("m.grf", "Cuadrado\r\n"), "--dibujo", Ruta("d.png")}).estado, 1);
+    EXPECT_EQ(Contenido("d.png"), Viejo);
 
     ASSERT_EQ(::mkfifo(QFile::encodeName(Ruta("fifo.png")).constData(), 0600), 0);
     const Ejecucion fifo = Ejecutar({"ejecutar", "Componentes", grafo, "--dibujo", Ruta("fifo.png")});
@@ -128,15 +124,15 @@ TEST_F(Salidas, ElSvgEsXmlValidoEnPixelesDe96Ppp)
          {QStringList{"dibujar", grafo, Ruta("d.svg")},
           QStringList{"ejecutar", "Componentes", grafo, "--dibujo", Ruta("d.svg")}}) {
         ASSERT_EQ(Ejecutar(args).estado, 0) << args[0].toStdString();
-        QXmlStreamReader xml(Leer("d.svg"));
+        QXmlStreamReader xml(Contenido("d.svg"));
         QString titulo;
         while (!xml.atEnd())
             if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == u"title")
                 titulo = xml.readElementText();
         EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
         EXPECT_EQ(titulo, "a<b>&\"c.grf");
-        EXPECT_TRUE(Leer("d.svg").contains("viewBox=\"0 0 600 400\""));
-        EXPECT_TRUE(Leer("d.svg").contains("<circle cx=\"140\" cy=\"160\" r=\"7.33333\"/>"));
+        EXPECT_TRUE(Contenido("d.svg").contains("viewBox=\"0 0 600 400\""));
+        EXPECT_TRUE(Contenido("d.svg").contains("<circle cx=\"140\" cy=\"160\" r=\"7.33333\"/>"));
     }
 }
 

@@ -9,11 +9,7 @@
 
 namespace {
 
-// Vertices at (1200, 900), (3000, 900) and (2100, 2400), two weighted edges.
-const QByteArray Triangulo = "Ponderado\r\n 3 \r\n 0  4 -2 \r\n 4  0  0 \r\n-2  0  0 \r\n\r\n"
-                             " 1200 ,  900 \r\n 3000 ,  900 \r\n 2100 ,  2400 \r\n";
-
-struct Cli : ::testing::Test, CarpetaCli {
+struct Cli : ::testing::Test, CarpetaPrueba {
     QString ConTriangulo() { return Fichero("g.grf", Triangulo); }
 };
 

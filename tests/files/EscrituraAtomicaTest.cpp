@@ -2,7 +2,6 @@
 // is left beside it; what is not a regular file is never replaced.
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -10,6 +9,7 @@
 #include <unistd.h>
 
 #include "files/EscrituraAtomica.h"
+#include "support/CarpetaPrueba.h"
 
 namespace {
 
@@ -51,17 +51,12 @@ struct SistemaConFallo : SistemaFicheros {
     }
 };
 
-struct Carpeta {
-    QTemporaryDir dir;
-    QString Ruta(const QString& nombre = "g.grf") const { return dir.filePath(nombre); }
-    QByteArray Leer(const QString& nombre = "g.grf") const
-    {
-        QFile f(Ruta(nombre));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no se lee>");
-    }
+struct Carpeta : CarpetaPrueba {
+    QString Ruta(const QString& nombre = "g.grf") const { return CarpetaPrueba::Ruta(nombre); }
+    QByteArray Leer() const { return Contenido("g.grf"); }
     QStringList Entradas() const
     {
-        return QDir(dir.path())
+        return QDir(carpeta.path())
             .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     }
 };
@@ -120,7 +115,7 @@ TEST(EscrituraAtomica, SoloReemplazaFicherosNormales)
 {
     Carpeta c;
     ASSERT_EQ(::mkfifo(QFile::encodeName(c.Ruta("fifo")).constData(), 0600), 0);
-    ASSERT_TRUE(QDir(c.dir.path()).mkdir("carpeta"));
+    ASSERT_TRUE(QDir(c.carpeta.path()).mkdir("carpeta"));
     ASSERT_TRUE(QFile::link(c.Ruta("no-existe"), c.Ruta("roto")));
     for (const auto& [nombre, motivo] : {std::pair{"fifo", "no es un fichero normal"},
                                          {"carpeta", "es una carpeta"},

@@ -32,11 +32,6 @@ struct Guardado : LecturaPrueba {
         return como ? GuardarGrafoComo(grafo, documento, io, traza)
                     : GuardarGrafo(grafo, documento, io, traza);
     }
-    QByteArray Contenido(const QString& nombre) const
-    {
-        QFile f(Ruta(nombre));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<no existe>");
-    }
 };
 
 TEST(Documento, ElNombreCortoVaTrasLaUltimaBarraDeCualquierTipo)

@@ -2,34 +2,20 @@
 // a scripted person watching the messages.
 #pragma once
 
-#include <QByteArray>
-#include <QFile>
 #include <QSize>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "files/Documento.h"
 #include "files/Lector.h"
 #include "model/Grafo.h"
+#include "support/CarpetaPrueba.h"
 #include "support/EntornoPrueba.h"
 
 inline const QSize AreaPrueba{9000, 6000};
 
-struct LecturaPrueba {
-    QTemporaryDir carpeta;
+struct LecturaPrueba : CarpetaPrueba {
     EntornoPrueba entorno;
     Grafo grafo{entorno.Entorno()};
     Documento documento{QString(), true};
-
-    QString Ruta(const QString& nombre) const { return carpeta.filePath(nombre); }
-
-    QString Escribir(const QByteArray& bytes, const QString& nombre = "prueba.grf")
-    {
-        QFile f(Ruta(nombre));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return f.fileName();
-    }
 
     std::int16_t LeerRuta(const QString& ruta, QSize area = AreaPrueba)
     {
@@ -37,7 +23,7 @@ struct LecturaPrueba {
     }
     std::int16_t Leer(const QByteArray& bytes, QSize area = AreaPrueba)
     {
-        return LeerRuta(Escribir(bytes), area);
+        return LeerRuta(Fichero("prueba.grf", bytes), area);
     }
 
     const std::vector<MensajeVisto>& Mensajes() const { return entorno.interaccion.mensajes; }

@@ -1,19 +1,16 @@
-// The help browser's windows clicked through offscreen: scrolling a menu of
-// twelve topics, the hover colour, into a sub-menu (whose untitled pair does
-// not count) and its shorter window, a document, a missing document's
-// message, back to the parent with "Salir", out by the frame.
+// The help browser's windows clicked through offscreen: scrolling, hovering, a sub-menu (whose untitled
+// pair does not count) in its shorter window, a document, back with "Salir", out by the frame.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolButton>
 
 #include "gui/AyudaVista.h"
 #include "gui/Menu_ayudaVista.h"
+#include "support/CarpetaPrueba.h"
 #include "support/InteraccionGuion.h"
 
 namespace {
@@ -48,13 +45,6 @@ struct PersonaVentanas : InteraccionGuion {
     }
 };
 
-void Escribir(const QTemporaryDir& carpeta, const QString& nombre, const QStringList& lineas)
-{
-    QFile f(carpeta.filePath(nombre));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(lineas.join("\n").toUtf8());
-}
-
 void Pulsar(QWidget* w)
 {
     QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5));
@@ -62,14 +52,13 @@ void Pulsar(QWidget* w)
 
 TEST(AyudaVista, NavegacionPorMenusYDocumentos)
 {
-    QTemporaryDir carpeta;
+    CarpetaPrueba ayuda;
     QStringList raiz{"12", "primero", ""};
     for (int k = 1; k <= 12; ++k)
         raiz << QStringLiteral("Tema %1").arg(k) << (k == 2 ? QStringLiteral("sub.men") : QStringLiteral("t.html"));
-    Escribir(carpeta, "raiz.men", raiz);
-    Escribir(carpeta, "sub.men",
-             {"2", "raiz.men", "Raíz", "Grado", "grado.html", "", "huérfano.html", "Perdido", "no_esta.html"});
-    Escribir(carpeta, "grado.html", {"<p>El <b>grado</b> de un vértice.</p>"});
+    ayuda.Fichero("raiz.men", raiz.join("\n").toUtf8());
+    ayuda.Fichero("sub.men", "2\nraiz.men\nRaíz\nGrado\ngrado.html\n\nhuérfano.html\nPerdido\nno_esta.html");
+    ayuda.Fichero("grado.html", "<p>El <b>grado</b> de un vértice.</p>");
 
     PersonaVentanas persona;
     int altoDiez = 0;
@@ -107,7 +96,7 @@ TEST(AyudaVista, NavegacionPorMenusYDocumentos)
         EXPECT_EQ(v.Text1()->toPlainText(), QString("El grado de un vértice."));
         EXPECT_TRUE(v.Text1()->isReadOnly());
     };
-    NavegarAyuda(persona, {carpeta.path()}, "raiz.men", "Raíz");
+    NavegarAyuda(persona, {ayuda.carpeta.path()}, "raiz.men", "Raíz");
     EXPECT_EQ(persona.menusAyuda, (std::vector<QString>{"Raíz", "Tema 2", "Raíz"}));
     EXPECT_EQ(persona.mensajes.size(), 1u);
 }

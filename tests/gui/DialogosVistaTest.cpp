@@ -99,13 +99,11 @@ TEST(CaminoVista, TodosSoloEnElDestinoYEscapeCancela)
         CaminoVista vista(modelo);
         vista.show();
         EXPECT_EQ(vista.windowTitle(), QString("Camino"));
-        EXPECT_EQ(vista.Combo2()->itemText(3), QString("TODOS"));
         vista.Combo1()->setFocus();
         QTest::keyClick(vista.Combo1(), Qt::Key_Down);
         EXPECT_EQ(vista.Combo2()->count(), 3);
         QTest::keyClick(vista.Combo2(), Qt::Key_End);
         ASSERT_TRUE(modelo.Todos() && vista.BotonAceptar()->isEnabled());
-        EXPECT_EQ(vista.Combo1()->count(), 3);
         if (aceptar)
             QTest::mouseClick(vista.BotonAceptar(), Qt::LeftButton);
         else
@@ -140,8 +138,8 @@ TEST(MatrizAdyVista, FlechasDesplazanYVentanaPequenaSinEllas)
     QTest::mouseClick(vista.Boton(Flecha::Abajo), Qt::LeftButton);
     EXPECT_TRUE(vista.Filas()->text().startsWith(QStringLiteral("3\n\n4\n\n")));
     EXPECT_TRUE(!vista.Boton(Flecha::Abajo)->isEnabled() && vista.Boton(Flecha::Arriba)->isEnabled());
-    EXPECT_TRUE(vistaPequeña.Boton(Flecha::Derecha)->isHidden() && vistaPequeña.Columna(4)->isHidden());
-    EXPECT_FALSE(vistaPequeña.Columna(3)->isHidden());
+    EXPECT_TRUE(vistaPequeña.Boton(Flecha::Derecha)->isHidden() && vistaPequeña.Columna(4)->isHidden() &&
+                !vistaPequeña.Columna(3)->isHidden());
     EXPECT_TRUE(vistaPequeña.width() < vista.width() && vistaPequeña.height() < vista.height());
 }
 

@@ -16,7 +16,6 @@
 #include <QTimer>
 #include <functional>
 
-#include "files/Escritor.h"
 #include "files/Guardar.h"
 #include "gui/BotonesInterrupcionVista.h"
 #include "gui/InsercionNºVertVista.h"
@@ -26,6 +25,7 @@
 #include "run/BanderasEjecucion.h"
 #include "run/BotonesInterrupcion.h"
 #include "run/Traza.h"
+#include "support/CarpetaPrueba.h"
 #include "support/EjecucionPrueba.h"
 
 namespace {
@@ -110,13 +110,9 @@ TEST(PantallaPrincipal, LaVentanaDePasosMuestraElFinYCabenSusBotones)
 // caption behind the number dialog is already the new graph's.
 TEST(PantallaPrincipal, TrasUnDialogoSeVeElEstadoQuePregunta)
 {
-    QTemporaryDir dir;
-    const QString ruta = dir.filePath(QStringLiteral("c3.grf"));
-    Grafo g;
-    g.InsertarTipo("Simple");
-    for (int v = 1; v <= 3; ++v)
-        g.AñadirVertice(static_cast<std::int16_t>(1000 * v), 1000);
-    ASSERT_TRUE(EscribirGrafo(ruta, g).hecha);
+    CarpetaPrueba carpeta;
+    const QString ruta = carpeta.Fichero("c3.grf", "Simple\r\n 3 \r\n 0 0 0 \r\n 0 0 0 \r\n 0 0 0 \r\n\r\n"
+                                                   " 1000 , 1000 \r\n 2000 , 1000 \r\n 3000 , 1000 \r\n");
     InteraccionQt persona;
     PrincipalVista vista(persona);
     vista.Atender(persona);

@@ -16,22 +16,28 @@ struct AristaEscena {
     std::int16_t peso = 1;
 };
 
-// Gives g a type, vertex v at posiciones[v - 1] and these edges (both entries of an undirected one), straight
-// into the record: no edge count, no window.
+// Gives g a type, vertex v at posiciones[v - 1] and these edges (both entries of an undirected one; weight
+// 0: none) with their count, straight into the record; whatever g held before is cleared.
 inline void PonerGrafo(Grafo& g, const QString& tipo, const std::vector<QPoint>& posiciones,
                        const std::vector<AristaEscena>& aristas = {})
 {
     g.InsertarTipo(tipo);
-    g.Insertar_Dimension(static_cast<std::int16_t>(posiciones.size()), false);
-    for (int v = 1; v <= static_cast<int>(posiciones.size()); ++v) {
-        g.InsertarPosicionX(v, static_cast<std::int16_t>(posiciones[v - 1].x()));
-        g.InsertarPosicionY(v, static_cast<std::int16_t>(posiciones[v - 1].y()));
+    const int n = static_cast<int>(posiciones.size());
+    g.Insertar_Dimension(static_cast<std::int16_t>(n), false);
+    for (int a = 1; a <= Grafo::Limite; ++a) {
+        for (int b = 1; b <= Grafo::Limite; ++b)
+            g.InsertarMatriz(a, b, 0);
+        g.InsertarPosicionX(a, static_cast<std::int16_t>(a > n ? 0 : posiciones[a - 1].x()));
+        g.InsertarPosicionY(a, static_cast<std::int16_t>(a > n ? 0 : posiciones[a - 1].y()));
     }
+    std::int16_t m = 0;
     for (const auto& [a, b, peso] : aristas) {
         g.InsertarMatriz(a, b, peso);
         if (!g.Dirigido())
             g.InsertarMatriz(b, a, peso);
+        m += peso != 0;
     }
+    g.InsertarNumAristas(m);
 }
 
 struct EscenaDibujo {

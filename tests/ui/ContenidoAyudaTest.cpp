@@ -1,8 +1,5 @@
-// The help as delivered: every menu file reads whole and lists the topics it
-// declares, every sub-menu names the menu and title it is reached from,
-// every document loads with its pictures, every link and picture of a page
-// resolves, no help file is out of reach, and the Help menu's commands find
-// their files beside the program.
+// The help as delivered: whole menus, documents with their pictures, links that resolve, no file out of
+// reach, and the Help menu's commands finding their files beside the program.
 #include <gtest/gtest.h>
 
 #include <QDir>

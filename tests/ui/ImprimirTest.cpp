@@ -1,10 +1,9 @@
 // The print dialog: the copies' arrows, the boxes that say what to print, the documents sent to the printer,
 // a printer that fails, and the PDF file.
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTextDocument>
 #include <unistd.h>
 
+#include "support/CarpetaPrueba.h"
 #include "support/EjecucionPrueba.h"
 #include "support/MundoPrincipal.h"
 #include "ui/ImpresoraPaginas.h"
@@ -99,32 +98,25 @@ TEST_F(DialogoImprimir, CadaCopiaEsUnDocumento_UnFalloLasDetiene)
 // dialog open. It replaces an old file in one step: a second name of the old file keeps its bytes.
 TEST_F(DialogoImprimir, ElPdfRecogeTodasLasPaginas)
 {
-    QTemporaryDir carpeta;
-    const QString nombre = carpeta.filePath("clase.pdf");
-    const auto leer = [](const QString& ruta) {
-        QFile f(ruta);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    };
+    CarpetaPrueba carpeta;
+    const QString nombre = carpeta.Fichero("clase.pdf", "viejo");
     Imprimir d = Abrir("ARISTAS PUENTE: 1-2");
     d.GuardarPdf();
     EXPECT_FALSE(d.Cerrado()) << "no name chosen";
     EXPECT_EQ(persona.nombrePropuesto + persona.filtroVisto, "grafo.pdfDocumento PDF (*.pdf)|*.pdf");
     d.Up();
     d.Picture2_Click();
-    persona.nombresGuardar = {nombre, carpeta.filePath("no/existe/clase.pdf")};
-    QFile viejo(nombre);
-    ASSERT_TRUE(viejo.open(QIODevice::WriteOnly) && viejo.write("viejo") == 5);
-    viejo.close();
+    persona.nombresGuardar = {nombre, carpeta.Ruta("no/existe/clase.pdf")};
     ASSERT_EQ(::link(QFile::encodeName(nombre).constData(), QFile::encodeName(nombre + ".bak").constData()), 0);
     d.GuardarPdf();
-    const QByteArray bytes = leer(nombre);
+    const QByteArray bytes = carpeta.Contenido("clase.pdf");
     EXPECT_TRUE(d.Cerrado() && bytes.startsWith("%PDF") && persona.mensajes.empty());
     EXPECT_EQ(bytes.count("/Type /Page\n"), 4) << "two pictures and two traces";
     EXPECT_TRUE(bytes.contains("/MediaBox [0 0 842.000000 595.000000]")) << "A4 landscape";
-    EXPECT_EQ(leer(nombre + ".bak"), "viejo");
+    EXPECT_EQ(carpeta.Contenido("clase.pdf.bak"), "viejo");
     Abrir().GuardarPdf();
     EXPECT_EQ(persona.UltimoTexto(), "No se ha podido escribir el fichero " +
-                                         carpeta.filePath("no/existe/clase.pdf") + ": la carpeta no existe.");
+                                         carpeta.Ruta("no/existe/clase.pdf") + ": la carpeta no existe.");
 }
 
 // The picture keeps its place and scale when it fits the sheet, and shrinks to fit when it does not (a

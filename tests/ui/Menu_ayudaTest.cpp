@@ -1,13 +1,9 @@
-// The help browser's model where its windows do not reach: the messages of
-// files that cannot be loaded, and the browser asked for when a page does not
-// open. Scrolling, hovering and climbing through menus are clicked through
-// in tests/gui/AyudaVistaTest.cpp.
+// The help browser's model where its windows do not reach: files that cannot be loaded, and the browser
+// asked for when a page does not open.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
+#include "support/CarpetaPrueba.h"
 #include "support/InteraccionGuion.h"
 #include "ui/Menu_ayuda.h"
 #include "ui/OrdenesAyuda.h"
@@ -19,15 +15,12 @@ MensajeVisto NoCargado(const QString& nombre)
     return {"No se ha podido cargar el fichero " + nombre + ". ", "ERROR", Icono::Exclamacion, Botones::Aceptar};
 }
 
-struct Menu_ayudaTest : ::testing::Test {
-    QTemporaryDir carpeta;
+struct Menu_ayudaTest : ::testing::Test, CarpetaPrueba {
     InteraccionGuion persona;
 
     void Escribir(const QString& nombre, const QStringList& lineas)
     {
-        QFile f(carpeta.filePath(nombre));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write((lineas.join("\r\n") + "\r\n").toUtf8());
+        Fichero(nombre, (lineas.join("\r\n") + "\r\n").toUtf8());
     }
     // A top menu of n topics "Tema 1".. whose targets are "t1.html"..
     void EscribirMenu(const QString& nombre, int n)
@@ -69,7 +62,7 @@ TEST_F(Menu_ayudaTest, LoQueNoSePuedeCargarSeDiceConSuNombreEnMayusculas)
 
 TEST_F(Menu_ayudaTest, SinNavegadorSePideSuRutaHastaQueArrancaOSeDejaEnBlanco)
 {
-    const QString pagina = carpeta.filePath("ayuda_coloracion.html");
+    const QString pagina = Ruta("ayuda_coloracion.html");
     AbrirPaginaAyuda(persona, pagina);
     EXPECT_EQ(persona.mensajes, std::vector{NoCargado("AYUDA_COLORACION.HTML")});
     Escribir("ayuda_coloracion.html", {"<p>página</p>"});

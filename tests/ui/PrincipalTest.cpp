@@ -1,31 +1,21 @@
 // The main window's logic: start-up, open and save, the type list and the layout.
-#include <QFile>
-#include <QTemporaryDir>
-
 #include "files/Escritor.h"
+#include "support/CarpetaPrueba.h"
 #include "support/EntornoPrueba.h"
 #include "support/MundoPrincipal.h"
 
 namespace {
 
-struct PrincipalPrueba : ::testing::Test, MundoPrincipal {
-    QTemporaryDir dir;
-
+struct PrincipalPrueba : ::testing::Test, MundoPrincipal, CarpetaPrueba {
     // A triangle of the given type saved to disk.
     QString Triangulo(int tipo, const char* nombre)
     {
         EntornoPrueba w;
         Grafo g(w.Entorno());
         w.Construir(g, NombreTipo(tipo), 3, {{1, 2}, {2, 3}, {3, 1}}, {7, 14, 21});
-        const QString ruta = dir.filePath(QString::fromUtf8(nombre));
+        const QString ruta = Ruta(QString::fromUtf8(nombre));
         EXPECT_TRUE(EscribirGrafo(ruta, g).hecha);
         return ruta;
-    }
-    QString Fichero(const char* nombre, const QByteArray& bytes)
-    {
-        QFile f(dir.filePath(nombre));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-        return f.fileName();
     }
 };
 
