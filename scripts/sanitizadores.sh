@@ -29,9 +29,9 @@ for objetivo in lector formas menu argumentos; do
   diccionario=()
   [ -f "$raiz/fuzz/$objetivo.dict" ] && diccionario=(-dict="$raiz/fuzz/$objetivo.dict")
   echo "fuzz_$objetivo: ${entradas[$objetivo]} entradas"
-  # A finding is left in the scratch folder and shown; the run exits non-zero.
-  (cd "$trabajo" && "$build/bin/fuzz_$objetivo" -runs="${entradas[$objetivo]}" -max_len=4096 -seed=1 \
-    "${diccionario[@]}" "$trabajo/$objetivo" 2>"$trabajo/$objetivo.log") || {
+  # A finding's report is shown and its input kept in the build folder.
+  "$build/bin/fuzz_$objetivo" -runs="${entradas[$objetivo]}" -max_len=4096 -seed=1 \
+    -artifact_prefix="$build/" "${diccionario[@]}" "$trabajo/$objetivo" 2>"$trabajo/$objetivo.log" || {
     tail -n 60 "$trabajo/$objetivo.log"
     exit 1
   }
