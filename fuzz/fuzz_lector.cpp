@@ -2,13 +2,9 @@
 // be refused with exactly one message, and what loads must write out as a
 // file that reads back as the same graph.
 #include <QBuffer>
-#include <QCoreApplication>
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 
-#include "costuras/Interaccion.h"
+#include "Comun.h"
 #include "files/Escritor.h"
 #include "files/Lector.h"
 #include "model/Grafo.h"
@@ -17,36 +13,12 @@ namespace {
 
 const QSize Area{9000, 6000};
 
-// Counts the message boxes; nothing else is ever asked of it by the reader.
-class InteraccionContada : public Interaccion {
-public:
-    int mensajes = 0;
-    std::int16_t Mensaje(const QString&, const QString&, Icono, Botones) override
-    {
-        ++mensajes;
-        return Respuesta::Aceptar;
-    }
-    void Mostrar(AsignarPeso&) override {}
-    QString NombreParaAbrir(const QString&) override { return {}; }
-    QString NombreParaGuardar(const QString&, const QString&) override { return {}; }
-    double Ahora() override { return 0; }
-    void ProcesarEventos() override {}
-};
-
 std::int16_t Leer(const QByteArray& bytes, Grafo& grafo, InteraccionContada& io)
 {
     QBuffer origen;
     origen.setData(bytes);
     origen.open(QIODevice::ReadOnly);
     return LeerGrafo(origen, grafo, io, Area);
-}
-
-void Exigir(bool condicion, const char* que)
-{
-    if (!condicion) {
-        std::fprintf(stderr, "fuzz_lector: %s\n", que);
-        std::abort();
-    }
 }
 
 bool MismaMatriz(const Grafo& a, const Grafo& b)
@@ -64,10 +36,7 @@ bool MismaMatriz(const Grafo& a, const Grafo& b)
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    // QtCore's file and text helpers expect an application object; one for
-    // the whole run, never destroyed.
-    static auto* app = new QCoreApplication(*argc, *argv);
-    (void)app;
+    IniciarQt(argc, argv);
     return 0;
 }
 

@@ -8,7 +8,8 @@
 #include "run/VentanaEjecucion.h"
 
 BotonesColoracion::BotonesColoracion(Contexto& contexto, Coloracion coloracion, const QString& nombre)
-    : c_(contexto), coloracion_(std::move(coloracion)), traza_(nombre, coloracion_)
+    : c_(contexto), coloracion_(std::move(coloracion)), traza_(nombre, coloracion_),
+      historia_(contexto.marco.Ventana())
 {
     if (nombre == TituloBrelaz) {
         const int ancho = c_.marco.Ventana().ReservarPanel(PanelBrelaz::Ancho);
@@ -30,10 +31,27 @@ int BotonesColoracion::Pintar(Contexto& c, TrazaColoracion& traza, const Colorac
     return traza.Asigna(v, color, negrita);
 }
 
+QTextDocument& BotonesColoracion::Texto()
+{
+    return pasos_.EnUltimo() ? texto_.Documento() : pasos_.Copia();
+}
+
+int BotonesColoracion::PosicionCursor() const
+{
+    return pasos_.EnUltimo() ? cursor_ : pasos_.Cursor();
+}
+
+const PanelBrelaz* BotonesColoracion::Panel() const
+{
+    return panel_ ? &paneles_.at(pasos_.Mostrado() - 1) : nullptr;
+}
+
 void BotonesColoracion::Continuar()
 {
     if (cerrado_)
         return;
+    if (!pasos_.EnUltimo())
+        return pasos_.AlUltimo();
     if (paso_ >= int(coloracion_.orden.size())) {
         Cerrar();
         return;
@@ -48,6 +66,7 @@ void BotonesColoracion::Terminar()
 {
     if (cerrado_)
         return;
+    pasos_.AlUltimo();
     textoVisible_ = false;
     while (paso_ < int(coloracion_.orden.size()))
         DarPaso();
@@ -56,7 +75,7 @@ void BotonesColoracion::Terminar()
 
 void BotonesColoracion::Imprimir()
 {
-    c_.marco.Ventana().AbrirImprimir(texto_.Documento());
+    c_.marco.Ventana().AbrirImprimir(Texto());
 }
 
 // Only the vertex painted last stands out in bold.
@@ -75,11 +94,16 @@ void BotonesColoracion::Mostrar()
     traza_.EscribirEn(texto_);
     texto_.AplicarFormatos(texto_.Documento());
     cursor_ = ultimo_ >= 0 ? ultimo_ : int(traza_.Texto().size());
+    historia_.Recordar(texto_, cursor_);
+    pasos_.Seguir();
+    if (panel_)
+        paneles_.push_back(*panel_);
 }
 
 // The window's text becomes the run's trace; the work area gets its room back.
 void BotonesColoracion::Cerrar()
 {
+    pasos_.AlUltimo();
     textoVisible_ = false;
     traza_.EscribirEn(c_.marco.traza());
     if (panel_) {

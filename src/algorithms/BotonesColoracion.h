@@ -1,15 +1,19 @@
 // The colouring's step window: its own copy of the trace and the buttons
 // that paint the next vertex of the order ("Continuar"), paint all the rest
-// ("Fin") or print. Brelaz's run also has the side panel of degrees and
+// ("Fin") or print, and the two that show the vertices painted so far one
+// step at a time, back and forth. Brelaz's run also has the side panel of degrees and
 // saturation degrees, beside a work area narrowed to make room for it.
 #pragma once
 
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "algorithms/OrdenesColoracion.h"
 #include "algorithms/PanelBrelaz.h"
 #include "algorithms/TrazaColoracion.h"
+#include "run/HistoriaPasos.h"
+#include "run/PasoMostrado.h"
 #include "run/Traza.h"
 
 struct Contexto;
@@ -24,16 +28,19 @@ public:
     static QString TextoImprimir() { return QStringLiteral("Imprimir"); }
 
     // What the window's text pane shows, and where its caret goes: at the
-    // number painted last.
-    QTextDocument& Texto() { return texto_.Documento(); }
-    int PosicionCursor() const { return cursor_; }
+    // number painted last in the step shown.
+    QTextDocument& Texto();
+    int PosicionCursor() const;
     bool TextoVisible() const { return textoVisible_; }
-    // Brelaz's panel while the window is open, else nullptr.
-    const PanelBrelaz* Panel() const { return panel_ ? &*panel_ : nullptr; }
+    // Brelaz's panel of the step shown while the window is open, else nullptr.
+    const PanelBrelaz* Panel() const;
+    // The steps shown so far, to go back and forth through.
+    PasoMostrado& Pasos() { return pasos_; }
     // The place in the order of the next vertex to paint, from 1.
     int Paso() const { return paso_; }
 
-    // The next vertex, or, once all are painted, the end.
+    // The next vertex, or, once all are painted, the end; from an earlier
+    // step, back to the newest.
     void Continuar();
     // Every vertex left, then the end.
     void Terminar();
@@ -55,6 +62,9 @@ private:
     TrazaColoracion traza_;
     Traza texto_;
     std::optional<PanelBrelaz> panel_;
+    HistoriaPasos historia_;
+    PasoMostrado pasos_{historia_};
+    std::vector<PanelBrelaz> paneles_; // by step
     int paso_ = 1;
     int ultimo_ = -1; // where the number painted last starts
     int cursor_ = 0;

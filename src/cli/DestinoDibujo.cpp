@@ -1,6 +1,7 @@
 #include "cli/DestinoDibujo.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -31,14 +32,23 @@ bool DestinoDibujo::Admitido(const QString& salida)
     return EsSvg(salida) || salida.endsWith(".png", Qt::CaseInsensitive);
 }
 
+std::optional<double> DestinoDibujo::Escala(const QString& texto)
+{
+    bool ok = false;
+    const double valor = texto.toDouble(&ok);
+    return ok && valor >= EscalaMinima && valor <= EscalaMaxima ? std::optional<double>(valor) : std::nullopt;
+}
+
 QString DestinoDibujo::Rechazo(const QString& salida, const QString& grafo, QSize area, double escala)
 {
     const double ancho = Pixeles(area.width(), escala), alto = Pixeles(area.height(), escala);
-    if (ancho * alto > double(PixelesMaximos))
-        return QStringLiteral("El dibujo tendría %1 x %2 píxeles; no puede pasar de %3 (16384 x 16384).")
+    if (ancho * alto > double(PixelesMaximos) || std::max(ancho, alto) > LadoMaximo)
+        return QStringLiteral("El dibujo tendría %1 x %2 píxeles; no puede pasar de %3 (16384 x 16384) "
+                              "ni de %4 por lado.")
             .arg(ancho, 0, 'f', 0)
             .arg(alto, 0, 'f', 0)
-            .arg(PixelesMaximos);
+            .arg(PixelesMaximos)
+            .arg(LadoMaximo);
     // Links lead to the same file: compare where they lead.
     const QString real = QFileInfo(salida).canonicalFilePath();
     if (!real.isEmpty() && real == QFileInfo(grafo).canonicalFilePath())
@@ -74,9 +84,17 @@ Escritura DestinoDibujo::Guardar()
     lienzo_->Terminar();
     if (svg_)
         return EscribirAtomicamente(salida_, memoria_.data());
-    QByteArray png;
-    QBuffer codificada(&png);
-    if (imagen_.isNull() || !codificada.open(QIODevice::WriteOnly) || !imagen_.save(&codificada, "PNG"))
+    const QByteArray png = Png(imagen_);
+    if (png.isEmpty())
         return {false, QStringLiteral("no hay memoria para la imagen")};
     return EscribirAtomicamente(salida_, png);
+}
+
+QByteArray DestinoDibujo::Png(const QImage& imagen)
+{
+    QByteArray png;
+    QBuffer codificada(&png);
+    if (imagen.isNull() || !codificada.open(QIODevice::WriteOnly) || !imagen.save(&codificada, "PNG"))
+        return {};
+    return png;
 }

@@ -9,16 +9,22 @@
 #include <QString>
 #include <QSvgGenerator>
 #include <memory>
+#include <optional>
 
 #include "drawing/LienzoImagen.h"
 #include "files/EscrituraAtomica.h"
 
 class DestinoDibujo {
 public:
-    // The most pixels a drawing may have: 16384 x 16384, 1 GiB as an image.
+    // The most pixels a drawing may have: 16384 x 16384, 1 GiB as an image;
+    // and the longest side, within the coordinates Qt's raster painter works in.
     static constexpr qint64 PixelesMaximos = qint64(1) << 28;
+    static constexpr int LadoMaximo = 32767;
+    static constexpr double EscalaMinima = 0.25, EscalaMaxima = 16;
 
     static bool Admitido(const QString& salida);
+    // A PNG image's scale, from EscalaMinima to EscalaMaxima; nothing otherwise.
+    static std::optional<double> Escala(const QString& texto);
     // Why `salida` cannot take the drawing of `grafo` (a file name) for a work
     // area of `area` twips at `escala`; "" when it can.
     static QString Rechazo(const QString& salida, const QString& grafo, QSize area, double escala);
@@ -28,6 +34,8 @@ public:
     DestinoDibujo(const QString& salida, QSize area, double escala, const QString& grafo);
 
     Lienzo& Superficie() { return *lienzo_; }
+    // An image as a PNG file's bytes; empty when it could not be encoded.
+    static QByteArray Png(const QImage& imagen);
     // Ends painting and writes the file in one step.
     Escritura Guardar();
 

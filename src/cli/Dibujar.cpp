@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr double EscalaMaxima = 16;
-
 struct OpcionesDibujar {
     QString archivo;
     QString salida;
@@ -33,17 +31,11 @@ void TextoAyuda(QTextStream& salida)
               "              (4 da calidad de impresión; por omisión 1)\n"
               "  --help      muestra esta ayuda\n\n"
               "El dibujo no puede pasar de 268 435 456 píxeles (16384 x 16384, 1 GiB en\n"
-              "memoria): a escala 16 caben 15 360 x 15 360 twips, a escala 4 el cuádruple\n"
-              "por lado. El fichero de salida se escribe entero o no se toca.\n\n"
+              "memoria) ni de 32767 píxeles por lado: a escala 16 caben 15 360 x 15 360\n"
+              "twips, a escala 4 el cuádruple por lado. El fichero de salida se escribe\n"
+              "entero o no se toca.\n\n"
               "Si el fichero no es válido escribe en la salida de errores el mensaje que\n"
               "mostraría el programa, precedido de su título, y termina con estado 1.\n";
-}
-
-std::optional<double> Escala(const QString& texto)
-{
-    bool ok = false;
-    const double valor = texto.toDouble(&ok);
-    return ok && valor >= 0.25 && valor <= EscalaMaxima ? std::optional<double>(valor) : std::nullopt;
 }
 
 bool EsSvg(const QString& salida)
@@ -55,7 +47,7 @@ bool EsSvg(const QString& salida)
 bool LeerOpcion(const QString& opcion, const QString& valor, OpcionesDibujar& o)
 {
     if (opcion == "--escala") {
-        const std::optional<double> escala = Escala(valor);
+        const std::optional<double> escala = DestinoDibujo::Escala(valor);
         o.escala = escala.value_or(0);
         return escala.has_value();
     }

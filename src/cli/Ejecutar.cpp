@@ -6,13 +6,16 @@
 #include <algorithm>
 #include <optional>
 
+#include "algorithms/BotonesColoracion.h"
 #include "algorithms/CatalogoOrdenes.h"
 #include "algorithms/Estadisticas.h"
 #include "cli/CargaCli.h"
 #include "cli/DestinoDibujo.h"
 #include "cli/InteraccionCli.h"
 #include "cli/OpcionesOrden.h"
+#include "cli/PasosCli.h"
 #include "files/Escritor.h"
+#include "run/BotonesInterrupcion.h"
 #include "ui/Principal.h"
 #include "ui/RecorridoRaton.h"
 
@@ -23,6 +26,7 @@ struct OpcionesEjecutar {
     QString archivo;
     QString dibujo;
     QString grafo; // where the graph is saved as the run leaves it
+    QString pasos; // the folder that takes every step
     QSize area = AreaTrabajoPorOmision;
     bool html = false;
     bool ayuda = false;
@@ -58,8 +62,24 @@ public:
             panel = html ? ventana->text_peq().toHtml() : ventana->trazaPanel().TextoPlano();
         ventana->Marco().EscapePulsado = true;
     }
+    // With --pasos every step window is written down, then continued.
+    void Mostrar(BotonesInterrupcion& paso) override
+    {
+        if (pasos)
+            pasos->Escribir(ventana->Area().Imagen(), paso.Texto());
+        paso.Continuar();
+    }
+    void Mostrar(BotonesColoracion& paso) override
+    {
+        while (pasos && !paso.Cerrado()) {
+            pasos->Escribir(ventana->Area().Imagen(), paso.Texto());
+            paso.Continuar();
+        }
+        InteraccionCli::Mostrar(paso);
+    }
     QString estadisticas;
     Principal* ventana = nullptr;
+    std::optional<PasosCli> pasos;
     std::vector<std::int16_t> clics;
     std::size_t siguiente = 0;
     bool html = false;
@@ -75,7 +95,8 @@ bool TomaClics(const OrdenAlgoritmo& orden)
 void TextoAyuda(QTextStream& salida)
 {
     salida << "Uso: nodeva-cli ejecutar ALGORITMO [ARCHIVO] [opciones del algoritmo] [--html]\n"
-              "                         [--dibujo SALIDA] [--grafo SALIDA.grf] [--ancho N] [--alto N]\n\n"
+              "                         [--dibujo SALIDA] [--grafo SALIDA.grf] [--pasos CARPETA]\n"
+              "                         [--ancho N] [--alto N]\n\n"
               "Abre un fichero de grafo como el programa y ejecuta el algoritmo como su orden\n"
               "del menú, de principio a fin, sin pausas. Escribe la traza final (con el aviso\n"
               "\"Presione ACEPTAR\" del final) en la salida estándar; Estadisticas escribe\n"
@@ -88,9 +109,13 @@ void TextoAyuda(QTextStream& salida)
               "  --dibujo F      guarda el dibujo final, con lo que el algoritmo resalta,\n"
               "                  en F (.png a 96 ppp o .svg, un píxel por cada 15 twips)\n"
               "                  solo si el algoritmo termina; F no puede ser ARCHIVO ni\n"
-              "                  pasar de 268 435 456 píxeles (16384 x 16384)\n"
+              "                  pasar de 268 435 456 píxeles (16384 x 16384) ni de\n"
+              "                  32767 píxeles por lado\n"
               "  --grafo G       guarda en G el grafo como queda al terminar el algoritmo\n"
               "                  (Complementario y Lineal lo sustituyen por el resultado)\n"
+              "  --pasos C       ejecuta paso a paso y escribe en la carpeta C, en cada\n"
+              "                  pausa, el dibujo (paso-001.png, ...) y la traza de la\n"
+              "                  ventana de pasos (paso-001.txt, o .html con --html)\n"
               "  --ancho N       ancho del área de trabajo en twips (por omisión 9000)\n"
               "  --alto N        alto del área de trabajo en twips (por omisión 6000)\n"
               "  --help          muestra esta ayuda\n\n"
@@ -117,6 +142,10 @@ QString LeerOpcion(const QString& opcion, const QString* valor, OpcionesEjecutar
         o.grafo = *valor;
         return {};
     }
+    if (opcion == "--pasos") {
+        o.pasos = *valor;
+        return PasosCli::Rechazo(*valor);
+    }
     if (opcion == "--dibujo") {
         o.dibujo = *valor;
         return DestinoDibujo::Admitido(*valor) ? QString() : "El dibujo debe acabar en .png o .svg.";
@@ -129,7 +158,8 @@ QString LeerOpcion(const QString& opcion, const QString* valor, OpcionesEjecutar
 
 bool TomaValor(const QString& a)
 {
-    return a == "--dibujo" || a == "--grafo" || a == "--ancho" || a == "--alto" || EsOpcionDeAlgun(a);
+    return a == "--dibujo" || a == "--grafo" || a == "--pasos" || a == "--ancho" || a == "--alto" ||
+           EsOpcionDeAlgun(a);
 }
 
 QString Analizar(const QStringList& args, OpcionesEjecutar& o)
@@ -209,8 +239,14 @@ int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const Opci
     // The work area the file's positions are fitted to when it opens.
     p.Geometria().areaTrabajo.ancho = o.area.width();
     p.Geometria().areaTrabajo.alto = o.area.height();
-    if (destino)
+    // The steps are the work area's pictures: the final drawing is copied
+    // from it at the end instead of drawn elsewhere.
+    if (!o.pasos.isEmpty()) {
+        persona.pasos.emplace(o.pasos, o.html, errores);
+        p.NuevaArea();
+    } else if (destino) {
         p.PonerSuperficie(&destino->Superficie());
+    }
     if (orden.sinArchivo)
         p.Nuevo();
     else
@@ -222,7 +258,7 @@ int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const Opci
         if (error.isEmpty())
             error = ComprobarParametros(orden, parametros, p.grafo());
         if (error.isEmpty())
-            p.EjecutarOrdenCompleta(orden, parametros);
+            p.EjecutarOrdenCompleta(orden, parametros, persona.pasos.has_value());
         else
             errores << error << "\n";
     }
@@ -232,6 +268,10 @@ int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const Opci
     salida << texto << (texto.endsWith('\n') ? "" : "\n");
     if (!o.grafo.isEmpty() && !Escrito(EscribirGrafo(o.grafo, p.grafo()), o.grafo, errores))
         return 1;
+    if (persona.pasos && persona.pasos->Fallido())
+        return 1;
+    if (destino && persona.pasos)
+        p.Area().Memoria().Repetir(destino->Superficie());
     return !destino || Escrito(destino->Guardar(), o.dibujo, errores) ? 0 : 1;
 }
 

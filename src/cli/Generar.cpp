@@ -4,8 +4,8 @@
 
 #include "cli/CargaCli.h"
 #include "cli/InteraccionCli.h"
+#include "cli/NumerosGenerar.h"
 #include "files/Escritor.h"
-#include "generators/Catalogo.h"
 #include "model/Grafo.h"
 
 namespace {
@@ -20,14 +20,6 @@ struct OpcionesGenerar {
     QSize area = AreaTrabajoPorOmision;
     bool ayuda = false;
 };
-
-QString Argumentos(const Generador& g)
-{
-    QStringList nombres;
-    for (const PreguntaGenerador& p : g.preguntas)
-        nombres << p.nombre;
-    return nombres.join(' ');
-}
 
 QString Cotas(const Generador& g)
 {
@@ -50,7 +42,7 @@ void TextoAyuda(QTextStream& salida)
               "  --help                muestra esta ayuda\n\n"
               "Mandatos:\n";
     for (const Generador& g : Generadores()) {
-        const QString uso = (g.control + ' ' + Argumentos(g)).trimmed();
+        const QString uso = (g.control + ' ' + ArgumentosGenerador(g)).trimmed();
         salida << "  " << (g.preguntas.empty() ? uso : uso.leftJustified(34) + ' ' + Cotas(g)) << '\n';
     }
     salida << "\nLos grafos de Tutte, del dodecaedro y del icosaedro se leen de sus ficheros\n"
@@ -109,52 +101,6 @@ QString Analizar(const QStringList& args, OpcionesGenerar& o)
     return {};
 }
 
-QString SinDosPuntos(const QString& indicacion)
-{
-    QString texto = indicacion.trimmed();
-    if (texto.endsWith(':'))
-        texto.chop(1);
-    return texto;
-}
-
-QString FueraDeRango(const Generador& g, const PreguntaGenerador& p, int maximo, const QString& dado)
-{
-    const QString numero =
-        QStringLiteral("%1: «%2» (%3)").arg(g.control, SinDosPuntos(p.indicacion), p.nombre);
-    if (maximo < 1)
-        return QStringLiteral(
-                   "%1 no admite ningún valor con los números anteriores (máximo %2); se ha dado %3.")
-            .arg(numero)
-            .arg(maximo)
-            .arg(dado);
-    return QStringLiteral("%1 debe estar entre 1 y %2; se ha dado %3.").arg(numero).arg(maximo).arg(dado);
-}
-
-// The numbers as the dialogs would accept them, or the reason they would not.
-QString LeerNumeros(const Generador& g, const QStringList& textos, Numeros& numeros)
-{
-    if (textos.size() != qsizetype(g.preguntas.size())) {
-        const QString dados = textos.size() == 1 ? QStringLiteral("se ha dado 1")
-                                                 : QStringLiteral("se han dado %1").arg(textos.size());
-        if (g.preguntas.empty())
-            return QStringLiteral("%1 no lleva números; %2.").arg(g.control, dados);
-        const QString cuantos = g.preguntas.size() == 1 ? QStringLiteral("1 número")
-                                                        : QStringLiteral("%1 números").arg(g.preguntas.size());
-        return QStringLiteral("%1 necesita %2 (%3); %4.").arg(g.control, cuantos, Argumentos(g), dados);
-    }
-    for (std::size_t i = 0; i < g.preguntas.size(); ++i) {
-        const PreguntaGenerador& p = g.preguntas[i];
-        const int maximo = MaximoPregunta(p, numeros);
-        const QString& texto = textos[qsizetype(i)];
-        bool ok = false;
-        const int valor = texto.toInt(&ok);
-        if (!ok || valor < 1 || valor > maximo)
-            return FueraDeRango(g, p, maximo, texto);
-        numeros.push_back(valor);
-    }
-    return {};
-}
-
 int Generar(const Generador& g, const Numeros& numeros, const OpcionesGenerar& o, QTextStream& salida,
             QTextStream& errores)
 {
@@ -189,9 +135,11 @@ int CliGenerar(const QStringList& args, QTextStream& salida, QTextStream& errore
     if (const std::optional<int> fin = AyudaOError(opciones.ayuda, fallo, TextoAyuda, salida, errores))
         return *fin;
     Numeros numeros;
+    // A number past its bound is a wrong argument like any other (status 2);
+    // the message names the bound, so the whole usage is left out.
     if (const QString fuera = LeerNumeros(*generador, opciones.numeros, numeros); !fuera.isEmpty()) {
         errores << fuera << "\n";
-        return 1;
+        return 2;
     }
     return Generar(*generador, numeros, opciones, salida, errores);
 }

@@ -23,7 +23,12 @@ constexpr double TwipsPorPunto = 20;
 void LienzoMemoria::Limpiar()
 {
     ++version_;
-    trazos_.clear();
+    // A remembered picture keeps the old primitives; the new ones go apart.
+    if (trazos_.use_count() == 1)
+        trazos_->clear();
+    else
+        trazos_ = std::make_shared<std::vector<Trazo>>();
+    cuenta_ = 0;
     moviles_.clear();
     completa_ = true;
     borrado_ = {};
@@ -70,30 +75,42 @@ void LienzoMemoria::Tratar(Forma forma)
     destino_.PonerModoPluma(ModoPluma());
     Dibujar(trazo, destino_);
     if (ModoPluma() == Pluma::Copiar)
-        Recordar(std::move(trazo));
+        Guardar(std::move(trazo));
 }
 
-void LienzoMemoria::Recordar(Trazo trazo)
+void LienzoMemoria::Guardar(Trazo trazo)
 {
     if (!completa_)
         return;
-    if (trazos_.size() >= MaxTrazos) {
+    if (cuenta_ >= MaxTrazos) {
         completa_ = false;
-        trazos_ = {};
+        trazos_ = std::make_shared<std::vector<Trazo>>();
+        cuenta_ = 0;
         return;
     }
-    trazos_.push_back(std::move(trazo));
+    // Drawing over an earlier picture put back: the later primitives stay
+    // with the pictures that have them.
+    if (trazos_->size() != cuenta_)
+        trazos_ = std::make_shared<std::vector<Trazo>>(trazos_->begin(), trazos_->begin() + cuenta_);
+    trazos_->push_back(std::move(trazo));
+    ++cuenta_;
 }
 
-// Every drawing of the shape goes, whatever its colour and width.
+// Every drawing of the shape goes, whatever its colour and width. Remembered
+// pictures keep theirs: the surface takes a list of its own.
 void LienzoMemoria::Quitar(const Forma& forma)
 {
-    std::erase_if(trazos_, [&](const Trazo& t) {
-        if (t.forma != forma)
-            return false;
-        borrado_ = borrado_.united(Alcance(t));
-        return true;
-    });
+    auto propios = std::make_shared<std::vector<Trazo>>();
+    propios->reserve(cuenta_);
+    for (std::size_t i = 0; i < cuenta_; ++i) {
+        const Trazo& t = (*trazos_)[i];
+        if (t.forma == forma)
+            borrado_ = borrado_.united(Alcance(t));
+        else
+            propios->push_back(t);
+    }
+    trazos_ = std::move(propios);
+    cuenta_ = trazos_->size();
     Cambio(borrado_);
 }
 
@@ -135,9 +152,32 @@ void LienzoMemoria::Repetir(Lienzo& otro) const
 {
     otro.Limpiar();
     otro.PonerModoPluma(Pluma::Copiar);
-    for (const Trazo& t : trazos_)
-        Dibujar(t, otro);
+    for (std::size_t i = 0; i < cuenta_; ++i)
+        Dibujar((*trazos_)[i], otro);
     RepetirMoviles(otro);
+}
+
+LienzoMemoria::Instantanea LienzoMemoria::Recordar() const
+{
+    Instantanea foto;
+    foto.trazos = trazos_;
+    foto.cuenta = cuenta_;
+    foto.completa = completa_;
+    return foto;
+}
+
+void LienzoMemoria::Restaurar(const Instantanea& foto)
+{
+    if (!foto.completa)
+        return;
+    ++version_;
+    trazos_ = foto.trazos;
+    cuenta_ = foto.cuenta;
+    completa_ = true;
+    moviles_.clear();
+    borrado_ = {};
+    cambios_ = QRectF(0, 0, Ancho(), Alto());
+    Repetir(destino_);
 }
 
 void LienzoMemoria::RepetirMoviles(Lienzo& otro) const
@@ -155,8 +195,8 @@ void LienzoMemoria::Reponer()
     destino_.Recortar(borrado_);
     destino_.PonerModoPluma(Pluma::Copiar);
     destino_.Limpiar();
-    for (const Trazo& t : trazos_)
-        if (Alcance(t).intersects(borrado_))
+    for (std::size_t i = 0; i < cuenta_; ++i)
+        if (const Trazo& t = (*trazos_)[i]; Alcance(t).intersects(borrado_))
             Dibujar(t, destino_);
     destino_.Recortar(std::nullopt);
     borrado_ = {};

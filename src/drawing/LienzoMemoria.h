@@ -1,7 +1,8 @@
 // A surface that draws on another and remembers everything drawn since it was
 // last cleared, so the same picture — a run's highlights included — can be
-// drawn again on another surface at any resolution (the printed page), and a
-// shape can be taken out of it as if it had never been drawn.
+// drawn again on another surface at any resolution (the printed page) or put
+// back later, and a shape can be taken out of it as if it had never been
+// drawn.
 //
 // What is drawn with the inverting pen does not reach the picture: it is a
 // moving part (a dragged vertex, a rubber band), kept apart until the same
@@ -10,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <variant>
 #include <vector>
 
@@ -37,6 +39,16 @@ public:
     // Draws the moving parts on otro, over whatever it holds.
     void RepetirMoviles(Lienzo& otro) const;
     bool HayMoviles() const { return !moviles_.empty(); }
+
+    // The picture as it stands, to be put back later. Primitives are only
+    // added between clearings, so it shares them with the surface and costs
+    // a few bytes however much was drawn.
+    class Instantanea;
+    Instantanea Recordar() const;
+    // Puts a remembered picture back: drawn again on the surface below and
+    // remembered as the current one, without moving parts. A picture past
+    // the memory's limit cannot be drawn again and leaves the surface as it is.
+    void Restaurar(const Instantanea& foto);
 
     // Paints again on the destination, from memory, where shapes were taken
     // away since the last call.
@@ -81,16 +93,26 @@ private:
     // What a shape may touch, in twips, with room for its width and smoothing.
     static QRectF Alcance(const Trazo& t);
     void Tratar(Forma forma);
-    void Recordar(Trazo trazo);
+    void Guardar(Trazo trazo);
     void Quitar(const Forma& forma);
     void Alternar(const Trazo& trazo);
     void Cambio(const QRectF& zona) { cambios_ = cambios_.united(zona); }
 
     Lienzo& destino_;
-    std::vector<Trazo> trazos_;
+    // What was drawn since the last clearing is the first `cuenta_` of
+    // these; pictures remembered earlier may share them.
+    std::shared_ptr<std::vector<Trazo>> trazos_ = std::make_shared<std::vector<Trazo>>();
+    std::size_t cuenta_ = 0;
     std::vector<Trazo> moviles_;
     bool completa_ = true;
     QRectF borrado_; // to paint again from memory
     QRectF cambios_; // since TomarCambios
     std::uint64_t version_ = 0;
+};
+
+class LienzoMemoria::Instantanea {
+    friend class LienzoMemoria;
+    std::shared_ptr<std::vector<Trazo>> trazos;
+    std::size_t cuenta = 0;
+    bool completa = true;
 };

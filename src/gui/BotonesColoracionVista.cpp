@@ -72,7 +72,12 @@ BotonesColoracionVista::BotonesColoracionVista(BotonesColoracion& modelo, QWidge
         Colocar(principal, altoTextoPx,
                 {{BotonesColoracion::TextoContinuar(), [this] { Pulsar(&BotonesColoracion::Continuar); }},
                  {BotonesColoracion::TextoTerminar(), [this] { Pulsar(&BotonesColoracion::Terminar); }},
-                 {BotonesColoracion::TextoImprimir(), [this] { modelo_.Imprimir(); }}});
+                 {BotonesColoracion::TextoImprimir(), [this] { modelo_.Imprimir(); }}},
+                &modelo.Pasos(), [this] {
+                    if (refrescar_)
+                        refrescar_();
+                    Mostrar();
+                });
     continuar_ = botones.front();
     continuar_->setDefault(true);
     if (modelo.Panel()) {
@@ -97,7 +102,7 @@ void BotonesColoracionVista::Pulsar(void (BotonesColoracion::*accion)())
 
 void BotonesColoracionVista::Mostrar()
 {
-    LlevarCursor(modelo_.PosicionCursor());
+    MostrarTexto(modelo_.Texto(), modelo_.PosicionCursor());
     if (panel_ && modelo_.Panel())
         panel_->Mostrar(*modelo_.Panel());
 }

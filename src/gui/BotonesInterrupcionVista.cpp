@@ -5,31 +5,40 @@
 #include "run/BotonesInterrupcion.h"
 
 BotonesInterrupcionVista::BotonesInterrupcionVista(BotonesInterrupcion& modelo, QWidget* principal,
-                                                   int altoTextoPx)
-    : VentanaPaso(principal, modelo.Texto()), modelo_(modelo)
+                                                   int altoTextoPx, std::function<void()> refrescar)
+    : VentanaPaso(principal, modelo.Texto()), modelo_(modelo), refrescar_(std::move(refrescar))
 {
-    LlevarCursor(modelo.PosicionCursor());
     std::vector<BotonPaso> botones;
     const std::pair<QString, void (BotonesInterrupcion::*)()> acciones[] = {
         {BotonesInterrupcion::TextoContinuar(), &BotonesInterrupcion::Continuar},
         {BotonesInterrupcion::TextoTerminar(), &BotonesInterrupcion::Terminar},
         {BotonesInterrupcion::TextoImprimir(), &BotonesInterrupcion::Imprimir}};
     for (const auto& [rotulo, accion] : acciones)
-        botones.push_back({rotulo, [this, accion = accion] {
-                               (modelo_.*accion)();
-                               if (modelo_.Cerrado())
-                                   accept();
-                           }});
-    Colocar(principal, altoTextoPx, botones);
+        botones.push_back({rotulo, [this, accion = accion] { Pulsar(accion); }});
+    Colocar(principal, altoTextoPx, botones, modelo.Pasos(), [this] { Mostrar(); });
+    MostrarTexto(modelo.Texto(), modelo.PosicionCursor());
+}
+
+void BotonesInterrupcionVista::Pulsar(void (BotonesInterrupcion::*accion)())
+{
+    (modelo_.*accion)();
+    if (modelo_.Cerrado())
+        accept();
+    else
+        Mostrar();
+}
+
+void BotonesInterrupcionVista::Mostrar()
+{
+    MostrarTexto(modelo_.Texto(), modelo_.PosicionCursor());
+    if (refrescar_)
+        refrescar_();
 }
 
 void BotonesInterrupcionVista::keyPressEvent(QKeyEvent* evento)
 {
-    if (evento->key() == Qt::Key_Escape) {
-        modelo_.Escape();
-        accept();
-        return;
-    }
+    if (evento->key() == Qt::Key_Escape)
+        return Pulsar(&BotonesInterrupcion::Escape);
     QDialog::keyPressEvent(evento);
 }
 

@@ -227,7 +227,7 @@ int InteraccionQt::AltoTraza() const
 void InteraccionQt::Mostrar(BotonesInterrupcion& ventana)
 {
     Refrescar();
-    BotonesInterrupcionVista vista(ventana, ventana_, AltoTraza());
+    BotonesInterrupcionVista vista(ventana, ventana_, AltoTraza(), [this] { Refrescar(); });
     vista.exec();
 }
 

@@ -1,10 +1,12 @@
 #include "gui/VentanaPaso.h"
 
 #include <QEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "run/PasoMostrado.h"
 #include "run/Traza.h"
 
 namespace {
@@ -14,6 +16,10 @@ constexpr int Px(int twips)
 {
     return twips / 15;
 }
+
+// The column of the step buttons, wide enough for "Siguiente >" and the
+// label of a long run.
+constexpr int AnchoColumnaPasos = 1600;
 
 } // namespace
 
@@ -32,18 +38,22 @@ VentanaPaso::VentanaPaso(QWidget* principal, QTextDocument& texto)
 }
 
 std::vector<QPushButton*> VentanaPaso::Colocar(QWidget* principal, int altoTextoPx,
-                                               const std::vector<BotonPaso>& botones)
+                                               const std::vector<BotonPaso>& botones, PasoMostrado* pasos,
+                                               std::function<void()> alMoverse)
 {
+    pasos_ = pasos;
     const QRect marco = principal ? principal->geometry() : QRect(0, 0, 840, 620);
     const int ancho = marco.width() - Px(200);
-    texto_->setGeometry(Px(50), 0, ancho - Px(1385), altoTextoPx);
+    // The step buttons take their room off the text, never off the others.
+    const int columnaPasos = pasos ? Px(AnchoColumnaPasos) : 0;
+    texto_->setGeometry(Px(50), 0, ancho - Px(1385) - columnaPasos, altoTextoPx);
     const int alto = altoTextoPx + Px(80);
     setGeometry(marco.left() + Px(60), marco.bottom() - alto - Px(20), ancho, alto);
 
     const int izquierda = texto_->geometry().left() + texto_->width() + Px(220);
     // The buttons take the room left on the right, with the text's margin
     // beside them too: a fixed width would run past the window's edge.
-    const int anchoBoton = ancho - izquierda - texto_->geometry().left();
+    const int anchoBoton = ancho - columnaPasos - izquierda - texto_->geometry().left();
     const int altoBoton = (altoTextoPx - Px(160)) / 3;
     int arriba = Px(50);
     std::vector<QPushButton*> hechos;
@@ -54,7 +64,48 @@ std::vector<QPushButton*> VentanaPaso::Colocar(QWidget* principal, int altoTexto
         hechos.push_back(boton);
         arriba += altoBoton + Px(30);
     }
+    if (pasos)
+        ColocarPasos(izquierda + anchoBoton + Px(50), columnaPasos - Px(50), altoBoton, std::move(alMoverse));
     return hechos;
+}
+
+void VentanaPaso::ColocarPasos(int izquierda, int anchoColumna, int altoBoton,
+                               std::function<void()> alMoverse)
+{
+    int arriba = Px(50);
+    auto boton = [&](const QString& rotulo, void (PasoMostrado::*paso)(), Qt::Key tecla) {
+        auto* b = new QPushButton(rotulo, this);
+        b->setGeometry(izquierda, arriba, anchoColumna, altoBoton);
+        b->setShortcut(QKeySequence(Qt::ALT | tecla));
+        connect(b, &QPushButton::clicked, this, [this, paso, alMoverse] {
+            (pasos_->*paso)();
+            alMoverse();
+        });
+        arriba += altoBoton + Px(30);
+        return b;
+    };
+    anterior_ = boton(PasoMostrado::TextoAnterior(), &PasoMostrado::Anterior, Qt::Key_Left);
+    siguiente_ = boton(PasoMostrado::TextoSiguiente(), &PasoMostrado::Siguiente, Qt::Key_Right);
+    etiqueta_ = new QLabel(this);
+    etiqueta_->setAlignment(Qt::AlignCenter);
+    etiqueta_->setWordWrap(true);
+    etiqueta_->setGeometry(izquierda, arriba, anchoColumna, altoBoton);
+}
+
+void VentanaPaso::MostrarTexto(QTextDocument& texto, int posicion)
+{
+    if (texto_->document() != &texto)
+        texto_->setDocument(&texto);
+    // The pane's letter, as the window gave the first step's copy (an
+    // earlier step's is written afresh with the trace's).
+    if (texto.defaultFont() != texto_->font())
+        texto.setDefaultFont(texto_->font());
+    LlevarCursor(posicion);
+    if (!pasos_)
+        return;
+    etiqueta_->setText(pasos_->Etiqueta());
+    anterior_->setEnabled(pasos_->HayAnterior());
+    siguiente_->setEnabled(pasos_->HaySiguiente());
 }
 
 void VentanaPaso::LlevarCursor(int posicion)

@@ -1,14 +1,18 @@
 // What the two step windows share: a frameless window laid over the bottom
 // of the main window, its text pane as tall as the trace pane it covers and
-// three buttons stacked on the pane's right; it stays in front while the
-// run waits in it.
+// three buttons stacked on the pane's right; with the run's history, a
+// second column beside them goes back and forth through the steps, under
+// the label "Paso k de m". It stays in front while the run waits in it.
 #pragma once
 
 #include <QDialog>
+#include <QKeySequence>
 #include <QString>
 #include <functional>
 #include <vector>
 
+class PasoMostrado;
+class QLabel;
 class QPushButton;
 class QTextDocument;
 class QTextEdit;
@@ -16,6 +20,7 @@ class QTextEdit;
 struct BotonPaso {
     QString rotulo;
     std::function<void()> accion;
+    QKeySequence atajo = {};
 };
 
 class VentanaPaso : public QDialog {
@@ -25,13 +30,26 @@ public:
 
 protected:
     // Places the window and its text pane and makes the buttons, top to
-    // bottom; returns them in that order.
+    // bottom, and the buttons that go through the steps (from `pasos`) in a
+    // column of their own; returns the first ones in order.
     std::vector<QPushButton*> Colocar(QWidget* principal, int altoTextoPx,
-                                      const std::vector<BotonPaso>& botones);
+                                      const std::vector<BotonPaso>& botones, PasoMostrado* pasos = nullptr,
+                                      std::function<void()> alMoverse = {});
+    // The text of the step shown, scrolled to this position; the label and
+    // the two step buttons follow the step.
+    void MostrarTexto(QTextDocument& texto, int posicion);
     // Scrolls the text to this position.
     void LlevarCursor(int posicion);
     void changeEvent(QEvent* evento) override;
     void showEvent(QShowEvent* evento) override;
 
     QTextEdit* texto_ = nullptr;
+
+private:
+    void ColocarPasos(int izquierda, int anchoColumna, int altoBoton, std::function<void()> alMoverse);
+
+    PasoMostrado* pasos_ = nullptr;
+    QLabel* etiqueta_ = nullptr;
+    QPushButton* anterior_ = nullptr;
+    QPushButton* siguiente_ = nullptr;
 };

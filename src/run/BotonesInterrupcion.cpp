@@ -1,29 +1,47 @@
 #include "run/BotonesInterrupcion.h"
 
-#include <QTextCursor>
-#include <QTextDocumentFragment>
-
 #include "run/BanderasEjecucion.h"
+#include "run/HistoriaPasos.h"
 #include "run/Traza.h"
 
 BotonesInterrupcion::BotonesInterrupcion(BanderasEjecucion& banderas, Traza& traza,
-                                         std::function<void(const QTextDocument&)> imprimir)
+                                         std::function<void(const QTextDocument&)> imprimir,
+                                         HistoriaPasos* historia)
     : banderas_(banderas), imprimir_(std::move(imprimir))
 {
-    texto_.setDefaultFont(traza.Documento().defaultFont());
-    texto_.setDefaultTextOption(traza.Documento().defaultTextOption());
-    // A copy, letter sizes included (Dijkstra's table is smaller).
-    QTextCursor(&texto_).insertFragment(QTextDocumentFragment(&traza.Documento()));
-    cursor_ = traza.AplicarFormatos(texto_);
+    cursor_ = traza.CopiarEn(texto_);
+    if (historia) {
+        historia->Recordar(traza, cursor_);
+        pasos_.emplace(*historia);
+    }
+}
+
+QTextDocument& BotonesInterrupcion::Texto()
+{
+    return EnUltimo() ? texto_ : pasos_->Copia();
+}
+
+int BotonesInterrupcion::PosicionCursor() const
+{
+    return EnUltimo() ? cursor_ : pasos_->Cursor();
 }
 
 void BotonesInterrupcion::Cerrar()
 {
+    VolverAlUltimo();
     cerrado_ = true;
+}
+
+void BotonesInterrupcion::VolverAlUltimo()
+{
+    if (pasos_)
+        pasos_->AlUltimo();
 }
 
 void BotonesInterrupcion::Continuar()
 {
+    if (!EnUltimo())
+        return VolverAlUltimo();
     Cerrar();
 }
 
@@ -37,11 +55,13 @@ void BotonesInterrupcion::Terminar()
 void BotonesInterrupcion::Imprimir()
 {
     if (imprimir_)
-        imprimir_(texto_);
+        imprimir_(Texto());
 }
 
 void BotonesInterrupcion::Escape()
 {
+    if (!EnUltimo())
+        return VolverAlUltimo();
     banderas_.EscapePulsado = true;
     Continuar();
 }

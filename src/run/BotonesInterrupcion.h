@@ -1,37 +1,53 @@
 // The step window's model: a formatted copy of the trace so far and the
-// buttons that resume the run, finish it without more pauses, or print.
+// buttons that resume the run, finish it without more pauses, or print; with
+// the run's history, two more that show the steps before this one.
 #pragma once
 
 #include <QTextDocument>
 #include <functional>
+#include <optional>
+
+#include "run/PasoMostrado.h"
 
 struct BanderasEjecucion;
+class HistoriaPasos;
 class Traza;
 
 class BotonesInterrupcion {
 public:
-    // `imprimir` opens the print options for the window's copy.
+    // `imprimir` opens the print options for the copy shown. With a history
+    // the window remembers this step in it and can show the earlier ones.
     BotonesInterrupcion(BanderasEjecucion& banderas, Traza& traza,
-                        std::function<void(const QTextDocument&)> imprimir);
+                        std::function<void(const QTextDocument&)> imprimir,
+                        HistoriaPasos* historia = nullptr);
 
     static QString TextoContinuar() { return QStringLiteral("Continuar"); }
     static QString TextoTerminar() { return QStringLiteral("Fin"); }
     static QString TextoImprimir() { return QStringLiteral("Imprimir"); }
 
-    QTextDocument& Texto() { return texto_; }
-    int PosicionCursor() const { return cursor_; }
+    // The copy of the step shown and where its caret goes.
+    QTextDocument& Texto();
+    int PosicionCursor() const;
     bool TextoVisible() const { return textoVisible_; }
+    // The steps it can show, when it has a history: "< Anterior" and
+    // "Siguiente >" move through them.
+    PasoMostrado* Pasos() { return pasos_ ? &*pasos_ : nullptr; }
 
+    // From an earlier step, back to this one; else the run goes on.
     void Continuar();
     // No more pauses: the algorithm runs to its end.
     void Terminar();
     void Imprimir();
-    // Escape continues, and tells the Eulerian algorithms it was pressed.
+    // Escape continues, and tells the Eulerian algorithms it was pressed;
+    // from an earlier step it only comes back to this one, as Continuar.
     void Escape();
     bool Cerrado() const { return cerrado_; }
+    // The picture of this step back on the work area, whatever was shown.
+    void VolverAlUltimo();
 
 private:
     void Cerrar();
+    bool EnUltimo() const { return !pasos_ || pasos_->EnUltimo(); }
 
     BanderasEjecucion& banderas_;
     std::function<void(const QTextDocument&)> imprimir_;
@@ -39,4 +55,5 @@ private:
     int cursor_ = 0;
     bool textoVisible_ = true;
     bool cerrado_ = false;
+    std::optional<PasoMostrado> pasos_;
 };

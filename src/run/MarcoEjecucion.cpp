@@ -10,6 +10,7 @@ void MarcoEjecucion::PrepararEjecucion()
     ventana_.BloquearParaEjecucion(RecorridoUsuario);
     traza_.Vaciar();
     traza_.PonerNumFormatos(0);
+    historia_.Olvidar();
 }
 
 void MarcoEjecucion::AñadirTraza(const QString& texto, bool negrita, const QColor& color)
@@ -26,14 +27,17 @@ void MarcoEjecucion::PausaPaso()
 {
     if (EjecucionCompleta)
         return;
-    BotonesInterrupcion ventana(*this, traza_,
-                                [this](const QTextDocument& copia) { ventana_.AbrirImprimir(copia); });
+    BotonesInterrupcion ventana(
+        *this, traza_, [this](const QTextDocument& copia) { ventana_.AbrirImprimir(copia); }, &historia_);
     ventana_.MostrarPaso(ventana);
+    // However the window was left, the run goes on over its newest picture.
+    ventana.VolverAlUltimo();
 }
 
 void MarcoEjecucion::FinalizarEjecucion()
 {
     DesdeMenu = false;
+    historia_.Olvidar();
     ventana_.MostrarAceptar();
     // The prompt's runs follow the algorithm's without being counted, so the
     // next run writes over them.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "run/BanderasEjecucion.h"
+#include "run/HistoriaPasos.h"
 
 class Interaccion;
 class Traza;
@@ -21,11 +22,13 @@ inline const QColor ColorTrazaPorDefecto{};
 class MarcoEjecucion : public BanderasEjecucion {
 public:
     MarcoEjecucion(VentanaEjecucion& ventana, Traza& traza, Interaccion& persona)
-        : ventana_(ventana), traza_(traza), persona_(persona)
+        : ventana_(ventana), traza_(traza), persona_(persona), historia_(ventana)
     {
     }
 
     Traza& traza() { return traza_; }
+    // The steps of this run so far, for the step window to show again.
+    HistoriaPasos& Historia() { return historia_; }
     // The window, for an algorithm that reaches it itself: a step window or
     // panel of its own, or a tour's hidden pane and the clicks of a walk.
     VentanaEjecucion& Ventana() { return ventana_; }
@@ -47,4 +50,5 @@ private:
     VentanaEjecucion& ventana_;
     Traza& traza_;
     Interaccion& persona_;
+    HistoriaPasos historia_;
 };

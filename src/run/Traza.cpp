@@ -1,6 +1,7 @@
 #include "run/Traza.h"
 
 #include <QTextCursor>
+#include <QTextDocumentFragment>
 #include <algorithm>
 #include <vector>
 
@@ -49,6 +50,7 @@ QString Traza::TextoPlano() const
 
 void Traza::Vaciar()
 {
+    cambiada_ = true;
     texto_.clear();
     pendiente_.clear();
     documento_.clear();
@@ -88,6 +90,7 @@ void Traza::AlFinal(const QString& texto, const QColor& color)
 void Traza::PonerAlineacion(Qt::Alignment alineacion)
 {
     Volcar(); // the line being written may still be pending
+    cambiada_ = true;
     QTextCursor cursor(&documento_);
     cursor.movePosition(QTextCursor::End);
     QTextBlockFormat formato;
@@ -99,6 +102,7 @@ void Traza::PonerAlineacion(Qt::Alignment alineacion)
 void Traza::CambiarFinal(int longitud, const QString& texto, const QColor& color)
 {
     Volcar();
+    cambiada_ = true;
     const qsizetype desde = std::max<qsizetype>(0, texto_.size() - longitud);
     const std::vector<int> posicion = PosicionesEnDocumento(texto_);
     QTextCursor cursor(&documento_);
@@ -129,17 +133,33 @@ const FormatoTraza& Traza::Formato(int indice) const
 
 int Traza::AplicarFormatos(QTextDocument& destino) const
 {
-    const std::vector<int> posicion = PosicionesEnDocumento(texto_);
+    if (&destino == &documento_)
+        cambiada_ = true;
+    return AplicarFormatos(texto_, formatos_, destino);
+}
+
+int Traza::CopiarEn(QTextDocument& destino)
+{
+    destino.setDefaultFont(Documento().defaultFont());
+    destino.setDefaultTextOption(documento_.defaultTextOption());
+    // A copy, letter sizes included (Dijkstra's table is smaller).
+    QTextCursor(&destino).insertFragment(QTextDocumentFragment(&documento_));
+    return AplicarFormatos(destino);
+}
+
+int Traza::AplicarFormatos(const QString& texto, const TablaFormatos& formatos, QTextDocument& destino)
+{
+    const std::vector<int> posicion = PosicionesEnDocumento(texto);
     const int finDocumento = destino.characterCount() - 1;
     QTextCursor cursor(&destino);
     cursor.beginEditBlock();
     int inicio = 0;
-    for (int i = 1; i <= MAX_FORMATOS && formatos_[i].longitud >= 1; ++i) {
-        const int fin = std::min<int>(inicio + formatos_[i].longitud, texto_.size());
+    for (int i = 1; i <= MAX_FORMATOS && formatos[i].longitud >= 1; ++i) {
+        const int fin = std::min<int>(inicio + formatos[i].longitud, texto.size());
         QTextCharFormat formato;
-        formato.setFontWeight(formatos_[i].negrita ? QFont::Bold : QFont::Normal);
+        formato.setFontWeight(formatos[i].negrita ? QFont::Bold : QFont::Normal);
         // No brush: the pane's own text colour.
-        formato.setForeground(formatos_[i].color.isValid() ? QBrush(formatos_[i].color) : QBrush());
+        formato.setForeground(formatos[i].color.isValid() ? QBrush(formatos[i].color) : QBrush());
         cursor.setPosition(std::min(posicion[inicio], finDocumento));
         cursor.setPosition(std::min(posicion[fin], finDocumento), QTextCursor::KeepAnchor);
         cursor.mergeCharFormat(formato);

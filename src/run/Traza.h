@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <array>
 #include <cstdint>
+#include <utility>
 
 // The trace pane's background: text in it takes its place in the text but
 // cannot be seen (the padding that keeps numbers two characters wide).
@@ -20,6 +21,7 @@ struct FormatoTraza {
     std::int16_t longitud = 0;
     bool negrita = false;
     QColor color; // invalid: the pane's own colour
+    bool operator==(const FormatoTraza&) const = default;
 };
 
 class Traza {
@@ -70,9 +72,22 @@ public:
     int NumFormatos() const { return numFormatos_; }
     void PonerNumFormatos(int n) { numFormatos_ = n; }
 
+    using TablaFormatos = std::array<FormatoTraza, MAX_FORMATOS + 1>; // entry 0 unused
+    const TablaFormatos& Formatos() const { return formatos_; }
+
     // Applies the runs, from the first character, to a document that holds
     // this trace, and returns the document position where they end.
     int AplicarFormatos(QTextDocument& destino) const;
+    // The same for any text with its runs (a step remembered earlier).
+    static int AplicarFormatos(const QString& texto, const TablaFormatos& formatos, QTextDocument& destino);
+    // Writes into an empty document a copy of the trace with its letter
+    // sizes and alignment, formatted; returns where the formats end.
+    int CopiarEn(QTextDocument& destino);
+
+    // Whether the document changed other than by text added at its end
+    // since this was last asked: emptied, realigned, its end replaced or
+    // formatted in place.
+    bool TomarCambio() { return std::exchange(cambiada_, false); }
 
     // Pieces reach the document together when it is next read, or now: one
     // by one, each would lay the growing paragraph out again (a table of 2600
@@ -90,4 +105,5 @@ private:
     std::array<FormatoTraza, MAX_FORMATOS + 1> formatos_{};
     int numFormatos_ = 0;
     double tamañoLetra_ = TamañoLetra;
+    mutable bool cambiada_ = true;
 };

@@ -3,9 +3,17 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 class BotonesInterrupcion;
 class QTextDocument;
+
+// The work area's picture as the window remembered it for a step; only the
+// window that made it reads it.
+class RecuerdoDibujo {
+public:
+    virtual ~RecuerdoDibujo() = default;
+};
 
 class VentanaEjecucion {
 public:
@@ -30,6 +38,11 @@ public:
     // A side panel takes `ancho` twips off the right of the work area (0
     // gives them back); returns the work area's width.
     virtual int ReservarPanel(int ancho) = 0;
+    // The work area's picture as it stands, to be shown again later; none
+    // when the window cannot redraw it.
+    virtual std::shared_ptr<const RecuerdoDibujo> RecordarDibujo() = 0;
+    // Puts a remembered picture back on the work area.
+    virtual void MostrarDibujo(const RecuerdoDibujo& dibujo) = 0;
 
     // What the Eulerian tours need besides: back to editing as the Aceptar
     // button goes (a run left with Escape), the trace pane hidden while a

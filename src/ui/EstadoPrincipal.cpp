@@ -6,6 +6,15 @@
 #include "ui/AsignarPeso.h"
 #include "ui/MenuPrincipal.h"
 
+namespace {
+
+struct DibujoDelArea : RecuerdoDibujo {
+    explicit DibujoDelArea(LienzoMemoria::Instantanea f) : foto(std::move(f)) {}
+    LienzoMemoria::Instantanea foto;
+};
+
+} // namespace
+
 EstadoPrincipal::EstadoPrincipal(Interaccion& interaccion)
     : interaccion_(interaccion), deshacer_(comandos_, [this] { Redibujar(); })
 {
@@ -162,4 +171,19 @@ int EstadoPrincipal::ReservarPanel(int ancho)
     // The picture keeps its size: the panel only covers its right side.
     disposicion_.areaTrabajo.ancho = disposicion_.ancho - 200 - ancho;
     return disposicion_.areaTrabajo.ancho;
+}
+
+// A surface of the caller's own (a test's, an export's) is not the area's
+// picture: nothing to remember then.
+std::shared_ptr<const RecuerdoDibujo> EstadoPrincipal::RecordarDibujo()
+{
+    if (lienzoPropio_)
+        return nullptr;
+    return std::make_shared<DibujoDelArea>(area_->Memoria().Recordar());
+}
+
+void EstadoPrincipal::MostrarDibujo(const RecuerdoDibujo& dibujo)
+{
+    if (const auto* delArea = dynamic_cast<const DibujoDelArea*>(&dibujo); delArea && !lienzoPropio_)
+        area_->Memoria().Restaurar(delArea->foto);
 }

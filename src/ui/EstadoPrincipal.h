@@ -79,6 +79,9 @@ public:
     SuperficieArea& Area() { return *area_; }
     Lienzo& Superficie() { return lienzoPropio_ ? *lienzoPropio_ : area_->Superficie(); }
     void PonerSuperficie(Lienzo* lienzo);
+    // A picture of the work area in the size the layout gives it (the one in
+    // hand when it already has it).
+    void NuevaArea();
     Dibujo& dibujo() { return *dibujo_; }
     DimensionesArea DimensionesTrabajo() const;
     // Clear the work area and draw the graph.
@@ -105,13 +108,12 @@ public:
     std::int16_t TomarVerticeSeleccionado() override { return std::exchange(seleccion_.VerticeSeleccionado, 0); }
     void AbrirPasoPropio() override;
     int ReservarPanel(int ancho) override;
+    std::shared_ptr<const RecuerdoDibujo> RecordarDibujo() override;
+    void MostrarDibujo(const RecuerdoDibujo& dibujo) override;
 
 protected:
     // A fresh, empty record in hand; the marks of the old one are dropped.
     void NuevoRegistro();
-    // A picture of the work area in its current size (the one in hand when
-    // it already has it).
-    void NuevaArea();
     void ActualizarTitulo();
     void TextoPanel(const QString& texto);
 

@@ -58,8 +58,9 @@ public:
     // it asks first, then the step-by-step dialog or the run at once.
     void EjecutarOrden(const OrdenAlgoritmo& orden);
     // The same with what it asks already answered, and no question about
-    // steps: a straight run (the command line).
-    void EjecutarOrdenCompleta(const OrdenAlgoritmo& orden, const Parametros& parametros);
+    // steps: a straight run (the command line), or one that pauses at every
+    // step when `pausas`.
+    void EjecutarOrdenCompleta(const OrdenAlgoritmo& orden, const Parametros& parametros, bool pausas = false);
     // Asks "Paso a Paso" or "Completo", then runs the algorithm of that run name.
     void IniciarAlgoritmo(const QString& nombre, const Parametros& parametros = {});
     // Runs the algorithm of that run name at once.

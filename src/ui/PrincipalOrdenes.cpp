@@ -156,9 +156,9 @@ void Principal::EjecutarOrden(const OrdenAlgoritmo& orden)
         IniciarAlgoritmo(orden.ejecucion, parametros);
 }
 
-void Principal::EjecutarOrdenCompleta(const OrdenAlgoritmo& orden, const Parametros& parametros)
+void Principal::EjecutarOrdenCompleta(const OrdenAlgoritmo& orden, const Parametros& parametros, bool pausas)
 {
-    marco_.EjecucionCompleta = !orden.ejecucion.isEmpty();
+    marco_.EjecucionCompleta = !pausas && !orden.ejecucion.isEmpty();
     if (orden.desdeMenu)
         marco_.DesdeMenu = true;
     Correr(orden, parametros);

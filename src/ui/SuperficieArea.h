@@ -26,6 +26,7 @@ public:
     QRect TomarCambios();
     Lienzo& Superficie() { return memoria_; }
     std::uint64_t Version() const { return memoria_.Version(); }
+    LienzoMemoria& Memoria() { return memoria_; }
     // The same picture drawn afresh with this many pixels per screen pixel,
     // sharp on paper; the screen's image when it can no longer be redrawn.
     QImage ImagenNitida(double escala);

@@ -1,9 +1,13 @@
 // nodeva-cli ejecutar in-process: the plain trace of a straight run with its drawing, the commands that run
 // without steps, and a refused precondition.
+#include <QDir>
 #include <QImage>
 #include <set>
 
+#include "cli/CargaCli.h"
 #include "cli/CliPrueba.h"
+#include "support/EjecucionPrueba.h"
+#include "ui/Principal.h"
 
 namespace {
 
@@ -200,4 +204,51 @@ TEST(CliEjecutar, PruferDecodificaSinFicheroYElArbolGuardadoSeCodificaIgual)
     e = Ejecutar({"ejecutar", "Prufer_Encoding", c.Ruta("t.grf")});
     EXPECT_EQ(e.salida, "Algoritmo de Codificación de Prüfer\n\nSecuencia: 3  3  4  \n\nPresione ACEPTAR  para continuar.\n");
     EXPECT_EQ(Ejecutar({"ejecutar", "Prufer_Decoding", "--codigo", "3,9"}).estado, 2); // 9 > 4 vertices
+}
+
+// --pasos: at every pause the work area's picture and the step window's
+// text, exactly as a person would have seen them; the final drawing is the
+// one a straight run draws. A folder that is not there is refused first.
+TEST(CliEjecutar, LosPasosSonLosDibujosYTextosDeCadaPausa)
+{
+    struct QueMira : PersonaEjecucion {
+        using PersonaEjecucion::Mostrar;
+        Principal* p = nullptr;
+        std::vector<QImage> vistas;
+        void Mostrar(BotonesInterrupcion& v) override
+        {
+            vistas.push_back(p->Area().Imagen().copy());
+            PersonaEjecucion::Mostrar(v);
+        }
+    };
+    CarpetaPrueba c;
+    const QString grafo = c.Fichero("g.grf", Cuadrado);
+    QueMira persona;
+    Principal p(persona);
+    persona.p = &p;
+    std::vector<QImage>& vistas = persona.vistas;
+    p.Geometria().areaTrabajo.ancho = AreaTrabajoPorOmision.width();
+    p.Geometria().areaTrabajo.alto = AreaTrabajoPorOmision.height();
+    p.NuevaArea();
+    p.AbrirArchivo(grafo);
+    p.EjecutarAlgoritmo(QStringLiteral("Kruskal"));
+    ASSERT_EQ(vistas.size(), 3u);
+
+    ASSERT_TRUE(QDir(c.Ruta("")).mkdir("pasos"));
+    const Ejecucion e =
+        Ejecutar({"ejecutar", "Kruskal", grafo, "--pasos", c.Ruta("pasos"), "--dibujo", c.Ruta("p.png")});
+    EXPECT_EQ(e.estado, 0) << e.errores.toStdString();
+    EXPECT_EQ(QDir(c.Ruta("pasos")).entryList(QDir::Files).size(), 6);
+    for (int k = 1; k <= 3; ++k) {
+        const QString base = QStringLiteral("pasos/paso-00%1").arg(k);
+        EXPECT_TRUE(QImage(c.Ruta(base + ".png")).convertToFormat(QImage::Format_RGB32) == vistas[k - 1]) << k;
+        EXPECT_EQ(QString::fromUtf8(c.Contenido(base + ".txt")), persona.pausas[k - 1] + "\n") << k;
+    }
+    Ejecutar({"ejecutar", "Kruskal", grafo, "--dibujo", c.Ruta("r.png")});
+    EXPECT_EQ(c.Contenido("p.png"), c.Contenido("r.png"));
+
+    for (const QString& carpeta : {c.Ruta("no"), grafo}) {
+        const Ejecucion mala = Ejecutar({"ejecutar", "Kruskal", grafo, "--pasos", carpeta});
+        EXPECT_TRUE(mala.estado == 2 && mala.errores.contains(carpeta) && mala.salida.isEmpty());
+    }
 }

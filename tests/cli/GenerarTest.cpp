@@ -18,7 +18,7 @@ TEST(CliGenerar, EscribeElGrafoPedidoYRechazaUnNumeroFueraDeSuCota)
         EXPECT_NE(g.elem_matriz(i, i + 3), 0) << i;
 
     const Ejecucion mal = Ejecutar({"generar", "Harary", "6", "7", c.Ruta("k.grf")});
-    EXPECT_EQ(mal.estado, 1);
+    EXPECT_EQ(mal.estado, 2);
     EXPECT_TRUE(mal.errores.contains("Conectividad del grafo, k") && mal.errores.contains("entre 1 y 5"))
         << mal.errores.toStdString();
     EXPECT_FALSE(QFile::exists(c.Ruta("k.grf")));

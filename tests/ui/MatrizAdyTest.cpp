@@ -63,7 +63,7 @@ TEST_F(MatrizAdyTest, DoceVerticesBajarYVolver)
         int fila, columna;
         const char* habilitadas;
     };
-    using enum Flecha;
+    using enum MatrizAdy::Flecha; // the class's own name: clang 14 takes no alias here
     // clang-format off
     const Paso pasos[] = {{Arriba, 0, 0, "BD"}, {Abajo, 1, 0, "ABD"}, {Abajo, 2, 0, "AD"}, {Abajo, 2, 0, "AD"},
                           {Arriba, 1, 0, "ABD"}, {Arriba, 0, 0, "BD"}, {Derecha, 0, 1, "BID"},

@@ -1,0 +1,70 @@
+// Remembering the steps of a long run: 4000 pauses on the complete weighted
+// graph of 50 vertices, each after one edge drawn thick and one line of
+// trace, as Kruskal or a search leaves them. With argument 1 every pause is
+// remembered; with 0 only the trace is brought up to date, as any pause
+// does, so the difference is the history's own cost. The counters say how
+// much more memory the process holds at the end of the run (bytes in use
+// by the allocator, freed blocks not counted) and, with 1, the time of one
+// Recordar alone.
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <chrono>
+
+#include "MundoBanco.h"
+#include "run/HistoriaPasos.h"
+#include "run/MarcoEjecucion.h"
+#include "ui/Principal.h"
+
+namespace {
+
+constexpr int Pausas = 4000;
+
+double MegasEnUso()
+{
+    const struct mallinfo2 m = mallinfo2();
+    return double(m.uordblks + m.hblkhd) / (1024 * 1024);
+}
+
+void BM_RecordarPasos50(benchmark::State& estado)
+{
+    const bool recordar = estado.range(0) == 1;
+    for (auto _ : estado) {
+        estado.PauseTiming();
+        SinPersona persona;
+        Principal p(persona);
+        Completo(p.grafo(), 50, "Ponderado");
+        MarcoEjecucion& marco = p.Marco();
+        marco.PrepararEjecucion();
+        const double antes = MegasEnUso();
+        std::chrono::steady_clock::duration recordando{};
+        estado.ResumeTiming();
+        for (int k = 0; k < Pausas; ++k) {
+            const int a = k % 50 + 1, b = (k * 7) % 50 + 1;
+            Lienzo& lienzo = p.Superficie();
+            lienzo.PonerAnchoLinea(2);
+            p.dibujo().DibujarArista(std::int16_t(a), std::int16_t(a == b ? a % 50 + 1 : b),
+                                     QColor(128, 0, 0), 0, 0, 0);
+            lienzo.PonerAnchoLinea(1);
+            marco.AñadirTraza(QStringLiteral("Arista: (%1,%2)    \t").arg(a).arg(b), false,
+                              QColor(Qt::black));
+            marco.AñadirTraza(QStringLiteral("%1\r\n").arg(k), true, QColor(0, 0, 128));
+            if (recordar) {
+                const auto inicio = std::chrono::steady_clock::now();
+                marco.Historia().Recordar(marco.traza(), 0);
+                recordando += std::chrono::steady_clock::now() - inicio;
+            } else {
+                marco.traza().Volcar();
+            }
+        }
+        estado.PauseTiming();
+        estado.counters["MB_mas"] = MegasEnUso() - antes;
+        estado.counters["pasos"] = marco.Historia().Pasos();
+        estado.counters["us_por_paso"] =
+            std::chrono::duration<double, std::micro>(recordando).count() / Pausas;
+        estado.ResumeTiming();
+    }
+}
+BENCHMARK(BM_RecordarPasos50)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+
+} // namespace
