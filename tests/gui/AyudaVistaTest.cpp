@@ -18,6 +18,7 @@ namespace {
 // A person who sees the real windows: each menu and document is shown
 // offscreen and played by the next step of the test's script.
 struct PersonaVentanas : InteraccionGuion {
+    using InteraccionGuion::Mostrar;
     std::deque<std::function<void(Menu_ayudaVista&)>> menus;
     std::function<void(AyudaVista&)> documento;
 

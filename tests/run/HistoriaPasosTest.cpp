@@ -26,16 +26,16 @@ struct PersonaQueVuelve : PersonaEjecucion {
     void (BotonesInterrupcion::*salida)() = &BotonesInterrupcion::Continuar;
     std::vector<Vista> vistas; // as first shown, by step
 
-    Vista Ahora(BotonesInterrupcion& v) { return {p->Area().Imagen().copy(), v.Texto().toHtml()}; }
+    Vista Vistazo(BotonesInterrupcion& v) { return {p->Area().Imagen().copy(), v.Texto().toHtml()}; }
     void Mostrar(BotonesInterrupcion& v) override
     {
-        vistas.push_back(Ahora(v));
+        vistas.push_back(Vistazo(v));
         const int k = static_cast<int>(vistas.size());
         if (k == volverEn) {
             PasoMostrado& pasos = *v.Pasos();
             auto visto = [&](int paso) {
                 EXPECT_EQ(pasos.Etiqueta(), QStringLiteral("Paso %1 de %2").arg(paso).arg(k));
-                EXPECT_TRUE(Ahora(v) == vistas[paso - 1]) << "paso " << paso;
+                EXPECT_TRUE(Vistazo(v) == vistas[paso - 1]) << "paso " << paso;
             };
             pasos.Anterior();
             pasos.Anterior();
