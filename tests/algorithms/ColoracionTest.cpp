@@ -79,20 +79,6 @@ TEST_F(Colorear, PasadosVeinticincoLaLineaSigueTrasUnaSangriaInvisible)
                   "continuar.");
 }
 
-TEST_F(Colorear, LosColoresSeRepartenPorLaPaleta)
-{
-    // A path 1-2-3: colours 1, 2, 1, painted with palette entries 1 and 26.
-    Simple(3, {{1, 2}, {2, 3}});
-    EXPECT_TRUE(
-        Correr("Coloración Secuencial").contains("~3\r\n\r\nColor 1~ : ~1, ~3\r\nColor 2~ : ~2\r\n\r\n"));
-    EXPECT_TRUE(Relleno(1) == QColor(213, 0, 0) && Relleno(3) == QColor(213, 0, 0));
-    EXPECT_EQ(Relleno(2), QColor(43, 255, 255));
-    std::map<QString, QColor> numeros;
-    for (const Primitiva& t : lienzo.Textos())
-        numeros[t.texto.trimmed()] = t.color;
-    EXPECT_TRUE(numeros["1"] == Qt::white && numeros["2"] == Negro); // Texto_Blanco of entries 1 and 26
-}
-
 // The bold characters of the trace's colour lines, by position.
 std::vector<int> Negritas(const Traza& traza)
 {
@@ -143,7 +129,13 @@ TEST_F(Colorear, PasoAPasoSoloElUltimoPintadoVaEnNegritaYFinTerminaComoCompleto)
     const int doce = int(completa.lastIndexOf("12"));
     negritas.insert(std::lower_bound(negritas.begin(), negritas.end(), doce), {doce, doce + 1});
     EXPECT_EQ(Negritas(p.trazaPanel()), negritas);
-    EXPECT_EQ(Relleno(12), QColor(213, 0, 0));
+    // Two colours spread over the palette: entries 1 and 26, their numbers white and black.
+    EXPECT_TRUE(Relleno(12) == QColor(213, 0, 0) && Relleno(1) == QColor(213, 0, 0));
+    EXPECT_EQ(Relleno(2), QColor(43, 255, 255));
+    std::map<QString, QColor> numeros;
+    for (const Primitiva& t : lienzo.Textos())
+        numeros[t.texto.trimmed()] = t.color;
+    EXPECT_TRUE(numeros["1"] == Qt::white && numeros["2"] == Negro);
 }
 
 TEST_F(Colorear, ElPanelDeBrelazMuestraGradosYSaturacionTrasCadaPaso)

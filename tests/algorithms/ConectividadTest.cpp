@@ -1,98 +1,142 @@
-// The connectivity runs as the person sees them: the trace pieces with their bold and colours, what is drawn,
-// and how the run ends.
+// The connectivity runs and the blocks as the person sees them: the trace pieces with their bold and colours,
+// what is drawn, how the run ends, and the refusals.
 #include "algorithms/Conectividad.h"
 #include "algorithms/MundoConectividad.h"
 
 namespace {
 
 using Trazas = std::vector<Pieza>;
+using Aristas = std::vector<std::pair<int, int>>;
+
+Aristas Camino(int n)
+{
+    Aristas aristas;
+    for (int v = 1; v < n; ++v)
+        aristas.emplace_back(v, v + 1);
+    return aristas;
+}
 
 struct Conectividad : MundoConectividad, ::testing::Test {
-    void Camino(int n)
-    {
-        std::vector<std::pair<int, int>> aristas;
-        for (int v = 1; v < n; ++v)
-            aristas.emplace_back(v, v + 1);
-        Poner(TipoGrafo::Simple, n, aristas);
-    }
     // "EXISTE(N) k ..." as the counted runs open, then the rest.
-    Trazas Cuenta(const QString& existe, const QString& k, const QString& que, const Trazas& resto = {})
+    Trazas Cuenta(const QString& existe, int k, const QString& que, const Trazas& resto = {})
     {
-        Trazas t{{existe, false, negro}, {k, true, negro}, {que, false, negro}};
+        Trazas t{{existe, false, negro}, {QString::number(k), true, negro}, {que, false, negro}};
         t.insert(t.end(), resto.begin(), resto.end());
+        return t;
+    }
+    // The trace of these blocks, each a vertex list as the line shows it.
+    Trazas Bloques(const std::vector<QString>& bloques)
+    {
+        const int k = int(bloques.size());
+        Trazas t = Cuenta(k == 1 ? "EXISTE " : "EXISTEN ", k, k == 1 ? " BLOQUE\r\n\r\n" : " BLOQUES\r\n\r\n");
+        for (int b = 1; b <= k; ++b)
+            t.insert(t.end(), {{"Bloque ", false, negro},
+                               {QString::number(b), false, Color((b - 1) % 13 + 1)},
+                               {": ", false, negro},
+                               {bloques[b - 1] + "\r\n", false, Color((b - 1) % 13 + 1)}});
         return t;
     }
 };
 
-TEST_F(Conectividad, UnaComponenteYElGrafoVacioSeEscribenEnSingular)
+// Singular and plural, the bold and the colours, and the empty answers; the sets themselves are the
+// oracle's.
+TEST_F(Conectividad, CadaOrdenEscribeSuCuentaYSuLista)
 {
-    Camino(3);
-    p.Ejecutar("Componentes_conexas");
-    EXPECT_EQ(Piezas(), Cuenta("EXISTE ", "1", " COMPONENTE CONEXA \r\n\r\n",
-                               {{"Componente  :  ", true, negro}, {"1 - 2 - 3\r\n", true, Color(1)}}));
-    EXPECT_EQ(ColorVertice(3), Color(1));
-    EXPECT_EQ(LineasResaltadas(Color(1)), 2); // each edge once
-    EXPECT_TRUE(Finalizada());
-
-    Poner(TipoGrafo::Simple, 0, {});
-    p.Ejecutar("Componentes_conexas");
-    EXPECT_EQ(Piezas(), Cuenta("EXISTE ", "1", " COMPONENTE CONEXA \r\n\r\n"));
+    const Aristas triangulo{{1, 2}, {2, 3}, {1, 3}}, pajarita{{1, 2}, {2, 3}, {1, 3}, {3, 4}, {4, 5}, {3, 5}};
+    // Blanks pad the bridges to multiples of 18 characters, line breaks counted.
+    QString puentes;
+    for (int k = 1; k <= 8; ++k)
+        puentes += QStringLiteral("Arista (%1,%2)").arg(k).arg(k + 1).leftJustified(18);
+    const struct {
+        const char* control;
+        int tipo, n;
+        Aristas aristas;
+        Trazas traza;
+    } casos[] = {
+        {"Componentes_conexas", 0, 3, Camino(3),
+         Cuenta("EXISTE ", 1, " COMPONENTE CONEXA \r\n\r\n",
+                {{"Componente  :  ", true, negro}, {"1 - 2 - 3\r\n", true, Color(1)}})},
+        {"Componentes_conexas", 0, 0, {}, Cuenta("EXISTE ", 1, " COMPONENTE CONEXA \r\n\r\n")},
+        {"Vértices_corte", 0, 3, Camino(3),
+         Cuenta("EXISTE ", 1, " VÉRTICE CORTE\r\n\r\n", {{"Vértice Corte: ", true, negro}, {"2\r\n", true, Color(1)}})},
+        // The isolated vertex 5 and the ends of the path are no cut vertices.
+        {"Vértices_corte", 0, 5, Camino(4),
+         Cuenta("EXISTEN ", 2, " VÉRTICES CORTE\r\n\r\n",
+                {{"Vértices Corte: ", true, negro}, {"2, 3\r\n", true, Color(2)}})},
+        {"Vértices_corte", 0, 3, triangulo, {{"NO EXISTEN VÉRTICES CORTE", true, negro}}},
+        {"Aristas_Puente", 0, 10, Camino(10),
+         Cuenta("EXISTEN ", 9, " ARISTAS PUENTE\r\n\r\n", {{puentes + "\r\nArista (9,10)   \r\n", true, Color(2)}})},
+        {"Aristas_Puente", 2, 3, {{1, 2}, {2, 1}, {3, 2}},
+         Cuenta("EXISTE ", 1, " ARISTA PUENTE\r\n\r\n", {{"Arista (3,2)      \r\n", true, Color(2)}})},
+        {"Aristas_Puente", 2, 2, {{1, 2}, {2, 1}}, {{"NO EXISTEN ARISTAS PUENTE", true, negro}}},
+        {"Bloques", 0, 3, triangulo, Bloques({" 1 2 3"})},
+        {"Bloques", 0, 3, Camino(3), Bloques({" 2 3", " 1 2"})},
+        {"Bloques", 0, 5, pajarita, Bloques({" 3 4 5", " 1 2 3"})},
+        {"Bloques", 0, 4, {{1, 2}, {1, 3}, {1, 4}}, Bloques({" 1 2", " 1 3", " 1 4"})},
+        {"Bloques", 0, 1, {}, Bloques({" 1"})},
+        {"Bloques", 0, 0, {}, {{"Grafo vacío; no contiene bloques", false, negro}}},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(testing::Message() << caso.control << " n " << caso.n << ", " << caso.aristas.size());
+        Poner(caso.tipo, caso.n, caso.aristas);
+        p.Ejecutar(caso.control);
+        EXPECT_EQ(Piezas(), caso.traza);
+        EXPECT_TRUE(Finalizada());
+        p.Aceptar_Click();
+    }
 }
 
-TEST_F(Conectividad, LaComponente14VuelveAlColor1)
+TEST_F(Conectividad, LoMarcadoLlevaElColorDeSuLinea)
+{
+    Poner(TipoGrafo::Simple, 3, Camino(3));
+    p.Ejecutar("Componentes_conexas");
+    EXPECT_EQ(ColorVertice(3), Color(1));
+    EXPECT_EQ(LineasResaltadas(Color(1)), 2); // each edge once
+    p.Aceptar_Click();
+    p.Ejecutar("Vértices_corte");
+    EXPECT_EQ(ColorVertice(2), Color(1));
+    p.Aceptar_Click();
+    Poner(TipoGrafo::Simple, 10, Camino(10));
+    p.Ejecutar("Aristas_Puente");
+    EXPECT_EQ(LineasResaltadas(QColor(0, 128, 0)), 9);
+    p.Aceptar_Click();
+    // Two triangles: each edge drawn from both ends in its block's colour.
+    Poner(TipoGrafo::Simple, 5, {{1, 2}, {2, 3}, {1, 3}, {3, 4}, {4, 5}, {3, 5}});
+    p.Ejecutar("Bloques");
+    EXPECT_EQ(LineasResaltadas(Color(1)), 6);
+    EXPECT_EQ(LineasResaltadas(Color(2)), 6);
+}
+
+// The palette has 13 entries: component 14 and block 14 take entry 1 again.
+TEST_F(Conectividad, LaLinea14VuelveAlColor1)
 {
     Poner(TipoGrafo::Simple, 14, {});
     p.Ejecutar("Componentes_conexas");
-    const Trazas piezas = Piezas();
+    Trazas piezas = Piezas();
     ASSERT_EQ(piezas.size(), 3u + 2 * 14);
     EXPECT_EQ(piezas[1], (Pieza{"14", true, negro}));
     EXPECT_EQ(piezas[25], (Pieza{"12ª Componente  :  ", true, negro}));
     EXPECT_EQ(piezas[28], (Pieza{"13\r\n", true, Color(13)}));
     EXPECT_EQ(piezas[30], (Pieza{"14\r\n", true, Color(1)}));
     EXPECT_EQ(ColorVertice(14), Color(1));
+    p.Aceptar_Click();
+
+    Poner(TipoGrafo::Simple, 20, Camino(20));
+    p.Ejecutar("Bloques");
+    piezas = Piezas();
+    ASSERT_EQ(piezas.size(), 3u + 4 * 19);
+    EXPECT_EQ(piezas[3 + 4 * 13 + 1], (Pieza{"14", false, Color(1)}));
+    EXPECT_EQ(piezas.back(), (Pieza{" 1 2\r\n", false, Color(6)}));
 }
 
-TEST_F(Conectividad, VerticesCorteDesdeElMenu)
+TEST_F(Conectividad, LosBloquesDeUnGrafoInconexoSeRechazan)
 {
-    Camino(3);
-    p.Ejecutar("Vértices_corte");
-    EXPECT_EQ(Piezas(), Cuenta("EXISTE ", "1", " VÉRTICE CORTE\r\n\r\n",
-                               {{"Vértice Corte: ", true, negro}, {"2\r\n", true, Color(1)}}));
-    EXPECT_EQ(ColorVertice(2), Color(1));
-    EXPECT_TRUE(Finalizada());
-
-    // The isolated vertex 5 and the ends of the path are no cut vertices.
-    Poner(TipoGrafo::Simple, 5, {{1, 2}, {2, 3}, {3, 4}});
-    p.Ejecutar("Vértices_corte");
-    EXPECT_EQ(Piezas(), Cuenta("EXISTEN ", "2", " VÉRTICES CORTE\r\n\r\n",
-                               {{"Vértices Corte: ", true, negro}, {"2, 3\r\n", true, Color(2)}}));
-
-    Poner(TipoGrafo::Simple, 3, {{1, 2}, {2, 3}, {1, 3}});
-    p.Ejecutar("Vértices_corte");
-    EXPECT_EQ(Piezas(), (Trazas{{"NO EXISTEN VÉRTICES CORTE", true, negro}}));
-}
-
-TEST_F(Conectividad, PuentesEnUnaDosOEnNingunaLinea)
-{
-    Camino(10);
-    p.Ejecutar("Aristas_Puente");
-    // Blanks pad the text to multiples of 18 characters, line breaks counted.
-    QString lista;
-    for (int k = 1; k <= 8; ++k)
-        lista += QStringLiteral("Arista (%1,%2)").arg(k).arg(k + 1).leftJustified(18);
-    EXPECT_EQ(Piezas(), Cuenta("EXISTEN ", "9", " ARISTAS PUENTE\r\n\r\n",
-                               {{lista + "\r\nArista (9,10)   \r\n", true, Color(2)}}));
-    EXPECT_EQ(LineasResaltadas(QColor(0, 128, 0)), 9);
-    EXPECT_TRUE(Finalizada());
-
-    Poner(TipoGrafo::Digrafo, 3, {{1, 2}, {2, 1}, {3, 2}});
-    p.Ejecutar("Aristas_Puente");
-    EXPECT_EQ(Piezas()[2].texto, " ARISTA PUENTE\r\n\r\n");
-    EXPECT_EQ(Piezas()[3].texto, "Arista (3,2)      \r\n");
-
-    Poner(TipoGrafo::Digrafo, 2, {{1, 2}, {2, 1}});
-    p.Ejecutar("Aristas_Puente");
-    EXPECT_EQ(Piezas(), (Trazas{{"NO EXISTEN ARISTAS PUENTE", true, negro}}));
+    Poner(TipoGrafo::Simple, 3, {{1, 2}});
+    p.Ejecutar("Bloques");
+    EXPECT_EQ(persona.mensajes.back().texto,
+              "El algoritmo de búsqueda de Bloques requiere que el grafo sea conexo.");
+    EXPECT_EQ(persona.mensajes.back().titulo, "Precondición");
+    EXPECT_TRUE(lienzo.primitivas.empty() && p.Vista().areaHabilitada);
 }
 
 // Boruvka hands over labels that are not the lowest vertex.
