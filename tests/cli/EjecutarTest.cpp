@@ -133,8 +133,8 @@ TEST_F(CliEjecutar, CadaOrdenEscribeSuTrazaOSuMotivo)
     EXPECT_EQ(Contenido("d.png"), "viejo");
     // Edge 1-2 runs along y = 1500 twips, pixel row 100, in palette entry 1.
     EXPECT_EQ(QImage(Ruta("k.png")).pixelColor(150, 100), QColor(128, 0, 0));
-    const Ejecucion largo = EnCarpeta({"Prufer_Decoding", "--codigo", "3,9"}); // 9 > 4 vertices
-    EXPECT_TRUE(largo.estado == 2 && largo.errores.startsWith("Valor no válido para --codigo: 3,9\n"));
+    const Ejecucion largo = EnCarpeta({"Prufer_Decoding", "--codigo", "3,5"}); // 5 > 4 vertices
+    EXPECT_TRUE(largo.estado == 2 && largo.errores.startsWith("Valor no válido para --codigo: 3,5\n"));
 }
 
 // A seed repeats its walk, and the seeds do not all give the same one (the walks themselves are checked on
