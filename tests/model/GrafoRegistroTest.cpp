@@ -1,6 +1,7 @@
 // The record's own operations: types, counts, degrees, random weights and the command states they switch.
 #include <algorithm>
 
+#include "costuras/FuenteAleatoria.h"
 #include "support/EntornoPrueba.h"
 
 namespace {
@@ -69,3 +70,18 @@ TEST(SumarPesos, SaturaEnCuatroCifrasYNuncaDaCero)
 }
 
 } // namespace
+
+// Many draws reach both ends of each range and never step past them.
+TEST(FuenteAleatoria, PesosYEnterosLlenanSuIntervaloSinSalirse)
+{
+    FuenteAleatoria azar;
+    azar.Sembrar(7);
+    std::pair<int, int> pesos{1000, 1}, enteros{9, 0};
+    for (int k = 0; k < 100000; ++k) {
+        const int p = azar.PesoAleatorio(), e = azar.Aleatorio(3, 5);
+        pesos = {std::min(pesos.first, p), std::max(pesos.second, p)};
+        enteros = {std::min(enteros.first, e), std::max(enteros.second, e)};
+    }
+    EXPECT_EQ(pesos, std::pair(1, 1000));
+    EXPECT_EQ(enteros, std::pair(3, 5));
+}
