@@ -39,7 +39,7 @@ void CopiarZona(const QImage& de, QImage& a, const QRect& zona)
 } // namespace
 
 SuperficieArea::SuperficieArea(int anchoTwips, int altoTwips, double escala)
-    : imagen_(ImagenBlanca(anchoTwips, altoTwips, escala)), lienzo_(std::make_unique<LienzoImagen>(imagen_)),
+    : imagen_(ImagenBlanca(anchoTwips, altoTwips, escala)), lienzo_(std::make_unique<LienzoBandas>(imagen_)),
       memoria_(*lienzo_), pendiente_(imagen_.rect())
 {
 }

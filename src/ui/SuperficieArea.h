@@ -10,7 +10,7 @@
 #include <QRect>
 #include <memory>
 
-#include "drawing/LienzoImagen.h"
+#include "drawing/LienzoBandas.h"
 #include "drawing/LienzoMemoria.h"
 
 class SuperficieArea {
@@ -36,7 +36,7 @@ private:
     void MostrarMoviles(const QRectF& cambio);
 
     QImage imagen_;
-    std::unique_ptr<LienzoImagen> lienzo_;
+    std::unique_ptr<LienzoBandas> lienzo_;
     LienzoMemoria memoria_;
     QImage pantalla_; // the picture with the moving parts, while there are any
     bool pantallaAlDia_ = false;
