@@ -34,7 +34,7 @@ LienzoBandas::LienzoBandas(QImage& imagen, int bandas)
 
 LienzoBandas::~LienzoBandas()
 {
-    Terminar();
+    directo_.Terminar();
 }
 
 int LienzoBandas::Nucleos()

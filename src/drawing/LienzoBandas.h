@@ -16,6 +16,7 @@ class LienzoBandas : public Lienzo {
 public:
     // The image must outlive the surface and keep its size and format.
     explicit LienzoBandas(QImage& imagen, int bandas = Nucleos());
+    // What is still pending goes unpainted.
     ~LienzoBandas() override;
     LienzoBandas(const LienzoBandas&) = delete;
     LienzoBandas& operator=(const LienzoBandas&) = delete;

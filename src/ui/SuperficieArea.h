@@ -32,10 +32,12 @@ public:
     QImage ImagenNitida(double escala);
 
 private:
+    void Pintar();
     void Actualizar();
     void MostrarMoviles(const QRectF& cambio);
 
     QImage imagen_;
+    bool blanca_ = false;
     std::unique_ptr<LienzoBandas> lienzo_;
     LienzoMemoria memoria_;
     QImage pantalla_; // the picture with the moving parts, while there are any

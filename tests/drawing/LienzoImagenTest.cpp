@@ -195,7 +195,9 @@ TEST(LienzoBandas, PintanLoMismoQueUnSoloPintor)
         const QImage esperada = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
         QImage unaVez(pixmap.size(), QImage::Format_RGB32), bandas(pixmap.size(), QImage::Format_RGB32);
         pintar(LienzoImagen(unaVez));
-        pintar(LienzoBandas(bandas, 3));
+        LienzoBandas enBandas(bandas, 3);
+        pintar(enBandas);
+        enBandas.Terminar();
         EXPECT_TRUE(unaVez == esperada) << tipo;
         EXPECT_TRUE(bandas == esperada) << tipo;
     }
