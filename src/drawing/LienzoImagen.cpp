@@ -11,6 +11,8 @@ namespace {
 constexpr double TwipsPorPulgada = 1440.0;
 constexpr double DpiPantalla = 96.0;
 const QColor Fondo = Qt::white;
+// Labels are numbers: a few thousand at most.
+constexpr std::size_t MaxTextos = 4000;
 
 QPainter::CompositionMode Composicion(Lienzo::Pluma pluma)
 {
@@ -190,7 +192,7 @@ LienzoImagen::Letra& LienzoImagen::LetraDe(double puntos, bool negrita)
     // Qt sizes points by the device's own resolution; scale so they follow ours.
     fuente.setPointSizeF(puntos * dpi_ / dispositivo_.logicalDpiY());
     fuente.setBold(negrita);
-    return letras_.emplace(clave, Letra{fuente, QFontMetricsF(fuente, &dispositivo_), {}}).first->second;
+    return letras_.emplace(clave, Letra{fuente, QFontMetricsF(fuente, &dispositivo_), {}, {}}).first->second;
 }
 
 void LienzoImagen::Texto(QPointF esquina, const QString& texto, double puntos, bool negrita)
@@ -212,5 +214,21 @@ void LienzoImagen::Texto(QPointF esquina, const QString& texto, double puntos, b
     auto [sangria, nueva] = letra.sangrias.try_emplace(espacios, 0.0);
     if (nueva)
         sangria->second = letra.medidas.horizontalAdvance(texto.left(espacios));
-    pintor.drawText(Pixeles(esquina) + QPointF(sangria->second, letra.medidas.ascent()), texto.mid(espacios));
+    const QPointF arriba = Pixeles(esquina) + QPointF(sangria->second, 0);
+    if (dispositivo_.devType() != QInternal::Image || dispositivo_.devicePixelRatioF() != 1) {
+        pintor.drawText(arriba + QPointF(0, letra.medidas.ascent()), texto.mid(espacios));
+        return;
+    }
+    // On an image of screen pixels the same glyphs land on the same pixels
+    // without shaping the number again each time it is drawn (not so on a
+    // denser one).
+    if (letra.textos.size() > MaxTextos)
+        letra.textos.clear();
+    auto [fijo, nuevo] = letra.textos.try_emplace(texto.mid(espacios));
+    if (nuevo) {
+        fijo->second.setText(fijo->first);
+        fijo->second.setTextFormat(Qt::PlainText);
+        fijo->second.prepare(QTransform(), letra.fuente);
+    }
+    pintor.drawStaticText(arriba, fijo->second);
 }

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStaticText>
 #include <map>
 #include <utility>
 
@@ -47,7 +48,8 @@ private:
     struct Letra {
         QFont fuente;
         QFontMetricsF medidas;
-        std::map<qsizetype, double> sangrias; // advance of n leading spaces
+        std::map<qsizetype, double> sangrias;  // advance of n leading spaces
+        std::map<QString, QStaticText> textos; // laid out once, on images
     };
     Letra& LetraDe(double puntos, bool negrita);
     QPainter& Pintor();
