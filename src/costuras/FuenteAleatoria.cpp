@@ -15,8 +15,7 @@ void FuenteAleatoria::ResembrarDelReloj()
     // Nanoseconds, not seconds: two edges added within the same second must
     // not receive the same "random" weight.
     const auto t = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    std::seed_seq semilla{static_cast<std::uint32_t>(t), static_cast<std::uint32_t>(t >> 32)};
-    motor_.seed(semilla);
+    motor_.seed(static_cast<std::uint64_t>(t));
 }
 
 void FuenteAleatoria::Sembrar(std::uint64_t semilla)

@@ -24,12 +24,6 @@ struct Caminos : MundoRecorrido {
         });
         p.Ejecutar(control);
     }
-    // The trace from piece `desde` on.
-    std::vector<Pieza> Desde(std::size_t desde)
-    {
-        const std::vector<Pieza> todas = Piezas();
-        return {todas.begin() + std::ptrdiff_t(std::min(desde, todas.size())), todas.end()};
-    }
     std::vector<Pieza> Fila(const std::vector<Pieza>& celdas)
     {
         std::vector<Pieza> fila{{"\t", false, negro}};
@@ -99,7 +93,9 @@ TEST_F(Caminos, SinCaminoAmbosLoDicenYMarcanLosExtremos)
         Ejecutar(control, 1, 2);
         std::vector<Pieza> esperadas{{"No existe camino entre los vértices ", false, negro}};
         esperadas.insert(esperadas.end(), final.begin(), final.end());
-        EXPECT_EQ(Desde(Piezas().size() - esperadas.size()), esperadas);
+        const std::vector<Pieza> piezas = Piezas();
+        ASSERT_GE(piezas.size(), esperadas.size());
+        EXPECT_EQ(std::vector(piezas.end() - std::ptrdiff_t(esperadas.size()), piezas.end()), esperadas);
         EXPECT_TRUE(ColorVertice(1) == final[0].color && ColorVertice(2) == final[0].color);
         p.Aceptar_Click();
     }

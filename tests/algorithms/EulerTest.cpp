@@ -3,7 +3,6 @@
 // tours on small graphs, piece by piece with their bold and colours.
 #include <set>
 
-#include "algorithms/CatalogoOrdenes.h"
 #include "algorithms/MundoConectividad.h"
 
 namespace {
@@ -65,10 +64,7 @@ TEST_F(Euler, UnGrafoRechazadoSoloDaSuMensaje)
         SCOPED_TRACE(caso.texto);
         Poner(caso.tipo, caso.n, caso.aristas);
         persona.mensajes.clear();
-        const OrdenAlgoritmo* orden = OrdenPorControl(caso.orden);
-        ASSERT_TRUE(orden);
-        p.Marco().EjecucionCompleta = true;
-        orden->ejecucion.isEmpty() ? (void)p.Ejecutar(caso.orden) : p.EjecutarAlgoritmo(orden->ejecucion);
+        ASSERT_TRUE(p.Ejecutar(caso.orden));
         ASSERT_EQ(persona.mensajes.size(), 1u);
         EXPECT_EQ(persona.mensajes[0],
                   (MensajeVisto{caso.texto, caso.titulo, Icono::Exclamacion, Botones::Aceptar}));

@@ -60,16 +60,6 @@ inline AristasPeso AristasAlAzar(std::mt19937& azar, int tipo, int n, double den
     return aristas;
 }
 
-// The colour of vertex v's number (" v") when last drawn.
-inline QColor ColorVertice(const LienzoGrabador& lienzo, int v)
-{
-    QColor color;
-    for (const Primitiva& t : lienzo.Textos())
-        if (t.texto == u' ' + QString::number(v))
-            color = t.color;
-    return color;
-}
-
 struct MundoConectividad {
     using Trazos = std::set<std::pair<int, int>>;
     PersonaEjecucion persona;
@@ -100,7 +90,15 @@ struct MundoConectividad {
 
     // The algorithm's pieces (the end prompt is no counted run).
     std::vector<Pieza> Piezas() { return ::Piezas(p.trazaPanel()); }
-    QColor ColorVertice(int v) const { return ::ColorVertice(lienzo, v); }
+    // The colour of vertex v's number (" v") when last drawn.
+    QColor ColorVertice(int v) const
+    {
+        QColor color;
+        for (const Primitiva& t : lienzo.Textos())
+            if (t.texto == u' ' + QString::number(v))
+                color = t.color;
+        return color;
+    }
     long LineasResaltadas(const QColor& color) const
     {
         const auto lineas = lienzo.Lineas();

@@ -71,19 +71,14 @@ struct Oraculo : MundoRecorrido {
             texto += pieza.texto;
         return texto;
     }
-    static Parametros Raiz(int raiz)
+    // A root, or the two ends (destino 0: every vertex).
+    static Parametros Con(int raiz, int origen = 0, int destino = 0)
     {
         Parametros p;
         p.raiz = std::int16_t(raiz);
-        return p;
-    }
-    // destino 0: every vertex.
-    static Parametros Extremos(int origen, int destino)
-    {
-        Parametros p;
         p.origen = std::int16_t(origen);
         p.destino = std::int16_t(destino);
-        p.todos = destino == 0;
+        p.todos = origen != 0 && destino == 0;
         return p;
     }
     static std::vector<int> Numeros(const QString& texto, const QString& separador)
@@ -119,7 +114,7 @@ TEST_F(Oraculo, BusquedasVisitanYNumeranComoBoost)
             for (int e = 1; e < n; ++e)
                 ASSERT_EQ(std::pair(int(p.Marco().ArbolDesde[e]), int(p.Marco().ArbolHasta[e])), arbol[e - 1]);
         }
-        const QString texto = Correr(profundidad ? "En_Profundidad" : "En_Anchura", Raiz(raiz));
+        const QString texto = Correr(profundidad ? "En_Profundidad" : "En_Anchura", Con(raiz));
         ASSERT_EQ(Numeros(texto.mid(texto.indexOf(":  ") + 3).remove("\r\n"), ", "), orden);
         EXPECT_EQ(persona.pausas.size(), 0u);
     }
@@ -148,7 +143,7 @@ TEST_F(Oraculo, CaminoEsElDelArbolEnAnchuraDeBoost)
             esperado = "Camino:   " + camino + "    FIN Camino\r\n";
         }
         sinCamino += previo[destino] == 0;
-        ASSERT_EQ(Correr("Camino", Extremos(origen, destino)), esperado);
+        ASSERT_EQ(Correr("Camino", Con(0, origen, destino)), esperado);
     }
     EXPECT_TRUE(sinCamino > 30 && sinCamino < 270);
 }
@@ -168,7 +163,7 @@ TEST_F(Oraculo, DijkstraEtiquetaComoBoostPorDebajoDe10000)
             return distancia[v - 1] < 10000 ? QString::number(distancia[v - 1]) : "-";
         };
 
-        const QStringList lineas = Correr("Dijkstra", Extremos(origen, 0)).split("\r\n");
+        const QStringList lineas = Correr("Dijkstra", Con(0, origen, 0)).split("\r\n");
         const QStringList ultima = lineas[lineas.size() - 2].split('\t', Qt::SkipEmptyParts);
         ASSERT_EQ(ultima.size(), n);
         for (int v = 1; v <= n; ++v) {
@@ -176,7 +171,7 @@ TEST_F(Oraculo, DijkstraEtiquetaComoBoostPorDebajoDe10000)
             lejanos += distancia[v - 1] >= 10000 && distancia[v - 1] < std::numeric_limits<int>::max();
         }
 
-        const QString texto = Correr("Dijkstra", Extremos(origen, destino));
+        const QString texto = Correr("Dijkstra", Con(0, origen, destino));
         if (etiqueta(destino) == "-") {
             ASSERT_TRUE(texto.endsWith(QString("vértices %1 y %2\r\n").arg(origen).arg(destino)));
             continue;

@@ -145,12 +145,6 @@ TEST_F(Marco, LaEjecucionBloqueaLaVentanaYAceptarLaDevuelve)
     EXPECT_TRUE(editable() && p.Comandos().Habilitado(Control::Añadir_Arista));
     EXPECT_TRUE(!p.Vista().aceptarVisible && p.text_peq().isEmpty());
     EXPECT_EQ(p.Geometria().textoPeq.ancho, ancho);
-
-    // A second run starts empty and writes over the prompt's runs.
-    m.PrepararEjecucion();
-    EXPECT_EQ(m.traza().NumFormatos(), 0);
-    m.AñadirTraza("otra", true, QColor());
-    EXPECT_EQ(m.traza().Formato(1).longitud, 4);
 }
 
 TEST(TablaFormatos, DespuesDeCuatroMilVuelveAEmpezar)

@@ -55,6 +55,7 @@ inline void PrintTo(const MensajeVisto& m, std::ostream* os)
 class InteraccionGuion : public Interaccion {
 public:
     explicit InteraccionGuion(std::uint64_t semilla = 12345) { Azar().Sembrar(semilla); }
+    using Interaccion::Mostrar; // the dialogs without a script close as the window's button closes them
 
     std::vector<MensajeVisto> mensajes;
     std::deque<std::int16_t> respuestas;           // next answers; Aceptar when empty
@@ -62,8 +63,6 @@ public:
     Guion<IdentificarVert> guionIdentificar;
     Guion<InsercionNºVert> guionNumero;
     Guion<SelectGrafo> guionTipo;
-    Guion<MatrizAdy> guionMatriz;
-    Guion<GirarVoltear> guionGiro;
     Guion<Imprimir> guionImprimir;
     std::vector<QString> menusAyuda;          // the title of every help menu shown, left with "Salir"
     bool abrePaginas = false;                 // whether the default browser opens a page
@@ -104,8 +103,6 @@ public:
     void Mostrar(IdentificarVert& dialogo) override { Jugar(guionIdentificar, dialogo); }
     void Mostrar(InsercionNºVert& dialogo) override { Jugar(guionNumero, dialogo); }
     void Mostrar(SelectGrafo& dialogo) override { Jugar(guionTipo, dialogo); }
-    void Mostrar(MatrizAdy& dialogo) override { Jugar(guionMatriz, dialogo); }
-    void Mostrar(GirarVoltear& dialogo) override { Jugar(guionGiro, dialogo); }
     void Mostrar(Imprimir& dialogo) override { Jugar(guionImprimir, dialogo); }
     void Mostrar(Menu_ayuda& ventana) override
     {
@@ -121,10 +118,7 @@ public:
     bool IniciarPrograma(const QString& programa, const QStringList& argumentos) override
     {
         programasVistos.push_back(QStringList{programa} + argumentos);
-        const bool inicia = !programasIniciados.empty() && programasIniciados.front();
-        if (!programasIniciados.empty())
-            programasIniciados.pop_front();
-        return inicia;
+        return Sacar(programasIniciados);
     }
     void Mostrar(Camino& dialogo) override { Jugar(guionCamino, dialogo); }
     void Mostrar(Prufer& dialogo) override { Jugar(guionPrufer, dialogo); }
