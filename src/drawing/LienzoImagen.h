@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStaticText>
 #include <map>
 #include <utility>
 
@@ -31,6 +32,9 @@ public:
     void Linea(QPointF desde, QPointF hasta) override;
     void Texto(QPointF esquina, const QString& texto, double puntos, bool negrita) override;
     void Recortar(std::optional<QRectF> zona) override;
+    // Keeps everything drawn from now on, clearings included, inside this
+    // rectangle of the device's pixels, whatever Recortar says.
+    void Confinar(const QRect& pixeles);
     int Ancho() const override;
     int Alto() const override;
 
@@ -44,10 +48,12 @@ private:
     struct Letra {
         QFont fuente;
         QFontMetricsF medidas;
-        std::map<qsizetype, double> sangrias; // advance of n leading spaces
+        std::map<qsizetype, double> sangrias;  // advance of n leading spaces
+        std::map<QString, QStaticText> textos; // laid out once, on images
     };
     Letra& LetraDe(double puntos, bool negrita);
     QPainter& Pintor();
+    void Recorte(QPainter& pintor, std::optional<QRectF> logico);
     QPointF Pixeles(QPointF twips) const { return twips * pixelesPorTwip_ + origen_; }
     void PrepararTrazo(QPainter& pintor, const QBrush& relleno);
     QColor Tinta() const;
@@ -57,8 +63,9 @@ private:
     QPainter pintor_;
     double dpi_;
     double pixelesPorTwip_;
-    double pixelesPorPunto_; // a line-width pixel is a 96-dpi pixel on any device
-    QPointF origen_;         // see the constructor
+    double pixelesPorPunto_;      // a line-width pixel is a 96-dpi pixel on any device
+    QPointF origen_;              // see the constructor
+    std::optional<QRectF> marco_; // logical coordinates
     QString familia_;
     std::map<std::pair<double, bool>, Letra> letras_;
     // The painter's pen, brush and mode as last set, so that a run of

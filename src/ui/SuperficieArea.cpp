@@ -13,11 +13,11 @@ QSize Pixeles(int anchoTwips, int altoTwips, double escala)
             std::max(1, static_cast<int>(std::lround(altoTwips / TwipsPorPixel * escala)))};
 }
 
-QImage ImagenBlanca(int anchoTwips, int altoTwips, double escala)
+// Its memory is not touched yet: a large one costs nothing until it is.
+QImage ImagenSinPintar(int anchoTwips, int altoTwips, double escala)
 {
     QImage imagen(Pixeles(anchoTwips, altoTwips, escala), QImage::Format_RGB32);
     imagen.setDevicePixelRatio(escala);
-    imagen.fill(Qt::white);
     return imagen;
 }
 
@@ -39,8 +39,8 @@ void CopiarZona(const QImage& de, QImage& a, const QRect& zona)
 } // namespace
 
 SuperficieArea::SuperficieArea(int anchoTwips, int altoTwips, double escala)
-    : imagen_(ImagenBlanca(anchoTwips, altoTwips, escala)), lienzo_(std::make_unique<LienzoImagen>(imagen_)),
-      memoria_(*lienzo_), pendiente_(imagen_.rect())
+    : imagen_(ImagenSinPintar(anchoTwips, altoTwips, escala)),
+      lienzo_(std::make_unique<LienzoBandas>(imagen_)), memoria_(*lienzo_), pendiente_(imagen_.rect())
 {
 }
 
@@ -53,12 +53,24 @@ QImage SuperficieArea::ImagenNitida(double escala)
 {
     if (!memoria_.Completa())
         return Imagen();
-    QImage nitida = ImagenBlanca(memoria_.Ancho(), memoria_.Alto(), escala);
+    QImage nitida = ImagenSinPintar(memoria_.Ancho(), memoria_.Alto(), escala);
+    nitida.fill(Qt::white);
     {
         LienzoImagen lienzo(nitida);
         memoria_.Repetir(lienzo);
     }
     return nitida;
+}
+
+// The window lays itself out several times on its way to the screen, and
+// an area of each size is made; only the one shown is ever painted.
+void SuperficieArea::Pintar()
+{
+    if (!blanca_) {
+        imagen_.fill(Qt::white);
+        blanca_ = true;
+    }
+    lienzo_->Terminar();
 }
 
 void SuperficieArea::Actualizar()
@@ -78,7 +90,7 @@ void SuperficieArea::Actualizar()
 // parts drawn over it.
 void SuperficieArea::MostrarMoviles(const QRectF& cambio)
 {
-    lienzo_->Terminar();
+    Pintar();
     if (pantalla_.size() != imagen_.size()) {
         pantalla_ = QImage(imagen_.size(), imagen_.format());
         pantalla_.setDevicePixelRatio(imagen_.devicePixelRatio());
@@ -98,7 +110,7 @@ void SuperficieArea::MostrarMoviles(const QRectF& cambio)
 const QImage& SuperficieArea::Imagen()
 {
     Actualizar();
-    lienzo_->Terminar();
+    Pintar();
     return memoria_.HayMoviles() ? pantalla_ : imagen_;
 }
 

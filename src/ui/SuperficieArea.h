@@ -10,7 +10,7 @@
 #include <QRect>
 #include <memory>
 
-#include "drawing/LienzoImagen.h"
+#include "drawing/LienzoBandas.h"
 #include "drawing/LienzoMemoria.h"
 
 class SuperficieArea {
@@ -32,11 +32,13 @@ public:
     QImage ImagenNitida(double escala);
 
 private:
+    void Pintar();
     void Actualizar();
     void MostrarMoviles(const QRectF& cambio);
 
     QImage imagen_;
-    std::unique_ptr<LienzoImagen> lienzo_;
+    bool blanca_ = false;
+    std::unique_ptr<LienzoBandas> lienzo_;
     LienzoMemoria memoria_;
     QImage pantalla_; // the picture with the moving parts, while there are any
     bool pantallaAlDia_ = false;

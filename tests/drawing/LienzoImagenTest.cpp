@@ -2,6 +2,12 @@
 // numbers sit inside their circles, the inverting pen undoes itself. (The PNG export samples circle pixels at
 // two scales.)
 #include <QImage>
+#include <QPixmap>
+#include <cmath>
+#include <numbers>
+#include <random>
+
+#include "drawing/LienzoBandas.h"
 #include "drawing/LienzoImagen.h"
 #include "drawing/LienzoMemoria.h"
 #include "support/EscenaDibujo.h"
@@ -132,7 +138,8 @@ TEST(LienzoMemoria, RepiteElDibujoIgualYNitido)
 // exactly the drawing without it, crossing lines and covering circles included.
 TEST(LienzoMemoria, LoBorradoQuedaComoSiNuncaSeHubieraDibujado)
 {
-    const std::vector<QPoint> posiciones{{1500, 1500}, {7500, 4500}, {4500, 1200}, {4500, 4800}, {4400, 3000}};
+    const std::vector<QPoint> posiciones{
+        {1500, 1500}, {7500, 4500}, {4500, 1200}, {4500, 4800}, {4400, 3000}};
     const auto pintar = [&](QImage& imagen, bool conArista, bool borrar) {
         EscenaDibujo e("Simple", posiciones, {{3, 4}, {3, 5}});
         if (conArista)
@@ -154,4 +161,44 @@ TEST(LienzoMemoria, LoBorradoQuedaComoSiNuncaSeHubieraDibujado)
     pintar(borrada, true, true);
     pintar(sin, false, false);
     EXPECT_TRUE(borrada == sin);
+}
+
+// The complete graph on 50 vertices in a maximized work area, weighted or not, with a highlight and a dragged
+// line: the image's surface (confined to the image) and three bands painted at once leave the very bytes of a
+// painter over a pixmap, which draws as Qt always does.
+TEST(LienzoBandas, PintanLoMismoQueUnSoloPintor)
+{
+    for (const char* tipo : {"Simple", "Ponderado"}) {
+        std::vector<QPoint> posiciones;
+        std::vector<AristaEscena> aristas;
+        std::mt19937 azar(50);
+        for (int v = 1; v <= 50; ++v) {
+            const double a = 2 * std::numbers::pi * v / 50;
+            posiciones.emplace_back(int(14302 + 13702 * std::cos(a)), int(6382 + 5782 * std::sin(a)));
+            for (int w = 1; w < v; ++w)
+                aristas.push_back({w, v, std::int16_t(azar() % 999 + 1)});
+        }
+        EscenaDibujo e(tipo, posiciones, aristas);
+        const auto pintar = [&](auto&& lienzo) {
+            Dibujo dibujo(e.grafo, lienzo, e.seleccion, e.desdeMenu);
+            lienzo.Limpiar();
+            dibujo.DibujarGrafo(0);
+            dibujo.DibujarArista(3, 30, Qt::red, 0, 0, 0);
+            dibujo.PintarVertice(7, 2);
+            lienzo.PonerModoPluma(Lienzo::Pluma::Invertir);
+            lienzo.Linea({700, 4000}, {26000, 800});
+        };
+        QPixmap pixmap(1907, 851);
+        LienzoImagen sobrePixmap(pixmap);
+        pintar(sobrePixmap);
+        sobrePixmap.Terminar();
+        const QImage esperada = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+        QImage unaVez(pixmap.size(), QImage::Format_RGB32), bandas(pixmap.size(), QImage::Format_RGB32);
+        pintar(LienzoImagen(unaVez));
+        LienzoBandas enBandas(bandas, 3);
+        pintar(enBandas);
+        enBandas.Terminar();
+        EXPECT_TRUE(unaVez == esperada) << tipo;
+        EXPECT_TRUE(bandas == esperada) << tipo;
+    }
 }

@@ -1,0 +1,120 @@
+#include "drawing/LienzoBandas.h"
+
+#include <QThread>
+#include <QThreadPool>
+#include <algorithm>
+#include <latch>
+
+namespace {
+
+// Below this many primitives, starting the other painters costs more than
+// they save.
+constexpr std::size_t MinimoBandas = 200;
+
+// Threads that stay for the whole session: a new thread would first have to
+// load its own fonts.
+QThreadPool& Ayudantes()
+{
+    static QThreadPool ayudantes;
+    static const bool listos = [] {
+        ayudantes.setExpiryTimeout(-1);
+        ayudantes.setMaxThreadCount(std::max(1, LienzoBandas::Nucleos() - 1));
+        return true;
+    }();
+    (void)listos;
+    return ayudantes;
+}
+
+} // namespace
+
+LienzoBandas::LienzoBandas(QImage& imagen, int bandas)
+    : imagen_(imagen), bandas_(std::max(1, bandas)), directo_(imagen)
+{
+}
+
+LienzoBandas::~LienzoBandas()
+{
+    directo_.Terminar();
+}
+
+int LienzoBandas::Nucleos()
+{
+    return std::clamp(QThread::idealThreadCount(), 1, 8);
+}
+
+void LienzoBandas::Anotar(Paso primitiva)
+{
+    pasos_.push_back([color = ColorFrente(), ancho = AnchoLinea(), pluma = ModoPluma(),
+                      primitiva = std::move(primitiva)](Lienzo& s) {
+        s.PonerColorFrente(color);
+        s.PonerAnchoLinea(ancho);
+        s.PonerModoPluma(pluma);
+        primitiva(s);
+    });
+}
+
+void LienzoBandas::Limpiar()
+{
+    // What was pending would be cleared away anyway.
+    pasos_.clear();
+    Anotar([](Lienzo& s) { s.Limpiar(); });
+}
+
+void LienzoBandas::Circulo(QPointF centro, double radio, std::optional<QColor> relleno)
+{
+    Anotar([=](Lienzo& s) { s.Circulo(centro, radio, relleno); });
+}
+
+void LienzoBandas::Linea(QPointF desde, QPointF hasta)
+{
+    gruesas_ = gruesas_ || AnchoLinea() > 1;
+    Anotar([=](Lienzo& s) { s.Linea(desde, hasta); });
+}
+
+void LienzoBandas::Texto(QPointF esquina, const QString& texto, double puntos, bool negrita)
+{
+    Anotar([=](Lienzo& s) { s.Texto(esquina, texto, puntos, negrita); });
+}
+
+void LienzoBandas::Recortar(std::optional<QRectF> zona)
+{
+    Anotar([=](Lienzo& s) { s.Recortar(zona); });
+}
+
+void LienzoBandas::Terminar()
+{
+    if (bandas_ > 1 && pasos_.size() >= MinimoBandas && !gruesas_)
+        PintarBandas();
+    else
+        for (const Paso& paso : pasos_)
+            paso(directo_);
+    pasos_.clear();
+    gruesas_ = false;
+    directo_.Terminar();
+}
+
+void LienzoBandas::PintarBandas()
+{
+    directo_.Terminar();
+    uchar* const bits = imagen_.bits();
+    const auto pintar = [&](int k) {
+        QImage vista(bits, imagen_.width(), imagen_.height(), imagen_.bytesPerLine(), imagen_.format());
+        vista.setDevicePixelRatio(imagen_.devicePixelRatio());
+        vista.setDotsPerMeterX(imagen_.dotsPerMeterX());
+        vista.setDotsPerMeterY(imagen_.dotsPerMeterY());
+        const int arriba = imagen_.height() * k / bandas_;
+        const int abajo = imagen_.height() * (k + 1) / bandas_;
+        LienzoImagen banda(vista);
+        banda.Confinar(QRect(0, arriba, imagen_.width(), abajo - arriba));
+        for (const Paso& paso : pasos_)
+            paso(banda);
+    };
+    std::latch hechas(bandas_ - 1);
+    for (int k = 1; k < bandas_; ++k)
+        Ayudantes().start([&, k] {
+            pintar(k);
+            hechas.count_down();
+        });
+    pintar(0);
+    hechas.wait();
+}

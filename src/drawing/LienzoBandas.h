@@ -1,0 +1,50 @@
+// LienzoBandas: the surface of a screen image that keeps what it is asked to
+// draw until the image is wanted, and then paints a long list of it in
+// horizontal bands at once, one per core. Each band has a painter of its own
+// over the whole image, confined to the band: lines are then cut where a
+// single painter would cut them, and every pixel comes out as one painter
+// would leave it. A short list (a hover, a mark) is painted in one go.
+#pragma once
+
+#include <QImage>
+#include <functional>
+#include <vector>
+
+#include "drawing/LienzoImagen.h"
+
+class LienzoBandas : public Lienzo {
+public:
+    // The image must outlive the surface and keep its size and format.
+    explicit LienzoBandas(QImage& imagen, int bandas = Nucleos());
+    // What is still pending goes unpainted.
+    ~LienzoBandas() override;
+    LienzoBandas(const LienzoBandas&) = delete;
+    LienzoBandas& operator=(const LienzoBandas&) = delete;
+
+    // Paints what is pending and ends painting, so the image can be shown.
+    void Terminar();
+
+    void Limpiar() override;
+    void Circulo(QPointF centro, double radio, std::optional<QColor> relleno) override;
+    void Linea(QPointF desde, QPointF hasta) override;
+    void Texto(QPointF esquina, const QString& texto, double puntos, bool negrita) override;
+    void Recortar(std::optional<QRectF> zona) override;
+    int Ancho() const override { return directo_.Ancho(); }
+    int Alto() const override { return directo_.Alto(); }
+
+    static int Nucleos();
+
+private:
+    using Paso = std::function<void(Lienzo&)>;
+    // Keeps a primitive with the colour, width and pen it is drawn with now.
+    void Anotar(Paso primitiva);
+    void PintarBandas();
+
+    QImage& imagen_;
+    int bandas_;
+    LienzoImagen directo_;
+    std::vector<Paso> pasos_;
+    // A thick line is outlined and filled whole by every band that shows a
+    // piece of it: with one, the list is painted in one go.
+    bool gruesas_ = false;
+};

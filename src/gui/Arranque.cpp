@@ -1,0 +1,24 @@
+#include "gui/Arranque.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QScreen>
+#include <QWidget>
+
+#include "gui/TraduccionesQt.h"
+
+void PrepararAplicacion(QApplication& aplicacion)
+{
+    QApplication::setApplicationName(QStringLiteral("Nodeva"));
+    InstalarTraduccionesQt(aplicacion);
+    // The same picture as the menu entry's icon; every window takes it.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/nodeva.svg")));
+    // Lets the desktop match the window to its menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("nodeva"));
+}
+
+void MostrarMaximizada(QWidget& ventana)
+{
+    ventana.setGeometry(ventana.screen()->availableGeometry());
+    ventana.showMaximized();
+}
