@@ -44,7 +44,4 @@ private:
     int bandas_;
     LienzoImagen directo_;
     std::vector<Paso> pasos_;
-    // A thick line is outlined and filled whole by every band that shows a
-    // piece of it: with one, the list is painted in one go.
-    bool gruesas_ = false;
 };
