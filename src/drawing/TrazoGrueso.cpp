@@ -85,7 +85,7 @@ bool BastanteRecta(const Bezier& c)
 
 // Appends the ends of the straight pieces the curve is cut into, at most
 // nine halvings deep, first half first.
-void Aplanar(const Bezier& curva, std::vector<QPointF>& puntos)
+void Aplanar(const Bezier& curva, std::vector<Fijo>& puntos)
 {
     Bezier pila[10];
     int nivel[10];
@@ -95,7 +95,7 @@ void Aplanar(const Bezier& curva, std::vector<QPointF>& puntos)
     while (cima >= 0) {
         const Bezier& c = pila[cima];
         if (nivel[cima] == 0 || BastanteRecta(c)) {
-            puntos.emplace_back(c.x4, c.y4);
+            puntos.push_back(AFijo({c.x4, c.y4}));
             --cima;
             continue;
         }
@@ -108,39 +108,45 @@ void Aplanar(const Bezier& curva, std::vector<QPointF>& puntos)
     }
 }
 
-// The stroke's outline, flattened: one list of points per closed contour.
-std::vector<std::vector<Fijo>> Contornos(const QPainterPath& trazo)
-{
-    std::vector<std::vector<Fijo>> contornos;
+// The stroke's outline, flattened: closed contours one after another, kept
+// from one line to the next so that drawing a line allocates nothing.
+struct Contornos {
     std::vector<Fijo> puntos;
-    QPointF ultimo;
-    const auto cerrar = [&] {
-        if (puntos.size() > 1)
-            contornos.push_back(std::move(puntos));
+    std::vector<std::size_t> finales; // one past each contour's last point
+
+    void Leer(const QPainterPath& trazo)
+    {
         puntos.clear();
-    };
-    for (int i = 0; i < trazo.elementCount(); ++i) {
-        const QPainterPath::Element e = trazo.elementAt(i);
-        if (e.isMoveTo()) {
-            cerrar();
-            puntos.push_back(AFijo(e));
-        } else if (e.isLineTo()) {
-            puntos.push_back(AFijo(e));
-        } else if (e.isCurveTo() && !puntos.empty() && i + 2 < trazo.elementCount()) {
-            const QPointF c2 = trazo.elementAt(i + 1), fin = trazo.elementAt(i + 2);
-            std::vector<QPointF> llano;
-            Aplanar({ultimo.x(), ultimo.y(), e.x, e.y, c2.x(), c2.y(), fin.x(), fin.y()}, llano);
-            for (QPointF p : llano)
-                puntos.push_back(AFijo(p));
-            ultimo = llano.back();
-            i += 2;
-            continue;
+        finales.clear();
+        QPointF ultimo;
+        for (int i = 0; i < trazo.elementCount(); ++i) {
+            const QPainterPath::Element e = trazo.elementAt(i);
+            if (e.isMoveTo()) {
+                Cerrar();
+                puntos.push_back(AFijo(e));
+            } else if (e.isLineTo()) {
+                puntos.push_back(AFijo(e));
+            } else if (e.isCurveTo() && !puntos.empty() && i + 2 < trazo.elementCount()) {
+                const QPointF c2 = trazo.elementAt(i + 1), fin = trazo.elementAt(i + 2);
+                Aplanar({ultimo.x(), ultimo.y(), e.x, e.y, c2.x(), c2.y(), fin.x(), fin.y()}, puntos);
+                ultimo = fin;
+                i += 2;
+                continue;
+            }
+            ultimo = e;
         }
-        ultimo = e;
+        Cerrar();
     }
-    cerrar();
-    return contornos;
-}
+    // A contour of one point encloses nothing.
+    void Cerrar()
+    {
+        const std::size_t inicio = finales.empty() ? 0 : finales.back();
+        if (puntos.size() > inicio + 1)
+            finales.push_back(puntos.size());
+        else
+            puntos.resize(inicio);
+    }
+};
 
 // Exact-area scan conversion with the non-zero rule: every pixel cell the
 // outline crosses keeps the signed area and height of the crossing, and a
@@ -150,19 +156,20 @@ public:
     // caja: the pixels in sight; contornos: 24.8.
     // Starts over for another outline, keeping the memory of the last one:
     // a long edge has thousands of cells, and edges come by the hundred.
-    // False when the outline does not reach the box.
-    bool Preparar(const QRect& caja, const std::vector<std::vector<Fijo>>& contornos);
-    void Llenar(const std::vector<std::vector<Fijo>>& contornos);
-    // Calls tramo(x, y, largo, cobertura) for every run of pixels touched.
-    template <class F> void Barrer(F&& tramo) const;
+    // porFila: how many cells a row may hold. False when the outline does
+    // not reach the box.
+    bool Preparar(const QRect& caja, const Contornos& contornos, int porFila);
+    // False if some row needed more cells than it was given.
+    bool Llenar(const Contornos& contornos);
+    // Blends the colour into every pixel touched, by its coverage: the
+    // image's rows start at bits, porLinea bytes apart.
+    void Pintar(uchar* bits, qsizetype porLinea, QRgb color) const;
 
 private:
     struct Celda {
-        long x;
-        long cubre;
+        int x;
+        int cubre;
         long area;
-        int siguiente;
-        int anterior;
     };
     void Guardar();
     void Poner(long ex, long ey);
@@ -175,27 +182,30 @@ private:
     long ex_ = 0, ey_ = 0, area_ = 0, cubre_ = 0;
     bool fuera_ = true;
     long x_ = 0, y_ = 0; // the pen, 24.8
-    std::vector<int> filas_; // first cell of each row
-    std::vector<int> pista_; // last cell each row touched
+    // Row r owns celdas_[r * porFila_ ...], cuantas_[r] of them in use, in
+    // order of x; pista_[r] is where it last looked.
+    int porFila_ = 0;
+    bool lleno_ = false;
     std::vector<Celda> celdas_;
+    std::vector<int> cuantas_;
+    std::vector<int> pista_;
 };
 
-bool Relleno::Preparar(const QRect& caja, const std::vector<std::vector<Fijo>>& contornos)
+bool Relleno::Preparar(const QRect& caja, const Contornos& contornos, int porFila)
 {
-    celdas_.clear();
     ex_ = ey_ = area_ = cubre_ = 0;
     fuera_ = true;
+    lleno_ = false;
     bool primero = true;
     long x0 = 0, x1 = 0, y0 = 0, y1 = 0; // 26.6
-    for (const auto& contorno : contornos)
-        for (const Fijo& p : contorno) {
-            const long x = p.x >> (BitsPixel - 6), y = p.y >> (BitsPixel - 6);
-            if (primero || x < x0) x0 = x;
-            if (primero || x > x1) x1 = x;
-            if (primero || y < y0) y0 = y;
-            if (primero || y > y1) y1 = y;
-            primero = false;
-        }
+    for (const Fijo& p : contornos.puntos) {
+        const long x = p.x >> (BitsPixel - 6), y = p.y >> (BitsPixel - 6);
+        if (primero || x < x0) x0 = x;
+        if (primero || x > x1) x1 = x;
+        if (primero || y < y0) y0 = y;
+        if (primero || y > y1) y1 = y;
+        primero = false;
+    }
     if (primero)
         return false;
     minX_ = x0 >> 6;
@@ -213,44 +223,44 @@ bool Relleno::Preparar(const QRect& caja, const std::vector<std::vector<Fijo>>& 
     altoCeldas_ = maxY_ - minY_;
     if (anchoCeldas_ <= 0 || altoCeldas_ <= 0)
         return false;
-    filas_.assign(std::size_t(altoCeldas_), -1);
-    pista_.assign(std::size_t(altoCeldas_), -1);
+    porFila_ = porFila;
+    const std::size_t total = std::size_t(altoCeldas_) * std::size_t(porFila_);
+    if (celdas_.size() < total)
+        celdas_.resize(total);
+    cuantas_.assign(std::size_t(altoCeldas_), 0);
+    pista_.assign(std::size_t(altoCeldas_), 0);
     return true;
 }
 
-// Each row keeps its cells in order of x, linked both ways, and remembers
-// the last one it touched: a side of the outline walks a row one cell after
-// another, leftwards or rightwards, so the place to look is nearly always
-// next to the last.
+// Each row keeps its cells in order of x and remembers where it last
+// looked: a side of the outline walks a row one cell after another,
+// leftwards or rightwards, so the place is nearly always next to the last.
 void Relleno::Guardar()
 {
     if (area_ == 0 && cubre_ == 0)
         return;
-    const long x = std::min(ex_, anchoCeldas_);
+    const int x = int(std::min(ex_, anchoCeldas_));
     const std::size_t fila = std::size_t(ey_);
-    // Links are indices: the cells may move when one is added.
-    int antes = -1, despues = -1;
-    int i = pista_[fila];
-    if (i >= 0) {
-        while (celdas_[std::size_t(i)].x < x && celdas_[std::size_t(i)].siguiente >= 0)
-            i = celdas_[std::size_t(i)].siguiente;
-        while (celdas_[std::size_t(i)].x > x && celdas_[std::size_t(i)].anterior >= 0)
-            i = celdas_[std::size_t(i)].anterior;
-        const long xi = celdas_[std::size_t(i)].x;
-        antes = xi < x ? i : celdas_[std::size_t(i)].anterior;
-        despues = xi > x ? i : celdas_[std::size_t(i)].siguiente;
-    }
-    if (i < 0 || celdas_[std::size_t(i)].x != x) {
-        i = int(celdas_.size());
-        celdas_.push_back({x, 0, 0, despues, antes});
-        (antes < 0 ? filas_[fila] : celdas_[std::size_t(antes)].siguiente) = i;
-        if (despues >= 0)
-            celdas_[std::size_t(despues)].anterior = i;
+    Celda* const celdas = &celdas_[fila * std::size_t(porFila_)];
+    int& cuantas = cuantas_[fila];
+    int i = std::min(pista_[fila], cuantas);
+    while (i > 0 && celdas[i - 1].x >= x)
+        --i;
+    while (i < cuantas && celdas[i].x < x)
+        ++i;
+    if (i == cuantas || celdas[i].x != x) {
+        if (cuantas == porFila_) {
+            lleno_ = true;
+            return;
+        }
+        for (int j = cuantas; j > i; --j) // a handful at most: no call to memmove
+            celdas[j] = celdas[j - 1];
+        celdas[i] = {x, 0, 0};
+        ++cuantas;
     }
     pista_[fila] = i;
-    Celda& celda = celdas_[std::size_t(i)];
-    celda.area += area_;
-    celda.cubre += cubre_;
+    celdas[i].area += area_;
+    celdas[i].cubre += int(cubre_);
 }
 
 // Moves to the cell of pixel (ex, ey). Cells left of the box gather in one
@@ -421,45 +431,20 @@ void Relleno::Hasta(long x, long y)
         Poner(Entero(x), ey1);
 }
 
-void Relleno::Llenar(const std::vector<std::vector<Fijo>>& contornos)
+bool Relleno::Llenar(const Contornos& contornos)
 {
-    for (const auto& contorno : contornos) {
-        Empezar(contorno.front().x, contorno.front().y);
-        for (std::size_t i = 1; i < contorno.size(); ++i)
-            Hasta(contorno[i].x, contorno[i].y);
-        Hasta(contorno.front().x, contorno.front().y);
+    std::size_t inicio = 0;
+    for (const std::size_t fin : contornos.finales) {
+        const Fijo& primero = contornos.puntos[inicio];
+        Empezar(primero.x, primero.y);
+        for (std::size_t i = inicio + 1; i < fin; ++i)
+            Hasta(contornos.puntos[i].x, contornos.puntos[i].y);
+        Hasta(primero.x, primero.y);
+        inicio = fin;
     }
     if (!fuera_)
         Guardar();
-}
-
-template <class F> void Relleno::Barrer(F&& tramo) const
-{
-    const auto cobertura = [](long area) {
-        long c = area >> (BitsPixel * 2 + 1 - 8);
-        if (c < 0)
-            c = -c;
-        return int(std::min<long>(c, 255));
-    };
-    for (long fila = 0; fila < altoCeldas_; ++fila) {
-        long cubre = 0;
-        long x = 0;
-        for (int i = filas_[std::size_t(fila)]; i >= 0; i = celdas_[std::size_t(i)].siguiente) {
-            const Celda& c = celdas_[std::size_t(i)];
-            if (c.x > x && cubre != 0)
-                if (const int k = cobertura(cubre * (UnPixel * 2)))
-                    tramo(x + minX_, fila + minY_, c.x - x, k);
-            cubre += c.cubre;
-            const long area = cubre * (UnPixel * 2) - c.area;
-            if (area != 0 && c.x >= 0)
-                if (const int k = cobertura(area))
-                    tramo(c.x + minX_, fila + minY_, 1, k);
-            x = c.x + 1;
-        }
-        if (anchoCeldas_ > x && cubre != 0)
-            if (const int k = cobertura(cubre * (UnPixel * 2)))
-                tramo(x + minX_, fila + minY_, anchoCeldas_ - x, k);
-    }
+    return !lleno_;
 }
 
 // Each 8-bit channel times a/255, rounded as the painter rounds it.
@@ -469,6 +454,45 @@ inline QRgb PorAlfa(QRgb x, unsigned a)
     t = (t + ((t >> 8) & 0x00ff00ff00ff00ffULL) + 0x0080008000800080ULL) >> 8;
     t &= 0x00ff00ff00ff00ffULL;
     return QRgb(t) | QRgb(t >> 24);
+}
+
+void Relleno::Pintar(uchar* bits, qsizetype porLinea, QRgb color) const
+{
+    for (long fila = 0; fila < altoCeldas_; ++fila) {
+        QRgb* const linea = reinterpret_cast<QRgb*>(bits + (fila + minY_) * porLinea) + minX_;
+        // A run of pixels with the same signed area (1/512 of a pixel's
+        // coverage per unit), painted as the painter paints a span.
+        const auto tramo = [&](long x, long largo, long area) {
+            long k = area >> (BitsPixel * 2 + 1 - 8);
+            if (k < 0)
+                k = -k;
+            if (k == 0)
+                return;
+            if (k >= 255) {
+                std::fill(linea + x, linea + x + largo, color);
+                return;
+            }
+            const QRgb tinta = PorAlfa(color, unsigned(k));
+            const unsigned resto = 255 - unsigned(k);
+            for (QRgb* p = linea + x; p != linea + x + largo; ++p)
+                *p = tinta + PorAlfa(*p, resto);
+        };
+        long cubre = 0;
+        long x = 0;
+        const Celda* const celdas = &celdas_[std::size_t(fila) * std::size_t(porFila_)];
+        for (int i = 0; i < cuantas_[std::size_t(fila)]; ++i) {
+            const Celda& c = celdas[i];
+            if (c.x > x && cubre != 0)
+                tramo(x, c.x - x, cubre * (UnPixel * 2));
+            cubre += c.cubre;
+            const long area = cubre * (UnPixel * 2) - c.area;
+            if (area != 0 && c.x >= 0)
+                tramo(c.x, 1, area);
+            x = c.x + 1;
+        }
+        if (anchoCeldas_ > x && cubre != 0)
+            tramo(x, anchoCeldas_ - x, cubre * (UnPixel * 2));
+    }
 }
 
 } // namespace
@@ -488,30 +512,21 @@ bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea
     trazador.setCapStyle(Qt::RoundCap);
     QPainterPath camino(linea.p1());
     camino.lineTo(linea.p2());
-    const auto contornos = Contornos(trazador.createStroke(camino));
+    thread_local Contornos contornos;
+    contornos.Leer(trazador.createStroke(camino));
     // Rows do not mix: only those in sight are worked out.
+    // A side of the outline crosses a row in about |dx / dy| + 2 cells; the
+    // rounded ends, a few more.
+    const double pendiente = std::abs(linea.dx()) / std::max(std::abs(linea.dy()), 1.0);
+    const int celdasPorFila = 2 * int(std::min(pendiente, 1e5)) + 2 * int(std::ceil(ancho)) + 16;
     thread_local Relleno relleno;
-    if (!relleno.Preparar(visible, contornos))
+    if (!relleno.Preparar(visible, contornos, celdasPorFila))
         return true;
-    relleno.Llenar(contornos);
+    if (!relleno.Llenar(contornos))
+        return false;
 
-    uchar* const bits = const_cast<uchar*>(imagen.constBits()); // the painter's own buffer, never a copy
-    const qsizetype porFila = imagen.bytesPerLine();
-    relleno.Barrer([&](long x, long y, long largo, int cobertura) {
-        if (y < visible.top() || y > visible.bottom())
-            return;
-        const long desde = std::max<long>(x, visible.left());
-        const long hasta = std::min<long>(x + largo, visible.right() + 1);
-        QRgb* pixel = reinterpret_cast<QRgb*>(bits + y * porFila) + desde;
-        if (cobertura == 255) {
-            std::fill(pixel, pixel + std::max<long>(hasta - desde, 0), color);
-            return;
-        }
-        const QRgb tinta = PorAlfa(color, unsigned(cobertura));
-        const unsigned resto = 255 - unsigned(cobertura);
-        for (long i = desde; i < hasta; ++i, ++pixel)
-            *pixel = tinta + PorAlfa(*pixel, resto);
-    });
+    // The painter's own buffer, never a copy of it.
+    relleno.Pintar(const_cast<uchar*>(imagen.constBits()), imagen.bytesPerLine(), color);
     return true;
 }
 
