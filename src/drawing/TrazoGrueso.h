@@ -19,6 +19,7 @@ class QImage;
 // through the clip rectangle (in pixels), as a QPainter with antialiasing,
 // no transformation and a solid round-capped pen of this width and opaque
 // colour would. False, with nothing painted, for what it cannot reproduce
-// exactly (another format, a translucent colour, a line too short to have a direction): the
-// caller then lets the painter draw it.
+// exactly (another format, a translucent colour, a line too short to have
+// a direction, an outline with more crossings in a row than a line can
+// have): the caller then lets the painter draw it.
 bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea, double ancho, QRgb color);
