@@ -47,4 +47,5 @@ private:
     // A thick line is outlined and filled whole by every band that shows a
     // piece of it: with one, the list is painted in one go.
     bool gruesas_ = false;
+    bool confinado_ = false;
 };
