@@ -69,7 +69,6 @@ void LienzoBandas::Circulo(QPointF centro, double radio, std::optional<QColor> r
 
 void LienzoBandas::Linea(QPointF desde, QPointF hasta)
 {
-    gruesas_ = gruesas_ || AnchoLinea() > 1;
     Anotar([=](Lienzo& s) { s.Linea(desde, hasta); });
 }
 
@@ -86,13 +85,12 @@ void LienzoBandas::Recortar(std::optional<QRectF> zona)
 
 void LienzoBandas::Terminar()
 {
-    if (bandas_ > 1 && pasos_.size() >= MinimoBandas && !gruesas_)
+    if (bandas_ > 1 && pasos_.size() >= MinimoBandas)
         PintarBandas();
     else
         for (const Paso& paso : pasos_)
             paso(directo_);
     pasos_.clear();
-    gruesas_ = false;
     directo_.Terminar();
 }
 

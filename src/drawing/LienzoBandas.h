@@ -44,8 +44,6 @@ private:
     int bandas_;
     LienzoImagen directo_;
     std::vector<Paso> pasos_;
-    // A thick line is outlined and filled whole by every band that shows a
-    // piece of it: with one, the list is painted in one go.
-    bool gruesas_ = false;
+    // Confined by the last Recortar: a clearing then keeps what is pending.
     bool confinado_ = false;
 };

@@ -6,6 +6,8 @@
 #include <QPen>
 #include <cmath>
 
+#include "drawing/TrazoGrueso.h"
+
 namespace {
 
 constexpr double TwipsPorPulgada = 1440.0;
@@ -131,6 +133,9 @@ void LienzoImagen::Recorte(QPainter& pintor, std::optional<QRectF> logico)
         pintor.setClipRect(*logico);
     else
         pintor.setClipping(false);
+    const QRectF pixeles = logico.value_or(QRectF(QPointF(0, 0), QSizeF(dispositivo_.width(), dispositivo_.height())));
+    const QRect entero = pixeles.toRect();
+    recorte_ = QRectF(entero) == pixeles ? std::optional(entero) : std::nullopt;
 }
 
 void LienzoImagen::Componer(QPainter& pintor, QPainter::CompositionMode modo)
@@ -179,8 +184,22 @@ void LienzoImagen::Circulo(QPointF centro, double radio, std::optional<QColor> r
 void LienzoImagen::Linea(QPointF desde, QPointF hasta)
 {
     QPainter& pintor = Pintor();
+    if (LineaGruesa(desde, hasta))
+        return;
     PrepararTrazo(pintor, Qt::NoBrush);
     pintor.drawLine(Pixeles(desde), Pixeles(hasta));
+}
+
+// A wide line on a screen image is painted by hand, pixel for pixel as the
+// painter would, many times quicker.
+bool LienzoImagen::LineaGruesa(QPointF desde, QPointF hasta)
+{
+    const double ancho = AnchoLinea() * pixelesPorPunto_;
+    if (ancho <= 1 || ModoPluma() == Pluma::Invertir || !recorte_ || dispositivo_.devType() != QInternal::Image ||
+        dispositivo_.devicePixelRatioF() != 1)
+        return false;
+    return TrazarLineaGruesa(static_cast<QImage&>(dispositivo_), *recorte_, QLineF(Pixeles(desde), Pixeles(hasta)),
+                             ancho, Tinta().rgba());
 }
 
 LienzoImagen::Letra& LienzoImagen::LetraDe(double puntos, bool negrita)

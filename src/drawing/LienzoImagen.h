@@ -58,6 +58,7 @@ private:
     void PrepararTrazo(QPainter& pintor, const QBrush& relleno);
     QColor Tinta() const;
     void Componer(QPainter& pintor, QPainter::CompositionMode modo);
+    bool LineaGruesa(QPointF desde, QPointF hasta);
 
     QPaintDevice& dispositivo_;
     QPainter pintor_;
@@ -66,6 +67,7 @@ private:
     double pixelesPorPunto_;      // a line-width pixel is a 96-dpi pixel on any device
     QPointF origen_;              // see the constructor
     std::optional<QRectF> marco_; // logical coordinates
+    std::optional<QRect> recorte_;  // the painter's clip in device pixels, when whole pixels
     QString familia_;
     std::map<std::pair<double, bool>, Letra> letras_;
     // The painter's pen, brush and mode as last set, so that a run of

@@ -185,6 +185,17 @@ TEST(LienzoBandas, PintanLoMismoQueUnSoloPintor)
             dibujo.DibujarGrafo(0);
             dibujo.DibujarArista(3, 30, Qt::red, 0, 0, 0);
             dibujo.PintarVertice(7, 2);
+            // Wide lines, as the runs draw them: coloured, taken away, clipped.
+            lienzo.PonerAnchoLinea(2);
+            for (int v = 2; v <= 50; v += 3)
+                dibujo.DibujarArista(1, v, dibujo.Color(v % 15 + 1), 0, 0, 0);
+            lienzo.PonerModoPluma(Lienzo::Pluma::Borrar);
+            lienzo.Linea({900, 900}, {20000, 11000});
+            lienzo.PonerModoPluma(Lienzo::Pluma::Copiar);
+            lienzo.Recortar(QRectF(3000, 2000, 9000, 5000));
+            dibujo.DibujarArista(5, 40, Qt::blue, 0, 0, 0);
+            lienzo.Recortar(std::nullopt);
+            lienzo.PonerAnchoLinea(1);
             lienzo.PonerModoPluma(Lienzo::Pluma::Invertir);
             lienzo.Linea({700, 4000}, {26000, 800});
         };
