@@ -93,20 +93,38 @@ void BM_FotogramaArrastre(benchmark::State& estado, const char* tipo)
 BENCHMARK_CAPTURE(BM_FotogramaArrastre, Simple, "Simple")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_FotogramaArrastre, Ponderado, "Ponderado")->Unit(benchmark::kMicrosecond);
 
-// Pointer moves over empty corners (no mark changes), or between vertex 1
-// and an empty corner (its hover mark comes and goes).
-void BM_Sobrevolar(benchmark::State& estado, const char* tipo, bool cambia)
+// Pointer moves between an empty corner and another place: another empty
+// corner (no mark changes), vertex 1 (its hover mark comes and goes) or the
+// middle of the edge 1-20 (an edge is marked, then loses its mark).
+enum class Lugar { Vacio, Vertice, Arista };
+
+void BM_Sobrevolar(benchmark::State& estado, const char* tipo, Lugar lugar)
 {
     MundoArea m(tipo);
-    const QPointF lugares[] = {cambia ? m.Vertice(1) : QPointF(450, 450), QPointF(300, 300)};
-    int k = 0;
+    const QPointF otro = lugar == Lugar::Vacio     ? QPointF(450, 450)
+                         : lugar == Lugar::Vertice ? m.Vertice(1)
+                                                   : (m.Vertice(1) + m.Vertice(20)) / 2;
+    const QPointF lugares[] = {otro, QPointF(300, 300)};
+    m.Mover(0, otro);
+    if (lugar == Lugar::Arista && m.p.Marcas().AristaBajoCursor == 0)
+        estado.SkipWithError("ninguna arista bajo el puntero");
+    int k = 1;
     for (auto _ : estado)
         m.Mover(0, lugares[k++ % 2]);
 }
-BENCHMARK_CAPTURE(BM_Sobrevolar, SinCambioSimple, "Simple", false)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_Sobrevolar, SinCambioPonderado, "Ponderado", false)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_Sobrevolar, ConCambioSimple, "Simple", true)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_Sobrevolar, ConCambioPonderado, "Ponderado", true)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Sobrevolar, SinCambioSimple, "Simple", Lugar::Vacio)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Sobrevolar, SinCambioPonderado, "Ponderado", Lugar::Vacio)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Sobrevolar, ConCambioSimple, "Simple", Lugar::Vertice)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Sobrevolar, ConCambioPonderado, "Ponderado", Lugar::Vertice)->Unit(benchmark::kMicrosecond);
+// Leaving the edge paints the part of the picture it changed, in bands.
+BENCHMARK_CAPTURE(BM_Sobrevolar, DejaAristaSimple, "Simple", Lugar::Arista)
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
+BENCHMARK_CAPTURE(BM_Sobrevolar, DejaAristaPonderado, "Ponderado", Lugar::Arista)
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime()
+    ->MeasureProcessCPUTime();
 
 // A straight run on the weighted graph as the menu starts it, drawing and
 // the window's repaint included. Componentes runs from its menu entry at

@@ -204,11 +204,8 @@ void Bloques(Contexto& c)
     if (c.grafo.dimen() == 0) {
         marco.AñadirTraza(QStringLiteral("Grafo vacío; no contiene bloques"), false, Negro);
     } else {
-        int cortes = 0;
-        {
-            const Silencio silencio(marco);
-            cortes = VerticesCorte(silencioso);
-        }
+        // The search above entered run mode and left the picture as it is.
+        const int cortes = ContarCortes(silencioso);
         const ListaBloques lista = Formador(marco, c.grafo.dimen()).Formar(bajo, cortes);
         Dibujar(c, lista);
         Trazar(c, lista);

@@ -36,6 +36,9 @@ void EscribirComponentes(Contexto& contexto, std::int16_t k, const std::vector<s
 // The number of cut vertices; fills marco.Corte. It enters run mode even
 // when silent; only with DesdeMenu set does it trace, draw and end the run.
 std::int16_t VerticesCorte(Contexto& contexto);
+// The same count within a run already under way (the blocks'): it neither
+// enters run mode nor draws.
+std::int16_t ContarCortes(Contexto& contexto);
 // The number of bridges (single arcs for the directed types). Always traces,
 // draws and ends the run.
 std::int16_t AristasPuente(Contexto& contexto);

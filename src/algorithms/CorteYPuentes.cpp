@@ -119,14 +119,11 @@ void TrazarCuenta(MarcoEjecucion& marco, int cuenta, const QString& singular, co
     marco.AñadirTraza((cuenta == 1 ? singular : plural) + SaltoLinea + SaltoLinea, false, Negro);
 }
 
-std::int16_t VerticesCorte(Contexto& contexto)
+std::int16_t ContarCortes(Contexto& contexto)
 {
     MarcoEjecucion& marco = contexto.marco;
     Grafo& g = contexto.grafo;
-    marco.PrepararEjecucion();
     marco.Corte.fill(false);
-    Lienzo& lienzo = contexto.dibujo.Superficie();
-    lienzo.PonerAnchoLinea(2);
     const std::int16_t c0 = ContarComponentes(g);
     std::int16_t cuenta = 0;
     for (int v = 1; v <= g.dimen(); ++v)
@@ -134,6 +131,16 @@ std::int16_t VerticesCorte(Contexto& contexto)
             marco.Corte[v] = true;
             ++cuenta;
         }
+    return cuenta;
+}
+
+std::int16_t VerticesCorte(Contexto& contexto)
+{
+    MarcoEjecucion& marco = contexto.marco;
+    marco.PrepararEjecucion();
+    Lienzo& lienzo = contexto.dibujo.Superficie();
+    lienzo.PonerAnchoLinea(2);
+    const std::int16_t cuenta = ContarCortes(contexto);
     if (marco.DesdeMenu) {
         TrazarCortes(contexto, cuenta);
         marco.FinalizarEjecucion();

@@ -55,8 +55,10 @@ void LienzoBandas::Anotar(Paso primitiva)
 
 void LienzoBandas::Limpiar()
 {
-    // What was pending would be cleared away anyway.
-    pasos_.clear();
+    // What was pending would be cleared away anyway, unless the clearing is
+    // confined to a part of the image.
+    if (!confinado_)
+        pasos_.clear();
     Anotar([](Lienzo& s) { s.Limpiar(); });
 }
 
@@ -77,6 +79,7 @@ void LienzoBandas::Texto(QPointF esquina, const QString& texto, double puntos, b
 
 void LienzoBandas::Recortar(std::optional<QRectF> zona)
 {
+    confinado_ = zona.has_value();
     Anotar([=](Lienzo& s) { s.Recortar(zona); });
 }
 

@@ -44,4 +44,6 @@ private:
     int bandas_;
     LienzoImagen directo_;
     std::vector<Paso> pasos_;
+    // Confined by the last Recortar: a clearing then keeps what is pending.
+    bool confinado_ = false;
 };

@@ -1,6 +1,7 @@
 #include "drawing/LienzoMemoria.h"
 
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -17,6 +18,25 @@ constexpr double Holgura = 3 * TwipsPorPixel;
 // Generous bounds of a number's glyphs: no digit is wider than an em nor
 // taller than two lines.
 constexpr double TwipsPorPunto = 20;
+// A line is taken away in pieces of at most this length; past this many
+// pieces, their bounds are painted again at once.
+constexpr double LargoPieza = 100 * TwipsPorPixel;
+constexpr std::size_t MaxPiezas = 64;
+
+// Paints nothing: what is drawn on a memory over it is only remembered.
+class LienzoMudo : public Lienzo {
+public:
+    LienzoMudo(int ancho, int alto) : ancho_(ancho), alto_(alto) {}
+    void Limpiar() override {}
+    void Circulo(QPointF, double, std::optional<QColor>) override {}
+    void Linea(QPointF, QPointF) override {}
+    void Texto(QPointF, const QString&, double, bool) override {}
+    int Ancho() const override { return ancho_; }
+    int Alto() const override { return alto_; }
+
+private:
+    int ancho_, alto_;
+};
 
 } // namespace
 
@@ -31,14 +51,19 @@ void LienzoMemoria::Limpiar()
     cuenta_ = 0;
     moviles_.clear();
     completa_ = true;
-    borrado_ = {};
+    borrado_.clear();
     cambios_ = QRectF(0, 0, Ancho(), Alto());
     destino_.Limpiar();
 }
 
+double LienzoMemoria::Margen(const Estado& e)
+{
+    return e.ancho * TwipsPorPixel + Holgura;
+}
+
 QRectF LienzoMemoria::Alcance(const Trazo& t)
 {
-    const double m = t.estado.ancho * TwipsPorPixel + Holgura;
+    const double m = Margen(t.estado);
     return std::visit(Sobrecarga{[&](const CirculoT& c) {
                                      const double r = c.radio + m;
                                      return QRectF(c.centro - QPointF(r, r), c.centro + QPointF(r, r));
@@ -52,6 +77,45 @@ QRectF LienzoMemoria::Alcance(const Trazo& t)
                                          .adjusted(-Holgura, -Holgura, Holgura, Holgura);
                                  }},
                       t.forma);
+}
+
+void LienzoMemoria::Piezas(const Trazo& t, std::vector<QRectF>& piezas)
+{
+    const auto* l = std::get_if<LineaT>(&t.forma);
+    const QRectF alcance = Alcance(t);
+    if (!l) {
+        // A vertex is a white disc and its outline: one piece for both.
+        if (piezas.empty() || piezas.back() != alcance)
+            piezas.push_back(alcance);
+        return;
+    }
+    const double m = Margen(t.estado);
+    const QPointF paso = l->hasta - l->desde;
+    const int n = std::max(1, int(std::ceil(std::hypot(paso.x(), paso.y()) / LargoPieza)));
+    for (int k = 0; k < n; ++k)
+        piezas.push_back(
+            QRectF(l->desde + paso * k / n, l->desde + paso * (k + 1) / n).normalized().adjusted(-m, -m, m, m));
+}
+
+// Whether a line passes near enough to a piece to touch it, counting its
+// width and smoothing; other shapes always may.
+bool LienzoMemoria::Cerca(const Trazo& t, const QRectF& pieza)
+{
+    const auto* l = std::get_if<LineaT>(&t.forma);
+    if (!l)
+        return true;
+    const QPointF d = l->hasta - l->desde;
+    const double largo = std::hypot(d.x(), d.y());
+    const QPointF c = pieza.center() - l->desde;
+    return largo == 0 ||
+           std::abs(d.x() * c.y() - d.y() * c.x()) / largo <=
+               std::hypot(pieza.width(), pieza.height()) / 2 + Margen(t.estado);
+}
+
+void LienzoMemoria::Borrado(const Trazo& t)
+{
+    Piezas(t, borrado_);
+    Cambio(Alcance(t));
 }
 
 void LienzoMemoria::Tratar(Forma forma)
@@ -105,13 +169,12 @@ void LienzoMemoria::Quitar(const Forma& forma)
     for (std::size_t i = 0; i < cuenta_; ++i) {
         const Trazo& t = (*trazos_)[i];
         if (t.forma == forma)
-            borrado_ = borrado_.united(Alcance(t));
+            Borrado(t);
         else
             propios->push_back(t);
     }
     trazos_ = std::move(propios);
     cuenta_ = trazos_->size();
-    Cambio(borrado_);
 }
 
 void LienzoMemoria::Alternar(const Trazo& trazo)
@@ -171,13 +234,56 @@ void LienzoMemoria::Restaurar(const Instantanea& foto)
     if (!foto.completa)
         return;
     ++version_;
+    for (const Trazo& t : moviles_)
+        Cambio(Alcance(t));
+    moviles_.clear();
+    // A picture not all remembered may differ anywhere from any other.
+    const bool todo = !completa_;
+    if (!todo)
+        BorrarDiferencias(foto);
     trazos_ = foto.trazos;
     cuenta_ = foto.cuenta;
     completa_ = true;
-    moviles_.clear();
-    borrado_ = {};
+    if (!todo) {
+        Reponer();
+        return;
+    }
+    borrado_.clear();
     cambios_ = QRectF(0, 0, Ancho(), Alto());
     Repetir(destino_);
+}
+
+// Outside the shapes drawn in one picture and not at the same place of the
+// other, both pictures had the same shapes drawn over each pixel in the same
+// order: their pixels are the same.
+void LienzoMemoria::BorrarDiferencias(const Instantanea& foto)
+{
+    const std::vector<Trazo>& actual = *trazos_;
+    const std::vector<Trazo>& otra = *foto.trazos;
+    // Lists are only added to while shared, so a shared one begins alike.
+    const bool compartida = trazos_ == foto.trazos;
+    const std::size_t comunes = std::min(cuenta_, foto.cuenta);
+    for (std::size_t i = 0; i < comunes && !compartida; ++i)
+        if (!(actual[i] == otra[i])) {
+            Borrado(actual[i]);
+            Borrado(otra[i]);
+        }
+    for (std::size_t i = comunes; i < cuenta_; ++i)
+        Borrado(actual[i]);
+    for (std::size_t i = comunes; i < foto.cuenta; ++i)
+        Borrado(otra[i]);
+}
+
+LienzoMemoria::Instantanea LienzoMemoria::Grabar(const std::function<void(Lienzo&)>& dibujar) const
+{
+    LienzoMudo mudo(Ancho(), Alto());
+    LienzoMemoria grabacion(mudo);
+    grabacion.Limpiar();
+    grabacion.trazos_->reserve(cuenta_);
+    grabacion.PonerColorFrente(ColorFrente());
+    grabacion.PonerAnchoLinea(AnchoLinea());
+    dibujar(grabacion);
+    return grabacion.Recordar();
 }
 
 void LienzoMemoria::RepetirMoviles(Lienzo& otro) const
@@ -187,19 +293,30 @@ void LienzoMemoria::RepetirMoviles(Lienzo& otro) const
         Dibujar(t, otro);
 }
 
-// Only what reaches the erased rectangle is drawn again, and only inside it.
+// Only what reaches an erased piece is drawn again, and only inside it.
 void LienzoMemoria::Reponer()
 {
-    if (borrado_.isEmpty())
+    if (borrado_.empty())
         return;
-    destino_.Recortar(borrado_);
-    destino_.PonerModoPluma(Pluma::Copiar);
-    destino_.Limpiar();
+    QRectF limites;
+    for (const QRectF& pieza : borrado_)
+        limites = limites.united(pieza);
+    if (borrado_.size() > MaxPiezas)
+        borrado_ = {limites};
+    std::vector<std::pair<const Trazo*, QRectF>> cerca;
     for (std::size_t i = 0; i < cuenta_; ++i)
-        if (const Trazo& t = (*trazos_)[i]; Alcance(t).intersects(borrado_))
-            Dibujar(t, destino_);
+        if (const Trazo& t = (*trazos_)[i]; Alcance(t).intersects(limites))
+            cerca.emplace_back(&t, Alcance(t));
+    destino_.PonerModoPluma(Pluma::Copiar);
+    for (const QRectF& pieza : borrado_) {
+        destino_.Recortar(pieza);
+        destino_.Limpiar();
+        for (const auto& [t, alcance] : cerca)
+            if (alcance.intersects(pieza) && Cerca(*t, pieza))
+                Dibujar(*t, destino_);
+    }
     destino_.Recortar(std::nullopt);
-    borrado_ = {};
+    borrado_.clear();
 }
 
 QRectF LienzoMemoria::TomarCambios()

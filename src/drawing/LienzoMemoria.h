@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <variant>
 #include <vector>
@@ -45,10 +46,14 @@ public:
     // a few bytes however much was drawn.
     class Instantanea;
     Instantanea Recordar() const;
-    // Puts a remembered picture back: drawn again on the surface below and
-    // remembered as the current one, without moving parts. A picture past
-    // the memory's limit cannot be drawn again and leaves the surface as it is.
+    // Puts a remembered picture back: drawn again on the surface below, only
+    // where it differs from the current one, and remembered as the current
+    // one, without moving parts. A picture past the memory's limit cannot be
+    // drawn again and leaves the surface as it is.
     void Restaurar(const Instantanea& foto);
+    // What `dibujar` draws on a cleared surface of this size, remembered
+    // without being painted anywhere: a picture to put back.
+    Instantanea Grabar(const std::function<void(Lienzo&)>& dibujar) const;
 
     // Paints again on the destination, from memory, where shapes were taken
     // away since the last call.
@@ -90,13 +95,23 @@ private:
     };
 
     static void Dibujar(const Trazo& t, Lienzo& s);
-    // What a shape may touch, in twips, with room for its width and smoothing.
+    // Room around a shape for its width and smoothing, in twips.
+    static double Margen(const Estado& e);
+    // What a shape may touch, in twips.
     static QRectF Alcance(const Trazo& t);
+    // The same more closely, as pieces: a long line's bounds would take in
+    // much of what it crosses.
+    static void Piezas(const Trazo& t, std::vector<QRectF>& piezas);
+    static bool Cerca(const Trazo& t, const QRectF& pieza);
     void Tratar(Forma forma);
     void Guardar(Trazo trazo);
     void Quitar(const Forma& forma);
     void Alternar(const Trazo& trazo);
     void Cambio(const QRectF& zona) { cambios_ = cambios_.united(zona); }
+    // Where t lay is to be painted again from memory.
+    void Borrado(const Trazo& t);
+    // So is where the picture of foto may differ from the current one.
+    void BorrarDiferencias(const Instantanea& foto);
 
     Lienzo& destino_;
     // What was drawn since the last clearing is the first `cuenta_` of
@@ -105,7 +120,7 @@ private:
     std::size_t cuenta_ = 0;
     std::vector<Trazo> moviles_;
     bool completa_ = true;
-    QRectF borrado_; // to paint again from memory
+    std::vector<QRectF> borrado_; // to paint again from memory
     QRectF cambios_; // since TomarCambios
     std::uint64_t version_ = 0;
 };

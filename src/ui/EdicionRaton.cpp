@@ -44,11 +44,11 @@ void EdicionRaton::Refrescar()
 {
     Seleccion& s = p_.Marcas();
     // Painted again in black, an edge's smoothed border keeps a tinge of the
-    // red or blue it wore: an edge that loses its mark takes the whole
-    // drawing afresh.
+    // red or blue it wore: an edge that loses its mark takes the drawing of
+    // the whole graph, painted again only where it changes.
     if (s.AristaAnterior > 0) {
         s.AristaAnterior = 0;
-        p_.Redibujar();
+        p_.RedibujarCambios();
     }
     p_.dibujo().RefrescarMarcas();
     s.VerticeAnterior = 0;

@@ -80,6 +80,24 @@ void EstadoPrincipal::Redibujar()
 {
     Superficie().Limpiar();
     dibujo_->DibujarGrafo(0);
+    RecordarSiLimpio();
+}
+
+void EstadoPrincipal::RedibujarCambios()
+{
+    if (lienzoPropio_) {
+        Redibujar();
+        return;
+    }
+    LienzoMemoria& memoria = area_->Memoria();
+    memoria.Restaurar(memoria.Grabar([this](Lienzo& lienzo) {
+        Dibujo(*grafo_, lienzo, seleccion_, marco_.DesdeMenu).DibujarGrafo(0);
+    }));
+    RecordarSiLimpio();
+}
+
+void EstadoPrincipal::RecordarSiLimpio()
+{
     if (!lienzoPropio_ && SinMarcas(seleccion_))
         limpio_ = DibujoPlano{*grafo_, area_->Version()};
     else

@@ -86,6 +86,9 @@ public:
     DimensionesArea DimensionesTrabajo() const;
     // Clear the work area and draw the graph.
     void Redibujar();
+    // The picture Redibujar leaves, painted only where it differs from the
+    // one shown: for a picture that is nearly right.
+    void RedibujarCambios();
 
     // The colouring order being clicked on the work area.
     virtual SeleccionOrden& OrdenUsuario() = 0;
@@ -134,6 +137,7 @@ private:
     // Whether the work area shows the graph in hand as Redibujar draws it
     // without marks, and nothing was drawn on it since.
     bool DibujoLimpio() const;
+    void RecordarSiLimpio();
 
     std::unique_ptr<SuperficieArea> area_;
     Lienzo* lienzoPropio_ = nullptr;

@@ -20,13 +20,14 @@ struct VentanaK50 {
     InteraccionGuion persona;
     PrincipalVista vista{persona};
 
-    VentanaK50()
+    explicit VentanaK50(const char* tipo = "Simple")
     {
         vista.show();
         vista.resize(1000, 800);
         Principal& p = vista.principal();
-        p.grafo().InsertarTipo("Simple");
+        p.grafo().InsertarTipo(tipo);
         p.Iniciar_trabajo();
+        p.Vista().check1Marcado = true; // random weights
         Grafo& g = p.grafo();
         g.Insertar_Dimension(50, false);
         for (int v = 1; v <= 50; ++v) {
@@ -97,6 +98,21 @@ TEST(AreaTrabajoVista, ArrastrarUnVerticeNoDejaRastro)
     ASSERT_EQ(v.En(7), destino);
     const QImage soltado = v.Imagen();
     EXPECT_TRUE(soltado == v.Redibujada());
+}
+
+// An edge that loses its hover mark, to another edge or to nothing, leaves
+// no tinge of it around its line, its weight or its ends: the picture is
+// the one a fresh drawing of the graph would show.
+TEST(AreaTrabajoVista, UnaAristaQueDejaDeMarcarseNoDejaHuella)
+{
+    VentanaK50 v("Ponderado");
+    const QImage antes = v.Imagen();
+    v.Mover((v.En(3) + v.En(20)) / 2, Qt::NoButton);
+    ASSERT_FALSE(v.Imagen() == antes);
+    v.Mover((v.En(5) + v.En(33)) / 2, Qt::NoButton);
+    v.Mover(QPoint(2, 2), Qt::NoButton);
+    const QImage despues = v.Imagen();
+    EXPECT_TRUE(despues == v.Redibujada());
 }
 
 // A click on a vertex in the add-edge mode draws no rubber band, so it
