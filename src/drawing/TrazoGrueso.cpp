@@ -500,8 +500,13 @@ void Relleno::Pintar(uchar* bits, qsizetype porLinea, QRgb color) const
 bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea, double ancho, QRgb color)
 {
     const QImage::Format formato = imagen.format();
+    // Past 32767 pixels the painter cuts the outline to the device first,
+    // which moves its corners: such lines stay with it.
+    constexpr double Alcance = 32000;
+    const auto lejos = [&](QPointF p) { return !(std::abs(p.x()) < Alcance && std::abs(p.y()) < Alcance); };
     if ((formato != QImage::Format_RGB32 && formato != QImage::Format_ARGB32_Premultiplied) ||
-        qAlpha(color) != 255 || !(ancho > 1) || !std::isfinite(linea.length()) || linea.length() < 0.01)
+        qAlpha(color) != 255 || !(ancho > 1 && ancho < 100) || lejos(linea.p1()) || lejos(linea.p2()) ||
+        std::abs(linea.dx()) >= Alcance || std::abs(linea.dy()) >= Alcance || linea.length() < 0.01)
         return false;
     const QRect visible = recorte.intersected(imagen.rect());
     if (visible.isEmpty())
@@ -518,7 +523,10 @@ bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea
     // A side of the outline crosses a row in about |dx / dy| + 2 cells; the
     // rounded ends, a few more.
     const double pendiente = std::abs(linea.dx()) / std::max(std::abs(linea.dy()), 1.0);
-    const int celdasPorFila = 2 * int(std::min(pendiente, 1e5)) + 2 * int(std::ceil(ancho)) + 16;
+    const int celdasPorFila = 2 * int(pendiente) + 2 * int(std::ceil(ancho)) + 16;
+    const double filas = std::min<double>(visible.height(), std::abs(linea.dy()) + ancho + 2);
+    if (filas * celdasPorFila > 1 << 22) // 64 MB of cells: the painter is the lesser evil
+        return false;
     thread_local Relleno relleno;
     if (!relleno.Preparar(visible, contornos, celdasPorFila))
         return true;

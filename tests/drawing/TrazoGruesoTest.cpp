@@ -53,4 +53,5 @@ TEST(TrazoGrueso, DejaLosMismosPixelesQueElPintor)
     QImage imagen(10, 10, QImage::Format_RGB32);
     EXPECT_FALSE(TrazarLineaGruesa(imagen, imagen.rect(), QLineF(1, 1, 1, 1), 2, 0xff000000u));
     EXPECT_FALSE(TrazarLineaGruesa(imagen, imagen.rect(), QLineF(1, 1, 5, 5), 2, 0x80000000u));
+    EXPECT_FALSE(TrazarLineaGruesa(imagen, imagen.rect(), QLineF(1, 1, 5, 40000), 2, 0xff000000u));
 }
