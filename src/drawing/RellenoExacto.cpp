@@ -1,0 +1,330 @@
+#include "drawing/RellenoExacto.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+constexpr int BitsPixel = RellenoExacto::BitsPixel;
+constexpr long UnPixel = 1L << BitsPixel;
+
+constexpr long Entero(long v) { return v >> BitsPixel; }
+constexpr long Fraccion(long v) { return v & (UnPixel - 1); }
+
+// Quotient rounded down, remainder never negative.
+void DividirAbajo(long dividendo, long divisor, long& cociente, long& resto)
+{
+    cociente = dividendo / divisor;
+    resto = dividendo % divisor;
+    if (resto < 0) {
+        --cociente;
+        resto += divisor;
+    }
+}
+
+// A segment crossing the lines of one axis, one unit of that axis at a
+// time: the other axis advances by a quotient rounded down and a remainder
+// carried along, so the crossings fall exactly where they should.
+struct Cruce {
+    long primero; // the edge of the first cell the segment leaves by: 0 or UnPixel
+    int paso;     // +1 or -1
+    long delta;   // advance of the other axis up to that edge
+    long resto;
+    long largo;   // length along this axis, positive
+    long otro;
+    long salto = 0, sobra = 0;
+    bool medido = false;
+
+    // fraccion: where the segment starts within its cell along this axis;
+    // propio, otro: its extent along this axis and the other.
+    Cruce(long fraccion, long propio, long otroEje) : otro(otroEje)
+    {
+        long p;
+        if (propio > 0) {
+            p = (UnPixel - fraccion) * otro;
+            primero = UnPixel;
+            paso = 1;
+            largo = propio;
+        } else {
+            p = fraccion * otro;
+            primero = 0;
+            paso = -1;
+            largo = -propio;
+        }
+        DividirAbajo(p, largo, delta, resto);
+    }
+    // The other axis' advance over the next whole unit.
+    long Siguiente()
+    {
+        if (!medido) {
+            DividirAbajo(UnPixel * otro, largo, salto, sobra);
+            medido = true;
+        }
+        long d = salto;
+        resto += sobra;
+        if (resto >= largo) {
+            resto -= largo;
+            ++d;
+        }
+        return d;
+    }
+};
+
+// Each 8-bit channel times a/255, rounded as the painter rounds it.
+inline QRgb PorAlfa(QRgb x, unsigned a)
+{
+    std::uint64_t t = ((std::uint64_t(x) | (std::uint64_t(x) << 24)) & 0x00ff00ff00ff00ffULL) * a;
+    t = (t + ((t >> 8) & 0x00ff00ff00ff00ffULL) + 0x0080008000800080ULL) >> 8;
+    t &= 0x00ff00ff00ff00ffULL;
+    return QRgb(t) | QRgb(t >> 24);
+}
+
+} // namespace
+
+bool RellenoExacto::Preparar(const QRect& caja, const ContornosFijos& contornos, int porFila)
+{
+    ex_ = ey_ = area_ = cubre_ = 0;
+    fuera_ = true;
+    lleno_ = false;
+    bool primero = true;
+    long x0 = 0, x1 = 0, y0 = 0, y1 = 0; // 26.6
+    for (const PuntoFijo& p : contornos.puntos) {
+        const long x = p.x >> (BitsPixel - 6), y = p.y >> (BitsPixel - 6);
+        if (primero || x < x0) x0 = x;
+        if (primero || x > x1) x1 = x;
+        if (primero || y < y0) y0 = y;
+        if (primero || y > y1) y1 = y;
+        primero = false;
+    }
+    if (primero)
+        return false;
+    minX_ = x0 >> 6;
+    minY_ = y0 >> 6;
+    maxX_ = (x1 + 63) >> 6;
+    maxY_ = (y1 + 63) >> 6;
+    if (maxX_ <= caja.left() || minX_ >= caja.left() + caja.width() || maxY_ <= caja.top() ||
+        minY_ >= caja.top() + caja.height())
+        return false;
+    minX_ = std::max<long>(minX_, caja.left());
+    minY_ = std::max<long>(minY_, caja.top());
+    maxX_ = std::min<long>(maxX_, caja.left() + caja.width());
+    maxY_ = std::min<long>(maxY_, caja.top() + caja.height());
+    anchoCeldas_ = maxX_ - minX_;
+    altoCeldas_ = maxY_ - minY_;
+    if (anchoCeldas_ <= 0 || altoCeldas_ <= 0)
+        return false;
+    porFila_ = porFila;
+    const std::size_t total = std::size_t(altoCeldas_) * std::size_t(porFila_);
+    if (celdas_.size() < total)
+        celdas_.resize(total);
+    cuantas_.assign(std::size_t(altoCeldas_), 0);
+    pista_.assign(std::size_t(altoCeldas_), 0);
+    return true;
+}
+
+// Each row keeps its cells in order of x and remembers where it last
+// looked: a side of the outline walks a row one cell after another,
+// leftwards or rightwards, so the place is nearly always next to the last.
+void RellenoExacto::Guardar()
+{
+    if (area_ == 0 && cubre_ == 0)
+        return;
+    const int x = int(std::min(ex_, anchoCeldas_));
+    const std::size_t fila = std::size_t(ey_);
+    Celda* const celdas = &celdas_[fila * std::size_t(porFila_)];
+    int& cuantas = cuantas_[fila];
+    int i = std::min(pista_[fila], cuantas);
+    while (i > 0 && celdas[i - 1].x >= x)
+        --i;
+    while (i < cuantas && celdas[i].x < x)
+        ++i;
+    if (i == cuantas || celdas[i].x != x) {
+        if (cuantas == porFila_) {
+            lleno_ = true;
+            return;
+        }
+        for (int j = cuantas; j > i; --j) // a handful at most: no call to memmove
+            celdas[j] = celdas[j - 1];
+        celdas[i] = {x, 0, 0};
+        ++cuantas;
+    }
+    pista_[fila] = i;
+    celdas[i].area += area_;
+    celdas[i].cubre += int(cubre_);
+}
+
+// Moves to the cell of pixel (ex, ey). Cells left of the box gather in one
+// column just outside it (they still count for the rows' winding); those
+// right of it, above or below, are dropped.
+void RellenoExacto::Poner(long ex, long ey)
+{
+    ey -= minY_;
+    if (ex > maxX_)
+        ex = maxX_;
+    ex -= minX_;
+    if (ex < 0)
+        ex = -1;
+    if (ex != ex_ || ey != ey_) {
+        if (!fuera_)
+            Guardar();
+        area_ = 0;
+        cubre_ = 0;
+        ex_ = ex;
+        ey_ = ey;
+    }
+    fuera_ = static_cast<unsigned long>(ey) >= static_cast<unsigned long>(altoCeldas_) || ex >= anchoCeldas_;
+}
+
+void RellenoExacto::Empezar(long x, long y)
+{
+    if (!fuera_)
+        Guardar();
+    long ex = Entero(x);
+    const long ey = Entero(y);
+    if (ex > maxX_)
+        ex = maxX_;
+    if (ex < minX_)
+        ex = minX_ - 1;
+    area_ = 0;
+    cubre_ = 0;
+    ex_ = ex - minX_;
+    ey_ = ey - minY_;
+    fuera_ = false;
+    Poner(ex, ey);
+    x_ = x;
+    y_ = y;
+}
+
+
+// The part of a segment within pixel row ey, from (x1, y1) to (x2, y2) with
+// y1 and y2 inside the row.
+void RellenoExacto::EnFila(long ey, long x1, long y1, long x2, long y2)
+{
+    long ex1 = Entero(x1);
+    const long ex2 = Entero(x2);
+    if (y1 == y2) {
+        Poner(ex2, ey);
+        return;
+    }
+    long fx1 = Fraccion(x1);
+    const long fx2 = Fraccion(x2);
+    if (ex1 != ex2) {
+        Cruce c(fx1, x2 - x1, y2 - y1);
+        long delta = c.delta;
+        area_ += (fx1 + c.primero) * delta;
+        cubre_ += delta;
+        y1 += delta;
+        ex1 += c.paso;
+        Poner(ex1, ey);
+        while (ex1 != ex2) {
+            delta = c.Siguiente();
+            area_ += UnPixel * delta;
+            cubre_ += delta;
+            y1 += delta;
+            ex1 += c.paso;
+            Poner(ex1, ey);
+        }
+        fx1 = UnPixel - c.primero;
+    }
+    const long dy = y2 - y1;
+    area_ += (fx1 + fx2) * dy;
+    cubre_ += dy;
+}
+
+// A straight segment from the pen to (x, y), row by row.
+void RellenoExacto::Hasta(long x, long y)
+{
+    const long x0 = x_, y0 = y_;
+    x_ = x;
+    y_ = y;
+    long ey1 = Entero(y0);
+    const long ey2 = Entero(y);
+    if ((ey1 >= maxY_ && ey2 >= maxY_) || (ey1 < minY_ && ey2 < minY_))
+        return;
+    const long fy1 = Fraccion(y0);
+    const long fy2 = Fraccion(y);
+    if (ey1 == ey2) {
+        EnFila(ey1, x0, fy1, x, fy2);
+        return;
+    }
+    Cruce c(fy1, y - y0, x - x0);
+    long xa = x0 + c.delta;
+    // Rows outside the box only carry the crossing point along; once the
+    // segment has left the box for good, nothing of it is kept.
+    const auto enCaja = [&](long fila) { return fila >= minY_ && fila < maxY_; };
+    if (enCaja(ey1))
+        EnFila(ey1, x0, fy1, xa, c.primero);
+    ey1 += c.paso;
+    Poner(Entero(xa), ey1);
+    while (ey1 != ey2) {
+        if (c.paso > 0 ? ey1 >= maxY_ : ey1 < minY_) {
+            Poner(Entero(x), ey2);
+            return;
+        }
+        const long xb = xa + c.Siguiente();
+        if (enCaja(ey1))
+            EnFila(ey1, xa, UnPixel - c.primero, xb, c.primero);
+        xa = xb;
+        ey1 += c.paso;
+        Poner(Entero(xa), ey1);
+    }
+    if (enCaja(ey1))
+        EnFila(ey1, xa, UnPixel - c.primero, x, fy2);
+    else
+        Poner(Entero(x), ey1);
+}
+
+bool RellenoExacto::Llenar(const ContornosFijos& contornos)
+{
+    std::size_t inicio = 0;
+    for (const std::size_t fin : contornos.finales) {
+        const PuntoFijo& primero = contornos.puntos[inicio];
+        Empezar(primero.x, primero.y);
+        for (std::size_t i = inicio + 1; i < fin; ++i)
+            Hasta(contornos.puntos[i].x, contornos.puntos[i].y);
+        Hasta(primero.x, primero.y);
+        inicio = fin;
+    }
+    if (!fuera_)
+        Guardar();
+    return !lleno_;
+}
+
+void RellenoExacto::Pintar(uchar* bits, qsizetype porLinea, QRgb color) const
+{
+    for (long fila = 0; fila < altoCeldas_; ++fila) {
+        QRgb* const linea = reinterpret_cast<QRgb*>(bits + (fila + minY_) * porLinea) + minX_;
+        // A run of pixels with the same signed area (1/512 of a pixel's
+        // coverage per unit), painted as the painter paints a span.
+        const auto tramo = [&](long x, long largo, long area) {
+            long k = area >> (BitsPixel * 2 + 1 - 8);
+            if (k < 0)
+                k = -k;
+            if (k == 0)
+                return;
+            if (k >= 255) {
+                std::fill(linea + x, linea + x + largo, color);
+                return;
+            }
+            const QRgb tinta = PorAlfa(color, unsigned(k));
+            const unsigned resto = 255 - unsigned(k);
+            for (QRgb* p = linea + x; p != linea + x + largo; ++p)
+                *p = tinta + PorAlfa(*p, resto);
+        };
+        long cubre = 0;
+        long x = 0;
+        const Celda* const celdas = &celdas_[std::size_t(fila) * std::size_t(porFila_)];
+        for (int i = 0; i < cuantas_[std::size_t(fila)]; ++i) {
+            const Celda& c = celdas[i];
+            if (c.x > x && cubre != 0)
+                tramo(x, c.x - x, cubre * (UnPixel * 2));
+            cubre += c.cubre;
+            const long area = cubre * (UnPixel * 2) - c.area;
+            if (area != 0 && c.x >= 0)
+                tramo(c.x, 1, area);
+            x = c.x + 1;
+        }
+        if (anchoCeldas_ > x && cubre != 0)
+            tramo(x, anchoCeldas_ - x, cubre * (UnPixel * 2));
+    }
+}
