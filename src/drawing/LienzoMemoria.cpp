@@ -304,9 +304,11 @@ void LienzoMemoria::Reponer()
     if (borrado_.size() > MaxPiezas)
         borrado_ = {limites};
     std::vector<std::pair<const Trazo*, QRectF>> cerca;
-    for (std::size_t i = 0; i < cuenta_; ++i)
-        if (const Trazo& t = (*trazos_)[i]; Alcance(t).intersects(limites))
-            cerca.emplace_back(&t, Alcance(t));
+    for (std::size_t i = 0; i < cuenta_; ++i) {
+        const Trazo& t = (*trazos_)[i];
+        if (const QRectF alcance = Alcance(t); alcance.intersects(limites))
+            cerca.emplace_back(&t, alcance);
+    }
     destino_.PonerModoPluma(Pluma::Copiar);
     for (const QRectF& pieza : borrado_) {
         destino_.Recortar(pieza);

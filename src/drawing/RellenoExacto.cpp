@@ -129,7 +129,7 @@ void RellenoExacto::Guardar()
 {
     if (area_ == 0 && cubre_ == 0)
         return;
-    const int x = int(std::min(ex_, anchoCeldas_));
+    const int x = int(ex_); // never right of the box: such cells are outside
     const std::size_t fila = std::size_t(ey_);
     Celda* const celdas = &celdas_[fila * std::size_t(porFila_)];
     int& cuantas = cuantas_[fila];
