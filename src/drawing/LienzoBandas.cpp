@@ -30,6 +30,8 @@ QThreadPool& Ayudantes()
 LienzoBandas::LienzoBandas(QImage& imagen, int bandas)
     : imagen_(imagen), bandas_(std::max(1, bandas)), directo_(imagen)
 {
+    for (int k = 0; k < bandas_; ++k)
+        letras_.push_back(LienzoImagen::NuevasLetras());
 }
 
 LienzoBandas::~LienzoBandas()
@@ -105,7 +107,7 @@ void LienzoBandas::PintarBandas()
         vista.setDotsPerMeterY(imagen_.dotsPerMeterY());
         const int arriba = imagen_.height() * k / bandas_;
         const int abajo = imagen_.height() * (k + 1) / bandas_;
-        LienzoImagen banda(vista);
+        LienzoImagen banda(vista, letras_[std::size_t(k)]);
         banda.Confinar(QRect(0, arriba, imagen_.width(), abajo - arriba));
         for (const Paso& paso : pasos_)
             paso(banda);

@@ -44,6 +44,8 @@ private:
     int bandas_;
     LienzoImagen directo_;
     std::vector<Paso> pasos_;
+    // Each band's fonts and labels, from one batch to the next.
+    std::vector<std::shared_ptr<LienzoImagen::Letras>> letras_;
     // Confined by the last Recortar: a clearing then keeps what is pending.
     bool confinado_ = false;
 };

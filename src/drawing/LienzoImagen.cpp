@@ -44,9 +44,10 @@ bool EsPantalla(const QPaintDevice& dispositivo)
 // pixel whatever resolution the image happens to carry (the pixel ratio of a
 // high-density screen is applied by the painter). Printers and vector files
 // keep their own resolution.
-LienzoImagen::LienzoImagen(QPaintDevice& dispositivo)
+LienzoImagen::LienzoImagen(QPaintDevice& dispositivo, std::shared_ptr<Letras> letras)
     : dispositivo_(dispositivo), dpi_(EsPantalla(dispositivo) ? DpiPantalla : dispositivo.logicalDpiX()),
-      pixelesPorTwip_(dpi_ / TwipsPorPulgada), pixelesPorPunto_(dpi_ / DpiPantalla), familia_(FamiliaFuente())
+      pixelesPorTwip_(dpi_ / TwipsPorPulgada), pixelesPorPunto_(dpi_ / DpiPantalla), familia_(FamiliaFuente()),
+      letras_(letras ? std::move(letras) : NuevasLetras())
 {
     // On a pixel grid a position names the pixel it falls in, so it is drawn
     // at that pixel's centre: thin horizontal and vertical lines then cover
@@ -202,16 +203,25 @@ bool LienzoImagen::LineaGruesa(QPointF desde, QPointF hasta)
                              ancho, Tinta().rgba());
 }
 
+std::shared_ptr<LienzoImagen::Letras> LienzoImagen::NuevasLetras()
+{
+    return std::make_shared<Letras>();
+}
+
 LienzoImagen::Letra& LienzoImagen::LetraDe(double puntos, bool negrita)
 {
-    const auto clave = std::pair(puntos, negrita);
-    if (auto it = letras_.find(clave); it != letras_.end())
+    if (letras_->hilo != std::this_thread::get_id()) {
+        letras_->porLetra.clear();
+        letras_->hilo = std::this_thread::get_id();
+    }
+    const auto clave = std::tuple(puntos, negrita, dispositivo_.logicalDpiY());
+    if (auto it = letras_->porLetra.find(clave); it != letras_->porLetra.end())
         return it->second;
     QFont fuente(familia_);
     // Qt sizes points by the device's own resolution; scale so they follow ours.
     fuente.setPointSizeF(puntos * dpi_ / dispositivo_.logicalDpiY());
     fuente.setBold(negrita);
-    return letras_.emplace(clave, Letra{fuente, QFontMetricsF(fuente, &dispositivo_), {}, {}}).first->second;
+    return letras_->porLetra.emplace(clave, Letra{fuente, QFontMetricsF(fuente, &dispositivo_), {}, {}}).first->second;
 }
 
 void LienzoImagen::Texto(QPointF esquina, const QString& texto, double puntos, bool negrita)

@@ -7,6 +7,9 @@
 #include <QPainter>
 #include <QStaticText>
 #include <map>
+#include <memory>
+#include <thread>
+#include <tuple>
 #include <utility>
 
 #include "drawing/Lienzo.h"
@@ -15,10 +18,15 @@ class QPaintDevice;
 
 class LienzoImagen : public Lienzo {
 public:
+    // The fonts and laid-out labels a surface builds as it draws. A surface
+    // lives for one batch of primitives; whoever paints batch after batch
+    // keeps these for the next one, where shaping text is the dearest part.
+    struct Letras;
+
     // The device must outlive the surface. On an image, pixmap or widget a
     // pixel is 15 twips (96 dpi) times the device pixel ratio; on a printer or
     // an SVG generator twips follow the device's resolution.
-    explicit LienzoImagen(QPaintDevice& dispositivo);
+    explicit LienzoImagen(QPaintDevice& dispositivo, std::shared_ptr<Letras> letras = nullptr);
     ~LienzoImagen() override;
     LienzoImagen(const LienzoImagen&) = delete;
     LienzoImagen& operator=(const LienzoImagen&) = delete;
@@ -41,6 +49,8 @@ public:
     // "Arial" when the system has it, else its metric twin "Liberation Sans",
     // so the text offsets measured for Arial still land where they should.
     static QString FamiliaFuente();
+
+    static std::shared_ptr<Letras> NuevasLetras();
 
 private:
     // A font with what drawing a number in it needs, built once: labels are
@@ -69,10 +79,19 @@ private:
     std::optional<QRectF> marco_; // logical coordinates
     std::optional<QRect> recorte_;  // the painter's clip in device pixels, when whole pixels
     QString familia_;
-    std::map<std::pair<double, bool>, Letra> letras_;
+    std::shared_ptr<Letras> letras_;
     // The painter's pen, brush and mode as last set, so that a run of
     // primitives alike does not set them again.
     QPen pluma_;
     QBrush brocha_;
     QPainter::CompositionMode modo_ = QPainter::CompositionMode_SourceOver;
+};
+
+struct LienzoImagen::Letras {
+    // Laid-out text refers to the font engines of the thread that laid it
+    // out, and those are not to be shared between threads: another thread
+    // starts the fonts over.
+    std::thread::id hilo;
+    // By size in points, boldness and the device's vertical resolution.
+    std::map<std::tuple<double, bool, int>, Letra> porLetra;
 };
