@@ -6,6 +6,7 @@
 #include <QPen>
 #include <cmath>
 
+#include "drawing/TrazoFino.h"
 #include "drawing/TrazoGrueso.h"
 
 namespace {
@@ -185,22 +186,25 @@ void LienzoImagen::Circulo(QPointF centro, double radio, std::optional<QColor> r
 void LienzoImagen::Linea(QPointF desde, QPointF hasta)
 {
     QPainter& pintor = Pintor();
-    if (LineaGruesa(desde, hasta))
+    if (LineaAMano(desde, hasta))
         return;
     PrepararTrazo(pintor, Qt::NoBrush);
     pintor.drawLine(Pixeles(desde), Pixeles(hasta));
 }
 
-// A wide line on a screen image is painted by hand, pixel for pixel as the
-// painter would, many times quicker.
-bool LienzoImagen::LineaGruesa(QPointF desde, QPointF hasta)
+// A line on a screen image is painted by hand, pixel for pixel as the
+// painter would, and only where it is in sight.
+bool LienzoImagen::LineaAMano(QPointF desde, QPointF hasta)
 {
     const double ancho = AnchoLinea() * pixelesPorPunto_;
-    if (ancho <= 1 || ModoPluma() == Pluma::Invertir || !recorte_ || dispositivo_.devType() != QInternal::Image ||
+    if (ancho < 1 || ModoPluma() == Pluma::Invertir || !recorte_ || dispositivo_.devType() != QInternal::Image ||
         dispositivo_.devicePixelRatioF() != 1)
         return false;
-    return TrazarLineaGruesa(static_cast<QImage&>(dispositivo_), *recorte_, QLineF(Pixeles(desde), Pixeles(hasta)),
-                             ancho, Tinta().rgba());
+    QImage& imagen = static_cast<QImage&>(dispositivo_);
+    const QLineF linea(Pixeles(desde), Pixeles(hasta));
+    if (ancho == 1)
+        return TrazarLineaFina(imagen, *recorte_, linea, Tinta().rgba());
+    return TrazarLineaGruesa(imagen, *recorte_, linea, ancho, Tinta().rgba());
 }
 
 std::shared_ptr<LienzoImagen::Letras> LienzoImagen::NuevasLetras()

@@ -68,7 +68,7 @@ private:
     void PrepararTrazo(QPainter& pintor, const QBrush& relleno);
     QColor Tinta() const;
     void Componer(QPainter& pintor, QPainter::CompositionMode modo);
-    bool LineaGruesa(QPointF desde, QPointF hasta);
+    bool LineaAMano(QPointF desde, QPointF hasta);
 
     QPaintDevice& dispositivo_;
     QPainter pintor_;

@@ -1,5 +1,7 @@
 #include "drawing/RellenoExacto.h"
 
+#include "drawing/Mezcla.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -69,15 +71,6 @@ struct Cruce {
         return d;
     }
 };
-
-// Each 8-bit channel times a/255, rounded as the painter rounds it.
-inline QRgb PorAlfa(QRgb x, unsigned a)
-{
-    std::uint64_t t = ((std::uint64_t(x) | (std::uint64_t(x) << 24)) & 0x00ff00ff00ff00ffULL) * a;
-    t = (t + ((t >> 8) & 0x00ff00ff00ff00ffULL) + 0x0080008000800080ULL) >> 8;
-    t &= 0x00ff00ff00ff00ffULL;
-    return QRgb(t) | QRgb(t >> 24);
-}
 
 } // namespace
 

@@ -1,0 +1,22 @@
+// Mezcla: a colour blended over a pixel of a 32-bit image, with the
+// roundings of Qt's raster engine, so that what is painted by hand matches
+// what the painter would leave, byte for byte.
+#pragma once
+
+#include <QRgb>
+#include <cstdint>
+
+// Each 8-bit channel times a/255, rounded as the painter rounds it.
+inline QRgb PorAlfa(QRgb x, unsigned a)
+{
+    std::uint64_t t = ((std::uint64_t(x) | (std::uint64_t(x) << 24)) & 0x00ff00ff00ff00ffULL) * a;
+    t = (t + ((t >> 8) & 0x00ff00ff00ff00ffULL) + 0x0080008000800080ULL) >> 8;
+    t &= 0x00ff00ff00ff00ffULL;
+    return QRgb(t) | QRgb(t >> 24);
+}
+
+// A premultiplied colour over the pixel.
+inline QRgb Encima(QRgb pixel, QRgb tinta)
+{
+    return tinta + PorAlfa(pixel, 255 - qAlpha(tinta));
+}
