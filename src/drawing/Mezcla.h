@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QRgb>
+#include <array>
 #include <cstdint>
 
 // Each 8-bit channel times a/255, rounded as the painter rounds it.
@@ -19,4 +20,17 @@ inline QRgb PorAlfa(QRgb x, unsigned a)
 inline QRgb Encima(QRgb pixel, QRgb tinta)
 {
     return tinta + PorAlfa(pixel, 255 - qAlpha(tinta));
+}
+
+// The colour at every coverage, worked out once for a run of lines alike.
+inline const std::array<QRgb, 256>& Tintas(QRgb color)
+{
+    thread_local QRgb ultimo = 0;
+    thread_local std::array<QRgb, 256> tintas{};
+    if (ultimo != color) { // never at first: colours here are opaque
+        for (unsigned k = 0; k < 256; ++k)
+            tintas[k] = PorAlfa(color, k);
+        ultimo = color;
+    }
+    return tintas;
 }

@@ -285,6 +285,7 @@ bool RellenoExacto::Llenar(const ContornosFijos& contornos)
 
 void RellenoExacto::Pintar(uchar* bits, qsizetype porLinea, QRgb color) const
 {
+    const std::array<QRgb, 256>& tintas = Tintas(color);
     for (long fila = 0; fila < altoCeldas_; ++fila) {
         QRgb* const linea = reinterpret_cast<QRgb*>(bits + (fila + minY_) * porLinea) + minX_;
         // A run of pixels with the same signed area (1/512 of a pixel's
@@ -299,10 +300,9 @@ void RellenoExacto::Pintar(uchar* bits, qsizetype porLinea, QRgb color) const
                 std::fill(linea + x, linea + x + largo, color);
                 return;
             }
-            const QRgb tinta = PorAlfa(color, unsigned(k));
-            const unsigned resto = 255 - unsigned(k);
+            const QRgb tinta = tintas[std::size_t(k)];
             for (QRgb* p = linea + x; p != linea + x + largo; ++p)
-                *p = tinta + PorAlfa(*p, resto);
+                *p = Encima(*p, tinta);
         };
         long cubre = 0;
         long x = 0;

@@ -13,19 +13,6 @@ namespace {
 
 using Fijo = std::int64_t;
 
-// The colour at every coverage, worked out once for a run of lines alike.
-const std::array<QRgb, 256>& Tintas(QRgb color)
-{
-    thread_local QRgb ultimo = 0;
-    thread_local std::array<QRgb, 256> tintas{};
-    if (ultimo != color) { // never at first: colours here are opaque
-        for (unsigned k = 0; k < 256; ++k)
-            tintas[k] = PorAlfa(color, k);
-        ultimo = color;
-    }
-    return tintas;
-}
-
 // Cuts the line to the device grown by a pixel, in floating point as the
 // painter does, so that the fixed-point walk starts from the same place
 // whatever the clip. False when nothing of it is left.
