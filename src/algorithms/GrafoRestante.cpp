@@ -1,6 +1,6 @@
 #include "algorithms/GrafoRestante.h"
 
-#include "algorithms/Conectividad.h"
+#include <algorithm>
 
 GrafoRestante::GrafoRestante(const Grafo& grafo)
 {
@@ -20,7 +20,7 @@ void GrafoRestante::Sumar(std::int16_t codigo, int cuanto)
     if (!restante_.Dirigido())
         restante_.InsertarMatriz(b, a, copias);
     total_ += cuanto;
-    componentes_ = -1;
+    puentesAlDia_ = false;
 }
 
 void GrafoRestante::Añadir(std::int16_t codigo)
@@ -52,17 +52,45 @@ ListaAristas GrafoRestante::Aristas_Candidatas(int v) const
 
 bool GrafoRestante::EsPuente(std::int16_t codigo)
 {
-    // Another copy keeps the ends together.
-    if (Copias(OrigenArista(codigo), DestinoArista(codigo)) > 1)
+    const int a = OrigenArista(codigo), b = DestinoArista(codigo);
+    // Another copy, or an arc the other way, keeps the ends together.
+    if (Copias(a, b) != 1 || (restante_.Dirigido() && Copias(b, a) != 0))
         return false;
-    if (componentes_ < 0)
-        componentes_ = ContarComponentes(restante_);
-    const int antes = componentes_;
-    Quitar(codigo);
-    const int despues = ContarComponentes(restante_);
-    Añadir(codigo);
-    componentes_ = antes;
-    return despues > antes;
+    if (!puentesAlDia_)
+        BuscarPuentes();
+    return puente_[a][b];
+}
+
+// Depth first over the vertices joined either way (the components the tour
+// must not split), each edge a bridge when nothing below it reaches back
+// above it.
+void GrafoRestante::BuscarPuentes()
+{
+    const int n = restante_.dimen();
+    const auto unidos = [&](int u, int w) { return Copias(u, w) != 0 || Copias(w, u) != 0; };
+    std::array<int, Grafo::Limite + 1> orden{}, bajo{};
+    int visitados = 0;
+    for (auto& fila : puente_)
+        fila.reset();
+    const auto visitar = [&](const auto& visitar, int u, int padre) -> void {
+        orden[u] = bajo[u] = ++visitados;
+        for (int w = 1; w <= n; ++w) {
+            if (w == u || w == padre || !unidos(u, w))
+                continue;
+            if (orden[w] == 0) {
+                visitar(visitar, w, u);
+                bajo[u] = std::min(bajo[u], bajo[w]);
+                if (bajo[w] > orden[u])
+                    puente_[u][w] = puente_[w][u] = true;
+            } else {
+                bajo[u] = std::min(bajo[u], orden[w]);
+            }
+        }
+    };
+    for (int v = 1; v <= n; ++v)
+        if (orden[v] == 0)
+            visitar(visitar, v, 0);
+    puentesAlDia_ = true;
 }
 
 int GrafoRestante::Contar_No_Puentes(const ListaAristas& candidatas)

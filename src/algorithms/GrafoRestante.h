@@ -1,11 +1,14 @@
 // The graph a tour has left: a scratch record whose entries count the free
 // copies of each edge (one per edge of the graph, more where the postman
 // duplicates a path). A tour takes its edges away as it walks, so the
-// candidates from a vertex and Fleury's bridge test read only this record,
-// and the bridge test inside the tour's inner loop is one silent component
-// count instead of a rebuild of the graph for every candidate.
+// candidates from a vertex and Fleury's bridge test read only this record.
+// The bridge test inside the tour's inner loop answers from the bridges of
+// the record as it stands, found in one search after each change, instead
+// of counting components again for every candidate.
 #pragma once
 
+#include <array>
+#include <bitset>
 #include <cstdint>
 #include <vector>
 
@@ -39,8 +42,11 @@ public:
 
 private:
     void Sumar(std::int16_t codigo, int cuanto);
+    void BuscarPuentes();
 
     Grafo restante_;
     int total_ = 0;
-    int componentes_ = -1; // of the record as it stands; -1 until counted again
+    // The bridges between vertices joined either way, when up to date.
+    bool puentesAlDia_ = false;
+    std::array<std::bitset<Grafo::Limite + 1>, Grafo::Limite + 1> puente_{};
 };
