@@ -49,6 +49,24 @@ Fijo Abajo(Fijo a, Fijo b)
     return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
 }
 
+// Where the pixels go and the colour at every coverage. Steps run along
+// the line's longer axis and across it, whichever of the image's axes
+// those are.
+struct Destino {
+    QRgb* bits;
+    qsizetype pasoLargo, pasoAncho; // pixels between neighbours along and across the line
+    const std::array<QRgb, 256>& tintas;
+    Fijo anchoMin, anchoMax; // the pixels in sight across the line
+
+    [[gnu::always_inline]] void Poner(Fijo largo, Fijo ancho, unsigned cobertura) const
+    {
+        if (cobertura == 0 || ancho < anchoMin || ancho > anchoMax)
+            return;
+        QRgb& p = bits[largo * pasoLargo + ancho * pasoAncho];
+        p = Encima(p, tintas[cobertura]);
+    }
+};
+
 // A line along its longer axis: from a1 to a2 in 26.6 (a1 <= a2), the
 // shorter axis at b1 (26.6) and moving by inc (16.16) a pixel.
 struct Recorrido {
@@ -56,11 +74,9 @@ struct Recorrido {
 
     // Each step lights the two pixels across the line that the crossing
     // falls between; the first and last only by the part of their pixel the
-    // line covers. Only the steps whose pixels can fall within [amin, amax]
-    // along the line and [bmin, bmax] across it are taken; poner(a, b,
-    // cobertura) still has the last word on each pixel.
-    template <class Poner>
-    void Pintar(Fijo amin, Fijo amax, Fijo bmin, Fijo bmax, Poner&& poner) const
+    // line covers. Only the steps within [amin, amax] along the line whose
+    // pixels can be in sight across it are taken.
+    void Pintar(const Destino& d, Fijo amin, Fijo amax) const
     {
         Fijo b = (b1 - 32) * (1 << 10);
         b -= ((a1 & 63) - 32) * inc >> 6;
@@ -70,26 +86,30 @@ struct Recorrido {
         const Fijo primera = desde >> 6, ultima = hasta >> 6;
         const Fijo inicio = primera == ultima ? hasta - desde : 64 - (desde & 63);
         const Fijo fin = primera == ultima ? 0 : hasta & 63;
-        // Steps whose crossing lies in [(bmin - 1) << 16, (bmax + 1) << 16), a step wider each way.
+        // Steps whose crossing lies in [(min - 1) << 16, (max + 1) << 16), a step wider each way.
         if (inc != 0) {
-            const Fijo p = Abajo(((bmin - 1) << 16) - b, inc), q = Abajo(((bmax + 1) << 16) - b, inc);
+            const Fijo p = Abajo(((d.anchoMin - 1) << 16) - b, inc), q = Abajo(((d.anchoMax + 1) << 16) - b, inc);
             amin = std::max(amin, primera + std::min(p, q) - 1);
             amax = std::min(amax, primera + std::max(p, q) + 1);
-        } else if ((b >> 16) + 1 < bmin || (b >> 16) > bmax) {
+        } else if ((b >> 16) + 1 < d.anchoMin || (b >> 16) > d.anchoMax) {
             return;
         }
-        const auto paso = [&](Fijo a, Fijo parte) {
-            const Fijo en = b + (a - primera) * inc;
+        const auto paso = [&](Fijo a, Fijo en, Fijo parte) {
             const unsigned alfa = std::uint8_t(en >> 8);
-            poner(a, en >> 16, unsigned((255 - alfa) * parte >> 6));
-            poner(a, (en >> 16) + 1, unsigned(alfa * parte >> 6));
+            d.Poner(a, en >> 16, unsigned((255 - alfa) * parte >> 6));
+            d.Poner(a, (en >> 16) + 1, unsigned(alfa * parte >> 6));
         };
         if (primera >= amin && primera <= amax)
-            paso(primera, inicio);
-        for (Fijo a = std::max(primera + 1, amin); a < ultima && a <= amax; ++a)
-            paso(a, 64);
+            paso(primera, b, inicio);
+        const Fijo desdePaso = std::max(primera + 1, amin), hastaPaso = std::min(ultima - 1, amax);
+        Fijo en = b + (desdePaso - primera) * inc;
+        for (Fijo a = desdePaso; a <= hastaPaso; ++a, en += inc) {
+            const unsigned alfa = std::uint8_t(en >> 8);
+            d.Poner(a, en >> 16, 255 - alfa);
+            d.Poner(a, (en >> 16) + 1, alfa);
+        }
         if (fin != 0 && ultima > primera && ultima >= amin && ultima <= amax)
-            paso(ultima, fin);
+            paso(ultima, b + (ultima - primera) * inc, fin);
     }
 };
 
@@ -121,27 +141,20 @@ bool TrazarLineaFina(QImage& imagen, const QRect& recorte, const QLineF& linea, 
     QRgb* const bits = reinterpret_cast<QRgb*>(const_cast<uchar*>(imagen.constBits()));
     const qsizetype porLinea = imagen.bytesPerLine() / 4;
     const std::array<QRgb, 256>& tintas = Tintas(color);
-    const auto poner = [&](Fijo x, Fijo y, unsigned cobertura) {
-        if (x < visible.left() || x > visible.right() || y < visible.top() || y > visible.bottom())
-            return;
-        QRgb& p = bits[y * porLinea + x];
-        p = Encima(p, tintas[cobertura]);
-    };
     if (std::abs(dx) < std::abs(dy)) {
         if (y1 > y2) {
             std::swap(x1, x2);
             std::swap(y1, y2);
         }
-        Recorrido{y1, x1, y2, Cociente16(dx, dy)}.Pintar(
-            visible.top(), visible.bottom(), visible.left(), visible.right(),
-            [&](Fijo y, Fijo x, unsigned c) { poner(x, y, c); });
+        const Destino d{bits, porLinea, 1, tintas, visible.left(), visible.right()};
+        Recorrido{y1, x1, y2, Cociente16(dx, dy)}.Pintar(d, visible.top(), visible.bottom());
     } else {
         if (x1 > x2) {
             std::swap(x1, x2);
             std::swap(y1, y2);
         }
-        Recorrido{x1, y1, x2, Cociente16(dy, dx)}.Pintar(visible.left(), visible.right(), visible.top(),
-                                                         visible.bottom(), poner);
+        const Destino d{bits, 1, porLinea, tintas, visible.top(), visible.bottom()};
+        Recorrido{x1, y1, x2, Cociente16(dy, dx)}.Pintar(d, visible.left(), visible.right());
     }
     return true;
 }
