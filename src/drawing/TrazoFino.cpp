@@ -86,9 +86,10 @@ struct Recorrido {
         const Fijo primera = desde >> 6, ultima = hasta >> 6;
         const Fijo inicio = primera == ultima ? hasta - desde : 64 - (desde & 63);
         const Fijo fin = primera == ultima ? 0 : hasta & 63;
-        // Steps whose crossing lies in [(min - 1) << 16, (max + 1) << 16), a step wider each way.
+        // Steps whose crossing lies in [min - 1, max + 1) pixels, a step wider each way.
         if (inc != 0) {
-            const Fijo p = Abajo(((d.anchoMin - 1) << 16) - b, inc), q = Abajo(((d.anchoMax + 1) << 16) - b, inc);
+            constexpr Fijo Uno = 1 << 16;
+            const Fijo p = Abajo((d.anchoMin - 1) * Uno - b, inc), q = Abajo((d.anchoMax + 1) * Uno - b, inc);
             amin = std::max(amin, primera + std::min(p, q) - 1);
             amax = std::min(amax, primera + std::max(p, q) + 1);
         } else if ((b >> 16) + 1 < d.anchoMin || (b >> 16) > d.anchoMax) {
