@@ -44,15 +44,36 @@ int LienzoBandas::Nucleos()
     return std::clamp(QThread::idealThreadCount(), 1, 8);
 }
 
-void LienzoBandas::Anotar(Paso primitiva)
+void LienzoBandas::Paso::Aplicar(Lienzo& s) const
 {
-    pasos_.push_back([color = ColorFrente(), ancho = AnchoLinea(), pluma = ModoPluma(),
-                      primitiva = std::move(primitiva)](Lienzo& s) {
-        s.PonerColorFrente(color);
-        s.PonerAnchoLinea(ancho);
-        s.PonerModoPluma(pluma);
-        primitiva(s);
-    });
+    s.PonerColorFrente(color);
+    s.PonerAnchoLinea(ancho);
+    s.PonerModoPluma(pluma);
+    switch (tipo) {
+    case Tipo::Limpiar:
+        s.Limpiar();
+        break;
+    case Tipo::Circulo:
+        s.Circulo(a, numero, opcion ? std::optional(relleno) : std::nullopt);
+        break;
+    case Tipo::Linea:
+        s.Linea(a, b);
+        break;
+    case Tipo::Texto:
+        s.Texto(a, texto, numero, opcion);
+        break;
+    case Tipo::Recortar:
+        s.Recortar(opcion ? std::optional(zona) : std::nullopt);
+        break;
+    }
+}
+
+void LienzoBandas::Anotar(Paso paso)
+{
+    paso.color = ColorFrente();
+    paso.ancho = AnchoLinea();
+    paso.pluma = ModoPluma();
+    pasos_.push_back(std::move(paso));
 }
 
 void LienzoBandas::Limpiar()
@@ -61,28 +82,32 @@ void LienzoBandas::Limpiar()
     // confined to a part of the image.
     if (!confinado_)
         pasos_.clear();
-    Anotar([](Lienzo& s) { s.Limpiar(); });
+    Anotar({.tipo = Paso::Tipo::Limpiar});
 }
 
 void LienzoBandas::Circulo(QPointF centro, double radio, std::optional<QColor> relleno)
 {
-    Anotar([=](Lienzo& s) { s.Circulo(centro, radio, relleno); });
+    Anotar({.tipo = Paso::Tipo::Circulo,
+            .a = centro,
+            .numero = radio,
+            .opcion = relleno.has_value(),
+            .relleno = relleno.value_or(QColor())});
 }
 
 void LienzoBandas::Linea(QPointF desde, QPointF hasta)
 {
-    Anotar([=](Lienzo& s) { s.Linea(desde, hasta); });
+    Anotar({.tipo = Paso::Tipo::Linea, .a = desde, .b = hasta});
 }
 
 void LienzoBandas::Texto(QPointF esquina, const QString& texto, double puntos, bool negrita)
 {
-    Anotar([=](Lienzo& s) { s.Texto(esquina, texto, puntos, negrita); });
+    Anotar({.tipo = Paso::Tipo::Texto, .a = esquina, .numero = puntos, .opcion = negrita, .texto = texto});
 }
 
 void LienzoBandas::Recortar(std::optional<QRectF> zona)
 {
     confinado_ = zona.has_value();
-    Anotar([=](Lienzo& s) { s.Recortar(zona); });
+    Anotar({.tipo = Paso::Tipo::Recortar, .opcion = zona.has_value(), .zona = zona.value_or(QRectF())});
 }
 
 void LienzoBandas::Terminar()
@@ -91,7 +116,7 @@ void LienzoBandas::Terminar()
         PintarBandas();
     else
         for (const Paso& paso : pasos_)
-            paso(directo_);
+            paso.Aplicar(directo_);
     pasos_.clear();
     directo_.Terminar();
 }
@@ -110,7 +135,7 @@ void LienzoBandas::PintarBandas()
         LienzoImagen banda(vista, letras_[std::size_t(k)]);
         banda.Confinar(QRect(0, arriba, imagen_.width(), abajo - arriba));
         for (const Paso& paso : pasos_)
-            paso(banda);
+            paso.Aplicar(banda);
     };
     std::latch hechas(bandas_ - 1);
     for (int k = 1; k < bandas_; ++k)

@@ -7,7 +7,8 @@
 #pragma once
 
 #include <QImage>
-#include <functional>
+#include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "drawing/LienzoImagen.h"
@@ -35,9 +36,24 @@ public:
     static int Nucleos();
 
 private:
-    using Paso = std::function<void(Lienzo&)>;
-    // Keeps a primitive with the colour, width and pen it is drawn with now.
-    void Anotar(Paso primitiva);
+    // A primitive as it was asked for, with the colour, width and pen it is
+    // drawn with: plain data, so a list of thousands costs no allocation
+    // each.
+    struct Paso {
+        enum class Tipo : std::uint8_t { Limpiar, Circulo, Linea, Texto, Recortar } tipo = Tipo::Limpiar;
+        QColor color{};
+        int ancho = 1;
+        Pluma pluma = Pluma::Copiar;
+        QPointF a{}, b{};    // centre, or ends, or corner
+        double numero = 0;   // radius, or points
+        bool opcion = false; // filled, or bold, or confined
+        QColor relleno{};
+        QRectF zona{};
+        QString texto{};
+
+        void Aplicar(Lienzo& s) const;
+    };
+    void Anotar(Paso paso);
     void PintarBandas();
 
     QImage& imagen_;
