@@ -31,7 +31,7 @@ LienzoBandas::LienzoBandas(QImage& imagen, int bandas)
     : imagen_(imagen), bandas_(std::max(1, bandas)), directo_(imagen)
 {
     for (int k = 0; k < bandas_; ++k)
-        letras_.push_back(LienzoImagen::NuevasLetras());
+        letras_.push_back(std::make_shared<LienzoImagen::Letras>());
 }
 
 LienzoBandas::~LienzoBandas()

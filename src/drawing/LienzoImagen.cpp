@@ -48,7 +48,7 @@ bool EsPantalla(const QPaintDevice& dispositivo)
 LienzoImagen::LienzoImagen(QPaintDevice& dispositivo, std::shared_ptr<Letras> letras)
     : dispositivo_(dispositivo), dpi_(EsPantalla(dispositivo) ? DpiPantalla : dispositivo.logicalDpiX()),
       pixelesPorTwip_(dpi_ / TwipsPorPulgada), pixelesPorPunto_(dpi_ / DpiPantalla), familia_(FamiliaFuente()),
-      letras_(letras ? std::move(letras) : NuevasLetras())
+      letras_(letras ? std::move(letras) : std::make_shared<Letras>())
 {
     // On a pixel grid a position names the pixel it falls in, so it is drawn
     // at that pixel's centre: thin horizontal and vertical lines then cover
@@ -205,11 +205,6 @@ bool LienzoImagen::LineaAMano(QPointF desde, QPointF hasta)
     if (ancho == 1)
         return TrazarLineaFina(imagen, *recorte_, linea, Tinta().rgba());
     return TrazarLineaGruesa(imagen, *recorte_, linea, ancho, Tinta().rgba());
-}
-
-std::shared_ptr<LienzoImagen::Letras> LienzoImagen::NuevasLetras()
-{
-    return std::make_shared<Letras>();
 }
 
 LienzoImagen::Letra& LienzoImagen::LetraDe(double puntos, bool negrita)

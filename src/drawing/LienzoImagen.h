@@ -50,8 +50,6 @@ public:
     // so the text offsets measured for Arial still land where they should.
     static QString FamiliaFuente();
 
-    static std::shared_ptr<Letras> NuevasLetras();
-
 private:
     // A font with what drawing a number in it needs, built once: labels are
     // many and all alike.
