@@ -72,13 +72,17 @@ struct Cruce {
     }
 };
 
+void Sumar(auto* celda, long area, long cubre)
+{
+    celda->area += int(area);
+    celda->cubre += int(cubre);
+}
+
 } // namespace
 
-bool RellenoExacto::Preparar(const QRect& caja, const ContornosFijos& contornos, int porFila)
+bool RellenoExacto::Preparar(const QRect& caja, const ContornosFijos& contornos)
 {
-    ex_ = ey_ = area_ = cubre_ = 0;
-    fuera_ = true;
-    lleno_ = false;
+    perdida_ = false;
     bool primero = true;
     long x0 = 0, x1 = 0, y0 = 0, y1 = 0; // 26.6
     for (const PuntoFijo& p : contornos.puntos) {
@@ -106,84 +110,82 @@ bool RellenoExacto::Preparar(const QRect& caja, const ContornosFijos& contornos,
     altoCeldas_ = maxY_ - minY_;
     if (anchoCeldas_ <= 0 || altoCeldas_ <= 0)
         return false;
-    porFila_ = porFila;
-    const std::size_t total = std::size_t(altoCeldas_) * std::size_t(porFila_);
-    if (celdas_.size() < total)
-        celdas_.resize(total);
-    cuantas_.assign(std::size_t(altoCeldas_), 0);
-    pista_.assign(std::size_t(altoCeldas_), 0);
+    const std::size_t filas = std::size_t(altoCeldas_);
+    desde_.assign(filas, int(anchoCeldas_));
+    hasta_.assign(filas, -2);
+    std::size_t inicio = 0;
+    for (const std::size_t fin : contornos.finales) {
+        for (std::size_t i = inicio; i < fin; ++i) {
+            const PuntoFijo& p = contornos.puntos[i];
+            const PuntoFijo& q = contornos.puntos[i + 1 < fin ? i + 1 : inicio];
+            Ventana(p.x, p.y, q.x, q.y);
+        }
+        inicio = fin;
+    }
+    inicio_.resize(filas);
+    std::size_t total = 0;
+    for (std::size_t f = 0; f < filas; ++f) {
+        inicio_[f] = total;
+        if (hasta_[f] >= desde_[f])
+            total += std::size_t(hasta_[f] - desde_[f] + 1);
+    }
+    celdas_.assign(total, Celda{});
     return true;
 }
 
-// Each row keeps its cells in order of x and remembers where it last
-// looked: a side of the outline walks a row one cell after another,
-// leftwards or rightwards, so the place is nearly always next to the last.
-void RellenoExacto::Guardar()
+// Widens each row's columns to those the segment can reach in it: one more
+// on either side than its exact crossings, for the roundings of the walk.
+void RellenoExacto::Ventana(long x0, long y0, long x1, long y1)
 {
-    if (area_ == 0 && cubre_ == 0)
-        return;
-    const int x = int(ex_); // never right of the box: such cells are outside
-    const std::size_t fila = std::size_t(ey_);
-    Celda* const celdas = &celdas_[fila * std::size_t(porFila_)];
-    int& cuantas = cuantas_[fila];
-    int i = std::min(pista_[fila], cuantas);
-    while (i > 0 && celdas[i - 1].x >= x)
-        --i;
-    while (i < cuantas && celdas[i].x < x)
-        ++i;
-    if (i == cuantas || celdas[i].x != x) {
-        if (cuantas == porFila_) {
-            lleno_ = true;
-            return;
-        }
-        for (int j = cuantas; j > i; --j) // a handful at most: no call to memmove
-            celdas[j] = celdas[j - 1];
-        celdas[i] = {x, 0, 0};
-        ++cuantas;
+    if (y0 > y1) {
+        std::swap(x0, x1);
+        std::swap(y0, y1);
     }
-    pista_[fila] = i;
-    celdas[i].area += area_;
-    celdas[i].cubre += int(cubre_);
+    const long primera = std::max(Entero(y0), minY_), ultima = std::min(Entero(y1), maxY_ - 1);
+    const double pendiente = y1 == y0 ? 0 : double(x1 - x0) / double(y1 - y0);
+    for (long fila = primera; fila <= ultima; ++fila) {
+        long xa = x0, xb = x1;
+        if (y1 != y0) {
+            xa += long(double(std::max(fila * UnPixel, y0) - y0) * pendiente);
+            xb = x0 + long(double(std::min((fila + 1) * UnPixel, y1) - y0) * pendiente);
+        }
+        if (xa > xb)
+            std::swap(xa, xb);
+        const long izquierda = Entero(xa) - 1 - minX_;
+        if (izquierda >= anchoCeldas_)
+            continue; // right of the box: nothing of it is kept
+        const long derecha = Entero(xb) + 1 - minX_;
+        int& desde = desde_[std::size_t(fila - minY_)];
+        int& hasta = hasta_[std::size_t(fila - minY_)];
+        desde = std::min(desde, int(std::max(izquierda, -1L)));
+        hasta = std::max(hasta, int(std::clamp(derecha, -1L, anchoCeldas_ - 1)));
+    }
 }
 
 // Moves to the cell of pixel (ex, ey). Cells left of the box gather in one
 // column just outside it (they still count for the rows' winding); those
-// right of it, above or below, are dropped.
+// right of it, above or below, go to the sink.
 void RellenoExacto::Poner(long ex, long ey)
 {
     ey -= minY_;
-    if (ex > maxX_)
-        ex = maxX_;
     ex -= minX_;
+    celda_ = &sumidero_;
+    sumidero_ = {};
+    if (static_cast<unsigned long>(ey) >= static_cast<unsigned long>(altoCeldas_) || ex >= anchoCeldas_)
+        return;
     if (ex < 0)
         ex = -1;
-    if (ex != ex_ || ey != ey_) {
-        if (!fuera_)
-            Guardar();
-        area_ = 0;
-        cubre_ = 0;
-        ex_ = ex;
-        ey_ = ey;
+    const std::size_t fila = std::size_t(ey);
+    if (ex < desde_[fila] || ex > hasta_[fila]) {
+        perdida_ = true;
+        return;
     }
-    fuera_ = static_cast<unsigned long>(ey) >= static_cast<unsigned long>(altoCeldas_) || ex >= anchoCeldas_;
+    celda_ = &celdas_[inicio_[fila] + std::size_t(ex - desde_[fila])];
 }
 
 void RellenoExacto::Empezar(long x, long y)
 {
-    if (!fuera_)
-        Guardar();
-    long ex = Entero(x);
-    const long ey = Entero(y);
-    if (ex > maxX_)
-        ex = maxX_;
-    if (ex < minX_)
-        ex = minX_ - 1;
-    area_ = 0;
-    cubre_ = 0;
-    ex_ = ex - minX_;
-    ey_ = ey - minY_;
-    fuera_ = false;
-    Poner(ex, ey);
+    Poner(Entero(x), Entero(y));
     x_ = x;
     y_ = y;
 }
@@ -204,15 +206,13 @@ void RellenoExacto::EnFila(long ey, long x1, long y1, long x2, long y2)
     if (ex1 != ex2) {
         Cruce c(fx1, x2 - x1, y2 - y1);
         long delta = c.delta;
-        area_ += (fx1 + c.primero) * delta;
-        cubre_ += delta;
+        Sumar(celda_, (fx1 + c.primero) * delta, delta);
         y1 += delta;
         ex1 += c.paso;
         Poner(ex1, ey);
         while (ex1 != ex2) {
             delta = c.Siguiente();
-            area_ += UnPixel * delta;
-            cubre_ += delta;
+            Sumar(celda_, UnPixel * delta, delta);
             y1 += delta;
             ex1 += c.paso;
             Poner(ex1, ey);
@@ -220,8 +220,7 @@ void RellenoExacto::EnFila(long ey, long x1, long y1, long x2, long y2)
         fx1 = UnPixel - c.primero;
     }
     const long dy = y2 - y1;
-    area_ += (fx1 + fx2) * dy;
-    cubre_ += dy;
+    Sumar(celda_, (fx1 + fx2) * dy, dy);
 }
 
 // A straight segment from the pen to (x, y), row by row.
@@ -278,46 +277,43 @@ bool RellenoExacto::Llenar(const ContornosFijos& contornos)
         Hasta(primero.x, primero.y);
         inicio = fin;
     }
-    if (!fuera_)
-        Guardar();
-    return !lleno_;
+    return !perdida_;
 }
 
 void RellenoExacto::Pintar(uchar* bits, qsizetype porLinea, QRgb color) const
 {
     const std::array<QRgb, 256>& tintas = Tintas(color);
-    for (long fila = 0; fila < altoCeldas_; ++fila) {
-        QRgb* const linea = reinterpret_cast<QRgb*>(bits + (fila + minY_) * porLinea) + minX_;
-        // A run of pixels with the same signed area (1/512 of a pixel's
-        // coverage per unit), painted as the painter paints a span.
-        const auto tramo = [&](long x, long largo, long area) {
-            long k = area >> (BitsPixel * 2 + 1 - 8);
-            if (k < 0)
-                k = -k;
-            if (k == 0)
-                return;
-            if (k >= 255) {
-                std::fill(linea + x, linea + x + largo, color);
-                return;
-            }
-            const QRgb tinta = tintas[std::size_t(k)];
-            for (QRgb* p = linea + x; p != linea + x + largo; ++p)
-                *p = Encima(*p, tinta);
-        };
-        long cubre = 0;
-        long x = 0;
-        const Celda* const celdas = &celdas_[std::size_t(fila) * std::size_t(porFila_)];
-        for (int i = 0; i < cuantas_[std::size_t(fila)]; ++i) {
-            const Celda& c = celdas[i];
-            if (c.x > x && cubre != 0)
-                tramo(x, c.x - x, cubre * (UnPixel * 2));
-            cubre += c.cubre;
-            const long area = cubre * (UnPixel * 2) - c.area;
-            if (area != 0 && c.x >= 0)
-                tramo(c.x, 1, area);
-            x = c.x + 1;
+    // A run of pixels with the same signed area (1/512 of a pixel's coverage
+    // per unit), painted as the painter paints a span.
+    const auto tramo = [&](QRgb* desde, long largo, long area) {
+        long k = area >> (BitsPixel * 2 + 1 - 8);
+        if (k < 0)
+            k = -k;
+        if (k == 0)
+            return;
+        if (k >= 255) {
+            std::fill(desde, desde + largo, color);
+            return;
         }
-        if (anchoCeldas_ > x && cubre != 0)
-            tramo(x, anchoCeldas_ - x, cubre * (UnPixel * 2));
+        const QRgb tinta = tintas[std::size_t(k)];
+        for (QRgb* p = desde; p != desde + largo; ++p)
+            *p = Encima(*p, tinta);
+    };
+    for (std::size_t fila = 0; fila < std::size_t(altoCeldas_); ++fila) {
+        QRgb* const linea = reinterpret_cast<QRgb*>(bits + (long(fila) + minY_) * porLinea) + minX_;
+        long x = desde_[fila];
+        const Celda* c = celdas_.data() + inicio_[fila];
+        long cubre = 0;
+        if (x < 0) { // what lies left of the box only winds
+            cubre = c->cubre;
+            ++c;
+            ++x;
+        }
+        for (; x <= hasta_[fila]; ++x, ++c) {
+            cubre += c->cubre;
+            tramo(linea + x, 1, cubre * (UnPixel * 2) - c->area);
+        }
+        if (cubre != 0 && x < anchoCeldas_)
+            tramo(linea + x, anchoCeldas_ - x, cubre * (UnPixel * 2));
     }
 }

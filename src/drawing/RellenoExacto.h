@@ -49,10 +49,9 @@ public:
     // caja: the pixels in sight.
     // Starts over for another outline, keeping the memory of the last one:
     // a long edge has thousands of cells, and edges come by the hundred.
-    // porFila: how many cells a row may hold. False when the outline does
-    // not reach the box.
-    bool Preparar(const QRect& caja, const ContornosFijos& contornos, int porFila);
-    // False if some row needed more cells than it was given.
+    // False when the outline does not reach the box.
+    bool Preparar(const QRect& caja, const ContornosFijos& contornos);
+    // False if the outline strayed from where Preparar expected it.
     bool Llenar(const ContornosFijos& contornos);
     // Blends the colour into every pixel touched, by its coverage: the
     // image's rows start at bits, porLinea bytes apart.
@@ -60,26 +59,28 @@ public:
 
 private:
     struct Celda {
-        int x;
         int cubre;
-        long area;
+        int area;
     };
-    void Guardar();
+    void Ventana(long x0, long y0, long x1, long y1);
     void Poner(long ex, long ey);
     void Empezar(long x, long y);
     void EnFila(long ey, long x1, long y1, long x2, long y2);
     void Hasta(long x, long y);
 
     long minX_ = 0, maxX_ = 0, minY_ = 0, maxY_ = 0, anchoCeldas_ = 0, altoCeldas_ = 0;
-    // The cell being filled, relative to the box, and what it has so far.
-    long ex_ = 0, ey_ = 0, area_ = 0, cubre_ = 0;
-    bool fuera_ = true;
+    // The cell being filled, relative to the box; cells out of sight, and
+    // those right of the box, go to the sink.
+    long ex_ = 0, ey_ = 0;
+    Celda* celda_ = nullptr;
+    Celda sumidero_{};
     long x_ = 0, y_ = 0; // the pen, 24.8
-    // Row r owns celdas_[r * porFila_ ...], cuantas_[r] of them in use, in
-    // order of x; pista_[r] is where it last looked.
-    int porFila_ = 0;
-    bool lleno_ = false;
+    // Row r owns the cells of columns desde_[r] to hasta_[r] (relative to
+    // the box, -1 standing for everything left of it), from celdas_[inicio_[r]]
+    // on: every column a side of the outline can reach in that row, found
+    // before the walk, so that a cell is found at once and never moved.
+    std::vector<int> desde_, hasta_;
+    std::vector<std::size_t> inicio_;
     std::vector<Celda> celdas_;
-    std::vector<int> cuantas_;
-    std::vector<int> pista_;
+    bool perdida_ = false;
 };

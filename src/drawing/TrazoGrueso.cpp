@@ -137,15 +137,8 @@ bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea
     thread_local ContornosFijos contornos;
     Leer(trazador.createStroke(camino), contornos);
     // Rows do not mix: only those in sight are worked out.
-    // A side of the outline crosses a row in about |dx / dy| + 2 cells; the
-    // rounded ends, a few more.
-    const double pendiente = std::abs(linea.dx()) / std::max(std::abs(linea.dy()), 1.0);
-    const int celdasPorFila = 2 * int(pendiente) + 2 * int(std::ceil(ancho)) + 16;
-    const double filas = std::min<double>(visible.height(), std::abs(linea.dy()) + ancho + 2);
-    if (filas * celdasPorFila > 1 << 22) // 64 MB of cells: the painter is the lesser evil
-        return false;
     thread_local RellenoExacto relleno;
-    if (!relleno.Preparar(visible, contornos, celdasPorFila))
+    if (!relleno.Preparar(visible, contornos))
         return true;
     if (!relleno.Llenar(contornos))
         return false;
