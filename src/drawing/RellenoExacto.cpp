@@ -78,6 +78,16 @@ void Sumar(auto* celda, long area, long cubre)
     celda->cubre += int(cubre);
 }
 
+// The coverage of a signed area (1/512 of a pixel's per unit), rounded as
+// the painter rounds it.
+unsigned Cobertura(long area)
+{
+    long k = area >> (BitsPixel * 2 + 1 - 8);
+    if (k < 0)
+        k = -k;
+    return unsigned(std::min(k, 255L));
+}
+
 } // namespace
 
 bool RellenoExacto::Preparar(const QRect& caja, const ContornosFijos& contornos)
@@ -129,32 +139,35 @@ bool RellenoExacto::Preparar(const QRect& caja, const ContornosFijos& contornos)
         if (hasta_[f] >= desde_[f])
             total += std::size_t(hasta_[f] - desde_[f] + 1);
     }
-    celdas_.assign(total, Celda{});
+    // Every cell is left empty by the last outline's painting.
+    usadas_ = total;
+    if (celdas_.size() < total)
+        celdas_.resize(total);
     return true;
 }
 
-// Widens each row's columns to those the segment can reach in it: one more
-// on either side than its exact crossings, for the roundings of the walk.
+// Widens each row's columns to those the segment crosses in it. The walk
+// finds the same crossings with its own roundings, never a unit of 24.8
+// away from these; a horizontal segment adds nothing anywhere.
 void RellenoExacto::Ventana(long x0, long y0, long x1, long y1)
 {
+    if (y0 == y1)
+        return;
     if (y0 > y1) {
         std::swap(x0, x1);
         std::swap(y0, y1);
     }
-    const long primera = std::max(Entero(y0), minY_), ultima = std::min(Entero(y1), maxY_ - 1);
-    const double pendiente = y1 == y0 ? 0 : double(x1 - x0) / double(y1 - y0);
+    constexpr long Holgura = 2;
+    const long primera = std::max(Entero(y0), minY_), ultima = std::min(Entero(y1 - 1), maxY_ - 1);
+    const double pendiente = double(x1 - x0) / double(y1 - y0);
+    double xa = double(x0) + double(std::max(primera * UnPixel, y0) - y0) * pendiente;
     for (long fila = primera; fila <= ultima; ++fila) {
-        long xa = x0, xb = x1;
-        if (y1 != y0) {
-            xa += long(double(std::max(fila * UnPixel, y0) - y0) * pendiente);
-            xb = x0 + long(double(std::min((fila + 1) * UnPixel, y1) - y0) * pendiente);
-        }
-        if (xa > xb)
-            std::swap(xa, xb);
-        const long izquierda = Entero(xa) - 1 - minX_;
+        const double xb = fila == Entero(y1 - 1) ? double(x1) : double(x0) + double((fila + 1) * UnPixel - y0) * pendiente;
+        const long izquierda = Entero(long(std::min(xa, xb)) - Holgura) - minX_;
+        const long derecha = Entero(long(std::max(xa, xb)) + Holgura) - minX_;
+        xa = xb;
         if (izquierda >= anchoCeldas_)
             continue; // right of the box: nothing of it is kept
-        const long derecha = Entero(xb) + 1 - minX_;
         int& desde = desde_[std::size_t(fila - minY_)];
         int& hasta = hasta_[std::size_t(fila - minY_)];
         desde = std::min(desde, int(std::max(izquierda, -1L)));
@@ -162,65 +175,71 @@ void RellenoExacto::Ventana(long x0, long y0, long x1, long y1)
     }
 }
 
-// Moves to the cell of pixel (ex, ey). Cells left of the box gather in one
-// column just outside it (they still count for the rows' winding); those
-// right of it, above or below, go to the sink.
-void RellenoExacto::Poner(long ex, long ey)
+// The cell of column ex in a row in sight. Cells left of the box gather in
+// one column just outside it (they still count for the row's winding);
+// those right of it go to the sink.
+RellenoExacto::Celda* RellenoExacto::Fila::En(long ex)
 {
-    ey -= minY_;
-    ex -= minX_;
-    celda_ = &sumidero_;
-    sumidero_ = {};
-    if (static_cast<unsigned long>(ey) >= static_cast<unsigned long>(altoCeldas_) || ex >= anchoCeldas_)
-        return;
+    ex -= relleno.minX_;
     if (ex < 0)
         ex = -1;
-    const std::size_t fila = std::size_t(ey);
-    if (ex < desde_[fila] || ex > hasta_[fila]) {
-        perdida_ = true;
-        return;
+    else if (ex >= relleno.anchoCeldas_)
+        return relleno.Sumidero();
+    if (ex < desde || ex > hasta) {
+        relleno.perdida_ = true;
+        return relleno.Sumidero();
     }
-    celda_ = &celdas_[inicio_[fila] + std::size_t(ex - desde_[fila])];
+    return celdas + (ex - desde);
 }
 
-void RellenoExacto::Empezar(long x, long y)
+RellenoExacto::Fila::Fila(RellenoExacto& r, long ey) : relleno(r)
 {
-    Poner(Entero(x), Entero(y));
-    x_ = x;
-    y_ = y;
+    const std::size_t f = std::size_t(ey - r.minY_);
+    desde = r.desde_[f];
+    hasta = r.hasta_[f];
+    celdas = r.celdas_.data() + r.inicio_[f];
 }
 
+RellenoExacto::Celda* RellenoExacto::Sumidero()
+{
+    sumidero_ = {};
+    return &sumidero_;
+}
 
-// The part of a segment within pixel row ey, from (x1, y1) to (x2, y2) with
-// y1 and y2 inside the row.
+// The part of a segment within pixel row ey (in sight), from (x1, y1) to
+// (x2, y2) with y1 and y2 inside the row.
 void RellenoExacto::EnFila(long ey, long x1, long y1, long x2, long y2)
 {
+    if (y1 == y2)
+        return;
     long ex1 = Entero(x1);
     const long ex2 = Entero(x2);
-    if (y1 == y2) {
-        Poner(ex2, ey);
-        return;
-    }
+    Fila fila(*this, ey);
     long fx1 = Fraccion(x1);
     const long fx2 = Fraccion(x2);
+    Celda* celda = fila.En(ex1);
     if (ex1 != ex2) {
         Cruce c(fx1, x2 - x1, y2 - y1);
         long delta = c.delta;
-        Sumar(celda_, (fx1 + c.primero) * delta, delta);
+        Sumar(celda, (fx1 + c.primero) * delta, delta);
         y1 += delta;
         ex1 += c.paso;
-        Poner(ex1, ey);
+        // Nearly always every cell on the way is in sight and in the window:
+        // then the next cell is simply the neighbour.
+        const long a = std::min(ex1, ex2) - minX_, b = std::max(ex1, ex2) - minX_;
+        const bool seguidas = a >= std::max<long>(fila.desde, 0) && b <= fila.hasta && b < anchoCeldas_;
+        celda = seguidas ? fila.celdas + (ex1 - minX_ - fila.desde) : fila.En(ex1);
         while (ex1 != ex2) {
             delta = c.Siguiente();
-            Sumar(celda_, UnPixel * delta, delta);
+            Sumar(celda, UnPixel * delta, delta);
             y1 += delta;
             ex1 += c.paso;
-            Poner(ex1, ey);
+            celda = seguidas ? celda + c.paso : fila.En(ex1);
         }
         fx1 = UnPixel - c.primero;
     }
     const long dy = y2 - y1;
-    Sumar(celda_, (fx1 + fx2) * dy, dy);
+    Sumar(celda, (fx1 + fx2) * dy, dy);
 }
 
 // A straight segment from the pen to (x, y), row by row.
@@ -235,35 +254,30 @@ void RellenoExacto::Hasta(long x, long y)
         return;
     const long fy1 = Fraccion(y0);
     const long fy2 = Fraccion(y);
+    const auto enCaja = [&](long fila) { return fila >= minY_ && fila < maxY_; };
     if (ey1 == ey2) {
-        EnFila(ey1, x0, fy1, x, fy2);
+        if (enCaja(ey1))
+            EnFila(ey1, x0, fy1, x, fy2);
         return;
     }
     Cruce c(fy1, y - y0, x - x0);
     long xa = x0 + c.delta;
     // Rows outside the box only carry the crossing point along; once the
     // segment has left the box for good, nothing of it is kept.
-    const auto enCaja = [&](long fila) { return fila >= minY_ && fila < maxY_; };
     if (enCaja(ey1))
         EnFila(ey1, x0, fy1, xa, c.primero);
     ey1 += c.paso;
-    Poner(Entero(xa), ey1);
     while (ey1 != ey2) {
-        if (c.paso > 0 ? ey1 >= maxY_ : ey1 < minY_) {
-            Poner(Entero(x), ey2);
+        if (c.paso > 0 ? ey1 >= maxY_ : ey1 < minY_)
             return;
-        }
         const long xb = xa + c.Siguiente();
         if (enCaja(ey1))
             EnFila(ey1, xa, UnPixel - c.primero, xb, c.primero);
         xa = xb;
         ey1 += c.paso;
-        Poner(Entero(xa), ey1);
     }
     if (enCaja(ey1))
         EnFila(ey1, xa, UnPixel - c.primero, x, fy2);
-    else
-        Poner(Entero(x), ey1);
 }
 
 bool RellenoExacto::Llenar(const ContornosFijos& contornos)
@@ -271,49 +285,57 @@ bool RellenoExacto::Llenar(const ContornosFijos& contornos)
     std::size_t inicio = 0;
     for (const std::size_t fin : contornos.finales) {
         const PuntoFijo& primero = contornos.puntos[inicio];
-        Empezar(primero.x, primero.y);
+        x_ = primero.x;
+        y_ = primero.y;
         for (std::size_t i = inicio + 1; i < fin; ++i)
             Hasta(contornos.puntos[i].x, contornos.puntos[i].y);
         Hasta(primero.x, primero.y);
         inicio = fin;
     }
+    if (perdida_) // nothing will be painted: the cells must be emptied here
+        std::fill_n(celdas_.begin(), usadas_, Celda{});
     return !perdida_;
 }
 
-void RellenoExacto::Pintar(uchar* bits, qsizetype porLinea, QRgb color) const
+void RellenoExacto::Pintar(uchar* bits, qsizetype porLinea, QRgb color)
 {
     const std::array<QRgb, 256>& tintas = Tintas(color);
-    // A run of pixels with the same signed area (1/512 of a pixel's coverage
-    // per unit), painted as the painter paints a span.
-    const auto tramo = [&](QRgb* desde, long largo, long area) {
-        long k = area >> (BitsPixel * 2 + 1 - 8);
-        if (k < 0)
-            k = -k;
-        if (k == 0)
-            return;
-        if (k >= 255) {
-            std::fill(desde, desde + largo, color);
-            return;
-        }
-        const QRgb tinta = tintas[std::size_t(k)];
-        for (QRgb* p = desde; p != desde + largo; ++p)
-            *p = Encima(*p, tinta);
+    const auto mezclar = [&](QRgb& pixel, unsigned k) {
+        if (k == 255)
+            pixel = color;
+        else if (k != 0)
+            pixel = Encima(pixel, tintas[k]);
     };
+    const auto linea = [&](std::size_t fila) {
+        return reinterpret_cast<QRgb*>(bits + (long(fila) + minY_) * porLinea) + minX_;
+    };
+    // Each row of the image is on a page of its own, far from the last: it
+    // is asked for some rows before it is needed.
+    constexpr std::size_t Antes = 12;
     for (std::size_t fila = 0; fila < std::size_t(altoCeldas_); ++fila) {
-        QRgb* const linea = reinterpret_cast<QRgb*>(bits + (long(fila) + minY_) * porLinea) + minX_;
+        if (fila + Antes < std::size_t(altoCeldas_) && hasta_[fila + Antes] >= 0) {
+            __builtin_prefetch(linea(fila + Antes) + std::max(desde_[fila + Antes], 0), 1);
+            __builtin_prefetch(linea(fila + Antes) + hasta_[fila + Antes], 1);
+        }
+        QRgb* const pixeles = linea(fila);
         long x = desde_[fila];
-        const Celda* c = celdas_.data() + inicio_[fila];
+        Celda* c = celdas_.data() + inicio_[fila];
         long cubre = 0;
         if (x < 0) { // what lies left of the box only winds
             cubre = c->cubre;
-            ++c;
+            *c++ = {};
             ++x;
         }
         for (; x <= hasta_[fila]; ++x, ++c) {
             cubre += c->cubre;
-            tramo(linea + x, 1, cubre * (UnPixel * 2) - c->area);
+            mezclar(pixeles[x], Cobertura(cubre * (UnPixel * 2) - c->area));
+            *c = {};
         }
-        if (cubre != 0 && x < anchoCeldas_)
-            tramo(linea + x, anchoCeldas_ - x, cubre * (UnPixel * 2));
+        // Cells right of the box were dropped: the row is still covered.
+        if (cubre != 0 && x < anchoCeldas_) {
+            const unsigned k = Cobertura(cubre * (UnPixel * 2));
+            for (; x < anchoCeldas_; ++x)
+                mezclar(pixeles[x], k);
+        }
     }
 }

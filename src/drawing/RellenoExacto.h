@@ -51,28 +51,33 @@ public:
     // a long edge has thousands of cells, and edges come by the hundred.
     // False when the outline does not reach the box.
     bool Preparar(const QRect& caja, const ContornosFijos& contornos);
-    // False if the outline strayed from where Preparar expected it.
+    // False, with nothing to paint, if the outline strayed from where
+    // Preparar expected it.
     bool Llenar(const ContornosFijos& contornos);
-    // Blends the colour into every pixel touched, by its coverage: the
-    // image's rows start at bits, porLinea bytes apart.
-    void Pintar(uchar* bits, qsizetype porLinea, QRgb color) const;
+    // Blends the colour into every pixel touched, by its coverage, and
+    // empties the cells: the image's rows start at bits, porLinea bytes apart.
+    void Pintar(uchar* bits, qsizetype porLinea, QRgb color);
 
 private:
     struct Celda {
         int cubre;
         int area;
     };
+    // The cells of one pixel row in sight.
+    struct Fila {
+        Fila(RellenoExacto& relleno, long ey);
+        Celda* En(long ex);
+        RellenoExacto& relleno;
+        long desde, hasta;
+        Celda* celdas; // that of column desde
+    };
     void Ventana(long x0, long y0, long x1, long y1);
-    void Poner(long ex, long ey);
-    void Empezar(long x, long y);
+    // Where what is out of sight goes; emptied at each visit.
+    Celda* Sumidero();
     void EnFila(long ey, long x1, long y1, long x2, long y2);
     void Hasta(long x, long y);
 
     long minX_ = 0, maxX_ = 0, minY_ = 0, maxY_ = 0, anchoCeldas_ = 0, altoCeldas_ = 0;
-    // The cell being filled, relative to the box; cells out of sight, and
-    // those right of the box, go to the sink.
-    long ex_ = 0, ey_ = 0;
-    Celda* celda_ = nullptr;
     Celda sumidero_{};
     long x_ = 0, y_ = 0; // the pen, 24.8
     // Row r owns the cells of columns desde_[r] to hasta_[r] (relative to
@@ -81,6 +86,7 @@ private:
     // before the walk, so that a cell is found at once and never moved.
     std::vector<int> desde_, hasta_;
     std::vector<std::size_t> inicio_;
-    std::vector<Celda> celdas_;
+    std::vector<Celda> celdas_; // all empty between outlines
+    std::size_t usadas_ = 0;
     bool perdida_ = false;
 };
