@@ -56,6 +56,11 @@ bool GrafoRestante::EsPuente(std::int16_t codigo)
     // Another copy, or an arc the other way, keeps the ends together.
     if (Copias(a, b) != 1 || (restante_.Dirigido() && Copias(b, a) != 0))
         return false;
+    // So does a third vertex joined to both: in the dense graphs of a class
+    // that is nearly always the answer, and it needs no search.
+    for (int w = 1; w <= restante_.dimen(); ++w)
+        if (w != a && w != b && Unidos(a, w) && Unidos(w, b))
+            return false;
     if (!puentesAlDia_)
         BuscarPuentes();
     return puente_[a][b];
@@ -67,7 +72,6 @@ bool GrafoRestante::EsPuente(std::int16_t codigo)
 void GrafoRestante::BuscarPuentes()
 {
     const int n = restante_.dimen();
-    const auto unidos = [&](int u, int w) { return Copias(u, w) != 0 || Copias(w, u) != 0; };
     std::array<int, Grafo::Limite + 1> orden{}, bajo{};
     int visitados = 0;
     for (auto& fila : puente_)
@@ -75,7 +79,7 @@ void GrafoRestante::BuscarPuentes()
     const auto visitar = [&](const auto& visitar, int u, int padre) -> void {
         orden[u] = bajo[u] = ++visitados;
         for (int w = 1; w <= n; ++w) {
-            if (w == u || w == padre || !unidos(u, w))
+            if (w == u || w == padre || !Unidos(u, w))
                 continue;
             if (orden[w] == 0) {
                 visitar(visitar, w, u);

@@ -2,9 +2,10 @@
 // copies of each edge (one per edge of the graph, more where the postman
 // duplicates a path). A tour takes its edges away as it walks, so the
 // candidates from a vertex and Fleury's bridge test read only this record.
-// The bridge test inside the tour's inner loop answers from the bridges of
-// the record as it stands, found in one search after each change, instead
-// of counting components again for every candidate.
+// The bridge test inside the tour's inner loop answers from a triangle
+// through the edge when there is one, and otherwise from the bridges of the
+// record as it stands, found in one search after each change, instead of
+// counting components again for every candidate.
 #pragma once
 
 #include <array>
@@ -28,6 +29,8 @@ public:
     // One copy of the edge used.
     void Quitar(std::int16_t codigo);
     int Copias(int a, int b) const { return restante_.elem_matriz(a, b); }
+    // Some copy free one way or the other.
+    bool Unidos(int a, int b) const { return Copias(a, b) != 0 || Copias(b, a) != 0; }
     // The copies still free, every edge counted once.
     int Total() const { return total_; }
     bool TieneAristas(int v) const;
