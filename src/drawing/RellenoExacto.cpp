@@ -178,7 +178,7 @@ void RellenoExacto::Ventana(long x0, long y0, long x1, long y1)
 // The cell of column ex in a row in sight. Cells left of the box gather in
 // one column just outside it (they still count for the row's winding);
 // those right of it go to the sink.
-RellenoExacto::Celda* RellenoExacto::Fila::En(long ex)
+inline RellenoExacto::Celda* RellenoExacto::Fila::En(long ex)
 {
     ex -= relleno.minX_;
     if (ex < 0)
@@ -192,7 +192,7 @@ RellenoExacto::Celda* RellenoExacto::Fila::En(long ex)
     return celdas + (ex - desde);
 }
 
-RellenoExacto::Fila::Fila(RellenoExacto& r, long ey) : relleno(r)
+inline RellenoExacto::Fila::Fila(RellenoExacto& r, long ey) : relleno(r)
 {
     const std::size_t f = std::size_t(ey - r.minY_);
     desde = r.desde_[f];
@@ -200,7 +200,7 @@ RellenoExacto::Fila::Fila(RellenoExacto& r, long ey) : relleno(r)
     celdas = r.celdas_.data() + r.inicio_[f];
 }
 
-RellenoExacto::Celda* RellenoExacto::Sumidero()
+inline RellenoExacto::Celda* RellenoExacto::Sumidero()
 {
     sumidero_ = {};
     return &sumidero_;
