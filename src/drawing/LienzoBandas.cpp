@@ -4,6 +4,7 @@
 #include <QThreadPool>
 #include <algorithm>
 #include <latch>
+#include <map>
 
 namespace {
 
@@ -110,18 +111,36 @@ void LienzoBandas::Recortar(std::optional<QRectF> zona)
     Anotar({.tipo = Paso::Tipo::Recortar, .opcion = zona.has_value(), .zona = zona.value_or(QRectF())});
 }
 
+// Wide lines painted more than once in the batch, by their ends and width.
+LienzoImagen::Repetidas LienzoBandas::Repetidas() const
+{
+    std::map<LienzoImagen::ClaveLinea, int> veces;
+    for (const Paso& paso : pasos_)
+        if (paso.tipo == Paso::Tipo::Linea && paso.ancho > 1 && paso.pluma != Pluma::Invertir)
+            ++veces[{paso.a.x(), paso.a.y(), paso.b.x(), paso.b.y(), paso.ancho}];
+    LienzoImagen::Repetidas repetidas;
+    for (const auto& [clave, cuantas] : veces)
+        if (cuantas > 1)
+            repetidas.insert(repetidas.end(), clave);
+    return repetidas;
+}
+
 void LienzoBandas::Terminar()
 {
-    if (bandas_ > 1 && pasos_.size() >= MinimoBandas)
-        PintarBandas();
-    else
+    const LienzoImagen::Repetidas repetidas = Repetidas();
+    if (bandas_ > 1 && pasos_.size() >= MinimoBandas) {
+        PintarBandas(repetidas);
+    } else {
+        directo_.RecordarRepetidas(&repetidas);
         for (const Paso& paso : pasos_)
             paso.Aplicar(directo_);
+        directo_.RecordarRepetidas(nullptr);
+    }
     pasos_.clear();
     directo_.Terminar();
 }
 
-void LienzoBandas::PintarBandas()
+void LienzoBandas::PintarBandas(const LienzoImagen::Repetidas& repetidas)
 {
     directo_.Terminar();
     uchar* const bits = imagen_.bits();
@@ -134,6 +153,7 @@ void LienzoBandas::PintarBandas()
         const int abajo = imagen_.height() * (k + 1) / bandas_;
         LienzoImagen banda(vista, letras_[std::size_t(k)]);
         banda.Confinar(QRect(0, arriba, imagen_.width(), abajo - arriba));
+        banda.RecordarRepetidas(&repetidas);
         for (const Paso& paso : pasos_)
             paso.Aplicar(banda);
     };

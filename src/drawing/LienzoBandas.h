@@ -54,7 +54,8 @@ private:
         void Aplicar(Lienzo& s) const;
     };
     void Anotar(Paso paso);
-    void PintarBandas();
+    LienzoImagen::Repetidas Repetidas() const;
+    void PintarBandas(const LienzoImagen::Repetidas& repetidas);
 
     QImage& imagen_;
     int bandas_;

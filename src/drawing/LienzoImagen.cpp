@@ -204,7 +204,30 @@ bool LienzoImagen::LineaAMano(QPointF desde, QPointF hasta)
     const QLineF linea(Pixeles(desde), Pixeles(hasta));
     if (ancho == 1)
         return TrazarLineaFina(imagen, *recorte_, linea, Tinta().rgba());
-    return TrazarLineaGruesa(imagen, *recorte_, linea, ancho, Tinta().rgba());
+    return LineaGruesa(imagen, desde, hasta, linea, ancho);
+}
+
+// A line painted again (a block's edge is, from either end) blends what it
+// covered the first time.
+bool LienzoImagen::LineaGruesa(QImage& imagen, QPointF desde, QPointF hasta, const QLineF& linea, double ancho)
+{
+    const ClaveLinea clave{desde.x(), desde.y(), hasta.x(), hasta.y(), AnchoLinea()};
+    if (!repetidas_ || !repetidas_->contains(clave))
+        return TrazarLineaGruesa(imagen, *recorte_, linea, ancho, Tinta().rgba());
+    const QRect& r = *recorte_;
+    auto [recordada, nueva] = recordadas_.try_emplace({clave, r.x(), r.y(), r.width(), r.height()});
+    Recordada& hecha = recordada->second;
+    if (nueva)
+        hecha.aMano = TrazarLineaGruesa(imagen, r, linea, ancho, Tinta().rgba(), &hecha.cobertura);
+    else if (hecha.aMano)
+        RepetirLineaGruesa(imagen, hecha.cobertura, Tinta().rgba());
+    return hecha.aMano;
+}
+
+void LienzoImagen::RecordarRepetidas(const Repetidas* repetidas)
+{
+    repetidas_ = repetidas;
+    recordadas_.clear();
 }
 
 LienzoImagen::Letra& LienzoImagen::LetraDe(double puntos, bool negrita)

@@ -8,11 +8,13 @@
 #include <QStaticText>
 #include <map>
 #include <memory>
+#include <set>
 #include <thread>
 #include <tuple>
 #include <utility>
 
 #include "drawing/Lienzo.h"
+#include "drawing/RellenoExacto.h"
 
 class QPaintDevice;
 
@@ -46,6 +48,15 @@ public:
     int Ancho() const override;
     int Alto() const override;
 
+    // Wide lines a batch paints more than once, by their ends (in twips)
+    // and width, as asked for.
+    using ClaveLinea = std::tuple<double, double, double, double, int>;
+    using Repetidas = std::set<ClaveLinea>;
+    // While set, these lines work out what they cover the first time they
+    // are painted, and only blend it the next times. The set must outlive
+    // its use; nullptr forgets it and what was worked out.
+    void RecordarRepetidas(const Repetidas* repetidas);
+
     // "Arial" when the system has it, else its metric twin "Liberation Sans",
     // so the text offsets measured for Arial still land where they should.
     static QString FamiliaFuente();
@@ -67,6 +78,7 @@ private:
     QColor Tinta() const;
     void Componer(QPainter& pintor, QPainter::CompositionMode modo);
     bool LineaAMano(QPointF desde, QPointF hasta);
+    bool LineaGruesa(QImage& imagen, QPointF desde, QPointF hasta, const QLineF& linea, double ancho);
 
     QPaintDevice& dispositivo_;
     QPainter pintor_;
@@ -83,6 +95,14 @@ private:
     QPen pluma_;
     QBrush brocha_;
     QPainter::CompositionMode modo_ = QPainter::CompositionMode_SourceOver;
+    const Repetidas* repetidas_ = nullptr;
+    // What each repeated line covers, by line and clip; empty when the
+    // painter draws it.
+    struct Recordada {
+        bool aMano = false;
+        Cobertura cobertura;
+    };
+    std::map<std::tuple<ClaveLinea, int, int, int, int>, Recordada> recordadas_;
 };
 
 struct LienzoImagen::Letras {

@@ -80,13 +80,50 @@ void Sumar(auto* celda, long area, long cubre)
 
 // The coverage of a signed area (1/512 of a pixel's per unit), rounded as
 // the painter rounds it.
-unsigned Cobertura(long area)
+unsigned Opacidad(long area)
 {
     long k = area >> (BitsPixel * 2 + 1 - 8);
     if (k < 0)
         k = -k;
     return unsigned(std::min(k, 255L));
 }
+
+// A colour blended by coverage as the painter blends a span.
+struct Mezclador {
+    explicit Mezclador(QRgb c) : color(c), tintas(Tintas(c)) {}
+    void operator()(QRgb& pixel, unsigned cuanto) const
+    {
+        if (cuanto == 255)
+            pixel = color;
+        else if (cuanto != 0)
+            pixel = Encima(pixel, tintas[cuanto]);
+    }
+    QRgb color;
+    const std::array<QRgb, 256>& tintas;
+};
+
+// The image rows of a box, row by row. Each row of the image is on a page
+// of its own, far from the last: the one some rows ahead is asked for as
+// each is handed out.
+struct Filas {
+    uchar* bits;
+    qsizetype porLinea;
+    long x, y;
+    const int* desde;
+    const int* hasta;
+    std::size_t cuantas;
+
+    QRgb* Linea(std::size_t fila) const
+    {
+        constexpr std::size_t Antes = 12;
+        if (const std::size_t otra = fila + Antes; otra < cuantas && hasta[otra] >= 0) {
+            __builtin_prefetch(Pixeles(otra) + std::max(desde[otra], 0), 1);
+            __builtin_prefetch(Pixeles(otra) + hasta[otra], 1);
+        }
+        return Pixeles(fila);
+    }
+    QRgb* Pixeles(std::size_t fila) const { return reinterpret_cast<QRgb*>(bits + (long(fila) + y) * porLinea) + x; }
+};
 
 } // namespace
 
@@ -297,45 +334,64 @@ bool RellenoExacto::Llenar(const ContornosFijos& contornos)
     return !perdida_;
 }
 
-void RellenoExacto::Pintar(uchar* bits, qsizetype porLinea, QRgb color)
+void RellenoExacto::Pintar(uchar* bits, qsizetype porLinea, QRgb color, Cobertura* guardar)
 {
-    const std::array<QRgb, 256>& tintas = Tintas(color);
-    const auto mezclar = [&](QRgb& pixel, unsigned k) {
-        if (k == 255)
-            pixel = color;
-        else if (k != 0)
-            pixel = Encima(pixel, tintas[k]);
-    };
-    const auto linea = [&](std::size_t fila) {
-        return reinterpret_cast<QRgb*>(bits + (long(fila) + minY_) * porLinea) + minX_;
-    };
-    // Each row of the image is on a page of its own, far from the last: it
-    // is asked for some rows before it is needed.
-    constexpr std::size_t Antes = 12;
-    for (std::size_t fila = 0; fila < std::size_t(altoCeldas_); ++fila) {
-        if (fila + Antes < std::size_t(altoCeldas_) && hasta_[fila + Antes] >= 0) {
-            __builtin_prefetch(linea(fila + Antes) + std::max(desde_[fila + Antes], 0), 1);
-            __builtin_prefetch(linea(fila + Antes) + hasta_[fila + Antes], 1);
-        }
-        QRgb* const pixeles = linea(fila);
+    const Mezclador mezclar(color);
+    Filas filas{bits, porLinea, minX_, minY_, desde_.data(), hasta_.data(), desde_.size()};
+    if (guardar) {
+        guardar->x = minX_;
+        guardar->y = minY_;
+        guardar->ancho = anchoCeldas_;
+        guardar->desde = desde_;
+        guardar->hasta = hasta_;
+        guardar->inicio = inicio_;
+        guardar->k.resize(usadas_);
+        guardar->cola.assign(desde_.size(), 0);
+    }
+    for (std::size_t fila = 0; fila < filas.cuantas; ++fila) {
+        QRgb* const pixeles = filas.Linea(fila);
         long x = desde_[fila];
         Celda* c = celdas_.data() + inicio_[fila];
+        std::uint8_t* k = guardar ? guardar->k.data() + inicio_[fila] : nullptr;
         long cubre = 0;
         if (x < 0) { // what lies left of the box only winds
             cubre = c->cubre;
             *c++ = {};
+            if (k)
+                *k++ = 0;
             ++x;
         }
         for (; x <= hasta_[fila]; ++x, ++c) {
             cubre += c->cubre;
-            mezclar(pixeles[x], Cobertura(cubre * (UnPixel * 2) - c->area));
+            const unsigned cuanto = Opacidad(cubre * (UnPixel * 2) - c->area);
+            mezclar(pixeles[x], cuanto);
             *c = {};
+            if (k)
+                *k++ = std::uint8_t(cuanto);
         }
         // Cells right of the box were dropped: the row is still covered.
         if (cubre != 0 && x < anchoCeldas_) {
-            const unsigned k = Cobertura(cubre * (UnPixel * 2));
+            const unsigned cuanto = Opacidad(cubre * (UnPixel * 2));
             for (; x < anchoCeldas_; ++x)
-                mezclar(pixeles[x], k);
+                mezclar(pixeles[x], cuanto);
+            if (guardar)
+                guardar->cola[fila] = std::uint8_t(cuanto);
         }
+    }
+}
+
+void Cobertura::Mezclar(uchar* bits, qsizetype porLinea, QRgb color) const
+{
+    const Mezclador mezclar(color);
+    Filas filas{bits, porLinea, x, y, desde.data(), hasta.data(), desde.size()};
+    for (std::size_t fila = 0; fila < filas.cuantas; ++fila) {
+        QRgb* const pixeles = filas.Linea(fila);
+        long columna = std::max(desde[fila], 0);
+        const std::uint8_t* cuanto = k.data() + inicio[fila] + (columna - desde[fila]);
+        for (; columna <= hasta[fila]; ++columna)
+            mezclar(pixeles[columna], *cuanto++);
+        if (cola[fila] != 0)
+            for (; columna < ancho; ++columna)
+                mezclar(pixeles[columna], cola[fila]);
     }
 }

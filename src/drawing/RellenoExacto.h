@@ -12,6 +12,7 @@
 #include <QRgb>
 #include <QtGlobal>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 // A point in 24.8 fixed point: pixels times 256.
@@ -41,6 +42,23 @@ struct ContornosFijos {
     }
 };
 
+// What an outline covers of each pixel in sight, from 0 to 255, worked out
+// once: it can be blended in any colour as often as the same outline is
+// painted again.
+struct Cobertura {
+    long x = 0, y = 0, ancho = 0; // the box in sight: corner and width
+    // Row r covers columns desde[r] to hasta[r] (relative to the box; -1
+    // stands for what lies left of it, and covers nothing), by k[inicio[r]...],
+    // and every column right of those by cola[r].
+    std::vector<int> desde, hasta;
+    std::vector<std::size_t> inicio;
+    std::vector<std::uint8_t> k;
+    std::vector<std::uint8_t> cola;
+
+    // The image's rows start at bits, porLinea bytes apart.
+    void Mezclar(uchar* bits, qsizetype porLinea, QRgb color) const;
+};
+
 class RellenoExacto {
 public:
     // Sub-pixel bits of the coordinates.
@@ -55,8 +73,9 @@ public:
     // Preparar expected it.
     bool Llenar(const ContornosFijos& contornos);
     // Blends the colour into every pixel touched, by its coverage, and
-    // empties the cells: the image's rows start at bits, porLinea bytes apart.
-    void Pintar(uchar* bits, qsizetype porLinea, QRgb color);
+    // empties the cells: the image's rows start at bits, porLinea bytes
+    // apart. The coverage is kept in guardar if given.
+    void Pintar(uchar* bits, qsizetype porLinea, QRgb color, Cobertura* guardar = nullptr);
 
 private:
     struct Celda {

@@ -114,7 +114,8 @@ void Leer(const QPainterPath& trazo, ContornosFijos& contornos)
 
 } // namespace
 
-bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea, double ancho, QRgb color)
+bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea, double ancho, QRgb color,
+                       Cobertura* guardar)
 {
     const QImage::Format formato = imagen.format();
     // Past 32767 pixels the painter cuts the outline to the device first,
@@ -125,6 +126,8 @@ bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea
         qAlpha(color) != 255 || !(ancho > 1 && ancho < 100) || lejos(linea.p1()) || lejos(linea.p2()) ||
         std::abs(linea.dx()) >= Alcance || std::abs(linea.dy()) >= Alcance || linea.length() < 0.01)
         return false;
+    if (guardar)
+        *guardar = {};
     const QRect visible = recorte.intersected(imagen.rect());
     if (visible.isEmpty())
         return true;
@@ -144,7 +147,12 @@ bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea
         return false;
 
     // The painter's own buffer, never a copy of it.
-    relleno.Pintar(const_cast<uchar*>(imagen.constBits()), imagen.bytesPerLine(), color);
+    relleno.Pintar(const_cast<uchar*>(imagen.constBits()), imagen.bytesPerLine(), color, guardar);
     return true;
+}
+
+void RepetirLineaGruesa(QImage& imagen, const Cobertura& cobertura, QRgb color)
+{
+    cobertura.Mezclar(const_cast<uchar*>(imagen.constBits()), imagen.bytesPerLine(), color);
 }
 

@@ -14,6 +14,7 @@
 #include <QRgb>
 
 class QImage;
+struct Cobertura;
 
 // Paints the line on an image of format RGB32 or ARGB32_Premultiplied, seen
 // through the clip rectangle (in pixels), as a QPainter with antialiasing,
@@ -21,5 +22,10 @@ class QImage;
 // colour would. False, with nothing painted, for what it cannot reproduce
 // exactly (another format, a translucent colour, a line too short to have
 // a direction, an outline with more crossings in a row than a line can
-// have): the caller then lets the painter draw it.
-bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea, double ancho, QRgb color);
+// have): the caller then lets the painter draw it. With guardar, what the
+// line covers is kept there when it is painted (nothing, out of sight).
+bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea, double ancho, QRgb color,
+                       Cobertura* guardar = nullptr);
+// The same line again, in any colour, on the same image and clip, for a
+// tenth of the work.
+void RepetirLineaGruesa(QImage& imagen, const Cobertura& cobertura, QRgb color);

@@ -163,8 +163,8 @@ TEST(LienzoMemoria, LoBorradoQuedaComoSiNuncaSeHubieraDibujado)
     EXPECT_TRUE(borrada == sin);
 }
 
-// The complete graph on 50 vertices in a maximized work area, weighted or not, with a highlight and a dragged
-// line: the image's surface (confined to the image) and three bands painted at once leave the very bytes of a
+// The complete graph on 50 vertices in a maximized work area, weighted or not, with a highlight, wide lines
+// painted twice and a dragged line: the image's surface (confined to the image) and three bands painted at once leave the very bytes of a
 // painter over a pixmap, which draws as Qt always does.
 TEST(LienzoBandas, PintanLoMismoQueUnSoloPintor)
 {
@@ -195,6 +195,17 @@ TEST(LienzoBandas, PintanLoMismoQueUnSoloPintor)
             lienzo.Recortar(QRectF(3000, 2000, 9000, 5000));
             dibujo.DibujarArista(5, 40, Qt::blue, 0, 0, 0);
             lienzo.Recortar(std::nullopt);
+            // Painted again, as a block's edges are from their other end:
+            // out of the clip too, and in other colours.
+            dibujo.DibujarArista(40, 5, Qt::darkGreen, 0, 0, 0);
+            for (int v = 2; v <= 50; v += 3)
+                dibujo.DibujarArista(v, 1, dibujo.Color(v % 7 + 1), 0, 0, 0);
+            lienzo.PonerAnchoLinea(6);
+            for (const Qt::GlobalColor color : {Qt::magenta, Qt::darkCyan}) { // past either side of the image
+                lienzo.PonerColorFrente(color);
+                lienzo.Linea({-3000, 1000}, {4000, 9000});
+                lienzo.Linea({27000, -2000}, {29500, 14000});
+            }
             lienzo.PonerAnchoLinea(1);
             lienzo.PonerModoPluma(Lienzo::Pluma::Invertir);
             lienzo.Linea({700, 4000}, {26000, 800});
