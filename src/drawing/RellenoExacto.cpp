@@ -3,6 +3,10 @@
 #include "drawing/Mezcla.h"
 
 #include <algorithm>
+#include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <cstdint>
 
 namespace {
@@ -87,6 +91,55 @@ unsigned Opacidad(long area)
         k = -k;
     return unsigned(std::min(k, 255L));
 }
+
+// Four pixels at a time, where the processor can: the same roundings, lane
+// by lane.
+#if defined(__SSE2__)
+// The coverage of four cells, in 32-bit lanes, with the winding of the row
+// so far (in every lane) carried on.
+__m128i CuatroOpacidades(const void* celdas, __m128i& cubre)
+{
+    const __m128 a = _mm_loadu_ps(static_cast<const float*>(celdas));
+    const __m128 b = _mm_loadu_ps(static_cast<const float*>(celdas) + 4);
+    __m128i suma = _mm_castps_si128(_mm_shuffle_ps(a, b, _MM_SHUFFLE(2, 0, 2, 0)));
+    const __m128i area = _mm_castps_si128(_mm_shuffle_ps(a, b, _MM_SHUFFLE(3, 1, 3, 1)));
+    suma = _mm_add_epi32(suma, _mm_slli_si128(suma, 4));
+    suma = _mm_add_epi32(suma, _mm_slli_si128(suma, 8));
+    suma = _mm_add_epi32(suma, cubre);
+    cubre = _mm_shuffle_epi32(suma, _MM_SHUFFLE(3, 3, 3, 3));
+    __m128i k = _mm_srai_epi32(_mm_sub_epi32(_mm_slli_epi32(suma, BitsPixel * 2 + 1 - 8), area), BitsPixel * 2 + 1 - 8);
+    const __m128i signo = _mm_srai_epi32(k, 31);
+    k = _mm_sub_epi32(_mm_xor_si128(k, signo), signo);
+    const __m128i tope = _mm_set1_epi32(255);
+    const __m128i pasa = _mm_cmpgt_epi32(k, tope);
+    return _mm_or_si128(_mm_andnot_si128(pasa, k), _mm_and_si128(pasa, tope));
+}
+
+// Four pixels, each blended by its coverage (0 to 255, a 32-bit lane each).
+// The colour comes in 16-bit lanes, twice. At no coverage a pixel stays as
+// it was; at full coverage it takes the colour.
+void MezclarCuatro(QRgb* pixeles, __m128i cuanto, __m128i color)
+{
+    const __m128i cero = _mm_setzero_si128();
+    const __m128i pares = _mm_unpacklo_epi16(_mm_packs_epi32(cuanto, cuanto), _mm_packs_epi32(cuanto, cuanto));
+    const __m128i a01 = _mm_unpacklo_epi32(pares, pares);
+    const __m128i a23 = _mm_unpackhi_epi32(pares, pares);
+    const __m128i todo = _mm_set1_epi16(255);
+    const auto por = [](__m128i x, __m128i a) { // as PorAlfa, lane by lane
+        const __m128i t = _mm_mullo_epi16(x, a);
+        return _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(t, _mm_srli_epi16(t, 8)), _mm_set1_epi16(0x80)), 8);
+    };
+    const __m128i p = _mm_loadu_si128(reinterpret_cast<const __m128i*>(pixeles));
+    const __m128i bajo = _mm_add_epi16(por(color, a01), por(_mm_unpacklo_epi8(p, cero), _mm_sub_epi16(todo, a01)));
+    const __m128i alto = _mm_add_epi16(por(color, a23), por(_mm_unpackhi_epi8(p, cero), _mm_sub_epi16(todo, a23)));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(pixeles), _mm_packus_epi16(bajo, alto));
+}
+
+__m128i Color16(QRgb color)
+{
+    return _mm_unpacklo_epi8(_mm_set1_epi32(int(color)), _mm_setzero_si128());
+}
+#endif
 
 // A colour blended by coverage as the painter blends a span.
 struct Mezclador {
@@ -338,6 +391,9 @@ void RellenoExacto::Pintar(uchar* bits, qsizetype porLinea, QRgb color, Cobertur
 {
     const Mezclador mezclar(color);
     Filas filas{bits, porLinea, minX_, minY_, desde_.data(), hasta_.data(), desde_.size()};
+#if defined(__SSE2__)
+    const __m128i color16 = Color16(color), cero = _mm_setzero_si128();
+#endif
     if (guardar) {
         guardar->x = minX_;
         guardar->y = minY_;
@@ -361,6 +417,21 @@ void RellenoExacto::Pintar(uchar* bits, qsizetype porLinea, QRgb color, Cobertur
                 *k++ = 0;
             ++x;
         }
+#if defined(__SSE2__)
+        __m128i cubre4 = _mm_set1_epi32(int(cubre));
+        for (; x + 3 <= hasta_[fila]; x += 4, c += 4) {
+            const __m128i cuanto = CuatroOpacidades(c, cubre4);
+            MezclarCuatro(pixeles + x, cuanto, color16);
+            std::memset(static_cast<void*>(c), 0, 4 * sizeof(Celda));
+            if (k) {
+                const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(cuanto, cuanto), cero);
+                const int cuatro = _mm_cvtsi128_si32(bytes);
+                std::memcpy(k, &cuatro, 4);
+                k += 4;
+            }
+        }
+        cubre = _mm_cvtsi128_si32(cubre4);
+#endif
         for (; x <= hasta_[fila]; ++x, ++c) {
             cubre += c->cubre;
             const unsigned cuanto = Opacidad(cubre * (UnPixel * 2) - c->area);
@@ -384,10 +455,21 @@ void Cobertura::Mezclar(uchar* bits, qsizetype porLinea, QRgb color) const
 {
     const Mezclador mezclar(color);
     Filas filas{bits, porLinea, x, y, desde.data(), hasta.data(), desde.size()};
+#if defined(__SSE2__)
+    const __m128i color16 = Color16(color), cero = _mm_setzero_si128();
+#endif
     for (std::size_t fila = 0; fila < filas.cuantas; ++fila) {
         QRgb* const pixeles = filas.Linea(fila);
         long columna = std::max(desde[fila], 0);
         const std::uint8_t* cuanto = k.data() + inicio[fila] + (columna - desde[fila]);
+#if defined(__SSE2__)
+        for (; columna + 3 <= hasta[fila]; columna += 4, cuanto += 4) {
+            int cuatro;
+            std::memcpy(&cuatro, cuanto, 4);
+            const __m128i bytes = _mm_cvtsi32_si128(cuatro);
+            MezclarCuatro(pixeles + columna, _mm_unpacklo_epi16(_mm_unpacklo_epi8(bytes, cero), cero), color16);
+        }
+#endif
         for (; columna <= hasta[fila]; ++columna)
             mezclar(pixeles[columna], *cuanto++);
         if (cola[fila] != 0)
