@@ -332,6 +332,73 @@ void RellenoExacto::EnFila(long ey, long x1, long y1, long x2, long y2)
     Sumar(celda, (fx1 + fx2) * dy, dy);
 }
 
+// The rows a segment crosses from top to bottom, or bottom to top, are the
+// bulk of a long line. There the walk's arithmetic takes one of two widths
+// of a row piece, so the advance over a whole cell is worked out once for
+// each; and the cells are nearly always all in sight and in the window.
+// Sumar leaves anything else (false) to EnFila, which does the same sums.
+struct RellenoExacto::FilaEntera {
+    explicit FilaEntera(long alto) : otro(alto) {}
+    long otro; // the piece's height, with its sign
+    struct Medida {
+        long largo = -1, salto = 0, sobra = 0;
+    } medidas[2];
+
+    const Medida& De(long largo)
+    {
+        Medida& m = medidas[largo & 1];
+        if (m.largo != largo) {
+            m.largo = largo;
+            DividirAbajo(UnPixel * otro, largo, m.salto, m.sobra);
+        }
+        return m;
+    }
+
+    bool Sumar(RellenoExacto& r, long ey, long x1, long x2)
+    {
+        const std::size_t f = std::size_t(ey - r.minY_);
+        const long desde = std::max(r.desde_[f], 0), hasta = r.hasta_[f];
+        const long ex1 = Entero(x1) - r.minX_, ex2 = Entero(x2) - r.minX_;
+        if (std::min(ex1, ex2) < desde || std::max(ex1, ex2) > hasta || std::max(ex1, ex2) >= r.anchoCeldas_)
+            return false;
+        Celda* celda = r.celdas_.data() + r.inicio_[f] + (ex1 - r.desde_[f]);
+        const long fx1 = Fraccion(x1), fx2 = Fraccion(x2);
+        if (ex1 == ex2) {
+            ::Sumar(celda, (fx1 + fx2) * otro, otro);
+            return true;
+        }
+        long y = 0, delta, resto, largo, primero;
+        int paso;
+        if (x2 > x1) {
+            largo = x2 - x1;
+            primero = UnPixel;
+            paso = 1;
+            DividirAbajo((UnPixel - fx1) * otro, largo, delta, resto);
+        } else {
+            largo = x1 - x2;
+            primero = 0;
+            paso = -1;
+            DividirAbajo(fx1 * otro, largo, delta, resto);
+        }
+        ::Sumar(celda, (fx1 + primero) * delta, delta);
+        y += delta;
+        celda += paso;
+        const Medida& m = De(largo);
+        for (long n = (ex2 - ex1) * paso - 1; n > 0; --n, celda += paso) {
+            long d = m.salto;
+            resto += m.sobra;
+            if (resto >= largo) {
+                resto -= largo;
+                ++d;
+            }
+            ::Sumar(celda, UnPixel * d, d);
+            y += d;
+        }
+        ::Sumar(celda, (UnPixel - primero + fx2) * (otro - y), otro - y);
+        return true;
+    }
+};
+
 // A straight segment from the pen to (x, y), row by row.
 void RellenoExacto::Hasta(long x, long y)
 {
@@ -357,11 +424,12 @@ void RellenoExacto::Hasta(long x, long y)
     if (enCaja(ey1))
         EnFila(ey1, x0, fy1, xa, c.primero);
     ey1 += c.paso;
+    FilaEntera entera(c.primero == UnPixel ? UnPixel : -UnPixel);
     while (ey1 != ey2) {
         if (c.paso > 0 ? ey1 >= maxY_ : ey1 < minY_)
             return;
         const long xb = xa + c.Siguiente();
-        if (enCaja(ey1))
+        if (enCaja(ey1) && !entera.Sumar(*this, ey1, xa, xb))
             EnFila(ey1, xa, UnPixel - c.primero, xb, c.primero);
         xa = xb;
         ey1 += c.paso;

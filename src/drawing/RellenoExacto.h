@@ -90,6 +90,7 @@ private:
         long desde, hasta;
         Celda* celdas; // that of column desde
     };
+    struct FilaEntera;
     void Ventana(long x0, long y0, long x1, long y1);
     // Where what is out of sight goes; emptied at each visit.
     Celda* Sumidero();
