@@ -250,12 +250,17 @@ void RellenoExacto::Ventana(long x0, long y0, long x1, long y1)
     constexpr long Holgura = 2;
     const long primera = std::max(Entero(y0), minY_), ultima = std::min(Entero(y1 - 1), maxY_ - 1);
     const double pendiente = double(x1 - x0) / double(y1 - y0);
+    // Where the segment enters and leaves each row; along a long segment
+    // each row adds the same, and the last ends at the segment's end.
     double xa = double(x0) + double(std::max(primera * UnPixel, y0) - y0) * pendiente;
-    for (long fila = primera; fila <= ultima; ++fila) {
-        const double xb = fila == Entero(y1 - 1) ? double(x1) : double(x0) + double((fila + 1) * UnPixel - y0) * pendiente;
-        const long izquierda = Entero(long(std::min(xa, xb)) - Holgura) - minX_;
-        const long derecha = Entero(long(std::max(xa, xb)) + Holgura) - minX_;
-        xa = xb;
+    double xb = double(x0) + double((primera + 1) * UnPixel - y0) * pendiente;
+    const double paso = UnPixel * pendiente;
+    const long final = Entero(y1 - 1);
+    for (long fila = primera; fila <= ultima; ++fila, xa = xb, xb += paso) {
+        if (fila == final)
+            xb = double(x1);
+        const long izquierda = Entero(long(x0 < x1 ? xa : xb) - Holgura) - minX_;
+        const long derecha = Entero(long(x0 < x1 ? xb : xa) + Holgura) - minX_;
         if (izquierda >= anchoCeldas_)
             continue; // right of the box: nothing of it is kept
         int& desde = desde_[std::size_t(fila - minY_)];
