@@ -21,11 +21,11 @@ struct Cobertura;
 // no transformation and a solid round-capped pen of this width and opaque
 // colour would. False, with nothing painted, for what it cannot reproduce
 // exactly (another format, a translucent colour, a line too short to have
-// a direction, an outline with more crossings in a row than a line can
-// have): the caller then lets the painter draw it. With guardar, what the
-// line covers is kept there when it is painted (nothing, out of sight).
+// a direction): the caller then lets the painter draw it. With guardar,
+// what the line covers is kept there when it is painted (nothing, out of
+// sight).
 bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea, double ancho, QRgb color,
                        Cobertura* guardar = nullptr);
-// The same line again, in any colour, on the same image and clip, for a
-// tenth of the work.
+// The same line again, in any colour, on the same image and clip: only the
+// blending is done again.
 void RepetirLineaGruesa(QImage& imagen, const Cobertura& cobertura, QRgb color);
