@@ -56,13 +56,14 @@ bool GrafoRestante::EsPuente(std::int16_t codigo)
     // Another copy, or an arc the other way, keeps the ends together.
     if (Copias(a, b) != 1 || (restante_.Dirigido() && Copias(b, a) != 0))
         return false;
+    if (puentesAlDia_)
+        return puente_[a][b];
     // So does a third vertex joined to both: in the dense graphs of a class
     // that is nearly always the answer, and it needs no search.
     for (int w = 1; w <= restante_.dimen(); ++w)
         if (w != a && w != b && Unidos(a, w) && Unidos(w, b))
             return false;
-    if (!puentesAlDia_)
-        BuscarPuentes();
+    BuscarPuentes();
     return puente_[a][b];
 }
 
