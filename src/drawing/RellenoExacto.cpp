@@ -28,6 +28,17 @@ void DividirAbajo(long dividendo, long divisor, long& cociente, long& resto)
     }
 }
 
+// The advance over one more whole unit: salto, and one more each time the
+// carried remainder fills a whole largo.
+long Avanzar(long salto, long sobra, long largo, long& resto)
+{
+    resto += sobra;
+    if (resto < largo)
+        return salto;
+    resto -= largo;
+    return salto + 1;
+}
+
 // A segment crossing the lines of one axis, one unit of that axis at a
 // time: the other axis advances by a quotient rounded down and a remainder
 // carried along, so the crossings fall exactly where they should.
@@ -66,13 +77,7 @@ struct Cruce {
             DividirAbajo(UnPixel * otro, largo, salto, sobra);
             medido = true;
         }
-        long d = salto;
-        resto += sobra;
-        if (resto >= largo) {
-            resto -= largo;
-            ++d;
-        }
-        return d;
+        return Avanzar(salto, sobra, largo, resto);
     }
 };
 
@@ -390,12 +395,7 @@ struct RellenoExacto::FilaEntera {
         celda += paso;
         const Medida& m = De(largo);
         for (long n = (ex2 - ex1) * paso - 1; n > 0; --n, celda += paso) {
-            long d = m.salto;
-            resto += m.sobra;
-            if (resto >= largo) {
-                resto -= largo;
-                ++d;
-            }
+            const long d = Avanzar(m.salto, m.sobra, largo, resto);
             ::Sumar(celda, UnPixel * d, d);
             y += d;
         }
