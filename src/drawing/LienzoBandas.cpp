@@ -4,7 +4,6 @@
 #include <QThreadPool>
 #include <algorithm>
 #include <latch>
-#include <map>
 
 namespace {
 
@@ -31,8 +30,10 @@ QThreadPool& Ayudantes()
 LienzoBandas::LienzoBandas(QImage& imagen, int bandas)
     : imagen_(imagen), bandas_(std::max(1, bandas)), directo_(imagen)
 {
-    for (int k = 0; k < bandas_; ++k)
+    for (int k = 0; k < bandas_; ++k) {
         letras_.push_back(std::make_shared<LienzoImagen::Letras>());
+        lineas_.push_back(std::make_shared<MemoriaLineas>());
+    }
 }
 
 LienzoBandas::~LienzoBandas()
@@ -111,36 +112,19 @@ void LienzoBandas::Recortar(std::optional<QRectF> zona)
     Anotar({.tipo = Paso::Tipo::Recortar, .opcion = zona.has_value(), .zona = zona.value_or(QRectF())});
 }
 
-// Wide lines painted more than once in the batch, by their ends and width.
-LienzoImagen::Repetidas LienzoBandas::Repetidas() const
-{
-    std::map<LienzoImagen::ClaveLinea, int> veces;
-    for (const Paso& paso : pasos_)
-        if (paso.tipo == Paso::Tipo::Linea && paso.ancho > 1 && paso.pluma != Pluma::Invertir)
-            ++veces[{paso.a.x(), paso.a.y(), paso.b.x(), paso.b.y(), paso.ancho}];
-    LienzoImagen::Repetidas repetidas;
-    for (const auto& [clave, cuantas] : veces)
-        if (cuantas > 1)
-            repetidas.insert(repetidas.end(), clave);
-    return repetidas;
-}
-
 void LienzoBandas::Terminar()
 {
-    const LienzoImagen::Repetidas repetidas = Repetidas();
     if (bandas_ > 1 && pasos_.size() >= MinimoBandas) {
-        PintarBandas(repetidas);
+        PintarBandas();
     } else {
-        directo_.RecordarRepetidas(&repetidas);
         for (const Paso& paso : pasos_)
             paso.Aplicar(directo_);
-        directo_.RecordarRepetidas(nullptr);
     }
     pasos_.clear();
     directo_.Terminar();
 }
 
-void LienzoBandas::PintarBandas(const LienzoImagen::Repetidas& repetidas)
+void LienzoBandas::PintarBandas()
 {
     directo_.Terminar();
     uchar* const bits = imagen_.bits();
@@ -151,9 +135,8 @@ void LienzoBandas::PintarBandas(const LienzoImagen::Repetidas& repetidas)
         vista.setDotsPerMeterY(imagen_.dotsPerMeterY());
         const int arriba = imagen_.height() * k / bandas_;
         const int abajo = imagen_.height() * (k + 1) / bandas_;
-        LienzoImagen banda(vista, letras_[std::size_t(k)]);
+        LienzoImagen banda(vista, letras_[std::size_t(k)], lineas_[std::size_t(k)]);
         banda.Confinar(QRect(0, arriba, imagen_.width(), abajo - arriba));
-        banda.RecordarRepetidas(&repetidas);
         for (const Paso& paso : pasos_)
             paso.Aplicar(banda);
     };

@@ -54,15 +54,16 @@ private:
         void Aplicar(Lienzo& s) const;
     };
     void Anotar(Paso paso);
-    LienzoImagen::Repetidas Repetidas() const;
-    void PintarBandas(const LienzoImagen::Repetidas& repetidas);
+    void PintarBandas();
 
     QImage& imagen_;
     int bandas_;
     LienzoImagen directo_;
     std::vector<Paso> pasos_;
-    // Each band's fonts and labels, from one batch to the next.
+    // Each band's fonts and labels, and its wide lines' coverage, from one
+    // batch to the next.
     std::vector<std::shared_ptr<LienzoImagen::Letras>> letras_;
+    std::vector<std::shared_ptr<MemoriaLineas>> lineas_;
     // Confined by the last Recortar: a clearing then keeps what is pending.
     bool confinado_ = false;
 };

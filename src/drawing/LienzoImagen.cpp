@@ -45,10 +45,12 @@ bool EsPantalla(const QPaintDevice& dispositivo)
 // pixel whatever resolution the image happens to carry (the pixel ratio of a
 // high-density screen is applied by the painter). Printers and vector files
 // keep their own resolution.
-LienzoImagen::LienzoImagen(QPaintDevice& dispositivo, std::shared_ptr<Letras> letras)
+LienzoImagen::LienzoImagen(QPaintDevice& dispositivo, std::shared_ptr<Letras> letras,
+                           std::shared_ptr<MemoriaLineas> lineas)
     : dispositivo_(dispositivo), dpi_(EsPantalla(dispositivo) ? DpiPantalla : dispositivo.logicalDpiX()),
       pixelesPorTwip_(dpi_ / TwipsPorPulgada), pixelesPorPunto_(dpi_ / DpiPantalla), familia_(FamiliaFuente()),
-      letras_(letras ? std::move(letras) : std::make_shared<Letras>())
+      letras_(letras ? std::move(letras) : std::make_shared<Letras>()),
+      lineas_(lineas ? std::move(lineas) : std::make_shared<MemoriaLineas>())
 {
     // On a pixel grid a position names the pixel it falls in, so it is drawn
     // at that pixel's centre: thin horizontal and vertical lines then cover
@@ -204,30 +206,26 @@ bool LienzoImagen::LineaAMano(QPointF desde, QPointF hasta)
     const QLineF linea(Pixeles(desde), Pixeles(hasta));
     if (ancho == 1)
         return TrazarLineaFina(imagen, *recorte_, linea, Tinta().rgba());
-    return LineaGruesa(imagen, desde, hasta, linea, ancho);
+    return LineaGruesa(imagen, linea, ancho);
 }
 
-// A line painted again (a block's edge is, from either end) blends what it
-// covered the first time.
-bool LienzoImagen::LineaGruesa(QImage& imagen, QPointF desde, QPointF hasta, const QLineF& linea, double ancho)
+// A line painted before, in this batch or an earlier one, only blends what
+// it covered then.
+bool LienzoImagen::LineaGruesa(QImage& imagen, const QLineF& linea, double ancho)
 {
-    const ClaveLinea clave{desde.x(), desde.y(), hasta.x(), hasta.y(), AnchoLinea()};
-    if (!repetidas_ || !repetidas_->contains(clave))
-        return TrazarLineaGruesa(imagen, *recorte_, linea, ancho, Tinta().rgba());
-    const QRect& r = *recorte_;
-    auto [recordada, nueva] = recordadas_.try_emplace({clave, r.x(), r.y(), r.width(), r.height()});
-    Recordada& hecha = recordada->second;
-    if (nueva)
-        hecha.aMano = TrazarLineaGruesa(imagen, r, linea, ancho, Tinta().rgba(), &hecha.cobertura);
-    else if (hecha.aMano)
-        RepetirLineaGruesa(imagen, hecha.cobertura, Tinta().rgba());
-    return hecha.aMano;
-}
-
-void LienzoImagen::RecordarRepetidas(const Repetidas* repetidas)
-{
-    repetidas_ = repetidas;
-    recordadas_.clear();
+    if (!AdmiteTrazoGrueso(imagen, Tinta().rgba()))
+        return false;
+    const MemoriaLineas::Clave clave(linea, ancho, recorte_->intersected(imagen.rect()));
+    if (const MemoriaLineas::Recordada* hecha = lineas_->Buscar(clave)) {
+        if (hecha->aMano)
+            RepetirLineaGruesa(imagen, hecha->cobertura, Tinta().rgba());
+        return hecha->aMano;
+    }
+    MemoriaLineas::Recordada nueva;
+    nueva.aMano = TrazarLineaGruesa(imagen, *recorte_, linea, ancho, Tinta().rgba(), &nueva.cobertura);
+    const bool aMano = nueva.aMano;
+    lineas_->Guardar(clave, std::move(nueva));
+    return aMano;
 }
 
 LienzoImagen::Letra& LienzoImagen::LetraDe(double puntos, bool negrita)

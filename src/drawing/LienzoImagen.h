@@ -8,13 +8,11 @@
 #include <QStaticText>
 #include <map>
 #include <memory>
-#include <set>
 #include <thread>
 #include <tuple>
-#include <utility>
 
 #include "drawing/Lienzo.h"
-#include "drawing/RellenoExacto.h"
+#include "drawing/MemoriaLineas.h"
 
 class QPaintDevice;
 
@@ -28,7 +26,11 @@ public:
     // The device must outlive the surface. On an image, pixmap or widget a
     // pixel is 15 twips (96 dpi) times the device pixel ratio; on a printer or
     // an SVG generator twips follow the device's resolution.
-    explicit LienzoImagen(QPaintDevice& dispositivo, std::shared_ptr<Letras> letras = nullptr);
+    // Whoever paints batch after batch on screen images keeps the fonts and
+    // the wide lines' coverage for the next batch; by default they last as
+    // long as the surface.
+    explicit LienzoImagen(QPaintDevice& dispositivo, std::shared_ptr<Letras> letras = nullptr,
+                          std::shared_ptr<MemoriaLineas> lineas = nullptr);
     ~LienzoImagen() override;
     LienzoImagen(const LienzoImagen&) = delete;
     LienzoImagen& operator=(const LienzoImagen&) = delete;
@@ -47,15 +49,6 @@ public:
     void Confinar(const QRect& pixeles);
     int Ancho() const override;
     int Alto() const override;
-
-    // Wide lines a batch paints more than once, by their ends (in twips)
-    // and width, as asked for.
-    using ClaveLinea = std::tuple<double, double, double, double, int>;
-    using Repetidas = std::set<ClaveLinea>;
-    // While set, these lines work out what they cover the first time they
-    // are painted, and only blend it the next times. The set must outlive
-    // its use; nullptr forgets it and what was worked out.
-    void RecordarRepetidas(const Repetidas* repetidas);
 
     // "Arial" when the system has it, else its metric twin "Liberation Sans",
     // so the text offsets measured for Arial still land where they should.
@@ -78,7 +71,7 @@ private:
     QColor Tinta() const;
     void Componer(QPainter& pintor, QPainter::CompositionMode modo);
     bool LineaAMano(QPointF desde, QPointF hasta);
-    bool LineaGruesa(QImage& imagen, QPointF desde, QPointF hasta, const QLineF& linea, double ancho);
+    bool LineaGruesa(QImage& imagen, const QLineF& linea, double ancho);
 
     QPaintDevice& dispositivo_;
     QPainter pintor_;
@@ -95,14 +88,7 @@ private:
     QPen pluma_;
     QBrush brocha_;
     QPainter::CompositionMode modo_ = QPainter::CompositionMode_SourceOver;
-    const Repetidas* repetidas_ = nullptr;
-    // What each repeated line covers, by line and clip; empty when the
-    // painter draws it.
-    struct Recordada {
-        bool aMano = false;
-        Cobertura cobertura;
-    };
-    std::map<std::tuple<ClaveLinea, int, int, int, int>, Recordada> recordadas_;
+    std::shared_ptr<MemoriaLineas> lineas_;
 };
 
 struct LienzoImagen::Letras {

@@ -473,7 +473,6 @@ void RellenoExacto::Pintar(uchar* bits, qsizetype porLinea, QRgb color, Cobertur
         guardar->ancho = anchoCeldas_;
         guardar->desde = desde_;
         guardar->hasta = hasta_;
-        guardar->inicio = inicio_;
         guardar->k.resize(usadas_);
         guardar->cola.assign(desde_.size(), 0);
     }
@@ -531,10 +530,13 @@ void Cobertura::Mezclar(uchar* bits, qsizetype porLinea, QRgb color) const
 #if defined(__SSE2__)
     const __m128i color16 = Color16(color), cero = _mm_setzero_si128();
 #endif
+    const std::uint8_t* siguiente = k.data();
     for (std::size_t fila = 0; fila < filas.cuantas; ++fila) {
         QRgb* const pixeles = filas.Linea(fila);
         long columna = std::max(desde[fila], 0);
-        const std::uint8_t* cuanto = k.data() + inicio[fila] + (columna - desde[fila]);
+        const std::uint8_t* cuanto = siguiente + (columna - desde[fila]);
+        if (hasta[fila] >= desde[fila])
+            siguiente += hasta[fila] - desde[fila] + 1;
 #if defined(__SSE2__)
         for (; columna + 3 <= hasta[fila]; columna += 4, cuanto += 4) {
             int cuatro;

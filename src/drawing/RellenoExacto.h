@@ -48,15 +48,15 @@ struct ContornosFijos {
 struct Cobertura {
     long x = 0, y = 0, ancho = 0; // the box in sight: corner and width
     // Row r covers columns desde[r] to hasta[r] (relative to the box; -1
-    // stands for what lies left of it, and covers nothing), by k[inicio[r]...],
-    // and every column right of those by cola[r].
+    // stands for what lies left of it, and covers nothing), by the next
+    // values of k, row after row, and every column right of those by cola[r].
     std::vector<int> desde, hasta;
-    std::vector<std::size_t> inicio;
     std::vector<std::uint8_t> k;
     std::vector<std::uint8_t> cola;
 
     // The image's rows start at bits, porLinea bytes apart.
     void Mezclar(uchar* bits, qsizetype porLinea, QRgb color) const;
+    std::size_t Bytes() const { return k.size() + desde.size() * (2 * sizeof(int) + 1); }
 };
 
 class RellenoExacto {

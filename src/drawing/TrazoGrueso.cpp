@@ -114,22 +114,31 @@ void Leer(const QPainterPath& trazo, ContornosFijos& contornos)
 
 } // namespace
 
+bool AdmiteTrazoGrueso(const QImage& imagen, QRgb color)
+{
+    const QImage::Format formato = imagen.format();
+    return (formato == QImage::Format_RGB32 || formato == QImage::Format_ARGB32_Premultiplied) && qAlpha(color) == 255;
+}
+
 bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea, double ancho, QRgb color,
                        Cobertura* guardar)
 {
-    const QImage::Format formato = imagen.format();
     // Past 32767 pixels the painter cuts the outline to the device first,
     // which moves its corners: such lines stay with it.
     constexpr double Alcance = 32000;
     const auto lejos = [&](QPointF p) { return !(std::abs(p.x()) < Alcance && std::abs(p.y()) < Alcance); };
-    if ((formato != QImage::Format_RGB32 && formato != QImage::Format_ARGB32_Premultiplied) ||
-        qAlpha(color) != 255 || !(ancho > 1 && ancho < 100) || lejos(linea.p1()) || lejos(linea.p2()) ||
+    if (!AdmiteTrazoGrueso(imagen, color) || !(ancho > 1 && ancho < 100) || lejos(linea.p1()) || lejos(linea.p2()) ||
         std::abs(linea.dx()) >= Alcance || std::abs(linea.dy()) >= Alcance || linea.length() < 0.01)
         return false;
     if (guardar)
         *guardar = {};
     const QRect visible = recorte.intersected(imagen.rect());
-    if (visible.isEmpty())
+    // Half the width around the line holds the whole outline; a pixel more
+    // leaves room for roundings. A line wholly out of sight (in a band of the
+    // image it does not cross) is not even outlined.
+    const double margen = ancho / 2 + 1;
+    const QRectF alcance = QRectF(linea.p1(), linea.p2()).normalized().adjusted(-margen, -margen, margen, margen);
+    if (visible.isEmpty() || !alcance.intersects(QRectF(visible)))
         return true;
 
     QPainterPathStroker trazador;

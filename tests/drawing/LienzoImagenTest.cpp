@@ -10,6 +10,7 @@
 #include "drawing/LienzoBandas.h"
 #include "drawing/LienzoImagen.h"
 #include "drawing/LienzoMemoria.h"
+#include "drawing/MemoriaLineas.h"
 #include "support/EscenaDibujo.h"
 
 namespace {
@@ -164,8 +165,9 @@ TEST(LienzoMemoria, LoBorradoQuedaComoSiNuncaSeHubieraDibujado)
 }
 
 // The complete graph on 50 vertices in a maximized work area, weighted or not, with a highlight, wide lines
-// painted twice and a dragged line: the image's surface (confined to the image) and three bands painted at once leave the very bytes of a
-// painter over a pixmap, which draws as Qt always does.
+// painted twice and a dragged line: the image's surface (confined to the image) and three bands painted at once,
+// also a second time from the wide lines they kept, leave the very bytes of a painter over a pixmap, which draws
+// as Qt always does.
 TEST(LienzoBandas, PintanLoMismoQueUnSoloPintor)
 {
     for (const char* tipo : {"Simple", "Ponderado"}) {
@@ -181,6 +183,7 @@ TEST(LienzoBandas, PintanLoMismoQueUnSoloPintor)
         EscenaDibujo e(tipo, posiciones, aristas);
         const auto pintar = [&](auto&& lienzo) {
             Dibujo dibujo(e.grafo, lienzo, e.seleccion, e.desdeMenu);
+            lienzo.PonerModoPluma(Lienzo::Pluma::Copiar); // as the last time left it
             lienzo.Limpiar();
             dibujo.DibujarGrafo(0);
             dibujo.DibujarArista(3, 30, Qt::red, 0, 0, 0);
@@ -206,6 +209,8 @@ TEST(LienzoBandas, PintanLoMismoQueUnSoloPintor)
                 lienzo.Linea({-3000, 1000}, {4000, 9000});
                 lienzo.Linea({27000, -2000}, {29500, 14000});
             }
+            lienzo.PonerColorFrente(QColor(0, 0, 255, 100)); // see-through: only the painter blends it
+            lienzo.Linea({-3000, 1000}, {4000, 9000});
             lienzo.PonerAnchoLinea(1);
             lienzo.PonerModoPluma(Lienzo::Pluma::Invertir);
             lienzo.Linea({700, 4000}, {26000, 800});
@@ -222,5 +227,33 @@ TEST(LienzoBandas, PintanLoMismoQueUnSoloPintor)
         enBandas.Terminar();
         EXPECT_TRUE(unaVez == esperada) << tipo;
         EXPECT_TRUE(bandas == esperada) << tipo;
+        // Again: every wide line is now one the bands have kept.
+        bandas.fill(Qt::black);
+        pintar(enBandas);
+        enBandas.Terminar();
+        EXPECT_TRUE(bandas == esperada) << tipo;
     }
+}
+
+// Kept lines fill one half of the budget, then it becomes the older half and the oldest go; a line used again
+// moves to the newer half and stays.
+TEST(MemoriaLineas, GuardaHastaSuMedidaYConservaLoQueSeUsa)
+{
+    const auto clave = [](double x) { return MemoriaLineas::Clave(QLineF(x, 0, x, 100), 2, QRect(0, 0, 50, 50)); };
+    const auto linea = [] {
+        MemoriaLineas::Recordada r;
+        r.aMano = true;
+        r.cobertura.k.resize(1000);
+        return r;
+    };
+    MemoriaLineas memoria(4 * 1200); // two lines a half
+    for (const double x : {1, 2, 3}) // the third starts a new half
+        memoria.Guardar(clave(x), linea());
+    ASSERT_NE(memoria.Buscar(clave(1)), nullptr);
+    memoria.Guardar(clave(4), linea()); // 2 goes; 1 was used, and stays
+    EXPECT_EQ(memoria.Buscar(clave(2)), nullptr);
+    for (const double x : {1, 3, 4})
+        EXPECT_NE(memoria.Buscar(clave(x)), nullptr) << x;
+    EXPECT_LE(memoria.Bytes(), 4u * 1200);
+    EXPECT_EQ(memoria.Buscar(MemoriaLineas::Clave(QLineF(1, 0, 1, 100), 2, QRect(0, 0, 50, 49))), nullptr);
 }
