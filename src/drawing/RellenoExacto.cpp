@@ -462,30 +462,37 @@ bool RellenoExacto::Llenar(const ContornosFijos& contornos)
 
 void RellenoExacto::Pintar(uchar* bits, qsizetype porLinea, QRgb color, Cobertura* guardar)
 {
+    if (!guardar) {
+        PintarFilas<false>(bits, porLinea, color, nullptr, nullptr);
+        return;
+    }
+    guardar->x = minX_;
+    guardar->y = minY_;
+    guardar->ancho = anchoCeldas_;
+    guardar->Reservar(desde_.size(), usadas_);
+    std::copy(desde_.begin(), desde_.end(), guardar->Desde());
+    std::copy(hasta_.begin(), hasta_.end(), guardar->Hasta());
+    std::fill_n(guardar->Cola(), guardar->filas, 0);
+    PintarFilas<true>(bits, porLinea, color, guardar->K(), guardar->Cola());
+}
+
+template <bool Guarda>
+void RellenoExacto::PintarFilas(uchar* bits, qsizetype porLinea, QRgb color, std::uint8_t* k, std::uint8_t* cola)
+{
     const Mezclador mezclar(color);
     Filas filas{bits, porLinea, minX_, minY_, desde_.data(), hasta_.data(), desde_.size()};
 #if defined(__SSE2__)
     const __m128i color16 = Color16(color), cero = _mm_setzero_si128();
 #endif
-    if (guardar) {
-        guardar->x = minX_;
-        guardar->y = minY_;
-        guardar->ancho = anchoCeldas_;
-        guardar->desde = desde_;
-        guardar->hasta = hasta_;
-        guardar->k.resize(usadas_);
-        guardar->cola.assign(desde_.size(), 0);
-    }
     for (std::size_t fila = 0; fila < filas.cuantas; ++fila) {
         QRgb* const pixeles = filas.Linea(fila);
         long x = desde_[fila];
         Celda* c = celdas_.data() + inicio_[fila];
-        std::uint8_t* k = guardar ? guardar->k.data() + inicio_[fila] : nullptr;
         long cubre = 0;
         if (x < 0) { // what lies left of the box only winds
             cubre = c->cubre;
             *c++ = {};
-            if (k)
+            if constexpr (Guarda)
                 *k++ = 0;
             ++x;
         }
@@ -495,7 +502,7 @@ void RellenoExacto::Pintar(uchar* bits, qsizetype porLinea, QRgb color, Cobertur
             const __m128i cuanto = CuatroOpacidades(c, cubre4);
             MezclarCuatro(pixeles + x, cuanto, color16);
             std::memset(static_cast<void*>(c), 0, 4 * sizeof(Celda));
-            if (k) {
+            if constexpr (Guarda) {
                 const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(cuanto, cuanto), cero);
                 const int cuatro = _mm_cvtsi128_si32(bytes);
                 std::memcpy(k, &cuatro, 4);
@@ -509,7 +516,7 @@ void RellenoExacto::Pintar(uchar* bits, qsizetype porLinea, QRgb color, Cobertur
             const unsigned cuanto = Opacidad(cubre * (UnPixel * 2) - c->area);
             mezclar(pixeles[x], cuanto);
             *c = {};
-            if (k)
+            if constexpr (Guarda)
                 *k++ = std::uint8_t(cuanto);
         }
         // Cells right of the box were dropped: the row is still covered.
@@ -517,8 +524,8 @@ void RellenoExacto::Pintar(uchar* bits, qsizetype porLinea, QRgb color, Cobertur
             const unsigned cuanto = Opacidad(cubre * (UnPixel * 2));
             for (; x < anchoCeldas_; ++x)
                 mezclar(pixeles[x], cuanto);
-            if (guardar)
-                guardar->cola[fila] = std::uint8_t(cuanto);
+            if constexpr (Guarda)
+                cola[fila] = std::uint8_t(cuanto);
         }
     }
 }
@@ -526,11 +533,14 @@ void RellenoExacto::Pintar(uchar* bits, qsizetype porLinea, QRgb color, Cobertur
 void Cobertura::Mezclar(uchar* bits, qsizetype porLinea, QRgb color) const
 {
     const Mezclador mezclar(color);
-    Filas filas{bits, porLinea, x, y, desde.data(), hasta.data(), desde.size()};
+    const int* const desde = Desde();
+    const int* const hasta = Hasta();
+    const std::uint8_t* const cola = Cola();
+    Filas filas{bits, porLinea, x, y, desde, hasta, this->filas};
 #if defined(__SSE2__)
     const __m128i color16 = Color16(color), cero = _mm_setzero_si128();
 #endif
-    const std::uint8_t* siguiente = k.data();
+    const std::uint8_t* siguiente = K();
     for (std::size_t fila = 0; fila < filas.cuantas; ++fila) {
         QRgb* const pixeles = filas.Linea(fila);
         long columna = std::max(desde[fila], 0);

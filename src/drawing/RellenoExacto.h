@@ -13,6 +13,7 @@
 #include <QtGlobal>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // A point in 24.8 fixed point: pixels times 256.
@@ -47,16 +48,27 @@ struct ContornosFijos {
 // painted again.
 struct Cobertura {
     long x = 0, y = 0, ancho = 0; // the box in sight: corner and width
-    // Row r covers columns desde[r] to hasta[r] (relative to the box; -1
-    // stands for what lies left of it, and covers nothing), by the next
-    // values of k, row after row, and every column right of those by cola[r].
-    std::vector<int> desde, hasta;
-    std::vector<std::uint8_t> k;
-    std::vector<std::uint8_t> cola;
+    std::size_t filas = 0, celdas = 0;
+    // In one block, as a line is kept by the thousand: row r covers columns
+    // Desde()[r] to Hasta()[r] (relative to the box; -1 stands for what lies
+    // left of it, and covers nothing), by the next values of K(), row after
+    // row, and every column right of those by Cola()[r].
+    std::unique_ptr<std::byte[]> datos;
+
+    void Reservar(std::size_t nFilas, std::size_t nCeldas)
+    {
+        filas = nFilas;
+        celdas = nCeldas;
+        datos = std::make_unique_for_overwrite<std::byte[]>(Bytes());
+    }
+    int* Desde() const { return reinterpret_cast<int*>(datos.get()); }
+    int* Hasta() const { return Desde() + filas; }
+    std::uint8_t* Cola() const { return reinterpret_cast<std::uint8_t*>(Hasta() + filas); }
+    std::uint8_t* K() const { return Cola() + filas; }
+    std::size_t Bytes() const { return filas * (2 * sizeof(int) + 1) + celdas; }
 
     // The image's rows start at bits, porLinea bytes apart.
     void Mezclar(uchar* bits, qsizetype porLinea, QRgb color) const;
-    std::size_t Bytes() const { return k.size() + desde.size() * (2 * sizeof(int) + 1); }
 };
 
 class RellenoExacto {
@@ -91,6 +103,10 @@ private:
         Celda* celdas; // that of column desde
     };
     struct FilaEntera;
+    // With Guarda, each cell's coverage goes to k too, and each row's
+    // coverage right of the box to cola.
+    template <bool Guarda>
+    void PintarFilas(uchar* bits, qsizetype porLinea, QRgb color, std::uint8_t* k, std::uint8_t* cola);
     void Ventana(long x0, long y0, long x1, long y1);
     // Where what is out of sight goes; emptied at each visit.
     Celda* Sumidero();

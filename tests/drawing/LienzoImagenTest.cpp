@@ -243,7 +243,7 @@ TEST(MemoriaLineas, GuardaHastaSuMedidaYConservaLoQueSeUsa)
     const auto linea = [] {
         MemoriaLineas::Recordada r;
         r.aMano = true;
-        r.cobertura.k.resize(1000);
+        r.cobertura.Reservar(0, 1000);
         return r;
     };
     MemoriaLineas memoria(4 * 1200); // two lines a half
