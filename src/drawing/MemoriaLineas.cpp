@@ -25,7 +25,7 @@ std::size_t MemoriaLineas::Peso(const Recordada& r)
 
 // Room for so many more bytes in the newer half: when it is full, it
 // becomes the older one, and what was older goes.
-void MemoriaLineas::Hacer(std::size_t bytes)
+void MemoriaLineas::HacerSitio(std::size_t bytes)
 {
     if (bytesNueva_ + bytes <= mitad_)
         return;
@@ -45,7 +45,7 @@ const MemoriaLineas::Recordada* MemoriaLineas::Buscar(const Clave& clave)
     // Still in use: it moves to the newer half.
     const std::size_t peso = Peso(nodo.mapped());
     bytesVieja_ -= peso;
-    Hacer(peso);
+    HacerSitio(peso);
     bytesNueva_ += peso;
     return &nueva_.insert(std::move(nodo)).position->second;
 }
@@ -55,7 +55,7 @@ void MemoriaLineas::Guardar(const Clave& clave, Recordada recordada)
     const std::size_t peso = Peso(recordada);
     if (peso > mitad_)
         return;
-    Hacer(peso);
+    HacerSitio(peso);
     bytesNueva_ += peso;
     nueva_.insert_or_assign(clave, std::move(recordada));
 }

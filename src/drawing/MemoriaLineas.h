@@ -33,8 +33,9 @@ public:
 
     explicit MemoriaLineas(std::size_t maximo = 24u << 20) : mitad_(maximo / 2) {}
 
-    // The line as kept, or nullptr. Valid until the next Guardar.
+    // The line as kept, or nullptr. Valid until the next call.
     const Recordada* Buscar(const Clave& clave);
+    // Keeps a line that Buscar did not find.
     void Guardar(const Clave& clave, Recordada recordada);
     std::size_t Bytes() const { return bytesNueva_ + bytesVieja_; }
 
@@ -44,7 +45,7 @@ private:
     };
     using Mapa = std::unordered_map<Clave, Recordada, Hash>;
     static std::size_t Peso(const Recordada& r);
-    void Hacer(std::size_t bytes);
+    void HacerSitio(std::size_t bytes);
 
     std::size_t mitad_;
     Mapa nueva_, vieja_;
