@@ -73,11 +73,24 @@ struct Cruce {
     // The other axis' advance over the next whole unit.
     long Siguiente()
     {
+        Medir();
+        return Avanzar(salto, sobra, largo, resto);
+    }
+    // The advance over the next n whole units at once: the carries of n
+    // steps are those of their remainders summed.
+    long Saltar(long n)
+    {
+        Medir();
+        long carries;
+        DividirAbajo(resto + n * sobra, largo, carries, resto);
+        return n * salto + carries;
+    }
+    void Medir()
+    {
         if (!medido) {
             DividirAbajo(UnPixel * otro, largo, salto, sobra);
             medido = true;
         }
-        return Avanzar(salto, sobra, largo, resto);
     }
 };
 
@@ -429,6 +442,12 @@ void RellenoExacto::Hasta(long x, long y)
     if (enCaja(ey1))
         EnFila(ey1, x0, fy1, xa, c.primero);
     ey1 += c.paso;
+    // The rows before the box (another band's) are stepped over at once.
+    const long antes = c.paso > 0 ? minY_ - ey1 : ey1 - (maxY_ - 1);
+    if (antes > 0) {
+        xa += c.Saltar(antes);
+        ey1 += antes * c.paso;
+    }
     FilaEntera entera(c.primero == UnPixel ? UnPixel : -UnPixel);
     while (ey1 != ey2) {
         if (c.paso > 0 ? ey1 >= maxY_ : ey1 < minY_)
