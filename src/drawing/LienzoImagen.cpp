@@ -93,6 +93,7 @@ QPainter& LienzoImagen::Pintor()
         pintor_.begin(&dispositivo_);
         pintor_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
         pluma_ = pintor_.pen();
+        letraPuesta_ = nullptr;
         brocha_ = pintor_.brush();
         modo_ = pintor_.compositionMode();
         Recorte(pintor_, std::nullopt);
@@ -232,6 +233,7 @@ LienzoImagen::Letra& LienzoImagen::LetraDe(double puntos, bool negrita)
 {
     if (letras_->hilo != std::this_thread::get_id()) {
         letras_->porLetra.clear();
+        letraPuesta_ = nullptr;
         letras_->hilo = std::this_thread::get_id();
     }
     const auto clave = std::tuple(puntos, negrita, dispositivo_.logicalDpiY());
@@ -248,11 +250,17 @@ void LienzoImagen::Texto(QPointF esquina, const QString& texto, double puntos, b
 {
     QPainter& pintor = Pintor();
     Letra& letra = LetraDe(puntos, negrita);
-    if (pintor.font() != letra.fuente)
-        pintor.setFont(letra.fuente);
-    const QPen tinta(Tinta());
-    if (tinta != pluma_)
-        pintor.setPen(pluma_ = tinta);
+    // Labels come by the thousand, between lines: fonts and pens are
+    // compared by who they are before what they hold.
+    if (&letra != letraPuesta_) {
+        if (pintor.font() != letra.fuente)
+            pintor.setFont(letra.fuente);
+        letraPuesta_ = &letra;
+    }
+    if (const QColor tinta = Tinta(); plumaTexto_.style() == Qt::NoPen || tinta != plumaTexto_.color())
+        plumaTexto_ = QPen(tinta);
+    if (plumaTexto_ != pluma_)
+        pintor.setPen(pluma_ = plumaTexto_);
     Componer(pintor, QPainter::CompositionMode_SourceOver);
     // drawText places the baseline; the corner given is the top of the line box.
     // Leading spaces become an offset: SVG viewers that collapse white space
@@ -273,7 +281,7 @@ void LienzoImagen::Texto(QPointF esquina, const QString& texto, double puntos, b
     // denser one).
     if (letra.textos.size() > MaxTextos)
         letra.textos.clear();
-    auto [fijo, nuevo] = letra.textos.try_emplace(texto.mid(espacios));
+    auto [fijo, nuevo] = letra.textos.try_emplace(espacios == 0 ? texto : texto.mid(espacios));
     if (nuevo) {
         fijo->second.setText(fijo->first);
         fijo->second.setTextFormat(Qt::PlainText);

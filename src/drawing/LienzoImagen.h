@@ -10,6 +10,7 @@
 #include <memory>
 #include <thread>
 #include <tuple>
+#include <unordered_map>
 
 #include "drawing/Lienzo.h"
 #include "drawing/MemoriaLineas.h"
@@ -61,7 +62,7 @@ private:
         QFont fuente;
         QFontMetricsF medidas;
         std::map<qsizetype, double> sangrias;  // advance of n leading spaces
-        std::map<QString, QStaticText> textos; // laid out once, on images
+        std::unordered_map<QString, QStaticText> textos; // laid out once, on images
     };
     Letra& LetraDe(double puntos, bool negrita);
     QPainter& Pintor();
@@ -86,6 +87,8 @@ private:
     // The painter's pen, brush and mode as last set, so that a run of
     // primitives alike does not set them again.
     QPen pluma_;
+    const Letra* letraPuesta_ = nullptr; // the painter's font, when it is a label's
+    QPen plumaTexto_{Qt::NoPen};         // the labels' pen, in the last colour they took (none yet)
     QBrush brocha_;
     QPainter::CompositionMode modo_ = QPainter::CompositionMode_SourceOver;
     std::shared_ptr<MemoriaLineas> lineas_;
