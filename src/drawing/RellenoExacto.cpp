@@ -7,6 +7,9 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 #include <cstdint>
 
 namespace {
@@ -156,6 +159,51 @@ void MezclarCuatro(QRgb* pixeles, __m128i cuanto, __m128i color)
 __m128i Color16(QRgb color)
 {
     return _mm_unpacklo_epi8(_mm_set1_epi32(int(color)), _mm_setzero_si128());
+}
+#endif
+
+#if defined(__x86_64__)
+// Eight pixels at a time where the processor has AVX2, as it is found when
+// the program runs; elsewhere the four-pixel blending does it all.
+bool ConAvx2()
+{
+    static const bool hay = __builtin_cpu_supports("avx2");
+    return hay;
+}
+
+// As PorAlfa, each 16-bit lane.
+[[gnu::target("avx2")]] __m256i PorAlfaOcho(__m256i x, __m256i a)
+{
+    const __m256i t = _mm256_mullo_epi16(x, a);
+    return _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(t, _mm256_srli_epi16(t, 8)), _mm256_set1_epi16(0x80)), 8);
+}
+
+// As MezclarCuatro, in each half of the register: coverage 0 to 255 in
+// eight 32-bit lanes, the colour in 16-bit lanes four times.
+[[gnu::target("avx2")]] void MezclarOcho(QRgb* pixeles, __m256i cuanto, __m256i color)
+{
+    const __m256i cero = _mm256_setzero_si256();
+    const __m256i dobles = _mm256_unpacklo_epi16(_mm256_packs_epi32(cuanto, cuanto), _mm256_packs_epi32(cuanto, cuanto));
+    const __m256i a01 = _mm256_unpacklo_epi32(dobles, dobles);
+    const __m256i a23 = _mm256_unpackhi_epi32(dobles, dobles);
+    const __m256i todo = _mm256_set1_epi16(255);
+    const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pixeles));
+    const __m256i bajo = _mm256_add_epi16(PorAlfaOcho(color, a01), PorAlfaOcho(_mm256_unpacklo_epi8(p, cero), _mm256_sub_epi16(todo, a01)));
+    const __m256i alto = _mm256_add_epi16(PorAlfaOcho(color, a23), PorAlfaOcho(_mm256_unpackhi_epi8(p, cero), _mm256_sub_epi16(todo, a23)));
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(pixeles), _mm256_packus_epi16(bajo, alto));
+}
+
+// Blends kept coverage from column desde while eight columns are left up
+// to hasta; the column it stopped at.
+[[gnu::target("avx2")]] long MezclarOchos(QRgb* pixeles, const std::uint8_t* cuanto, long desde, long hasta, QRgb color)
+{
+    const __m256i color16 = _mm256_broadcastsi128_si256(Color16(color));
+    for (; desde + 7 <= hasta; desde += 8, cuanto += 8) {
+        long long ocho;
+        std::memcpy(&ocho, cuanto, 8);
+        MezclarOcho(pixeles + desde, _mm256_cvtepu8_epi32(_mm_cvtsi64_si128(ocho)), color16);
+    }
+    return desde;
 }
 #endif
 
@@ -560,12 +608,22 @@ void Cobertura::Mezclar(uchar* bits, qsizetype porLinea, QRgb color) const
     const __m128i color16 = Color16(color), cero = _mm_setzero_si128();
 #endif
     const std::uint8_t* siguiente = K();
+#if defined(__x86_64__)
+    const bool avx2 = ConAvx2();
+#endif
     for (std::size_t fila = 0; fila < filas.cuantas; ++fila) {
         QRgb* const pixeles = filas.Linea(fila);
         long columna = std::max(desde[fila], 0);
         const std::uint8_t* cuanto = siguiente + (columna - desde[fila]);
         if (hasta[fila] >= desde[fila])
             siguiente += hasta[fila] - desde[fila] + 1;
+#if defined(__x86_64__)
+        if (avx2) {
+            const long hecho = MezclarOchos(pixeles, cuanto, columna, hasta[fila], color);
+            cuanto += hecho - columna;
+            columna = hecho;
+        }
+#endif
 #if defined(__SSE2__)
         for (; columna + 3 <= hasta[fila]; columna += 4, cuanto += 4) {
             int cuatro;
