@@ -6,6 +6,7 @@
 #include <QPen>
 #include <cmath>
 
+#include "drawing/Mezcla.h"
 #include "drawing/TrazoFino.h"
 #include "drawing/TrazoGrueso.h"
 
@@ -214,7 +215,7 @@ bool LienzoImagen::LineaAMano(QPointF desde, QPointF hasta)
 // it covered then.
 bool LienzoImagen::LineaGruesa(QImage& imagen, const QLineF& linea, double ancho)
 {
-    if (!AdmiteTrazoGrueso(imagen, Tinta().rgba()))
+    if (!SeMezclaAMano(imagen, Tinta().rgba()))
         return false;
     const MemoriaLineas::Clave clave(linea, ancho, recorte_->intersected(imagen.rect()));
     if (const MemoriaLineas::Recordada* hecha = lineas_->Buscar(clave)) {

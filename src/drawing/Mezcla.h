@@ -3,6 +3,7 @@
 // what the painter would leave, byte for byte.
 #pragma once
 
+#include <QImage>
 #include <QRgb>
 #include <array>
 #include <cstdint>
@@ -33,4 +34,12 @@ inline const std::array<QRgb, 256>& Tintas(QRgb color)
         ultimo = color;
     }
     return tintas;
+}
+
+// Whether this blending reproduces the painter's on the image in this
+// colour: 32-bit pixels, an opaque colour.
+inline bool SeMezclaAMano(const QImage& imagen, QRgb color)
+{
+    const QImage::Format formato = imagen.format();
+    return (formato == QImage::Format_RGB32 || formato == QImage::Format_ARGB32_Premultiplied) && qAlpha(color) == 255;
 }

@@ -124,9 +124,7 @@ Fijo Cociente16(Fijo x, Fijo y)
 
 bool TrazarLineaFina(QImage& imagen, const QRect& recorte, const QLineF& linea, QRgb color)
 {
-    const QImage::Format formato = imagen.format();
-    if ((formato != QImage::Format_RGB32 && formato != QImage::Format_ARGB32_Premultiplied) ||
-        qAlpha(color) != 255 || linea.p1() == linea.p2() || !std::isfinite(linea.x1()) ||
+    if (!SeMezclaAMano(imagen, color) || linea.p1() == linea.p2() || !std::isfinite(linea.x1()) ||
         !std::isfinite(linea.y1()) || !std::isfinite(linea.x2()) || !std::isfinite(linea.y2()))
         return false;
     const QRect visible = recorte.intersected(imagen.rect());

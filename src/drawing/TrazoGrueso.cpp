@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "drawing/Mezcla.h"
 #include "drawing/RellenoExacto.h"
 
 namespace {
@@ -114,12 +115,6 @@ void Leer(const QPainterPath& trazo, ContornosFijos& contornos)
 
 } // namespace
 
-bool AdmiteTrazoGrueso(const QImage& imagen, QRgb color)
-{
-    const QImage::Format formato = imagen.format();
-    return (formato == QImage::Format_RGB32 || formato == QImage::Format_ARGB32_Premultiplied) && qAlpha(color) == 255;
-}
-
 bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea, double ancho, QRgb color,
                        Cobertura* guardar)
 {
@@ -127,7 +122,7 @@ bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea
     // which moves its corners: such lines stay with it.
     constexpr double Alcance = 32000;
     const auto lejos = [&](QPointF p) { return !(std::abs(p.x()) < Alcance && std::abs(p.y()) < Alcance); };
-    if (!AdmiteTrazoGrueso(imagen, color) || !(ancho > 1 && ancho < 100) || lejos(linea.p1()) || lejos(linea.p2()) ||
+    if (!SeMezclaAMano(imagen, color) || !(ancho > 1 && ancho < 100) || lejos(linea.p1()) || lejos(linea.p2()) ||
         std::abs(linea.dx()) >= Alcance || std::abs(linea.dy()) >= Alcance || linea.length() < 0.01)
         return false;
     if (guardar)

@@ -16,8 +16,6 @@
 class QImage;
 struct Cobertura;
 
-// Whether lines of this colour on this image can be painted here at all.
-bool AdmiteTrazoGrueso(const QImage& imagen, QRgb color);
 // Paints the line on an image of format RGB32 or ARGB32_Premultiplied, seen
 // through the clip rectangle (in pixels), as a QPainter with antialiasing,
 // no transformation and a solid round-capped pen of this width and opaque
