@@ -277,6 +277,16 @@ void LienzoImagen::Texto(QPointF esquina, const QString& texto, double puntos, b
         pintor.drawText(arriba + QPointF(0, letra.medidas.ascent()), texto.mid(espacios));
         return;
     }
+    // A band of the image paints every label; one wholly out of its sight is
+    // not even laid out (the box is generous: a glyph may overhang its
+    // advance and the line box by a little).
+    if (recorte_) {
+        const double alto = letra.medidas.height();
+        const QRectF caja(arriba - QPointF(alto, alto),
+                          QSizeF(double(texto.size() - espacios) * letra.medidas.maxWidth() + 2 * alto, 3 * alto));
+        if (!caja.intersects(QRectF(*recorte_)))
+            return;
+    }
     // On an image of screen pixels the same glyphs land on the same pixels
     // without shaping the number again each time it is drawn (not so on a
     // denser one).
