@@ -33,14 +33,51 @@ QPointF Dibujo::Centro(int v) const
 
 void Dibujo::DibujarGrafo(std::int16_t sinPeso)
 {
+    DibujarAristas(sinPeso);
+    for (int v = 1; v <= grafo_.dimen(); ++v)
+        DibujarVertice(v, Qt::black);
+}
+
+void Dibujo::DibujarAristas(std::int16_t sinPeso)
+{
     const int n = grafo_.dimen();
     const bool dirigido = grafo_.Dirigido();
     for (int i = 1; i <= n; ++i)
         for (int j = dirigido ? 1 : i + 1; j <= n; ++j)
             if (i != j && grafo_.elem_matriz(i, j) != 0)
                 DibujarArista(i, j, Qt::black, 0, sinPeso, 0);
-    for (int v = 1; v <= n; ++v)
-        DibujarVertice(v, Qt::black);
+}
+
+namespace {
+
+// Keeps the wide lines drawn on it, and nothing else.
+class LineasAnchas : public Lienzo {
+public:
+    LineasAnchas(int ancho, int alto) : ancho_(ancho), alto_(alto) {}
+    void Limpiar() override {}
+    void Circulo(QPointF, double, std::optional<QColor>) override {}
+    void Linea(QPointF desde, QPointF hasta) override
+    {
+        if (AnchoLinea() > 1 && ModoPluma() == Pluma::Copiar)
+            lineas.push_back({desde, hasta, AnchoLinea()});
+    }
+    void Texto(QPointF, const QString&, double, bool) override {}
+    int Ancho() const override { return ancho_; }
+    int Alto() const override { return alto_; }
+    std::vector<LienzoBandas::Ancha> lineas;
+
+private:
+    int ancho_, alto_;
+};
+
+} // namespace
+
+std::vector<LienzoBandas::Ancha> Dibujo::LineasDeAristas(int ancho) const
+{
+    LineasAnchas anchas(lienzo_.Ancho(), lienzo_.Alto());
+    anchas.PonerAnchoLinea(ancho);
+    Dibujo(grafo_, anchas, seleccion_, desdeMenu_).DibujarAristas(1);
+    return std::move(anchas.lineas);
 }
 
 void Dibujo::DibujarAristaColor(int u, int v, const QColor& color)

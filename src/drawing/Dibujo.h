@@ -8,8 +8,10 @@
 #include <QPointF>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "drawing/Colores.h"
+#include "drawing/LienzoBandas.h"
 
 class Grafo;
 class Lienzo;
@@ -28,6 +30,9 @@ public:
 
     // Every edge, then every vertex so the circles cover the line ends.
     void DibujarGrafo(std::int16_t sinPeso);
+    // The lines every edge is drawn with at this width, as the surface gets
+    // them: what a run paints when it marks the edges.
+    std::vector<LienzoBandas::Ancha> LineasDeAristas(int ancho) const;
     // etiqueta: a number written beside the edge instead of its weight (0 for
     // none); sinPeso: leave the weight out; paralelo 1 or 2 draws the edge
     // shifted to one side so the two arcs of a pair stay apart.
@@ -45,6 +50,7 @@ public:
     void RefrescarMarcas();
 
 private:
+    void DibujarAristas(std::int16_t sinPeso);
     QPointF Centro(int v) const;
     void Etiqueta(int u, int v, std::int16_t etiqueta, std::int16_t sinPeso);
     QColor ColorDeArista(int a, int b, const QColor& normal) const;

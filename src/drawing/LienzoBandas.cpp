@@ -3,7 +3,11 @@
 #include <QThread>
 #include <QThreadPool>
 #include <algorithm>
+#include <atomic>
 #include <latch>
+
+#include "drawing/Mezcla.h"
+#include "drawing/TrazoGrueso.h"
 
 namespace {
 
@@ -38,6 +42,7 @@ LienzoBandas::LienzoBandas(QImage& imagen, int bandas)
 
 LienzoBandas::~LienzoBandas()
 {
+    AcabarAnticipo(false);
     directo_.Terminar();
 }
 
@@ -122,10 +127,21 @@ void LienzoBandas::Terminar()
     }
     pasos_.clear();
     directo_.Terminar();
+    if (!anticipar_.empty() && !anticipo_)
+        EmpezarAnticipo();
+}
+
+QRect LienzoBandas::Banda(int k) const
+{
+    const int arriba = imagen_.height() * k / bandas_;
+    const int abajo = imagen_.height() * (k + 1) / bandas_;
+    return QRect(0, arriba, imagen_.width(), abajo - arriba);
 }
 
 void LienzoBandas::PintarBandas()
 {
+    // The helpers and the bands' memories are wanted here.
+    AcabarAnticipo(false);
     directo_.Terminar();
     uchar* const bits = imagen_.bits();
     const auto pintar = [&](int k) {
@@ -133,10 +149,8 @@ void LienzoBandas::PintarBandas()
         vista.setDevicePixelRatio(imagen_.devicePixelRatio());
         vista.setDotsPerMeterX(imagen_.dotsPerMeterX());
         vista.setDotsPerMeterY(imagen_.dotsPerMeterY());
-        const int arriba = imagen_.height() * k / bandas_;
-        const int abajo = imagen_.height() * (k + 1) / bandas_;
         LienzoImagen banda(vista, letras_[std::size_t(k)], lineas_[std::size_t(k)]);
-        banda.Confinar(QRect(0, arriba, imagen_.width(), abajo - arriba));
+        banda.Confinar(Banda(k));
         for (const Paso& paso : pasos_)
             paso.Aplicar(banda);
     };
@@ -148,4 +162,73 @@ void LienzoBandas::PintarBandas()
         });
     pintar(0);
     hechas.wait();
+}
+
+struct LienzoBandas::Anticipo {
+    explicit Anticipo(int tareas) : hechas(tareas) {}
+    std::atomic<bool> parar{false};
+    std::atomic<bool> cortado{false};
+    std::latch hechas;
+};
+
+void LienzoBandas::Anticipar(const std::vector<Ancha>& lineas)
+{
+    AcabarAnticipo(false);
+    anticipar_.clear();
+    // Where the bands paint a wide line by hand; elsewhere nothing is kept.
+    if (bandas_ < 2 || imagen_.devicePixelRatio() != 1 || !SeMezclaAMano(imagen_, qRgb(0, 0, 0)))
+        return;
+    for (const Ancha& linea : lineas)
+        if (const double ancho = directo_.AnchoEnPixeles(linea.ancho); ancho > 1)
+            anticipar_.emplace_back(directo_.EnPixeles(linea.desde, linea.hasta), ancho);
+}
+
+void LienzoBandas::EmpezarAnticipo()
+{
+    anticipo_ = std::make_shared<Anticipo>(bandas_);
+    const QRect imagen = imagen_.rect();
+    for (int k = 0; k < bandas_; ++k)
+        Ayudantes().start([trabajo = anticipo_, &lineas = anticipar_, memoria = lineas_[std::size_t(k)],
+                           vista = Banda(k), imagen] {
+            for (const auto& [linea, ancho] : lineas) {
+                if (trabajo->parar.load(std::memory_order_relaxed)) {
+                    trabajo->cortado = true;
+                    break;
+                }
+                const MemoriaLineas::Clave clave(linea, ancho, vista);
+                if (memoria->Buscar(clave))
+                    continue;
+                MemoriaLineas::Recordada nueva;
+                nueva.aMano = CubrirLineaGruesa(imagen, vista, linea, ancho, nueva.cobertura);
+                memoria->Guardar(clave, std::move(nueva));
+            }
+            trabajo->hechas.count_down();
+        }, -1); // a band being painted goes first
+}
+
+void LienzoBandas::AcabarAnticipo(bool esperar)
+{
+    if (!anticipo_)
+        return;
+    if (!esperar)
+        anticipo_->parar = true;
+    anticipo_->hechas.wait();
+    if (!anticipo_->cortado)
+        anticipar_.clear();
+    anticipo_.reset();
+}
+
+void LienzoBandas::EsperarAnticipo()
+{
+    if (!anticipar_.empty() && !anticipo_)
+        EmpezarAnticipo();
+    AcabarAnticipo(true);
+}
+
+std::size_t LienzoBandas::Recordado() const
+{
+    std::size_t bytes = 0;
+    for (const auto& memoria : lineas_)
+        bytes += memoria->Bytes();
+    return bytes;
 }

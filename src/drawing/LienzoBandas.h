@@ -35,6 +35,23 @@ public:
 
     static int Nucleos();
 
+    // A line to be painted wide, in twips, with its width in pixels.
+    struct Ancha {
+        QPointF desde, hasta;
+        int ancho;
+    };
+    // Lines the coming batches will likely paint wide, such as a run's
+    // edges: what each covers is worked out beforehand on the helper threads
+    // while the surface waits for the person, so that painting them later
+    // only blends their colour. It starts when the pending batch has been
+    // painted, gives way to the next long batch, and goes on after it.
+    void Anticipar(const std::vector<Ancha>& lineas);
+    // Until what was to be worked out beforehand is done.
+    void EsperarAnticipo();
+    // Bytes the bands keep of the wide lines they painted or worked out,
+    // while nothing is being worked out.
+    std::size_t Recordado() const;
+
 private:
     // A primitive as it was asked for, with the colour, width and pen it is
     // drawn with: plain data, so a list of thousands costs no allocation
@@ -55,6 +72,11 @@ private:
     };
     void Anotar(Paso paso);
     void PintarBandas();
+    struct Anticipo;
+    void EmpezarAnticipo();
+    // Stops what is being worked out beforehand, or waits for it to end.
+    void AcabarAnticipo(bool esperar);
+    QRect Banda(int k) const;
 
     QImage& imagen_;
     int bandas_;
@@ -66,4 +88,8 @@ private:
     std::vector<std::shared_ptr<MemoriaLineas>> lineas_;
     // Confined by the last Recortar: a clearing then keeps what is pending.
     bool confinado_ = false;
+    // Lines in pixels and widths still to be worked out beforehand, and the
+    // work on them while it goes on.
+    std::vector<std::pair<QLineF, double>> anticipar_;
+    std::shared_ptr<Anticipo> anticipo_;
 };

@@ -200,12 +200,12 @@ void LienzoImagen::Linea(QPointF desde, QPointF hasta)
 // painter would, and only where it is in sight.
 bool LienzoImagen::LineaAMano(QPointF desde, QPointF hasta)
 {
-    const double ancho = AnchoLinea() * pixelesPorPunto_;
+    const double ancho = AnchoEnPixeles(AnchoLinea());
     if (ancho < 1 || ModoPluma() == Pluma::Invertir || !recorte_ || dispositivo_.devType() != QInternal::Image ||
         dispositivo_.devicePixelRatioF() != 1)
         return false;
     QImage& imagen = static_cast<QImage&>(dispositivo_);
-    const QLineF linea(Pixeles(desde), Pixeles(hasta));
+    const QLineF linea = EnPixeles(desde, hasta);
     if (ancho == 1)
         return TrazarLineaFina(imagen, *recorte_, linea, Tinta().rgba());
     return LineaGruesa(imagen, linea, ancho);

@@ -51,6 +51,11 @@ public:
     int Ancho() const override;
     int Alto() const override;
 
+    // Where a line between these points (twips) runs in the device's pixels,
+    // and how wide in pixels a line of this width is drawn.
+    QLineF EnPixeles(QPointF desde, QPointF hasta) const { return {Pixeles(desde), Pixeles(hasta)}; }
+    double AnchoEnPixeles(int ancho) const { return ancho * pixelesPorPunto_; }
+
     // "Arial" when the system has it, else its metric twin "Liberation Sans",
     // so the text offsets measured for Arial still land where they should.
     static QString FamiliaFuente();

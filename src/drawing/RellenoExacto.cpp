@@ -533,17 +533,28 @@ void RellenoExacto::Pintar(uchar* bits, qsizetype porLinea, QRgb color, Cobertur
         PintarFilas<false>(bits, porLinea, color, nullptr, nullptr);
         return;
     }
-    guardar->x = minX_;
-    guardar->y = minY_;
-    guardar->ancho = anchoCeldas_;
-    guardar->Reservar(desde_.size(), usadas_);
-    std::copy(desde_.begin(), desde_.end(), guardar->Desde());
-    std::copy(hasta_.begin(), hasta_.end(), guardar->Hasta());
-    std::fill_n(guardar->Cola(), guardar->filas, 0);
+    Preguardar(*guardar);
     PintarFilas<true>(bits, porLinea, color, guardar->K(), guardar->Cola());
 }
 
-template <bool Guarda>
+void RellenoExacto::Guardar(Cobertura& guardar)
+{
+    Preguardar(guardar);
+    PintarFilas<true, false>(nullptr, 0, 0, guardar.K(), guardar.Cola());
+}
+
+void RellenoExacto::Preguardar(Cobertura& guardar) const
+{
+    guardar.x = minX_;
+    guardar.y = minY_;
+    guardar.ancho = anchoCeldas_;
+    guardar.Reservar(desde_.size(), usadas_);
+    std::copy(desde_.begin(), desde_.end(), guardar.Desde());
+    std::copy(hasta_.begin(), hasta_.end(), guardar.Hasta());
+    std::fill_n(guardar.Cola(), guardar.filas, 0);
+}
+
+template <bool Guarda, bool Pinta>
 void RellenoExacto::PintarFilas(uchar* bits, qsizetype porLinea, QRgb color, std::uint8_t* k, std::uint8_t* cola)
 {
     const Mezclador mezclar(color);
@@ -552,7 +563,7 @@ void RellenoExacto::PintarFilas(uchar* bits, qsizetype porLinea, QRgb color, std
     const __m128i color16 = Color16(color), cero = _mm_setzero_si128();
 #endif
     for (std::size_t fila = 0; fila < filas.cuantas; ++fila) {
-        QRgb* const pixeles = filas.Linea(fila);
+        QRgb* const pixeles = Pinta ? filas.Linea(fila) : nullptr;
         long x = desde_[fila];
         Celda* c = celdas_.data() + inicio_[fila];
         long cubre = 0;
@@ -567,7 +578,8 @@ void RellenoExacto::PintarFilas(uchar* bits, qsizetype porLinea, QRgb color, std
         __m128i cubre4 = _mm_set1_epi32(int(cubre));
         for (; x + 3 <= hasta_[fila]; x += 4, c += 4) {
             const __m128i cuanto = CuatroOpacidades(c, cubre4);
-            MezclarCuatro(pixeles + x, cuanto, color16);
+            if constexpr (Pinta)
+                MezclarCuatro(pixeles + x, cuanto, color16);
             std::memset(static_cast<void*>(c), 0, 4 * sizeof(Celda));
             if constexpr (Guarda) {
                 const __m128i bytes = _mm_packus_epi16(_mm_packs_epi32(cuanto, cuanto), cero);
@@ -581,7 +593,8 @@ void RellenoExacto::PintarFilas(uchar* bits, qsizetype porLinea, QRgb color, std
         for (; x <= hasta_[fila]; ++x, ++c) {
             cubre += c->cubre;
             const unsigned cuanto = Opacidad(cubre * (UnPixel * 2) - c->area);
-            mezclar(pixeles[x], cuanto);
+            if constexpr (Pinta)
+                mezclar(pixeles[x], cuanto);
             *c = {};
             if constexpr (Guarda)
                 *k++ = std::uint8_t(cuanto);
@@ -589,7 +602,7 @@ void RellenoExacto::PintarFilas(uchar* bits, qsizetype porLinea, QRgb color, std
         // Cells right of the box were dropped: the row is still covered.
         if (cubre != 0 && x < anchoCeldas_) {
             const unsigned cuanto = Opacidad(cubre * (UnPixel * 2));
-            for (; x < anchoCeldas_; ++x)
+            for (; Pinta && x < anchoCeldas_; ++x)
                 mezclar(pixeles[x], cuanto);
             if constexpr (Guarda)
                 cola[fila] = std::uint8_t(cuanto);

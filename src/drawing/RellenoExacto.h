@@ -88,6 +88,9 @@ public:
     // empties the cells: the image's rows start at bits, porLinea bytes
     // apart. The coverage is kept in guardar if given.
     void Pintar(uchar* bits, qsizetype porLinea, QRgb color, Cobertura* guardar = nullptr);
+    // Only keeps the coverage in guardar, painting nothing, and empties the
+    // cells.
+    void Guardar(Cobertura& guardar);
 
 private:
     struct Celda {
@@ -104,8 +107,9 @@ private:
     };
     struct FilaEntera;
     // With Guarda, each cell's coverage goes to k too, and each row's
-    // coverage right of the box to cola.
-    template <bool Guarda>
+    // coverage right of the box to cola; without Pinta, only there.
+    void Preguardar(Cobertura& guardar) const;
+    template <bool Guarda, bool Pinta = true>
     void PintarFilas(uchar* bits, qsizetype porLinea, QRgb color, std::uint8_t* k, std::uint8_t* cola);
     void Ventana(long x0, long y0, long x1, long y1);
     // Where what is out of sight goes; emptied at each visit.

@@ -115,26 +115,30 @@ void Leer(const QPainterPath& trazo, ContornosFijos& contornos)
 
 } // namespace
 
-bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea, double ancho, QRgb color,
-                       Cobertura* guardar)
+namespace {
+
+enum class Contorno { Ajeno, FueraDeVista, Listo };
+
+// The line outlined and its cells filled in the thread's filler, seen
+// through the clip (in pixels) of an image of this size, or why not.
+Contorno Rellenar(const QRect& imagen, const QRect& recorte, const QLineF& linea, double ancho,
+                  RellenoExacto*& relleno)
 {
     // Past 32767 pixels the painter cuts the outline to the device first,
     // which moves its corners: such lines stay with it.
     constexpr double Alcance = 32000;
     const auto lejos = [&](QPointF p) { return !(std::abs(p.x()) < Alcance && std::abs(p.y()) < Alcance); };
-    if (!SeMezclaAMano(imagen, color) || !(ancho > 1 && ancho < 100) || lejos(linea.p1()) || lejos(linea.p2()) ||
-        std::abs(linea.dx()) >= Alcance || std::abs(linea.dy()) >= Alcance || linea.length() < 0.01)
-        return false;
-    if (guardar)
-        *guardar = {};
-    const QRect visible = recorte.intersected(imagen.rect());
+    if (!(ancho > 1 && ancho < 100) || lejos(linea.p1()) || lejos(linea.p2()) || std::abs(linea.dx()) >= Alcance ||
+        std::abs(linea.dy()) >= Alcance || linea.length() < 0.01)
+        return Contorno::Ajeno;
+    const QRect visible = recorte.intersected(imagen);
     // Half the width around the line holds the whole outline; a pixel more
     // leaves room for roundings. A line wholly out of sight (in a band of the
     // image it does not cross) is not even outlined.
     const double margen = ancho / 2 + 1;
     const QRectF alcance = QRectF(linea.p1(), linea.p2()).normalized().adjusted(-margen, -margen, margen, margen);
     if (visible.isEmpty() || !alcance.intersects(QRectF(visible)))
-        return true;
+        return Contorno::FueraDeVista;
 
     QPainterPathStroker trazador;
     trazador.setWidth(ancho);
@@ -144,15 +148,39 @@ bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea
     thread_local ContornosFijos contornos;
     Leer(trazador.createStroke(camino), contornos);
     // Rows do not mix: only those in sight are worked out.
-    thread_local RellenoExacto relleno;
-    if (!relleno.Preparar(visible, contornos))
-        return true;
-    if (!relleno.Llenar(contornos))
-        return false;
+    thread_local RellenoExacto propio;
+    relleno = &propio;
+    if (!propio.Preparar(visible, contornos))
+        return Contorno::FueraDeVista;
+    return propio.Llenar(contornos) ? Contorno::Listo : Contorno::Ajeno;
+}
 
+} // namespace
+
+bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea, double ancho, QRgb color,
+                       Cobertura* guardar)
+{
+    if (!SeMezclaAMano(imagen, color))
+        return false;
+    if (guardar)
+        *guardar = {};
+    RellenoExacto* relleno = nullptr;
+    const Contorno contorno = Rellenar(imagen.rect(), recorte, linea, ancho, relleno);
     // The painter's own buffer, never a copy of it.
-    relleno.Pintar(const_cast<uchar*>(imagen.constBits()), imagen.bytesPerLine(), color, guardar);
-    return true;
+    if (contorno == Contorno::Listo)
+        relleno->Pintar(const_cast<uchar*>(imagen.constBits()), imagen.bytesPerLine(), color, guardar);
+    return contorno != Contorno::Ajeno;
+}
+
+bool CubrirLineaGruesa(const QRect& imagen, const QRect& recorte, const QLineF& linea, double ancho,
+                       Cobertura& cobertura)
+{
+    cobertura = {};
+    RellenoExacto* relleno = nullptr;
+    const Contorno contorno = Rellenar(imagen, recorte, linea, ancho, relleno);
+    if (contorno == Contorno::Listo)
+        relleno->Guardar(cobertura);
+    return contorno != Contorno::Ajeno;
 }
 
 void RepetirLineaGruesa(QImage& imagen, const Cobertura& cobertura, QRgb color)

@@ -26,6 +26,11 @@ struct Cobertura;
 // sight).
 bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea, double ancho, QRgb color,
                        Cobertura* guardar = nullptr);
+// What TrazarLineaGruesa would keep in cobertura, on an image of this
+// rectangle (whose format and colour it can blend), without painting: the
+// same answer, and the image is not touched.
+bool CubrirLineaGruesa(const QRect& imagen, const QRect& recorte, const QLineF& linea, double ancho,
+                       Cobertura& cobertura);
 // The same line again, in any colour, on the same image and clip: only the
 // blending is done again.
 void RepetirLineaGruesa(QImage& imagen, const Cobertura& cobertura, QRgb color);

@@ -68,6 +68,9 @@ DimensionesArea EstadoPrincipal::DimensionesTrabajo() const
 
 namespace {
 
+// The width runs mark edges with.
+constexpr int AnchoMarcado = 2;
+
 bool SinMarcas(const Seleccion& s)
 {
     return s.VerticeBajoCursor == 0 && s.VerticeSeleccionado == 0 && s.AristaBajoCursor == 0 &&
@@ -96,12 +99,16 @@ void EstadoPrincipal::RedibujarCambios()
     RecordarSiLimpio();
 }
 
+// A plain picture is where runs start: their wide edges are worked out
+// while the person chooses one.
 void EstadoPrincipal::RecordarSiLimpio()
 {
-    if (!lienzoPropio_ && SinMarcas(seleccion_))
+    if (!lienzoPropio_ && SinMarcas(seleccion_)) {
         limpio_ = DibujoPlano{*grafo_, area_->Version()};
-    else
+        area_->Anticipar(dibujo_->LineasDeAristas(AnchoMarcado));
+    } else {
         limpio_.reset();
+    }
 }
 
 bool EstadoPrincipal::DibujoLimpio() const

@@ -30,6 +30,10 @@ public:
     // The same picture drawn afresh with this many pixels per screen pixel,
     // sharp on paper; the screen's image when it can no longer be redrawn.
     QImage ImagenNitida(double escala);
+    // Wide lines the next pictures will likely have, worked out while the
+    // person looks at this one.
+    void Anticipar(const std::vector<LienzoBandas::Ancha>& lineas) { lienzo_->Anticipar(lineas); }
+    void EsperarAnticipo() { lienzo_->EsperarAnticipo(); }
 
 private:
     void Pintar();

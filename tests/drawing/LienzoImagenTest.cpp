@@ -223,16 +223,53 @@ TEST(LienzoBandas, PintanLoMismoQueUnSoloPintor)
         QImage unaVez(pixmap.size(), QImage::Format_RGB32), bandas(pixmap.size(), QImage::Format_RGB32);
         pintar(LienzoImagen(unaVez));
         LienzoBandas enBandas(bandas, 3);
+        enBandas.Anticipar(Dibujo(e.grafo, enBandas, e.seleccion, e.desdeMenu).LineasDeAristas(2));
         pintar(enBandas);
         enBandas.Terminar();
         EXPECT_TRUE(unaVez == esperada) << tipo;
         EXPECT_TRUE(bandas == esperada) << tipo;
-        // Again: every wide line is now one the bands have kept.
+        // Again: every wide line is now one the bands have kept, and the
+        // edges worked out beforehand since are cut short.
         bandas.fill(Qt::black);
         pintar(enBandas);
         enBandas.Terminar();
         EXPECT_TRUE(bandas == esperada) << tipo;
     }
+}
+
+// A run marking every edge of K50 wide, some past the image's right side, with what was worked out
+// beforehand: the same bytes as a single painter, and nothing new to keep.
+TEST(LienzoBandas, LoAnticipadoPintaLoMismoSinCalcularOtraVez)
+{
+    std::vector<QPoint> posiciones;
+    std::vector<AristaEscena> aristas;
+    for (int v = 1; v <= 50; ++v) {
+        const double a = 2 * std::numbers::pi * v / 50;
+        // The last vertex lies right of the image: its edges leave it there.
+        posiciones.emplace_back(v == 50 ? 31000 : int(14302 + 13702 * std::cos(a)), int(6382 + 5782 * std::sin(a)));
+        for (int w = 1; w < v; ++w)
+            aristas.push_back({w, v, 1});
+    }
+    EscenaDibujo e("Simple", posiciones, aristas);
+    const auto marcar = [&](auto&& lienzo) {
+        Dibujo dibujo(e.grafo, lienzo, e.seleccion, e.desdeMenu);
+        lienzo.PonerAnchoLinea(2);
+        for (const AristaEscena& arista : aristas) // from either end: an edge is drawn from its smaller one
+            dibujo.DibujarArista(arista.b, arista.a, dibujo.Color(arista.a % 15 + 1), 0, 1, 0);
+    };
+    QImage esperada(1907, 851, QImage::Format_RGB32), previstas(esperada.size(), QImage::Format_RGB32);
+    esperada.fill(Qt::white);
+    previstas.fill(Qt::white);
+    marcar(LienzoImagen(esperada));
+    LienzoBandas bandas(previstas, 2);
+    bandas.Anticipar(Dibujo(e.grafo, bandas, e.seleccion, e.desdeMenu).LineasDeAristas(2));
+    bandas.EsperarAnticipo();
+    const std::size_t hecho = bandas.Recordado();
+    EXPECT_GT(hecho, 0u);
+    marcar(bandas);
+    bandas.Terminar();
+    EXPECT_TRUE(previstas == esperada);
+    EXPECT_EQ(bandas.Recordado(), hecho);
 }
 
 // Kept lines fill one half of the budget, then it becomes the older half and the oldest go; a line used again
