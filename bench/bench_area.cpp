@@ -213,6 +213,22 @@ void BM_PrimeraVez(benchmark::State& estado, const char* orden, bool pausa)
         estado.ResumeTiming();
     }
 }
+// How long that pause must be: from the plain picture shown until its wide
+// edges are worked out.
+void BM_Anticipo(benchmark::State& estado)
+{
+    for (auto _ : estado) {
+        estado.PauseTiming();
+        auto m = std::make_unique<MundoArea>("Ponderado");
+        estado.ResumeTiming();
+        m->p.Area().EsperarAnticipo();
+        estado.PauseTiming();
+        m.reset();
+        estado.ResumeTiming();
+    }
+}
+BENCHMARK(BM_Anticipo)->Apply(EnTodosLosNucleos);
+
 BENCHMARK_CAPTURE(BM_PrimeraVez, Componentes, "Componentes", false)->Apply(EnTodosLosNucleos);
 BENCHMARK_CAPTURE(BM_PrimeraVez, Bloques, "Bloques", false)->Apply(EnTodosLosNucleos);
 BENCHMARK_CAPTURE(BM_PrimeraVez, Cartero, "Cartero", false)->Apply(EnTodosLosNucleos);

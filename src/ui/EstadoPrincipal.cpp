@@ -44,7 +44,9 @@ void EstadoPrincipal::NuevaArea()
     if (area_ && area_->Mide(a.ancho, a.alto, escala_))
         return;
     area_ = std::make_unique<SuperficieArea>(a.ancho, a.alto, escala_);
+    area_->AlPintar([this] { AnticiparCorridas(); });
     limpio_.reset();
+    anticipado_.reset();
     ReconstruirDibujo();
 }
 
@@ -99,16 +101,24 @@ void EstadoPrincipal::RedibujarCambios()
     RecordarSiLimpio();
 }
 
-// A plain picture is where runs start: their wide edges are worked out
-// while the person chooses one.
 void EstadoPrincipal::RecordarSiLimpio()
 {
-    if (!lienzoPropio_ && SinMarcas(seleccion_)) {
+    if (!lienzoPropio_ && SinMarcas(seleccion_))
         limpio_ = DibujoPlano{*grafo_, area_->Version()};
-        area_->Anticipar(dibujo_->LineasDeAristas(AnchoMarcado));
-    } else {
+    else
         limpio_.reset();
-    }
+}
+
+// Runs mark the edges wide: what those lines cover is worked out while the
+// person looks at the graph and picks a command. Once for each graph shown
+// (a hover that comes and goes changes nothing), and not in the middle of
+// a drag.
+void EstadoPrincipal::AnticiparCorridas()
+{
+    if (lienzoPropio_ || !grafo_ || !dibujo_ || seleccion_.Moviendo || anticipado_ == *grafo_)
+        return;
+    area_->Anticipar(dibujo_->LineasDeAristas(AnchoMarcado));
+    anticipado_ = *grafo_;
 }
 
 bool EstadoPrincipal::DibujoLimpio() const

@@ -138,6 +138,7 @@ private:
     // without marks, and nothing was drawn on it since.
     bool DibujoLimpio() const;
     void RecordarSiLimpio();
+    void AnticiparCorridas();
 
     std::unique_ptr<SuperficieArea> area_;
     Lienzo* lienzoPropio_ = nullptr;
@@ -148,4 +149,6 @@ private:
         std::uint64_t version;
     };
     std::optional<DibujoPlano> limpio_;
+    // The graph whose wide edges the area was last given to work out.
+    std::optional<Grafo> anticipado_;
 };
