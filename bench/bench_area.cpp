@@ -13,6 +13,9 @@
 
 #include "MundoBanco.h"
 #include "algorithms/CatalogoOrdenes.h"
+#include "drawing/Dibujo.h"
+#include "drawing/LienzoBandas.h"
+#include "model/Seleccion.h"
 #include "ui/Principal.h"
 
 namespace {
@@ -213,17 +216,24 @@ void BM_PrimeraVez(benchmark::State& estado, const char* orden, bool pausa)
         estado.ResumeTiming();
     }
 }
-// How long that pause must be: from the plain picture shown until its wide
-// edges are worked out.
+// How long that pause must be: the wide edges of K50 worked out by the
+// helpers on a surface of the work area's size, from the moment the
+// picture is shown.
 void BM_Anticipo(benchmark::State& estado)
 {
+    MundoArea m("Ponderado");
+    QImage imagen(m.pantalla.size(), QImage::Format_RGB32);
+    const Seleccion ninguna;
+    const bool desdeMenu = false;
     for (auto _ : estado) {
         estado.PauseTiming();
-        auto m = std::make_unique<MundoArea>("Ponderado");
+        auto bandas = std::make_unique<LienzoBandas>(imagen);
+        const auto lineas = Dibujo(m.p.grafo(), *bandas, ninguna, desdeMenu).LineasDeAristas(2);
         estado.ResumeTiming();
-        m->p.Area().EsperarAnticipo();
+        bandas->Anticipar(lineas);
+        bandas->EsperarAnticipo();
         estado.PauseTiming();
-        m.reset();
+        bandas.reset();
         estado.ResumeTiming();
     }
 }
