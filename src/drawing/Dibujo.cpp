@@ -64,7 +64,7 @@ public:
     void Texto(QPointF, const QString&, double, bool) override {}
     int Ancho() const override { return ancho_; }
     int Alto() const override { return alto_; }
-    std::vector<LienzoBandas::Ancha> lineas;
+    std::vector<LineaAncha> lineas;
 
 private:
     int ancho_, alto_;
@@ -72,7 +72,7 @@ private:
 
 } // namespace
 
-std::vector<LienzoBandas::Ancha> Dibujo::LineasDeAristas(int ancho) const
+std::vector<LineaAncha> Dibujo::LineasDeAristas(int ancho) const
 {
     LineasAnchas anchas(lienzo_.Ancho(), lienzo_.Alto());
     anchas.PonerAnchoLinea(ancho);

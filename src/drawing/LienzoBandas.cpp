@@ -171,14 +171,14 @@ struct LienzoBandas::Anticipo {
     std::latch hechas;
 };
 
-void LienzoBandas::Anticipar(const std::vector<Ancha>& lineas)
+void LienzoBandas::Anticipar(const std::vector<LineaAncha>& lineas)
 {
     AcabarAnticipo(false);
     anticipar_.clear();
     // Where the bands paint a wide line by hand; elsewhere nothing is kept.
     if (bandas_ < 2 || imagen_.devicePixelRatio() != 1 || !SeMezclaAMano(imagen_, qRgb(0, 0, 0)))
         return;
-    for (const Ancha& linea : lineas)
+    for (const LineaAncha& linea : lineas)
         if (const double ancho = directo_.AnchoEnPixeles(linea.ancho); ancho > 1)
             anticipar_.emplace_back(directo_.EnPixeles(linea.desde, linea.hasta), ancho);
 }

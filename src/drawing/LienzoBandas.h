@@ -35,17 +35,12 @@ public:
 
     static int Nucleos();
 
-    // A line to be painted wide, in twips, with its width in pixels.
-    struct Ancha {
-        QPointF desde, hasta;
-        int ancho;
-    };
     // Lines the coming batches will likely paint wide, such as a run's
     // edges: what each covers is worked out beforehand on the helper threads
     // while the surface waits for the person, so that painting them later
     // only blends their colour. It starts when the pending batch has been
     // painted, gives way to the next long batch, and goes on after it.
-    void Anticipar(const std::vector<Ancha>& lineas);
+    void Anticipar(const std::vector<LineaAncha>& lineas);
     // Until what was to be worked out beforehand is done.
     void EsperarAnticipo();
     // Bytes the bands keep of the wide lines they painted or worked out,

@@ -106,9 +106,10 @@ private:
         Celda* celdas; // that of column desde
     };
     struct FilaEntera;
+    // Readies guardar for this outline's coverage: its box and windows.
+    void Preguardar(Cobertura& guardar) const;
     // With Guarda, each cell's coverage goes to k too, and each row's
     // coverage right of the box to cola; without Pinta, only there.
-    void Preguardar(Cobertura& guardar) const;
     template <bool Guarda, bool Pinta = true>
     void PintarFilas(uchar* bits, qsizetype porLinea, QRgb color, std::uint8_t* k, std::uint8_t* cola);
     void Ventana(long x0, long y0, long x1, long y1);

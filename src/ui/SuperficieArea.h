@@ -33,7 +33,7 @@ public:
     QImage ImagenNitida(double escala);
     // Wide lines the next pictures will likely have, worked out while the
     // person looks at this one.
-    void Anticipar(const std::vector<LienzoBandas::Ancha>& lineas) { lienzo_->Anticipar(lineas); }
+    void Anticipar(const std::vector<LineaAncha>& lineas) { lienzo_->Anticipar(lineas); }
     // Called each time the picture is painted for the window, before what
     // is pending is painted: the moment to say what to work out next.
     void AlPintar(std::function<void()> avisar) { alPintar_ = std::move(avisar); }
