@@ -113,16 +113,14 @@ void Leer(const QPainterPath& trazo, ContornosFijos& contornos)
     contornos.Cerrar();
 }
 
-} // namespace
-
-namespace {
+// Each thread's filler, kept from one line to the next.
+thread_local RellenoExacto relleno;
 
 enum class Contorno { Ajeno, FueraDeVista, Listo };
 
 // The line outlined and its cells filled in the thread's filler, seen
 // through the clip (in pixels) of an image of this size, or why not.
-Contorno Rellenar(const QRect& imagen, const QRect& recorte, const QLineF& linea, double ancho,
-                  RellenoExacto*& relleno)
+Contorno Rellenar(const QRect& imagen, const QRect& recorte, const QLineF& linea, double ancho)
 {
     // Past 32767 pixels the painter cuts the outline to the device first,
     // which moves its corners: such lines stay with it.
@@ -148,11 +146,9 @@ Contorno Rellenar(const QRect& imagen, const QRect& recorte, const QLineF& linea
     thread_local ContornosFijos contornos;
     Leer(trazador.createStroke(camino), contornos);
     // Rows do not mix: only those in sight are worked out.
-    thread_local RellenoExacto propio;
-    relleno = &propio;
-    if (!propio.Preparar(visible, contornos))
+    if (!relleno.Preparar(visible, contornos))
         return Contorno::FueraDeVista;
-    return propio.Llenar(contornos) ? Contorno::Listo : Contorno::Ajeno;
+    return relleno.Llenar(contornos) ? Contorno::Listo : Contorno::Ajeno;
 }
 
 } // namespace
@@ -164,11 +160,10 @@ bool TrazarLineaGruesa(QImage& imagen, const QRect& recorte, const QLineF& linea
         return false;
     if (guardar)
         *guardar = {};
-    RellenoExacto* relleno = nullptr;
-    const Contorno contorno = Rellenar(imagen.rect(), recorte, linea, ancho, relleno);
+    const Contorno contorno = Rellenar(imagen.rect(), recorte, linea, ancho);
     // The painter's own buffer, never a copy of it.
     if (contorno == Contorno::Listo)
-        relleno->Pintar(const_cast<uchar*>(imagen.constBits()), imagen.bytesPerLine(), color, guardar);
+        relleno.Pintar(const_cast<uchar*>(imagen.constBits()), imagen.bytesPerLine(), color, guardar);
     return contorno != Contorno::Ajeno;
 }
 
@@ -176,10 +171,9 @@ bool CubrirLineaGruesa(const QRect& imagen, const QRect& recorte, const QLineF& 
                        Cobertura& cobertura)
 {
     cobertura = {};
-    RellenoExacto* relleno = nullptr;
-    const Contorno contorno = Rellenar(imagen, recorte, linea, ancho, relleno);
+    const Contorno contorno = Rellenar(imagen, recorte, linea, ancho);
     if (contorno == Contorno::Listo)
-        relleno->Guardar(cobertura);
+        relleno.Guardar(cobertura);
     return contorno != Contorno::Ajeno;
 }
 
