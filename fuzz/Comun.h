@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QString>
 #include <QTemporaryDir>
 #include <cstdint>
@@ -43,6 +44,13 @@ inline void Exigir(bool condicion, const char* que)
 inline void IniciarQt(int* argc, char*** argv)
 {
     static auto* app = new QCoreApplication(*argc, *argv);
+    (void)app;
+}
+
+// The same, for a target that draws: drawing needs a GUI application.
+inline void IniciarGuiQt(int* argc, char*** argv)
+{
+    static auto* app = new QGuiApplication(*argc, *argv);
     (void)app;
 }
 

@@ -18,13 +18,14 @@ const QColor Verde{0, 128, 0};
 const QColor AzulMarino{0, 0, 128};
 const QColor ColorRecorrido{192, 0, 192};
 
-// Shortest paths from `origen` by total weight (weights are positive here);
+// Shortest paths from `origen` by total weight (no weight is negative here);
 // among paths of equal weight, the one found first from the lower vertex.
 struct Caminos {
     std::vector<int> distancia;
     std::vector<int> previo;
 
-    Caminos(const Grafo& g, int origen) : distancia(g.dimen() + 1, std::numeric_limits<int>::max()), previo(g.dimen() + 1, 0)
+    Caminos(const Grafo& g, int origen)
+        : distancia(g.dimen() + 1, std::numeric_limits<int>::max()), previo(g.dimen() + 1, 0)
     {
         std::vector<bool> hecho(g.dimen() + 1, false);
         distancia[origen] = 0;
@@ -209,6 +210,17 @@ bool Aceptable(const Grafo& g)
            (g.dimen() == 0 || ContarComponentes(g) == 1);
 }
 
+// A negative edge walked back and forth makes every route shorter without
+// end: shortest paths, and so the postman's tour, do not exist.
+bool PesoNegativo(const Grafo& g)
+{
+    for (int a = 1; a <= g.dimen(); ++a)
+        for (int b = 1; b <= g.dimen(); ++b)
+            if (g.elem_matriz(a, b) < 0)
+                return true;
+    return false;
+}
+
 } // namespace
 
 Parejas Emparejamiento(const std::vector<std::vector<int>>& distancias, FuenteAleatoria& azar)
@@ -259,9 +271,14 @@ ListaAristas Recorrido_Cartero(const Grafo& grafo, const ListaAristas& duplicada
 
 void Cartero(Contexto& contexto)
 {
-    if (!Aceptable(contexto.grafo)) {
-        contexto.persona.Mensaje(QStringLiteral("El grafo debe ser conexo, ponderado simple y con aristas."),
-                                 QStringLiteral("Problema del cartero"), Icono::Exclamacion, Botones::Aceptar);
+    const QString rechazo = !Aceptable(contexto.grafo)
+                                ? QStringLiteral("El grafo debe ser conexo, ponderado simple y con aristas.")
+                            : PesoNegativo(contexto.grafo)
+                                ? QStringLiteral("El grafo tiene aristas de peso negativo.")
+                                : QString();
+    if (!rechazo.isEmpty()) {
+        contexto.persona.Mensaje(rechazo, QStringLiteral("Problema del cartero"), Icono::Exclamacion,
+                                 Botones::Aceptar);
         return;
     }
     EmpezarRecorrido(contexto, QStringLiteral("Problema del CARTERO"));

@@ -1,5 +1,7 @@
 #include "algorithms/Euler.h"
 
+#include <cstdlib>
+
 #include "algorithms/Conectividad.h"
 #include "costuras/Interaccion.h"
 #include "drawing/Dibujo.h"
@@ -24,6 +26,18 @@ Estado Examinar(Grafo& g)
     return {Vertices_Impares(g), ContarComponentes(g) == 1, g.numero_aristas() >= 1};
 }
 
+// In a digraph, some vertex with more than one arc out beyond those in, or
+// in beyond those out. Degrees are those Vertices_Impares counted.
+bool DesequilibrioMayorQueUno(const Grafo& g, const VerticesImpares& impares)
+{
+    if (!g.Dirigido())
+        return false;
+    for (const std::int16_t v : impares.lista)
+        if (std::abs(g.piGradoEntrada(v) - g.piGradoSalida(v)) > 1)
+            return true;
+    return false;
+}
+
 // Each further reason on a line of its own.
 void Agregar(QString& mensaje, const QString& texto)
 {
@@ -37,8 +51,7 @@ VerticesImpares Vertices_Impares(Grafo& g)
     g.ContarGrados();
     VerticesImpares r;
     for (int v = 1; v <= g.dimen(); ++v) {
-        const bool impar =
-            g.Dirigido() ? g.piGradoEntrada(v) != g.piGradoSalida(v) : g.Grado(v) % 2 != 0;
+        const bool impar = g.Dirigido() ? g.piGradoEntrada(v) != g.piGradoSalida(v) : g.Grado(v) % 2 != 0;
         if (impar)
             r.lista.push_back(static_cast<std::int16_t>(v));
     }
@@ -53,6 +66,12 @@ bool Comprobar_Euler(Contexto& contexto, const QString& nombre)
     if (nombre == QStringLiteral("Fleury")) {
         if (!e.impares.todosPares && e.impares.lista.size() != 2)
             m = QStringLiteral("El grafo tiene más de 2 vértices impares.");
+        else if (DesequilibrioMayorQueUno(contexto.grafo, e.impares))
+            // Two unbalanced ends are not enough in a digraph: a trail leaves
+            // its start once more than it enters it, and no more.
+            m = QStringLiteral("El grafo no es euleriano.") + NL +
+                QStringLiteral(
+                    "El grafo tiene vértices cuyos grados de entrada y de salida difieren en más de 1.");
         // A reason after another keeps a trailing blank, as it always read.
         auto blanco = [&m] { return m.isEmpty() ? QString() : QStringLiteral(" "); };
         if (!e.conexo)
@@ -62,7 +81,8 @@ bool Comprobar_Euler(Contexto& contexto, const QString& nombre)
     } else {
         if (!e.impares.todosPares)
             m = contexto.grafo.Dirigido()
-                    ? QStringLiteral("El grafo tiene vértices con grado de entrada distino al grado de salida.")
+                    ? QStringLiteral(
+                          "El grafo tiene vértices con grado de entrada distino al grado de salida.")
                     : QStringLiteral("El grafo tiene vértices con grado impar.");
         if (!e.conexo)
             Agregar(m, QStringLiteral("El grafo no es conexo."));
@@ -71,7 +91,8 @@ bool Comprobar_Euler(Contexto& contexto, const QString& nombre)
     }
     if (m.isEmpty())
         return true;
-    contexto.persona.Mensaje(m, QStringLiteral("Algoritmo de ") + nombre, Icono::Exclamacion, Botones::Aceptar);
+    contexto.persona.Mensaje(m, QStringLiteral("Algoritmo de ") + nombre, Icono::Exclamacion,
+                             Botones::Aceptar);
     return false;
 }
 
@@ -152,9 +173,11 @@ void EsEuleriano(Contexto& contexto)
         t += QStringLiteral("no ");
     t += QStringLiteral("es euleriano.");
     if (!e.impares.todosPares)
-        t += NL + (contexto.grafo.Dirigido()
-                       ? QStringLiteral("El grafo tiene vértices con grado de entrada distinto al grado de salida.")
-                       : QStringLiteral("El grafo tiene vértices de grado impar."));
+        t +=
+            NL +
+            (contexto.grafo.Dirigido()
+                 ? QStringLiteral("El grafo tiene vértices con grado de entrada distinto al grado de salida.")
+                 : QStringLiteral("El grafo tiene vértices de grado impar."));
     if (!e.conexo)
         t += NL + QStringLiteral("El grafo no es conexo.");
     if (!e.conAristas)

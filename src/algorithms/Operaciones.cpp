@@ -35,6 +35,17 @@ void Vaciar(Grafo& g)
             g.InsertarMatriz(i, j, 0);
 }
 
+// The menus offer the operations only for a graph with vertices, as they
+// do the colourings; the command line can hand them an empty one.
+bool ConVertices(Contexto& c)
+{
+    if (c.grafo.dimen() >= 1)
+        return true;
+    c.persona.Mensaje(QStringLiteral("La operación requiere un grafo con al menos un vértice."),
+                      QStringLiteral("Precondición"), Icono::Exclamacion, Botones::Aceptar);
+    return false;
+}
+
 bool Comparten(const std::pair<int, int>& e, const std::pair<int, int>& f)
 {
     return e.first == f.first || e.first == f.second || e.second == f.first || e.second == f.second;
@@ -63,6 +74,8 @@ std::int16_t NumerarAristas(Grafo& g)
 
 void Complementario(Contexto& c)
 {
+    if (!ConVertices(c))
+        return;
     Grafo& g = c.grafo;
     const int n = g.dimen();
     for (int i = 1; i <= n; ++i)
@@ -74,6 +87,8 @@ void Complementario(Contexto& c)
 
 void GrafoLineal(Contexto& c)
 {
+    if (!ConVertices(c))
+        return;
     Grafo& g = c.grafo;
     const int m = g.numero_aristas();
     if (m > MaxAristasLineal) {

@@ -77,6 +77,7 @@ DestinoDibujo::DestinoDibujo(const QString& salida, QSize area, double escala, c
         imagen_.setDotsPerMeterY(PuntosPorMetro96Dpi);
         lienzo_ = std::make_unique<LienzoImagen>(imagen_);
     }
+    lienzo_->FijarMedida(area);
 }
 
 Escritura DestinoDibujo::Guardar()

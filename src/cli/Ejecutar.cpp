@@ -12,6 +12,7 @@
 #include "cli/CargaCli.h"
 #include "cli/DestinoDibujo.h"
 #include "cli/InteraccionCli.h"
+#include "cli/LienzoSinDibujo.h"
 #include "cli/OpcionesOrden.h"
 #include "cli/PasosCli.h"
 #include "files/Escritor.h"
@@ -55,7 +56,7 @@ public:
             ventana->Marcas().VerticeSeleccionado != 0)
             return;
         if (siguiente < clics.size()) {
-            RecorridoRaton::Clic(ventana->Marcas(), clics[siguiente++]);
+            RecorridoRaton::Clic(ventana->Marcas(), ventana->dibujo(), clics[siguiente++]);
             return;
         }
         if (panel.isEmpty())
@@ -229,6 +230,7 @@ int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const Opci
     std::optional<DestinoDibujo> destino;
     if (!o.dibujo.isEmpty())
         destino.emplace(o.dibujo, o.area, 1, o.archivo);
+    LienzoSinDibujo sinDibujo(o.area.width(), o.area.height());
     Principal p(persona);
     persona.ventana = &p;
     persona.html = o.html;
@@ -244,8 +246,8 @@ int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const Opci
     if (!o.pasos.isEmpty()) {
         persona.pasos.emplace(o.pasos, o.html, errores);
         p.NuevaArea();
-    } else if (destino) {
-        p.PonerSuperficie(&destino->Superficie());
+    } else {
+        p.PonerSuperficie(destino ? &destino->Superficie() : &sinDibujo);
     }
     if (orden.sinArchivo)
         p.Nuevo();

@@ -32,6 +32,7 @@ public:
     void Recortar(std::optional<QRectF> zona) override;
     int Ancho() const override { return directo_.Ancho(); }
     int Alto() const override { return directo_.Alto(); }
+    void FijarMedida(QSize twips) { directo_.FijarMedida(twips); }
 
     static int Nucleos();
 

@@ -50,6 +50,9 @@ public:
     void Confinar(const QRect& pixeles);
     int Ancho() const override;
     int Alto() const override;
+    // The work area's own size, when it is not a whole number of the
+    // device's pixels: positions are laid out on it, not on the pixels.
+    void FijarMedida(QSize twips) { medida_ = twips; }
 
     // Where a line between these points (twips) runs in the device's pixels,
     // and how wide in pixels a line of this width is drawn.
@@ -66,7 +69,7 @@ private:
     struct Letra {
         QFont fuente;
         QFontMetricsF medidas;
-        std::map<qsizetype, double> sangrias;  // advance of n leading spaces
+        std::map<qsizetype, double> sangrias;            // advance of n leading spaces
         std::unordered_map<QString, QStaticText> textos; // laid out once, on images
     };
     Letra& LetraDe(double puntos, bool negrita);
@@ -83,10 +86,11 @@ private:
     QPainter pintor_;
     double dpi_;
     double pixelesPorTwip_;
-    double pixelesPorPunto_;      // a line-width pixel is a 96-dpi pixel on any device
-    QPointF origen_;              // see the constructor
-    std::optional<QRectF> marco_; // logical coordinates
-    std::optional<QRect> recorte_;  // the painter's clip in device pixels, when whole pixels
+    double pixelesPorPunto_;       // a line-width pixel is a 96-dpi pixel on any device
+    QPointF origen_;               // see the constructor
+    std::optional<QRectF> marco_;  // logical coordinates
+    std::optional<QSize> medida_;  // twips
+    std::optional<QRect> recorte_; // the painter's clip in device pixels, when whole pixels
     QString familia_;
     std::shared_ptr<Letras> letras_;
     // The painter's pen, brush and mode as last set, so that a run of

@@ -6,6 +6,7 @@
 #include "algorithms/CatalogoOrdenes.h"
 #include "costuras/Interaccion.h"
 #include "generators/Catalogo.h"
+#include "model/Bucles.h"
 #include "model/Controles.h"
 #include "run/PasoAPaso.h"
 #include "ui/GirarVoltear.h"
@@ -192,19 +193,37 @@ void Principal::ColorearEnOrden(const Parametros& parametros)
     IniciarAlgoritmo(OrdenPorControl(Control::mnu_Secuencial_Procesar)->ejecucion, parametros);
 }
 
+// Two vertices at least can be merged: the graph a command leaves in place
+// of the one in hand has its own number of them.
+void Principal::IdentificarSegunVertices()
+{
+    const bool activo = grafo().dimen() > 1;
+    comandos_.Habilitar(Control::Boton_unir_vert_desact, activo);
+    comandos_.PonerImagen(Control::Boton_unir_vert_desact,
+                          activo ? ImagenBarra::Unir : ImagenBarra::UnirInactiva);
+    comandos_.Habilitar(Control::Ident_vertices, activo);
+}
+
 void Principal::Correr(const OrdenAlgoritmo& orden, const Parametros& parametros)
 {
     Contexto contexto{grafo(), dibujo(), marco_, interaccion_, parametros};
+    BuclesApartados bucles(grafo());
+    const Grafo antes = grafo();
+    orden.algoritmo(contexto);
+    // What replaced the graph made one without loops; anything else leaves
+    // the graph it ran on, which keeps the file's.
+    const bool sustituido = (orden.operacion || orden.sinArchivo) && !(grafo() == antes);
+    if (!sustituido)
+        bucles.Devolver();
+    else
+        IdentificarSegunVertices();
     if (!orden.operacion) {
-        orden.algoritmo(contexto);
         // A graph built from answers is new: it has not been saved.
         if (orden.sinArchivo)
             MarcarModificado();
         return;
     }
-    const Grafo antes = grafo();
-    orden.algoritmo(contexto);
-    if (grafo() == antes)
+    if (!sustituido)
         return;
     // The undo record names vertices and edges of the graph that was.
     AnularDeshacer();

@@ -42,6 +42,7 @@ SuperficieArea::SuperficieArea(int anchoTwips, int altoTwips, double escala)
     : imagen_(ImagenSinPintar(anchoTwips, altoTwips, escala)),
       lienzo_(std::make_unique<LienzoBandas>(imagen_)), memoria_(*lienzo_), pendiente_(imagen_.rect())
 {
+    lienzo_->FijarMedida(QSize(anchoTwips, altoTwips));
 }
 
 bool SuperficieArea::Mide(int anchoTwips, int altoTwips, double escala) const
@@ -53,7 +54,10 @@ QImage SuperficieArea::ImagenNitida(double escala)
 {
     if (!memoria_.Completa())
         return Imagen();
-    QImage nitida = ImagenSinPintar(memoria_.Ancho(), memoria_.Alto(), escala);
+    // As many pixels per screen pixel as asked, whatever twips the area has.
+    const double twipsPorPixel = TwipsPorPixel / imagen_.devicePixelRatio();
+    QImage nitida = ImagenSinPintar(int(std::lround(imagen_.width() * twipsPorPixel)),
+                                    int(std::lround(imagen_.height() * twipsPorPixel)), escala);
     nitida.fill(Qt::white);
     {
         LienzoImagen lienzo(nitida);

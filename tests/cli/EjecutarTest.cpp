@@ -231,3 +231,67 @@ TEST_F(CliEjecutar, LosPasosSonLosDibujosYTextosDeCadaPausa)
         EXPECT_TRUE(mala.estado == 2 && mala.errores.contains(carpeta) && mala.salida.isEmpty());
     }
 }
+
+// Graphs the reader accepts and a run once could not end on: a negative
+// edge for the postman (its shortest paths went round the edge for ever),
+// loops on the diagonal (the postman spun, Tucker read past its record), a
+// digraph whose ends are unbalanced by two. Each ends, or is refused with
+// its reason; loops take no part in a run and are saved back as they were.
+TEST_F(CliEjecutar, CadaGrafoQueSeLeeTermina)
+{
+    const QByteArray tres = "\r\n\r\n 900 , 900 \r\n 3000 , 900 \r\n 2000 , 2500 \r\n";
+    Fichero("neg.grf", "Ponderado\r\n 2 \r\n 0 -3 \r\n -3 0 \r\n\r\n 900 , 900 \r\n 3000 , 900 \r\n");
+    Fichero("des.grf", "Digrafo\r\n 3 \r\n 0 1 1 \r\n 0 0 0 \r\n 0 1 0 " + tres);
+    Fichero("cic.grf", "Digrafo\r\n 3 \r\n 1 1 0 \r\n 0 1 1 \r\n 1 0 0 " + tres);
+    Fichero("tri.grf", "Ponderado\r\n 3 \r\n 7 2 3 \r\n 2 0 4 \r\n 3 4 -5 " + tres);
+    Fichero("vac.grf", "Simple\r\n 0 \r\n\r\n");
+    const struct {
+        QStringList argumentos;
+        QString salida, errores = {};
+    } casos[] = {
+        {{"Cartero", "neg.grf"}, {}, "Problema del cartero: El grafo tiene aristas de peso negativo.\n"},
+        {{"Fleury", "des.grf"},
+         {},
+         "Algoritmo de Fleury: El grafo no es euleriano.\r\nEl grafo tiene vértices cuyos grados de entrada "
+         "y de "
+         "salida difieren en más de 1.\n"},
+        {{"Tucker", "cic.grf"},
+         "Algoritmo de TUCKER\n\n\nRECORRIDO EULERIANO final: \n1 - 2, 2 - 3, 3 - 1\n" FIN},
+        {{"Cartero", "tri.grf", "--semilla", "1", "--grafo", "tri2.grf"}, "Peso total del recorrido: 9\n"},
+        {{"Complementario", "vac.grf"},
+         {},
+         "Precondición: La operación requiere un grafo con al menos un vértice.\n"},
+        {{"Lineal", "vac.grf"},
+         {},
+         "Precondición: La operación requiere un grafo con al menos un vértice.\n"},
+    };
+    for (const auto& caso : casos) {
+        SCOPED_TRACE(caso.argumentos.join(' ').toStdString());
+        const Ejecucion e = EnCarpeta(caso.argumentos);
+        EXPECT_EQ(e.estado, caso.errores.isEmpty() ? 0 : 2);
+        EXPECT_TRUE(caso.errores.isEmpty() ? e.salida.contains(caso.salida) : e.salida.isEmpty())
+            << e.salida.toStdString();
+        EXPECT_EQ(e.errores, caso.errores);
+    }
+    EXPECT_TRUE(Contenido("tri2.grf").startsWith("Ponderado\r\n 3 \r\n 7  2  3 \r\n 2  0  4 \r\n 3  4 -5"));
+}
+
+// The tree of a sequence is laid out on the work area asked for, exactly,
+// whether or not its picture is drawn too.
+TEST_F(CliEjecutar, ElArbolDeUnCodigoOcupaElAreaPedida)
+{
+    const auto posiciones = [this](const QString& grafo) {
+        const QList<QByteArray> lineas = Contenido(grafo).split('\n');
+        return lineas.mid(lineas.size() - 4, 3);
+    };
+    EnCarpeta({"Prufer_Decoding", "--codigo", "2", "--grafo", "a.grf"});
+    EXPECT_EQ(posiciones("a.grf"),
+              (QList<QByteArray>{" 4500 ,  600 \r", " 6578 ,  4200 \r", " 2422 ,  4200 \r"}));
+    for (const QStringList& dibujo : {QStringList{}, QStringList{"--dibujo", "a.png"}}) {
+        EnCarpeta(QStringList{"Prufer_Decoding", "--codigo", "2", "--grafo", "b.grf", "--ancho", "7000",
+                              "--alto", "5000"} +
+                  dibujo);
+        const QList<QByteArray> b = posiciones("b.grf");
+        EXPECT_EQ(b.first(), " 3500 ,  600 \r") << dibujo.join(' ').toStdString();
+    }
+}
