@@ -267,13 +267,22 @@ void PrincipalVista::AbrirArchivo(const QString& ruta)
 }
 
 // Keys the focused part leaves alone reach the window; Escape asks a run
-// to stop at its next pause.
+// to stop at its next pause. Enter presses Aceptar when it is shown, also
+// when the focus stayed on the work area, as after the user's walk.
 void PrincipalVista::keyPressEvent(QKeyEvent* evento)
 {
-    if (evento->key() == Qt::Key_Escape)
-        principal_.Marco().EscapePulsado = true;
-    else
+    const int tecla = evento->key();
+    const VistaPrincipal& v = principal_.Vista();
+    if (tecla == Qt::Key_Escape) {
+        principal_.Escape();
+        Refrescar();
+    } else if ((tecla == Qt::Key_Return || tecla == Qt::Key_Enter) && v.aceptarVisible &&
+               v.aceptarHabilitado) {
+        principal_.Aceptar_Click();
+        Refrescar();
+    } else {
         QMainWindow::keyPressEvent(evento);
+    }
 }
 
 // A run waiting for a click or a second runs its own loop of events: told

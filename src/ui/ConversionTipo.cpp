@@ -55,7 +55,8 @@ void PasarADirigido(Grafo& g, EstadoComandos& comandos)
     g.InsertarNumAristas(static_cast<std::int16_t>(2 * g.numero_aristas()));
     comandos.Habilitar(Control::Camino_minimo, true);
     comandos.Habilitar(Control::Algoritmo_dijkstra, true);
-    for (const QString& c : {Control::Conectividad, Control::Estadísticas, Control::Arbol_Busqueda, Control::Prüfer})
+    for (const QString& c :
+         {Control::Conectividad, Control::Estadísticas, Control::Arbol_Busqueda, Control::Prüfer})
         comandos.Habilitar(c, false);
     ArbolesGeneradores(comandos, false);
     if (g.numero_aristas() != g.MaxNumAristas())
@@ -103,10 +104,14 @@ std::vector<Conversion> ConversionesEntre(int desde, int hasta)
 void Convertir(Grafo& grafo, Conversion conversion, EstadoComandos& comandos)
 {
     switch (conversion) {
-    case C::PasarAPonderado: return PasarAPonderado(grafo, comandos);
-    case C::QuitarPesos: return QuitarPesos(grafo, comandos);
-    case C::PasarADirigido: return PasarADirigido(grafo, comandos);
-    case C::PasarANoDirigido: return PasarANoDirigido(grafo, comandos);
+    case C::PasarAPonderado:
+        return PasarAPonderado(grafo, comandos);
+    case C::QuitarPesos:
+        return QuitarPesos(grafo, comandos);
+    case C::PasarADirigido:
+        return PasarADirigido(grafo, comandos);
+    case C::PasarANoDirigido:
+        return PasarANoDirigido(grafo, comandos);
     }
 }
 
@@ -116,6 +121,10 @@ void CambiarTipo(Grafo& grafo, int hasta, EstadoComandos& comandos)
     grafo.InsertarTipo(NombreTipo(hasta));
     for (Conversion c : ConversionesEntre(desde, hasta))
         Convertir(grafo, c, comandos);
-    if (hasta == TipoGrafo::Digrafo_Ponderado)
-        comandos.Habilitar(Control::Algoritmo_dijkstra, true);
+    // The steps of a conversion each touch these on the way (Ponderado to
+    // Digrafo passes through a step that enables Dijkstra, for a digraph
+    // without weights); what the new type allows is their own rule's alone.
+    comandos.Habilitar(Control::Algoritmo_dijkstra, hasta == TipoGrafo::Digrafo_Ponderado);
+    for (const QString& c : {Control::Prüfer, Control::Prufer_Encoding, Control::Prufer_Decoding})
+        comandos.Habilitar(c, hasta == TipoGrafo::Simple);
 }

@@ -170,18 +170,28 @@ void EdicionRaton::Goma(double x, double y)
 }
 
 // Follows the pointer with the hover marks; true when they changed. A
-// vertex under the pointer masks the edges.
+// vertex under the pointer masks the edges: reached along one of its edges,
+// it takes the mark from the edge on the very move that reaches it, since a
+// press may follow at once.
 bool EdicionRaton::Sobrevolar()
 {
     const Grafo& g = p_.grafo();
     Seleccion& s = p_.Marcas();
     bool cambio = false;
+    const auto encima = [&](int v) { return puntero_ && VerticeEnPunto(g, v, puntero_->x(), puntero_->y()); };
+    if (s.AristaBajoCursor != 0)
+        for (int v = 1; v <= g.dimen(); ++v)
+            if (encima(v)) {
+                s.AristaAnterior = s.AristaBajoCursor;
+                s.AristaBajoCursor = 0;
+                cambio = true;
+                break;
+            }
     for (int v = 1; v <= g.dimen(); ++v) {
-        const bool encima = puntero_ && VerticeEnPunto(g, v, puntero_->x(), puntero_->y());
-        if (encima && v != s.VerticeBajoCursor && s.AristaBajoCursor == 0) {
+        if (encima(v) && v != s.VerticeBajoCursor) {
             s.VerticeBajoCursor = static_cast<std::int16_t>(v);
             cambio = true;
-        } else if (!encima && v == s.VerticeBajoCursor) {
+        } else if (!encima(v) && v == s.VerticeBajoCursor) {
             s.VerticeAnterior = static_cast<std::int16_t>(v);
             s.VerticeBajoCursor = 0;
             cambio = true;
@@ -222,7 +232,7 @@ void EdicionRaton::MouseDown(int boton, double x, double y)
     }
     const bool recorrido = p_.Marco().RecorridoUsuario;
     if (g.dimen() > 0 && s.VerticeBajoCursor > 0 && recorrido) {
-        RecorridoRaton::Clic(s, s.VerticeBajoCursor);
+        RecorridoRaton::Clic(s, p_.dibujo(), s.VerticeBajoCursor);
         return;
     }
     const bool eligiendoOrden = p_.OrdenUsuario().Activa();

@@ -208,6 +208,14 @@ void Principal::Centrar()
 
 // --- H: the end of a run ----------------------------------------------------------------------
 
+void Principal::Escape()
+{
+    if (ordenUsuario_.Activa())
+        ordenUsuario_.Abandonar();
+    else
+        marco_.EscapePulsado = true;
+}
+
 void Principal::Aceptar_Click()
 {
     using namespace Control;

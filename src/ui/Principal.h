@@ -60,11 +60,16 @@ public:
     // The same with what it asks already answered, and no question about
     // steps: a straight run (the command line), or one that pauses at every
     // step when `pausas`.
-    void EjecutarOrdenCompleta(const OrdenAlgoritmo& orden, const Parametros& parametros, bool pausas = false);
+    void EjecutarOrdenCompleta(const OrdenAlgoritmo& orden, const Parametros& parametros,
+                               bool pausas = false);
     // Asks "Paso a Paso" or "Completo", then runs the algorithm of that run name.
     void IniciarAlgoritmo(const QString& nombre, const Parametros& parametros = {});
     // Runs the algorithm of that run name at once.
     void EjecutarAlgoritmo(const QString& nombre, const Parametros& parametros = {});
+
+    // The Escape key: a run stops at its next pause, and choosing a
+    // colouring order by clicks is left.
+    void Escape();
 
     void Iniciar_trabajo();
     bool QuiereCerrar() override;
@@ -85,6 +90,7 @@ private:
     std::int16_t Preguntar(const QString& texto, int botones);
     bool EjecutarGenerador(const QString& control);
     void Correr(const OrdenAlgoritmo& orden, const Parametros& parametros);
+    void IdentificarSegunVertices();
     // The sequential colouring as its menu entry starts it, in this order.
     void ColorearEnOrden(const Parametros& parametros);
 

@@ -63,12 +63,13 @@ bool Principal::AbrirArchivo(const QString& nombre)
     NuevoRegistro();
     const QSize area(disposicion_.areaTrabajo.ancho, disposicion_.areaTrabajo.alto);
     if (LeerGrafo(nombre, grafo(), documento_, interaccion_, area) != 0) {
-        // What the reader had filled before the fault is not a graph to keep.
+        if (!vista_.areaVisible)
+            SinArea();
+        // What the reader had filled before the fault is not a graph to keep;
+        // the empty record sets the commands that follow its size.
         NuevoRegistro();
         grafo().InsertarTipo(NombreTipo(vista_.combo1));
         documento_.NombreRechazado = true;
-        if (!vista_.areaVisible)
-            SinArea();
         return true;
     }
     ActualizarTitulo();
@@ -77,18 +78,17 @@ bool Principal::AbrirArchivo(const QString& nombre)
     return true;
 }
 
-// With the work area hidden there is no drawing to add to, turn, print or
-// save; adding a vertex would wait for a click on the hidden area and lock
-// the window for good. New, Open and the generators start afresh.
+// With the work area hidden there is no graph to look at, edit, run or
+// save, and a command that still worked would report on a graph nobody can
+// see: the window is as at start-up, only New, Open and the generators
+// enabled, and no coordinates of a pointer over an area that is gone.
 void Principal::SinArea()
 {
-    using namespace Control;
-    for (const QString& c : {Añadir_Vertice, Boton_añadir_vert, QStringLiteral("Centrar"),
-                             QStringLiteral("Girar_voltear"), QStringLiteral("Guardar"),
-                             QStringLiteral("Guardar_Como"), EstadoComandos::Boton("Toolbar1", "guardar"),
-                             QStringLiteral("Imprimir"), Boton_imprimir})
-        comandos_.Habilitar(c, false);
-    comandos_.PonerImagen(Boton_añadir_vert, ImagenBarra::AñadirVerticeInactiva);
+    AplicarEstadosDeDiseño();
+    vista_.etiquetas = false;
+    vista_.check1Visible = false;
+    vista_.coordX.clear();
+    vista_.coordY.clear();
 }
 
 void Principal::HabilitarTrasCargar()

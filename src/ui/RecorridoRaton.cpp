@@ -5,10 +5,14 @@
 
 namespace RecorridoRaton {
 
-void Clic(Seleccion& marcas, std::int16_t vertice)
+// The clicked vertex loses the hover look at once: the walk marks its
+// vertices in no colour of their own, and the hover would otherwise stay
+// on it, the walk's last vertex included.
+void Clic(Seleccion& marcas, Dibujo& dibujo, std::int16_t vertice)
 {
-    marcas.VerticeSeleccionado = vertice;
     marcas.VerticeBajoCursor = 0;
+    dibujo.DibujarVertice(vertice, Qt::black);
+    marcas.VerticeSeleccionado = vertice;
 }
 
 // The drawing picks the hover look from the selection itself.

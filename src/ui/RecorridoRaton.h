@@ -11,7 +11,7 @@ struct Seleccion;
 
 namespace RecorridoRaton {
 
-void Clic(Seleccion& marcas, std::int16_t vertice);
+void Clic(Seleccion& marcas, Dibujo& dibujo, std::int16_t vertice);
 void Mover(const Seleccion& marcas, Dibujo& dibujo);
 
 } // namespace RecorridoRaton

@@ -67,12 +67,24 @@ void SeleccionOrden::Elegir(int v)
     parametros.lista = orden_;
     colorear_(parametros);
     // The run did not take place (its mode was not chosen).
-    if (Activa()) {
-        p_.trazaPanel().Vaciar();
-        p_.trazaPanel().PonerNumFormatos(0);
-        p_.Redibujar();
-        p_.Marco().Orden_Definido = false;
-    }
+    if (Activa())
+        Dejar();
+}
+
+void SeleccionOrden::Abandonar()
+{
+    if (!Activa())
+        return;
+    FinSeleccionOrden();
+    Dejar();
+}
+
+void SeleccionOrden::Dejar()
+{
+    p_.trazaPanel().Vaciar();
+    p_.trazaPanel().PonerNumFormatos(0);
+    p_.Marco().Orden_Definido = false;
+    p_.Redibujar();
 }
 
 // The look of the selected vertex, which stays on the chosen ones.

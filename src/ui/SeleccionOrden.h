@@ -24,6 +24,8 @@ public:
 
     // A click on vertex v while the order is being chosen.
     void Elegir(int v);
+    // Escape: no order, no colouring; the menus and the drawing as before.
+    void Abandonar();
     // The pointer moved: the vertices it enters and leaves are drawn again,
     // the chosen ones left as they are.
     void RedibujarBajoCursor();
@@ -32,6 +34,8 @@ private:
     void Marcar(int v);
     void Apuntar(int v);
     void FinSeleccionOrden();
+    // The trace emptied and the chosen marks gone.
+    void Dejar();
 
     EstadoPrincipal& p_;
     std::function<void(const Parametros&)> colorear_;

@@ -27,7 +27,7 @@ TEST(ConversionTipo, DejaLaMatrizYLosComandosDelTipoNuevo)
         Caso{"Digrafo_Ponderado", 3, {{1, 2}, {2, 1}, {1, 3}, {3, 1}}, {5, 7, 9000, 2000}, TipoGrafo::Ponderado,
              {{1, 2, 12}, {1, 3, 9999}}, {}, {}},
         Caso{"Simple", 4, {{1, 2}, {2, 3}, {3, 4}}, {}, TipoGrafo::Digrafo,
-             {{1, 2, 1}, {2, 1, 1}, {2, 3, 1}, {3, 2, 1}, {3, 4, 1}, {4, 3, 1}}, {Algoritmo_dijkstra}, {Conectividad, Arbol_Busqueda}},
+             {{1, 2, 1}, {2, 1, 1}, {2, 3, 1}, {3, 2, 1}, {3, 4, 1}, {4, 3, 1}}, {Camino_minimo}, {Conectividad, Arbol_Busqueda, Algoritmo_dijkstra}},
         Caso{"Ponderado", 3, {{1, 2}, {2, 3}}, {-40, 700}, TipoGrafo::Simple, {{1, 2, 1}, {2, 3, 1}}, {Prüfer}, {Algoritmo_kruskal}}}) {
         // clang-format on
         SCOPED_TRACE(std::string(c.desde) + " -> " + std::to_string(c.hasta));
@@ -44,7 +44,9 @@ TEST(ConversionTipo, DejaLaMatrizYLosComandosDelTipoNuevo)
 }
 
 // Every change of type on random graphs: the count matches the matrix, the matrix fits its type, undirected
-// graphs keep their edges, and the edge commands follow the result.
+// graphs keep their edges, and the edge commands follow the result, as do Dijkstra (weighted digraphs only)
+// and the Prüfer codes (simple graphs only), whatever the commands stood at before and the way between the
+// types.
 TEST(CambioDeTipoAlAzar, LaCuentaDeAristasSigueLaMatriz)
 {
     for (unsigned semilla = 1; semilla <= 40; ++semilla) {
@@ -57,6 +59,8 @@ TEST(CambioDeTipoAlAzar, LaCuentaDeAristasSigueLaMatriz)
                 Grafo g(mundo.Entorno());
                 const int n = 2 + int(azar() % 12);
                 mundo.Construir(g, NombreTipo(desde), n);
+                for (const QString& c : {Control::Algoritmo_dijkstra, Control::Prufer_Encoding})
+                    mundo.comandos.Habilitar(c, azar() % 2 == 0);
                 for (int k = 0, a, b; k < 3 * n; ++k)
                     if ((a = 1 + int(azar() % n)) != (b = 1 + int(azar() % n)) && g.elem_matriz(a, b) == 0)
                         g.AñadirArista(a, b);
@@ -72,6 +76,10 @@ TEST(CambioDeTipoAlAzar, LaCuentaDeAristasSigueLaMatriz)
                 }
                 ASSERT_EQ(mundo.CambiarPesoActivo(), g.Ponderado() && g.numero_aristas() > 0);
                 ASSERT_EQ(mundo.AñadirAristaActiva(), g.numero_aristas() != g.MaxNumAristas());
+                ASSERT_EQ(mundo.comandos.Habilitado(Control::Algoritmo_dijkstra),
+                          hasta == TipoGrafo::Digrafo_Ponderado);
+                for (const QString& c : {Control::Prüfer, Control::Prufer_Encoding, Control::Prufer_Decoding})
+                    ASSERT_EQ(mundo.comandos.Habilitado(c), hasta == TipoGrafo::Simple) << c.toStdString();
             }
     }
 }
