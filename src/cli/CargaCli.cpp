@@ -24,6 +24,8 @@ bool Escrito(const Escritura& escritura, const QString& fichero, QTextStream& er
 {
     if (!escritura.hecha)
         errores << "No se pudo escribir " << fichero << ": " << escritura.motivo << "\n";
+    else if (!escritura.aviso.isEmpty())
+        errores << fichero << ": " << escritura.aviso << "\n";
     return escritura.hecha;
 }
 

@@ -96,6 +96,12 @@ QString Analizar(const QStringList& args, OpcionesGenerar& o)
     o.mandato = posicionales.takeFirst();
     o.salida = posicionales.takeLast();
     o.numeros = posicionales;
+    // "generar Ciclo 5 6" would write the cycle into a file named 6: a
+    // number where the file's name goes is one argument too many.
+    bool numero = false;
+    o.salida.toLongLong(&numero);
+    if (numero)
+        return QStringLiteral("Sobra el argumento %1, o falta el fichero de salida.").arg(o.salida);
     if (o.pesosAleatorios && !EsPonderado(CodigoTipo(o.tipo)))
         return QStringLiteral("--pesos-aleatorios solo se aplica a los tipos Ponderado y Digrafo_Ponderado.");
     return {};

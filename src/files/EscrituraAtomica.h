@@ -26,11 +26,18 @@ SistemaFicheros& SistemaReal();
 struct Escritura {
     bool hecha = false;
     QString motivo; // why it was not written, in Spanish, to follow a colon
+    // Written and in place, but the system did not confirm that the new name
+    // is on the disk: a sentence that says so, or "".
+    QString aviso = {};
 };
 
 // Replaces `destino` with `bytes`. An existing target that is not a regular
-// file (a folder, a FIFO, a device) is refused; a symbolic link to one is
-// followed, so the file it names is replaced and the link stays a link. The
-// new file keeps the old one's permissions.
+// file (a folder, a FIFO, a device), a read-only file and a link that leads
+// to no file are refused; a symbolic link to a file is followed, so the file
+// it names is replaced and the link stays a link. The new file keeps the old
+// one's permissions. The bytes go first to a short name of our own in the
+// same folder (so a target whose name is as long as the system allows can
+// be written), and what an earlier save of the same target killed before
+// its end left there is removed.
 Escritura EscribirAtomicamente(const QString& destino, const QByteArray& bytes,
                                SistemaFicheros& sistema = SistemaReal());

@@ -24,7 +24,8 @@ bool GuardarGrafo(const Grafo& grafo, Documento& documento, Interaccion& interac
         return true;
     if (documento.NombreArchivo.isEmpty() || documento.NombreRechazado)
         return GuardarGrafoComo(grafo, documento, interaccion, traza);
-    if (const Escritura e = EscribirGrafo(documento.NombreArchivo, grafo); !e.hecha) {
+    const Escritura e = EscribirGrafo(documento.NombreArchivo, grafo);
+    if (!e.hecha) {
         interaccion.Mensaje(QStringLiteral("No se pudo guardar el fichero ") +
                                 QDir::toNativeSeparators(documento.NombreArchivo) + ": " + e.motivo + u'.',
                             QStringLiteral("ERROR"), Icono::Critico, Botones::Aceptar);
@@ -34,6 +35,8 @@ bool GuardarGrafo(const Grafo& grafo, Documento& documento, Interaccion& interac
     interaccion.Mensaje(QStringLiteral("Fichero ") + documento.NombreCorto().toUpper() +
                             QStringLiteral(" Guardado"),
                         QStringLiteral("Salvar Grafo"), Icono::Informacion, Botones::Aceptar);
+    if (!e.aviso.isEmpty())
+        interaccion.Mensaje(e.aviso, QStringLiteral("Salvar Grafo"), Icono::Exclamacion, Botones::Aceptar);
     documento.GrafoModificado = false;
     return true;
 }

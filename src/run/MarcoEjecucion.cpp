@@ -9,7 +9,7 @@ void MarcoEjecucion::PrepararEjecucion()
 {
     ventana_.BloquearParaEjecucion(RecorridoUsuario);
     traza_.Vaciar();
-    traza_.PonerNumFormatos(0);
+    traza_.OlvidarFormatos();
     historia_.Olvidar();
 }
 

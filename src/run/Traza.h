@@ -71,6 +71,13 @@ public:
     const FormatoTraza& Formato(int indice) const;
     int NumFormatos() const { return numFormatos_; }
     void PonerNumFormatos(int n) { numFormatos_ = n; }
+    // No run at all: a run written past the count (the prompt's, an order
+    // whose run is set only at the end) must not colour the next trace.
+    void OlvidarFormatos()
+    {
+        formatos_.fill({});
+        numFormatos_ = 0;
+    }
 
     using TablaFormatos = std::array<FormatoTraza, MAX_FORMATOS + 1>; // entry 0 unused
     const TablaFormatos& Formatos() const { return formatos_; }

@@ -98,6 +98,9 @@ void Imprimir::GuardarPdf()
         interaccion_.Mensaje(QStringLiteral("No se ha podido escribir el fichero ") + nombre + ": " +
                                  e.motivo + ".",
                              "ERROR", Icono::Critico, Botones::Aceptar);
+    else if (!e.aviso.isEmpty())
+        interaccion_.Mensaje(e.aviso, QStringLiteral("Guardar como PDF"), Icono::Exclamacion,
+                             Botones::Aceptar);
     Cerrar();
 }
 

@@ -60,6 +60,9 @@ bool Prufer::TeclaElemento(int codigo)
 
 QString Prufer::IndicacionElemento() const
 {
+    // Before N is known the range would read "(1-0)".
+    if (!SecuenciaHabilitada())
+        return {};
     const int k = std::min(int(elementos_.size()) + 1, std::max(n_ - 2, 1));
     return QStringLiteral("Introduzca el elemento %1 de la secuencia (1-%2):").arg(k).arg(n_);
 }

@@ -64,7 +64,8 @@ TEST_F(PruferPrueba, LaCodificacionQuitaLasHojasDelDibujo)
     p.Aceptar_Click();
     PonerPesos(TipoGrafo::Simple, 3, {{1, 2, 1}, {2, 3, 1}, {1, 3, 1}});
     Codificar();
-    EXPECT_EQ(Piezas(), (Trazas{{"La codificación de Prüfer requiere que el grafo sea un árbol.", true, negro}}));
+    EXPECT_EQ(Piezas(),
+              (Trazas{{"La codificación de Prüfer requiere que el grafo sea un árbol.", true, negro}}));
     EXPECT_TRUE(Dibujadas(Color(1)).empty() && Borradas().empty() && persona.mensajes.empty());
 }
 
@@ -74,6 +75,7 @@ TEST_F(PruferPrueba, ElDialogoSoloTomaNumerosEnSuRango)
     Prufer d([&] { return cerrar; });
     Teclear(d, &Prufer::TeclaVertices, "2\n<51\n");
     EXPECT_FALSE(d.SecuenciaHabilitada());
+    EXPECT_EQ(d.IndicacionElemento(), "") << "sin N no hay rango que indicar";
     EXPECT_FALSE(d.TeclaVertices('a'));
     Teclear(d, &Prufer::TeclaVertices, "<<4\n");
     EXPECT_EQ(d.IndicacionElemento(), "Introduzca el elemento 1 de la secuencia (1-4):");
@@ -139,7 +141,8 @@ TEST_F(PruferPrueba, DecodificarLaCodificacionDevuelveElArbol)
         Codificar();
         std::vector<std::int16_t> secuencia;
         static const QRegularExpression numero(QStringLiteral("\\d+"));
-        const QString texto = p.trazaPanel().Texto().section(QStringLiteral("Secuencia: "), 1).section('\r', 0, 0);
+        const QString texto =
+            p.trazaPanel().Texto().section(QStringLiteral("Secuencia: "), 1).section('\r', 0, 0);
         for (const auto& m : numero.globalMatch(texto))
             secuencia.push_back(std::int16_t(m.captured().toInt()));
         ASSERT_EQ(int(secuencia.size()), n - 2);

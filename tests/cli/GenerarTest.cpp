@@ -1,5 +1,7 @@
 // nodeva-cli generar in-process: a command with its numbers writes the graph file; a number past its dialog's
 // bound is refused, naming the bound.
+#include <QDir>
+
 #include "cli/CargaCli.h"
 #include "cli/CliPrueba.h"
 #include "model/Grafo.h"
@@ -22,4 +24,18 @@ TEST(CliGenerar, EscribeElGrafoPedidoYRechazaUnNumeroFueraDeSuCota)
     EXPECT_TRUE(mal.errores.contains("Conectividad del grafo, k") && mal.errores.contains("entre 1 y 5"))
         << mal.errores.toStdString();
     EXPECT_FALSE(QFile::exists(c.Ruta("k.grf")));
+}
+
+// One argument too many, read as the file's name, would write a graph into a file named like a number.
+TEST(CliGenerar, UnNumeroNoEsElFicheroDeSalida)
+{
+    CarpetaPrueba c;
+    const QString antes = QDir::currentPath();
+    QDir::setCurrent(c.Ruta(""));
+    const Ejecucion e = Ejecutar({"generar", "Ciclo", "5", "6"});
+    QDir::setCurrent(antes);
+    EXPECT_EQ(e.estado, 2);
+    EXPECT_TRUE(e.errores.startsWith("Sobra el argumento 6, o falta el fichero de salida."))
+        << e.errores.toStdString();
+    EXPECT_FALSE(QFile::exists(c.Ruta("6")));
 }

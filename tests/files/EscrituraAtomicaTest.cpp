@@ -33,6 +33,12 @@ struct SistemaConFallo : SistemaFicheros {
         escritos += std::max<ssize_t>(hechos, 0);
         return hechos;
     }
+    int Crear(const QByteArray& ruta, mode_t modo) override
+    {
+        temporal = ruta;
+        return SistemaFicheros::Crear(ruta, modo);
+    }
+    QByteArray temporal; // the last one made
     int Sincronizar(int fd) override { return Tras("Sincronizar", SistemaFicheros::Sincronizar(fd)); }
     int Cerrar(int fd) override { return Tras("Cerrar", SistemaFicheros::Cerrar(fd)); }
     int Renombrar(const QByteArray& de, const QByteArray& a) override
@@ -53,7 +59,7 @@ struct SistemaConFallo : SistemaFicheros {
 
 struct Carpeta : CarpetaPrueba {
     QString Ruta(const QString& nombre = "g.grf") const { return CarpetaPrueba::Ruta(nombre); }
-    QByteArray Leer() const { return Contenido("g.grf"); }
+    QByteArray Leer(const QString& nombre = "g.grf") const { return Contenido(nombre); }
     QStringList Entradas() const
     {
         return QDir(carpeta.path())
@@ -83,7 +89,8 @@ TEST(EscrituraAtomica, UnDiscoLlenoEnCualquierByteDejaElFicheroAnterior)
 }
 
 // A failed sync, close or rename is a failed save. The folder's sync comes after the rename: the new file is
-// in place, but the save is not trusted, except where the file system cannot sync folders at all.
+// in place and saved, with a warning that it may not be on the disk yet, except where the file system cannot
+// sync folders at all.
 TEST(EscrituraAtomica, CadaLlamadaQueFallaSeDaPorFallo)
 {
     const struct {
@@ -94,7 +101,7 @@ TEST(EscrituraAtomica, CadaLlamadaQueFallaSeDaPorFallo)
     } casos[] = {{"Sincronizar", EIO, false, false},
                  {"Cerrar", ENOSPC, false, false},
                  {"Renombrar", EXDEV, false, false},
-                 {"SincronizarCarpeta", EIO, false, true},
+                 {"SincronizarCarpeta", EIO, true, true},
                  {"SincronizarCarpeta", EINVAL, true, true}};
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.llamada);
@@ -105,28 +112,40 @@ TEST(EscrituraAtomica, CadaLlamadaQueFallaSeDaPorFallo)
         sistema.error = caso.error;
         const Escritura e = EscribirAtomicamente(c.Ruta(), Nuevo, sistema);
         EXPECT_TRUE(e.hecha == caso.hecha && e.motivo.isEmpty() == caso.hecha) << e.motivo.toStdString();
-        EXPECT_TRUE(c.Leer() == (caso.NuevoEnSuSitio ? Nuevo : Viejo) && c.Entradas() == QStringList{"g.grf"});
+        EXPECT_EQ(e.aviso.isEmpty(), caso.error != EIO || std::string(caso.llamada) != "SincronizarCarpeta");
+        EXPECT_TRUE(c.Leer() == (caso.NuevoEnSuSitio ? Nuevo : Viejo) &&
+                    c.Entradas() == QStringList{"g.grf"});
     }
 }
 
-// A FIFO or a folder keeps being what it was; a link to a file is followed and stays a link; the file keeps
-// its permissions.
+// A FIFO, a folder, a read-only file and a loop of links keep being what they were; a link to a file is
+// followed and stays a link; the file keeps its permissions.
 TEST(EscrituraAtomica, SoloReemplazaFicherosNormales)
 {
     Carpeta c;
     ASSERT_EQ(::mkfifo(QFile::encodeName(c.Ruta("fifo")).constData(), 0600), 0);
     ASSERT_TRUE(QDir(c.carpeta.path()).mkdir("carpeta"));
     ASSERT_TRUE(QFile::link(c.Ruta("no-existe"), c.Ruta("roto")));
-    for (const auto& [nombre, motivo] : {std::pair{"fifo", "no es un fichero normal"},
-                                         {"carpeta", "es una carpeta"},
-                                         {"roto", "es un enlace a un fichero que no existe"}}) {
-        const Escritura e = EscribirAtomicamente(c.Ruta(nombre), Viejo);
-        EXPECT_TRUE(!e.hecha && e.motivo == motivo) << nombre;
+    ASSERT_TRUE(QFile::link(c.Ruta("bucle2"), c.Ruta("bucle1")) &&
+                QFile::link(c.Ruta("bucle1"), c.Ruta("bucle2")));
+    ASSERT_TRUE(EscribirAtomicamente(c.Ruta("leer"), Viejo).hecha);
+    ASSERT_EQ(::chmod(QFile::encodeName(c.Ruta("leer")).constData(), 0444), 0);
+    for (const auto& [nombre, motivo] :
+         {std::pair{"fifo", "no es un fichero normal"},
+          {"carpeta", "es una carpeta"},
+          {"roto", "es un enlace a un fichero que no existe"},
+          {"bucle1", "es un enlace que no lleva a ningún fichero (un bucle de enlaces)"},
+          {"leer", "El fichero es de solo lectura"}}) {
+        const Escritura e = EscribirAtomicamente(c.Ruta(nombre), Nuevo);
+        EXPECT_TRUE(!e.hecha && e.motivo == motivo) << nombre << ": " << e.motivo.toStdString();
     }
     struct stat st {};
     ASSERT_EQ(::lstat(QFile::encodeName(c.Ruta("fifo")).constData(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
-    EXPECT_EQ(c.Entradas(), (QStringList{"carpeta", "fifo", "roto"}));
+    ASSERT_EQ(::lstat(QFile::encodeName(c.Ruta("bucle1")).constData(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_EQ(c.Leer("leer"), Viejo);
+    EXPECT_EQ(c.Entradas(), (QStringList{"bucle1", "bucle2", "carpeta", "fifo", "leer", "roto"}));
 
     ASSERT_TRUE(EscribirAtomicamente(c.Ruta(), Viejo).hecha);
     ASSERT_EQ(::chmod(QFile::encodeName(c.Ruta()).constData(), 0640), 0);
@@ -136,6 +155,32 @@ TEST(EscrituraAtomica, SoloReemplazaFicherosNormales)
     EXPECT_EQ(c.Leer(), Nuevo);
     ASSERT_EQ(::stat(QFile::encodeName(c.Ruta()).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+// A name as long as the system allows is written (the temporary's name does not grow with it), and what a
+// save killed before its rename left behind goes at the next save of the same file, nothing else.
+TEST(EscrituraAtomica, NombresLargosYTemporalesAbandonados)
+{
+    Carpeta c;
+    const QString largo = c.Ruta(QString(255 - 4, u'n') + ".grf");
+    const Escritura e = EscribirAtomicamente(largo, Viejo);
+    EXPECT_TRUE(e.hecha) << e.motivo.toStdString();
+    EXPECT_EQ(c.Leer(QFileInfo(largo).fileName()), Viejo);
+    EXPECT_EQ(EscribirAtomicamente(largo + "x", Viejo).motivo, "el nombre es demasiado largo");
+
+    // A save killed before its rename: its temporary is still there.
+    const auto matado = [&](const QString& ruta) {
+        SistemaConFallo sistema;
+        ASSERT_TRUE(EscribirAtomicamente(ruta, Viejo, sistema).hecha);
+        QFile resto(QFile::decodeName(sistema.temporal));
+        ASSERT_TRUE(resto.open(QIODevice::WriteOnly) && resto.write("a medias") == 8);
+    };
+    matado(c.Ruta());
+    matado(c.Ruta("otro.grf"));
+    ASSERT_EQ(c.Entradas().size(), 5);
+    ASSERT_TRUE(EscribirAtomicamente(c.Ruta(), Nuevo).hecha);
+    EXPECT_EQ(c.Entradas().size(), 4) << "queda el temporal de otro.grf";
+    EXPECT_EQ(c.Leer(), Nuevo);
 }
 
 } // namespace

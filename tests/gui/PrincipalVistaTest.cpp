@@ -6,8 +6,8 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
-#include <QTextBlock>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextEdit>
 #include <QToolBar>
 
@@ -144,7 +144,8 @@ TEST(PrincipalVista, UnGrafoDibujadoConElRatonSeGuardaYSeVuelveAAbrir)
     // The type list changes the type only when the person confirms it.
     v.persona.respuestas = {Respuesta::No};
     QTest::keyClick(v.Combo1(), Qt::Key_Down);
-    EXPECT_TRUE(v.grafo() == dibujado && v.Combo1()->currentIndex() == 1 && v.Parte<QWidget>("Check1")->isVisible());
+    EXPECT_TRUE(v.grafo() == dibujado && v.Combo1()->currentIndex() == 1 &&
+                v.Parte<QWidget>("Check1")->isVisible());
     v.persona.respuestas = {Respuesta::Si};
     QTest::keyClick(v.Combo1(), Qt::Key_Down);
     EXPECT_TRUE(v.grafo().Tipo() == 2 && v.Combo1()->currentIndex() == 2);
@@ -154,14 +155,18 @@ TEST(PrincipalVista, UnGrafoDibujadoConElRatonSeGuardaYSeVuelveAAbrir)
 // The user's walk on two triangles sharing vertex 3, clicked on the work
 // area: from 1 to 3, then 2 would leave 1-2 behind across a bridge, 1 is
 // no longer adjacent, and the rest goes round. Each refusal only changes
-// the centred prompt line at the foot of the trace pane.
+// the centred prompt line at the foot of the trace pane. The pointer comes
+// to each vertex along the edge from the last one, a single move from the
+// edge's middle into the vertex, and the press there is a press on the
+// vertex; no vertex keeps the hover red once clicked, and Enter ends the run.
 TEST(PrincipalVista, ElRecorridoDelUsuarioSeHaceConClicsYRespetaLosPuentes)
 {
     Ventana v;
     CarpetaPrueba carpeta;
-    v.vista.AbrirArchivo(carpeta.Fichero("p.grf", "Simple\r\n 5 \r\n 0 1 1 0 0 \r\n 1 0 1 0 0 \r\n 1 1 0 1 1 \r\n"
-                                                   " 0 0 1 0 1 \r\n 0 0 1 1 0 \r\n\r\n 900 , 900 \r\n 900 , 3000 \r\n"
-                                                   " 2500 , 2000 \r\n 4000 , 900 \r\n 4000 , 3000 \r\n"));
+    v.vista.AbrirArchivo(carpeta.Fichero("p.grf",
+                                         "Simple\r\n 5 \r\n 0 1 1 0 0 \r\n 1 0 1 0 0 \r\n 1 1 0 1 1 \r\n"
+                                         " 0 0 1 0 1 \r\n 0 0 1 1 0 \r\n\r\n 900 , 900 \r\n 900 , 3000 \r\n"
+                                         " 2500 , 2000 \r\n 4000 , 900 \r\n 4000 , 3000 \r\n"));
     Principal& p = v.vista.principal();
     const std::vector<int> clics{1, 3, 2, 1, 4, 5, 3, 2, 1};
     std::vector<QString> avisos;
@@ -173,10 +178,14 @@ TEST(PrincipalVista, ElRecorridoDelUsuarioSeHaceConClicsYRespetaLosPuentes)
         // Black, not the grey of the pane disabled for the run.
         EXPECT_EQ(ultima.begin().fragment().charFormat().foreground(), QBrush(Qt::black));
         avisos.push_back(ultima.text());
-        const int w = clics[avisos.size() - 1];
-        const QPoint punto(Pixeles(p.grafo().Posic_CoordX(w)), Pixeles(p.grafo().Posic_CoordY(w)));
-        QTest::mouseMove(v.Area(), punto);
-        QTest::mouseClick(v.Area(), Qt::LeftButton, {}, punto);
+        const int k = int(avisos.size()) - 1, w = clics[k];
+        const auto en = [&](int u) {
+            return QPoint(Pixeles(p.grafo().Posic_CoordX(u)), Pixeles(p.grafo().Posic_CoordY(u)));
+        };
+        if (k > 0)
+            QTest::mouseMove(v.Area(), (en(clics[k - 1]) + en(w)) / 2);
+        QTest::mouseMove(v.Area(), en(w));
+        QTest::mouseClick(v.Area(), Qt::LeftButton, {}, en(w));
     };
     v.Menu("muFleuryUsuario");
     const QString siguiente = QStringLiteral("Seleccione siguiente vértice del recorrido.");
@@ -185,10 +194,19 @@ TEST(PrincipalVista, ElRecorridoDelUsuarioSeHaceConClicsYRespetaLosPuentes)
                           "ERROR. El recorrido debe seguir por un vértice cuya arista no forme puente.",
                           "ERROR. El vértice seleccionado no es adyacente al último vértice del recorrido.",
                           siguiente, siguiente, siguiente, siguiente}));
-    EXPECT_EQ(p.trazaPanel().TextoPlano(),
-              "Algoritmo de FLEURY\n\nConstrucción de recorrido euleriano cerrado.\n\nRecorrido formado por las "
-              "aristas: \n1-3, 3-4, 4-5, 5-3, 3-2, 2-1\n\nPresione ACEPTAR  para continuar.");
+    EXPECT_EQ(
+        p.trazaPanel().TextoPlano(),
+        "Algoritmo de FLEURY\n\nConstrucción de recorrido euleriano cerrado.\n\nRecorrido formado por las "
+        "aristas: \n1-3, 3-4, 4-5, 5-3, 3-2, 2-1\n\nPresione ACEPTAR  para continuar.");
     EXPECT_TRUE(v.Parte<QWidget>("Aceptar")->isVisible() && !p.Marco().RecorridoUsuario);
+    const QImage area = p.Area().Imagen().convertToFormat(QImage::Format_RGB32);
+    int rojos = 0; // the hover's pure red, not the walk's own red-brown
+    for (int y = 0; y < area.height(); ++y)
+        for (int x = 0; x < area.width(); ++x)
+            rojos += area.pixelColor(x, y).red() > 230 && area.pixelColor(x, y).green() < 40;
+    EXPECT_EQ(rojos, 0);
+    QTest::keyClick(v.Area(), Qt::Key_Return);
+    EXPECT_FALSE(v.Parte<QWidget>("Aceptar")->isVisible());
 }
 
 } // namespace

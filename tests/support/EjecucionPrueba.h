@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QString>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <functional>
 #include <ostream>
 #include <vector>
@@ -18,7 +20,8 @@ struct PersonaEjecucion : InteraccionGuion {
     bool completo = false; // the mode chosen in PasoAPaso, then Aceptar
     bool cancelar = false; // or Cancelar instead
     int dialogosModo = 0;
-    std::vector<QString> pausas; // what the step window showed at each pause
+    std::vector<QString> pausas;    // what the step window showed at each pause
+    std::vector<bool> finalNegrita; // whether its last character was bold
 
     void Mostrar(PasoAPaso& dialogo) override
     {
@@ -32,6 +35,9 @@ struct PersonaEjecucion : InteraccionGuion {
     void Mostrar(BotonesInterrupcion& ventana) override
     {
         pausas.push_back(ventana.Texto().toPlainText());
+        QTextCursor ultimo(const_cast<QTextDocument*>(&ventana.Texto()));
+        ultimo.movePosition(QTextCursor::End);
+        finalNegrita.push_back(ultimo.charFormat().fontWeight() == QFont::Bold);
         ventana.Continuar();
     }
     // What the person does in the colouring's step window; without a

@@ -1,4 +1,5 @@
 // The main window's logic: start-up, open and save, the type list and the layout.
+#include "algorithms/CatalogoOrdenes.h"
 #include "files/Escritor.h"
 #include "support/CarpetaPrueba.h"
 #include "support/EntornoPrueba.h"
@@ -133,6 +134,34 @@ TEST_F(PrincipalPrueba, LaVentanaNoEncogeBajoElMinimoYElPanelCreceConLaAltura)
     EXPECT_EQ(p.Form_Resize(12000, 10000).textoPeq.alto, 1275);
     EXPECT_EQ(p.Geometria().areaTrabajo.alto, 10000 - 600 - 1275 - 720 - 50);
     EXPECT_NEAR(p.Superficie().Ancho(), 12000 - 200, 15) << "la imagen tiene píxeles enteros";
+}
+
+} // namespace
+
+namespace {
+
+// What a command leaves behind decides the commands that follow it: the tree of a Prüfer code has vertices to
+// merge; Escape leaves a colouring order being clicked, with the menus and the drawing as they were.
+TEST_F(PrincipalPrueba, TrasUnaOrdenCadaMandoSigueSuPropiaRegla)
+{
+    Empezar(TipoGrafo::Simple, {{1000, 1000}});
+    ASSERT_FALSE(Habilitado(Control::Ident_vertices));
+    Parametros codigo;
+    codigo.lista = {2};
+    p.EjecutarOrdenCompleta(*OrdenPorControl(Control::Prufer_Decoding), codigo);
+    p.Aceptar_Click();
+    EXPECT_EQ(p.grafo().dimen(), 3);
+    Habilitados(true, {Control::Ident_vertices, Control::Boton_unir_vert_desact});
+
+    const QImage antes = p.Area().Imagen().copy();
+    p.Ejecutar(Control::mnu_Secuencial_intro_ord);
+    ASSERT_TRUE(p.OrdenUsuario().Activa() && !Alcanzable(p, "Nuevo"));
+    Clic(p.grafo().Posic_CoordX(2), p.grafo().Posic_CoordY(2));
+    p.Edicion().PunteroFuera();
+    p.Escape();
+    EXPECT_TRUE(!p.OrdenUsuario().Activa() && Alcanzable(p, "Nuevo") && Alcanzable(p, Control::mnu_Brelaz));
+    EXPECT_TRUE(p.text_peq().isEmpty() && p.Vista().textoHabilitado);
+    EXPECT_TRUE(p.Area().Imagen() == antes) << "el vértice elegido deja de verse elegido";
 }
 
 } // namespace
