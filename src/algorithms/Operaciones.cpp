@@ -121,5 +121,11 @@ void GrafoLineal(Contexto& c)
                 ++nuevas;
             }
     }
+    // Fewer vertices than before leave no positions behind them, as every
+    // deletion leaves none.
+    for (int k = numeradas + 1; k <= Grafo::Limite; ++k) {
+        g.InsertarPosicionX(k, 0);
+        g.InsertarPosicionY(k, 0);
+    }
     Terminar(c, static_cast<std::int16_t>(numeradas), nuevas);
 }

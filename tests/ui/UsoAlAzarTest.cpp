@@ -164,8 +164,12 @@ std::string UnPaso(Principal& p, PersonaAlAzar& persona)
         const auto [x, y] = punto();
         p.Edicion().MouseMove(0, x, y);
         p.Edicion().MouseDown(boton, x, y);
-        for (unsigned i = persona.Uno(4); i > 0; --i)
-            p.Edicion().MouseMove(boton, punto().first, punto().second);
+        // One point at a time: two draws within one call's arguments come in no fixed order, and a seed must
+        // replay the same session in any build.
+        for (unsigned i = persona.Uno(4); i > 0; --i) {
+            const auto [xm, ym] = punto();
+            p.Edicion().MouseMove(boton, xm, ym);
+        }
         const auto [xf, yf] = punto();
         p.Edicion().MouseUp(boton, xf, yf);
         return "ratón " + std::to_string(boton) + " " + std::to_string(int(x)) + "," + std::to_string(int(y)) +
