@@ -1,6 +1,8 @@
 // nodeva-cli ejecutar: an algorithm run on a graph file as its menu command
 // runs it, straight through, with the final trace on the output and, if
 // asked, the final drawing with its highlights in a PNG or SVG file.
+#include <QDir>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTextDocument>
 #include <algorithm>
@@ -31,6 +33,7 @@ struct OpcionesEjecutar {
     QSize area = AreaTrabajoPorOmision;
     bool html = false;
     bool ayuda = false;
+    bool reemplazar = false; // the step folder's old steps go first
     // The algorithm's own options, read once the algorithm is known.
     QList<std::pair<QString, QString>> propias;
 };
@@ -96,7 +99,7 @@ bool TomaClics(const OrdenAlgoritmo& orden)
 void TextoAyuda(QTextStream& salida)
 {
     salida << "Uso: nodeva-cli ejecutar ALGORITMO [ARCHIVO] [opciones del algoritmo] [--html]\n"
-              "                         [--dibujo SALIDA] [--grafo SALIDA.grf] [--pasos CARPETA]\n"
+              "                         [--dibujo SALIDA] [--grafo SALIDA.grf] [--pasos CARPETA [--reemplazar]]\n"
               "                         [--ancho N] [--alto N]\n\n"
               "Abre un fichero de grafo como el programa y ejecuta el algoritmo como su orden\n"
               "del menú, de principio a fin, sin pausas. Escribe la traza final (con el aviso\n"
@@ -112,11 +115,14 @@ void TextoAyuda(QTextStream& salida)
               "                  solo si el algoritmo termina; F no puede ser ARCHIVO ni\n"
               "                  pasar de 268 435 456 píxeles (16384 x 16384) ni de\n"
               "                  32767 píxeles por lado\n"
-              "  --grafo G       guarda en G el grafo como queda al terminar el algoritmo\n"
+              "  --grafo G       guarda en G (que no puede ser ARCHIVO ni el dibujo) el grafo\n"
+              "                  como queda al terminar el algoritmo\n"
               "                  (Complementario y Lineal lo sustituyen por el resultado)\n"
               "  --pasos C       ejecuta paso a paso y escribe en la carpeta C, en cada\n"
               "                  pausa, el dibujo (paso-001.png, ...) y la traza de la\n"
-              "                  ventana de pasos (paso-001.txt, o .html con --html)\n"
+              "                  ventana de pasos (paso-001.txt, o .html con --html);\n"
+              "                  una carpeta con pasos de otra ejecución se rechaza\n"
+              "  --reemplazar    borra antes los pasos que ya tenga la carpeta de --pasos\n"
               "  --ancho N       ancho del área de trabajo en twips (por omisión 9000)\n"
               "  --alto N        alto del área de trabajo en twips (por omisión 6000)\n"
               "  --help          muestra esta ayuda\n\n"
@@ -128,6 +134,35 @@ void TextoAyuda(QTextStream& salida)
               "son válidos, el algoritmo no se ofrece para el tipo del grafo o el grafo no\n"
               "cumple sus precondiciones (el mensaje, precedido de su título, va a la salida\n"
               "de errores).\n";
+}
+
+// Names of the same file, links followed where the file is already there.
+bool MismoFichero(const QString& a, const QString& b)
+{
+    const QFileInfo x(a), y(b);
+    if (x.exists() && y.exists())
+        return x.canonicalFilePath() == y.canonicalFilePath();
+    return QDir::cleanPath(x.absoluteFilePath()) == QDir::cleanPath(y.absoluteFilePath());
+}
+
+// No output may overwrite the graph being read or another output: a step
+// file in the step folder counts as one of them.
+QString SalidasAparte(const OpcionesEjecutar& o)
+{
+    const auto enPasos = [&](const QString& f) {
+        return !o.pasos.isEmpty() && PasosCli::EsPaso(QFileInfo(f).fileName()) &&
+               MismoFichero(QFileInfo(f).absolutePath(), o.pasos);
+    };
+    const QString& entrada = o.archivo;
+    if (!o.grafo.isEmpty() && !entrada.isEmpty() && MismoFichero(o.grafo, entrada))
+        return QStringLiteral("El grafo no puede guardarse en el propio fichero de grafo que se lee.");
+    if (!o.grafo.isEmpty() && !o.dibujo.isEmpty() && MismoFichero(o.grafo, o.dibujo))
+        return QStringLiteral("El dibujo y el grafo no pueden guardarse en el mismo fichero: %1").arg(o.dibujo);
+    for (const QString& f : {entrada, o.dibujo, o.grafo})
+        if (!f.isEmpty() && enPasos(f))
+            return QStringLiteral("%1 tiene el nombre de un paso en la carpeta de los pasos: se sobrescribiría.")
+                .arg(f);
+    return {};
 }
 
 // Reads one option with a value; an error text when it is missing or wrong.
@@ -145,7 +180,7 @@ QString LeerOpcion(const QString& opcion, const QString* valor, OpcionesEjecutar
     }
     if (opcion == "--pasos") {
         o.pasos = *valor;
-        return PasosCli::Rechazo(*valor);
+        return {};
     }
     if (opcion == "--dibujo") {
         o.dibujo = *valor;
@@ -172,6 +207,8 @@ QString Analizar(const QStringList& args, OpcionesEjecutar& o)
             o.ayuda = true;
         else if (a == "--html")
             o.html = true;
+        else if (a == "--reemplazar")
+            o.reemplazar = true;
         else if (TomaValor(a))
             error = LeerOpcion(a, k + 1 < args.size() ? &args[++k] : nullptr, o);
         else if (a.startsWith("--"))
@@ -185,9 +222,24 @@ QString Analizar(const QStringList& args, OpcionesEjecutar& o)
         if (!error.isEmpty())
             return error;
     }
-    if (!o.ayuda && o.algoritmo.isEmpty())
+    if (o.ayuda)
+        return {};
+    if (o.algoritmo.isEmpty())
         return QStringLiteral("Faltan el algoritmo o el fichero de grafo.");
-    return o.ayuda || o.dibujo.isEmpty() ? QString() : DestinoDibujo::Rechazo(o.dibujo, o.archivo, o.area, 1);
+    if (o.reemplazar && o.pasos.isEmpty())
+        return QStringLiteral("--reemplazar solo se aplica con --pasos.");
+    if (!o.dibujo.isEmpty())
+        if (const QString rechazo = DestinoDibujo::Rechazo(o.dibujo, o.archivo, o.area, 1); !rechazo.isEmpty())
+            return rechazo;
+    if (!o.pasos.isEmpty()) {
+        // Every step is a picture of the work area: the same bounds, before anything is drawn.
+        const QString paso = QDir(o.pasos).filePath(QStringLiteral("paso-001.png"));
+        for (const QString& rechazo :
+             {PasosCli::Rechazo(o.pasos, o.reemplazar), DestinoDibujo::Rechazo(paso, o.archivo, o.area, 1)})
+            if (!rechazo.isEmpty())
+                return rechazo;
+    }
+    return SalidasAparte(o);
 }
 
 // The algorithm's own options read into its answers; an error text.
@@ -244,6 +296,10 @@ int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const Opci
     // The steps are the work area's pictures: the final drawing is copied
     // from it at the end instead of drawn elsewhere.
     if (!o.pasos.isEmpty()) {
+        if (o.reemplazar && !PasosCli::Vaciar(o.pasos)) {
+            errores << "No se pudieron borrar los pasos anteriores de " << o.pasos << ".\n";
+            return 1;
+        }
         persona.pasos.emplace(o.pasos, o.html, errores);
         p.NuevaArea();
     } else {

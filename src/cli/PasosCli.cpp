@@ -3,13 +3,33 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
+#include <QRegularExpression>
 #include <QTextDocument>
 
 #include "cli/CargaCli.h"
 #include "cli/DestinoDibujo.h"
 #include "files/EscrituraAtomica.h"
 
-QString PasosCli::Rechazo(const QString& carpeta)
+namespace {
+
+QStringList Pasos(const QString& carpeta)
+{
+    QStringList pasos;
+    for (const QString& nombre : QDir(carpeta).entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (PasosCli::EsPaso(nombre))
+            pasos << nombre;
+    return pasos;
+}
+
+} // namespace
+
+bool PasosCli::EsPaso(const QString& nombre)
+{
+    static const QRegularExpression paso(QStringLiteral("^paso-[0-9]{3,}\\.(png|txt|html)$"));
+    return paso.match(nombre).hasMatch();
+}
+
+QString PasosCli::Rechazo(const QString& carpeta, bool reemplazar)
 {
     const QFileInfo info(carpeta);
     if (!info.exists())
@@ -17,7 +37,19 @@ QString PasosCli::Rechazo(const QString& carpeta)
     if (!info.isDir())
         return QStringLiteral("No es una carpeta: %1 (--pasos pide una carpeta donde escribir los pasos).")
             .arg(carpeta);
+    if (const QStringList pasos = Pasos(carpeta); !pasos.isEmpty() && !reemplazar)
+        return QStringLiteral("La carpeta %1 ya tiene pasos de otra ejecución (%2): se mezclarían. "
+                              "--reemplazar los borra antes de empezar.")
+            .arg(carpeta, pasos.first());
     return {};
+}
+
+bool PasosCli::Vaciar(const QString& carpeta)
+{
+    bool todos = true;
+    for (const QString& nombre : Pasos(carpeta))
+        todos = QDir(carpeta).remove(nombre) && todos;
+    return todos;
 }
 
 bool PasosCli::Escribir(const QImage& dibujo, const QTextDocument& texto)

@@ -11,8 +11,14 @@ class QTextDocument;
 
 class PasosCli {
 public:
-    // Why `carpeta` cannot take the steps; "" when it can.
-    static QString Rechazo(const QString& carpeta);
+    // Why `carpeta` cannot take the steps; "" when it can. A folder that
+    // already holds step files would mix two runs: it is refused, unless
+    // `reemplazar` says to remove them first (Vaciar).
+    static QString Rechazo(const QString& carpeta, bool reemplazar);
+    // Whether a file of that name is one of the steps' own (paso-001.png, ...).
+    static bool EsPaso(const QString& nombre);
+    // Removes the step files of an earlier run; false when one stays.
+    static bool Vaciar(const QString& carpeta);
 
     // What could not be written is said on `errores`.
     PasosCli(QString carpeta, bool html, QTextStream& errores)

@@ -67,6 +67,8 @@ TEST_F(Operaciones, ComoLaFuerzaBrutaEnGrafosAlAzar)
                 nuevas += comparten && k < l;
             }
         EXPECT_EQ(p.grafo().numero_aristas(), nuevas);
+        for (int k = m + 1; k <= Grafo::Limite; ++k)
+            ASSERT_TRUE(p.grafo().Posic_CoordX(k) == 0 && p.grafo().Posic_CoordY(k) == 0) << "posición " << k;
     }
 }
 

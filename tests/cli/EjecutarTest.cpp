@@ -295,3 +295,40 @@ TEST_F(CliEjecutar, ElArbolDeUnCodigoOcupaElAreaPedida)
         EXPECT_EQ(b.first(), " 3500 ,  600 \r") << dibujo.join(' ').toStdString();
     }
 }
+
+namespace {
+
+// No output takes the place of the graph read or of another output, and the steps have the drawing's bounds:
+// each is refused before anything is drawn or written. Old steps are not mixed with new ones.
+TEST_F(CliEjecutar, LasSalidasNoSePisan)
+{
+    ASSERT_TRUE(QDir(Ruta("")).mkdir("st"));
+    const QString entradaEnPasos = Fichero("st/paso-001.txt", Cuadrado);
+    Fichero("st/paso-009.png", "viejo");
+    const QStringList casos[] = {
+        {"Kruskal", "k.grf", "--pasos", Ruta("st"), "--ancho", "1000000", "--alto", "1000000", "--reemplazar"},
+        {"Kruskal", entradaEnPasos, "--pasos", Ruta("st"), "--reemplazar"},
+        {"Kruskal", "k.grf", "--dibujo", "x.png", "--grafo", "x.png"},
+        {"Kruskal", "k.grf", "--grafo", "k.grf"},
+        {"Kruskal", "k.grf", "--pasos", Ruta("st")},
+        {"Kruskal", "k.grf", "--reemplazar"},
+    };
+    for (const QStringList& caso : casos) {
+        SCOPED_TRACE(caso.join(' ').toStdString());
+        const Ejecucion e = EnCarpeta(caso);
+        EXPECT_TRUE(e.estado == 2 && e.salida.isEmpty() && !e.errores.isEmpty()) << e.errores.toStdString();
+    }
+    EXPECT_EQ(Contenido("st/paso-001.txt"), Cuadrado);
+    EXPECT_EQ(Contenido("k.grf"), Cuadrado);
+    EXPECT_FALSE(QFile::exists(Ruta("x.png")));
+    EXPECT_EQ(Contenido("st/paso-009.png"), "viejo");
+
+    QFile::remove(entradaEnPasos);
+    const Ejecucion e = EnCarpeta({"Kruskal", "k.grf", "--pasos", Ruta("st"), "--reemplazar"});
+    EXPECT_EQ(e.estado, 0) << e.errores.toStdString();
+    EXPECT_EQ(QDir(Ruta("st")).entryList(QDir::Files),
+              (QStringList{"paso-001.png", "paso-001.txt", "paso-002.png", "paso-002.txt", "paso-003.png",
+                           "paso-003.txt"}));
+}
+
+} // namespace
