@@ -6,6 +6,18 @@
 
 namespace {
 
+// Only the characters XML 1.0 allows: a control character or U+FFFE in a
+// file's name would make the whole drawing unreadable.
+QString TextoXml(const QString& texto)
+{
+    QString limpio;
+    for (const uint u : texto.toUcs4())
+        if (const char32_t c = u; (c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
+            (c >= 0x10000 && c <= 0x10FFFF)))
+            limpio += QString::fromUcs4(&c, 1);
+    return limpio;
+}
+
 constexpr double TwipsPorPixel = 15;
 constexpr int PuntosPorMetro96Dpi = 3780;
 
@@ -67,7 +79,7 @@ DestinoDibujo::DestinoDibujo(const QString& salida, QSize area, double escala, c
         generador_.setViewBox(QRect(QPoint(0, 0), tamaño));
         generador_.setResolution(96); // one SVG unit per 96-dpi pixel: coordinates are twips / 15
         // The generator writes the title as it is given, inside the XML.
-        generador_.setTitle(QFileInfo(grafo).fileName().toHtmlEscaped());
+        generador_.setTitle(TextoXml(QFileInfo(grafo).fileName()).toHtmlEscaped());
         lienzo_ = std::make_unique<LienzoImagen>(generador_);
     } else {
         imagen_ = QImage(EnPixeles(area, escala), QImage::Format_RGB32);

@@ -108,11 +108,11 @@ TEST_F(Salidas, LoQueExcedeSusCotasSeRechazaConEstadoDos)
     EXPECT_EQ(Entradas(), QStringList{"g.grf"});
 }
 
-// The title of an SVG drawing is the graph file's name, whatever it holds; one SVG unit is a 96-dpi pixel:
-// twips / 15.
+// The title of an SVG drawing is the graph file's name, whatever it holds, less the characters XML does not
+// allow (a control character, U+FFFE); one SVG unit is a 96-dpi pixel: twips / 15.
 TEST_F(Salidas, ElSvgEsXmlValidoEnPixelesDe96Ppp)
 {
-    const QString grafo = Fichero("a<b>&\"c.grf", Triangulo);
+    const QString grafo = Fichero(QString("a<b>&\"c\x01") + QChar(0xFFFE) + ".grf", Triangulo);
     for (const QStringList& args :
          {QStringList{"dibujar", grafo, Ruta("d.svg")},
           QStringList{"ejecutar", "Componentes", grafo, "--dibujo", Ruta("d.svg")}}) {
