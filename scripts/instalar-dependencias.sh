@@ -10,6 +10,7 @@ paquetes=(
   clang-14 libclang-rt-14-dev llvm-14
   fonts-liberation2 xvfb xauth
   file desktop-file-utils libxml2-utils shared-mime-info xdg-utils libglib2.0-bin groff-base
+  dpkg-dev lintian
 )
 
 faltan=()

@@ -17,6 +17,11 @@ constexpr double Radio = 110;      // of a vertex circle
 constexpr double LargoPunta = 300; // of a half arrowhead
 constexpr double AnguloPunta = 65; // from the bearing to the arrowhead's side
 constexpr double PuntosEtiqueta = 7;
+// The two passes of a doubled edge lie this far to each side of its line,
+// four pixels at 100 %, and each writes its label a line of text further out
+// on its own side, so that both lines and both numbers read apart.
+constexpr int SeparacionParalelas = 60;
+constexpr int AltoEtiqueta = 150;
 
 } // namespace
 
@@ -95,11 +100,15 @@ void Dibujo::DibujarArista(int u, int v, const QColor& color, std::int16_t etiqu
     // same whichever way it is named; mode 2 keeps the order on purpose.
     if (!dirigido && paralelo != 2 && v < u)
         std::swap(u, v);
-    if (etiqueta != 0 || (grafo_.Ponderado() && !seleccion_.Moviendo))
-        Etiqueta(u, v, etiqueta, sinPeso);
-
     const QPointF a = Centro(u);
     const QPointF b = Centro(v);
+    if (etiqueta != 0 || (grafo_.Ponderado() && !seleccion_.Moviendo)) {
+        const int lado = paralelo == 0 ? 0 : paralelo == 1 ? -AltoEtiqueta : AltoEtiqueta;
+        // A highlight draws the label again where it already is: taken away
+        // first, it is not darkened by a second coat.
+        Etiqueta(u, v, etiqueta, sinPeso, Desplazar({a, b}, lado).inicio - a, color != QColor(Qt::black));
+    }
+
     const QColor colorLinea = ColorDeArista(u, v, color);
     const double rumbo = Rumbo(a.x(), a.y(), b.x(), b.y());
     const QPointF d = Direccion(rumbo);
@@ -108,14 +117,14 @@ void Dibujo::DibujarArista(int u, int v, const QColor& color, std::int16_t etiqu
 
     Tramo tramo{a + Radio * d, b - Radio * d};
     if (paralelo != 0)
-        tramo = Desplazar(tramo, paralelo == 1 ? -25 : 25);
+        tramo = Desplazar(tramo, paralelo == 1 ? -SeparacionParalelas : SeparacionParalelas);
     Trazo(tramo.inicio, tramo.fin, colorLinea);
 
     if (dirigido && grafo_.elem_matriz(v, u) != 0)
         PuntaInversa(u, v, rumbo, tramo.inicio, color);
 }
 
-void Dibujo::Etiqueta(int u, int v, std::int16_t etiqueta, std::int16_t sinPeso)
+void Dibujo::Etiqueta(int u, int v, std::int16_t etiqueta, std::int16_t sinPeso, QPointF aparte, bool deNuevo)
 {
     if (etiqueta == 0 && sinPeso != 0)
         return;
@@ -124,9 +133,16 @@ void Dibujo::Etiqueta(int u, int v, std::int16_t etiqueta, std::int16_t sinPeso)
     const int peso = grafo_.elem_matriz(u, v);
     const bool grande = etiqueta == 0 && std::abs(peso) > 99;
     const QPointF medio((x1 + x2) / 2.0, (y1 + y2) / 2.0);
+    const QPointF esquina = medio + DesplazamientoEtiqueta(x1, y1, x2, y2, grande) + aparte;
+    const QString texto = TextoNumero(etiqueta != 0 ? etiqueta : peso);
     lienzo_.PonerColorFrente(Qt::black);
-    lienzo_.Texto(medio + DesplazamientoEtiqueta(x1, y1, x2, y2, grande),
-                  TextoNumero(etiqueta != 0 ? etiqueta : peso), PuntosEtiqueta, false);
+    const Lienzo::Pluma pluma = lienzo_.ModoPluma();
+    if (deNuevo && pluma == Lienzo::Pluma::Copiar) {
+        lienzo_.PonerModoPluma(Lienzo::Pluma::Borrar);
+        lienzo_.Texto(esquina, texto, PuntosEtiqueta, false);
+        lienzo_.PonerModoPluma(pluma);
+    }
+    lienzo_.Texto(esquina, texto, PuntosEtiqueta, false);
 }
 
 QColor Dibujo::ColorDeArista(int a, int b, const QColor& normal) const

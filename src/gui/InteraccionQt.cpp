@@ -8,7 +8,6 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -30,6 +29,7 @@
 #include "gui/ImprimirVista.h"
 #include "gui/InsercionNºVertVista.h"
 #include "gui/MatrizAdyVista.h"
+#include "gui/ModeloFicherosEs.h"
 #include "gui/Menu_ayudaVista.h"
 #include "gui/SelectGrafoVista.h"
 
@@ -79,6 +79,7 @@ QString ExtensionDeFiltro(const QString& filtro)
 // enough for a folder's names, sizes, types and dates.
 QString NombreElegido(QFileDialog& dialogo)
 {
+    DialogoEnEspañol(dialogo);
     dialogo.resize(760, 480);
     if (auto* detalle = dialogo.findChild<QTreeView*>()) {
         QHeaderView* columnas = detalle->header();
@@ -266,9 +267,21 @@ QString InteraccionQt::PedirTexto(const QString& indicacion, const QString& titu
     return caja.exec() == QDialog::Accepted ? caja.textValue() : QString();
 }
 
+// xdg-open starts whenever it is installed, and only then finds out that no
+// browser is there: its exit status says whether a browser took the page.
+// One still running after a few seconds is the browser itself, in front.
 bool InteraccionQt::AbrirPagina(const QString& ruta)
 {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(ruta));
+    auto* abrir = new QProcess(ventana_);
+    QObject::connect(abrir, &QProcess::finished, abrir, &QObject::deleteLater);
+    abrir->start(QStringLiteral("xdg-open"), {QUrl::fromLocalFile(ruta).toString()});
+    if (!abrir->waitForStarted(3000)) {
+        delete abrir;
+        return false;
+    }
+    if (!abrir->waitForFinished(5000))
+        return true;
+    return abrir->exitStatus() == QProcess::NormalExit && abrir->exitCode() == 0;
 }
 
 bool InteraccionQt::IniciarPrograma(const QString& programa, const QStringList& argumentos)

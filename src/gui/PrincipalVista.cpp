@@ -42,10 +42,6 @@ constexpr int AltoBanda = 40;
 constexpr int FilaArriba = 2;
 constexpr int FilaAbajo = 19;
 constexpr int AltoFila = 17;
-// The band's places are fixed in pixels, so its letters are sized in pixels
-// too: Arial's narrow letters keep "Pesos Aleatorios" clear of "x:" without
-// condensing them.
-constexpr int LetraBanda = 11;
 
 } // namespace
 
@@ -113,8 +109,8 @@ void PrincipalVista::CrearFilaSuperior()
     connect(combo1_, &QComboBox::activated, this, [this](int indice) { AlCambiarTipo(indice); });
     controles_.Registrar(QStringLiteral("Combo1"), combo1_);
 
-    QFont letra(QStringLiteral("Arial"));
-    letra.setPixelSize(LetraBanda);
+    // The menus' own font: the band reads as part of the same window.
+    QFont letra = menuBar()->font();
     for (QWidget* w : std::initializer_list<QWidget*>{check1_, etiX_, etiY_, coordX_, coordY_, combo1_})
         w->setFont(letra);
     letra.setBold(true);
@@ -205,7 +201,12 @@ void PrincipalVista::Colocar(const Disposicion& d)
     barra1_->setGeometry(QRect(QPoint(Pixeles(50), yBarra), barra1_->sizeHint()));
     barra2_->setGeometry(QRect(QPoint(barra1_->geometry().right() + 6, yBarra), barra2_->sizeHint()));
     frame1_->setGeometry(Pixeles(d.areaTrabajo));
-    area_->setGeometry(Pixeles(d.areaTrabajo));
+    // While a tour hides the trace pane, the work area's white runs down
+    // over its place instead of the window's grey.
+    QRect area = Pixeles(d.areaTrabajo);
+    if (!principal_.Vista().textoVisible)
+        area.setBottom(Pixeles(d.textoPeq).bottom());
+    area_->setGeometry(area);
     textPeq_->setGeometry(Pixeles(d.textoPeq));
     aceptar_->setGeometry(Pixeles(d.aceptar));
 

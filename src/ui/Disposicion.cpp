@@ -25,7 +25,9 @@ Disposicion CalcularDisposicion(int ancho, int alto, bool ponderado, bool acepta
     d.alto = std::max(alto, AltoMinimoVentana);
     const int w = d.ancho, h = d.alto;
     d.areaTrabajo = {50, 600, w - 200, 0};
-    d.textoPeq.alto = std::max((h / 2000) * 255, 1080);
+    // A sixth of the window, in whole pixels: eight lines of trace or more
+    // on a window 900 pixels high, as the window grows.
+    d.textoPeq.alto = std::max(h / 90 * 15, 1080);
     d.textoPeq.arriba = h - d.textoPeq.alto - 720;
     d.textoPeq.izquierda = 50;
     d.textoPeq.ancho = aceptarVisible ? w - 200 - 1385 : w - 200;

@@ -3,6 +3,7 @@
 #include <QLineF>
 #include "drawing/GeometriaArista.h"
 #include "support/EscenaDibujo.h"
+#include "ui/SuperficieArea.h"
 
 namespace {
 
@@ -123,6 +124,8 @@ TEST(DibujoArista, LaSeleccionYElCursorTinenLaLinea)
     EXPECT_EQ(color(102, 102), QColor(Qt::blue)) << "the selection wins";
 }
 
+// The two passes of a doubled edge lie four pixels to each side of its line, and each writes its number a line
+// of text further out on its own side: both lines and both numbers read apart.
 TEST(DibujoArista, ElModoParaleloApartaLaLineaPeroNoLaPunta)
 {
     // How far the line moves; the head must stay.
@@ -134,12 +137,50 @@ TEST(DibujoArista, ElModoParaleloApartaLaLineaPeroNoLaPunta)
         EXPECT_EQ(apartada.at(1).b - centrada.at(1).b, apartada[1].a - centrada[1].a);
         return apartada[1].a - centrada[1].a;
     };
-    EXPECT_EQ(apartado(Arriba, Abajo, 1), QPointF(25, 0));
-    EXPECT_EQ(apartado(Arriba, Abajo, 2), QPointF(-25, 0));
-    EXPECT_EQ(apartado(Arriba, Derecha, 1), QPointF(0, -25));
-    EXPECT_EQ(apartado(Arriba, {3000, 3000}, 1), QPointF(0, -25)); // diagonal
-    EXPECT_EQ(apartado(Arriba, {1300, 3000}, 1), QPointF(25, 0));  // steep, to the right
-    EXPECT_EQ(apartado({1300, 1000}, Abajo, 1), QPointF(-25, 0));  // steep, to the left
+    EXPECT_EQ(apartado(Arriba, Abajo, 1), QPointF(60, 0));
+    EXPECT_EQ(apartado(Arriba, Abajo, 2), QPointF(-60, 0));
+    EXPECT_EQ(apartado(Arriba, Derecha, 1), QPointF(0, -60));
+    EXPECT_EQ(apartado(Arriba, {3000, 3000}, 1), QPointF(0, -60)); // diagonal
+    EXPECT_EQ(apartado(Arriba, {1300, 3000}, 1), QPointF(60, 0));  // steep, to the right
+    EXPECT_EQ(apartado({1300, 1000}, Abajo, 1), QPointF(-60, 0));  // steep, to the left
+}
+
+TEST(DibujoArista, LasEtiquetasDeDosPasadasNoSePisan)
+{
+    EscenaDibujo e("Ponderado", {Arriba, Derecha}, {{1, 2, 5}});
+    e.dibujo.DibujarArista(1, 2, Granate, 3, 1, 1);
+    e.dibujo.DibujarArista(1, 2, Granate, 6, 1, 2);
+    std::vector<Primitiva> textos;
+    std::ranges::copy_if(e.lienzo.Textos(), std::back_inserter(textos),
+                         [](const Primitiva& t) { return t.pluma == Lienzo::Pluma::Copiar; });
+    ASSERT_EQ(textos.size(), 2u);
+    EXPECT_TRUE(textos[0].texto == " 3" && textos[1].texto == " 6");
+    EXPECT_EQ(textos[0].a.x(), textos[1].a.x());
+    EXPECT_GE(std::abs(textos[0].a.y() - textos[1].a.y()), 2 * 150) << "una línea de texto cada una, a cada lado";
+}
+
+// A highlight draws the edge's weight again where it already is: it must look as it did, not bolder.
+TEST(DibujoArista, UnPesoResaltadoNoSeOscurece)
+{
+    Grafo grafo;
+    PonerGrafo(grafo, "Ponderado", {Arriba, Derecha}, {{1, 2, 36}});
+    SuperficieArea area(4500, 3000);
+    Seleccion seleccion;
+    bool desdeMenu = false;
+    Dibujo dibujo(grafo, area.Superficie(), seleccion, desdeMenu);
+    area.Superficie().Limpiar();
+    dibujo.DibujarGrafo(0);
+    const QImage antes = area.Imagen().copy();
+    area.Superficie().PonerAnchoLinea(2);
+    for (int vez = 0; vez < 3; ++vez)
+        dibujo.DibujarArista(1, 2, Granate, 0, 0, 0);
+    const QImage despues = area.Imagen();
+    // The label's rows, clear of the wide line and its smoothing: 1075 to 1300 twips down.
+    int distintos = 0;
+    for (int y = 1075 / 15; y < 1300 / 15; ++y)
+        for (int x = 1800 / 15; x < 2400 / 15; ++x)
+            distintos += antes.pixel(x, y) != despues.pixel(x, y);
+    EXPECT_EQ(distintos, 0);
 }
 
 } // namespace

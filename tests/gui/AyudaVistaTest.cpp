@@ -9,6 +9,7 @@
 #include <QToolButton>
 
 #include "gui/AyudaVista.h"
+#include "gui/InteraccionQt.h"
 #include "gui/Menu_ayudaVista.h"
 #include "support/CarpetaPrueba.h"
 #include "support/InteraccionGuion.h"
@@ -100,6 +101,28 @@ TEST(AyudaVista, NavegacionPorMenusYDocumentos)
     NavegarAyuda(persona, {ayuda.carpeta.path()}, "raiz.men", "Raíz");
     EXPECT_EQ(persona.menusAyuda, (std::vector<QString>{"Raíz", "Tema 2", "Raíz"}));
     EXPECT_EQ(persona.mensajes.size(), 1u);
+}
+
+} // namespace
+
+namespace {
+
+// A page is shown only when xdg-open says a browser took it: one that starts and then finds no browser is a
+// failure, so the help asks for the browser's path instead of doing nothing.
+TEST(InteraccionQt, UnaPaginaSeAbreSoloSiUnNavegadorLaToma)
+{
+    CarpetaPrueba carpeta;
+    const QByteArray camino = qgetenv("PATH");
+    const QString pagina = carpeta.Fichero("p.html", "<html></html>");
+    InteraccionQt persona;
+    for (const auto& [estado, abierta] : {std::pair{3, false}, {0, true}}) {
+        const QString xdg = carpeta.Fichero("xdg-open", QByteArray("#!/bin/sh\nexit ") + QByteArray::number(estado) + "\n");
+        QFile::setPermissions(xdg, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        qputenv("PATH", QFile::encodeName(carpeta.Ruta("")) + ':' + camino);
+        EXPECT_EQ(persona.AbrirPagina(pagina), abierta) << estado;
+        QFile::remove(xdg);
+    }
+    qputenv("PATH", camino);
 }
 
 } // namespace

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFileSystemModel>
+#include <map>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -21,9 +24,11 @@
 #include "gui/ImprimirVista.h"
 #include "gui/InsercionNºVertVista.h"
 #include "gui/MatrizAdyVista.h"
+#include "gui/ModeloFicherosEs.h"
 #include "gui/PruferVista.h"
 #include "gui/SelectGrafoVista.h"
 #include "model/Grafo.h"
+#include "support/CarpetaPrueba.h"
 #include "support/InteraccionGuion.h" // and the dialogs' models
 
 namespace {
@@ -202,3 +207,27 @@ TEST(PruferVista, LaSecuenciaSeTecleaSinSoltarElTeclado)
     EXPECT_TRUE(modelo.Secuencia() == "3 - 3 - 4 - 4" && vista.BotonAceptar()->isEnabled())
         << modelo.Secuencia().toStdString();
 }
+
+namespace {
+
+// The file dialogs list a folder's type and every date in Spanish, whatever language the system speaks.
+TEST(ModeloFicherosEs, TiposYFechasEnEspañol)
+{
+    CarpetaPrueba carpeta;
+    carpeta.Fichero("g.grf", "Simple\r\n 0 \r\n");
+    ASSERT_TRUE(QDir(carpeta.Ruta("")).mkdir("clase"));
+    QFileSystemModel ficheros;
+    ModeloFicherosEs modelo;
+    modelo.setSourceModel(&ficheros);
+    const QModelIndex raiz = modelo.mapFromSource(ficheros.setRootPath(carpeta.Ruta("")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return modelo.rowCount(raiz) == 2; }));
+    std::map<QString, QString> tipos;
+    for (int fila = 0; fila < 2; ++fila)
+        tipos[modelo.index(fila, 0, raiz).data().toString()] = modelo.index(fila, 2, raiz).data().toString();
+    EXPECT_EQ(tipos, (std::map<QString, QString>{{"clase", "Carpeta"}, {"g.grf", "Archivo grf"}}));
+    const QModelIndex clase = ficheros.index(carpeta.Ruta("clase"));
+    EXPECT_EQ(modelo.mapFromSource(clase.siblingAtColumn(3)).data().toString(),
+              QLocale(QLocale::Spanish, QLocale::Spain).toString(ficheros.lastModified(clase), QLocale::ShortFormat));
+}
+
+} // namespace

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QMenuBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -91,6 +92,24 @@ TEST(PrincipalVista, ArrancaConElPanelYRespetaElTamañoMinimo)
                     (w->font().stretch() == QFont::AnyStretch || w->font().stretch() == QFont::Unstretched))
             << nombre;
     }
+    // The band speaks in the menus' letters.
+    for (const char* nombre : {"Check1", "eti_x", "Tit_Tipo", "Combo1"}) {
+        const QFont letra = v.Parte<QWidget>(nombre)->font();
+        EXPECT_TRUE(letra.family() == v.vista.menuBar()->font().family() &&
+                    letra.pointSizeF() == v.vista.menuBar()->font().pointSizeF())
+            << nombre;
+    }
+    // The trace pane grows with the window, eight lines at least at 1400 x 900; hidden during a tour, it
+    // leaves the work area's white in its place, not a grey gap.
+    v.vista.resize(1400, 900 - v.vista.menuBar()->sizeHint().height());
+    auto* panel = v.Parte<QTextEdit>("text_peq");
+    EXPECT_GE(panel->viewport()->height() / panel->fontMetrics().lineSpacing(), 8);
+    v.vista.principal().OcultarTraza();
+    v.vista.Refrescar();
+    EXPECT_EQ(v.Area()->geometry().bottom(), panel->geometry().bottom());
+    v.vista.principal().Vista().textoVisible = true;
+    v.vista.Refrescar();
+    EXPECT_LT(v.Area()->geometry().bottom(), panel->geometry().top());
     // Enter in the trace pane ends a run as the Aceptar button does.
     v.vista.principal().text_peq().setPlainText(QStringLiteral("traza"));
     QTest::keyClick(v.Parte<QTextEdit>("text_peq"), Qt::Key_Return);

@@ -131,8 +131,8 @@ TEST_F(PrincipalPrueba, LaVentanaNoEncogeBajoElMinimoYElPanelCreceConLaAltura)
     const Disposicion& d = p.Form_Resize(8000, 5000);
     EXPECT_EQ(std::tuple(d.ancho, d.alto, d.textoPeq.alto, d.areaTrabajo.ancho),
               std::tuple(10520, 6500, 1080, 10320));
-    EXPECT_EQ(p.Form_Resize(12000, 10000).textoPeq.alto, 1275);
-    EXPECT_EQ(p.Geometria().areaTrabajo.alto, 10000 - 600 - 1275 - 720 - 50);
+    EXPECT_EQ(p.Form_Resize(12000, 10000).textoPeq.alto, 1665);
+    EXPECT_EQ(p.Geometria().areaTrabajo.alto, 10000 - 600 - 1665 - 720 - 50);
     EXPECT_NEAR(p.Superficie().Ancho(), 12000 - 200, 15) << "la imagen tiene píxeles enteros";
 }
 
