@@ -3,7 +3,8 @@
 # what the program draws: the graph files of tools/figuras-ayuda/, the graph
 # families of the Grafos menu, and the results of the algorithms the command
 # line runs; and, for the manual, the toolbar's pictures and the main window
-# itself (ImageMagick's convert and import, and xvfb-run). The pictures go
+# itself and its step window (ImageMagick's convert and import, xvfb-run and
+# xdotool). The pictures go
 # under data/; commit them with the help.
 #   scripts/figuras-ayuda.sh            (after building; or NODEVA_CLI=...)
 set -euo pipefail
@@ -119,3 +120,16 @@ xvfb-run -a -s '-screen 0 960x640x24' bash -c '
     import -window root "$3"
     kill $programa' captura "$programa" "$fuentes/ventana.grf" "$temporal/ventana.png"
 convert "$temporal/ventana.png" -resize 640x -strip -define png:exclude-chunk=date,time "$manual/ventana.png"
+
+# The step window, at the second pause of the postman on a weighted K6
+# (xdotool plays the person: the Euler menu, "Paso a Paso", "Continuar").
+xvfb-run -a -s '-screen 0 960x640x24' bash -c '
+    "$1" "$2" & programa=$!
+    sleep 4
+    xdotool mousemove 900 300 click 1; sleep 0.3
+    xdotool key alt+u; sleep 0.4; xdotool key p; sleep 1.5
+    xdotool key Return; sleep 1.5
+    xdotool mousemove 805 541 click 1; sleep 1.5
+    import -window root "$3"
+    kill $programa' captura "$programa" "$fuentes/k6.grf" "$temporal/pasos.png"
+convert "$temporal/pasos.png" -crop 960x126+0+516 +repage -strip -define png:exclude-chunk=date,time "$manual/pasos.png"

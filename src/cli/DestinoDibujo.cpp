@@ -88,12 +88,15 @@ DestinoDibujo::DestinoDibujo(const QString& salida, QSize area, double escala, c
         imagen_.setDotsPerMeterX(PuntosPorMetro96Dpi);
         imagen_.setDotsPerMeterY(PuntosPorMetro96Dpi);
         lienzo_ = std::make_unique<LienzoImagen>(imagen_);
+        recuerdo_ = std::make_unique<LienzoMemoria>(*lienzo_);
     }
     lienzo_->FijarMedida(area);
 }
 
 Escritura DestinoDibujo::Guardar()
 {
+    if (recuerdo_)
+        recuerdo_->Reponer();
     lienzo_->Terminar();
     if (svg_)
         return EscribirAtomicamente(salida_, memoria_.data());

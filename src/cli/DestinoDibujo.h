@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "drawing/LienzoImagen.h"
+#include "drawing/LienzoMemoria.h"
 #include "files/EscrituraAtomica.h"
 
 class DestinoDibujo {
@@ -33,7 +34,10 @@ public:
     // scale of a PNG image. The SVG drawing is titled with the graph's file name.
     DestinoDibujo(const QString& salida, QSize area, double escala, const QString& grafo);
 
-    Lienzo& Superficie() { return *lienzo_; }
+    // An image is drawn through a memory of what was drawn, so that a shape
+    // taken away (a label about to be written again) is painted again from
+    // it, exactly as on the screen.
+    Lienzo& Superficie() { return recuerdo_ ? static_cast<Lienzo&>(*recuerdo_) : *lienzo_; }
     // An image as a PNG file's bytes; empty when it could not be encoded.
     static QByteArray Png(const QImage& imagen);
     // Ends painting and writes the file in one step.
@@ -46,4 +50,5 @@ private:
     QBuffer memoria_;
     QSvgGenerator generador_;
     std::unique_ptr<LienzoImagen> lienzo_;
+    std::unique_ptr<LienzoMemoria> recuerdo_;
 };

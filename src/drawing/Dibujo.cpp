@@ -1,6 +1,7 @@
 // Dibujo: the graph as a whole, edges and arcs, and the refresh of highlights.
 #include "drawing/Dibujo.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 
@@ -18,10 +19,30 @@ constexpr double LargoPunta = 300; // of a half arrowhead
 constexpr double AnguloPunta = 65; // from the bearing to the arrowhead's side
 constexpr double PuntosEtiqueta = 7;
 // The two passes of a doubled edge lie this far to each side of its line,
-// four pixels at 100 %, and each writes its label a line of text further out
-// on its own side, so that both lines and both numbers read apart.
+// four pixels at 100 %, and each writes its label beyond its own line, on its
+// own side, so that both lines and both numbers read apart.
 constexpr int SeparacionParalelas = 60;
-constexpr int AltoEtiqueta = 150;
+// Half a label's box, as 7-point digits take it: per character across, and
+// down (twips).
+constexpr double MedioAnchoLetra = 39;
+constexpr double MedioAltoEtiqueta = 85;
+constexpr double HolguraEtiqueta = 60;
+
+// Where the label of one pass of a doubled edge a -> b goes: clear of its
+// line, on the side `lado` (-1 or 1, as the pass's line moves) of the edge.
+QPointF EsquinaAparte(QPointF a, QPointF b, int lado, qsizetype letras)
+{
+    const QPointF d = b - a;
+    const double largo = std::hypot(d.x(), d.y());
+    QPointF normal = largo == 0 ? QPointF(0, -1) : QPointF(-d.y() / largo, d.x() / largo);
+    const QPointF hacia = Desplazar({a, b}, lado * SeparacionParalelas).inicio - a;
+    if (QPointF::dotProduct(normal, hacia) < 0)
+        normal = -normal;
+    const QPointF medio(MedioAnchoLetra * letras, MedioAltoEtiqueta);
+    const double distancia = SeparacionParalelas + HolguraEtiqueta + std::abs(normal.x()) * medio.x() +
+                             std::abs(normal.y()) * medio.y();
+    return (a + b) / 2 + normal * distancia - medio;
+}
 
 } // namespace
 
@@ -102,12 +123,10 @@ void Dibujo::DibujarArista(int u, int v, const QColor& color, std::int16_t etiqu
         std::swap(u, v);
     const QPointF a = Centro(u);
     const QPointF b = Centro(v);
-    if (etiqueta != 0 || (grafo_.Ponderado() && !seleccion_.Moviendo)) {
-        const int lado = paralelo == 0 ? 0 : paralelo == 1 ? -AltoEtiqueta : AltoEtiqueta;
-        // A highlight draws the label again where it already is: taken away
-        // first, it is not darkened by a second coat.
-        Etiqueta(u, v, etiqueta, sinPeso, Desplazar({a, b}, lado).inicio - a, color != QColor(Qt::black));
-    }
+    // A highlight draws the label again where it already is: taken away
+    // first, it is not darkened by a second coat.
+    if (etiqueta != 0 || (grafo_.Ponderado() && !seleccion_.Moviendo))
+        Etiqueta(u, v, etiqueta, sinPeso, paralelo == 0 ? 0 : paralelo == 1 ? -1 : 1, color != QColor(Qt::black));
 
     const QColor colorLinea = ColorDeArista(u, v, color);
     const double rumbo = Rumbo(a.x(), a.y(), b.x(), b.y());
@@ -124,7 +143,7 @@ void Dibujo::DibujarArista(int u, int v, const QColor& color, std::int16_t etiqu
         PuntaInversa(u, v, rumbo, tramo.inicio, color);
 }
 
-void Dibujo::Etiqueta(int u, int v, std::int16_t etiqueta, std::int16_t sinPeso, QPointF aparte, bool deNuevo)
+void Dibujo::Etiqueta(int u, int v, std::int16_t etiqueta, std::int16_t sinPeso, int lado, bool deNuevo)
 {
     if (etiqueta == 0 && sinPeso != 0)
         return;
@@ -133,8 +152,9 @@ void Dibujo::Etiqueta(int u, int v, std::int16_t etiqueta, std::int16_t sinPeso,
     const int peso = grafo_.elem_matriz(u, v);
     const bool grande = etiqueta == 0 && std::abs(peso) > 99;
     const QPointF medio((x1 + x2) / 2.0, (y1 + y2) / 2.0);
-    const QPointF esquina = medio + DesplazamientoEtiqueta(x1, y1, x2, y2, grande) + aparte;
     const QString texto = TextoNumero(etiqueta != 0 ? etiqueta : peso);
+    const QPointF esquina = lado == 0 ? medio + DesplazamientoEtiqueta(x1, y1, x2, y2, grande)
+                                      : EsquinaAparte(Centro(u), Centro(v), lado, texto.size());
     lienzo_.PonerColorFrente(Qt::black);
     const Lienzo::Pluma pluma = lienzo_.ModoPluma();
     if (deNuevo && pluma == Lienzo::Pluma::Copiar) {

@@ -52,9 +52,10 @@ public:
 private:
     void DibujarAristas(std::int16_t sinPeso);
     QPointF Centro(int v) const;
-    // aparte moves it off its usual place; deNuevo: it may be on the
-    // picture already, to be taken away before it is written.
-    void Etiqueta(int u, int v, std::int16_t etiqueta, std::int16_t sinPeso, QPointF aparte, bool deNuevo);
+    // lado -1 or 1: one pass of a doubled edge, labelled on its own side;
+    // deNuevo: it may be on the picture already, to be taken away before it
+    // is written.
+    void Etiqueta(int u, int v, std::int16_t etiqueta, std::int16_t sinPeso, int lado, bool deNuevo);
     QColor ColorDeArista(int a, int b, const QColor& normal) const;
     void PuntaInversa(int u, int v, double rumbo, QPointF inicio, const QColor& color);
     void Trazo(QPointF desde, QPointF hasta, const QColor& color);

@@ -5,15 +5,17 @@
 namespace {
 
 // The row above the work area: the check box (weighted graphs only), the
-// pointer coordinates and the type list, counted from the right edge.
-void FilaSuperior(Disposicion& d, bool ponderado)
+// pointer coordinates and the type list, counted from the right edge, wide
+// enough for "Pesos Aleatorios" and "Digrafo Ponderado" in the menus' letters.
+// The coordinates keep their place whatever the type.
+void FilaSuperior(Disposicion& d, bool)
 {
     const int w = d.ancho;
-    d.check1 = w - 2355 - 1080 - 1095;
-    d.etiX = ponderado ? d.check1 + AnchoCheck1 + 50 : w - 2355 - 1080 + 50;
-    d.coordX = d.etiX + 360;
-    d.titTipo = d.coordX + 720;
-    d.combo1 = d.titTipo;
+    d.combo1 = w - AnchoLista - 45;
+    d.titTipo = d.combo1;
+    d.coordX = d.titTipo - 720;
+    d.etiX = d.coordX - 360;
+    d.check1 = d.etiX - 50 - AnchoCheck1;
 }
 
 } // namespace

@@ -20,7 +20,8 @@ struct Disposicion {
 
 inline constexpr int AnchoMinimoVentana = 10520;
 inline constexpr int AltoMinimoVentana = 6500;
-inline constexpr int AnchoCheck1 = 1600;
+inline constexpr int AnchoCheck1 = 1950;
+inline constexpr int AnchoLista = 2160;
 // The layout counts from the window's outer height; its caption, menu bar
 // and borders take this much of it, and the parts sit in the client area
 // below them.
