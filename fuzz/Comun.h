@@ -3,6 +3,7 @@
 // parsers that read a named file.
 #pragma once
 
+#include <QBuffer>
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
@@ -15,6 +16,8 @@
 #include <cstdlib>
 
 #include "costuras/Interaccion.h"
+#include "files/Lector.h"
+#include "model/Grafo.h"
 
 class InteraccionContada : public Interaccion {
 public:
@@ -75,4 +78,13 @@ inline QString EscribirTemporal(const QString& nombre, const std::uint8_t* datos
     Exigir(f && std::fwrite(datos, 1, tamaño, f) == tamaño && std::fclose(f) == 0,
            "cannot write the scratch file");
     return ruta;
+}
+
+// Reads the bytes as a graph file, for a work area of this size: 0 when it loads.
+inline std::int16_t LeerBytes(const QByteArray& bytes, Grafo& grafo, InteraccionContada& io, QSize area)
+{
+    QBuffer origen;
+    origen.setData(bytes);
+    origen.open(QIODevice::ReadOnly);
+    return LeerGrafo(origen, grafo, io, area);
 }

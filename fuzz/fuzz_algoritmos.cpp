@@ -4,7 +4,6 @@
 // must end (libFuzzer's -timeout turns a hang into a finding), with status
 // 0 (finished) or 2 (a precondition refused the graph), never 1: the file
 // loaded, so nothing may refuse it as unreadable.
-#include <QBuffer>
 #include <QStringList>
 #include <QTextStream>
 #include <memory>
@@ -12,7 +11,6 @@
 #include "Comun.h"
 #include "algorithms/CatalogoOrdenes.h"
 #include "cli/Subcomandos.h"
-#include "files/Lector.h"
 #include "model/Grafo.h"
 
 namespace {
@@ -84,10 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* datos, std::size_t tam
     const QByteArray bytes(reinterpret_cast<const char*>(datos), static_cast<qsizetype>(tamaño));
     auto grafo = std::make_unique<Grafo>();
     InteraccionContada io;
-    QBuffer origen;
-    origen.setData(bytes);
-    origen.open(QIODevice::ReadOnly);
-    if (LeerGrafo(origen, *grafo, io, Area) != 0)
+    if (LeerBytes(bytes, *grafo, io, Area) != 0)
         return 0;
     const QString ruta = EscribirTemporal(QStringLiteral("g.grf"), datos, tamaño);
     const std::uint8_t semilla = tamaño > 0 ? datos[tamaño - 1] : 0;

@@ -15,10 +15,7 @@ const QSize Area{9000, 6000};
 
 std::int16_t Leer(const QByteArray& bytes, Grafo& grafo, InteraccionContada& io)
 {
-    QBuffer origen;
-    origen.setData(bytes);
-    origen.open(QIODevice::ReadOnly);
-    return LeerGrafo(origen, grafo, io, Area);
+    return LeerBytes(bytes, grafo, io, Area);
 }
 
 bool MismaMatriz(const Grafo& a, const Grafo& b)

@@ -14,9 +14,9 @@
 #include "cli/CargaCli.h"
 #include "cli/DestinoDibujo.h"
 #include "cli/InteraccionCli.h"
-#include "cli/LienzoSinDibujo.h"
 #include "cli/OpcionesOrden.h"
 #include "cli/PasosCli.h"
+#include "drawing/LienzoMudo.h"
 #include "files/Escritor.h"
 #include "run/BotonesInterrupcion.h"
 #include "ui/Principal.h"
@@ -99,7 +99,8 @@ bool TomaClics(const OrdenAlgoritmo& orden)
 void TextoAyuda(QTextStream& salida)
 {
     salida << "Uso: nodeva-cli ejecutar ALGORITMO [ARCHIVO] [opciones del algoritmo] [--html]\n"
-              "                         [--dibujo SALIDA] [--grafo SALIDA.grf] [--pasos CARPETA [--reemplazar]]\n"
+              "                         [--dibujo SALIDA] [--grafo SALIDA.grf] [--pasos CARPETA "
+              "[--reemplazar]]\n"
               "                         [--ancho N] [--alto N]\n\n"
               "Abre un fichero de grafo como el programa y ejecuta el algoritmo como su orden\n"
               "del menú, de principio a fin, sin pausas. Escribe la traza final (con el aviso\n"
@@ -157,10 +158,12 @@ QString SalidasAparte(const OpcionesEjecutar& o)
     if (!o.grafo.isEmpty() && !entrada.isEmpty() && MismoFichero(o.grafo, entrada))
         return QStringLiteral("El grafo no puede guardarse en el propio fichero de grafo que se lee.");
     if (!o.grafo.isEmpty() && !o.dibujo.isEmpty() && MismoFichero(o.grafo, o.dibujo))
-        return QStringLiteral("El dibujo y el grafo no pueden guardarse en el mismo fichero: %1").arg(o.dibujo);
+        return QStringLiteral("El dibujo y el grafo no pueden guardarse en el mismo fichero: %1")
+            .arg(o.dibujo);
     for (const QString& f : {entrada, o.dibujo, o.grafo})
         if (!f.isEmpty() && enPasos(f))
-            return QStringLiteral("%1 tiene el nombre de un paso en la carpeta de los pasos: se sobrescribiría.")
+            return QStringLiteral(
+                       "%1 tiene el nombre de un paso en la carpeta de los pasos: se sobrescribiría.")
                 .arg(f);
     return {};
 }
@@ -229,7 +232,8 @@ QString Analizar(const QStringList& args, OpcionesEjecutar& o)
     if (o.reemplazar && o.pasos.isEmpty())
         return QStringLiteral("--reemplazar solo se aplica con --pasos.");
     if (!o.dibujo.isEmpty())
-        if (const QString rechazo = DestinoDibujo::Rechazo(o.dibujo, o.archivo, o.area, 1); !rechazo.isEmpty())
+        if (const QString rechazo = DestinoDibujo::Rechazo(o.dibujo, o.archivo, o.area, 1);
+            !rechazo.isEmpty())
             return rechazo;
     if (!o.pasos.isEmpty()) {
         // Every step is a picture of the work area: the same bounds, before anything is drawn.
@@ -282,7 +286,7 @@ int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const Opci
     std::optional<DestinoDibujo> destino;
     if (!o.dibujo.isEmpty())
         destino.emplace(o.dibujo, o.area, 1, o.archivo);
-    LienzoSinDibujo sinDibujo(o.area.width(), o.area.height());
+    LienzoMudo sinDibujo(o.area.width(), o.area.height());
     Principal p(persona);
     persona.ventana = &p;
     persona.html = o.html;

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+#include "drawing/LienzoMudo.h"
+
 namespace {
 
 template <class... F> struct Sobrecarga : F... {
@@ -22,21 +24,6 @@ constexpr double TwipsPorPunto = 20;
 // pieces, their bounds are painted again at once.
 constexpr double LargoPieza = 100 * TwipsPorPixel;
 constexpr std::size_t MaxPiezas = 64;
-
-// Paints nothing: what is drawn on a memory over it is only remembered.
-class LienzoMudo : public Lienzo {
-public:
-    LienzoMudo(int ancho, int alto) : ancho_(ancho), alto_(alto) {}
-    void Limpiar() override {}
-    void Circulo(QPointF, double, std::optional<QColor>) override {}
-    void Linea(QPointF, QPointF) override {}
-    void Texto(QPointF, const QString&, double, bool) override {}
-    int Ancho() const override { return ancho_; }
-    int Alto() const override { return alto_; }
-
-private:
-    int ancho_, alto_;
-};
 
 } // namespace
 
@@ -93,8 +80,9 @@ void LienzoMemoria::Piezas(const Trazo& t, std::vector<QRectF>& piezas)
     const QPointF paso = l->hasta - l->desde;
     const int n = std::max(1, int(std::ceil(std::hypot(paso.x(), paso.y()) / LargoPieza)));
     for (int k = 0; k < n; ++k)
-        piezas.push_back(
-            QRectF(l->desde + paso * k / n, l->desde + paso * (k + 1) / n).normalized().adjusted(-m, -m, m, m));
+        piezas.push_back(QRectF(l->desde + paso * k / n, l->desde + paso * (k + 1) / n)
+                             .normalized()
+                             .adjusted(-m, -m, m, m));
 }
 
 // Whether a line passes near enough to a piece to touch it, counting its
@@ -107,9 +95,8 @@ bool LienzoMemoria::Cerca(const Trazo& t, const QRectF& pieza)
     const QPointF d = l->hasta - l->desde;
     const double largo = std::hypot(d.x(), d.y());
     const QPointF c = pieza.center() - l->desde;
-    return largo == 0 ||
-           std::abs(d.x() * c.y() - d.y() * c.x()) / largo <=
-               std::hypot(pieza.width(), pieza.height()) / 2 + Margen(t.estado);
+    return largo == 0 || std::abs(d.x() * c.y() - d.y() * c.x()) / largo <=
+                             std::hypot(pieza.width(), pieza.height()) / 2 + Margen(t.estado);
 }
 
 void LienzoMemoria::Borrado(const Trazo& t)

@@ -1,13 +1,13 @@
-// A work area of a given size that draws nothing: a run whose picture
-// nobody asked for still lays out positions on the area the user gave,
-// without painting an image of it.
+// A surface of a given size that paints nothing: a memory over it only
+// remembers, and a run whose picture nobody asked for (the command line)
+// still lays out positions on the area the user gave.
 #pragma once
 
 #include "drawing/Lienzo.h"
 
-class LienzoSinDibujo : public Lienzo {
+class LienzoMudo : public Lienzo {
 public:
-    LienzoSinDibujo(int ancho, int alto) : ancho_(ancho), alto_(alto) {}
+    LienzoMudo(int ancho, int alto) : ancho_(ancho), alto_(alto) {}
     void Limpiar() override {}
     void Circulo(QPointF, double, std::optional<QColor>) override {}
     void Linea(QPointF, QPointF) override {}
