@@ -15,6 +15,8 @@ simbolos="$(command -v llvm-symbolizer-14 || command -v llvm-symbolizer || true)
 [ -n "$simbolos" ] && export ASAN_SYMBOLIZER_PATH="$simbolos"
 export ASAN_OPTIONS="abort_on_error=1:detect_stack_use_after_return=1:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1"
+# What a library keeps for the life of the process is no leak of ours.
+export LSAN_OPTIONS="suppressions=$raiz/fuzz/lsan.supp:print_suppressions=0"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 # The random person at length: 100 sessions of 5000 steps each, a few
