@@ -25,6 +25,8 @@ BuclesApartados::BuclesApartados(Grafo& grafo) : grafo_(grafo)
 
 void BuclesApartados::Devolver()
 {
+    if (bucles_.empty())
+        return;
     for (const Bucle& b : bucles_)
         grafo_.InsertarMatriz(b.v, b.v, b.peso);
     if (CuentaBucles(grafo_))

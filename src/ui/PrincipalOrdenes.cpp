@@ -210,9 +210,11 @@ void Principal::Correr(const OrdenAlgoritmo& orden, const Parametros& parametros
     BuclesApartados bucles(grafo());
     const Grafo antes = grafo();
     orden.algoritmo(contexto);
-    // What replaced the graph made one without loops; anything else leaves
-    // the graph it ran on, which keeps the file's.
-    const bool sustituido = (orden.operacion || orden.sinArchivo) && !(grafo() == antes);
+    // What replaced the graph made one without loops (closing the graph in
+    // hand may even have made a new record); anything else leaves the graph
+    // it ran on, which keeps the file's.
+    const bool sustituido =
+        (orden.operacion || orden.sinArchivo) && (&grafo() != &contexto.grafo || !(grafo() == antes));
     if (!sustituido)
         bucles.Devolver();
     else
