@@ -8,7 +8,7 @@ namespace {
 // pointer coordinates and the type list, counted from the right edge, wide
 // enough for "Pesos Aleatorios" and "Digrafo Ponderado" in the menus' letters.
 // The coordinates keep their place whatever the type.
-void FilaSuperior(Disposicion& d, bool)
+void FilaSuperior(Disposicion& d)
 {
     const int w = d.ancho;
     d.combo1 = w - AnchoLista - 45;
@@ -20,7 +20,7 @@ void FilaSuperior(Disposicion& d, bool)
 
 } // namespace
 
-Disposicion CalcularDisposicion(int ancho, int alto, bool ponderado, bool aceptarVisible)
+Disposicion CalcularDisposicion(int ancho, int alto, bool aceptarVisible)
 {
     Disposicion d;
     d.ancho = std::max(ancho, AnchoMinimoVentana);
@@ -34,7 +34,7 @@ Disposicion CalcularDisposicion(int ancho, int alto, bool ponderado, bool acepta
     d.textoPeq.izquierda = 50;
     d.textoPeq.ancho = aceptarVisible ? w - 200 - 1385 : w - 200;
     d.aceptar = {d.textoPeq.ancho + 200, d.textoPeq.arriba + 200, 1185, d.textoPeq.alto - 400};
-    FilaSuperior(d, ponderado);
+    FilaSuperior(d);
     d.areaTrabajo.alto = h - 600 - d.textoPeq.alto - 720 - 50;
     return d;
 }

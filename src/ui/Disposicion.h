@@ -27,4 +27,4 @@ inline constexpr int AnchoLista = 2160;
 // below them.
 inline constexpr int AltoMarcoVentana = 720;
 
-Disposicion CalcularDisposicion(int ancho, int alto, bool ponderado, bool aceptarVisible);
+Disposicion CalcularDisposicion(int ancho, int alto, bool aceptarVisible);

@@ -24,7 +24,7 @@ QString PreguntaCambioTipo(int tipo)
 Principal::Principal(Interaccion& interaccion) : EstadoPrincipal(interaccion)
 {
     AplicarEstadosDeDiseño();
-    disposicion_ = CalcularDisposicion(AnchoInicial, AltoInicial, true, false);
+    disposicion_ = CalcularDisposicion(AnchoInicial, AltoInicial, false);
     NuevaArea();
     NuevoRegistro();
 }
@@ -58,13 +58,7 @@ std::int16_t Principal::Preguntar(const QString& texto, int botones)
 
 void Principal::ColocarFilaSuperior(bool ponderado)
 {
-    const Disposicion fila =
-        CalcularDisposicion(disposicion_.ancho, disposicion_.alto, ponderado, vista_.aceptarVisible);
-    disposicion_.check1 = fila.check1;
-    disposicion_.etiX = fila.etiX;
-    disposicion_.coordX = fila.coordX;
-    disposicion_.titTipo = fila.titTipo;
-    disposicion_.combo1 = fila.combo1;
+    // The row keeps its places whatever the type; only the check box comes and goes.
     vista_.check1Visible = ponderado;
     if (ponderado)
         vista_.check1Habilitado = true;
@@ -257,7 +251,7 @@ void Principal::Aceptar_Click()
 const Disposicion& Principal::Form_Resize(int ancho, int alto)
 {
     Superficie().Limpiar();
-    disposicion_ = CalcularDisposicion(ancho, alto, true, vista_.aceptarVisible);
+    disposicion_ = CalcularDisposicion(ancho, alto, vista_.aceptarVisible);
     NuevaArea();
     const Rectangulo& a = disposicion_.areaTrabajo;
     AjustarPosiciones(grafo(), QSize(a.ancho, a.alto));
