@@ -1,9 +1,9 @@
 // Nodeva: teaching and learning graph algorithms.
 // Usage: nodeva [grafo.grf] — the file, if given, is opened as by Abrir.
 #include <QApplication>
-#include <QStringList>
 #include <csignal>
 
+#include "files/NombreFichero.h"
 #include "gui/Arranque.h"
 #include "gui/InteraccionQt.h"
 #include "gui/PrincipalVista.h"
@@ -19,10 +19,10 @@ int main(int argc, char** argv)
     PrincipalVista ventana(interaccion);
     ventana.Atender(interaccion);
     MostrarMaximizada(ventana);
-    const QStringList argumentos = QApplication::arguments();
-    if (argumentos.size() > 1) {
-        // Queued, so that a message about a bad file shows over a window on screen.
-        const QString ruta = argumentos.at(1);
+    if (argc > 1) {
+        // Queued, so that a message about a bad file shows over a window on
+        // screen; the name as its bytes are, which need not be UTF-8.
+        const QString ruta = NombreDesdeBytes(QByteArray(argv[1]));
         QMetaObject::invokeMethod(
             &ventana, [&ventana, ruta] { ventana.AbrirArchivo(ruta); }, Qt::QueuedConnection);
     }

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "files/NombreFichero.h"
+
 namespace {
 
 // Only the characters XML 1.0 allows: a control character or U+FFFE in a
@@ -62,8 +64,7 @@ QString DestinoDibujo::Rechazo(const QString& salida, const QString& grafo, QSiz
             .arg(PixelesMaximos)
             .arg(LadoMaximo);
     // Links lead to the same file: compare where they lead.
-    const QString real = QFileInfo(salida).canonicalFilePath();
-    if (!real.isEmpty() && real == QFileInfo(grafo).canonicalFilePath())
+    if (Disco::MismoFichero(salida, grafo))
         return QStringLiteral("El dibujo no puede guardarse en el propio fichero de grafo.");
     return {};
 }

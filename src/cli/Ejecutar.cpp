@@ -18,6 +18,7 @@
 #include "cli/PasosCli.h"
 #include "drawing/LienzoMudo.h"
 #include "files/Escritor.h"
+#include "files/NombreFichero.h"
 #include "run/BotonesInterrupcion.h"
 #include "ui/Principal.h"
 #include "ui/RecorridoRaton.h"
@@ -140,10 +141,9 @@ void TextoAyuda(QTextStream& salida)
 // Names of the same file, links followed where the file is already there.
 bool MismoFichero(const QString& a, const QString& b)
 {
-    const QFileInfo x(a), y(b);
-    if (x.exists() && y.exists())
-        return x.canonicalFilePath() == y.canonicalFilePath();
-    return QDir::cleanPath(x.absoluteFilePath()) == QDir::cleanPath(y.absoluteFilePath());
+    if (Disco::Existe(a) && Disco::Existe(b))
+        return Disco::MismoFichero(a, b);
+    return QDir::cleanPath(QFileInfo(a).absoluteFilePath()) == QDir::cleanPath(QFileInfo(b).absoluteFilePath());
 }
 
 // No output may overwrite the graph being read or another output: a step

@@ -1,7 +1,6 @@
 #include "cli/PasosCli.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTextDocument>
@@ -9,14 +8,15 @@
 #include "cli/CargaCli.h"
 #include "cli/DestinoDibujo.h"
 #include "files/EscrituraAtomica.h"
+#include "files/NombreFichero.h"
 
 namespace {
 
 QStringList Pasos(const QString& carpeta)
 {
     QStringList pasos;
-    for (const QString& nombre : QDir(carpeta).entryList(QDir::Files | QDir::Hidden | QDir::System))
-        if (PasosCli::EsPaso(nombre))
+    for (const QString& nombre : Disco::Entradas(carpeta))
+        if (PasosCli::EsPaso(nombre) && !Disco::EsCarpeta(carpeta + u'/' + nombre))
             pasos << nombre;
     return pasos;
 }
@@ -31,10 +31,9 @@ bool PasosCli::EsPaso(const QString& nombre)
 
 QString PasosCli::Rechazo(const QString& carpeta, bool reemplazar)
 {
-    const QFileInfo info(carpeta);
-    if (!info.exists())
+    if (!Disco::Existe(carpeta))
         return QStringLiteral("La carpeta de los pasos no existe: %1").arg(carpeta);
-    if (!info.isDir())
+    if (!Disco::EsCarpeta(carpeta))
         return QStringLiteral("No es una carpeta: %1 (--pasos pide una carpeta donde escribir los pasos).")
             .arg(carpeta);
     if (const QStringList pasos = Pasos(carpeta); !pasos.isEmpty() && !reemplazar)
@@ -48,7 +47,7 @@ bool PasosCli::Vaciar(const QString& carpeta)
 {
     bool todos = true;
     for (const QString& nombre : Pasos(carpeta))
-        todos = QDir(carpeta).remove(nombre) && todos;
+        todos = Disco::Borrar(carpeta, nombre) && todos;
     return todos;
 }
 

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "cli/Subcomandos.h"
+#include "files/NombreFichero.h"
 
 namespace {
 
@@ -36,7 +37,11 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     QTextStream salida(stdout);
     QTextStream errores(stderr);
-    const int estado = EjecutarCli(app.arguments().mid(1), salida, errores);
+    // The arguments as their bytes are: a file name need not be UTF-8.
+    QStringList argumentos;
+    for (int i = 1; i < argc; ++i)
+        argumentos << NombreDesdeBytes(QByteArray(argv[i]));
+    const int estado = EjecutarCli(argumentos, salida, errores);
     salida.flush();
     errores.flush();
     return estado;

@@ -1,7 +1,7 @@
 #include "files/EscrituraAtomica.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "files/NombreFichero.h"
+
 #include <QRandomGenerator>
 #include <algorithm>
 #include <cctype>
@@ -105,13 +105,7 @@ struct Destino {
 
 Destino Resolver(const QString& nombre)
 {
-    Destino d{QFile::encodeName(QFileInfo(nombre).absoluteFilePath()), std::nullopt, {}};
-    // A name whose bytes were not UTF-8 reached us with U+FFFD in their
-    // place: written, it would be another file, reported as this one.
-    if (nombre.contains(QChar::ReplacementCharacter)) {
-        d.rechazo = QStringLiteral("el nombre tiene caracteres que el sistema no puede escribir tal cual (no es UTF-8)");
-        return d;
-    }
+    Destino d{RutaAbsoluta(nombre), std::nullopt, {}};
     struct stat st {};
     if (::stat(d.ruta.constData(), &st) != 0) {
         // Renaming over a link to nothing, or a loop of links, would put a

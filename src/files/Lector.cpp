@@ -1,12 +1,13 @@
 #include "files/Lector.h"
 
 #include <QFile>
-#include <QFileInfo>
+#include <unistd.h>
 
 #include "costuras/Interaccion.h"
 #include "files/Documento.h"
 #include "files/LectorGrafo.h"
 #include "files/MensajesLector.h"
+#include "files/NombreFichero.h"
 #include "files/Numeros.h"
 #include "model/Grafo.h"
 
@@ -26,14 +27,18 @@ std::int16_t LeerGrafo(const QString& nombreArchivo, Grafo& grafo, Documento& do
                        Interaccion& interaccion, QSize areaTrabajo)
 {
     std::int16_t resultado = 1;
-    QFile fichero(nombreArchivo);
+    QFile fichero;
     // Only regular files: a folder or a device is "no such graph file", and a
     // device such as a pipe could keep the reader waiting for ever.
-    if (QFileInfo(nombreArchivo).isFile() && fichero.open(QIODevice::ReadOnly))
+    const int fd = Disco::AbrirLectura(nombreArchivo);
+    if (fd >= 0 && fichero.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         resultado = LeerGrafo(fichero, grafo, interaccion, areaTrabajo);
-    else
+    } else {
+        if (fd >= 0)
+            ::close(fd);
         interaccion.Mensaje(MensajeLector::FicheroInexistente, MensajeLector::Titulo, Icono::Critico,
                             Botones::Aceptar);
+    }
     documento.GrafoModificado = false;
     return resultado;
 }

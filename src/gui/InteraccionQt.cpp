@@ -21,6 +21,7 @@
 #include "gui/AsignarPesoVista.h"
 #include "gui/AyudaVista.h"
 #include "gui/CaminoVista.h"
+#include "gui/DialogoFicheros.h"
 #include "gui/PruferVista.h"
 #include "gui/EstadisticasVista.h"
 #include "gui/GirarVoltearVista.h"
@@ -77,7 +78,7 @@ QString ExtensionDeFiltro(const QString& filtro)
 
 // The file chosen, or "" when the dialog is cancelled; the dialog wide
 // enough for a folder's names, sizes, types and dates.
-QString NombreElegido(QFileDialog& dialogo)
+QString NombreElegido(DialogoFicheros& dialogo)
 {
     DialogoEnEspañol(dialogo);
     dialogo.resize(760, 480);
@@ -86,9 +87,7 @@ QString NombreElegido(QFileDialog& dialogo)
         columnas->setSectionResizeMode(QHeaderView::ResizeToContents);
         columnas->setSectionResizeMode(0, QHeaderView::Stretch);
     }
-    if (dialogo.exec() != QDialog::Accepted || dialogo.selectedFiles().isEmpty())
-        return {};
-    return dialogo.selectedFiles().constFirst();
+    return dialogo.Elegido();
 }
 
 } // namespace
@@ -175,7 +174,7 @@ void InteraccionQt::Mostrar(GirarVoltear& dialogo)
 QString InteraccionQt::NombreParaAbrir(const QString& filtro)
 {
     Refrescar();
-    QFileDialog dialogo(ventana_, QStringLiteral("Abrir"), QString(), FiltroQt(filtro));
+    DialogoFicheros dialogo(ventana_, QStringLiteral("Abrir"), QString(), FiltroQt(filtro));
     dialogo.setFileMode(QFileDialog::ExistingFile);
     return NombreElegido(dialogo);
 }
@@ -183,7 +182,7 @@ QString InteraccionQt::NombreParaAbrir(const QString& filtro)
 QString InteraccionQt::NombreParaGuardar(const QString& propuesto, const QString& filtro)
 {
     Refrescar();
-    QFileDialog dialogo(ventana_, QStringLiteral("Guardar Como"), propuesto, FiltroQt(filtro));
+    DialogoFicheros dialogo(ventana_, QStringLiteral("Guardar Como"), propuesto, FiltroQt(filtro));
     dialogo.setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without an extension takes the chosen type's, before the
     // dialog asks whether to replace a file of that name.

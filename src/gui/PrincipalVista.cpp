@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
-#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "files/NombreFichero.h"
 #include "gui/AcercaNodevaVista.h"
 #include "gui/AreaTrabajoVista.h"
 #include "gui/InteraccionQt.h"
@@ -263,7 +263,7 @@ void PrincipalVista::AlMarcarPesos(bool marcado)
 
 void PrincipalVista::AbrirArchivo(const QString& ruta)
 {
-    principal_.AbrirArchivo(QFileInfo(ruta).absoluteFilePath());
+    principal_.AbrirArchivo(NombreDesdeBytes(RutaAbsoluta(ruta)));
     Refrescar();
 }
 

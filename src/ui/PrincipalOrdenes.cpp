@@ -1,7 +1,6 @@
 // The main window's dispatch of menu commands and toolbar buttons, its
 // modal dialogs, the graph menu's generators and the algorithm commands of
 // the catalogue.
-#include <QFileInfo>
 
 #include "algorithms/CatalogoOrdenes.h"
 #include "costuras/Interaccion.h"
@@ -106,10 +105,12 @@ void Principal::AbrirImprimir(const QTextDocument& traza)
 {
     const Lienzo& lienzo = Area().Superficie();
     // The PDF is offered beside the graph's file, under the same name.
-    const QFileInfo archivo(documento_.NombreArchivo.isEmpty() ? documento_.NombreCorto()
-                                                               : documento_.NombreArchivo);
-    const QString carpeta = documento_.NombreArchivo.isEmpty() ? QString() : archivo.path() + '/';
-    const QString pdf = carpeta + archivo.completeBaseName() + ".pdf";
+    // By the name's own characters: Qt's file info would lose the bytes of a
+    // name that is not UTF-8.
+    const QString& nombre = documento_.NombreArchivo;
+    const QString corto = documento_.NombreCorto();
+    const QString carpeta = nombre.left(nombre.size() - corto.size());
+    const QString pdf = carpeta + corto.left(corto.contains(u'.') ? corto.lastIndexOf(u'.') : corto.size()) + ".pdf";
     // Three pixels for each of the screen's: about 230 dpi at the page's 0.8 scale.
     const QImage imagen = Area().ImagenNitida(std::max(3.0, escala_));
     Imprimir dialogo(

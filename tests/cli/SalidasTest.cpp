@@ -129,4 +129,27 @@ TEST_F(Salidas, ElSvgEsXmlValidoEnPixelesDe96Ppp)
     }
 }
 
+// Names whose bytes are not UTF-8 reach the real binary as bytes (through a shell): each output is
+// written under the very name given, read back, and still told apart from the input.
+TEST_F(Salidas, LosNombresQueNoSonUtf8SonLosQueSeEscriben)
+{
+    const QString guion =
+        "c=\"$0\"; n=$(printf 'caf\\351.grf'); p=$(printf 'p\\351'); mkdir \"$p\" && "
+        "\"$c\" generar Ciclo 4 \"$n\" >/dev/null && "
+        "\"$c\" ejecutar En_Anchura \"$n\" --raiz 1 --grafo \"$(printf 'ni\\361o.grf')\" "
+        "--dibujo \"$(printf 'd\\351.png')\" --pasos \"$p\" >/dev/null && "
+        "\"$c\" info \"$(printf 'ni\\361o.grf')\" | head -n 1 && "
+        "{ \"$c\" ejecutar Fleury \"$n\" --dibujo \"$n\" 2>/dev/null; echo $?; } && "
+        "ls \"$p\" | wc -l && ls";
+    QProcess proceso;
+    proceso.setWorkingDirectory(carpeta.path());
+    QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();
+    entorno.insert("LC_ALL", "C");
+    proceso.setProcessEnvironment(entorno);
+    proceso.start("/bin/sh", {"-c", guion, NODEVA_CLI});
+    ASSERT_TRUE(proceso.waitForFinished(60000));
+    EXPECT_EQ(proceso.readAllStandardOutput(),
+              QByteArray("Tipo: Simple\n2\n14\ncaf\xe9.grf\nd\xe9.png\nni\xf1o.grf\np\xe9\n"));
+}
+
 } // namespace

@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileSystemModel>
+#include <QMessageBox>
+#include <QTimer>
+#include <tuple>
 #include <map>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -19,6 +22,7 @@
 #include "gui/AsignarPesoVista.h"
 #include "gui/CaminoVista.h"
 #include "gui/CampoTeclado.h"
+#include "gui/DialogoFicheros.h"
 #include "gui/GirarVoltearVista.h"
 #include "gui/IdentificarVertVista.h"
 #include "gui/ImprimirVista.h"
@@ -27,6 +31,8 @@
 #include "gui/ModeloFicherosEs.h"
 #include "gui/PruferVista.h"
 #include "gui/SelectGrafoVista.h"
+#include "files/EscrituraAtomica.h"
+#include "files/NombreFichero.h"
 #include "model/Grafo.h"
 #include "support/CarpetaPrueba.h"
 #include "support/InteraccionGuion.h" // and the dialogs' models
@@ -228,6 +234,42 @@ TEST(ModeloFicherosEs, TiposYFechasEnEspañol)
     const QModelIndex clase = ficheros.index(carpeta.Ruta("clase"));
     EXPECT_EQ(modelo.mapFromSource(clase.siblingAtColumn(3)).data().toString(),
               QLocale(QLocale::Spanish, QLocale::Spain).toString(ficheros.lastModified(clase), QLocale::ShortFormat));
+}
+
+// A file whose name is not UTF-8 is invisible to Qt's dialog, which would refuse to open it and replace it
+// without a question: ours opens it and asks first, answered here with No and then Yes.
+TEST(DialogoFicheros, UnNombreQueNoEsUtf8SeAbreYSePreguntaAntesDeReemplazarlo)
+{
+    CarpetaPrueba carpeta;
+    const QString nombre = NombreDesdeBytes(QFile::encodeName(carpeta.Ruta("caf")) + "\xe9.grf");
+    ASSERT_TRUE(EscribirAtomicamente(nombre, "Simple\r\n 0 \r\n").hecha);
+    for (const auto& [modo, respuesta, aceptado] :
+         {std::tuple{QFileDialog::AcceptOpen, QMessageBox::NoButton, true},
+          {QFileDialog::AcceptSave, QMessageBox::No, false},
+          {QFileDialog::AcceptSave, QMessageBox::Yes, true}}) {
+        DialogoFicheros dialogo;
+        dialogo.setAcceptMode(modo);
+        dialogo.setFileMode(modo == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+        dialogo.setOption(QFileDialog::DontUseNativeDialog);
+        dialogo.selectFile(nombre);
+        QString pregunta;
+        QTimer contestar; // dies with the case, so no answer reaches the next one's question
+        QObject::connect(&contestar, &QTimer::timeout, [&, respuesta = respuesta] {
+            if (auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                pregunta = caja->text();
+                QAbstractButton* boton = caja->button(respuesta);
+                (boton ? boton : caja->buttons().constFirst())->click();
+            }
+        });
+        contestar.start(50);
+        dialogo.accept();
+        EXPECT_EQ(dialogo.result() == QDialog::Accepted, aceptado) << modo << respuesta;
+        EXPECT_EQ(pregunta.isEmpty(), modo == QFileDialog::AcceptOpen) << pregunta.toStdString();
+        if (aceptado) {
+            EXPECT_EQ(BytesDeNombre(NombreRecuperado(dialogo.selectedFiles().value(0))), BytesDeNombre(nombre));
+        }
+    }
+    EXPECT_TRUE(Disco::Borrar(carpeta.Ruta(""), NombreDesdeBytes("caf\xe9.grf")));
 }
 
 } // namespace
