@@ -23,7 +23,7 @@ std::optional<int> AyudaOError(bool ayuda, const QString& error, void (*ayudaTex
 
 // Reads `archivo` into `grafo` (a fresh record), rescaling positions to `area`
 // as opening does. A bad file's message goes to `errores` as "ERROR: ...".
-bool CargarGrafoCli(const QString& archivo, QSize area, Grafo& grafo, QTextStream& errores);
+[[nodiscard]] bool CargarGrafoCli(const QString& archivo, QSize area, Grafo& grafo, QTextStream& errores);
 
 // Whether the output file was written; when not, says why on `errores`.
 bool Escrito(const Escritura& escritura, const QString& fichero, QTextStream& errores);

@@ -90,8 +90,9 @@ void LienzoImagen::Terminar()
 
 QPainter& LienzoImagen::Pintor()
 {
-    if (!pintor_.isActive()) {
-        pintor_.begin(&dispositivo_);
+    // An image Qt could not allocate cannot be painted on: it stays blank,
+    // and whoever asked for it finds it null and says so.
+    if (!pintor_.isActive() && pintor_.begin(&dispositivo_)) {
         pintor_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
         pluma_ = pintor_.pen();
         letraPuesta_ = nullptr;

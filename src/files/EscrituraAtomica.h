@@ -23,7 +23,7 @@ public:
 
 SistemaFicheros& SistemaReal();
 
-struct Escritura {
+struct [[nodiscard]] Escritura {
     bool hecha = false;
     QString motivo; // why it was not written, in Spanish, to follow a colon
     // Written and in place, but the system did not confirm that the new name

@@ -13,7 +13,7 @@ public:
     // True when no byte is left. A device that fails to read counts as ended.
     bool Fin();
     // The next byte; false when there is none (a read past the end).
-    bool Leer(char& c);
+    [[nodiscard]] bool Leer(char& c);
 
     // Walks one line, handing each byte before its end to alByte. A line ends
     // at CR LF, CR or LF, or at the end of the file; false when the file had

@@ -15,10 +15,10 @@ class Interaccion;
 // a fault has been reported. `areaTrabajo` is the work area in twips; the
 // positions are rescaled to fit it when some lie on or beyond its margins.
 // Clears documento.GrafoModificado whatever the outcome.
-std::int16_t LeerGrafo(const QString& nombreArchivo, Grafo& grafo, Documento& documento,
+[[nodiscard]] std::int16_t LeerGrafo(const QString& nombreArchivo, Grafo& grafo, Documento& documento,
                        Interaccion& interaccion, QSize areaTrabajo);
 // The same from a device already open for reading (a buffer, a resource).
-std::int16_t LeerGrafo(QIODevice& origen, Grafo& grafo, Interaccion& interaccion, QSize areaTrabajo);
+[[nodiscard]] std::int16_t LeerGrafo(QIODevice& origen, Grafo& grafo, Interaccion& interaccion, QSize areaTrabajo);
 
 // True when entry (i, j) equals entry (j, i) for all 1 <= j < i <= n.
 bool EsSimetrica(const Grafo& grafo);

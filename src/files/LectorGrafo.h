@@ -20,7 +20,7 @@ public:
     }
 
     // The whole file: type and size lines, their checks, matrix, positions.
-    bool Leer();
+    [[nodiscard]] bool Leer();
 
     bool LeerMatriz01();
     bool LeerElemento01(std::int16_t& valor);

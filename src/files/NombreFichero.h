@@ -33,7 +33,7 @@ bool Existe(const QString& nombre);
 // Both names lead to one file on the disk (links, "..", hard links).
 bool MismoFichero(const QString& a, const QString& b);
 QStringList Entradas(const QString& carpeta); // names only, no "." or ".."
-bool Borrar(const QString& carpeta, const QString& nombre);
+[[nodiscard]] bool Borrar(const QString& carpeta, const QString& nombre);
 // Opens a regular file for reading; -1 for anything else or a failure.
 int AbrirLectura(const QString& nombre);
 } // namespace Disco

@@ -10,7 +10,9 @@
 void PrepararAplicacion(QApplication& aplicacion)
 {
     QApplication::setApplicationName(QStringLiteral("Nodeva"));
-    InstalarTraduccionesQt(aplicacion);
+    if (!InstalarTraduccionesQt(aplicacion))
+        qWarning("No se encontraron las traducciones de Qt (paquete qt6-translations-l10n): "
+                 "sus diálogos saldrán en inglés.");
     // The same picture as the menu entry's icon; every window takes it.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/nodeva.svg")));
     // Lets the desktop match the window to its menu entry.

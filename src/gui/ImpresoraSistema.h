@@ -9,7 +9,9 @@
 class ImpresoraSistema : public ImpresoraPaginas {
 public:
     ImpresoraSistema();
-    ~ImpresoraSistema() override { Terminar(); }
+    // A job left open is sent as it stands; a failure then has nobody to
+    // be told to, the dialog that started it being gone.
+    ~ImpresoraSistema() override { static_cast<void>(Terminar()); }
 
 protected:
     void Abortar() override { impresora_->abort(); }

@@ -8,4 +8,4 @@ class QCoreApplication;
 // translations provide, and Spanish as Qt's default locale; false, with a
 // warning, when the catalogue cannot be loaded. (The file dialog writes its
 // dates in the system's own locale, which the program leaves alone.)
-bool InstalarTraduccionesQt(QCoreApplication& aplicacion);
+[[nodiscard]] bool InstalarTraduccionesQt(QCoreApplication& aplicacion);

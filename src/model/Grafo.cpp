@@ -99,9 +99,9 @@ std::int16_t Grafo::MaxNumAristas() const
 
 void Grafo::Rellenar_Aleatoriamente()
 {
-    if (!entorno_.interaccion)
+    if (!entorno_->interaccion)
         return;
-    FuenteAleatoria& azar = entorno_.interaccion->Azar();
+    FuenteAleatoria& azar = entorno_->interaccion->Azar();
     azar.ResembrarDelReloj();
     const int n = NumVertices;
     if (TipoNum == TipoGrafo::Digrafo_Ponderado) {
@@ -150,8 +150,8 @@ bool Grafo::operator==(const Grafo& otro) const
 
 void Grafo::Habilitar(const QString& control, bool habilitado)
 {
-    if (entorno_.comandos)
-        entorno_.comandos->Habilitar(control, habilitado);
+    if (entorno_->comandos)
+        entorno_->comandos->Habilitar(control, habilitado);
 }
 
 void Grafo::ReglaGrafoSimple()
@@ -177,19 +177,19 @@ void ConmutarPar(EstadoComandos* comandos, const QString& boton, const QString& 
 
 void Grafo::AñadirAristaActiva(bool activa)
 {
-    ConmutarPar(entorno_.comandos, Control::Boton_añadir_arista, Control::Añadir_Arista, activa,
+    ConmutarPar(entorno_->comandos, Control::Boton_añadir_arista, Control::Añadir_Arista, activa,
                 ImagenBoton::AñadirAristaActiva, ImagenBoton::AñadirAristaInactiva);
 }
 
 void Grafo::CambiarPesoActivo(bool activo)
 {
-    ConmutarPar(entorno_.comandos, Control::Boton_cambiar_peso, Control::Cambiar_peso, activo,
+    ConmutarPar(entorno_->comandos, Control::Boton_cambiar_peso, Control::Cambiar_peso, activo,
                 ImagenBoton::CambiarPesoActiva, ImagenBoton::CambiarPesoInactiva);
 }
 
 void Grafo::IdentificarActivo(bool activo)
 {
-    ConmutarPar(entorno_.comandos, Control::Boton_unir_vert_desact, Control::Ident_vertices, activo,
+    ConmutarPar(entorno_->comandos, Control::Boton_unir_vert_desact, Control::Ident_vertices, activo,
                 ImagenBoton::UnirVerticesActiva, ImagenBoton::UnirVerticesInactiva);
 }
 
@@ -207,6 +207,6 @@ void Grafo::DepurarMarcas()
 
 void Grafo::Redibujar()
 {
-    if (entorno_.redibujar)
-        entorno_.redibujar();
+    if (entorno_->redibujar)
+        entorno_->redibujar();
 }

@@ -59,6 +59,23 @@ struct EntornoGrafo {
     std::function<void(Grafo&, const Seleccion&)> pedirPeso;
 };
 
+// The hooks belong to the one record the window holds, not to what it
+// contains: a copy of a graph (an algorithm's scratch copy, the graph a
+// picture was drawn from) is the graph alone and reaches no window, and
+// copying a graph's contents into a record leaves that record's hooks as
+// they were.
+class EnganchesGrafo {
+public:
+    EnganchesGrafo(EntornoGrafo entorno = {}) : entorno_(std::move(entorno)) {}
+    EnganchesGrafo(const EnganchesGrafo&) {}
+    EnganchesGrafo& operator=(const EnganchesGrafo&) { return *this; }
+    const EntornoGrafo& operator*() const { return entorno_; }
+    const EntornoGrafo* operator->() const { return &entorno_; }
+
+private:
+    EntornoGrafo entorno_;
+};
+
 struct Posicion {
     std::int16_t X = 0;
     std::int16_t Y = 0;
@@ -71,7 +88,7 @@ public:
 
     explicit Grafo(EntornoGrafo entorno = {});
 
-    const EntornoGrafo& Entorno() const { return entorno_; }
+    const EntornoGrafo& Entorno() const { return *entorno_; }
 
     // --- the record ---------------------------------------------------------
     int Tipo() const { return TipoNum; }
@@ -127,7 +144,7 @@ private:
     void IdentificarActivo(bool activo);
     void Habilitar(const QString& control, bool habilitado);
     void Redibujar();
-    Seleccion* Marcas() const { return entorno_.seleccion; }
+    Seleccion* Marcas() const { return entorno_->seleccion; }
     // Keeps the editor's marks on vertices and edges that exist: called
     // whenever the vertices are renumbered, n changes or an edge goes.
     void RenumerarMarcas(const std::function<int(int)>& nuevo);
@@ -155,5 +172,5 @@ private:
     Linea ColumnaV{};
     Linea ColumnaW{};
 
-    EntornoGrafo entorno_;
+    EnganchesGrafo entorno_;
 };

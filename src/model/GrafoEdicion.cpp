@@ -93,7 +93,7 @@ void Grafo::EfectosTrasRecuperar()
 std::int16_t Grafo::AñadirVertice(std::int16_t x, std::int16_t y)
 {
     if (NumVertices >= Limite)
-        return MostrarError(entorno_.interaccion,
+        return MostrarError(entorno_->interaccion,
                             QStringLiteral("Demasiados vértices; no se permiten más de %1.").arg(Limite));
     ++NumVertices;
     Posiciones[NumVertices] = {x, y};
@@ -160,12 +160,12 @@ void Grafo::RecuperarVertice(std::int16_t x, std::int16_t y, int v)
 std::int16_t Grafo::AñadirArista(int a, int b)
 {
     if (a == b) {
-        MostrarError(entorno_.interaccion,
+        MostrarError(entorno_->interaccion,
                      QStringLiteral("No se pueden añadir aristas con el mismo vértice origen y destino."));
         return 1;
     }
     if (Adyacencias[a][b] != 0) {
-        MostrarError(entorno_.interaccion,
+        MostrarError(entorno_->interaccion,
                      QStringLiteral("Ya existe arista entre el vértice %1 y el vértice %2.").arg(a).arg(b));
         return 1;
     }
@@ -188,20 +188,20 @@ std::int16_t Grafo::AñadirArista(int a, int b)
 // is ticked, otherwise asked in the weight dialog; 0 when the user cancels.
 std::int16_t Grafo::PesoNuevaArista(int a, int b)
 {
-    Interaccion* interaccion = entorno_.interaccion;
+    Interaccion* interaccion = entorno_->interaccion;
     if (!interaccion)
         return 0;
-    if (entorno_.pesosAleatorios && entorno_.pesosAleatorios()) {
+    if (entorno_->pesosAleatorios && entorno_->pesosAleatorios()) {
         interaccion->Azar().ResembrarDelReloj();
         return interaccion->Azar().PesoAleatorio();
     }
-    if (!entorno_.pedirPeso)
+    if (!entorno_->pedirPeso)
         return 0;
     Seleccion local;
     Seleccion& marcas = Marcas() ? *Marcas() : local;
     marcas.VerticeSeleccionado = 0;
     marcas.AristaSeleccionada = CodigoArista(a, b);
-    entorno_.pedirPeso(*this, marcas);
+    entorno_->pedirPeso(*this, marcas);
     marcas.AristaSeleccionada = 0;
     return Adyacencias[a][b];
 }
@@ -265,8 +265,8 @@ void Grafo::IdentificarVert(int u, int w, bool actualizarVentana)
 {
     if (actualizarVentana) {
         Insertar_Ar_conect(u, w);
-        if (entorno_.guardarIdent)
-            entorno_.guardarIdent(static_cast<std::int16_t>(u), static_cast<std::int16_t>(w));
+        if (entorno_->guardarIdent)
+            entorno_->guardarIdent(static_cast<std::int16_t>(u), static_cast<std::int16_t>(w));
         Habilitar(Control::Deshacer, true);
         Habilitar(Control::Boton_deshacer, true);
     }

@@ -20,7 +20,7 @@ public:
     const QString& Ruta() const { return ruta_; }
 
     // Reads the document into Text1; false when it cannot be read.
-    bool Cargar();
+    [[nodiscard]] bool Cargar();
     // Text1's content; relative picture names resolve from the document's folder.
     QTextDocument& Documento() { return documento_; }
     const QTextDocument& Documento() const { return documento_; }

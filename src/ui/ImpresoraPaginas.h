@@ -26,7 +26,7 @@ public:
     bool ImprimirTexto(const QTextDocument& texto) override;
 
     // Ends the document in progress; false when the device refused it.
-    bool Terminar();
+    [[nodiscard]] bool Terminar();
 
 protected:
     // Drops what was sent of the document in progress (a printer's job).
@@ -34,7 +34,7 @@ protected:
 
 private:
     // Readies the next page: starts painting or turns the page.
-    bool Pagina();
+    [[nodiscard]] bool Pagina();
     double DispositivoPorTwip() const;
 
     QPagedPaintDevice& dispositivo_;

@@ -71,7 +71,7 @@ public:
 
 private:
     void PonerOrientacion(int orientacion);
-    bool ImprimirCopias(Impresora& destino);
+    [[nodiscard]] bool ImprimirCopias(Impresora& destino);
     void Notificar();
     void Cerrar();
 

@@ -62,7 +62,7 @@ TEST(NombreFichero, SeLeeYSeEscribeElFicheroQueSeNombra)
     EXPECT_EQ(NombreRecuperado(QFile::decodeName(BytesDeNombre(latino))), latino);
 
     ASSERT_TRUE(QFile::link(c.Ruta("x"), c.Ruta("enlace")));
-    EscribirAtomicamente(c.Ruta("x"), "x");
+    ASSERT_TRUE(EscribirAtomicamente(c.Ruta("x"), "x").hecha);
     EXPECT_TRUE(Disco::MismoFichero(c.Ruta("enlace"), c.carpeta.path() + "/../" +
                                                           QFileInfo(c.carpeta.path()).fileName() + "/x"));
     EXPECT_FALSE(Disco::MismoFichero(c.Ruta("x"), latino));

@@ -32,6 +32,17 @@ TEST(GrafoRegistro, InsertarTipoDistingueMayusculas_ReglaSimpleYArbolDeBusqueda)
     g.InsertarTipo("Digrafo");
     g.Insertar_Dimension(3, true);
     EXPECT_FALSE(On(Control::Arbol_Busqueda)) << "no en dirigidos";
+
+    // A copy is the graph alone: editing it switches none of the window's commands.
+    g.InsertarTipo("Simple");
+    g.Insertar_Dimension(2, true);
+    ASSERT_TRUE(On(Control::Arbol_Busqueda));
+    Grafo copia = g;
+    copia.Insertar_Dimension(1, true);
+    EXPECT_TRUE(On(Control::Arbol_Busqueda)) << "la copia llegó a la ventana";
+    copia = Grafo(mundo.Entorno()); // nor does taking another graph's contents give it a window
+    copia.Insertar_Dimension(1, true);
+    EXPECT_TRUE(On(Control::Arbol_Busqueda));
 }
 
 // The degree, or the out- and in-degree, of each vertex of 1 - 2 plus the isolated 3; and the random weights,
