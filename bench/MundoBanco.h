@@ -14,8 +14,6 @@ public:
     {
         return Respuesta::Aceptar;
     }
-    using Interaccion::Mostrar;
-    void Mostrar(AsignarPeso&) override {}
     QString NombreParaAbrir(const QString&) override { return {}; }
     QString NombreParaGuardar(const QString&, const QString&) override { return {}; }
     // Waits are left out of the figures: every pump lets an hour go by.

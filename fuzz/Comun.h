@@ -27,7 +27,6 @@ public:
         ++mensajes;
         return Respuesta::Aceptar;
     }
-    void Mostrar(AsignarPeso&) override {}
     QString NombreParaAbrir(const QString&) override { return {}; }
     QString NombreParaGuardar(const QString&, const QString&) override { return {}; }
     double Ahora() override { return 0; }

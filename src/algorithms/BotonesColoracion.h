@@ -12,13 +12,14 @@
 #include "algorithms/OrdenesColoracion.h"
 #include "algorithms/PanelBrelaz.h"
 #include "algorithms/TrazaColoracion.h"
+#include "costuras/ModeloDialogo.h"
 #include "run/HistoriaPasos.h"
 #include "run/PasoMostrado.h"
 #include "run/Traza.h"
 
 struct Contexto;
 
-class BotonesColoracion {
+class BotonesColoracion : public ModeloDialogo {
 public:
     // Opens the window: the title and order line, or Brelaz's panel.
     BotonesColoracion(Contexto& contexto, Coloracion coloracion, const QString& nombre);
@@ -46,6 +47,12 @@ public:
     void Terminar();
     void Imprimir();
     bool Cerrado() const { return cerrado_; }
+    // Nobody to answer: "Continuar" until every vertex is painted.
+    void SinPersona() override
+    {
+        while (!Cerrado())
+            Continuar();
+    }
 
     // Paints the vertex at place i of the order in its palette colour and
     // adds it to its colour's line; returns where its number starts.

@@ -6,12 +6,13 @@
 #include <QString>
 #include <array>
 
+#include "costuras/ModeloDialogo.h"
 #include "drawing/Coordenadas.h"
 
 class Grafo;
 struct Contexto;
 
-class Estadisticas {
+class Estadisticas : public ModeloDialogo {
 public:
     static constexpr int EtiquetasGrado = 7; // EtiqGrado(0), the heading, and six lines
     static constexpr int NumerosPorLinea = 16;
@@ -48,6 +49,7 @@ public:
 
     void Aceptar() { cerrado_ = true; }
     bool Cerrado() const { return cerrado_; }
+    void SinPersona() override { Aceptar(); }
 
 private:
     void LlenarSucesion(const Grafo& grafo);

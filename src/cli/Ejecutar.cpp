@@ -47,11 +47,29 @@ struct OpcionesEjecutar {
 class PersonaEjecutar : public InteraccionCli {
 public:
     using InteraccionCli::InteraccionCli;
-    using InteraccionCli::Mostrar;
-    void Mostrar(Estadisticas& ventana) override
+    void Mostrar(ModeloDialogo& dialogo) override
     {
-        estadisticas = ventana.Texto();
-        ventana.Aceptar();
+        const bool atendido = SegunDialogo(
+            dialogo,
+            [&](Estadisticas& cuadro) {
+                estadisticas = cuadro.Texto();
+                cuadro.Aceptar();
+            },
+            // With --pasos every step window is written down, then continued.
+            [&](BotonesInterrupcion& paso) {
+                if (pasos)
+                    pasos->Escribir(ventana->Area().Imagen(), paso.Texto());
+                paso.Continuar();
+            },
+            [&](BotonesColoracion& paso) {
+                while (pasos && !paso.Cerrado()) {
+                    pasos->Escribir(ventana->Area().Imagen(), paso.Texto());
+                    paso.Continuar();
+                }
+                paso.SinPersona();
+            });
+        if (!atendido)
+            InteraccionCli::Mostrar(dialogo);
     }
     void ProcesarEventos() override
     {
@@ -66,21 +84,6 @@ public:
         if (panel.isEmpty())
             panel = html ? ventana->text_peq().toHtml() : ventana->trazaPanel().TextoPlano();
         ventana->Marco().EscapePulsado = true;
-    }
-    // With --pasos every step window is written down, then continued.
-    void Mostrar(BotonesInterrupcion& paso) override
-    {
-        if (pasos)
-            pasos->Escribir(ventana->Area().Imagen(), paso.Texto());
-        paso.Continuar();
-    }
-    void Mostrar(BotonesColoracion& paso) override
-    {
-        while (pasos && !paso.Cerrado()) {
-            pasos->Escribir(ventana->Area().Imagen(), paso.Texto());
-            paso.Continuar();
-        }
-        InteraccionCli::Mostrar(paso);
     }
     QString estadisticas;
     Principal* ventana = nullptr;

@@ -1,6 +1,7 @@
 // The Interaccion of batch runs: no person is there, so every message box is
 // written to the error stream as "TITULO: texto" (and kept) and answered with
-// its affirmative button; dialogs are cancelled and file dialogs answer "".
+// its affirmative button; dialogs close as each does with nobody there
+// (ModeloDialogo::SinPersona) and file dialogs answer "".
 #pragma once
 
 #include <QString>
@@ -20,8 +21,6 @@ public:
     explicit InteraccionCli(QTextStream& errores) : errores_(errores) {}
 
     std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono, Botones botones) override;
-    using Interaccion::Mostrar;
-    void Mostrar(AsignarPeso&) override {}
     QString NombreParaAbrir(const QString&) override { return {}; }
     QString NombreParaGuardar(const QString&, const QString&) override { return {}; }
     // Nobody watches a batch run, so nothing waits: every pump of events

@@ -9,24 +9,7 @@
 
 #include "costuras/FuenteAleatoria.h"
 #include "costuras/Impresora.h"
-
-// The dialog models, each defined with the window or the run frame it
-// belongs to; this layer only names them.
-class AsignarPeso;
-class Ayuda;
-class BotonesColoracion;
-class BotonesInterrupcion;
-class Camino;
-class Estadisticas;
-class GirarVoltear;
-class IdentificarVert;
-class Imprimir;
-class InsercionNºVert;
-class MatrizAdy;
-class Menu_ayuda;
-class PasoAPaso;
-class Prufer;
-class SelectGrafo;
+#include "costuras/ModeloDialogo.h"
 
 enum class Icono { Ninguno, Critico, Pregunta, Exclamacion, Informacion };
 enum class Botones { Aceptar, AceptarCancelar, SiNo, SiNoCancelar };
@@ -50,31 +33,11 @@ public:
     virtual std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono,
                                  Botones botones) = 0;
 
-    // Shows the weight dialog modally; the model writes the accepted weight.
-    virtual void Mostrar(AsignarPeso& dialogo) = 0;
-    // The other dialogs, each returning once its model has closed. Where no
-    // person can answer, the dialog is closed at once: identification,
-    // number entry and the choice of a path's ends are cancelled, the type
-    // dialog applies its current choice, the choice of run mode is cancelled
-    // (nothing runs), the step window continues, the statistics window
-    // closes, nothing is printed and the help windows are left with "Salir".
-    // What "closed at once" means is each model's own rule, so these
-    // defaults are defined beside the models (ui/InteraccionSinPersona.cpp).
-    virtual void Mostrar(IdentificarVert& dialogo);
-    virtual void Mostrar(InsercionNºVert& dialogo);
-    virtual void Mostrar(SelectGrafo& dialogo);
-    virtual void Mostrar(MatrizAdy& dialogo);
-    virtual void Mostrar(GirarVoltear& dialogo);
-    virtual void Mostrar(PasoAPaso& dialogo);
-    virtual void Mostrar(BotonesInterrupcion& ventana);
-    // The colouring's step window; without a person it continues to the end.
-    virtual void Mostrar(BotonesColoracion& ventana);
-    virtual void Mostrar(Estadisticas& ventana);
-    virtual void Mostrar(Imprimir& dialogo);
-    virtual void Mostrar(Menu_ayuda& ventana);
-    virtual void Mostrar(Ayuda& ventana);
-    virtual void Mostrar(Camino& dialogo);
-    virtual void Mostrar(Prufer& dialogo);
+    // Shows a dialog and returns once its model has closed; the model holds
+    // the answer. Where nobody can answer, the model closes itself by its
+    // own rule (ModeloDialogo::SinPersona).
+    virtual void Mostrar(ModeloDialogo& dialogo) { dialogo.SinPersona(); }
+
     // The system's default printer; without one every job fails.
     virtual Impresora& ImpresoraPredeterminada() { return sinImpresora_; }
 

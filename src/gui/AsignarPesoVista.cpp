@@ -6,9 +6,8 @@
 #include <QVBoxLayout>
 
 #include "gui/CampoTeclado.h"
-#include "ui/AsignarPeso.h"
 
-AsignarPesoVista::AsignarPesoVista(AsignarPeso& modelo, QWidget* padre) : QDialog(padre), modelo_(modelo)
+AsignarPesoVista::AsignarPesoVista(AsignarPeso& modelo, QWidget* padre) : VistaDe(modelo, padre)
 {
     setWindowTitle(AsignarPeso::Titulo());
     campo_ =
@@ -58,13 +57,5 @@ void AsignarPesoVista::Refrescar()
 {
     campo_->Refrescar();
     aceptar_->setEnabled(modelo_.AceptarHabilitado());
-    if (modelo_.Cerrado())
-        done(modelo_.Aceptado() ? Accepted : Rejected);
-}
-
-void AsignarPesoVista::done(int resultado)
-{
-    if (!modelo_.Cerrado())
-        modelo_.Cancelar();
-    QDialog::done(resultado);
+    CerrarSiCerrado();
 }

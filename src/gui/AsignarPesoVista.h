@@ -2,13 +2,14 @@
 // buttons of an AsignarPeso model.
 #pragma once
 
-#include <QDialog>
+#include "gui/VistaModelo.h"
+#include "ui/AsignarPeso.h"
 
-class AsignarPeso;
 class CampoTeclado;
 class QPushButton;
 
-class AsignarPesoVista : public QDialog {
+// Any way out that is not Aceptar (Escape, the window's button) cancels.
+class AsignarPesoVista : public VistaDe<AsignarPeso> {
 public:
     explicit AsignarPesoVista(AsignarPeso& modelo, QWidget* padre = nullptr);
 
@@ -16,16 +17,12 @@ public:
     QPushButton* BotonAceptar() const { return aceptar_; }
     QPushButton* BotonCancelar() const { return cancelar_; }
 
-    // Any way out that is not Aceptar (Escape, the window's button) cancels.
-    void done(int resultado) override;
-
 private:
     void Teclear(int codigo);
     void Aceptar();
     void Cancelar();
     void Refrescar();
 
-    AsignarPeso& modelo_;
     CampoTeclado* campo_ = nullptr;
     QPushButton* aceptar_ = nullptr;
     QPushButton* cancelar_ = nullptr;

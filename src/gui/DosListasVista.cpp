@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-DosListasVista::DosListasVista(const Textos& textos, QWidget* padre) : QDialog(padre)
+DosListasVista::DosListasVista(const Textos& textos, QWidget* padre) : VistaModelo(padre)
 {
     setWindowTitle(textos.titulo);
     auto* rejilla = new QGridLayout(this);
@@ -53,13 +53,5 @@ void DosListasVista::Refrescar()
         combos_[lado]->setCurrentIndex(Indice(lado));
     }
     aceptar_->setEnabled(AceptarHabilitado());
-    if (Cerrado())
-        QDialog::done(Aceptado() ? Accepted : Rejected);
-}
-
-void DosListasVista::done(int resultado)
-{
-    if (!Cerrado())
-        CancelarModelo();
-    QDialog::done(resultado);
+    CerrarSiCerrado();
 }

@@ -3,21 +3,20 @@
 // path dialog. It shows what its model says and forwards every choice.
 #pragma once
 
-#include <QDialog>
 #include <QStringList>
 #include <array>
+
+#include "gui/VistaModelo.h"
 
 class QComboBox;
 class QPushButton;
 
-class DosListasVista : public QDialog {
+// Any way out that is not Aceptar (Escape, the window's button) cancels.
+class DosListasVista : public VistaModelo {
 public:
     QComboBox* Combo1() const { return combos_[0]; }
     QComboBox* Combo2() const { return combos_[1]; }
     QPushButton* BotonAceptar() const { return aceptar_; }
-
-    // Any way out that is not Aceptar (Escape, the window's button) cancels.
-    void done(int resultado) override;
 
 protected:
     struct Textos {
@@ -36,9 +35,6 @@ private:
     virtual void Elegir(int lado, int indice) = 0;
     virtual bool AceptarHabilitado() const = 0;
     virtual void AceptarModelo() = 0;
-    virtual void CancelarModelo() = 0;
-    virtual bool Cerrado() const = 0;
-    virtual bool Aceptado() const = 0;
 
     std::array<QComboBox*, 2> combos_{};
     QPushButton* aceptar_ = nullptr;

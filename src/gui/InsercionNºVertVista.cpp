@@ -6,10 +6,8 @@
 #include <QPushButton>
 
 #include "gui/CampoTeclado.h"
-#include "ui/InsercionNºVert.h"
 
-InsercionNºVertVista::InsercionNºVertVista(InsercionNºVert& modelo, QWidget* padre)
-    : QDialog(padre), modelo_(modelo)
+InsercionNºVertVista::InsercionNºVertVista(InsercionNºVert& modelo, QWidget* padre) : VistaDe(modelo, padre)
 {
     setWindowTitle(modelo_.Titulo);
     campo_ =
@@ -61,13 +59,5 @@ void InsercionNºVertVista::Refrescar()
 {
     campo_->Refrescar();
     aceptar_->setEnabled(modelo_.AceptarHabilitado());
-    if (modelo_.Cerrado())
-        done(modelo_.Aceptado() ? Accepted : Rejected);
-}
-
-void InsercionNºVertVista::done(int resultado)
-{
-    if (!modelo_.Cerrado())
-        modelo_.Cancelar();
-    QDialog::done(resultado);
+    CerrarSiCerrado();
 }

@@ -2,22 +2,20 @@
 // filtered entry box and the two buttons of an InsercionNºVert model.
 #pragma once
 
-#include <QDialog>
+#include "gui/VistaModelo.h"
+#include "ui/InsercionNºVert.h"
 
-class InsercionNºVert;
 class CampoTeclado;
 class QPushButton;
 
-class InsercionNºVertVista : public QDialog {
+// Any way out that is not Aceptar (Escape, the window's button) cancels,
+// which returns 0 to the caller.
+class InsercionNºVertVista : public VistaDe<InsercionNºVert> {
 public:
     explicit InsercionNºVertVista(InsercionNºVert& modelo, QWidget* padre = nullptr);
 
     CampoTeclado* Campo() const { return campo_; }
     QPushButton* BotonAceptar() const { return aceptar_; }
-
-    // Any way out that is not Aceptar (Escape, the window's button) cancels,
-    // which returns 0 to the caller.
-    void done(int resultado) override;
 
 private:
     void Teclear(int codigo);
@@ -25,7 +23,6 @@ private:
     void Cancelar();
     void Refrescar();
 
-    InsercionNºVert& modelo_;
     CampoTeclado* campo_ = nullptr;
     QPushButton* aceptar_ = nullptr;
 };

@@ -17,6 +17,7 @@
 #include <QThread>
 #include <QTreeView>
 #include <QUrl>
+#include <unordered_map>
 
 #include "gui/AsignarPesoVista.h"
 #include "gui/AyudaVista.h"
@@ -33,6 +34,16 @@
 #include "gui/ModeloFicherosEs.h"
 #include "gui/Menu_ayudaVista.h"
 #include "gui/SelectGrafoVista.h"
+#include "run/BotonesInterrupcion.h"
+#include "run/PasoAPaso.h"
+#include "ui/AsignarPeso.h"
+#include "ui/Camino.h"
+#include "ui/GirarVoltear.h"
+#include "ui/IdentificarVert.h"
+#include "ui/Imprimir.h"
+#include "ui/InsercionNºVert.h"
+#include "ui/Prufer.h"
+#include "ui/SelectGrafo.h"
 
 namespace {
 
@@ -118,45 +129,67 @@ std::int16_t InteraccionQt::Mensaje(const QString& texto, const QString& titulo,
     return RespuestaDe(caja.exec());
 }
 
+template <typename Modelo, typename Vista> InteraccionQt::EntradaVista InteraccionQt::Modal()
+{
+    return {typeid(Modelo), [](InteraccionQt& qt, ModeloDialogo& dialogo) {
+                Vista(static_cast<Modelo&>(dialogo), qt.ventana_).exec();
+            }};
+}
+
+template <typename Modelo, void (InteraccionQt::*abrir)(Modelo&)>
+InteraccionQt::EntradaVista InteraccionQt::Propia()
+{
+    return {typeid(Modelo), [](InteraccionQt& qt, ModeloDialogo& dialogo) {
+                (qt.*abrir)(static_cast<Modelo&>(dialogo));
+            }};
+}
+
 // Each view writes through its model, so there is no answer to read here.
-void InteraccionQt::Mostrar(AsignarPeso& dialogo)
+void InteraccionQt::Mostrar(ModeloDialogo& dialogo)
 {
-    Modal<AsignarPesoVista>(dialogo);
+    // Every model's view: a new dialog adds its line here.
+    static const std::unordered_map<std::type_index, AbrirVista> vistas = {
+        Modal<AsignarPeso, AsignarPesoVista>(),
+        Modal<IdentificarVert, IdentificarVertVista>(),
+        Modal<InsercionNºVert, InsercionNºVertVista>(),
+        Modal<Camino, CaminoVista>(),
+        Modal<Prufer, PruferVista>(),
+        Modal<SelectGrafo, SelectGrafoVista>(),
+        Modal<MatrizAdy, MatrizAdyVista>(),
+        Modal<Imprimir, ImprimirVista>(),
+        Modal<GirarVoltear, GirarVoltearVista>(),
+        Modal<Estadisticas, EstadisticasVista>(),
+        Modal<PasoAPaso, PasoAPasoVista>(),
+        Modal<Menu_ayuda, Menu_ayudaVista>(),
+        Modal<Ayuda, AyudaVista>(),
+        Propia<BotonesInterrupcion, &InteraccionQt::VentanaPasos>(),
+        Propia<BotonesColoracion, &InteraccionQt::VentanaPasos>(),
+    };
+    const auto vista = vistas.find(typeid(dialogo));
+    Q_ASSERT_X(vista != vistas.end(), "InteraccionQt::Mostrar", "a dialog model without a view");
+    if (vista == vistas.end())
+        return Interaccion::Mostrar(dialogo);
+    // Every view opens over a window brought up to date first.
+    Refrescar();
+    vista->second(*this, dialogo);
 }
 
-void InteraccionQt::Mostrar(IdentificarVert& dialogo)
+void InteraccionQt::VentanaPasos(BotonesInterrupcion& ventana)
 {
-    Modal<IdentificarVertVista>(dialogo);
+    BotonesInterrupcionVista vista(ventana, ventana_, AltoTraza(), [this] { Refrescar(); });
+    vista.exec();
 }
 
-void InteraccionQt::Mostrar(InsercionNºVert& dialogo)
+void InteraccionQt::VentanaPasos(BotonesColoracion& ventana)
 {
-    Modal<InsercionNºVertVista>(dialogo);
-}
-
-void InteraccionQt::Mostrar(Camino& dialogo)
-{
-    Modal<CaminoVista>(dialogo);
-}
-
-void InteraccionQt::Mostrar(Prufer& dialogo)
-{
-    Modal<PruferVista>(dialogo);
-}
-
-void InteraccionQt::Mostrar(SelectGrafo& dialogo)
-{
-    Modal<SelectGrafoVista>(dialogo);
-}
-
-void InteraccionQt::Mostrar(MatrizAdy& dialogo)
-{
-    Modal<MatrizAdyVista>(dialogo);
-}
-
-void InteraccionQt::Mostrar(Imprimir& dialogo)
-{
-    Modal<ImprimirVista>(dialogo);
+    // The work area has been narrowed for Brelaz's panel, which goes on its right.
+    QRect panel;
+    if (const auto* area = ventana_ ? ventana_->findChild<QWidget*>(QStringLiteral("Area_trabajo")) : nullptr) {
+        const QPoint derecha = area->mapToGlobal(QPoint(area->width(), 0));
+        panel = QRect(derecha, QSize(PanelBrelaz::Ancho / 15, area->height() - 10));
+    }
+    BotonesColoracionVista vista(ventana, ventana_, AltoTraza(), panel, [this] { Refrescar(); });
+    vista.exec();
 }
 
 Impresora& InteraccionQt::ImpresoraPredeterminada()
@@ -164,11 +197,6 @@ Impresora& InteraccionQt::ImpresoraPredeterminada()
     if (!impresora_)
         impresora_ = std::make_unique<ImpresoraSistema>();
     return *impresora_;
-}
-
-void InteraccionQt::Mostrar(GirarVoltear& dialogo)
-{
-    Modal<GirarVoltearVista>(dialogo);
 }
 
 QString InteraccionQt::NombreParaAbrir(const QString& filtro)
@@ -206,52 +234,10 @@ void InteraccionQt::ProcesarEventos()
     QThread::msleep(10);
 }
 
-void InteraccionQt::Mostrar(Estadisticas& ventana)
-{
-    Modal<EstadisticasVista>(ventana);
-}
-
-void InteraccionQt::Mostrar(PasoAPaso& dialogo)
-{
-    Refrescar();
-    PasoAPasoVista vista(dialogo, ventana_);
-    vista.exec();
-}
-
 int InteraccionQt::AltoTraza() const
 {
     const auto* panel = ventana_ ? ventana_->findChild<QWidget*>(QStringLiteral("text_peq")) : nullptr;
     return panel ? panel->height() : 72;
-}
-
-void InteraccionQt::Mostrar(BotonesInterrupcion& ventana)
-{
-    Refrescar();
-    BotonesInterrupcionVista vista(ventana, ventana_, AltoTraza(), [this] { Refrescar(); });
-    vista.exec();
-}
-
-void InteraccionQt::Mostrar(BotonesColoracion& ventana)
-{
-    // The work area has been narrowed for Brelaz's panel, which goes on its right.
-    Refrescar();
-    QRect panel;
-    if (const auto* area = ventana_ ? ventana_->findChild<QWidget*>(QStringLiteral("Area_trabajo")) : nullptr) {
-        const QPoint derecha = area->mapToGlobal(QPoint(area->width(), 0));
-        panel = QRect(derecha, QSize(PanelBrelaz::Ancho / 15, area->height() - 10));
-    }
-    BotonesColoracionVista vista(ventana, ventana_, AltoTraza(), panel, [this] { Refrescar(); });
-    vista.exec();
-}
-
-void InteraccionQt::Mostrar(Menu_ayuda& ventana)
-{
-    Modal<Menu_ayudaVista>(ventana);
-}
-
-void InteraccionQt::Mostrar(Ayuda& ventana)
-{
-    Modal<AyudaVista>(ventana);
 }
 
 QString InteraccionQt::PedirTexto(const QString& indicacion, const QString& titulo, const QString& propuesto)

@@ -3,9 +3,13 @@
 
 #include <functional>
 #include <memory>
+#include <typeindex>
+#include <utility>
 
 #include "costuras/Interaccion.h"
 
+class BotonesColoracion;
+class BotonesInterrupcion;
 class QWidget;
 
 class InteraccionQt : public Interaccion {
@@ -18,24 +22,11 @@ public:
     void AlEsperar(std::function<void()> refrescar) { refrescar_ = std::move(refrescar); }
 
     std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono, Botones botones) override;
-    void Mostrar(AsignarPeso& dialogo) override;
-    void Mostrar(IdentificarVert& dialogo) override;
-    void Mostrar(InsercionNºVert& dialogo) override;
-    void Mostrar(SelectGrafo& dialogo) override;
-    void Mostrar(MatrizAdy& dialogo) override;
-    void Mostrar(GirarVoltear& dialogo) override;
-    void Mostrar(Estadisticas& ventana) override;
-    void Mostrar(PasoAPaso& dialogo) override;
-    void Mostrar(BotonesInterrupcion& ventana) override;
-    void Mostrar(BotonesColoracion& ventana) override;
-    void Mostrar(Imprimir& dialogo) override;
-    void Mostrar(Menu_ayuda& ventana) override;
-    void Mostrar(Ayuda& ventana) override;
+    // Opens the model's view, found in the one table of InteraccionQt.cpp.
+    void Mostrar(ModeloDialogo& dialogo) override;
     QString PedirTexto(const QString& indicacion, const QString& titulo, const QString& propuesto) override;
     bool AbrirPagina(const QString& ruta) override;
     bool IniciarPrograma(const QString& programa, const QStringList& argumentos) override;
-    void Mostrar(Camino& dialogo) override;
-    void Mostrar(Prufer& dialogo) override;
     Impresora& ImpresoraPredeterminada() override;
     QString NombreParaAbrir(const QString& filtro) override;
     QString NombreParaGuardar(const QString& propuesto, const QString& filtro) override;
@@ -52,12 +43,16 @@ private:
             refrescar_();
     }
 
-    // Every modal view opens over a window brought up to date first.
-    template <typename Vista, typename Modelo> void Modal(Modelo& modelo)
-    {
-        Refrescar();
-        Vista(modelo, ventana_).exec();
-    }
+    // How the view of one kind of model opens, and the table's entries.
+    using AbrirVista = void (*)(InteraccionQt&, ModeloDialogo&);
+    using EntradaVista = std::pair<const std::type_index, AbrirVista>;
+    // The view `Vista(modelo, ventana)`, modal over the main window.
+    template <typename Modelo, typename Vista> static EntradaVista Modal();
+    // A view that needs more of the main window, opened by a member here.
+    template <typename Modelo, void (InteraccionQt::*abrir)(Modelo&)> static EntradaVista Propia();
+    // The step windows, laid over the bottom of the main window.
+    void VentanaPasos(BotonesInterrupcion& ventana);
+    void VentanaPasos(BotonesColoracion& ventana);
 
     QWidget* ventana_ = nullptr;
     std::function<void()> refrescar_;

@@ -8,7 +8,6 @@
 #include <QVBoxLayout>
 
 #include "gui/CampoTeclado.h"
-#include "ui/Prufer.h"
 
 namespace {
 
@@ -22,7 +21,7 @@ CampoTeclado* Campo(std::function<void(int)> teclear, std::function<QString()> t
 
 } // namespace
 
-PruferVista::PruferVista(Prufer& modelo, QWidget* padre) : QDialog(padre), modelo_(modelo)
+PruferVista::PruferVista(Prufer& modelo, QWidget* padre) : VistaDe(modelo, padre)
 {
     setWindowTitle(Prufer::Titulo());
     auto* cabecera = new QLabel(Prufer::Cabecera(), this);
@@ -97,13 +96,5 @@ void PruferVista::Refrescar()
     vertices_->Refrescar();
     elemento_->Refrescar();
     aceptar_->setEnabled(modelo_.Completa());
-    if (modelo_.Cerrado())
-        QDialog::done(modelo_.Aceptado() ? Accepted : Rejected);
-}
-
-void PruferVista::done(int resultado)
-{
-    if (!modelo_.Cerrado())
-        modelo_.Cancelar();
-    QDialog::done(resultado);
+    CerrarSiCerrado();
 }

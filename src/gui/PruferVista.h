@@ -3,15 +3,16 @@
 // far, over a Prufer model.
 #pragma once
 
-#include <QDialog>
+#include "gui/VistaModelo.h"
+#include "ui/Prufer.h"
 
 class CampoTeclado;
-class Prufer;
 class QGroupBox;
 class QLabel;
 class QPushButton;
 
-class PruferVista : public QDialog {
+// Any way out that is not Aceptar cancels.
+class PruferVista : public VistaDe<Prufer> {
 public:
     explicit PruferVista(Prufer& modelo, QWidget* padre = nullptr);
 
@@ -19,13 +20,9 @@ public:
     CampoTeclado* CampoElemento() const { return elemento_; }
     QPushButton* BotonAceptar() const { return aceptar_; }
 
-    // Any way out that is not Aceptar cancels.
-    void done(int resultado) override;
-
 private:
     void Refrescar();
 
-    Prufer& modelo_;
     CampoTeclado* vertices_ = nullptr;
     CampoTeclado* elemento_ = nullptr;
     QGroupBox* marco_ = nullptr;

@@ -7,13 +7,14 @@
 #include <functional>
 #include <optional>
 
+#include "costuras/ModeloDialogo.h"
 #include "run/PasoMostrado.h"
 
 struct BanderasEjecucion;
 class HistoriaPasos;
 class Traza;
 
-class BotonesInterrupcion {
+class BotonesInterrupcion : public ModeloDialogo {
 public:
     // `imprimir` opens the print options for the copy shown. With a history
     // the window remembers this step in it and can show the earlier ones.
@@ -42,6 +43,8 @@ public:
     // from an earlier step it only comes back to this one, as Continuar.
     void Escape();
     bool Cerrado() const { return cerrado_; }
+    // Nobody to answer: the run goes on.
+    void SinPersona() override { Continuar(); }
     // The picture of this step back on the work area, whatever was shown.
     void VolverAlUltimo();
 

@@ -5,9 +5,11 @@
 
 #include <QString>
 
+#include "costuras/ModeloDialogo.h"
+
 struct BanderasEjecucion;
 
-class PasoAPaso {
+class PasoAPaso : public ModeloDialogo {
 public:
     PasoAPaso(BanderasEjecucion& banderas, QString nombre);
 
@@ -25,6 +27,8 @@ public:
     void Aceptar();
     void Cancelar();
     bool Cerrado() const { return cerrado_; }
+    // Nobody to answer: nothing runs.
+    void SinPersona() override { Cancelar(); }
     bool Aceptado() const { return aceptado_; }
 
 private:

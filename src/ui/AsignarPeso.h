@@ -7,11 +7,13 @@
 #include <cstdint>
 #include <functional>
 
+#include "costuras/ModeloDialogo.h"
+
 class Grafo;
 class Interaccion;
 struct Seleccion;
 
-class AsignarPeso {
+class AsignarPeso : public ModeloDialogo {
 public:
     AsignarPeso(Grafo& grafo, const Seleccion& seleccion);
 
@@ -40,6 +42,8 @@ public:
     bool Aceptar();
     void Cancelar();
     bool Cerrado() const { return cerrado_; }
+    // Nobody to answer: no weight is written.
+    void SinPersona() override { Cancelar(); }
     bool Aceptado() const { return aceptado_; }
 
 private:

@@ -6,9 +6,10 @@
 #include <QString>
 #include <QTextDocument>
 
+#include "costuras/ModeloDialogo.h"
 #include "drawing/Coordenadas.h"
 
-class Ayuda {
+class Ayuda : public ModeloDialogo {
 public:
     Ayuda(QString ruta, QString titulo);
     Ayuda(const Ayuda&) = delete;
@@ -38,6 +39,7 @@ public:
 
     void Salir() { cerrado_ = true; }
     bool Cerrado() const { return cerrado_; }
+    void SinPersona() override { Salir(); }
 
 private:
     QString ruta_;

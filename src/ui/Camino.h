@@ -7,7 +7,9 @@
 #include <QStringList>
 #include <cstdint>
 
-class Camino {
+#include "costuras/ModeloDialogo.h"
+
+class Camino : public ModeloDialogo {
 public:
     // modo: "Camino" or "Dijkstra".
     Camino(int n, const QString& modo);
@@ -42,6 +44,8 @@ public:
     void Aceptar();
     void Cancelar() { cerrado_ = true; }
     bool Cerrado() const { return cerrado_; }
+    // Nobody to answer: nothing runs.
+    void SinPersona() override { Cancelar(); }
     bool Aceptado() const { return aceptado_; }
 
 private:

@@ -6,12 +6,13 @@
 #include <cstdint>
 #include <functional>
 
+#include "costuras/ModeloDialogo.h"
 #include "drawing/MenuVer.h"
 
 class Grafo;
 class Interaccion;
 
-class GirarVoltear {
+class GirarVoltear : public ModeloDialogo {
 public:
     // Values are the indexes of the option buttons Option1(i) and Option2(i).
     enum class Opcion { VoltearHorizontal = 0, VoltearVertical = 1, Girar = 2 };
@@ -43,6 +44,8 @@ public:
     void Aceptar();
     void Cancelar();
     bool Cerrado() const { return cerrado_; }
+    // Nobody to answer: the drawing stays as it is.
+    void SinPersona() override { Cancelar(); }
 
     // Called after every change a view shows: choice, angle, enabled angles,
     // closing.

@@ -8,9 +8,11 @@
 #include <cstdint>
 #include <functional>
 
+#include "costuras/ModeloDialogo.h"
+
 class Grafo;
 
-class IdentificarVert {
+class IdentificarVert : public ModeloDialogo {
 public:
     // `redibujar` clears the work area and draws the merged graph.
     IdentificarVert(Grafo& grafo, std::function<void()> redibujar);
@@ -41,6 +43,8 @@ public:
     void Aceptar();
     void Cancelar() { cerrado_ = true; }
     bool Cerrado() const { return cerrado_; }
+    // Nobody to answer: nothing is merged.
+    void SinPersona() override { Cancelar(); }
     bool Aceptado() const { return aceptado_; }
 
 private:

@@ -9,11 +9,13 @@
 #include <cstdint>
 #include <functional>
 
+#include "costuras/ModeloDialogo.h"
+
 class Impresora;
 class Interaccion;
 class QTextDocument;
 
-class Imprimir {
+class Imprimir : public ModeloDialogo {
 public:
     // What there is to print; the work area's size is in twips.
     struct Contenido {
@@ -65,6 +67,8 @@ public:
     void GuardarPdf();
     void Cancelar();
     bool Cerrado() const { return cerrado_; }
+    // Nobody to answer: nothing is printed.
+    void SinPersona() override { Cancelar(); }
 
     // Called after every change a view shows, closing included.
     std::function<void()> alCambiar;

@@ -6,10 +6,12 @@
 #include <QString>
 #include <cstdint>
 
+#include "costuras/ModeloDialogo.h"
+
 class Grafo;
 class Interaccion;
 
-class InsercionNºVert {
+class InsercionNºVert : public ModeloDialogo {
 public:
     explicit InsercionNºVert(Grafo& grafo);
 
@@ -34,6 +36,8 @@ public:
     void Aceptar();
     void Cancelar();
     bool Cerrado() const { return cerrado_; }
+    // Nobody to answer: the caller gets 0.
+    void SinPersona() override { Cancelar(); }
     bool Aceptado() const { return aceptado_; }
 
 private:

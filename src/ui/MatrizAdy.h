@@ -5,9 +5,11 @@
 #include <QString>
 #include <array>
 
+#include "costuras/ModeloDialogo.h"
+
 class Grafo;
 
-class MatrizAdy {
+class MatrizAdy : public ModeloDialogo {
 public:
     static constexpr int MaxVisibles = 10;
     enum class Flecha { Arriba, Abajo, Izquierda, Derecha }; // up, down, izq, right
@@ -43,6 +45,7 @@ public:
 
     void Salir() { cerrado_ = true; }
     bool Cerrado() const { return cerrado_; }
+    void SinPersona() override { Salir(); }
 
 private:
     const Grafo& grafo_;

@@ -10,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "costuras/ModeloDialogo.h"
 #include "drawing/Coordenadas.h"
 
 class Interaccion;
@@ -41,7 +42,7 @@ QString MensajeNoCargado(const QString& nombre);
 // Whether a topic's target is a further menu rather than a document.
 bool EsMenu(const QString& destino);
 
-class Menu_ayuda {
+class Menu_ayuda : public ModeloDialogo {
 public:
     static constexpr int Visibles = 10;
     static constexpr int AltoTema = 360; // twips a missing topic takes off the window
@@ -88,6 +89,8 @@ public:
     void Cerrar() { cerrado_ = true; }
 
     bool Cerrado() const { return cerrado_; }
+    // Nobody to answer: left with "Salir".
+    void SinPersona() override { Salir(); }
     const std::optional<Destino>& Siguiente() const { return siguiente_; }
 
     // Where the controls stand, in twips; the window loses AltoTema for each

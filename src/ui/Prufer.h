@@ -10,7 +10,9 @@
 #include <functional>
 #include <vector>
 
-class Prufer {
+#include "costuras/ModeloDialogo.h"
+
+class Prufer : public ModeloDialogo {
 public:
     static constexpr int MinVertices = 3;
     static constexpr int MaxVertices = 50;
@@ -45,6 +47,8 @@ public:
     void Aceptar();
     void Cancelar();
     bool Cerrado() const { return cerrado_; }
+    // Nobody to answer: no tree is built.
+    void SinPersona() override { Cancelar(); }
     // Closed by Aceptar with the graph in hand closed: the tree is to be built.
     bool Aceptado() const { return aceptado_; }
     int Vertices() const { return n_; }

@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <functional>
 
+#include "costuras/ModeloDialogo.h"
+
 class Grafo;
 
-class SelectGrafo {
+class SelectGrafo : public ModeloDialogo {
 public:
     static constexpr int NumOpciones = 4;
 
@@ -29,6 +31,8 @@ public:
     void Aceptar() { Descargar(); }
     void Cerrar() { Descargar(); }
     bool Cerrado() const { return cerrado_; }
+    // Nobody to answer: the current choice is applied, as closing applies it.
+    void SinPersona() override { Cerrar(); }
 
 private:
     void Descargar();

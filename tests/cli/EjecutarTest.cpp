@@ -192,13 +192,13 @@ TEST_F(CliEjecutar, LasOperacionesGuardanElGrafoResultante)
 TEST_F(CliEjecutar, LosPasosSonLosDibujosYTextosDeCadaPausa)
 {
     struct QueMira : PersonaEjecucion {
-        using PersonaEjecucion::Mostrar;
         Principal* p = nullptr;
         std::vector<QImage> vistas;
-        void Mostrar(BotonesInterrupcion& v) override
+        void Mostrar(ModeloDialogo& dialogo) override
         {
-            vistas.push_back(p->Area().Imagen().copy());
-            PersonaEjecucion::Mostrar(v);
+            if (dynamic_cast<BotonesInterrupcion*>(&dialogo))
+                vistas.push_back(p->Area().Imagen().copy());
+            PersonaEjecucion::Mostrar(dialogo);
         }
     };
     const QString grafo = Ruta("k.grf");

@@ -19,11 +19,17 @@ namespace {
 // A person who sees the real windows: each menu and document is shown
 // offscreen and played by the next step of the test's script.
 struct PersonaVentanas : InteraccionGuion {
-    using InteraccionGuion::Mostrar;
     std::deque<std::function<void(Menu_ayudaVista&)>> menus;
     std::function<void(AyudaVista&)> documento;
 
-    void Mostrar(Menu_ayuda& modelo) override
+    void Mostrar(ModeloDialogo& dialogo) override
+    {
+        const bool atendido = SegunDialogo(
+            dialogo, [&](Menu_ayuda& modelo) { VerMenu(modelo); }, [&](Ayuda& modelo) { VerDocumento(modelo); });
+        if (!atendido)
+            InteraccionGuion::Mostrar(dialogo);
+    }
+    void VerMenu(Menu_ayuda& modelo)
     {
         Menu_ayudaVista vista(modelo);
         vista.show();
@@ -37,7 +43,7 @@ struct PersonaVentanas : InteraccionGuion {
         if (vista.isVisible())
             vista.close();
     }
-    void Mostrar(Ayuda& modelo) override
+    void VerDocumento(Ayuda& modelo)
     {
         AyudaVista vista(modelo);
         vista.show();

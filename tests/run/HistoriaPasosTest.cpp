@@ -20,14 +20,18 @@ struct Vista {
 // steps and forward one, then leaves the window with `salida` (Continuar,
 // Fin or Escape), as at every other pause.
 struct PersonaQueVuelve : PersonaEjecucion {
-    using PersonaEjecucion::Mostrar;
     Principal* p = nullptr;
     int volverEn = 0;
     void (BotonesInterrupcion::*salida)() = &BotonesInterrupcion::Continuar;
     std::vector<Vista> vistas; // as first shown, by step
 
     Vista Vistazo(BotonesInterrupcion& v) { return {p->Area().Imagen().copy(), v.Texto().toHtml()}; }
-    void Mostrar(BotonesInterrupcion& v) override
+    void Mostrar(ModeloDialogo& dialogo) override
+    {
+        if (!SegunDialogo(dialogo, [&](BotonesInterrupcion& v) { Pausa(v); }))
+            PersonaEjecucion::Mostrar(dialogo);
+    }
+    void Pausa(BotonesInterrupcion& v)
     {
         vistas.push_back(Vistazo(v));
         const int k = static_cast<int>(vistas.size());

@@ -10,13 +10,16 @@ namespace {
 
 // A person who answers the first step window with a scripted button and every other one with Continuar.
 struct PersonaPasos : InteraccionGuion {
-    using InteraccionGuion::Mostrar;
     std::function<void(BotonesInterrupcion&)> primero;
     std::vector<QString> textosVistos;
-    void Mostrar(BotonesInterrupcion& v) override
+    void Mostrar(ModeloDialogo& dialogo) override
     {
-        textosVistos.push_back(v.Texto().toPlainText());
-        textosVistos.size() == 1 && primero ? primero(v) : v.Continuar();
+        const bool atendido = SegunDialogo(dialogo, [&](BotonesInterrupcion& v) {
+            textosVistos.push_back(v.Texto().toPlainText());
+            textosVistos.size() == 1 && primero ? primero(v) : v.Continuar();
+        });
+        if (!atendido)
+            InteraccionGuion::Mostrar(dialogo);
     }
 };
 

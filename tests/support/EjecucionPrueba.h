@@ -16,38 +16,42 @@
 #include "support/InteraccionGuion.h"
 
 struct PersonaEjecucion : InteraccionGuion {
-    using InteraccionGuion::Mostrar;
     bool completo = false; // the mode chosen in PasoAPaso, then Aceptar
     bool cancelar = false; // or Cancelar instead
     int dialogosModo = 0;
     std::vector<QString> pausas;    // what the step window showed at each pause
     std::vector<bool> finalNegrita; // whether its last character was bold
 
-    void Mostrar(PasoAPaso& dialogo) override
-    {
-        ++dialogosModo;
-        if (cancelar)
-            return dialogo.Cancelar();
-        if (completo)
-            dialogo.ElegirCompleto();
-        dialogo.Aceptar();
-    }
-    void Mostrar(BotonesInterrupcion& ventana) override
-    {
-        pausas.push_back(ventana.Texto().toPlainText());
-        QTextCursor ultimo(const_cast<QTextDocument*>(&ventana.Texto()));
-        ultimo.movePosition(QTextCursor::End);
-        finalNegrita.push_back(ultimo.charFormat().fontWeight() == QFont::Bold);
-        ventana.Continuar();
-    }
     // What the person does in the colouring's step window; without a
     // script, "Continuar" to the end.
     std::function<void(BotonesColoracion&)> coloracion;
-    void Mostrar(BotonesColoracion& ventana) override
+
+    void Mostrar(ModeloDialogo& dialogo) override
     {
-        if (coloracion)
-            coloracion(ventana);
-        Interaccion::Mostrar(ventana);
+        const bool atendido = SegunDialogo(
+            dialogo,
+            [&](PasoAPaso& d) {
+                ++dialogosModo;
+                if (cancelar)
+                    return d.Cancelar();
+                if (completo)
+                    d.ElegirCompleto();
+                d.Aceptar();
+            },
+            [&](BotonesInterrupcion& ventana) {
+                pausas.push_back(ventana.Texto().toPlainText());
+                QTextCursor ultimo(const_cast<QTextDocument*>(&ventana.Texto()));
+                ultimo.movePosition(QTextCursor::End);
+                finalNegrita.push_back(ultimo.charFormat().fontWeight() == QFont::Bold);
+                ventana.Continuar();
+            },
+            [&](BotonesColoracion& ventana) {
+                if (coloracion)
+                    coloracion(ventana);
+                ventana.SinPersona();
+            });
+        if (!atendido)
+            InteraccionGuion::Mostrar(dialogo);
     }
 };
 

@@ -55,7 +55,6 @@ inline void PrintTo(const MensajeVisto& m, std::ostream* os)
 class InteraccionGuion : public Interaccion {
 public:
     explicit InteraccionGuion(std::uint64_t semilla = 12345) { Azar().Sembrar(semilla); }
-    using Interaccion::Mostrar; // the dialogs without a script close as the window's button closes them
 
     std::vector<MensajeVisto> mensajes;
     std::deque<std::int16_t> respuestas;           // next answers; Aceptar when empty
@@ -91,23 +90,28 @@ public:
         return respuestas.empty() ? Respuesta::Aceptar : Sacar(respuestas);
     }
 
-    void Mostrar(AsignarPeso& dialogo) override
+    // The dialogs without a script close as they do with nobody there.
+    void Mostrar(ModeloDialogo& dialogo) override
     {
-        ++dialogosPeso;
-        if (const std::optional<std::int16_t> peso = Sacar(pesos))
-            Teclear(dialogo, QString::number(*peso) + QChar(CodigoTecla::Intro));
-        if (!dialogo.Cerrado())
-            dialogo.Cancelar();
-    }
-
-    void Mostrar(IdentificarVert& dialogo) override { Jugar(guionIdentificar, dialogo); }
-    void Mostrar(InsercionNºVert& dialogo) override { Jugar(guionNumero, dialogo); }
-    void Mostrar(SelectGrafo& dialogo) override { Jugar(guionTipo, dialogo); }
-    void Mostrar(Imprimir& dialogo) override { Jugar(guionImprimir, dialogo); }
-    void Mostrar(Menu_ayuda& ventana) override
-    {
-        menusAyuda.push_back(ventana.Label1().trimmed());
-        ventana.Salir();
+        const bool atendido = SegunDialogo(
+            dialogo,
+            [&](AsignarPeso& d) {
+                ++dialogosPeso;
+                if (const std::optional<std::int16_t> peso = Sacar(pesos))
+                    Teclear(d, QString::number(*peso) + QChar(CodigoTecla::Intro));
+                if (!d.Cerrado())
+                    d.Cancelar();
+            },
+            [&](IdentificarVert& d) { Jugar(guionIdentificar, d); },
+            [&](InsercionNºVert& d) { Jugar(guionNumero, d); }, [&](SelectGrafo& d) { Jugar(guionTipo, d); },
+            [&](Imprimir& d) { Jugar(guionImprimir, d); }, [&](Camino& d) { Jugar(guionCamino, d); },
+            [&](Prufer& d) { Jugar(guionPrufer, d); },
+            [&](Menu_ayuda& ventana) {
+                menusAyuda.push_back(ventana.Label1().trimmed());
+                ventana.Salir();
+            });
+        if (!atendido)
+            Interaccion::Mostrar(dialogo);
     }
     QString PedirTexto(const QString&, const QString&, const QString& propuesto) override
     {
@@ -120,8 +124,6 @@ public:
         programasVistos.push_back(QStringList{programa} + argumentos);
         return Sacar(programasIniciados);
     }
-    void Mostrar(Camino& dialogo) override { Jugar(guionCamino, dialogo); }
-    void Mostrar(Prufer& dialogo) override { Jugar(guionPrufer, dialogo); }
     Impresora& ImpresoraPredeterminada() override { return impresora; }
 
     QString NombreParaAbrir(const QString& filtro) override
@@ -155,7 +157,7 @@ private:
         if (const auto accion = Sacar(guion))
             accion(dialogo);
         if (!dialogo.Cerrado())
-            Interaccion::Mostrar(dialogo);
+            dialogo.SinPersona();
     }
 
     // The next item of a queue, or an empty one.

@@ -160,17 +160,21 @@ TEST(ImprimirDesdePrincipal, ImprimeElAreaDeTrabajo)
 // (the pane's own text is not formatted during a run); the trace pane,
 // hidden behind the window, shows while it prints.
 struct PersonaQueImprime : PersonaEjecucion {
-    using InteraccionGuion::Mostrar;
-    void Mostrar(BotonesInterrupcion& ventana) override
+    void Mostrar(ModeloDialogo& dialogo) override
     {
-        ventana.Imprimir();
-        ventana.Continuar();
-    }
-    void Mostrar(BotonesColoracion& ventana) override
-    {
-        ventana.Continuar();
-        ventana.Imprimir();
-        ventana.Terminar();
+        const bool atendido = SegunDialogo(
+            dialogo,
+            [](BotonesInterrupcion& ventana) {
+                ventana.Imprimir();
+                ventana.Continuar();
+            },
+            [](BotonesColoracion& ventana) {
+                ventana.Continuar();
+                ventana.Imprimir();
+                ventana.Terminar();
+            });
+        if (!atendido)
+            PersonaEjecucion::Mostrar(dialogo);
     }
 };
 

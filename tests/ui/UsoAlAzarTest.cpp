@@ -17,7 +17,6 @@ public:
     {
         pasoReloj = 0.5; // every wait ends
     }
-    using InteraccionGuion::Mostrar;
 
     std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono, Botones botones) override
     {
@@ -38,51 +37,50 @@ public:
         if (!d.Cerrado())
             d.Cancelar();
     }
-    void Mostrar(AsignarPeso& d) override { Escribir(d, Uno(4), [&] { return int(Uno(2001)) - 1000; }); }
-    void Mostrar(InsercionNºVert& d) override { Escribir(d, Uno(5), [&] { return 1 + Uno(Uno(4) ? 8 : 60); }); }
-    void Mostrar(IdentificarVert& d) override
+    void Mostrar(ModeloDialogo& dialogo) override
     {
-        d.ElegirEnCombo1(int(Uno(d.Lista1().size() + 1)));
-        d.ElegirEnCombo2(int(Uno(d.Lista2().size() + 1)));
-        Uno(4) ? d.Aceptar() : d.Cancelar();
-        if (!d.Cerrado())
-            d.Cancelar();
-    }
-    void Mostrar(Camino& d) override
-    {
-        d.ElegirOrigen(int(Uno(d.ListaOrigen().size() + 1)));
-        d.ElegirDestino(int(Uno(d.ListaDestino().size() + 1)));
-        Uno(4) ? d.Aceptar() : d.Cancelar();
-        if (!d.Cerrado())
-            d.Cancelar();
-    }
-    void Mostrar(SelectGrafo& d) override
-    {
-        d.Elegir(int(Uno(SelectGrafo::NumOpciones)));
-        d.Aceptar();
-    }
-    void Mostrar(GirarVoltear& d) override
-    {
-        d.ElegirOpcion(static_cast<GirarVoltear::Opcion>(Uno(3)));
-        d.ElegirAngulo(static_cast<GirarVoltear::Angulo>(Uno(3)));
-        Uno(4) ? d.Aceptar() : d.Cancelar();
-    }
-    void Mostrar(PasoAPaso& d) override
-    {
-        if (Uno(2))
-            d.ElegirCompleto();
-        Uno(5) ? d.Aceptar() : d.Cancelar();
-    }
-    void Mostrar(BotonesInterrupcion& v) override
-    {
-        const unsigned boton = Uno(6);
-        boton == 0 ? v.Terminar() : boton == 1 ? v.Escape() : v.Continuar();
-    }
-    void Mostrar(Imprimir& d) override
-    {
-        impresora.llamadas.clear();
-        impresora.fallarDesde = Uno(2) ? -1 : int(Uno(3));
-        Uno(3) ? d.Aceptar() : d.Cancelar();
+        const bool atendido = SegunDialogo(
+            dialogo, [&](AsignarPeso& d) { Escribir(d, Uno(4), [&] { return int(Uno(2001)) - 1000; }); },
+            [&](InsercionNºVert& d) { Escribir(d, Uno(5), [&] { return 1 + Uno(Uno(4) ? 8 : 60); }); },
+            [&](IdentificarVert& d) {
+                d.ElegirEnCombo1(int(Uno(d.Lista1().size() + 1)));
+                d.ElegirEnCombo2(int(Uno(d.Lista2().size() + 1)));
+                Uno(4) ? d.Aceptar() : d.Cancelar();
+                if (!d.Cerrado())
+                    d.Cancelar();
+            },
+            [&](Camino& d) {
+                d.ElegirOrigen(int(Uno(d.ListaOrigen().size() + 1)));
+                d.ElegirDestino(int(Uno(d.ListaDestino().size() + 1)));
+                Uno(4) ? d.Aceptar() : d.Cancelar();
+                if (!d.Cerrado())
+                    d.Cancelar();
+            },
+            [&](SelectGrafo& d) {
+                d.Elegir(int(Uno(SelectGrafo::NumOpciones)));
+                d.Aceptar();
+            },
+            [&](GirarVoltear& d) {
+                d.ElegirOpcion(static_cast<GirarVoltear::Opcion>(Uno(3)));
+                d.ElegirAngulo(static_cast<GirarVoltear::Angulo>(Uno(3)));
+                Uno(4) ? d.Aceptar() : d.Cancelar();
+            },
+            [&](PasoAPaso& d) {
+                if (Uno(2))
+                    d.ElegirCompleto();
+                Uno(5) ? d.Aceptar() : d.Cancelar();
+            },
+            [&](BotonesInterrupcion& v) {
+                const unsigned boton = Uno(6);
+                boton == 0 ? v.Terminar() : boton == 1 ? v.Escape() : v.Continuar();
+            },
+            [&](Imprimir& d) {
+                impresora.llamadas.clear();
+                impresora.fallarDesde = Uno(2) ? -1 : int(Uno(3));
+                Uno(3) ? d.Aceptar() : d.Cancelar();
+            });
+        if (!atendido)
+            InteraccionGuion::Mostrar(dialogo);
     }
     QString NombreParaGuardar(const QString&, const QString&) override
     {
