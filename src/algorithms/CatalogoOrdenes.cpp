@@ -31,12 +31,34 @@ std::vector<OrdenAlgoritmo> Tabla()
     const OpcionOrden destino{"--destino", "B", Campo::Destino, "el vértice de llegada"};
     const Tipos simple = SoloTipo(TipoGrafo::Simple);
     return {
-        Orden(Estadísticas, &MostrarEstadisticas, {"Estadisticas"}).Para(NoDirigidos),
-        Orden(Componentes_conexas, &EjecutarComponentes, {"Componentes"}),
-        Orden(Vértices_corte, &EjecutarVerticesCorte, {"VerticesCorte"}),
-        Orden(Aristas_Puente, &EjecutarAristasPuente, {"Puentes"}),
-        Orden(Control::Camino, &EjecutarCamino, {"Camino"}).Pide(Pregunta::Camino).Con(origen).Con(destino),
+        Orden(Estadísticas, &MostrarEstadisticas, {"Estadisticas"})
+            .EnMenu("Propiedades", "Estadísticas")
+            .Inactiva()
+            .SegunTipoAlEmpezar()
+            .Para(NoDirigidos),
+        Orden(Componentes_conexas, &EjecutarComponentes, {"Componentes"})
+            .EnMenu("Conectividad", "Componentes Conexas")
+            .Inactiva()
+            .SegunTipoAlEmpezar(),
+        Orden(Vértices_corte, &EjecutarVerticesCorte, {"VerticesCorte"})
+            .EnMenu("Conectividad", "Vértices Corte", Componentes_conexas)
+            .Inactiva()
+            .SegunTipoAlEmpezar(),
+        Orden(Aristas_Puente, &EjecutarAristasPuente, {"Puentes"})
+            .EnMenu("Conectividad", "Aristas Puente", Vértices_corte)
+            .Inactiva()
+            .SegunTipoAlEmpezar(),
+        Orden(Control::Camino, &EjecutarCamino, {"Camino"})
+            .EnMenu("Caminos", "Camino")
+            .Inactiva()
+            .SegunTipoAlEmpezar()
+            .Pide(Pregunta::Camino)
+            .Con(origen)
+            .Con(destino),
         Orden(Algoritmo_dijkstra, &EjecutarDijkstra, {"Dijkstra"})
+            .EnMenu(Camino_minimo, "Algoritmo Dijkstra")
+            .Inactiva()
+            .SegunTipoAlEmpezar()
             .Paso("Dijkstra")
             .PideTrasModo(Pregunta::CaminoDijkstra)
             .Con(origen)
@@ -44,48 +66,108 @@ std::vector<OrdenAlgoritmo> Tabla()
                   "el vértice de llegada, o TODOS: todos los vértices"})
             .Para(SoloTipo(TipoGrafo::Digrafo_Ponderado))
             .EnCliPara(TodosLosTipos),
-        Orden(Algoritmo_kruskal, &Kruskal, {"Kruskal"}).Paso("Kruskal").Para(ponderado),
-        Orden(Algoritmo_prim, &Prim, {"Prim"}).Paso("Prim").Para(ponderado),
-        Orden(Algoritmo_boruvka, &Boruvka, {"Boruvka"}).Paso("Boruvka").Para(ponderado),
+        Orden(Algoritmo_kruskal, &Kruskal, {"Kruskal"})
+            .EnMenu("Árbol_generador_mínimo", "Algoritmo Kruskal")
+            .Inactiva()
+            .SegunTipoAlEmpezar()
+            .Paso("Kruskal")
+            .Para(ponderado),
+        Orden(Algoritmo_prim, &Prim, {"Prim"})
+            .EnMenu("Árbol_generador_mínimo", "Algoritmo Prim", Algoritmo_kruskal)
+            .Inactiva()
+            .SegunTipoAlEmpezar()
+            .Paso("Prim")
+            .Para(ponderado),
+        Orden(Algoritmo_boruvka, &Boruvka, {"Boruvka"})
+            .EnMenu("Árbol_generador_mínimo", "Algoritmo Boruvka", Algoritmo_prim)
+            .Inactiva()
+            .SegunTipoAlEmpezar()
+            .Paso("Boruvka")
+            .Para(ponderado),
         Orden(En_Profundidad, &EnProfundidad, {"En_Profundidad"})
+            .EnMenu(Arbol_Busqueda, "En Profundidad")
             .Paso("En_Profundidad")
             .MarcaDesdeMenu()
             .Pide(Pregunta::Raiz)
             .Con(raiz)
             .Para(NoDirigidos),
         Orden(En_Anchura, &EnAnchura, {"En_Anchura"})
+            .EnMenu(Arbol_Busqueda, "En Anchura", En_Profundidad)
             .Paso("En_Anchura")
             .Pide(Pregunta::Raiz)
             .Con(raiz)
             .Para(NoDirigidos),
         Orden(mnu_Secuencial_Procesar, &ColoracionSecuencial, {"Secuencial", "Coloración Secuencial"})
+            .EnMenu(mnu_Secuencial, "Orden &predeterminado")
             .Paso("Coloración Secuencial")
             .Con({"--orden", "V1,V2,...", Campo::Orden,
                   "el orden de coloración, con todos los vértices; uno repetido cuenta una vez", false})
             .Para(simple),
         // Clicks choose the order; the last one starts the sequential colouring.
-        Orden(mnu_Secuencial_intro_ord, &ColoracionSecuencial, {}).Pide(Pregunta::OrdenUsuario).Para(simple),
+        Orden(mnu_Secuencial_intro_ord, &ColoracionSecuencial, {})
+            .EnMenu(mnu_Secuencial, "Orden &definido por el usuario", mnu_Secuencial_Procesar)
+            .Pide(Pregunta::OrdenUsuario)
+            .Para(simple),
         Orden(mnu_Welsh_Powell, &ColoracionWelshPowell, {"Welsh-Powell", "Coloración Welsh-Powell"})
+            .EnMenu("mnu_Coloracion", "Coloración de &Welsh-Powell", mnu_Secuencial)
             .Paso("Coloración Welsh-Powell")
             .Para(simple),
         Orden(mnu_Matula, &ColoracionMatula, {"Matula-Marble-Isaacson", "Coloración Matula-Marble-Isaacson"})
+            .EnMenu("mnu_Coloracion", "Coloración de &Matula-Marble-Isaacson", mnu_Welsh_Powell)
             .Paso("Coloración Matula-Marble-Isaacson")
             .Para(simple),
         Orden(mnu_Brelaz, &ColoracionBrelaz, {"Brelaz", "Coloración Brelaz"})
+            .EnMenu("mnu_Coloracion", "Coloración de &Brelaz", mnu_Matula)
             .Paso("Coloración Brelaz")
             .Para(simple),
-        Orden(muEsEuleriano, &EsEuleriano, {"EsEuleriano"}),
-        Orden(muHierholzer, &Hierholzer, {"Hierholzer"}).Paso("Hierholzer").Con(Semilla),
+        Orden(muEsEuleriano, &EsEuleriano, {"EsEuleriano"})
+            .EnMenu("muEuler", "¿Es &euleriano?")
+            .Inactiva()
+            .SegunTipoAlEmpezar(),
+        Orden(muHierholzer, &Hierholzer, {"Hierholzer"})
+            .EnMenu("muEuler", "Algoritmo de &Hierholzer", muEsEuleriano)
+            .Inactiva()
+            .SegunTipoAlEmpezar()
+            .Paso("Hierholzer")
+            .Con(Semilla),
         Orden(muFleuryUsuario, &FleuryUsuario, {"FleuryUsuario"})
+            .EnMenu("muFleury", "Recorrido del &usuario")
             .Con({"--recorrido", "1,2,3,…", Campo::Clics, "los vértices que pulsa el usuario, en orden"}),
-        Orden(muFleuryAutomatico, &Fleury, {"Fleury"}).Paso("Fleury").Con(Semilla),
-        Orden(muTucker, &Tucker, {"Tucker"}).Paso("Tucker"),
-        Orden(muCartero, &Cartero, {"Cartero"}).Paso("Cartero").Con(Semilla),
-        Orden(mnu_complementario, &Complementario, {"Complementario"}).Operacion().Para(simple),
-        Orden(mnu_lineal, &GrafoLineal, {"Lineal"}).Operacion().Para(simple),
-        Orden(Control::Bloques, &::Bloques, {"Bloques"}),
-        Orden(Prufer_Encoding, &CodificarPrufer, {"Prufer_Encoding"}).Paso("Prufer_Encoding").Para(simple),
+        Orden(muFleuryAutomatico, &Fleury, {"Fleury"})
+            .EnMenu("muFleury", "Recorrido &automático", muFleuryUsuario)
+            .Paso("Fleury")
+            .Con(Semilla),
+        Orden(muTucker, &Tucker, {"Tucker"})
+            .EnMenu("muEuler", "Algoritmo de &Tucker", "muFleury")
+            .Inactiva()
+            .SegunTipoAlEmpezar()
+            .Paso("Tucker"),
+        Orden(muCartero, &Cartero, {"Cartero"})
+            .EnMenu("muEuler", "&Problema del cartero", muTucker)
+            .Inactiva()
+            .SegunTipoAlEmpezar()
+            .Paso("Cartero")
+            .Con(Semilla),
+        Orden(mnu_complementario, &Complementario, {"Complementario"})
+            .EnMenu("mnu_operaciones", "&Complementario")
+            .Operacion()
+            .Para(simple),
+        Orden(mnu_lineal, &GrafoLineal, {"Lineal"})
+            .EnMenu("mnu_operaciones", "&Lineal", mnu_complementario)
+            .Operacion()
+            .Para(simple),
+        Orden(Control::Bloques, &::Bloques, {"Bloques"})
+            .EnMenu("Conectividad", "Bloques", Aristas_Puente)
+            .Inactiva()
+            .SegunTipoAlEmpezar(),
+        Orden(Prufer_Encoding, &CodificarPrufer, {"Prufer_Encoding"})
+            .EnMenu(Prüfer, "Código de un Árbol")
+            .SegunTipoAlEmpezar()
+            .Paso("Prufer_Encoding")
+            .Para(simple),
         Orden(Prufer_Decoding, &DecodificarPrufer, {"Prufer_Decoding"})
+            .EnMenu(Prüfer, "Árbol de un Código", Prufer_Encoding)
+            .SegunTipoAlEmpezar()
             .Paso("Prufer_Decoding")
             .Pide(Pregunta::Prufer)
             .SinArchivo()

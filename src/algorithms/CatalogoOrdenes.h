@@ -1,9 +1,9 @@
-// Every algorithm command of the program, once: its menu control, the run
-// name its step-by-step dialog shows, the algorithm, what it asks before
-// running, the graph types the window offers it for, and its names and
-// options in `nodeva-cli ejecutar`. The window's menu, the step-by-step
-// dialog and the command line all read this table; a new algorithm is one
-// row here and its own files.
+// Every algorithm command of the program, once: its menu control, caption and
+// place in the menus, the run name its step-by-step dialog shows, the
+// algorithm, what it asks before running, the graph types the window offers
+// it for, and its names and options in `nodeva-cli ejecutar`. The window's
+// menus and their enabling, the step-by-step dialog and the command line all
+// read this table; a new algorithm is one row here and its own files.
 #pragma once
 
 #include <QString>
@@ -57,6 +57,16 @@ constexpr bool Incluye(Tipos tipos, int tipo)
 
 struct OrdenAlgoritmo {
     QString control;   // the menu command
+    QString titulo;    // its caption, with its access key
+    QString menu;      // the menu or submenu that holds it
+    // The entry it follows in that menu; "" for the first one. Its own
+    // entries follow it in the catalogue's order of rows.
+    QString tras;
+    bool activo = true; // enabled before any graph is opened
+    // Enabled or disabled by its types (`tipos`) each time a graph is taken
+    // up for editing; otherwise its state follows the rules of its menu
+    // (the search tree's size, the simple graphs' commands).
+    bool segunTipoAlEmpezar = false;
     QString ejecucion; // the run name; "" for a command that runs at once
     Algoritmo algoritmo = nullptr;
     Pregunta pregunta = Pregunta::Ninguna;
@@ -82,6 +92,23 @@ struct OrdenAlgoritmo {
 
     // The rows are written as Orden(...).Paso("Kruskal").Para(...): each
     // setter fills one field of a row under construction.
+    OrdenAlgoritmo EnMenu(QString padre, QString caption, QString anterior = {}) &&
+    {
+        menu = std::move(padre);
+        titulo = std::move(caption);
+        tras = std::move(anterior);
+        return std::move(*this);
+    }
+    OrdenAlgoritmo Inactiva() &&
+    {
+        activo = false;
+        return std::move(*this);
+    }
+    OrdenAlgoritmo SegunTipoAlEmpezar() &&
+    {
+        segunTipoAlEmpezar = true;
+        return std::move(*this);
+    }
     OrdenAlgoritmo Paso(QString nombre) &&
     {
         ejecucion = std::move(nombre);

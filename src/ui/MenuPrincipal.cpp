@@ -1,5 +1,9 @@
 #include "ui/MenuPrincipal.h"
 
+#include <functional>
+
+#include "algorithms/CatalogoOrdenes.h"
+
 namespace {
 
 std::vector<EntradaMenu> Grafos()
@@ -76,46 +80,19 @@ std::vector<EntradaMenu> Construir()
     e.insert(e.end(), grafos.begin(), grafos.end());
     const std::vector<EntradaMenu> resto = {
         {"Propiedades", "&Propiedades", "", true, ""},
-        {"Estadísticas", "Estadísticas", "Propiedades", false, ""},
         {"Matriz_adyacencia", "Matriz de Adyacencia", "Propiedades", false, ""},
         {"Conectividad", "Conectividad", "Propiedades", false, ""},
-        {"Componentes_conexas", "Componentes Conexas", "Conectividad", false, ""},
-        {"Vértices_corte", "Vértices Corte", "Conectividad", false, ""},
-        {"Aristas_Puente", "Aristas Puente", "Conectividad", false, ""},
-        {"Bloques", "Bloques", "Conectividad", false, ""},
         {"Caminos", "&Caminos", "", true, ""},
-        {"Camino", "Camino", "Caminos", false, ""},
         {"Camino_minimo", "Camino Mínimo", "Caminos", false, ""},
-        {"Algoritmo_dijkstra", "Algoritmo Dijkstra", "Camino_minimo", false, ""},
         {"Arboles", "Á&rboles", "", true, ""},
         {"Árbol_generador_mínimo", "Árbol Generador Mínimo", "Arboles", false, ""},
-        {"Algoritmo_kruskal", "Algoritmo Kruskal", "Árbol_generador_mínimo", false, ""},
-        {"Algoritmo_prim", "Algoritmo Prim", "Árbol_generador_mínimo", false, ""},
-        {"Algoritmo_boruvka", "Algoritmo Boruvka", "Árbol_generador_mínimo", false, ""},
         {"Arbol_Busqueda", "Árbol de Búsqueda", "Arboles", false, ""},
-        {"En_Profundidad", "En Profundidad", "Arbol_Busqueda", true, ""},
-        {"En_Anchura", "En Anchura", "Arbol_Busqueda", true, ""},
         {"Prüfer", "Prufer", "Arboles", false, ""},
-        {"Prufer_Encoding", "Código de un Árbol", "Prüfer", true, ""},
-        {"Prufer_Decoding", "Árbol de un Código", "Prüfer", true, ""},
         {"mnu_Coloracion", "Co&loración", "", true, ""},
         {"mnu_Secuencial", "Coloración &Secuencial", "mnu_Coloracion", true, ""},
-        {"mnu_Secuencial_Procesar", "Orden &predeterminado", "mnu_Secuencial", true, ""},
-        {"mnu_Secuencial_intro_ord", "Orden &definido por el usuario", "mnu_Secuencial", true, ""},
-        {"mnu_Welsh_Powell", "Coloración de &Welsh-Powell", "mnu_Coloracion", true, ""},
-        {"mnu_Matula", "Coloración de &Matula-Marble-Isaacson", "mnu_Coloracion", true, ""},
-        {"mnu_Brelaz", "Coloración de &Brelaz", "mnu_Coloracion", true, ""},
         {"mnu_operaciones", "&Operaciones", "", true, ""},
-        {"mnu_complementario", "&Complementario", "mnu_operaciones", true, ""},
-        {"mnu_lineal", "&Lineal", "mnu_operaciones", true, ""},
         {"muEuler", "E&uler", "", true, ""},
-        {"muEsEuleriano", "¿Es &euleriano?", "muEuler", false, ""},
-        {"muHierholzer", "Algoritmo de &Hierholzer", "muEuler", false, ""},
         {"muFleury", "Algoritmo de &Fleury", "muEuler", false, ""},
-        {"muFleuryUsuario", "Recorrido del &usuario", "muFleury", true, ""},
-        {"muFleuryAutomatico", "Recorrido &automático", "muFleury", true, ""},
-        {"muTucker", "Algoritmo de &Tucker", "muEuler", false, ""},
-        {"muCartero", "&Problema del cartero", "muEuler", false, ""},
         {"Ayuda", "A&yuda", "", true, ""},
         {"ay_grafos", "Ayuda sobre Teoría de Grafos", "Ayuda", true, ""},
         {"ay_nodeva", "Manual de ayuda de Nodeva", "Ayuda", true, ""},
@@ -128,11 +105,27 @@ std::vector<EntradaMenu> Construir()
     return e;
 }
 
+// The algorithm commands come from their rows in the catalogue: each one
+// first in its menu, or right after the entry its row names.
+std::vector<EntradaMenu> ConLasOrdenes(const std::vector<EntradaMenu>& estructura)
+{
+    std::vector<EntradaMenu> e;
+    std::function<void(const EntradaMenu&)> poner = [&](const EntradaMenu& entrada) {
+        e.push_back(entrada);
+        for (const OrdenAlgoritmo& o : Ordenes())
+            if (!o.menu.isEmpty() && (o.tras.isEmpty() ? o.menu == entrada.control : o.tras == entrada.control))
+                poner({o.control, o.titulo, o.menu, o.activo, ""});
+    };
+    for (const EntradaMenu& entrada : estructura)
+        poner(entrada);
+    return e;
+}
+
 } // namespace
 
 const std::vector<EntradaMenu>& EntradasMenu()
 {
-    static const std::vector<EntradaMenu> entradas = Construir();
+    static const std::vector<EntradaMenu> entradas = ConLasOrdenes(Construir());
     return entradas;
 }
 

@@ -1,5 +1,6 @@
 #include "ui/Principal.h"
 
+#include "algorithms/CatalogoOrdenes.h"
 #include "costuras/Interaccion.h"
 #include "drawing/MenuVer.h"
 #include "files/AjustarPosiciones.h"
@@ -98,18 +99,9 @@ void Principal::Iniciar_trabajo()
                           "Girar_voltear",
                           "Matriz_adyacencia",
                           "Conectividad",
-                          "Componentes_conexas",
-                          "Vértices_corte",
-                          "Aristas_Puente",
-                          "Bloques",
-                          "Camino",
                           "Camino_minimo",
                           "Árbol_generador_mínimo",
-                          "muEsEuleriano",
-                          "muHierholzer",
-                          "muFleury",
-                          "muTucker",
-                          "muCartero"})
+                          "muFleury"})
         comandos_.Habilitar(QString::fromUtf8(c), true);
     bool bajoGrafos = false;
     for (const EntradaMenu& e : EntradasMenu()) {
@@ -122,13 +114,11 @@ void Principal::Iniciar_trabajo()
         comandos_.Habilitar(QString::fromUtf8(c), false);
 
     const int t = grafo().Tipo(), n = grafo().dimen();
-    comandos_.Habilitar(Estadísticas, t < 2);
-    comandos_.Habilitar(Algoritmo_dijkstra, t == 3);
-    for (const QString& c : {Algoritmo_kruskal, Algoritmo_prim, Algoritmo_boruvka})
-        comandos_.Habilitar(c, t == 1);
+    for (const OrdenAlgoritmo& orden : Ordenes())
+        if (orden.segunTipoAlEmpezar)
+            comandos_.Habilitar(orden.control, Incluye(orden.tipos, t));
     comandos_.Habilitar(Arbol_Busqueda, t < 2 && n >= 2);
-    for (const char* c : {"Prüfer", "Prufer_Encoding", "Prufer_Decoding"})
-        comandos_.Habilitar(QString::fromUtf8(c), t == 0);
+    comandos_.Habilitar(Prüfer, t == TipoGrafo::Simple);
 }
 
 // --- B: close the graph in hand ----------------------------------------------------------

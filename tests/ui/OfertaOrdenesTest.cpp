@@ -1,0 +1,88 @@
+// Which graphs each algorithm command is offered for, right after a graph is opened: by its type and its
+// number of vertices. The table is written by hand from what the window shows; the catalogue only lists the
+// commands, so a command added without its line here fails.
+#include <map>
+
+#include "algorithms/CatalogoOrdenes.h"
+#include "files/Escritor.h"
+#include "support/CarpetaPrueba.h"
+#include "support/EntornoPrueba.h"
+#include "support/MundoPrincipal.h"
+
+namespace {
+
+// Offered: the command and every menu above it enabled.
+bool Ofrecido(const Principal& p, const QString& control)
+{
+    for (QString c = control; !c.isEmpty();) {
+        if (!p.Comandos().Habilitado(c))
+            return false;
+        const auto e = std::ranges::find(EntradasMenu(), c, &EntradaMenu::control);
+        c = e == EntradasMenu().end() ? QString() : e->padre;
+    }
+    return true;
+}
+
+// For each command: offered (1) or not (.) on a path of 0, 1, 2 and 3 vertices of each type, in the order
+// Simple, Ponderado, Digrafo, Digrafo_Ponderado.
+const std::map<QString, QString> Ofertas = {
+        {"Algoritmo_boruvka", ".... 1111 .... ...."},
+        {"Algoritmo_dijkstra", ".... .... .... 1111"},
+        {"Algoritmo_kruskal", ".... 1111 .... ...."},
+        {"Algoritmo_prim", ".... 1111 .... ...."},
+        {"Aristas_Puente", "1111 1111 1111 1111"},
+        {"Bloques", "1111 1111 1111 1111"},
+        {"Camino", "1111 1111 1111 1111"},
+        {"Componentes_conexas", "1111 1111 1111 1111"},
+        {"En_Anchura", "..11 ..11 .... ...."},
+        {"En_Profundidad", "..11 ..11 .... ...."},
+        {"Estadísticas", "1111 1111 .... ...."},
+        {"Prufer_Decoding", "1111 .... .... ...."},
+        {"Prufer_Encoding", "1111 .... .... ...."},
+        {"Vértices_corte", "1111 1111 1111 1111"},
+        {"mnu_Brelaz", ".111 .... .... ...."},
+        {"mnu_Matula", ".111 .... .... ...."},
+        {"mnu_Secuencial_Procesar", ".111 .... .... ...."},
+        {"mnu_Secuencial_intro_ord", ".111 .... .... ...."},
+        {"mnu_Welsh_Powell", ".111 .... .... ...."},
+        {"mnu_complementario", ".111 .... .... ...."},
+        {"mnu_lineal", ".111 .... .... ...."},
+        {"muCartero", "1111 1111 1111 1111"},
+        {"muEsEuleriano", "1111 1111 1111 1111"},
+        {"muFleuryAutomatico", "1111 1111 1111 1111"},
+        {"muFleuryUsuario", "1111 1111 1111 1111"},
+        {"muHierholzer", "1111 1111 1111 1111"},
+        {"muTucker", "1111 1111 1111 1111"},
+};
+
+TEST(OfertaOrdenes, CadaOrdenSeOfreceSegunElTipoYElTamañoDelGrafoAbierto)
+{
+    CarpetaPrueba carpeta;
+    std::map<QString, QString> vistas;
+    for (int tipo = 0; tipo < 4; ++tipo)
+        for (int n = 0; n <= 3; ++n) {
+            EntornoPrueba w;
+            Grafo g(w.Entorno());
+            std::vector<std::pair<int, int>> camino;
+            for (int v = 2; v <= n; ++v)
+                camino.push_back({v - 1, v});
+            w.Construir(g, NombreTipo(tipo), n, camino);
+            const QString ruta = carpeta.Ruta(QStringLiteral("g%1%2.grf").arg(tipo).arg(n));
+            ASSERT_TRUE(EscribirGrafo(ruta, g).hecha);
+            MundoPrincipal m;
+            m.persona.nombresAbrir = {ruta};
+            m.p.Ejecutar("Abrir");
+            for (const OrdenAlgoritmo& o : Ordenes()) {
+                QString& visto = vistas[o.control];
+                if (n == 0 && tipo > 0)
+                    visto += u' ';
+                visto += Ofrecido(m.p, o.control) ? u'1' : u'.';
+            }
+        }
+    for (const auto& [control, visto] : vistas)
+        EXPECT_EQ(visto, Ofertas.count(control) ? Ofertas.at(control) : QString("sin fila en la tabla"))
+            << control.toStdString();
+    EXPECT_EQ(vistas.size(), Ofertas.size());
+}
+
+} // namespace
