@@ -7,7 +7,7 @@ paquetes=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n
   libgtest-dev libbenchmark-dev libboost-graph-dev
-  clang-14 libclang-rt-14-dev llvm-14
+  clang-14 libclang-rt-14-dev llvm-14 clang-format-14
   fonts-liberation2 xvfb xauth
   file desktop-file-utils libxml2-utils shared-mime-info xdg-utils libglib2.0-bin groff-base
   dpkg-dev lintian
