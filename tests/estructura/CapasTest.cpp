@@ -1,6 +1,14 @@
 // The layers of the code, read from its #include lines: each folder includes
 // only folders below it, and no unit (a header with its source) reaches
 // itself again through the units it includes.
+//
+// The build links every level alone with only the levels below it
+// (nodeva_capas in src/CMakeLists.txt), so a call upward fails there, even
+// one whose declaration was written by hand and never included. An include
+// that needs no symbol links anyway: a type, an inline function or a
+// constant of a higher header, two folders of one level (one library), a
+// circle within a level. Which includes need a symbol the text does not
+// tell, so every include is read here.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -14,8 +22,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Seams at the bottom, the entry points at the top; folders on one level do
-// not include each other.
+// Seams at the bottom, the entry points at the top, in the order of the
+// libraries of src/CMakeLists.txt; folders on one level do not include each
+// other.
 const std::map<std::string, int> Nivel = {
     {"costuras", 0},   {"model", 1}, {"files", 2}, {"drawing", 2}, {"run", 2}, {"algorithms", 3},
     {"generators", 3}, {"ui", 4},    {"gui", 5},   {"cli", 5},     {"app", 6},
