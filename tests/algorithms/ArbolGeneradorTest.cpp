@@ -3,15 +3,13 @@
 // editing; and the three against Boost.Graph's Kruskal on seeded random connected weighted graphs.
 #include <QRegularExpression>
 #include <array>
-#include <boost/graph/adjacency_list.hpp>
 #include <boost/graph/kruskal_min_spanning_tree.hpp>
 #include <cmath>
 #include <random>
 #include <set>
 
-#include "algorithms/MundoConectividad.h"
 #include "model/Controles.h"
-#include "support/EscenaDibujo.h"
+#include "support/GrafoBoost.h"
 #include "support/MundoEjecucion.h"
 
 namespace {
@@ -138,14 +136,14 @@ TEST_F(ArbolGenerador, KruskalDesdeElMenuHastaAceptarDejaElGrafoComoEstaba)
         EXPECT_TRUE(l.color == negro && l.ancho == 1);
 }
 
-using Grafico = boost::adjacency_list<boost::vecS, boost::vecS, boost::undirectedS, boost::no_property,
-                                      boost::property<boost::edge_weight_t, int>>;
+using Grafico = GrafoBoostSinSentido;
 
 // The total (-1: none written), the edge pieces, those of them that end a line, and the pauses of a run
 // "Completo".
-std::array<int, 4> Ejecutar(int n, const AristasPeso& aristas, const QString& nombre)
+std::array<int, 4> Ejecutar(int n, const Aristas& aristas, const QString& nombre)
 {
     MundoEjecucion mundo;
+    mundo.persona.completo = true;
     PonerGrafo(mundo.p, TipoGrafo::Ponderado, n, aristas);
     mundo.p.IniciarAlgoritmo(nombre);
     const QString traza = mundo.p.trazaPanel().Texto();
@@ -161,7 +159,7 @@ TEST(ArbolGeneradorOraculo, LosTresDanElPesoDelArbolMinimoDeBoost)
 {
     // First pairs 1-2, 3-4, ... of weight 1 on a path of weight-2 links: Boruvka's step 1 leaves 25 fragments
     // and step 2 joins them, 74 choices.
-    std::vector<std::pair<int, AristasPeso>> casos{{50, {}}};
+    std::vector<std::pair<int, Aristas>> casos{{50, {}}};
     for (int v = 1; v < 50; ++v)
         casos[0].second.emplace_back(v, v + 1, v % 2 == 1 ? 1 : 2);
     std::mt19937 azar(20240611);
@@ -173,9 +171,9 @@ TEST(ArbolGeneradorOraculo, LosTresDanElPesoDelArbolMinimoDeBoost)
     }
     for (std::size_t k = 0; k < casos.size(); ++k) {
         const auto& [n, aristas] = casos[k];
-        Grafico grafico(n);
-        for (auto [a, b, peso] : aristas)
-            add_edge(a - 1, b - 1, peso, grafico);
+        Grafo g;
+        PonerGrafo(g, "Ponderado", n, aristas);
+        const Grafico grafico = ABoost<Grafico>(g);
         std::vector<boost::graph_traits<Grafico>::edge_descriptor> arbol;
         boost::kruskal_minimum_spanning_tree(grafico, std::back_inserter(arbol));
         int peso = 0;

@@ -2,7 +2,7 @@
 // order with its bold colour and line breaks, the tree drawn, the pauses,
 // the refusals, and a cancelled root dialog.
 #include "algorithms/Busqueda.h"
-#include "algorithms/MundoConectividad.h"
+#include "support/MundoEjecucion.h"
 
 namespace {
 
@@ -29,13 +29,13 @@ TEST_F(Busqueda, OrdenArbolYPausasDeCadaBusqueda)
     QString largo; // 1, 2, ..., 30: the line breaks where the text reaches 83 characters
     for (int v = 1; v <= 30; ++v)
         largo += QString::number(v) + (v == 30 ? "\r\n" : v == 23 ? ", \r\n" : ", ");
-    std::vector<std::pair<int, int>> camino30;
+    Aristas camino30;
     for (int v = 1; v < 30; ++v)
         camino30.emplace_back(v, v + 1);
     const struct {
         QString control;
         int n;
-        std::vector<std::pair<int, int>> aristas;
+        Aristas aristas;
         int raiz;
         QString titulo, orden;
         Trazos arbol;

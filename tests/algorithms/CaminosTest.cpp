@@ -5,14 +5,14 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-#include "algorithms/MundoConectividad.h"
+#include "support/MundoEjecucion.h"
 #include "model/Controles.h"
 
 namespace {
 
 struct Caminos : MundoRecorrido {
     // The triangle 1-2 (5), 2-3 (1), 1-3 (9).
-    void Triangulo() { PonerPesos(TipoGrafo::Digrafo_Ponderado, 3, {{1, 2, 5}, {2, 3, 1}, {1, 3, 9}}); }
+    void Triangulo() { Poner(TipoGrafo::Digrafo_Ponderado, 3, {{1, 2, 5}, {2, 3, 1}, {1, 3, 9}}); }
     // The menu command with these ends chosen in its dialog (destino 0: TODOS).
     void Ejecutar(const QString& control, int origen, int destino)
     {
@@ -80,7 +80,7 @@ TEST_F(Caminos, CaminoDaElDeMenosAristasSinPasosNiPausas)
 
 TEST_F(Caminos, SinCaminoAmbosLoDicenYMarcanLosExtremos)
 {
-    PonerPesos(TipoGrafo::Digrafo_Ponderado, 2, {{2, 1, 4}});
+    Poner(TipoGrafo::Digrafo_Ponderado, 2, {{2, 1, 4}});
     const QColor rojo(Qt::red);
     const std::pair<QString, std::vector<Pieza>> casos[] = {
         {Control::Camino,
@@ -105,7 +105,7 @@ TEST_F(Caminos, SinCaminoAmbosLoDicenYMarcanLosExtremos)
 // goes first; past 15 vertices vertex 1's "-" takes two tabs.
 TEST_F(Caminos, DijkstraATodosHastaQueNoQuedanEtiquetas)
 {
-    PonerPesos(TipoGrafo::Digrafo_Ponderado, 16, {{2, 4, 1}, {2, 3, 1}, {3, 5, 1}});
+    Poner(TipoGrafo::Digrafo_Ponderado, 16, {{2, 4, 1}, {2, 3, 1}, {3, 5, 1}});
     Ejecutar(Control::Algoritmo_dijkstra, 2, 0);
     // After the title, a blank line, the head and the dashes.
     const QStringList filas = p.trazaPanel().Texto().split("\r\n").mid(4).filter(QRegularExpression("^\t"));

@@ -6,7 +6,6 @@
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <boost/graph/adjacency_list.hpp>
 #include <boost/graph/sequential_vertex_coloring.hpp>
 #include <map>
 #include <numeric>
@@ -15,8 +14,7 @@
 #include <tuple>
 
 #include "algorithms/Coloracion.h"
-#include "algorithms/MundoConectividad.h"
-#include "support/EscenaDibujo.h"
+#include "support/GrafoBoost.h"
 #include "support/MundoEjecucion.h"
 
 namespace {
@@ -34,8 +32,9 @@ QString Numeros(int a, int b)
 }
 
 struct Colorear : ::testing::Test, MundoEjecucion {
+    Colorear() { persona.completo = true; }
     // n vertices, ten to a row 800 twips apart, with these edges.
-    void Simple(int n, const std::vector<AristaEscena>& aristas = {})
+    void Simple(int n, const std::vector<Arista>& aristas = {})
     {
         std::vector<QPoint> filas;
         for (int v = 0; v < n; ++v)
@@ -63,7 +62,7 @@ TEST_F(Colorear, UnVerticeDaLaTrazaExactaConSuRellenoInvisible)
     Simple(1);
     Correr("Coloración Secuencial");
     // clang-format off
-    EXPECT_EQ(Piezas(p.trazaPanel()), (std::vector<Pieza>{
+    EXPECT_EQ(Piezas(), (std::vector<Pieza>{
         {"Algoritmo Secuencial\r\n", true, Negro},
         {"\r\nOrden de Coloración : ", false, Negro}, {"_", true, FondoTraza}, {"1\r\n", true, Azul},
         {"\r\nColor 1", false, Negro}, {"_", false, FondoTraza}, {" : ", false, Negro},
@@ -230,7 +229,7 @@ TEST_F(Colorear, ElOrdenSeEligeConClicsYLaColoracionLoSigue)
     }
 }
 
-using Grafico = boost::adjacency_list<boost::vecS, boost::vecS, boost::undirectedS>;
+using Grafico = GrafoBoostSinSentido;
 using Lista = std::vector<int>; // vertices from 1
 
 int Grado(const Grafico& g, int v, const std::vector<bool>& fuera = {})
@@ -344,10 +343,10 @@ TEST(ColoracionOraculo, LasCuatroSiguenSuOrdenYListanSusColores)
     for (int caso = 0; caso < 250; ++caso) {
         const int n = caso == 0 ? 50 : std::uniform_int_distribution(1, 50)(azar);
         const double densidad = std::array{0.0, 0.03, 0.15, 0.4, 0.8}[caso % 5];
-        const AristasPeso aristas = AristasAlAzar(azar, TipoGrafo::Simple, n, densidad, false);
-        Grafico grafico(n);
-        for (auto [a, b, peso] : aristas)
-            add_edge(a - 1, b - 1, grafico);
+        const Aristas aristas = AristasAlAzar(azar, TipoGrafo::Simple, n, densidad, false);
+        Grafo g;
+        PonerGrafo(g, "Simple", n, aristas);
+        const Grafico grafico = ABoost<Grafico>(g);
         Lista usuario(n);
         std::iota(usuario.begin(), usuario.end(), 1);
         std::shuffle(usuario.begin(), usuario.end(), azar);
@@ -364,6 +363,7 @@ TEST(ColoracionOraculo, LasCuatroSiguenSuOrdenYListanSusColores)
                          nombre.toStdString());
             const auto& [orden, color] = esperado;
             MundoEjecucion m;
+            m.persona.completo = true;
             Principal& p = m.p;
             PonerGrafo(p, TipoGrafo::Simple, n, aristas);
             p.IniciarAlgoritmo(nombre, {.lista = ListaVertices(usuario.begin(), usuario.end())});

@@ -2,19 +2,18 @@
 // what is drawn, how the run ends, and the refusals; and all four against Boost.Graph on seeded random graphs
 // of every type, from empty to 50 vertices, connected and not.
 #include <QRegularExpression>
-#include <boost/graph/adjacency_list.hpp>
 #include <boost/graph/biconnected_components.hpp>
 #include <boost/graph/connected_components.hpp>
 #include <random>
 #include <set>
 
 #include "algorithms/Conectividad.h"
-#include "algorithms/MundoConectividad.h"
+#include "support/GrafoBoost.h"
+#include "support/MundoEjecucion.h"
 
 namespace {
 
 using Trazas = std::vector<Pieza>;
-using Aristas = std::vector<std::pair<int, int>>;
 
 Aristas Camino(int n)
 {
@@ -24,7 +23,7 @@ Aristas Camino(int n)
     return aristas;
 }
 
-struct Conectividad : MundoConectividad, ::testing::Test {
+struct Conectividad : MundoEjecucion, ::testing::Test {
     // "EXISTE(N) k ..." as the counted runs open, then the rest.
     Trazas Cuenta(const QString& existe, int k, const QString& que, const Trazas& resto = {})
     {
@@ -164,25 +163,11 @@ TEST_F(Conectividad, ListasDeEtiquetasCualesquiera)
                                 {"3\r\n", true, Color(2)}}));
 }
 
-using GrafoBoost = boost::adjacency_list<boost::vecS, boost::vecS, boost::undirectedS, boost::no_property,
-                                         boost::property<boost::edge_index_t, std::size_t>>;
 using Enlaces = std::set<std::pair<int, int>>;
-
-// 0-based vertices; an arc in either direction, or both, is one edge.
-GrafoBoost SinSentido(const Grafo& g)
-{
-    GrafoBoost b(g.dimen());
-    std::size_t indice = 0;
-    for (int i = 1; i <= g.dimen(); ++i)
-        for (int j = i + 1; j <= g.dimen(); ++j)
-            if (g.elem_matriz(i, j) != 0 || g.elem_matriz(j, i) != 0)
-                boost::add_edge(i - 1, j - 1, indice++, b);
-    return b;
-}
 
 // Each biconnected component as its set of vertices (a lone vertex is a block of its own), and the bridges:
 // the blocks of one edge. In a digraph the trace names the arc, and two opposite arcs are never a bridge.
-std::pair<std::set<std::set<int>>, Enlaces> BloquesYPuentes(const Grafo& g, GrafoBoost& b)
+std::pair<std::set<std::set<int>>, Enlaces> BloquesYPuentes(const Grafo& g, GrafoBoostSinSentido& b)
 {
     std::vector<std::size_t> componente(boost::num_edges(b));
     auto mapa = boost::make_iterator_property_map(componente.begin(), boost::get(boost::edge_index, b));
@@ -216,16 +201,16 @@ std::set<std::set<int>> BloquesDeLaTraza(const QString& traza)
 
 TEST(ConectividadOraculo, ComponentesCortesPuentesYBloquesComoBoost)
 {
-    MundoConectividad w;
+    MundoEjecucion w;
     std::mt19937 azar(20240611);
     int casos[4] = {}; // connected, not connected, with cut vertices, with bridges
     for (int prueba = 0; prueba < 400; ++prueba) {
         // Mean degree 0.2 to 4: around the threshold where components, cut vertices and bridges all occur.
         const int tipo = prueba % 4, n = std::uniform_int_distribution<int>(0, 50)(azar);
-        w.PonerPesos(tipo, n, AristasAlAzar(azar, tipo, n, std::uniform_real_distribution(0.2, 4.0)(azar) / (n + 1), false));
+        w.Poner(tipo, n, AristasAlAzar(azar, tipo, n, std::uniform_real_distribution(0.2, 4.0)(azar) / (n + 1), false));
         SCOPED_TRACE(testing::Message() << "prueba " << prueba << ", n " << n);
         const Grafo antes = w.p.grafo();
-        GrafoBoost b = SinSentido(antes);
+        GrafoBoostSinSentido b = ABoost<GrafoBoostSinSentido>(antes);
         std::vector<int> enBoost(n);
         const int k = n == 0 ? 0 : boost::connected_components(b, enBoost.data());
         std::vector<std::int16_t> etiquetas;

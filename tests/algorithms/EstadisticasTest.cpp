@@ -1,12 +1,12 @@
 // The statistics window's texts, its degree sequence in lines of 16 and the frame that grows with them (the
 // command that counts the degrees first is checked through nodeva-cli).
 #include "algorithms/Estadisticas.h"
-#include "algorithms/MundoConectividad.h"
+#include "support/MundoEjecucion.h"
 
 namespace {
 
-struct Estadistica : MundoConectividad, ::testing::Test {
-    Estadisticas Abrir(int tipo, int n, const std::vector<std::pair<int, int>>& aristas)
+struct Estadistica : MundoEjecucion, ::testing::Test {
+    Estadisticas Abrir(int tipo, int n, const Aristas& aristas)
     {
         Poner(tipo, n, aristas);
         p.grafo().ContarGrados();
@@ -16,7 +16,7 @@ struct Estadistica : MundoConectividad, ::testing::Test {
 
 TEST_F(Estadistica, VeinteVerticesOcupanDosLineasYElMarcoCrece)
 {
-    std::vector<std::pair<int, int>> estrella;
+    Aristas estrella;
     for (int v = 2; v <= 20; ++v)
         estrella.emplace_back(1, v);
     const Estadisticas e = Abrir(TipoGrafo::Simple, 20, estrella);

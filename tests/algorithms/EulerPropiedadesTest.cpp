@@ -9,7 +9,7 @@
 
 #include "algorithms/Conectividad.h"
 #include "algorithms/GrafoRestante.h"
-#include "algorithms/MundoConectividad.h"
+#include "support/MundoEjecucion.h"
 
 namespace {
 
@@ -94,7 +94,7 @@ bool Recorre(const Grafo& g, const Lista& t, bool cerrado, std::map<Enlace, int>
            std::all_of(veces.begin(), veces.end(), [](const auto& v) { return v.second == 0; });
 }
 
-struct Propiedades : MundoConectividad, ::testing::Test {
+struct Propiedades : MundoEjecucion, ::testing::Test {
     std::mt19937 azar{20240611};
     Propiedades() { persona.pasoReloj = 1; }
 
@@ -103,9 +103,12 @@ struct Propiedades : MundoConectividad, ::testing::Test {
     {
         const Lista aristas = Euleriano(azar, std::uniform_int_distribution(3, maximo)(azar), dirigido);
         int n = 0;
-        for (auto [a, b] : aristas)
+        Aristas enGrafo;
+        for (auto [a, b] : aristas) {
             n = std::max({n, a, b});
-        Poner(dirigido ? 2 : 0, n, aristas);
+            enGrafo.push_back({a, b});
+        }
+        Poner(dirigido ? 2 : 0, n, enGrafo);
         persona.Azar().Sembrar(std::uint64_t(caso));
         return aristas;
     }
@@ -197,8 +200,8 @@ TEST_F(Propiedades, ElCarteroPesaLoQueElGrafoMasSuEmparejamientoYEsOptimoConCuat
     for (int caso = 0; caso < 300; ++caso) {
         SCOPED_TRACE(caso);
         const int n = std::uniform_int_distribution(2, 12)(azar);
-        const AristasPeso aristas = AristasAlAzar(azar, TipoGrafo::Ponderado, n, 0.2, true, 20);
-        PonerPesos(TipoGrafo::Ponderado, n, aristas);
+        const Aristas aristas = AristasAlAzar(azar, TipoGrafo::Ponderado, n, 0.2, true, 20);
+        Poner(TipoGrafo::Ponderado, n, aristas);
         const Grafo& g = p.grafo();
         std::vector<std::vector<int>> d(n + 1, std::vector<int>(n + 1, 1 << 20));
         std::vector<int> grado(n + 1);

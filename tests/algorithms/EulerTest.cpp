@@ -3,16 +3,15 @@
 // tours on small graphs, piece by piece with their bold and colours.
 #include <set>
 
-#include "algorithms/MundoConectividad.h"
+#include "support/MundoEjecucion.h"
 
 namespace {
 
 const QColor Negro(Qt::black), Azul(0, 0, 255);
-using Aristas = std::vector<std::pair<int, int>>;
 const Aristas Pajarita{{1, 2}, {2, 3}, {1, 3}, {3, 4}, {4, 5}, {3, 5}}; // triangles sharing 3
 const QString NL = QStringLiteral("\r\n");
 
-struct Euler : MundoConectividad, ::testing::Test {
+struct Euler : MundoEjecucion, ::testing::Test {
     Euler() { persona.pasoReloj = 1; }
 
     void Correr(const char* nombre, bool completo = true)
@@ -202,7 +201,7 @@ TEST_F(Euler, TuckerSinSitioParaDividirAvisaYDejaElGrafoComoEstaba)
 
 TEST_F(Euler, ElCarteroDuplicaElCaminoMinimoYLoRecorreEnCurvas)
 {
-    PonerPesos(1, 3, {{1, 2, 4}, {2, 3, 5}});
+    Poner(1, 3, {{1, 2, 4}, {2, 3, 5}});
     Correr("Cartero");
     std::vector<Pieza> piezas = Piezas();
     ASSERT_EQ(piezas.size(), 16u);

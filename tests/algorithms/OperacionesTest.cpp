@@ -2,12 +2,12 @@
 // force on random graphs.
 #include <random>
 
-#include "algorithms/MundoConectividad.h"
+#include "support/MundoEjecucion.h"
 #include "model/Controles.h"
 
 namespace {
 
-struct Operaciones : MundoConectividad, ::testing::Test {
+struct Operaciones : MundoEjecucion, ::testing::Test {
     bool Adyacentes(int a, int b) const { return p.grafo().elem_matriz(a, b) != 0; }
 };
 
@@ -15,7 +15,7 @@ struct Operaciones : MundoConectividad, ::testing::Test {
 // keeps of the change.
 TEST_F(Operaciones, ElGrafoLinealAdmiteHasta50Aristas)
 {
-    std::vector<std::pair<int, int>> k11;
+    Aristas k11;
     for (int i = 1; i <= 11; ++i)
         for (int j = i + 1; j <= 11; ++j)
             k11.emplace_back(i, j);
@@ -39,7 +39,7 @@ TEST_F(Operaciones, ComoLaFuerzaBrutaEnGrafosAlAzar)
     for (int prueba = 0; prueba < 300; ++prueba) {
         const int n = std::uniform_int_distribution(0, 20)(azar);
         std::bernoulli_distribution hay(std::uniform_real_distribution(0.0, 0.5)(azar));
-        std::vector<std::pair<int, int>> aristas;
+        Aristas aristas;
         for (int i = 1; i <= n; ++i)
             for (int j = i + 1; j <= n; ++j)
                 if (hay(azar) && aristas.size() < 50)
@@ -60,8 +60,8 @@ TEST_F(Operaciones, ComoLaFuerzaBrutaEnGrafosAlAzar)
         int nuevas = 0;
         for (int k = 1; k <= Grafo::Limite; ++k)
             for (int l = 1; l <= Grafo::Limite; ++l) {
-                const auto [a, b] = k <= m ? aristas[k - 1] : std::pair{0, 0};
-                const auto [c, d] = l <= m ? aristas[l - 1] : std::pair{0, 0};
+                const auto [a, b, pk] = k <= m ? aristas[k - 1] : Arista{};
+                const auto [c, d, pl] = l <= m ? aristas[l - 1] : Arista{};
                 const bool comparten = k <= m && l <= m && k != l && (a == c || a == d || b == c || b == d);
                 ASSERT_EQ(Adyacentes(k, l), comparten) << k << ' ' << l;
                 nuevas += comparten && k < l;

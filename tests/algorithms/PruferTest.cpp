@@ -5,14 +5,13 @@
 #include <random>
 
 #include "algorithms/CatalogoOrdenes.h"
-#include "algorithms/MundoConectividad.h"
+#include "support/MundoEjecucion.h"
 #include "ui/CodigosTecla.h"
 #include "ui/Prufer.h"
 
 namespace {
 
 using Trazas = std::vector<Pieza>;
-using Lista = std::vector<std::tuple<int, int, int>>;
 
 struct PruferPrueba : MundoRecorrido {
     void Codificar() { p.EjecutarOrdenCompleta(*OrdenPorCli("Prufer_Encoding"), {}); }
@@ -52,7 +51,7 @@ void Teclear(Prufer& d, bool (Prufer::*tecla)(int), const QString& teclas)
 TEST_F(PruferPrueba, LaCodificacionQuitaLasHojasDelDibujo)
 {
     // The path 1-2-3-4: leaf 1 goes with edge (1,2), then leaf 2 with (2,3).
-    PonerPesos(TipoGrafo::Simple, 4, {{1, 2, 1}, {2, 3, 1}, {3, 4, 1}});
+    Poner(TipoGrafo::Simple, 4, {{1, 2, 1}, {2, 3, 1}, {3, 4, 1}});
     const Grafo antes = p.grafo();
     Codificar();
     EXPECT_EQ(Piezas(), (Trazas{{"Algoritmo de Codificación de Prüfer\r\n\r\n", true, negro},
@@ -62,7 +61,7 @@ TEST_F(PruferPrueba, LaCodificacionQuitaLasHojasDelDibujo)
     EXPECT_EQ(Borradas(), (std::vector<Trazos>{{{1, 2}}, {{2, 3}}}));
     EXPECT_TRUE(p.grafo() == antes && p.Vista().aceptarVisible);
     p.Aceptar_Click();
-    PonerPesos(TipoGrafo::Simple, 3, {{1, 2, 1}, {2, 3, 1}, {1, 3, 1}});
+    Poner(TipoGrafo::Simple, 3, {{1, 2, 1}, {2, 3, 1}, {1, 3, 1}});
     Codificar();
     EXPECT_EQ(Piezas(),
               (Trazas{{"La codificación de Prüfer requiere que el grafo sea un árbol.", true, negro}}));
@@ -91,7 +90,7 @@ TEST_F(PruferPrueba, ElDialogoSoloTomaNumerosEnSuRango)
 
 TEST_F(PruferPrueba, LaDecodificacionDesdeElDialogoConstruyeElArbol)
 {
-    PonerPesos(TipoGrafo::Simple, 2, {{1, 2, 1}});
+    Poner(TipoGrafo::Simple, 2, {{1, 2, 1}});
     persona.respuestas.push_back(Respuesta::Si); // close the graph in hand
     persona.guionPrufer.push_back([](Prufer& d) {
         Teclear(d, &Prufer::TeclaVertices, "4\n");
@@ -129,7 +128,7 @@ TEST_F(PruferPrueba, DecodificarLaCodificacionDevuelveElArbol)
         std::vector<int> nombre(n + 1);
         std::iota(nombre.begin(), nombre.end(), 0);
         std::shuffle(nombre.begin() + 1, nombre.end(), azar);
-        Lista arbol;
+        Aristas arbol;
         Trazos esperadas;
         for (int v = 2; v <= n; ++v) {
             const int a = nombre[v], b = nombre[std::uniform_int_distribution(1, v - 1)(azar)];
@@ -137,7 +136,7 @@ TEST_F(PruferPrueba, DecodificarLaCodificacionDevuelveElArbol)
             esperadas.emplace(std::min(a, b), std::max(a, b));
         }
         SCOPED_TRACE(testing::Message() << "prueba " << prueba << ", n " << n);
-        PonerPesos(TipoGrafo::Simple, n, arbol);
+        Poner(TipoGrafo::Simple, n, arbol);
         Codificar();
         std::vector<std::int16_t> secuencia;
         static const QRegularExpression numero(QStringLiteral("\\d+"));
@@ -150,7 +149,7 @@ TEST_F(PruferPrueba, DecodificarLaCodificacionDevuelveElArbol)
         Decodificar(secuencia);
         ASSERT_EQ(DelGrafo(), esperadas);
         // Without one of its edges it is no tree.
-        PonerPesos(TipoGrafo::Simple, n, Lista(arbol.begin() + 1, arbol.end()));
+        Poner(TipoGrafo::Simple, n, Aristas(arbol.begin() + 1, arbol.end()));
         Codificar();
         EXPECT_TRUE(p.trazaPanel().Texto().startsWith(QStringLiteral("La codificación de Prüfer requiere")));
         p.Aceptar_Click();

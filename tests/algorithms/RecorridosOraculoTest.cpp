@@ -1,7 +1,6 @@
 // The searches, the path and Dijkstra against Boost.Graph on seeded random graphs, run as nodeva-cli runs
 // them. Boost's arcs go in row by row, so its visits take the neighbours in increasing order as ours do.
 #include <QRegularExpression>
-#include <boost/graph/adjacency_list.hpp>
 #include <boost/graph/breadth_first_search.hpp>
 #include <boost/graph/depth_first_search.hpp>
 #include <boost/graph/dijkstra_shortest_paths.hpp>
@@ -10,12 +9,11 @@
 
 #include "algorithms/Busqueda.h"
 #include "algorithms/CatalogoOrdenes.h"
-#include "algorithms/MundoConectividad.h"
+#include "support/GrafoBoost.h"
+#include "support/MundoEjecucion.h"
 
 namespace {
 
-using GrafoBoost = boost::adjacency_list<boost::vecS, boost::vecS, boost::directedS, boost::no_property,
-                                         boost::property<boost::edge_weight_t, int>>;
 using Arcos = std::vector<std::pair<int, int>>;
 
 // What a visit found, 1-based: the vertices in order of discovery and the
@@ -38,18 +36,9 @@ struct Oraculo : MundoRecorrido {
     void Aleatorio(int tipo, int n, bool conexo, int pesoMaximo)
     {
         const double densidad = std::uniform_real_distribution(0.0, 4.0)(azar) / n;
-        PonerPesos(tipo, n, AristasAlAzar(azar, tipo, n, densidad, conexo, pesoMaximo));
+        Poner(tipo, n, AristasAlAzar(azar, tipo, n, densidad, conexo, pesoMaximo));
     }
-    GrafoBoost Boost() const
-    {
-        const Grafo& g = p.grafo();
-        GrafoBoost b(g.dimen());
-        for (int a = 1; a <= g.dimen(); ++a)
-            for (int c = 1; c <= g.dimen(); ++c)
-                if (g.elem_matriz(a, c) != 0)
-                    boost::add_edge(a - 1, c - 1, int(g.elem_matriz(a, c)), b);
-        return b;
-    }
+    GrafoBoost Boost() const { return ABoost<GrafoBoost>(p.grafo()); }
     template <typename Base, typename Visita> std::pair<std::vector<int>, Arcos> Visitar(Visita visita)
     {
         std::pair<std::vector<int>, Arcos> r;

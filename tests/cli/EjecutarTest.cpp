@@ -49,16 +49,13 @@ struct CliEjecutar : ::testing::Test, CarpetaPrueba {
 
 // The prompt at the end of a finished run's trace.
 #define FIN "\nPresione ACEPTAR  para continuar.\n"
-const QString Fleury = "Algoritmo de FLEURY\n\nConstrucción de recorrido euleriano abierto.\n"
-                       "Debe comenzar por uno de los vértices de grado impar: 1, 3\n";
-const QString Dijkstra = "Algoritmo de DIJKSTRA\n\n\t1\t2\t3\t\n------------------------------------\n"
-                         "\t0\t5\t9\t\n\t0\t5\t6\t\n\t0\t5\t6\t\n";
 const QString NoExiste = "El vértice 4 no existe: el grafo tiene 3 vértices.\n";
 
-// The whole output of each command, or its message and status 2 with nothing on the output. A failed
-// precondition, or an algorithm the window never offers on the graph's type (statistics of a digraph would be
-// all zeros, Kruskal on arcs nonsense), leaves the drawing asked for as it was; Dijkstra runs on any type.
-// The searches and routes are checked against Boost through the same catalogue rows.
+// What the command line adds to a run: the options reach it, the trace comes out in plain lines with the end
+// prompt, and a refused precondition, an algorithm the window never offers on the graph's type (statistics
+// of a digraph would be all zeros, Kruskal on arcs nonsense) or a bad option gives its message and status 2
+// with nothing on the output and the drawing asked for left as it was. The traces themselves are pinned
+// beside their algorithms; one is whole here, the rest show the piece their options decide.
 TEST_F(CliEjecutar, CadaOrdenEscribeSuTrazaOSuMotivo)
 {
     const struct {
@@ -68,11 +65,8 @@ TEST_F(CliEjecutar, CadaOrdenEscribeSuTrazaOSuMotivo)
         {{"Kruskal", "k.grf", "--dibujo", "k.png"},
          "Algoritmo de KRUSKAL\n\nArista: (1,2)    \tArista: (3,4)    \tArista: (2,3)    \tFIN Kruskal\n\n"
          "PESO TOTAL DEL ARBOL: 4\n" FIN},
-        {{"Puentes", "k.grf"}, "NO EXISTEN ARISTAS PUENTE" FIN},
-        {{"Puentes", "d.grf"}, "EXISTE 1 ARISTA PUENTE\n\nArista (1,2)      \n" FIN},
-        {{"Estadisticas", "k.grf"},
-         "Tipo de Grafo: Ponderado\nNº Vértices : 4\nNº Aristas : 4\nNº de Componentes Conexas : 1\n"
-         "Sucesión de grados: \n2, 2, 2, 2\n"},
+        {{"Puentes", "d.grf"}, "EXISTE 1 ARISTA PUENTE"},
+        {{"Estadisticas", "k.grf"}, "Sucesión de grados: \n2, 2, 2, 2\n"},
         {{"Boruvka", "i.grf", "--dibujo", "d.png"},
          {},
          "Precondición: El algoritmo de Boruvka requiere que el grafo sea conexo.\n"},
@@ -84,51 +78,41 @@ TEST_F(CliEjecutar, CadaOrdenEscribeSuTrazaOSuMotivo)
          "Estadisticas no se ofrece para los grafos de tipo Digrafo: solo para Simple y Ponderado.\n"},
         // A start that is not odd and a vertex not adjacent are only told; clicks that end first leave the
         // pane as it stands.
-        {{"FleuryUsuario", "c.grf", "--recorrido", "2,1,3,2,3"},
-         Fleury + "\nRecorrido formado por las aristas: \n1-2, 2-3\n" FIN},
+        {{"FleuryUsuario", "c.grf", "--recorrido", "2,1,3,2,3"}, "aristas: \n1-2, 2-3\n" FIN},
         {{"FleuryUsuario", "c.grf", "--recorrido", "2,1,3"},
-         Fleury + "ERROR. El vértice seleccionado no es adyacente al último vértice del recorrido.\n"},
+         "1, 3\nERROR. El vértice seleccionado no es adyacente al último vértice del recorrido.\n"},
         {{"FleuryUsuario", "c.grf", "--recorrido", "1,4"}, {}, NoExiste},
-        {{"EsEuleriano", "c.grf"}, "El grafo no es euleriano.\nEl grafo tiene vértices de grado impar." FIN},
         {{"Tucker", "c.grf"}, {}, "Algoritmo de Tucker: El grafo tiene vértices con grado impar.\n"},
-        {{"Tucker", "p.grf"},
-         "Algoritmo de TUCKER\n\n\nRECORRIDO EULERIANO final: \n"
-         "3 - 1, 1 - 2, 2 - 3, 3 - 4, 4 - 5, 5 - 3\n" FIN},
         // A vertex named twice counts once, as a second click on it does.
-        {{"Secuencial", "c.grf", "--orden", "3,2,3,1"},
-         "Algoritmo Secuencial\n\nOrden de Coloración : _3, _2, _1\n\nColor 1_ : _3, _1\nColor 2_ : _2\n\n"
-         "Se han usado 2 colores con el Algoritmo Secuencial.\n" FIN},
+        {{"Secuencial", "c.grf", "--orden", "3,2,3,1"}, "Orden de Coloración : _3, _2, _1\n"},
         {{"Secuencial", "c.grf", "--orden", "1,2"},
          {},
          "El orden debe incluir todos los vértices: falta el 3.\n"},
         {{"Secuencial", "c.grf", "--orden", "1,2,4"}, {}, NoExiste},
-        {{"Coloración Brelaz", "c.grf"},
-         "Algoritmo de Brelaz\n\nColor 1_ : _2\nColor 2_ : _1, _3\n\n"
-         "Se han usado 2 colores con el Algoritmo de Brelaz.\n" FIN},
-        {{"En_Anchura", "t.grf", "--raiz", "3"},
-         "Algoritmo de Búsqueda en Anchura\n\nOrden de Búsqueda :  3, 1, 2\n" FIN},
-        {{"Dijkstra", "t.grf", "--origen", "1", "--destino", "TODOS"}, Dijkstra + FIN},
-        {{"Dijkstra", "t.grf", "--origen", "1", "--destino", "3"},
-         Dijkstra + "Camino: 1 - 2 - 3\n\nLONGITUD TOTAL DEL CAMINO: 6\n" FIN},
-        {{"Dijkstra", "d.grf", "--origen", "1", "--destino", "2"},
-         "Algoritmo de DIJKSTRA\n\n\t1\t2\t\n------------------------\n\t0\t1\t\n\t0\t1\t\nCamino: 1 - 2\n\n"
-         "LONGITUD TOTAL DEL CAMINO: 1\n" FIN},
+        {{"En_Anchura", "t.grf", "--raiz", "3"}, "Orden de Búsqueda :  3, 1, 2\n" FIN},
+        {{"Dijkstra", "t.grf", "--origen", "1", "--destino", "TODOS"}, "\t0\t5\t6\t\n" FIN},
+        {{"Dijkstra", "t.grf", "--origen", "1", "--destino", "3"}, "Camino: 1 - 2 - 3\n"},
+        {{"Dijkstra", "d.grf", "--origen", "1", "--destino", "2"}, "Camino: 1 - 2\n"},
         {{"En_Anchura", "t.grf", "--raiz", "4"}, {}, NoExiste},
         {{"Dijkstra", "t.grf", "--origen", "2", "--destino", "2"},
          {},
          "El origen y el destino deben ser vértices distintos.\n"},
         // Decoding takes no file; the tree it saves encodes back to its sequence.
         {{"Prufer_Decoding", "--codigo", "3,3,4", "--grafo", "a.grf"},
-         "Algoritmo de Decodificación de Prüfer\n\nSecuencia: 3  3  4  \n"
          "Vértices libres: 1  2  3  4  5  \n" FIN},
-        {{"Prufer_Encoding", "a.grf"}, "Algoritmo de Codificación de Prüfer\n\nSecuencia: 3  3  4  \n" FIN},
+        {{"Prufer_Encoding", "a.grf"}, "Secuencia: 3  3  4  \n" FIN},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.argumentos.join(' ').toStdString());
         const Ejecucion e = EnCarpeta(caso.argumentos);
         EXPECT_EQ(e.estado, caso.errores.isEmpty() ? 0 : 2);
-        EXPECT_EQ(e.salida, caso.salida);
         EXPECT_EQ(e.errores, caso.errores);
+        if (&caso == casos) {
+            EXPECT_EQ(e.salida, caso.salida);
+        }
+        EXPECT_TRUE(caso.errores.isEmpty() ? e.salida.contains(caso.salida) && !e.salida.contains(u'\r')
+                                           : e.salida.isEmpty())
+            << e.salida.toStdString();
     }
     EXPECT_EQ(Contenido("d.png"), "viejo");
     // Edge 1-2 runs along y = 1500 twips, pixel row 100, in palette entry 1.

@@ -172,7 +172,7 @@ TEST(LienzoBandas, PintanLoMismoQueUnSoloPintor)
 {
     for (const char* tipo : {"Simple", "Ponderado"}) {
         std::vector<QPoint> posiciones;
-        std::vector<AristaEscena> aristas;
+        std::vector<Arista> aristas;
         std::mt19937 azar(50);
         for (int v = 1; v <= 50; ++v) {
             const double a = 2 * std::numbers::pi * v / 50;
@@ -242,7 +242,7 @@ TEST(LienzoBandas, PintanLoMismoQueUnSoloPintor)
 TEST(LienzoBandas, LoAnticipadoPintaLoMismoSinCalcularOtraVez)
 {
     std::vector<QPoint> posiciones;
-    std::vector<AristaEscena> aristas;
+    std::vector<Arista> aristas;
     for (int v = 1; v <= 50; ++v) {
         const double a = 2 * std::numbers::pi * v / 50;
         // The last vertex lies right of the image: its edges leave it there.
@@ -254,7 +254,7 @@ TEST(LienzoBandas, LoAnticipadoPintaLoMismoSinCalcularOtraVez)
     const auto marcar = [&](auto&& lienzo) {
         Dibujo dibujo(e.grafo, lienzo, e.seleccion, e.desdeMenu);
         lienzo.PonerAnchoLinea(2);
-        for (const AristaEscena& arista : aristas) // from either end: an edge is drawn from its smaller one
+        for (const Arista& arista : aristas) // from either end: an edge is drawn from its smaller one
             dibujo.DibujarArista(arista.b, arista.a, dibujo.Color(arista.a % 15 + 1), 0, 1, 0);
     };
     QImage esperada(1907, 851, QImage::Format_RGB32), previstas(esperada.size(), QImage::Format_RGB32);

@@ -5,6 +5,7 @@
 #include <set>
 
 #include "Propiedades.h"
+#include "generators/Catalogo.h"
 #include "generators/Formas.h"
 #include "generators/HararyArbol.h"
 #include "support/EntornoPrueba.h"
@@ -14,7 +15,7 @@ using namespace generados;
 
 namespace {
 
-// What a number dialog showed: caption, prompt, "(máximo N)" and N.
+// What a number dialog showed: caption, prompt, bound line and bound.
 using Dialogo = std::tuple<QString, QString, QString, int>;
 
 // Types each number into its dialog (0: cancel), noting what the dialog showed.
@@ -30,46 +31,35 @@ void Responder(InteraccionGuion& persona, std::vector<Dialogo>& vistos, const Nu
         });
 }
 
-Dialogo D(const QString& titulo, const QString& indicacion, int maximo)
-{
-    return {titulo, indicacion, QStringLiteral("(máximo %1)").arg(maximo), maximo};
-}
-
-const QString Izq = "Vértices en el lado izquierdo: ", Der = "Vértices en el lado derecho: ",
-              Inf = "Vértices en el lado inferior: ", Tri = "Grafo Completo Tripartido",
-              Bip = "Grafo Completo Bipartido", Rect = "Rejilla en Rectángulo",
-              Enl = "Grafo Enlazado L(n,r,s)";
-
-// clang-format off
-const std::vector<std::tuple<QString, Numeros, std::vector<Dialogo>>> Filas = {
-    {"Estrella", {5}, {D("Forma: Estrella", "Número total de vértices: ", 50)}},
-    {"Grafo_completo_bipartido", {20, 3}, {D(Bip, "Vértices en el lado izquierdo:", 20), D(Bip, Der, 20)}},
-    {"Grafo_completo_tripartido", {20, 10, 20}, {D(Tri, Izq, 20), D(Tri, Der, 20), D(Tri, Inf, 20)}},
-    {"Grafo_completo_tripartido", {5, 5, 25}, {D(Tri, Izq, 20), D(Tri, Der, 20), D(Tri, Inf, 25)}},
-    {"Rectangulo", {25, 2}, {D(Rect, "Nº de vértices en horizontal: ", 25),
-                             D(Rect, "Nº de vértices en vertical: ", 2)}},
-    {"Triángulo", {9}, {D("Rejilla en Triángulo", "Número de niveles de altura: ", 9)}},
-    {"L_n_r_s", {5, 2, 1}, {D(Enl, "Número total de vértices: ", 50),
-                            D(Enl, "Nº de vértices del enlace r: ", 2), D(Enl, "Nº de vértices del enlace s: ", 2)}},
-    {"Harary", {6, 5}, {D("Grafos de Harary", "Número total de vértices, n: ", 50),
-                        D("Grafos de Harary", "Conectividad del grafo, k: ", 5)}},
-    {"Árbol_nario_completo", {3, 3}, {D("Árbol", "Anchura del Árbol: ", 35),
-                                      D("Árbol: ", "Profundidad del Árbol: ", 3)}},
-};
-// clang-format on
-
 } // namespace
 
+// Each dialog shows its question's caption and prompt from the catalogue, and a bound that follows the
+// numbers typed before it.
 TEST(MarcoGenerador, CadaDialogoConSuTituloIndicacionYCota)
 {
-    for (const auto& [control, numeros, dialogos] : Filas) {
+    const std::tuple<QString, Numeros, Numeros> filas[] = {
+        {"Estrella", {5}, {50}},
+        {"Grafo_completo_bipartido", {20, 3}, {20, 20}},
+        {"Grafo_completo_tripartido", {20, 10, 20}, {20, 20, 20}},
+        {"Grafo_completo_tripartido", {5, 5, 25}, {20, 20, 25}},
+        {"Rectangulo", {25, 2}, {25, 2}},
+        {"Triángulo", {9}, {9}},
+        {"L_n_r_s", {5, 2, 1}, {50, 2, 2}},
+        {"Harary", {6, 5}, {50, 5}},
+        {"Árbol_nario_completo", {3, 3}, {35, 3}},
+    };
+    for (const auto& [control, numeros, maximos] : filas) {
         SCOPED_TRACE(control.toStdString());
         MundoPrincipal m;
         m.Empezar(TipoGrafo::Simple);
-        std::vector<Dialogo> vistos;
+        std::vector<Dialogo> vistos, esperados;
         Responder(m.persona, vistos, numeros);
         ASSERT_TRUE(m.p.Ejecutar(control));
-        EXPECT_EQ(vistos, dialogos);
+        const auto& preguntas = BuscarGenerador(control)->preguntas;
+        for (std::size_t k = 0; k < maximos.size(); ++k)
+            esperados.emplace_back(preguntas.at(k).titulo, preguntas.at(k).indicacion,
+                                   QStringLiteral("(máximo %1)").arg(maximos[k]), maximos[k]);
+        EXPECT_EQ(vistos, esperados);
         EXPECT_GT(m.p.grafo().numero_aristas(), 0);
     }
 }

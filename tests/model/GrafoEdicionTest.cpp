@@ -15,7 +15,7 @@ TEST(GrafoEdicion, BorrarUnVerticeRenumeraLosSiguientes)
     mundo.Construir(g, "Digrafo", 4, {{1, 2}, {3, 4}, {4, 1}, {2, 3}});
     const Grafo antes = g;
     g.EliminarVertice(2, true);
-    EXPECT_EQ(ArcosDe(g), (std::vector<Arco>{{2, 3, 1}, {3, 1, 1}})) << "3 -> 4 y 4 -> 1";
+    EXPECT_EQ(ArcosDe(g), (Aristas{{2, 3, 1}, {3, 1, 1}})) << "3 -> 4 y 4 -> 1";
     EXPECT_EQ(g.numero_aristas(), 2);
     EXPECT_EQ(std::pair(g.Posic_CoordX(3), g.Posic_CoordY(3)),
               std::pair(antes.Posic_CoordX(4), antes.Posic_CoordY(4)));
@@ -40,7 +40,7 @@ TEST(GrafoComandos, SiguenAlTipoALosVerticesYALasAristas)
         const auto On = [&](const QString& control) { return w.comandos.Habilitado(control); };
         w.Construir(g, NombreTipo(tipo), 1);
         EXPECT_EQ(On(Control::Estadísticas), !g.Dirigido());
-        w.Construir(g, NombreTipo(tipo), 2, {{1, 2}, {1, 3}}, {40, 50});
+        w.Construir(g, NombreTipo(tipo), 2, {{1, 2, 40}, {1, 3, 50}});
         EXPECT_TRUE(w.AñadirAristaActiva() && w.IdentificarActivo());
         EXPECT_EQ(w.CambiarPesoActivo(), g.Ponderado());
         EXPECT_EQ(On(Control::Arbol_Busqueda), !g.Dirigido());
@@ -98,7 +98,7 @@ TEST(GrafoEdicion, PesoPreguntadoAceptadoOCancelado)
     EXPECT_EQ(g.AñadirArista(1, 2), 1) << "cancelar no añade arista";
     EXPECT_TRUE(g.numero_aristas() == 0 && mundo.seleccion.VerticeSeleccionado == 0);
     EXPECT_EQ(g.AñadirArista(3, 1), 0);
-    EXPECT_EQ(ArcosDe(g), (std::vector<Arco>{{1, 3, -37}}));
+    EXPECT_EQ(ArcosDe(g), (Aristas{{1, 3, -37}}));
     EXPECT_EQ(mundo.interaccion.dialogosPeso, 2);
 }
 
@@ -109,20 +109,19 @@ TEST(Identificar, FusionaEnUYSeDeshaceIdentico)
     struct Caso {
         const char* tipo;
         int n;
-        std::vector<std::pair<int, int>> aristas;
-        std::vector<std::int16_t> pesos;
-        std::vector<Arco> despues; // after merging 2 into 1 (3 into 1 in the path)
+        Aristas aristas;
+        Aristas despues; // after merging 2 into 1 (3 into 1 in the path)
     };
-    for (const Caso& c : {Caso{"Simple", 4, {{1, 2}, {2, 3}, {3, 4}}, {}, {{1, 2, 1}, {1, 3, 1}}},
-                          Caso{"Ponderado", 3, {{1, 3}, {2, 3}}, {7, 9}, {{1, 2, 7}}},
-                          Caso{"Digrafo", 3, {{1, 3}, {2, 3}, {3, 2}}, {}, {{1, 2, 1}, {2, 1, 1}}},
-                          Caso{"Digrafo_Ponderado", 3, {{1, 3}, {2, 3}}, {4, 6}, {{1, 2, 10}}},
-                          Caso{"Ponderado", 2, {{1, 2}}, {5}, {}},
-                          Caso{"Digrafo_Ponderado", 2, {{1, 2}, {2, 1}}, {5, 8}, {}}}) {
+    for (const Caso& c : {Caso{"Simple", 4, {{1, 2}, {2, 3}, {3, 4}}, {{1, 2, 1}, {1, 3, 1}}},
+                          Caso{"Ponderado", 3, {{1, 3, 7}, {2, 3, 9}}, {{1, 2, 7}}},
+                          Caso{"Digrafo", 3, {{1, 3}, {2, 3}, {3, 2}}, {{1, 2, 1}, {2, 1, 1}}},
+                          Caso{"Digrafo_Ponderado", 3, {{1, 3, 4}, {2, 3, 6}}, {{1, 2, 10}}},
+                          Caso{"Ponderado", 2, {{1, 2, 5}}, {}},
+                          Caso{"Digrafo_Ponderado", 2, {{1, 2, 5}, {2, 1, 8}}, {}}}) {
         SCOPED_TRACE(std::string(c.tipo) + " " + std::to_string(c.n));
         EntornoPrueba mundo;
         Grafo g(mundo.Entorno());
-        mundo.Construir(g, c.tipo, c.n, c.aristas, c.pesos);
+        mundo.Construir(g, c.tipo, c.n, c.aristas);
         const Grafo antes = g;
         const int w = c.n == 4 ? 3 : 2;
         g.IdentificarVert(1, w, true);

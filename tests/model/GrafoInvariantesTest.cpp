@@ -25,10 +25,10 @@ TEST(InvariantesGrafo, EdicionesYDeshacerAlAzarEnLosCuatroTipos)
                 Seleccion& s = mundo.seleccion;
                 for (std::int16_t* v : {&s.VerticeAnterior, &s.VerticeBajoCursor, &s.VerticeSeleccionado})
                     *v = std::int16_t(g.dimen() > 0 ? uno(g.dimen()) : 0);
-                const std::vector<Arco> arcos = ArcosDe(g);
+                const Aristas arcos = ArcosDe(g);
                 for (std::int16_t* e : {&s.AristaAnterior, &s.AristaBajoCursor, &s.AristaSeleccionada}) {
-                    const Arco arco = arcos.empty() ? Arco{} : arcos[azar() % arcos.size()];
-                    *e = CodigoArista(std::get<0>(arco), std::get<1>(arco));
+                    const Arista arco = arcos.empty() ? Arista{} : arcos[azar() % arcos.size()];
+                    *e = CodigoArista(arco.a, arco.b);
                 }
             };
             for (int paso = 0; paso < 400; ++paso) {
@@ -64,7 +64,7 @@ TEST(InvariantesGrafo, EdicionesYDeshacerAlAzarEnLosCuatroTipos)
                         ASSERT_TRUE(g == antes) << donde << " identificar y recuperar " << u << "," << w;
                     }
                 } else if (accion == 7 && g.numero_aristas() > 0) {
-                    const std::vector<Arco> arcos = ArcosDe(g);
+                    const Aristas arcos = ArcosDe(g);
                     const auto [a, b, peso] = arcos[azar() % arcos.size()];
                     g.EliminarArista(CodigoArista(a, b));
                     ComprobarInvariantes(g, donde);

@@ -61,14 +61,14 @@ TEST(GrafoRegistro, GradosYPesosAleatoriosSegunElTipo)
                                          h.Dirigido() ? h.piGradoEntrada(v) : 0});
         EXPECT_EQ(grados, (h.Dirigido() ? std::vector<int>{1, 2, 1, 1, 1, 1} : std::vector<int>{3, 0, 2, 0, 2, 0}))
             << tipo;
-        const std::vector<Arco> antes = ArcosDe(h);
+        const Aristas antes = ArcosDe(h);
         h.Rellenar_Aleatoriamente();
-        const std::vector<Arco> despues = ArcosDe(h); // an asymmetric edge would show twice
+        const Aristas despues = ArcosDe(h); // an asymmetric edge would show twice
         ASSERT_EQ(despues.size(), antes.size()) << tipo;
         EXPECT_EQ(despues != antes, EsPonderado(tipo)) << tipo;
         for (std::size_t k = 0; k < antes.size(); ++k) {
             const auto [a, b, peso] = despues[k];
-            EXPECT_TRUE(std::get<0>(antes[k]) == a && std::get<1>(antes[k]) == b && peso >= 1 && peso <= 1000);
+            EXPECT_TRUE(antes[k].a == a && antes[k].b == b && peso >= 1 && peso <= 1000);
         }
     }
 }

@@ -4,7 +4,7 @@
 #include <QImage>
 
 #include "algorithms/Coloracion.h"
-#include "algorithms/MundoConectividad.h"
+#include "support/MundoEjecucion.h"
 #include "run/BotonesInterrupcion.h"
 
 namespace {

@@ -11,6 +11,7 @@
 #include "model/Controles.h"
 #include "model/EstadoComandos.h"
 #include "model/Grafo.h"
+#include "support/Aristas.h"
 #include "support/InteraccionGuion.h"
 #include "ui/AsignarPeso.h"
 
@@ -29,18 +30,16 @@ struct EntornoPrueba {
                 PreguntaPeso(interaccion)};
     }
 
-    // Gives g a type, n vertices at (400 i, 300 + 100 i) and these edges, the way a user adds them; a
-    // weighted graph's edges take the weights in turn (1 once they run out).
-    void Construir(Grafo& g, const QString& tipo, int n, const std::vector<std::pair<int, int>>& aristas = {},
-                   const std::vector<std::int16_t>& pesos = {})
+    // Gives g a type, n vertices at (400 i, 300 + 100 i) and these edges, the way a user adds them, the
+    // weight typed in the dialog of a weighted graph.
+    void Construir(Grafo& g, const QString& tipo, int n, const Aristas& aristas = {})
     {
         g.InsertarTipo(tipo);
         for (int i = 1; i <= n; ++i)
             ASSERT_EQ(g.AñadirVertice(std::int16_t(400 * i), std::int16_t(300 + 100 * i)), 0);
-        auto peso = pesos.begin();
-        for (auto [a, b] : aristas) {
+        for (auto [a, b, peso] : aristas) {
             if (g.Ponderado() && !pesosAleatorios)
-                interaccion.pesos.push_back(peso != pesos.end() ? *peso++ : std::int16_t{1});
+                interaccion.pesos.push_back(std::int16_t(peso));
             ASSERT_EQ(g.AñadirArista(a, b), 0) << a << "-" << b;
         }
     }
@@ -57,30 +56,3 @@ struct EntornoPrueba {
     bool CambiarPesoActivo() const { return Par(Control::Cambiar_peso, Control::Boton_cambiar_peso, 11, 15); }
     bool IdentificarActivo() const { return Par(Control::Ident_vertices, Control::Boton_unir_vert_desact, 12, 16); }
 };
-
-// The edge count the matrix implies, counted the type's way.
-inline int AristasSegunMatriz(const Grafo& g)
-{
-    int m = 0;
-    for (int i = 1; i <= g.dimen(); ++i)
-        for (int j = 1; j <= g.dimen(); ++j)
-            if (i != j && g.elem_matriz(i, j) != 0 && (g.Dirigido() || j < i))
-                ++m;
-    return m;
-}
-
-// An edge as (from, to, weight).
-using Arco = std::tuple<int, int, int>;
-
-// The edges the matrix holds, row by row. An undirected edge appears once, from the smaller end, unless its
-// two entries differ.
-inline std::vector<Arco> ArcosDe(const Grafo& g)
-{
-    std::vector<Arco> arcos;
-    for (int i = 1; i <= g.dimen(); ++i)
-        for (int j = 1; j <= g.dimen(); ++j)
-            if (g.elem_matriz(i, j) != 0 &&
-                (g.Dirigido() || i <= j || g.elem_matriz(i, j) != g.elem_matriz(j, i)))
-                arcos.emplace_back(i, j, g.elem_matriz(i, j));
-    return arcos;
-}

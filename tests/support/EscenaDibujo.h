@@ -9,36 +9,8 @@
 #include "drawing/Dibujo.h"
 #include "model/Grafo.h"
 #include "model/Seleccion.h"
+#include "support/Aristas.h"
 #include "support/LienzoGrabador.h"
-
-struct AristaEscena {
-    int a, b;
-    std::int16_t peso = 1;
-};
-
-// Gives g a type, vertex v at posiciones[v - 1] and these edges (both entries of an undirected one; weight
-// 0: none) with their count, straight into the record; whatever g held before is cleared.
-inline void PonerGrafo(Grafo& g, const QString& tipo, const std::vector<QPoint>& posiciones,
-                       const std::vector<AristaEscena>& aristas = {})
-{
-    g.InsertarTipo(tipo);
-    const int n = static_cast<int>(posiciones.size());
-    g.Insertar_Dimension(static_cast<std::int16_t>(n), false);
-    for (int a = 1; a <= Grafo::Limite; ++a) {
-        for (int b = 1; b <= Grafo::Limite; ++b)
-            g.InsertarMatriz(a, b, 0);
-        g.InsertarPosicionX(a, static_cast<std::int16_t>(a > n ? 0 : posiciones[a - 1].x()));
-        g.InsertarPosicionY(a, static_cast<std::int16_t>(a > n ? 0 : posiciones[a - 1].y()));
-    }
-    std::int16_t m = 0;
-    for (const auto& [a, b, peso] : aristas) {
-        g.InsertarMatriz(a, b, peso);
-        if (!g.Dirigido())
-            g.InsertarMatriz(b, a, peso);
-        m += peso != 0;
-    }
-    g.InsertarNumAristas(m);
-}
 
 struct EscenaDibujo {
     Grafo grafo;
@@ -48,7 +20,7 @@ struct EscenaDibujo {
     Dibujo dibujo{grafo, lienzo, seleccion, desdeMenu};
 
     EscenaDibujo(const QString& tipo, const std::vector<QPoint>& posiciones,
-                 const std::vector<AristaEscena>& aristas = {})
+                 const Aristas& aristas = {})
     {
         PonerGrafo(grafo, tipo, posiciones, aristas);
     }

@@ -14,26 +14,25 @@ TEST(ConversionTipo, DejaLaMatrizYLosComandosDelTipoNuevo)
     struct Caso {
         const char* desde;
         int n;
-        std::vector<std::pair<int, int>> arcos;
-        std::vector<std::int16_t> pesos;
+        Aristas arcos;
         int hasta;
-        std::vector<Arco> despues;
+        Aristas despues;
         std::vector<QString> encendidos, apagados;
     };
     // clang-format off
     for (const Caso& c : {
-        Caso{"Digrafo", 2, {{1, 2}, {2, 1}}, {}, TipoGrafo::Simple, {{1, 2, 1}}, {Conectividad, Prüfer}, {Algoritmo_dijkstra}},
-        Caso{"Digrafo", 3, {{1, 2}, {2, 1}, {1, 3}}, {}, TipoGrafo::Ponderado, {{1, 2, 2}, {1, 3, 1}}, {Algoritmo_kruskal}, {Prüfer}},
-        Caso{"Digrafo_Ponderado", 3, {{1, 2}, {2, 1}, {1, 3}, {3, 1}}, {5, 7, 9000, 2000}, TipoGrafo::Ponderado,
+        Caso{"Digrafo", 2, {{1, 2}, {2, 1}}, TipoGrafo::Simple, {{1, 2, 1}}, {Conectividad, Prüfer}, {Algoritmo_dijkstra}},
+        Caso{"Digrafo", 3, {{1, 2}, {2, 1}, {1, 3}}, TipoGrafo::Ponderado, {{1, 2, 2}, {1, 3, 1}}, {Algoritmo_kruskal}, {Prüfer}},
+        Caso{"Digrafo_Ponderado", 3, {{1, 2, 5}, {2, 1, 7}, {1, 3, 9000}, {3, 1, 2000}}, TipoGrafo::Ponderado,
              {{1, 2, 12}, {1, 3, 9999}}, {}, {}},
-        Caso{"Simple", 4, {{1, 2}, {2, 3}, {3, 4}}, {}, TipoGrafo::Digrafo,
+        Caso{"Simple", 4, {{1, 2}, {2, 3}, {3, 4}}, TipoGrafo::Digrafo,
              {{1, 2, 1}, {2, 1, 1}, {2, 3, 1}, {3, 2, 1}, {3, 4, 1}, {4, 3, 1}}, {Camino_minimo}, {Conectividad, Arbol_Busqueda, Algoritmo_dijkstra}},
-        Caso{"Ponderado", 3, {{1, 2}, {2, 3}}, {-40, 700}, TipoGrafo::Simple, {{1, 2, 1}, {2, 3, 1}}, {Prüfer}, {Algoritmo_kruskal}}}) {
+        Caso{"Ponderado", 3, {{1, 2, -40}, {2, 3, 700}}, TipoGrafo::Simple, {{1, 2, 1}, {2, 3, 1}}, {Prüfer}, {Algoritmo_kruskal}}}) {
         // clang-format on
         SCOPED_TRACE(std::string(c.desde) + " -> " + std::to_string(c.hasta));
         EntornoPrueba mundo;
         Grafo g(mundo.Entorno());
-        mundo.Construir(g, c.desde, c.n, c.arcos, c.pesos);
+        mundo.Construir(g, c.desde, c.n, c.arcos);
         CambiarTipo(g, c.hasta, mundo.comandos);
         EXPECT_EQ(ArcosDe(g), c.despues);
         for (const QString& control : c.encendidos)

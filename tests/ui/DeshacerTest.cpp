@@ -54,10 +54,10 @@ const std::pair<const char*, Edicion> Ediciones[] = {
 
 TEST_P(DeshacerEdicion, CadaTipoDeRegistroVuelveAtras)
 {
-    std::vector<std::pair<int, int>> aristas = {{1, 2}, {2, 3}, {3, 4}, {4, 5}, {3, 1}};
+    Aristas aristas = {{1, 2, 11}, {2, 3, 22}, {3, 4, 33}, {4, 5, 44}, {3, 1, 55}};
     if (EsDirigido(GetParam()))
-        aristas.emplace_back(2, 1); // a change of 1 -> 2 must leave it alone
-    mundo.Construir(g, NombreTipo(GetParam()), 5, aristas, {11, 22, 33, 44, 55, 9});
+        aristas.push_back({2, 1, 9}); // a change of 1 -> 2 must leave it alone
+    mundo.Construir(g, NombreTipo(GetParam()), 5, aristas);
     mundo.pesosAleatorios = true;
     const Grafo antes = g;
     deshacer.AnularDeshacer();

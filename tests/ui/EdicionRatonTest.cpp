@@ -69,7 +69,7 @@ TEST_F(EdicionRatonPrueba, CambiarPesoEnDigrafoPonderadoYDeshacerSoloEseArco)
     p.Ejecutar("Cambiar_peso");
     ASSERT_TRUE(p.grafo().elem_matriz(1, 2) == 99 && Habilitado("Deshacer"));
     p.Ejecutar("Deshacer");
-    EXPECT_EQ(ArcosDe(p.grafo()), (std::vector<Arco>{{1, 2, 15}, {2, 1, 20}}));
+    EXPECT_EQ(ArcosDe(p.grafo()), (Aristas{{1, 2, 15}, {2, 1, 20}}));
 }
 
 TEST_F(EdicionRatonPrueba, ArrastrarSoltarSobreOtroVerticeYRechazarUnaArista)

@@ -13,7 +13,7 @@ struct PrincipalPrueba : ::testing::Test, MundoPrincipal, CarpetaPrueba {
     {
         EntornoPrueba w;
         Grafo g(w.Entorno());
-        w.Construir(g, NombreTipo(tipo), 3, {{1, 2}, {2, 3}, {3, 1}}, {7, 14, 21});
+        w.Construir(g, NombreTipo(tipo), 3, {{1, 2, 7}, {2, 3, 14}, {3, 1, 21}});
         const QString ruta = Ruta(QString::fromUtf8(nombre));
         EXPECT_TRUE(EscribirGrafo(ruta, g).hecha);
         return ruta;
@@ -117,13 +117,13 @@ TEST_F(PrincipalPrueba, CambioDeTipoPreguntaYConvierte)
     persona.respuestas = {Respuesta::Si};
     EXPECT_TRUE(Habilitado("Deshacer"));
     p.Combo1_Click(TipoGrafo::Ponderado);
-    EXPECT_EQ(ArcosDe(p.grafo()), (std::vector<Arco>{{1, 2, 2}, {1, 3, 1}}));
+    EXPECT_EQ(ArcosDe(p.grafo()), (Aristas{{1, 2, 2}, {1, 3, 1}}));
     EXPECT_TRUE(p.Vista().combo1 == TipoGrafo::Ponderado && p.Vista().check1Visible &&
                 p.Doc().GrafoModificado);
     // Undoing the arc 1 -> 3 now would leave half of the edge {1, 3}.
     EXPECT_FALSE(Habilitado("Deshacer"));
     p.Ejecutar("Deshacer");
-    EXPECT_EQ(ArcosDe(p.grafo()), (std::vector<Arco>{{1, 2, 2}, {1, 3, 1}}));
+    EXPECT_EQ(ArcosDe(p.grafo()), (Aristas{{1, 2, 2}, {1, 3, 1}}));
 }
 
 TEST_F(PrincipalPrueba, LaVentanaNoEncogeBajoElMinimoYElPanelCreceConLaAltura)
