@@ -63,7 +63,7 @@ TEST(OfertaOrdenes, CadaOrdenSeOfreceSegunElTipoYElTamañoDelGrafoAbierto)
         for (int n = 0; n <= 3; ++n) {
             EntornoPrueba w;
             Grafo g(w.Entorno());
-            std::vector<std::pair<int, int>> camino;
+            Aristas camino;
             for (int v = 2; v <= n; ++v)
                 camino.push_back({v - 1, v});
             w.Construir(g, NombreTipo(tipo), n, camino);
