@@ -114,6 +114,8 @@ TEST(Identificar, FusionaEnUYSeDeshaceIdentico)
     };
     for (const Caso& c : {Caso{"Simple", 4, {{1, 2}, {2, 3}, {3, 4}}, {{1, 2, 1}, {1, 3, 1}}},
                           Caso{"Ponderado", 3, {{1, 3, 7}, {2, 3, 9}}, {{1, 2, 7}}},
+                          // an edge only w has comes to u with its weight
+                          Caso{"Ponderado", 4, {{2, 3, 9}, {1, 4, 5}}, {{1, 2, 9}, {1, 3, 5}}},
                           Caso{"Digrafo", 3, {{1, 3}, {2, 3}, {3, 2}}, {{1, 2, 1}, {2, 1, 1}}},
                           Caso{"Digrafo_Ponderado", 3, {{1, 3, 4}, {2, 3, 6}}, {{1, 2, 10}}},
                           Caso{"Ponderado", 2, {{1, 2, 5}}, {}},
