@@ -17,8 +17,11 @@
 
 // An edge (an arc from a to b in a digraph); the weight counts only in a weighted graph.
 struct Arista {
-    int a = 0, b = 0;
-    int peso = 1;
+    // A constructor, not an aggregate: clang 14 (the sanitizer build) cannot build an aggregate from
+    // parentheses, as emplace_back does.
+    Arista(int desde = 0, int hasta = 0, int p = 1) : a(desde), b(hasta), peso(p) {}
+    int a, b;
+    int peso;
     auto operator<=>(const Arista&) const = default;
 };
 using Aristas = std::vector<Arista>;
