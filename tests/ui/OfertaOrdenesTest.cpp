@@ -11,18 +11,6 @@
 
 namespace {
 
-// Offered: the command and every menu above it enabled.
-bool Ofrecido(const Principal& p, const QString& control)
-{
-    for (QString c = control; !c.isEmpty();) {
-        if (!p.Comandos().Habilitado(c))
-            return false;
-        const auto e = std::ranges::find(EntradasMenu(), c, &EntradaMenu::control);
-        c = e == EntradasMenu().end() ? QString() : e->padre;
-    }
-    return true;
-}
-
 // For each command: offered (1) or not (.) on a path of 0, 1, 2 and 3 vertices of each type, in the order
 // Simple, Ponderado, Digrafo, Digrafo_Ponderado.
 const std::map<QString, QString> Ofertas = {
@@ -76,7 +64,7 @@ TEST(OfertaOrdenes, CadaOrdenSeOfreceSegunElTipoYElTamañoDelGrafoAbierto)
                 QString& visto = vistas[o.control];
                 if (n == 0 && tipo > 0)
                     visto += u' ';
-                visto += Ofrecido(m.p, o.control) ? u'1' : u'.';
+                visto += Alcanzable(m.p, o.control) ? u'1' : u'.';
             }
         }
     for (const auto& [control, visto] : vistas)
