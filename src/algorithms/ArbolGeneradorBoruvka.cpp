@@ -145,8 +145,8 @@ private:
         std::sort(distintas.begin(), distintas.end());
         distintas.erase(std::unique(distintas.begin(), distintas.end()), distintas.end());
         for (int v = 1; v <= n_; ++v)
-            componente_[v] = std::int16_t(
-                std::lower_bound(distintas.begin(), distintas.end(), componente_[v]) - distintas.begin() + 1);
+            componente_[v] = std::int16_t(std::lower_bound(distintas.begin(), distintas.end(), componente_[v]) -
+                                          distintas.begin() + 1);
     }
 
     void Recolorear()
@@ -155,8 +155,7 @@ private:
             if (elegidas_[k] == 0)
                 continue;
             const int a = Origen(elegidas_[k]);
-            c_.dibujo.DibujarArista(a, Destino(elegidas_[k]), c_.dibujo.Color((componente_[a] - 1) % 13 + 1),
-                                    0, 0, 0);
+            c_.dibujo.DibujarArista(a, Destino(elegidas_[k]), c_.dibujo.Color((componente_[a] - 1) % 13 + 1), 0, 0, 0);
         }
     }
 

@@ -8,8 +8,7 @@
 #include "run/VentanaEjecucion.h"
 
 BotonesColoracion::BotonesColoracion(Contexto& contexto, Coloracion coloracion, const QString& nombre)
-    : c_(contexto), coloracion_(std::move(coloracion)), traza_(nombre, coloracion_),
-      historia_(contexto.marco.Ventana())
+    : c_(contexto), coloracion_(std::move(coloracion)), traza_(nombre, coloracion_), historia_(contexto.marco.Ventana())
 {
     if (nombre == TituloBrelaz) {
         const int ancho = c_.marco.Ventana().ReservarPanel(PanelBrelaz::Ancho);
@@ -22,8 +21,7 @@ BotonesColoracion::BotonesColoracion(Contexto& contexto, Coloracion coloracion, 
     Mostrar();
 }
 
-int BotonesColoracion::Pintar(Contexto& c, TrazaColoracion& traza, const Coloracion& coloracion, int i,
-                              bool negrita)
+int BotonesColoracion::Pintar(Contexto& c, TrazaColoracion& traza, const Coloracion& coloracion, int i, bool negrita)
 {
     const int v = coloracion.orden[i];
     const int color = coloracion.color[v];

@@ -56,8 +56,7 @@ public:
 
     // Paints the vertex at place i of the order in its palette colour and
     // adds it to its colour's line; returns where its number starts.
-    static int Pintar(Contexto& contexto, TrazaColoracion& traza, const Coloracion& coloracion, int i,
-                      bool negrita);
+    static int Pintar(Contexto& contexto, TrazaColoracion& traza, const Coloracion& coloracion, int i, bool negrita);
 
 private:
     void DarPaso();

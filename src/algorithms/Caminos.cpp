@@ -131,14 +131,12 @@ private:
 
     void Cabecera()
     {
-        marco_.AñadirTraza(QStringLiteral("Algoritmo de DIJKSTRA") + SaltoLinea + SaltoLinea + Tab, true,
-                           Negro);
+        marco_.AñadirTraza(QStringLiteral("Algoritmo de DIJKSTRA") + SaltoLinea + SaltoLinea + Tab, true, Negro);
         for (int v = 1; v <= n_; ++v) {
             marco_.AñadirTraza(QString::number(v) + Tab, definitivo_[v], ColorTrazaPorDefecto);
             cabecera_[v] = marco_.traza().NumFormatos();
         }
-        marco_.AñadirTraza(SaltoLinea + QStringLiteral("------------").repeated(n_) + SaltoLinea, true,
-                           Negro);
+        marco_.AñadirTraza(SaltoLinea + QStringLiteral("------------").repeated(n_) + SaltoLinea, true, Negro);
     }
 
     // New labels from every definitive vertex; whether any was set.
@@ -176,8 +174,7 @@ private:
                 marco_.AñadirTraza(QString::number(provisional_[v]) + Tab, false, Negro);
             } else {
                 // Keeps the wide table's columns in line past vertex 1.
-                marco_.AñadirTraza(QStringLiteral("-") + Tab + (v == 1 && n_ > 15 ? Tab : QString()), false,
-                                   Negro);
+                marco_.AñadirTraza(QStringLiteral("-") + Tab + (v == 1 && n_ > 15 ? Tab : QString()), false, Negro);
             }
         }
         marco_.AñadirTraza(SaltoLinea, false, Negro);
@@ -214,8 +211,7 @@ private:
         }
         lienzo.PonerAnchoLinea(1);
         marco_.AñadirTraza(Nombrar(camino), true, Azul);
-        marco_.AñadirTraza(SaltoLinea + SaltoLinea + QStringLiteral("LONGITUD TOTAL DEL CAMINO: "), false,
-                           Negro);
+        marco_.AñadirTraza(SaltoLinea + SaltoLinea + QStringLiteral("LONGITUD TOTAL DEL CAMINO: "), false, Negro);
         marco_.AñadirTraza(QString::number(final_[destino_]) + SaltoLinea, true, c_.dibujo.Color(12));
     }
 

@@ -206,8 +206,7 @@ bool Postman::Recorrer()
 
 bool Aceptable(const Grafo& g)
 {
-    return g.Tipo() == TipoGrafo::Ponderado && g.numero_aristas() >= 1 &&
-           (g.dimen() == 0 || ContarComponentes(g) == 1);
+    return g.Tipo() == TipoGrafo::Ponderado && g.numero_aristas() >= 1 && (g.dimen() == 0 || ContarComponentes(g) == 1);
 }
 
 // A negative edge walked back and forth makes every route shorter without
@@ -273,12 +272,10 @@ void Cartero(Contexto& contexto)
 {
     const QString rechazo = !Aceptable(contexto.grafo)
                                 ? QStringLiteral("El grafo debe ser conexo, ponderado simple y con aristas.")
-                            : PesoNegativo(contexto.grafo)
-                                ? QStringLiteral("El grafo tiene aristas de peso negativo.")
-                                : QString();
+                            : PesoNegativo(contexto.grafo) ? QStringLiteral("El grafo tiene aristas de peso negativo.")
+                                                           : QString();
     if (!rechazo.isEmpty()) {
-        contexto.persona.Mensaje(rechazo, QStringLiteral("Problema del cartero"), Icono::Exclamacion,
-                                 Botones::Aceptar);
+        contexto.persona.Mensaje(rechazo, QStringLiteral("Problema del cartero"), Icono::Exclamacion, Botones::Aceptar);
         return;
     }
     EmpezarRecorrido(contexto, QStringLiteral("Problema del CARTERO"));

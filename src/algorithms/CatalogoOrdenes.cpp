@@ -62,8 +62,7 @@ std::vector<OrdenAlgoritmo> Tabla()
             .Paso("Dijkstra")
             .PideTrasModo(Pregunta::CaminoDijkstra)
             .Con(origen)
-            .Con({"--destino", "B|TODOS", Campo::Destino,
-                  "el vértice de llegada, o TODOS: todos los vértices"})
+            .Con({"--destino", "B|TODOS", Campo::Destino, "el vértice de llegada, o TODOS: todos los vértices"})
             .Para(SoloTipo(TipoGrafo::Digrafo_Ponderado))
             .EnCliPara(TodosLosTipos),
         Orden(Algoritmo_kruskal, &Kruskal, {"Kruskal"})
@@ -200,8 +199,7 @@ const OrdenAlgoritmo* OrdenPorControl(const QString& control)
 
 const OrdenAlgoritmo* OrdenPorEjecucion(const QString& nombre)
 {
-    return nombre.isEmpty() ? nullptr
-                            : Buscar([&](const OrdenAlgoritmo& o) { return o.ejecucion == nombre; });
+    return nombre.isEmpty() ? nullptr : Buscar([&](const OrdenAlgoritmo& o) { return o.ejecucion == nombre; });
 }
 
 const OrdenAlgoritmo* OrdenPorCli(const QString& nombre)

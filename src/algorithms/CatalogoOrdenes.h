@@ -56,9 +56,9 @@ constexpr bool Incluye(Tipos tipos, int tipo)
 }
 
 struct OrdenAlgoritmo {
-    QString control;   // the menu command
-    QString titulo;    // its caption, with its access key
-    QString menu;      // the menu or submenu that holds it
+    QString control; // the menu command
+    QString titulo;  // its caption, with its access key
+    QString menu;    // the menu or submenu that holds it
     // The entry it follows in that menu; "" for the first one. Its own
     // entries follow it in the catalogue's order of rows.
     QString tras;

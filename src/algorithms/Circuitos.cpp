@@ -10,9 +10,9 @@
 QColor Color_Circuito(int i)
 {
     static const std::array<QColor, 15> colores{
-        QColor(0, 0, 0),     QColor(255, 255, 0), QColor(255, 0, 0),   QColor(0, 128, 0),   QColor(128, 64, 0),
+        QColor(0, 0, 0),       QColor(255, 255, 0), QColor(255, 0, 0),   QColor(0, 128, 0),   QColor(128, 64, 0),
         QColor(128, 128, 128), QColor(255, 0, 255), QColor(0, 128, 128), QColor(128, 128, 0), QColor(0, 0, 128),
-        QColor(0, 255, 0),   QColor(128, 0, 128), QColor(0, 0, 255),   QColor(128, 0, 0),   QColor(0, 255, 255)};
+        QColor(0, 255, 0),     QColor(128, 0, 128), QColor(0, 0, 255),   QColor(128, 0, 0),   QColor(0, 255, 255)};
     return i >= 0 && i < 15 ? colores[i] : QColor(0, 0, 0);
 }
 

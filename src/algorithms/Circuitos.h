@@ -12,7 +12,7 @@ class FuenteAleatoria;
 struct Contexto;
 
 struct Circuito {
-    ListaAristas aristas;         // in the direction of travel
+    ListaAristas aristas;        // in the direction of travel
     std::vector<QColor> colores; // one per edge
 };
 

@@ -20,8 +20,7 @@ const QString SaltoLinea = QStringLiteral("\r\n");
 const QString DosBlancos = QStringLiteral("  ");
 // Palette entries: the edge, the leaf's neighbour, the sequence, the
 // decoded element and leaf, the rest of the lines.
-constexpr int ColorArista = 1, ColorVecino = 3, ColorSecuencia = 12, ColorElemento = 7, ColorHoja = 4,
-              ColorApagado = 8;
+constexpr int ColorArista = 1, ColorVecino = 3, ColorSecuencia = 12, ColorElemento = 7, ColorHoja = 4, ColorApagado = 8;
 
 using Matriz = std::array<Grafo::Linea, Grafo::Limite + 1>;
 
@@ -214,8 +213,7 @@ void CodificarPrufer(Contexto& c)
     MarcoEjecucion& marco = c.marco;
     marco.PrepararEjecucion();
     if (!EsArbol(c)) {
-        marco.AñadirTraza(QStringLiteral("La codificación de Prüfer requiere que el grafo sea un árbol."), true,
-                          Negro);
+        marco.AñadirTraza(QStringLiteral("La codificación de Prüfer requiere que el grafo sea un árbol."), true, Negro);
         marco.FinalizarEjecucion();
         return;
     }

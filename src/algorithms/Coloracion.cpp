@@ -71,9 +71,8 @@ void ColoracionWelshPowell(Contexto& c)
 {
     if (!Empezar(c))
         return;
-    Mostrar_Coloracion(
-        c, Colorear_Secuencial(c.grafo, Ordenar_Por_Grado(c.grafo, OrdenNatural(c.grafo.dimen()))),
-        QStringLiteral("Algoritmo de Welsh-Powell"));
+    Mostrar_Coloracion(c, Colorear_Secuencial(c.grafo, Ordenar_Por_Grado(c.grafo, OrdenNatural(c.grafo.dimen()))),
+                       QStringLiteral("Algoritmo de Welsh-Powell"));
 }
 
 void ColoracionMatula(Contexto& c)

@@ -155,8 +155,7 @@ void EscribirComponentes(Contexto& contexto, std::int16_t k, const std::vector<s
             continue;
         ++c;
         const QString nombre = QStringLiteral("Componente ") + QStringLiteral(" :  ");
-        contexto.marco.AñadirTraza(k == 1 ? nombre : QString::number(c) + QStringLiteral("ª ") + nombre, true,
-                                   Negro);
+        contexto.marco.AñadirTraza(k == 1 ? nombre : QString::number(c) + QStringLiteral("ª ") + nombre, true, Negro);
         QString vertices = QString::number(v);
         for (int w = v + 1; w <= n; ++w)
             if (lista[w] == lista[v])

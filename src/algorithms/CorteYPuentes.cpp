@@ -74,8 +74,8 @@ void TrazarCortes(Contexto& contexto, std::int16_t cuenta)
         return;
     }
     TrazarCuenta(marco, cuenta, QStringLiteral(" VÉRTICE CORTE"), QStringLiteral(" VÉRTICES CORTE"));
-    marco.AñadirTraza(cuenta == 1 ? QStringLiteral("Vértice Corte: ") : QStringLiteral("Vértices Corte: "),
-                      true, Negro);
+    marco.AñadirTraza(cuenta == 1 ? QStringLiteral("Vértice Corte: ") : QStringLiteral("Vértices Corte: "), true,
+                      Negro);
     const QColor color = contexto.dibujo.Color((cuenta - 1) % 13 + 1);
     QStringList lista;
     for (int v = 1; v <= contexto.grafo.dimen(); ++v)

@@ -70,8 +70,7 @@ bool Comprobar_Euler(Contexto& contexto, const QString& nombre)
             // Two unbalanced ends are not enough in a digraph: a trail leaves
             // its start once more than it enters it, and no more.
             m = QStringLiteral("El grafo no es euleriano.") + NL +
-                QStringLiteral(
-                    "El grafo tiene vértices cuyos grados de entrada y de salida difieren en más de 1.");
+                QStringLiteral("El grafo tiene vértices cuyos grados de entrada y de salida difieren en más de 1.");
         // A reason after another keeps a trailing blank, as it always read.
         auto blanco = [&m] { return m.isEmpty() ? QString() : QStringLiteral(" "); };
         if (!e.conexo)
@@ -81,8 +80,7 @@ bool Comprobar_Euler(Contexto& contexto, const QString& nombre)
     } else {
         if (!e.impares.todosPares)
             m = contexto.grafo.Dirigido()
-                    ? QStringLiteral(
-                          "El grafo tiene vértices con grado de entrada distino al grado de salida.")
+                    ? QStringLiteral("El grafo tiene vértices con grado de entrada distino al grado de salida.")
                     : QStringLiteral("El grafo tiene vértices con grado impar.");
         if (!e.conexo)
             Agregar(m, QStringLiteral("El grafo no es conexo."));
@@ -91,8 +89,7 @@ bool Comprobar_Euler(Contexto& contexto, const QString& nombre)
     }
     if (m.isEmpty())
         return true;
-    contexto.persona.Mensaje(m, QStringLiteral("Algoritmo de ") + nombre, Icono::Exclamacion,
-                             Botones::Aceptar);
+    contexto.persona.Mensaje(m, QStringLiteral("Algoritmo de ") + nombre, Icono::Exclamacion, Botones::Aceptar);
     return false;
 }
 
@@ -124,8 +121,8 @@ void DibujarPaso(Contexto& contexto, std::int16_t codigo, const QColor& color, i
 {
     Lienzo& lienzo = contexto.dibujo.Superficie();
     lienzo.PonerAnchoLinea(2);
-    contexto.dibujo.DibujarArista(OrigenArista(codigo), DestinoArista(codigo), color,
-                                  static_cast<std::int16_t>(numero), 1, lado);
+    contexto.dibujo.DibujarArista(OrigenArista(codigo), DestinoArista(codigo), color, static_cast<std::int16_t>(numero),
+                                  1, lado);
     lienzo.PonerAnchoLinea(1);
 }
 
@@ -173,11 +170,9 @@ void EsEuleriano(Contexto& contexto)
         t += QStringLiteral("no ");
     t += QStringLiteral("es euleriano.");
     if (!e.impares.todosPares)
-        t +=
-            NL +
-            (contexto.grafo.Dirigido()
-                 ? QStringLiteral("El grafo tiene vértices con grado de entrada distinto al grado de salida.")
-                 : QStringLiteral("El grafo tiene vértices de grado impar."));
+        t += NL + (contexto.grafo.Dirigido()
+                       ? QStringLiteral("El grafo tiene vértices con grado de entrada distinto al grado de salida.")
+                       : QStringLiteral("El grafo tiene vértices de grado impar."));
     if (!e.conexo)
         t += NL + QStringLiteral("El grafo no es conexo.");
     if (!e.conAristas)

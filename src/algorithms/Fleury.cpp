@@ -44,9 +44,7 @@ struct Tour {
     Aviso aviso;
     int total = 0;
 
-    explicit Tour(Contexto& c) : contexto(c), restante(c.grafo), aviso(c.marco.traza()), total(restante.Total())
-    {
-    }
+    explicit Tour(Contexto& c) : contexto(c), restante(c.grafo), aviso(c.marco.traza()), total(restante.Total()) {}
     MarcoEjecucion& marco() { return contexto.marco; }
 
     bool Empezar();

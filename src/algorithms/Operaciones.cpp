@@ -92,10 +92,9 @@ void GrafoLineal(Contexto& c)
     Grafo& g = c.grafo;
     const int m = g.numero_aristas();
     if (m > MaxAristasLineal) {
-        c.persona.Mensaje(QStringLiteral("El grafo tiene %1 aristas. No debe tener mas de %2.")
-                              .arg(m)
-                              .arg(MaxAristasLineal),
-                          QStringLiteral("ERROR"), Icono::Critico, Botones::Aceptar);
+        c.persona.Mensaje(
+            QStringLiteral("El grafo tiene %1 aristas. No debe tener mas de %2.").arg(m).arg(MaxAristasLineal),
+            QStringLiteral("ERROR"), Icono::Critico, Botones::Aceptar);
         return;
     }
     const int numeradas = NumerarAristas(g);

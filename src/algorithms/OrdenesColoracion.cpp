@@ -104,8 +104,7 @@ ListaVertices Orden_Menor_Ultimo(const Grafo& g)
     return orden;
 }
 
-int Grado_Saturacion(const Grafo& g, int w, const ListaVertices& coloreados, int hasta,
-                     const ListaVertices& color)
+int Grado_Saturacion(const Grafo& g, int w, const ListaVertices& coloreados, int hasta, const ListaVertices& color)
 {
     const std::vector<bool> usado = ColoresVecinos(g, w, coloreados, hasta, color, Grafo::Limite);
     return int(std::count(usado.begin(), usado.end(), true));
@@ -138,8 +137,7 @@ Coloracion ColorearBrelaz(const Grafo& g)
                 break;
         }
         const int v = s[elegido];
-        const std::int16_t c =
-            Menor_Color_Libre(r.k + 1, ColoresVecinos(g, v, r.orden, paso - 1, r.color, r.k + 1));
+        const std::int16_t c = Menor_Color_Libre(r.k + 1, ColoresVecinos(g, v, r.orden, paso - 1, r.color, r.k + 1));
         r.k = std::max(r.k, c);
         r.color[v] = c;
         r.orden[paso] = std::int16_t(v);

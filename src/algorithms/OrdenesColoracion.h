@@ -31,8 +31,7 @@ ListaVertices Ordenar_Por_Grado(const Grafo& grafo, ListaVertices orden);
 // lowest number on ties.
 ListaVertices Orden_Menor_Ultimo(const Grafo& grafo);
 // Distinct colours among w's neighbours in coloreados[1..hasta].
-int Grado_Saturacion(const Grafo& grafo, int w, const ListaVertices& coloreados, int hasta,
-                     const ListaVertices& color);
+int Grado_Saturacion(const Grafo& grafo, int w, const ListaVertices& coloreados, int hasta, const ListaVertices& color);
 // Next the most saturated uncoloured vertex, ties to the earlier in the
 // degree order.
 Coloracion ColorearBrelaz(const Grafo& grafo);

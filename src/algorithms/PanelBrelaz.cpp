@@ -23,8 +23,7 @@ void PanelBrelaz::Actualizar(const Grafo& grafo, const Coloracion& coloracion, i
     const ListaVertices& orden = coloracion.orden;
     filas_[orden[paso]].borrada = true;
     for (int i = paso + 1; i < int(orden.size()); ++i)
-        filas_[orden[i]].saturacion =
-            std::int16_t(Grado_Saturacion(grafo, orden[i], orden, paso, coloracion.color));
+        filas_[orden[i]].saturacion = std::int16_t(Grado_Saturacion(grafo, orden[i], orden, paso, coloracion.color));
 }
 
 bool EncogerAlAncho(Grafo& grafo, int ancho)

@@ -24,8 +24,7 @@ int LongitudLinea(int m)
 
 } // namespace
 
-TrazaColoracion::TrazaColoracion(const QString& nombre, const Coloracion& coloracion)
-    : cuenta_(coloracion.k + 1, 0)
+TrazaColoracion::TrazaColoracion(const QString& nombre, const Coloracion& coloracion) : cuenta_(coloracion.k + 1, 0)
 {
     int posicion = 0;
     Insertar(posicion, nombre + u'\n', Negrita);

@@ -29,8 +29,8 @@ bool Escrito(const Escritura& escritura, const QString& fichero, QTextStream& er
     return escritura.hecha;
 }
 
-std::optional<int> AyudaOError(bool ayuda, const QString& error, void (*ayudaTexto)(QTextStream&),
-                               QTextStream& salida, QTextStream& errores)
+std::optional<int> AyudaOError(bool ayuda, const QString& error, void (*ayudaTexto)(QTextStream&), QTextStream& salida,
+                               QTextStream& errores)
 {
     if (ayuda) {
         ayudaTexto(salida);

@@ -18,8 +18,8 @@ std::optional<int> MedidaTwips(const QString& texto);
 
 // Answers --help, or arguments that make no sense (the error, then the
 // usage on stderr): the exit status, or nothing when the subcommand goes on.
-std::optional<int> AyudaOError(bool ayuda, const QString& error, void (*ayudaTexto)(QTextStream&),
-                               QTextStream& salida, QTextStream& errores);
+std::optional<int> AyudaOError(bool ayuda, const QString& error, void (*ayudaTexto)(QTextStream&), QTextStream& salida,
+                               QTextStream& errores);
 
 // Reads `archivo` into `grafo` (a fresh record), rescaling positions to `area`
 // as opening does. A bad file's message goes to `errores` as "ERROR: ...".

@@ -8,8 +8,7 @@ void TextoAyuda(QTextStream& salida)
               "Uso por lotes del núcleo de Nodeva: las mismas reglas que el programa.\n\n"
               "Subcomandos:\n";
     for (const Subcomando& s : Subcomandos())
-        salida << "  " << QString::fromUtf8(s.nombre).leftJustified(10) << ' '
-               << QString::fromUtf8(s.resumen) << '\n';
+        salida << "  " << QString::fromUtf8(s.nombre).leftJustified(10) << ' ' << QString::fromUtf8(s.resumen) << '\n';
     salida << "\n'nodeva-cli SUBCOMANDO --help' explica cada uno.\n";
 }
 
@@ -17,8 +16,7 @@ void TextoAyuda(QTextStream& salida)
 
 int EjecutarCli(const QStringList& argumentos, QTextStream& salida, QTextStream& errores)
 {
-    if (argumentos.isEmpty() || argumentos[0] == "--help" || argumentos[0] == "-h" ||
-        argumentos[0] == "ayuda") {
+    if (argumentos.isEmpty() || argumentos[0] == "--help" || argumentos[0] == "-h" || argumentos[0] == "ayuda") {
         TextoAyuda(argumentos.isEmpty() ? errores : salida);
         return argumentos.isEmpty() ? 2 : 0;
     }

@@ -14,8 +14,8 @@ QString TextoXml(const QString& texto)
 {
     QString limpio;
     for (const uint u : texto.toUcs4())
-        if (const char32_t c = u; (c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD) ||
-            (c >= 0x10000 && c <= 0x10FFFF)))
+        if (const char32_t c = u; (c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) ||
+                                   (c >= 0xE000 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0x10FFFF)))
             limpio += QString::fromUcs4(&c, 1);
     return limpio;
 }

@@ -161,12 +161,10 @@ QString SalidasAparte(const OpcionesEjecutar& o)
     if (!o.grafo.isEmpty() && !entrada.isEmpty() && MismoFichero(o.grafo, entrada))
         return QStringLiteral("El grafo no puede guardarse en el propio fichero de grafo que se lee.");
     if (!o.grafo.isEmpty() && !o.dibujo.isEmpty() && MismoFichero(o.grafo, o.dibujo))
-        return QStringLiteral("El dibujo y el grafo no pueden guardarse en el mismo fichero: %1")
-            .arg(o.dibujo);
+        return QStringLiteral("El dibujo y el grafo no pueden guardarse en el mismo fichero: %1").arg(o.dibujo);
     for (const QString& f : {entrada, o.dibujo, o.grafo})
         if (!f.isEmpty() && enPasos(f))
-            return QStringLiteral(
-                       "%1 tiene el nombre de un paso en la carpeta de los pasos: se sobrescribiría.")
+            return QStringLiteral("%1 tiene el nombre de un paso en la carpeta de los pasos: se sobrescribiría.")
                 .arg(f);
     return {};
 }
@@ -194,14 +192,12 @@ QString LeerOpcion(const QString& opcion, const QString* valor, OpcionesEjecutar
     }
     const std::optional<int> medida = MedidaTwips(*valor);
     (opcion == "--ancho" ? o.area.rwidth() : o.area.rheight()) = medida.value_or(0);
-    return medida ? QString()
-                  : "Valor no válido para " + opcion + ": debe ser un número entero positivo de twips.";
+    return medida ? QString() : "Valor no válido para " + opcion + ": debe ser un número entero positivo de twips.";
 }
 
 bool TomaValor(const QString& a)
 {
-    return a == "--dibujo" || a == "--grafo" || a == "--pasos" || a == "--ancho" || a == "--alto" ||
-           EsOpcionDeAlgun(a);
+    return a == "--dibujo" || a == "--grafo" || a == "--pasos" || a == "--ancho" || a == "--alto" || EsOpcionDeAlgun(a);
 }
 
 QString Analizar(const QStringList& args, OpcionesEjecutar& o)
@@ -235,8 +231,7 @@ QString Analizar(const QStringList& args, OpcionesEjecutar& o)
     if (o.reemplazar && o.pasos.isEmpty())
         return QStringLiteral("--reemplazar solo se aplica con --pasos.");
     if (!o.dibujo.isEmpty())
-        if (const QString rechazo = DestinoDibujo::Rechazo(o.dibujo, o.archivo, o.area, 1);
-            !rechazo.isEmpty())
+        if (const QString rechazo = DestinoDibujo::Rechazo(o.dibujo, o.archivo, o.area, 1); !rechazo.isEmpty())
             return rechazo;
     if (!o.pasos.isEmpty()) {
         // Every step is a picture of the work area: the same bounds, before anything is drawn.
@@ -282,8 +277,8 @@ QString Resultado(const OrdenAlgoritmo& orden, Principal& p, const PersonaEjecut
 }
 
 // Opens, checks, runs and writes; the exit status.
-int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const OpcionesEjecutar& o,
-           QTextStream& salida, QTextStream& errores)
+int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const OpcionesEjecutar& o, QTextStream& salida,
+           QTextStream& errores)
 {
     PersonaEjecutar persona(errores);
     std::optional<DestinoDibujo> destino;

@@ -125,8 +125,7 @@ int Generar(const Generador& g, const Numeros& numeros, const OpcionesGenerar& o
     if (!Escrito(EscribirGrafo(o.salida, grafo), o.salida, errores))
         return 1;
     salida << g.control << ": " << grafo.dimen() << " vértices, " << grafo.numero_aristas()
-           << (grafo.Dirigido() ? " arcos" : " aristas") << " en " << QDir::toNativeSeparators(o.salida)
-           << "\n";
+           << (grafo.Dirigido() ? " arcos" : " aristas") << " en " << QDir::toNativeSeparators(o.salida) << "\n";
     return 0;
 }
 

@@ -48,8 +48,7 @@ QString Analizar(const QStringList& args, OpcionesInfo& opciones)
             return "Sobra el argumento: " + a;
         }
     }
-    return opciones.archivo.isEmpty() && !opciones.ayuda ? QStringLiteral("Falta el fichero de grafo.")
-                                                         : QString();
+    return opciones.archivo.isEmpty() && !opciones.ayuda ? QStringLiteral("Falta el fichero de grafo.") : QString();
 }
 
 void Describir(const Grafo& grafo, QTextStream& salida)

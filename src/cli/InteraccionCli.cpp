@@ -1,7 +1,6 @@
 #include "cli/InteraccionCli.h"
 
-std::int16_t InteraccionCli::Mensaje(const QString& texto, const QString& titulo, Icono icono,
-                                     Botones botones)
+std::int16_t InteraccionCli::Mensaje(const QString& texto, const QString& titulo, Icono icono, Botones botones)
 {
     const QString visible = titulo.isEmpty() ? TituloAplicacion : titulo;
     mensajes_.push_back({texto, visible, icono});

@@ -12,11 +12,9 @@ QString SinDosPuntos(const QString& indicacion)
 
 QString FueraDeRango(const Generador& g, const PreguntaGenerador& p, int maximo, const QString& dado)
 {
-    const QString numero =
-        QStringLiteral("%1: «%2» (%3)").arg(g.control, SinDosPuntos(p.indicacion), p.nombre);
+    const QString numero = QStringLiteral("%1: «%2» (%3)").arg(g.control, SinDosPuntos(p.indicacion), p.nombre);
     if (maximo < 1)
-        return QStringLiteral(
-                   "%1 no admite ningún valor con los números anteriores (máximo %2); se ha dado %3.")
+        return QStringLiteral("%1 no admite ningún valor con los números anteriores (máximo %2); se ha dado %3.")
             .arg(numero)
             .arg(maximo)
             .arg(dado);
@@ -36,15 +34,13 @@ QString ArgumentosGenerador(const Generador& g)
 QString LeerNumeros(const Generador& g, const QStringList& textos, Numeros& numeros)
 {
     if (textos.size() != qsizetype(g.preguntas.size())) {
-        const QString dados = textos.size() == 1 ? QStringLiteral("se ha dado 1")
-                                                 : QStringLiteral("se han dado %1").arg(textos.size());
+        const QString dados =
+            textos.size() == 1 ? QStringLiteral("se ha dado 1") : QStringLiteral("se han dado %1").arg(textos.size());
         if (g.preguntas.empty())
             return QStringLiteral("%1 no lleva números; %2.").arg(g.control, dados);
-        const QString cuantos = g.preguntas.size() == 1
-                                    ? QStringLiteral("1 número")
-                                    : QStringLiteral("%1 números").arg(g.preguntas.size());
-        return QStringLiteral("%1 necesita %2 (%3); %4.")
-            .arg(g.control, cuantos, ArgumentosGenerador(g), dados);
+        const QString cuantos =
+            g.preguntas.size() == 1 ? QStringLiteral("1 número") : QStringLiteral("%1 números").arg(g.preguntas.size());
+        return QStringLiteral("%1 necesita %2 (%3); %4.").arg(g.control, cuantos, ArgumentosGenerador(g), dados);
     }
     for (std::size_t i = 0; i < g.preguntas.size(); ++i) {
         const PreguntaGenerador& p = g.preguntas[i];

@@ -107,37 +107,24 @@ bool EsOpcionDeAlgun(const QString& nombre)
     return false;
 }
 
-QString LeerOpcionOrden(const OrdenAlgoritmo& orden, const QString& nombre, const QString& valor,
-                        Parametros& p)
+QString LeerOpcionOrden(const OrdenAlgoritmo& orden, const QString& nombre, const QString& valor, Parametros& p)
 {
     const OpcionOrden* opcion = Opcion(orden, nombre);
     if (!opcion)
         return "Opción desconocida para " + orden.cli.first() + ": " + nombre;
     bool bien = false;
     switch (opcion->campo) {
-    case Campo::Raiz:
-        bien = LeerNumero(valor, p.raiz);
-        break;
-    case Campo::Origen:
-        bien = LeerNumero(valor, p.origen);
-        break;
+    case Campo::Raiz: bien = LeerNumero(valor, p.raiz); break;
+    case Campo::Origen: bien = LeerNumero(valor, p.origen); break;
     case Campo::Destino:
         p.todos = valor == QStringLiteral("TODOS") && opcion->valor.contains(QStringLiteral("TODOS"));
         bien = p.todos || LeerNumero(valor, p.destino);
         break;
     case Campo::Lista:
-    case Campo::Clics:
-        bien = LeerLista(valor, p.lista);
-        break;
-    case Campo::Semilla:
-        p.semilla = valor.toULongLong(&bien);
-        break;
-    case Campo::Orden:
-        bien = LeerOrden(valor, p.lista);
-        break;
-    case Campo::Codigo:
-        bien = LeerCodigo(valor, p.lista);
-        break;
+    case Campo::Clics: bien = LeerLista(valor, p.lista); break;
+    case Campo::Semilla: p.semilla = valor.toULongLong(&bien); break;
+    case Campo::Orden: bien = LeerOrden(valor, p.lista); break;
+    case Campo::Codigo: bien = LeerCodigo(valor, p.lista); break;
     }
     return bien ? QString() : "Valor no válido para " + nombre + ": " + valor;
 }
@@ -156,8 +143,7 @@ QString ComprobarParametros(const OrdenAlgoritmo& orden, const Parametros& p, co
         if (o.campo == Campo::Codigo)
             continue; // checked as it was read: it makes its own graph
         if (o.campo == Campo::Orden) {
-            if (const QString error = p.lista.empty() ? QString() : ComprobarOrden(p.lista, grafo);
-                !error.isEmpty())
+            if (const QString error = p.lista.empty() ? QString() : ComprobarOrden(p.lista, grafo); !error.isEmpty())
                 return error;
             continue;
         }

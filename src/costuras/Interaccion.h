@@ -30,8 +30,7 @@ public:
     virtual ~Interaccion() = default;
 
     // Shows a message box and returns the button pressed (see Respuesta).
-    virtual std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono,
-                                 Botones botones) = 0;
+    virtual std::int16_t Mensaje(const QString& texto, const QString& titulo, Icono icono, Botones botones) = 0;
 
     // Shows a dialog and returns once its model has closed; the model holds
     // the answer. Where nobody can answer, the model closes itself by its

@@ -39,8 +39,8 @@ QPointF EsquinaAparte(QPointF a, QPointF b, int lado, qsizetype letras)
     if (QPointF::dotProduct(normal, hacia) < 0)
         normal = -normal;
     const QPointF medio(MedioAnchoLetra * letras, MedioAltoEtiqueta);
-    const double distancia = SeparacionParalelas + HolguraEtiqueta + std::abs(normal.x()) * medio.x() +
-                             std::abs(normal.y()) * medio.y();
+    const double distancia =
+        SeparacionParalelas + HolguraEtiqueta + std::abs(normal.x()) * medio.x() + std::abs(normal.y()) * medio.y();
     return (a + b) / 2 + normal * distancia - medio;
 }
 
@@ -111,8 +111,7 @@ void Dibujo::DibujarAristaColor(int u, int v, const QColor& color)
     DibujarArista(u, v, color, 0, 0, 0);
 }
 
-void Dibujo::DibujarArista(int u, int v, const QColor& color, std::int16_t etiqueta, std::int16_t sinPeso,
-                           int paralelo)
+void Dibujo::DibujarArista(int u, int v, const QColor& color, std::int16_t etiqueta, std::int16_t sinPeso, int paralelo)
 {
     if (u == v)
         return;

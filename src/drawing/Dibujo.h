@@ -36,8 +36,7 @@ public:
     // etiqueta: a number written beside the edge instead of its weight (0 for
     // none); sinPeso: leave the weight out; paralelo 1 or 2 draws the edge
     // shifted to one side so the two arcs of a pair stay apart.
-    void DibujarArista(int u, int v, const QColor& color, std::int16_t etiqueta, std::int16_t sinPeso,
-                       int paralelo);
+    void DibujarArista(int u, int v, const QColor& color, std::int16_t etiqueta, std::int16_t sinPeso, int paralelo);
     void DibujarAristaColor(int u, int v, const QColor& color);
 
     void DibujarVertice(int v, const QColor& color);

@@ -70,8 +70,7 @@ void Dibujo::PintarVertice(int v, int p)
         return;
     Disco(v, entrada->color, entrada->color);
     const FormaNumero& forma = v <= 9 ? UnaCifra : DosCifrasNegrita;
-    Numero(v, entrada->Texto_Blanco ? QColor(Qt::white) : QColor(Qt::black), forma.puntos,
-           forma.desplazamiento, true);
+    Numero(v, entrada->Texto_Blanco ? QColor(Qt::white) : QColor(Qt::black), forma.puntos, forma.desplazamiento, true);
 }
 
 void Dibujo::Numero(int v, const QColor& color, double puntos, QPointF desplazamiento, bool negrita)

@@ -23,8 +23,7 @@ void Colocar(Grafo& grafo, long v, double x, double y)
 // cuenta vertices from primero, evenly spaced on a segment from (x0, y0)
 // spanning (anchoTotal, altoTotal), neither end occupied. The step is a
 // whole-number division, so the last vertex may fall short of the end.
-void RepartirEnSegmento(Grafo& grafo, long primero, long cuenta, double x0, double y0,
-                        long anchoTotal, long altoTotal)
+void RepartirEnSegmento(Grafo& grafo, long primero, long cuenta, double x0, double y0, long anchoTotal, long altoTotal)
 {
     if (cuenta < 1)
         return;
@@ -53,27 +52,25 @@ RadiosEstandar CalcularRadiosEstandar(DimensionesArea area)
     return {ACoordenada(area.ancho / 2 - 600), ACoordenada(area.alto / 2 - 300)};
 }
 
-void DistribucionCircular(Grafo& grafo, DimensionesArea area, std::int16_t n,
-                          std::int16_t primero, std::int16_t r)
+void DistribucionCircular(Grafo& grafo, DimensionesArea area, std::int16_t n, std::int16_t primero, std::int16_t r)
 {
     DistribucionElipse(grafo, area, n, primero, r, r);
 }
 
-void DistribucionElipse(Grafo& grafo, DimensionesArea area, std::int16_t n,
-                        std::int16_t primero, std::int16_t a, std::int16_t r)
+void DistribucionElipse(Grafo& grafo, DimensionesArea area, std::int16_t n, std::int16_t primero, std::int16_t a,
+                        std::int16_t r)
 {
     if (n < 1)
         return;
     const double paso = 360.0 / n;
     for (int i = 0; i < n; ++i) {
         const double alfa = (i * paso - 90) * Pi / 180;
-        Colocar(grafo, primero + i, area.ancho / 2 + a * std::cos(alfa),
-                area.alto / 2 + r * std::sin(alfa));
+        Colocar(grafo, primero + i, area.ancho / 2 + a * std::cos(alfa), area.alto / 2 + r * std::sin(alfa));
     }
 }
 
-void DistribucionAuto(Grafo& grafo, DimensionesArea area, std::int16_t n,
-                      std::int16_t primero, std::int16_t a, std::int16_t r)
+void DistribucionAuto(Grafo& grafo, DimensionesArea area, std::int16_t n, std::int16_t primero, std::int16_t a,
+                      std::int16_t r)
 {
     if (n <= 20)
         DistribucionCircular(grafo, area, n, primero, r);

@@ -17,13 +17,12 @@ struct RadiosEstandar {
 RadiosEstandar CalcularRadiosEstandar(DimensionesArea area);
 
 // Vertices primero .. primero + n - 1 clockwise from straight above the centre.
-void DistribucionCircular(Grafo& grafo, DimensionesArea area, std::int16_t n,
-                          std::int16_t primero, std::int16_t r);
-void DistribucionElipse(Grafo& grafo, DimensionesArea area, std::int16_t n,
-                        std::int16_t primero, std::int16_t a, std::int16_t r);
+void DistribucionCircular(Grafo& grafo, DimensionesArea area, std::int16_t n, std::int16_t primero, std::int16_t r);
+void DistribucionElipse(Grafo& grafo, DimensionesArea area, std::int16_t n, std::int16_t primero, std::int16_t a,
+                        std::int16_t r);
 // A circle of radius r up to 20 vertices, an ellipse a x r beyond.
-void DistribucionAuto(Grafo& grafo, DimensionesArea area, std::int16_t n,
-                      std::int16_t primero, std::int16_t a, std::int16_t r);
+void DistribucionAuto(Grafo& grafo, DimensionesArea area, std::int16_t n, std::int16_t primero, std::int16_t a,
+                      std::int16_t r);
 
 // Vertex 1 in the centre, 2..n around it on the standard radii.
 void DistribucionEstrella(Grafo& grafo, DimensionesArea area, std::int16_t n);

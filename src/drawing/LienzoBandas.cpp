@@ -31,8 +31,7 @@ QThreadPool& Ayudantes()
 
 } // namespace
 
-LienzoBandas::LienzoBandas(QImage& imagen, int bandas)
-    : imagen_(imagen), bandas_(std::max(1, bandas)), directo_(imagen)
+LienzoBandas::LienzoBandas(QImage& imagen, int bandas) : imagen_(imagen), bandas_(std::max(1, bandas)), directo_(imagen)
 {
     for (int k = 0; k < bandas_; ++k) {
         letras_.push_back(std::make_shared<LienzoImagen::Letras>());
@@ -57,21 +56,11 @@ void LienzoBandas::Paso::Aplicar(Lienzo& s) const
     s.PonerAnchoLinea(ancho);
     s.PonerModoPluma(pluma);
     switch (tipo) {
-    case Tipo::Limpiar:
-        s.Limpiar();
-        break;
-    case Tipo::Circulo:
-        s.Circulo(a, numero, opcion ? std::optional(relleno) : std::nullopt);
-        break;
-    case Tipo::Linea:
-        s.Linea(a, b);
-        break;
-    case Tipo::Texto:
-        s.Texto(a, texto, numero, opcion);
-        break;
-    case Tipo::Recortar:
-        s.Recortar(opcion ? std::optional(zona) : std::nullopt);
-        break;
+    case Tipo::Limpiar: s.Limpiar(); break;
+    case Tipo::Circulo: s.Circulo(a, numero, opcion ? std::optional(relleno) : std::nullopt); break;
+    case Tipo::Linea: s.Linea(a, b); break;
+    case Tipo::Texto: s.Texto(a, texto, numero, opcion); break;
+    case Tipo::Recortar: s.Recortar(opcion ? std::optional(zona) : std::nullopt); break;
     }
 }
 
@@ -188,22 +177,23 @@ void LienzoBandas::EmpezarAnticipo()
     anticipo_ = std::make_shared<Anticipo>(bandas_);
     const QRect imagen = imagen_.rect();
     for (int k = 0; k < bandas_; ++k)
-        Ayudantes().start([trabajo = anticipo_, &lineas = anticipar_, memoria = lineas_[std::size_t(k)],
-                           vista = Banda(k), imagen] {
-            for (const auto& [linea, ancho] : lineas) {
-                if (trabajo->parar.load(std::memory_order_relaxed)) {
-                    trabajo->cortado = true;
-                    break;
+        Ayudantes().start(
+            [trabajo = anticipo_, &lineas = anticipar_, memoria = lineas_[std::size_t(k)], vista = Banda(k), imagen] {
+                for (const auto& [linea, ancho] : lineas) {
+                    if (trabajo->parar.load(std::memory_order_relaxed)) {
+                        trabajo->cortado = true;
+                        break;
+                    }
+                    const MemoriaLineas::Clave clave(linea, ancho, vista);
+                    if (memoria->Buscar(clave))
+                        continue;
+                    MemoriaLineas::Recordada nueva;
+                    nueva.aMano = CubrirLineaGruesa(imagen, vista, linea, ancho, nueva.cobertura);
+                    memoria->Guardar(clave, std::move(nueva));
                 }
-                const MemoriaLineas::Clave clave(linea, ancho, vista);
-                if (memoria->Buscar(clave))
-                    continue;
-                MemoriaLineas::Recordada nueva;
-                nueva.aMano = CubrirLineaGruesa(imagen, vista, linea, ancho, nueva.cobertura);
-                memoria->Guardar(clave, std::move(nueva));
-            }
-            trabajo->hechas.count_down();
-        }, -1); // a band being painted goes first
+                trabajo->hechas.count_down();
+            },
+            -1); // a band being painted goes first
 }
 
 void LienzoBandas::AcabarAnticipo(bool esperar)

@@ -49,8 +49,8 @@ bool EsPantalla(const QPaintDevice& dispositivo)
 LienzoImagen::LienzoImagen(QPaintDevice& dispositivo, std::shared_ptr<Letras> letras,
                            std::shared_ptr<MemoriaLineas> lineas)
     : dispositivo_(dispositivo), dpi_(EsPantalla(dispositivo) ? DpiPantalla : dispositivo.logicalDpiX()),
-      pixelesPorTwip_(dpi_ / TwipsPorPulgada), pixelesPorPunto_(dpi_ / DpiPantalla),
-      familia_(FamiliaFuente()), letras_(letras ? std::move(letras) : std::make_shared<Letras>()),
+      pixelesPorTwip_(dpi_ / TwipsPorPulgada), pixelesPorPunto_(dpi_ / DpiPantalla), familia_(FamiliaFuente()),
+      letras_(letras ? std::move(letras) : std::make_shared<Letras>()),
       lineas_(lineas ? std::move(lineas) : std::make_shared<MemoriaLineas>())
 {
     // On a pixel grid a position names the pixel it falls in, so it is drawn
@@ -144,8 +144,7 @@ void LienzoImagen::Recorte(QPainter& pintor, std::optional<QRectF> logico)
         pintor.setClipRect(*logico);
     else
         pintor.setClipping(false);
-    const QRectF pixeles =
-        logico.value_or(QRectF(QPointF(0, 0), QSizeF(dispositivo_.width(), dispositivo_.height())));
+    const QRectF pixeles = logico.value_or(QRectF(QPointF(0, 0), QSizeF(dispositivo_.width(), dispositivo_.height())));
     const QRect entero = pixeles.toRect();
     recorte_ = QRectF(entero) == pixeles ? std::optional(entero) : std::nullopt;
 }
@@ -162,8 +161,7 @@ void LienzoImagen::Limpiar()
 {
     QPainter& pintor = Pintor();
     Componer(pintor, QPainter::CompositionMode_Source);
-    const QSizeF tamaño =
-        QSizeF(dispositivo_.width(), dispositivo_.height()) / dispositivo_.devicePixelRatioF();
+    const QSizeF tamaño = QSizeF(dispositivo_.width(), dispositivo_.height()) / dispositivo_.devicePixelRatioF();
     pintor.fillRect(QRectF(QPointF(0, 0), tamaño), Fondo);
 }
 
@@ -207,8 +205,8 @@ void LienzoImagen::Linea(QPointF desde, QPointF hasta)
 bool LienzoImagen::LineaAMano(QPointF desde, QPointF hasta)
 {
     const double ancho = AnchoEnPixeles(AnchoLinea());
-    if (ancho < 1 || ModoPluma() == Pluma::Invertir || !recorte_ ||
-        dispositivo_.devType() != QInternal::Image || dispositivo_.devicePixelRatioF() != 1)
+    if (ancho < 1 || ModoPluma() == Pluma::Invertir || !recorte_ || dispositivo_.devType() != QInternal::Image ||
+        dispositivo_.devicePixelRatioF() != 1)
         return false;
     QImage& imagen = static_cast<QImage&>(dispositivo_);
     const QLineF linea = EnPixeles(desde, hasta);
@@ -250,8 +248,7 @@ LienzoImagen::Letra& LienzoImagen::LetraDe(double puntos, bool negrita)
     // Qt sizes points by the device's own resolution; scale so they follow ours.
     fuente.setPointSizeF(puntos * dpi_ / dispositivo_.logicalDpiY());
     fuente.setBold(negrita);
-    return letras_->porLetra.emplace(clave, Letra{fuente, QFontMetricsF(fuente, &dispositivo_), {}, {}})
-        .first->second;
+    return letras_->porLetra.emplace(clave, Letra{fuente, QFontMetricsF(fuente, &dispositivo_), {}, {}}).first->second;
 }
 
 void LienzoImagen::Texto(QPointF esquina, const QString& texto, double puntos, bool negrita)
@@ -289,9 +286,8 @@ void LienzoImagen::Texto(QPointF esquina, const QString& texto, double puntos, b
     // advance and the line box by a little).
     if (recorte_) {
         const double alto = letra.medidas.height();
-        const QRectF caja(
-            arriba - QPointF(alto, alto),
-            QSizeF(double(texto.size() - espacios) * letra.medidas.maxWidth() + 2 * alto, 3 * alto));
+        const QRectF caja(arriba - QPointF(alto, alto),
+                          QSizeF(double(texto.size() - espacios) * letra.medidas.maxWidth() + 2 * alto, 3 * alto));
         if (!caja.intersects(QRectF(*recorte_)))
             return;
     }

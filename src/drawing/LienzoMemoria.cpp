@@ -51,19 +51,18 @@ double LienzoMemoria::Margen(const Estado& e)
 QRectF LienzoMemoria::Alcance(const Trazo& t)
 {
     const double m = Margen(t.estado);
-    return std::visit(Sobrecarga{[&](const CirculoT& c) {
-                                     const double r = c.radio + m;
-                                     return QRectF(c.centro - QPointF(r, r), c.centro + QPointF(r, r));
-                                 },
-                                 [&](const LineaT& l) {
-                                     return QRectF(l.desde, l.hasta).normalized().adjusted(-m, -m, m, m);
-                                 },
-                                 [&](const TextoT& x) {
-                                     const double em = x.puntos * TwipsPorPunto;
-                                     return QRectF(x.esquina, QSizeF((x.texto.size() + 1) * em, 2 * em))
-                                         .adjusted(-Holgura, -Holgura, Holgura, Holgura);
-                                 }},
-                      t.forma);
+    return std::visit(
+        Sobrecarga{[&](const CirculoT& c) {
+                       const double r = c.radio + m;
+                       return QRectF(c.centro - QPointF(r, r), c.centro + QPointF(r, r));
+                   },
+                   [&](const LineaT& l) { return QRectF(l.desde, l.hasta).normalized().adjusted(-m, -m, m, m); },
+                   [&](const TextoT& x) {
+                       const double em = x.puntos * TwipsPorPunto;
+                       return QRectF(x.esquina, QSizeF((x.texto.size() + 1) * em, 2 * em))
+                           .adjusted(-Holgura, -Holgura, Holgura, Holgura);
+                   }},
+        t.forma);
 }
 
 void LienzoMemoria::Piezas(const Trazo& t, std::vector<QRectF>& piezas)
@@ -80,9 +79,8 @@ void LienzoMemoria::Piezas(const Trazo& t, std::vector<QRectF>& piezas)
     const QPointF paso = l->hasta - l->desde;
     const int n = std::max(1, int(std::ceil(std::hypot(paso.x(), paso.y()) / LargoPieza)));
     for (int k = 0; k < n; ++k)
-        piezas.push_back(QRectF(l->desde + paso * k / n, l->desde + paso * (k + 1) / n)
-                             .normalized()
-                             .adjusted(-m, -m, m, m));
+        piezas.push_back(
+            QRectF(l->desde + paso * k / n, l->desde + paso * (k + 1) / n).normalized().adjusted(-m, -m, m, m));
 }
 
 // Whether a line passes near enough to a piece to touch it, counting its
@@ -111,17 +109,14 @@ void LienzoMemoria::Tratar(Forma forma)
     Trazo trazo{{ColorFrente(), AnchoLinea()}, std::move(forma)};
     Cambio(Alcance(trazo));
     switch (ModoPluma()) {
-    case Pluma::Invertir:
-        Alternar(trazo);
-        return;
+    case Pluma::Invertir: Alternar(trazo); return;
     case Pluma::Borrar:
         if (completa_) {
             Quitar(trazo.forma);
             return;
         }
         break;
-    case Pluma::Copiar:
-        break;
+    case Pluma::Copiar: break;
     }
     destino_.PonerModoPluma(ModoPluma());
     Dibujar(trazo, destino_);

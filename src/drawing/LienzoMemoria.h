@@ -121,7 +121,7 @@ private:
     std::vector<Trazo> moviles_;
     bool completa_ = true;
     std::vector<QRectF> borrado_; // to paint again from memory
-    QRectF cambios_; // since TomarCambios
+    QRectF cambios_;              // since TomarCambios
     std::uint64_t version_ = 0;
 };
 

@@ -20,8 +20,8 @@ public:
         double x1, y1, x2, y2, ancho;
         int x, y, w, h;
         Clave(const QLineF& linea, double grosor, const QRect& vista)
-            : x1(linea.x1()), y1(linea.y1()), x2(linea.x2()), y2(linea.y2()), ancho(grosor), x(vista.x()),
-              y(vista.y()), w(vista.width()), h(vista.height())
+            : x1(linea.x1()), y1(linea.y1()), x2(linea.x2()), y2(linea.y2()), ancho(grosor), x(vista.x()), y(vista.y()),
+              w(vista.width()), h(vista.height())
         {
         }
         bool operator==(const Clave&) const = default;

@@ -59,19 +59,15 @@ Punto Girado(Punto c, Punto p, std::int16_t angulo)
     const double a = c.x - p.x;
     const double b = std::nearbyint(c.y - p.y);
     switch (angulo) {
-    case 90:
-        return {c.x + b, std::nearbyint(c.y - a)};
-    case 180:
-        return {c.x + a, std::nearbyint(c.y + b)};
-    default:
-        return {c.x - b, std::nearbyint(c.y + a)};
+    case 90: return {c.x + b, std::nearbyint(c.y - a)};
+    case 180: return {c.x + a, std::nearbyint(c.y + b)};
+    default: return {c.x - b, std::nearbyint(c.y + a)};
     }
 }
 
 bool DentroParaGiro(Punto p, DimensionesArea area)
 {
-    return p.x >= MargenGiro && p.x <= area.ancho - MargenGiro && p.y >= MargenGiro &&
-           p.y <= area.alto - MargenGiro;
+    return p.x >= MargenGiro && p.x <= area.ancho - MargenGiro && p.y >= MargenGiro && p.y <= area.alto - MargenGiro;
 }
 
 } // namespace

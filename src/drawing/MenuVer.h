@@ -29,5 +29,5 @@ void VoltearVertical(Grafo& grafo, DimensionesArea area, const EfectosVer& efect
 // moved, redrawn or marked, when the graph is empty, the angle is none of
 // those three, or a turned vertex would come closer than 270 to an edge of
 // the area (then a message box says so).
-std::int16_t Girar(Grafo& grafo, DimensionesArea area, std::int16_t angulo,
-                   Interaccion& interaccion, const EfectosVer& efectos);
+std::int16_t Girar(Grafo& grafo, DimensionesArea area, std::int16_t angulo, Interaccion& interaccion,
+                   const EfectosVer& efectos);

@@ -17,8 +17,14 @@ namespace {
 constexpr int BitsPixel = RellenoExacto::BitsPixel;
 constexpr long UnPixel = 1L << BitsPixel;
 
-constexpr long Entero(long v) { return v >> BitsPixel; }
-constexpr long Fraccion(long v) { return v & (UnPixel - 1); }
+constexpr long Entero(long v)
+{
+    return v >> BitsPixel;
+}
+constexpr long Fraccion(long v)
+{
+    return v & (UnPixel - 1);
+}
 
 // Quotient rounded down, remainder never negative.
 void DividirAbajo(long dividendo, long divisor, long& cociente, long& resto)
@@ -50,7 +56,7 @@ struct Cruce {
     int paso;     // +1 or -1
     long delta;   // advance of the other axis up to that edge
     long resto;
-    long largo;   // length along this axis, positive
+    long largo; // length along this axis, positive
     long otro;
     long salto = 0, sobra = 0;
     bool medido = false;
@@ -175,7 +181,8 @@ bool ConAvx2()
 [[gnu::target("avx2")]] __m256i PorAlfaOcho(__m256i x, __m256i a)
 {
     const __m256i t = _mm256_mullo_epi16(x, a);
-    return _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(t, _mm256_srli_epi16(t, 8)), _mm256_set1_epi16(0x80)), 8);
+    return _mm256_srli_epi16(_mm256_add_epi16(_mm256_add_epi16(t, _mm256_srli_epi16(t, 8)), _mm256_set1_epi16(0x80)),
+                             8);
 }
 
 // As MezclarCuatro, in each half of the register: coverage 0 to 255 in
@@ -183,13 +190,16 @@ bool ConAvx2()
 [[gnu::target("avx2")]] void MezclarOcho(QRgb* pixeles, __m256i cuanto, __m256i color)
 {
     const __m256i cero = _mm256_setzero_si256();
-    const __m256i dobles = _mm256_unpacklo_epi16(_mm256_packs_epi32(cuanto, cuanto), _mm256_packs_epi32(cuanto, cuanto));
+    const __m256i dobles =
+        _mm256_unpacklo_epi16(_mm256_packs_epi32(cuanto, cuanto), _mm256_packs_epi32(cuanto, cuanto));
     const __m256i a01 = _mm256_unpacklo_epi32(dobles, dobles);
     const __m256i a23 = _mm256_unpackhi_epi32(dobles, dobles);
     const __m256i todo = _mm256_set1_epi16(255);
     const __m256i p = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(pixeles));
-    const __m256i bajo = _mm256_add_epi16(PorAlfaOcho(color, a01), PorAlfaOcho(_mm256_unpacklo_epi8(p, cero), _mm256_sub_epi16(todo, a01)));
-    const __m256i alto = _mm256_add_epi16(PorAlfaOcho(color, a23), PorAlfaOcho(_mm256_unpackhi_epi8(p, cero), _mm256_sub_epi16(todo, a23)));
+    const __m256i bajo = _mm256_add_epi16(PorAlfaOcho(color, a01),
+                                          PorAlfaOcho(_mm256_unpacklo_epi8(p, cero), _mm256_sub_epi16(todo, a01)));
+    const __m256i alto = _mm256_add_epi16(PorAlfaOcho(color, a23),
+                                          PorAlfaOcho(_mm256_unpackhi_epi8(p, cero), _mm256_sub_epi16(todo, a23)));
     _mm256_storeu_si256(reinterpret_cast<__m256i*>(pixeles), _mm256_packus_epi16(bajo, alto));
 }
 
@@ -253,10 +263,14 @@ bool RellenoExacto::Preparar(const QRect& caja, const ContornosFijos& contornos)
     long x0 = 0, x1 = 0, y0 = 0, y1 = 0; // 26.6
     for (const PuntoFijo& p : contornos.puntos) {
         const long x = p.x >> (BitsPixel - 6), y = p.y >> (BitsPixel - 6);
-        if (primero || x < x0) x0 = x;
-        if (primero || x > x1) x1 = x;
-        if (primero || y < y0) y0 = y;
-        if (primero || y > y1) y1 = y;
+        if (primero || x < x0)
+            x0 = x;
+        if (primero || x > x1)
+            x1 = x;
+        if (primero || y < y0)
+            y0 = y;
+        if (primero || y > y1)
+            y1 = y;
         primero = false;
     }
     if (primero)

@@ -18,7 +18,8 @@ constexpr double Planitud = 0.25;
 
 PuntoFijo AFijo(QPointF p)
 {
-    return {long(qRound(p.x() * 64)) << (RellenoExacto::BitsPixel - 6), long(qRound(p.y() * 64)) << (RellenoExacto::BitsPixel - 6)};
+    return {long(qRound(p.x() * 64)) << (RellenoExacto::BitsPixel - 6), long(qRound(p.y() * 64))
+                                                                            << (RellenoExacto::BitsPixel - 6)};
 }
 
 struct Bezier {
@@ -28,8 +29,8 @@ struct Bezier {
 // De Casteljau at the middle, with the painter's order of operations.
 void Partir(const Bezier& b, Bezier& primera, Bezier& segunda)
 {
-    const auto mitad = [](double b1, double b2, double b3, double b4, double& p1, double& p2,
-                          double& p3, double& p4, double& s1, double& s2, double& s3, double& s4) {
+    const auto mitad = [](double b1, double b2, double b3, double b4, double& p1, double& p2, double& p3, double& p4,
+                          double& s1, double& s2, double& s3, double& s4) {
         const double c = (b2 + b3) * .5;
         p1 = b1;
         p2 = (b1 + b2) * .5;
@@ -53,11 +54,9 @@ bool BastanteRecta(const Bezier& c)
     double largo = std::abs(dx) + std::abs(dy);
     double desvio;
     if (largo > 1.) {
-        desvio = std::abs(dx * (c.y1 - c.y2) - dy * (c.x1 - c.x2)) +
-                 std::abs(dx * (c.y1 - c.y3) - dy * (c.x1 - c.x3));
+        desvio = std::abs(dx * (c.y1 - c.y2) - dy * (c.x1 - c.x2)) + std::abs(dx * (c.y1 - c.y3) - dy * (c.x1 - c.x3));
     } else {
-        desvio = std::abs(c.x1 - c.x2) + std::abs(c.y1 - c.y2) + std::abs(c.x1 - c.x3) +
-                 std::abs(c.y1 - c.y3);
+        desvio = std::abs(c.x1 - c.x2) + std::abs(c.y1 - c.y2) + std::abs(c.x1 - c.x3) + std::abs(c.y1 - c.y3);
         largo = 1.;
     }
     return desvio < Planitud * largo;
@@ -181,4 +180,3 @@ void RepetirLineaGruesa(QImage& imagen, const Cobertura& cobertura, QRgb color)
 {
     cobertura.Mezclar(const_cast<uchar*>(imagen.constBits()), imagen.bytesPerLine(), color);
 }
-

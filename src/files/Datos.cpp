@@ -11,8 +11,7 @@
 
 QString CarpetaDatos(const QString& carpetaPrograma)
 {
-    const QString instalada =
-        QDir::cleanPath(QDir(carpetaPrograma).filePath(QStringLiteral(NODEVA_DATOS_DESDE_BIN)));
+    const QString instalada = QDir::cleanPath(QDir(carpetaPrograma).filePath(QStringLiteral(NODEVA_DATOS_DESDE_BIN)));
     return QFileInfo(instalada).isDir() ? instalada : carpetaPrograma;
 }
 

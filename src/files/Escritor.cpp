@@ -34,8 +34,7 @@ QByteArray TextoGrafo(const Grafo& grafo)
     }
     texto += FinLinea;
     for (int v = 1; v <= n; ++v)
-        texto +=
-            FormatoNumero(grafo.Posic_CoordX(v)) + ", " + FormatoNumero(grafo.Posic_CoordY(v)) + FinLinea;
+        texto += FormatoNumero(grafo.Posic_CoordX(v)) + ", " + FormatoNumero(grafo.Posic_CoordY(v)) + FinLinea;
     return texto;
 }
 

@@ -117,8 +117,7 @@ Destino Resolver(const QString& nombre)
         return d;
     }
     if (!S_ISREG(st.st_mode)) {
-        d.rechazo = S_ISDIR(st.st_mode) ? QStringLiteral("es una carpeta")
-                                        : QStringLiteral("no es un fichero normal");
+        d.rechazo = S_ISDIR(st.st_mode) ? QStringLiteral("es una carpeta") : QStringLiteral("no es un fichero normal");
         return d;
     }
     // The rename would replace it all the same, and root may write anything:
@@ -140,8 +139,7 @@ Destino Resolver(const QString& nombre)
 QByteArray PrefijoTemporal(const QByteArray& ruta)
 {
     const QByteArray nombre = ruta.mid(ruta.lastIndexOf('/') + 1);
-    return ".nodeva-" +
-           QByteArray::number(qHash(nombre, 0x6e6f6465u) & 0xffffffffu, 16).rightJustified(8, '0') + '-';
+    return ".nodeva-" + QByteArray::number(qHash(nombre, 0x6e6f6465u) & 0xffffffffu, 16).rightJustified(8, '0') + '-';
 }
 
 bool EsTemporalDe(const QByteArray& nombre, const QByteArray& prefijo)
@@ -149,8 +147,7 @@ bool EsTemporalDe(const QByteArray& nombre, const QByteArray& prefijo)
     if (nombre.size() != prefijo.size() + 12 || !nombre.startsWith(prefijo) || !nombre.endsWith(".tmp"))
         return false;
     const QByteArray azar = nombre.mid(prefijo.size(), 8);
-    return std::all_of(azar.begin(), azar.end(),
-                       [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
+    return std::all_of(azar.begin(), azar.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)); });
 }
 
 // A save killed before its rename leaves its temporary behind; the next
@@ -235,11 +232,10 @@ Escritura EscribirAtomicamente(const QString& destino, const QByteArray& bytes, 
     // at all (EINVAL) is a file system that keeps no such promise. The file
     // is in place by now: it is saved, with a warning.
     if (sistema.SincronizarCarpeta(Carpeta(d.ruta)) != 0 && errno != EINVAL)
-        return {
-            true,
-            {},
-            QStringLiteral("El fichero se ha guardado, pero el sistema no ha confirmado que esté ya en el "
-                           "disco (%1).")
-                .arg(Fallo(errno).motivo)};
+        return {true,
+                {},
+                QStringLiteral("El fichero se ha guardado, pero el sistema no ha confirmado que esté ya en el "
+                               "disco (%1).")
+                    .arg(Fallo(errno).motivo)};
     return {true, {}};
 }

@@ -17,8 +17,7 @@ void PonerTraza(const TextoPanelTraza& traza, const QString& texto)
 }
 } // namespace
 
-bool GuardarGrafo(const Grafo& grafo, Documento& documento, Interaccion& interaccion,
-                  const TextoPanelTraza& traza)
+bool GuardarGrafo(const Grafo& grafo, Documento& documento, Interaccion& interaccion, const TextoPanelTraza& traza)
 {
     if (!documento.GrafoModificado)
         return true;
@@ -32,8 +31,7 @@ bool GuardarGrafo(const Grafo& grafo, Documento& documento, Interaccion& interac
         return false;
     }
     PonerTraza(traza, QString());
-    interaccion.Mensaje(QStringLiteral("Fichero ") + documento.NombreCorto().toUpper() +
-                            QStringLiteral(" Guardado"),
+    interaccion.Mensaje(QStringLiteral("Fichero ") + documento.NombreCorto().toUpper() + QStringLiteral(" Guardado"),
                         QStringLiteral("Salvar Grafo"), Icono::Informacion, Botones::Aceptar);
     if (!e.aviso.isEmpty())
         interaccion.Mensaje(e.aviso, QStringLiteral("Salvar Grafo"), Icono::Exclamacion, Botones::Aceptar);
@@ -41,8 +39,7 @@ bool GuardarGrafo(const Grafo& grafo, Documento& documento, Interaccion& interac
     return true;
 }
 
-bool GuardarGrafoComo(const Grafo& grafo, Documento& documento, Interaccion& interaccion,
-                      const TextoPanelTraza& traza)
+bool GuardarGrafoComo(const Grafo& grafo, Documento& documento, Interaccion& interaccion, const TextoPanelTraza& traza)
 {
     PonerTraza(traza, Indicacion);
     const QString nombre = interaccion.NombreParaGuardar(documento.NombreArchivo, FiltroGrafos);

@@ -18,8 +18,6 @@ inline const QString FiltroGrafos = QStringLiteral("Grafo (*.grf)|*.grf|Texto (*
 // a name first when it has none) and confirms with a message. A file that
 // cannot be written is reported and leaves the graph marked as modified.
 // True when the graph is on disk as it stands.
-bool GuardarGrafo(const Grafo& grafo, Documento& documento, Interaccion& interaccion,
-                  const TextoPanelTraza& traza);
+bool GuardarGrafo(const Grafo& grafo, Documento& documento, Interaccion& interaccion, const TextoPanelTraza& traza);
 // Asks for a name with the save dialog, then saves under it. True when saved.
-bool GuardarGrafoComo(const Grafo& grafo, Documento& documento, Interaccion& interaccion,
-                      const TextoPanelTraza& traza);
+bool GuardarGrafoComo(const Grafo& grafo, Documento& documento, Interaccion& interaccion, const TextoPanelTraza& traza);

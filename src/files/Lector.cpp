@@ -23,8 +23,8 @@ std::int16_t LeerGrafo(QIODevice& origen, Grafo& grafo, Interaccion& interaccion
     return LectorGrafo(flujo, grafo, interaccion, areaTrabajo).Leer() ? 0 : 1;
 }
 
-std::int16_t LeerGrafo(const QString& nombreArchivo, Grafo& grafo, Documento& documento,
-                       Interaccion& interaccion, QSize areaTrabajo)
+std::int16_t LeerGrafo(const QString& nombreArchivo, Grafo& grafo, Documento& documento, Interaccion& interaccion,
+                       QSize areaTrabajo)
 {
     std::int16_t resultado = 1;
     QFile fichero;
@@ -36,8 +36,7 @@ std::int16_t LeerGrafo(const QString& nombreArchivo, Grafo& grafo, Documento& do
     } else {
         if (fd >= 0)
             ::close(fd);
-        interaccion.Mensaje(MensajeLector::FicheroInexistente, MensajeLector::Titulo, Icono::Critico,
-                            Botones::Aceptar);
+        interaccion.Mensaje(MensajeLector::FicheroInexistente, MensajeLector::Titulo, Icono::Critico, Botones::Aceptar);
     }
     documento.GrafoModificado = false;
     return resultado;

@@ -16,7 +16,7 @@ class Interaccion;
 // positions are rescaled to fit it when some lie on or beyond its margins.
 // Clears documento.GrafoModificado whatever the outcome.
 [[nodiscard]] std::int16_t LeerGrafo(const QString& nombreArchivo, Grafo& grafo, Documento& documento,
-                       Interaccion& interaccion, QSize areaTrabajo);
+                                     Interaccion& interaccion, QSize areaTrabajo);
 // The same from a device already open for reading (a buffer, a resource).
 [[nodiscard]] std::int16_t LeerGrafo(QIODevice& origen, Grafo& grafo, Interaccion& interaccion, QSize areaTrabajo);
 

@@ -7,11 +7,10 @@ namespace MensajeLector {
 inline const QString FicheroInexistente = QStringLiteral("Fichero inexistente o formato incorrecto");
 inline const QString DemasiadoGrande = QStringLiteral("Matriz de adyacencia demasiado grande.");
 inline const QString RangoNegativo = QStringLiteral("El rango no puede ser negativo.");
-inline const QString TipoDesconocido =
-    QStringLiteral("Formato de archivo incorrecto; tipo de grafo desconocido");
+inline const QString TipoDesconocido = QStringLiteral("Formato de archivo incorrecto; tipo de grafo desconocido");
 inline const QString Incompleta = QStringLiteral("La matriz de adyacencia está incompleta.");
-inline const QString NoBinarioSimple = QStringLiteral(
-    "El valor de los elementos de la matriz de adyacencia debe ser 0 o 1 para un grafo SIMPLE");
+inline const QString NoBinarioSimple =
+    QStringLiteral("El valor de los elementos de la matriz de adyacencia debe ser 0 o 1 para un grafo SIMPLE");
 inline const QString NoBinarioDigrafo =
     QStringLiteral("El valor de los elementos de la matriz de adyacencia debe ser 0 o 1 para un DIGRAFO");
 inline const QString FaltaSeparador = QStringLiteral("Se esperaba separador entre valores.");

@@ -85,8 +85,8 @@ QByteArray BytesDeNombre(const QString& nombre)
         const bool fin = i == nombre.size();
         const char16_t u = fin ? 0 : nombre.at(i).unicode();
         // A high surrogate followed by a low one is a character, not an escape.
-        const bool escape = !fin && u >= PrimerEscape && u <= UltimoEscape &&
-                            (i == 0 || !nombre.at(i - 1).isHighSurrogate());
+        const bool escape =
+            !fin && u >= PrimerEscape && u <= UltimoEscape && (i == 0 || !nombre.at(i - 1).isHighSurrogate());
         if (fin || escape) {
             bytes += QStringView(nombre).mid(desde, i - desde).toUtf8();
             if (escape)
@@ -148,7 +148,8 @@ bool Disco::Existe(const QString& nombre)
 
 bool Disco::MismoFichero(const QString& a, const QString& b)
 {
-    struct stat x {}, y {};
+    struct stat x {
+    }, y{};
     return Estado(a, x) && Estado(b, y) && x.st_dev == y.st_dev && x.st_ino == y.st_ino;
 }
 

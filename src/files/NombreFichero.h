@@ -27,7 +27,7 @@ QString NombreRecuperado(const QString& nombre);
 // The few questions to the disk the program asks about a name, through its
 // true bytes.
 namespace Disco {
-bool EsFichero(const QString& nombre);  // a regular file, links followed
+bool EsFichero(const QString& nombre); // a regular file, links followed
 bool EsCarpeta(const QString& nombre);
 bool Existe(const QString& nombre);
 // Both names lead to one file on the disk (links, "..", hard links).

@@ -59,8 +59,7 @@ void NumeroLinea::Añadir(char c)
         if (!espacio)
             estado_ = Estado::Invalido;
         return;
-    case Estado::Invalido:
-        return;
+    case Estado::Invalido: return;
     }
 }
 
@@ -69,8 +68,7 @@ std::optional<std::int16_t> NumeroLinea::Valor() const
     if (estado_ == Estado::Invalido || !hayDigitos_)
         return std::nullopt;
     // Half to even on the magnitude: the same as on the signed value.
-    const bool subir =
-        primeraFraccion_ > 5 || (primeraFraccion_ == 5 && (restoFraccion_ || entero_ % 2 == 1));
+    const bool subir = primeraFraccion_ > 5 || (primeraFraccion_ == 5 && (restoFraccion_ || entero_ % 2 == 1));
     const int valor = (negativo_ ? -1 : 1) * (entero_ + (subir ? 1 : 0));
     if (valor < std::numeric_limits<std::int16_t>::min() || valor > std::numeric_limits<std::int16_t>::max())
         return std::nullopt;

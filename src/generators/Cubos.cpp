@@ -69,12 +69,8 @@ void Hipercubo(Grafo& grafo, DimensionesArea area, int dimension)
 {
     const double W = area.ancho, H = area.alto;
     switch (dimension) {
-    case 1:
-        CuboQ1(grafo, area);
-        break;
-    case 2:
-        CuadradoExterior(grafo, area);
-        break;
+    case 1: CuboQ1(grafo, area); break;
+    case 2: CuadradoExterior(grafo, area); break;
     case 3: {
         const double s = H / 3;
         Cubo3(grafo, W / 2 - (s + s / 3) / 2, H / 2 - s / 3, s);
@@ -90,8 +86,7 @@ void Hipercubo(Grafo& grafo, DimensionesArea area, int dimension)
         Cubo5(grafo, area, 2 * s / 3, 3 * H / 4 - 2 * s / 3, s);
         break;
     }
-    default:
-        return;
+    default: return;
     }
     Terminar(grafo, area);
 }

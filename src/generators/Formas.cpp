@@ -29,16 +29,11 @@ void Copiar(const Grafo& leido, Grafo& grafo)
 QString FicheroForma(Forma forma)
 {
     switch (forma) {
-    case Forma::Tutte:
-        return QStringLiteral("tutte.dat");
-    case Forma::DodecaedroPlano:
-        return QStringLiteral("Dodec_P.dat");
-    case Forma::DodecaedroNoPlano:
-        return QStringLiteral("Dodec_NP.dat");
-    case Forma::IcosaedroPlano:
-        return QStringLiteral("Icosa_P.dat");
-    case Forma::IcosaedroNoPlano:
-        return QStringLiteral("Icosa_NP.dat");
+    case Forma::Tutte: return QStringLiteral("tutte.dat");
+    case Forma::DodecaedroPlano: return QStringLiteral("Dodec_P.dat");
+    case Forma::DodecaedroNoPlano: return QStringLiteral("Dodec_NP.dat");
+    case Forma::IcosaedroPlano: return QStringLiteral("Icosa_P.dat");
+    case Forma::IcosaedroNoPlano: return QStringLiteral("Icosa_NP.dat");
     }
     return {};
 }

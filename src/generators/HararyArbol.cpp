@@ -63,16 +63,12 @@ void Harary(Grafo& grafo, DimensionesArea area, int n, int k)
 int ProfundidadMaxima(int anchura)
 {
     switch (anchura) {
-    case 2:
-        return 4;
-    case 3:
-        return 3;
+    case 2: return 4;
+    case 3: return 3;
     case 4:
     case 5:
-    case 6:
-        return 2;
-    default:
-        return 1;
+    case 6: return 2;
+    default: return 1;
     }
 }
 
@@ -81,16 +77,14 @@ std::int16_t ArbolNarioCompleto(Grafo& grafo, DimensionesArea area, int anchura,
     const int n = VerticesArbol(anchura, profundidad);
     if (n > Grafo::Limite) {
         if (Interaccion* persona = grafo.Entorno().interaccion)
-            persona->Mensaje(
-                QStringLiteral("Demasiados vértices; no se permiten más de %1.").arg(Grafo::Limite),
-                QStringLiteral("ERROR"), Icono::Critico, Botones::Aceptar);
+            persona->Mensaje(QStringLiteral("Demasiados vértices; no se permiten más de %1.").arg(Grafo::Limite),
+                             QStringLiteral("ERROR"), Icono::Critico, Botones::Aceptar);
         return 1;
     }
     Dimensionar(grafo, n);
     for (int v = 2; v <= n; ++v)
         Unir(grafo, v, (v - 2) / anchura + 1);
-    DistribucionArbol(grafo, area, static_cast<std::int16_t>(anchura),
-                      static_cast<std::int16_t>(profundidad));
+    DistribucionArbol(grafo, area, static_cast<std::int16_t>(anchura), static_cast<std::int16_t>(profundidad));
     Terminar(grafo, area);
     return 0;
 }

@@ -46,8 +46,8 @@ void EncuadrarSiSale(Grafo& grafo, DimensionesArea area)
     if (c.x0 >= 0 && c.y0 >= 0 && c.x1 <= area.ancho && c.y1 <= area.alto)
         return;
     const double margen = std::min({MargenEncuadre, area.ancho / 4, area.alto / 4});
-    const double f = std::min(Reduccion(area.ancho - 2 * margen, c.x1 - c.x0),
-                              Reduccion(area.alto - 2 * margen, c.y1 - c.y0));
+    const double f =
+        std::min(Reduccion(area.ancho - 2 * margen, c.x1 - c.x0), Reduccion(area.alto - 2 * margen, c.y1 - c.y0));
     const double cx = (c.x0 + c.x1) / 2, cy = (c.y0 + c.y1) / 2;
     for (int v = 1; v <= grafo.dimen(); ++v)
         Colocar(grafo, v, area.ancho / 2 + (grafo.Posic_CoordX(v) - cx) * f,

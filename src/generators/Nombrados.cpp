@@ -72,9 +72,8 @@ void Grötzsch(Grafo& grafo, DimensionesArea area)
     Dimensionar(grafo, 11);
     DosPentagonos(grafo, area);
     EnElCentro(grafo, 11, area);
-    UnirTodas(grafo,
-              {{1, 2}, {2, 3}, {3, 4}, {4, 5},  {1, 5},  {2, 6},  {5, 6},  {1, 7},  {3, 7},  {2, 8},
-               {4, 8}, {3, 9}, {5, 9}, {1, 10}, {4, 10}, {6, 11}, {7, 11}, {8, 11}, {9, 11}, {10, 11}});
+    UnirTodas(grafo, {{1, 2}, {2, 3}, {3, 4}, {4, 5},  {1, 5},  {2, 6},  {5, 6},  {1, 7},  {3, 7},  {2, 8},
+                      {4, 8}, {3, 9}, {5, 9}, {1, 10}, {4, 10}, {6, 11}, {7, 11}, {8, 11}, {9, 11}, {10, 11}});
     Terminar(grafo, area);
 }
 

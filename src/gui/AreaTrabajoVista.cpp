@@ -62,8 +62,7 @@ void AreaTrabajoVista::paintEvent(QPaintEvent* evento)
     const qreal ratio = imagen.devicePixelRatio();
     QPainter pintor(this);
     pintor.fillRect(zona, Qt::white);
-    pintor.drawImage(QRectF(zona), imagen,
-                     QRectF(QPointF(zona.topLeft()) * ratio, QSizeF(zona.size()) * ratio));
+    pintor.drawImage(QRectF(zona), imagen, QRectF(QPointF(zona.topLeft()) * ratio, QSizeF(zona.size()) * ratio));
 }
 
 void AreaTrabajoVista::mousePressEvent(QMouseEvent* evento)
@@ -91,18 +90,10 @@ void AreaTrabajoVista::Pasar(Accion accion, int boton, QPointF punto)
     const double x = Twips(punto.x()), y = Twips(punto.y());
     EdicionRaton& edicion = principal_.Edicion();
     switch (accion) {
-    case Accion::Bajar:
-        edicion.MouseDown(boton, x, y);
-        break;
-    case Accion::Mover:
-        edicion.MouseMove(boton, x, y);
-        break;
-    case Accion::Subir:
-        edicion.MouseUp(boton, x, y);
-        break;
-    case Accion::Salir:
-        edicion.PunteroFuera();
-        break;
+    case Accion::Bajar: edicion.MouseDown(boton, x, y); break;
+    case Accion::Mover: edicion.MouseMove(boton, x, y); break;
+    case Accion::Subir: edicion.MouseUp(boton, x, y); break;
+    case Accion::Salir: edicion.PunteroFuera(); break;
     }
     if (trasEvento_)
         trasEvento_();

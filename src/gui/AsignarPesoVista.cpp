@@ -10,8 +10,7 @@
 AsignarPesoVista::AsignarPesoVista(AsignarPeso& modelo, QWidget* padre) : VistaDe(modelo, padre)
 {
     setWindowTitle(AsignarPeso::Titulo());
-    campo_ =
-        new CampoTeclado([this](int codigo) { Teclear(codigo); }, [this] { return modelo_.Texto(); }, this);
+    campo_ = new CampoTeclado([this](int codigo) { Teclear(codigo); }, [this] { return modelo_.Texto(); }, this);
     campo_->setAlignment(Qt::AlignRight);
     campo_->setMinimumWidth(220);
     aceptar_ = new QPushButton(AsignarPeso::TextoAceptar(), this);

@@ -35,8 +35,8 @@ PanelBrelazVista::PanelBrelazVista(QWidget* padre, const QRect& lugar)
         columnas->addWidget(columnas_[i]);
     }
     for (int i = 0; i < 2; ++i)
-        connect(columnas_[2]->verticalScrollBar(), &QScrollBar::valueChanged,
-                columnas_[i]->verticalScrollBar(), &QScrollBar::setValue);
+        connect(columnas_[2]->verticalScrollBar(), &QScrollBar::valueChanged, columnas_[i]->verticalScrollBar(),
+                &QScrollBar::setValue);
     setGeometry(lugar);
 }
 

@@ -4,8 +4,8 @@
 
 #include "run/BotonesInterrupcion.h"
 
-BotonesInterrupcionVista::BotonesInterrupcionVista(BotonesInterrupcion& modelo, QWidget* principal,
-                                                   int altoTextoPx, std::function<void()> refrescar)
+BotonesInterrupcionVista::BotonesInterrupcionVista(BotonesInterrupcion& modelo, QWidget* principal, int altoTextoPx,
+                                                   std::function<void()> refrescar)
     : VentanaPaso(principal, modelo.Texto()), modelo_(modelo), refrescar_(std::move(refrescar))
 {
     std::vector<BotonPaso> botones;

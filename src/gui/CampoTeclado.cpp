@@ -7,23 +7,15 @@
 int CodigoDeTecla(const QKeyEvent& evento)
 {
     switch (evento.key()) {
-    case Qt::Key_Escape:
-        return -1;
+    case Qt::Key_Escape: return -1;
     case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return CodigoTecla::Intro;
-    case Qt::Key_Backspace:
-        return CodigoTecla::Retroceso;
-    case Qt::Key_Left:
-        return CodigoTecla::FlechaIzquierda;
-    case Qt::Key_Up:
-        return CodigoTecla::FlechaArriba;
-    case Qt::Key_Right:
-        return CodigoTecla::FlechaDerecha;
-    case Qt::Key_Down:
-        return CodigoTecla::FlechaAbajo;
-    default:
-        break;
+    case Qt::Key_Enter: return CodigoTecla::Intro;
+    case Qt::Key_Backspace: return CodigoTecla::Retroceso;
+    case Qt::Key_Left: return CodigoTecla::FlechaIzquierda;
+    case Qt::Key_Up: return CodigoTecla::FlechaArriba;
+    case Qt::Key_Right: return CodigoTecla::FlechaDerecha;
+    case Qt::Key_Down: return CodigoTecla::FlechaAbajo;
+    default: break;
     }
     const QString texto = evento.text();
     return texto.isEmpty() ? 0 : texto.front().unicode();

@@ -24,8 +24,8 @@ void DialogoFicheros::accept()
         // Qt's own question, in its own translation.
         const QString pregunta =
             QFileDialog::tr("%1 already exists.\nDo you want to replace it?").arg(QFileInfo(visto).fileName());
-        if (QMessageBox::warning(this, windowTitle(), pregunta, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) != QMessageBox::Yes)
+        if (QMessageBox::warning(this, windowTitle(), pregunta, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) !=
+            QMessageBox::Yes)
             return;
     }
     done(QDialog::Accepted);

@@ -11,42 +11,24 @@ QString RecursoBarra(int indice)
 {
     namespace I = ImagenBarra;
     switch (indice) {
-    case I::Nuevo:
-        return QStringLiteral("nuevo");
-    case I::Abrir:
-        return QStringLiteral("abrir");
-    case I::GuardarInactiva:
-        return QStringLiteral("guardar_inactiva");
-    case I::Guardar:
-        return QStringLiteral("guardar");
-    case I::Deshacer:
-        return QStringLiteral("deshacer");
-    case I::Matriz:
-        return QStringLiteral("matriz");
-    case I::Imprimir:
-        return QStringLiteral("imprimir");
-    case I::EliminarInactiva:
-        return QStringLiteral("eliminar_inactiva");
-    case I::AñadirVerticeInactiva:
-        return QStringLiteral("anadir_vertice_inactiva");
-    case I::AñadirVertice:
-        return QStringLiteral("anadir_vertice");
-    case I::AñadirArista:
-        return QStringLiteral("anadir_arista");
-    case I::CambiarPeso:
-        return QStringLiteral("cambiar_peso");
-    case I::Unir:
-        return QStringLiteral("unir");
-    case I::AñadirAristaInactiva:
-        return QStringLiteral("anadir_arista_inactiva");
-    case I::CambiarPesoInactiva:
-        return QStringLiteral("cambiar_peso_inactiva");
-    case I::UnirInactiva:
-        return QStringLiteral("unir_inactiva");
-    case I::Eliminar:
-        return QStringLiteral("eliminar");
-    default:
-        return {};
+    case I::Nuevo: return QStringLiteral("nuevo");
+    case I::Abrir: return QStringLiteral("abrir");
+    case I::GuardarInactiva: return QStringLiteral("guardar_inactiva");
+    case I::Guardar: return QStringLiteral("guardar");
+    case I::Deshacer: return QStringLiteral("deshacer");
+    case I::Matriz: return QStringLiteral("matriz");
+    case I::Imprimir: return QStringLiteral("imprimir");
+    case I::EliminarInactiva: return QStringLiteral("eliminar_inactiva");
+    case I::AñadirVerticeInactiva: return QStringLiteral("anadir_vertice_inactiva");
+    case I::AñadirVertice: return QStringLiteral("anadir_vertice");
+    case I::AñadirArista: return QStringLiteral("anadir_arista");
+    case I::CambiarPeso: return QStringLiteral("cambiar_peso");
+    case I::Unir: return QStringLiteral("unir");
+    case I::AñadirAristaInactiva: return QStringLiteral("anadir_arista_inactiva");
+    case I::CambiarPesoInactiva: return QStringLiteral("cambiar_peso_inactiva");
+    case I::UnirInactiva: return QStringLiteral("unir_inactiva");
+    case I::Eliminar: return QStringLiteral("eliminar");
+    default: return {};
     }
 }
 

@@ -90,10 +90,10 @@ QWidget* ImprimirVista::CrearMarcoOrientacion()
     auto* marco = new QGroupBox(Imprimir::TextoFrame2(), this);
     orientaciones_ = new QButtonGroup(this);
     auto* rejilla = new QGridLayout(marco);
-    auto* vertical = new DibujoPulsable(QStringLiteral(":/iconos/hoja_vertical.svg"), QSize(32, 40),
-                                        [this] { modelo_.Picture1_Click(); }, marco);
-    auto* horizontal = new DibujoPulsable(QStringLiteral(":/iconos/hoja_horizontal.svg"), QSize(40, 32),
-                                          [this] { modelo_.Picture2_Click(); }, marco);
+    auto* vertical = new DibujoPulsable(
+        QStringLiteral(":/iconos/hoja_vertical.svg"), QSize(32, 40), [this] { modelo_.Picture1_Click(); }, marco);
+    auto* horizontal = new DibujoPulsable(
+        QStringLiteral(":/iconos/hoja_horizontal.svg"), QSize(40, 32), [this] { modelo_.Picture2_Click(); }, marco);
     for (int i = 0; i < 2; ++i) {
         auto* opcion = new QRadioButton(marco);
         opcion->setAccessibleName(i == 0 ? QStringLiteral("Vertical") : QStringLiteral("Horizontal"));

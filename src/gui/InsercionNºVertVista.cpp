@@ -10,8 +10,7 @@
 InsercionNºVertVista::InsercionNºVertVista(InsercionNºVert& modelo, QWidget* padre) : VistaDe(modelo, padre)
 {
     setWindowTitle(modelo_.Titulo);
-    campo_ =
-        new CampoTeclado([this](int codigo) { Teclear(codigo); }, [this] { return modelo_.Texto(); }, this);
+    campo_ = new CampoTeclado([this](int codigo) { Teclear(codigo); }, [this] { return modelo_.Texto(); }, this);
     campo_->setAlignment(Qt::AlignRight);
     campo_->setFixedWidth(campo_->fontMetrics().horizontalAdvance(QStringLiteral("00000")) + 16);
     aceptar_ = new QPushButton(InsercionNºVert::TextoAceptar(), this);

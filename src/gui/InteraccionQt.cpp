@@ -9,9 +9,9 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QHeaderView>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QThread>
@@ -23,7 +23,6 @@
 #include "gui/AyudaVista.h"
 #include "gui/CaminoVista.h"
 #include "gui/DialogoFicheros.h"
-#include "gui/PruferVista.h"
 #include "gui/EstadisticasVista.h"
 #include "gui/GirarVoltearVista.h"
 #include "gui/IdentificarVertVista.h"
@@ -31,8 +30,9 @@
 #include "gui/ImprimirVista.h"
 #include "gui/InsercionNºVertVista.h"
 #include "gui/MatrizAdyVista.h"
-#include "gui/ModeloFicherosEs.h"
 #include "gui/Menu_ayudaVista.h"
+#include "gui/ModeloFicherosEs.h"
+#include "gui/PruferVista.h"
 #include "gui/SelectGrafoVista.h"
 #include "run/BotonesInterrupcion.h"
 #include "run/PasoAPaso.h"
@@ -112,17 +112,14 @@ QString FiltroQt(const QString& filtro)
     return filtros.join(";;");
 }
 
-std::int16_t InteraccionQt::Mensaje(const QString& texto, const QString& titulo, Icono icono,
-                                    Botones botones)
+std::int16_t InteraccionQt::Mensaje(const QString& texto, const QString& titulo, Icono icono, Botones botones)
 {
     Refrescar();
-    QMessageBox caja(IconoQt(icono), titulo.isEmpty() ? TituloAplicacion : titulo, texto,
-                     BotonesQt(botones), ventana_);
-    const std::pair<QMessageBox::StandardButton, QString> textos[] = {
-        {QMessageBox::Yes, QStringLiteral("&Sí")},
-        {QMessageBox::No, QStringLiteral("&No")},
-        {QMessageBox::Cancel, QStringLiteral("Cancelar")},
-        {QMessageBox::Ok, QStringLiteral("Aceptar")}};
+    QMessageBox caja(IconoQt(icono), titulo.isEmpty() ? TituloAplicacion : titulo, texto, BotonesQt(botones), ventana_);
+    const std::pair<QMessageBox::StandardButton, QString> textos[] = {{QMessageBox::Yes, QStringLiteral("&Sí")},
+                                                                      {QMessageBox::No, QStringLiteral("&No")},
+                                                                      {QMessageBox::Cancel, QStringLiteral("Cancelar")},
+                                                                      {QMessageBox::Ok, QStringLiteral("Aceptar")}};
     for (const auto& [boton, texto] : textos)
         if (QAbstractButton* b = caja.button(boton))
             b->setText(texto);
@@ -136,12 +133,10 @@ template <typename Modelo, typename Vista> InteraccionQt::EntradaVista Interacci
             }};
 }
 
-template <typename Modelo, void (InteraccionQt::*abrir)(Modelo&)>
-InteraccionQt::EntradaVista InteraccionQt::Propia()
+template <typename Modelo, void (InteraccionQt::*abrir)(Modelo&)> InteraccionQt::EntradaVista InteraccionQt::Propia()
 {
-    return {typeid(Modelo), [](InteraccionQt& qt, ModeloDialogo& dialogo) {
-                (qt.*abrir)(static_cast<Modelo&>(dialogo));
-            }};
+    return {typeid(Modelo),
+            [](InteraccionQt& qt, ModeloDialogo& dialogo) { (qt.*abrir)(static_cast<Modelo&>(dialogo)); }};
 }
 
 // Each view writes through its model, so there is no answer to read here.

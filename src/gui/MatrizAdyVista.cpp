@@ -40,14 +40,10 @@ QLabel* Celda(QWidget* padre, const QString& ancho, bool cabecera)
 QStyle::StandardPixmap Icono(Flecha flecha)
 {
     switch (flecha) {
-    case Flecha::Arriba:
-        return QStyle::SP_ArrowUp;
-    case Flecha::Abajo:
-        return QStyle::SP_ArrowDown;
-    case Flecha::Izquierda:
-        return QStyle::SP_ArrowLeft;
-    case Flecha::Derecha:
-        return QStyle::SP_ArrowRight;
+    case Flecha::Arriba: return QStyle::SP_ArrowUp;
+    case Flecha::Abajo: return QStyle::SP_ArrowDown;
+    case Flecha::Izquierda: return QStyle::SP_ArrowLeft;
+    case Flecha::Derecha: return QStyle::SP_ArrowRight;
     }
     return QStyle::SP_ArrowUp;
 }

@@ -91,8 +91,7 @@ bool Menu_ayudaVista::eventFilter(QObject* objeto, QEvent* evento)
         // Not on to the window, whose own move means "over the background".
         return evento->type() == QEvent::MouseMove;
     }
-    if (evento->type() == QEvent::MouseButtonRelease &&
-               static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
+    if (evento->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(evento)->button() == Qt::LeftButton) {
         modelo_.Elegir(i);
         if (modelo_.Cerrado())
             accept();

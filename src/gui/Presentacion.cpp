@@ -28,14 +28,13 @@ QWidget* CrearPresentacion(QWidget* padre)
     auto* panel = new QWidget(padre);
     auto* dibujo = new QLabel(panel);
     dibujo->setObjectName(QStringLiteral("Picture1"));
-    dibujo->setPixmap(DibujoSvg(QStringLiteral(":/iconos/inicio.svg"), QSize(260, 194),
-                                padre ? padre->devicePixelRatioF() : 1.0));
+    dibujo->setPixmap(
+        DibujoSvg(QStringLiteral(":/iconos/inicio.svg"), QSize(260, 194), padre ? padre->devicePixelRatioF() : 1.0));
 
     auto* textos = new QVBoxLayout;
     textos->addStretch();
     textos->addWidget(Rotulo(QStringLiteral("NODEVA"), "Label1", panel, 3.0, true, "#24425f"));
-    textos->addWidget(
-        Rotulo(QStringLiteral("Algoritmos sobre Grafos"), "Label2", panel, 1.5, true, "#3d7cc9"));
+    textos->addWidget(Rotulo(QStringLiteral("Algoritmos sobre Grafos"), "Label2", panel, 1.5, true, "#3d7cc9"));
     textos->addSpacing(8);
     QLabel* descripcion =
         Rotulo(QStringLiteral("Aplicación para la enseñanza y el aprendizaje de algoritmos en grafos"),

@@ -45,8 +45,7 @@ constexpr int AltoFila = 17;
 
 } // namespace
 
-PrincipalVista::PrincipalVista(Interaccion& interaccion, QWidget* padre)
-    : QMainWindow(padre), principal_(interaccion)
+PrincipalVista::PrincipalVista(Interaccion& interaccion, QWidget* padre) : QMainWindow(padre), principal_(interaccion)
 {
     centro_ = new QWidget(this);
     centro_->setObjectName(QStringLiteral("Principal"));
@@ -121,8 +120,8 @@ void PrincipalVista::CrearPartesInferiores()
 {
     frame1_ = new QFrame(centro_);
     frame1_->setObjectName(QStringLiteral("Frame1"));
-    frame1_->setStyleSheet(QStringLiteral(
-        "QFrame#Frame1 { background: #f5f8fc; border: 1px solid #c8d3df; border-radius: 6px; }"));
+    frame1_->setStyleSheet(
+        QStringLiteral("QFrame#Frame1 { background: #f5f8fc; border: 1px solid #c8d3df; border-radius: 6px; }"));
     auto* marco = new QVBoxLayout(frame1_);
     marco->setContentsMargins(32, 24, 32, 24);
     marco->addWidget(CrearPresentacion(frame1_), 0, Qt::AlignCenter);
@@ -277,8 +276,7 @@ void PrincipalVista::keyPressEvent(QKeyEvent* evento)
     if (tecla == Qt::Key_Escape) {
         principal_.Escape();
         Refrescar();
-    } else if ((tecla == Qt::Key_Return || tecla == Qt::Key_Enter) && v.aceptarVisible &&
-               v.aceptarHabilitado) {
+    } else if ((tecla == Qt::Key_Return || tecla == Qt::Key_Enter) && v.aceptarVisible && v.aceptarHabilitado) {
         principal_.Aceptar_Click();
         Refrescar();
     } else {

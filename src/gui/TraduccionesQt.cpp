@@ -12,8 +12,7 @@ bool InstalarTraduccionesQt(QCoreApplication& aplicacion)
     // dialogs, printing).
     auto* traductor = new QTranslator(&aplicacion);
     const QString carpeta = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (traductor->load(QStringLiteral("qtbase_es"), carpeta) &&
-        QCoreApplication::installTranslator(traductor))
+    if (traductor->load(QStringLiteral("qtbase_es"), carpeta) && QCoreApplication::installTranslator(traductor))
         return true;
     qWarning("No se encuentran las traducciones de Qt en %s", qPrintable(carpeta));
     delete traductor;

@@ -69,8 +69,7 @@ std::vector<QPushButton*> VentanaPaso::Colocar(QWidget* principal, int altoTexto
     return hechos;
 }
 
-void VentanaPaso::ColocarPasos(int izquierda, int anchoColumna, int altoBoton,
-                               std::function<void()> alMoverse)
+void VentanaPaso::ColocarPasos(int izquierda, int anchoColumna, int altoBoton, std::function<void()> alMoverse)
 {
     int arriba = Px(50);
     auto boton = [&](const QString& rotulo, void (PasoMostrado::*paso)(), Qt::Key tecla) {

@@ -32,9 +32,8 @@ protected:
     // Places the window and its text pane and makes the buttons, top to
     // bottom, and the buttons that go through the steps (from `pasos`) in a
     // column of their own; returns the first ones in order.
-    std::vector<QPushButton*> Colocar(QWidget* principal, int altoTextoPx,
-                                      const std::vector<BotonPaso>& botones, PasoMostrado* pasos = nullptr,
-                                      std::function<void()> alMoverse = {});
+    std::vector<QPushButton*> Colocar(QWidget* principal, int altoTextoPx, const std::vector<BotonPaso>& botones,
+                                      PasoMostrado* pasos = nullptr, std::function<void()> alMoverse = {});
     // The text of the step shown, scrolled to this position; the label and
     // the two step buttons follow the step.
     void MostrarTexto(QTextDocument& texto, int posicion);

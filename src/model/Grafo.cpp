@@ -8,8 +8,8 @@
 
 namespace {
 
-const QString NombresTipo[] = {QStringLiteral("Simple"), QStringLiteral("Ponderado"),
-                               QStringLiteral("Digrafo"), QStringLiteral("Digrafo_Ponderado")};
+const QString NombresTipo[] = {QStringLiteral("Simple"), QStringLiteral("Ponderado"), QStringLiteral("Digrafo"),
+                               QStringLiteral("Digrafo_Ponderado")};
 
 } // namespace
 
@@ -163,8 +163,8 @@ void Grafo::ReglaGrafoSimple()
 
 namespace {
 
-void ConmutarPar(EstadoComandos* comandos, const QString& boton, const QString& menu, bool activo,
-                 int imagenActiva, int imagenInactiva)
+void ConmutarPar(EstadoComandos* comandos, const QString& boton, const QString& menu, bool activo, int imagenActiva,
+                 int imagenInactiva)
 {
     if (!comandos)
         return;

@@ -26,6 +26,15 @@ struct Seleccion {
 };
 
 // Edge codes: the edge from a to b travels as a * 100 + b.
-inline constexpr std::int16_t CodigoArista(int a, int b) { return static_cast<std::int16_t>(a * 100 + b); }
-inline constexpr std::int16_t OrigenArista(int codigo) { return static_cast<std::int16_t>(codigo / 100); }
-inline constexpr std::int16_t DestinoArista(int codigo) { return static_cast<std::int16_t>(codigo % 100); }
+inline constexpr std::int16_t CodigoArista(int a, int b)
+{
+    return static_cast<std::int16_t>(a * 100 + b);
+}
+inline constexpr std::int16_t OrigenArista(int codigo)
+{
+    return static_cast<std::int16_t>(codigo / 100);
+}
+inline constexpr std::int16_t DestinoArista(int codigo)
+{
+    return static_cast<std::int16_t>(codigo % 100);
+}

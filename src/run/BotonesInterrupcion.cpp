@@ -5,8 +5,7 @@
 #include "run/Traza.h"
 
 BotonesInterrupcion::BotonesInterrupcion(BanderasEjecucion& banderas, Traza& traza,
-                                         std::function<void(const QTextDocument&)> imprimir,
-                                         HistoriaPasos* historia)
+                                         std::function<void(const QTextDocument&)> imprimir, HistoriaPasos* historia)
     : banderas_(banderas), imprimir_(std::move(imprimir))
 {
     cursor_ = traza.CopiarEn(texto_);

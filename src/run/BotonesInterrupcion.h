@@ -18,8 +18,7 @@ class BotonesInterrupcion : public ModeloDialogo {
 public:
     // `imprimir` opens the print options for the copy shown. With a history
     // the window remembers this step in it and can show the earlier ones.
-    BotonesInterrupcion(BanderasEjecucion& banderas, Traza& traza,
-                        std::function<void(const QTextDocument&)> imprimir,
+    BotonesInterrupcion(BanderasEjecucion& banderas, Traza& traza, std::function<void(const QTextDocument&)> imprimir,
                         HistoriaPasos* historia = nullptr);
 
     static QString TextoContinuar() { return QStringLiteral("Continuar"); }

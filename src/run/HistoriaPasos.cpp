@@ -68,8 +68,7 @@ std::shared_ptr<const HistoriaPasos::Bloques> HistoriaPasos::FormatosPara(const 
     bool iguales = anterior != nullptr;
     for (std::size_t desde = 0, b = 0; desde < tabla.size(); desde += PorBloque, ++b) {
         Bloque bloque{};
-        std::copy_n(tabla.begin() + desde, std::min<std::size_t>(PorBloque, tabla.size() - desde),
-                    bloque.begin());
+        std::copy_n(tabla.begin() + desde, std::min<std::size_t>(PorBloque, tabla.size() - desde), bloque.begin());
         if (anterior && *(*anterior)[b] == bloque) {
             bloques->push_back((*anterior)[b]);
             continue;
@@ -91,8 +90,7 @@ int HistoriaPasos::Copiar(int k, QTextDocument& destino) const
     for (std::size_t b = 0; b < paso.formatos->size(); ++b) {
         const Bloque& bloque = *(*paso.formatos)[b];
         const std::size_t desde = b * PorBloque;
-        std::copy_n(bloque.begin(), std::min<std::size_t>(PorBloque, tabla->size() - desde),
-                    tabla->begin() + desde);
+        std::copy_n(bloque.begin(), std::min<std::size_t>(PorBloque, tabla->size() - desde), tabla->begin() + desde);
     }
     Traza::AplicarFormatos(tramo.texto.left(paso.largoTexto), *tabla, destino);
     return paso.cursor;

@@ -45,8 +45,7 @@ void MarcoEjecucion::FinalizarEjecucion()
     const QString piezas[] = {QStringLiteral("\r\nPresione "), QStringLiteral("ACEPTAR "),
                               QStringLiteral(" para continuar.")};
     for (int k = 0; k < 3; ++k) {
-        traza_.PonerFormato(n + 1 + k,
-                            {static_cast<std::int16_t>(piezas[k].size()), k == 1, QColor(Qt::black)});
+        traza_.PonerFormato(n + 1 + k, {static_cast<std::int16_t>(piezas[k].size()), k == 1, QColor(Qt::black)});
         traza_.Añadir(piezas[k]);
     }
     ventana_.MostrarTraza(AplicarFormatos(traza_.Documento()));

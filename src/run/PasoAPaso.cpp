@@ -2,8 +2,7 @@
 
 #include "run/BanderasEjecucion.h"
 
-PasoAPaso::PasoAPaso(BanderasEjecucion& banderas, QString nombre)
-    : marco_(banderas), nombre_(std::move(nombre))
+PasoAPaso::PasoAPaso(BanderasEjecucion& banderas, QString nombre) : marco_(banderas), nombre_(std::move(nombre))
 {
     // Every opening offers steps, whatever the last run chose.
     marco_.EjecucionCompleta = false;

@@ -25,10 +25,7 @@ public:
     const QStringList& ListaDestino() const { return listaDestino_; }
     // The position of each choice in its list, or -1.
     int IndiceOrigen() const { return listaOrigen_.indexOf(QString::number(origen_)); }
-    int IndiceDestino() const
-    {
-        return listaDestino_.indexOf(todos_ ? TextoTodos() : QString::number(destino_));
-    }
+    int IndiceDestino() const { return listaDestino_.indexOf(todos_ ? TextoTodos() : QString::number(destino_)); }
 
     // A choice by position in the list; an index outside it is ignored.
     void ElegirOrigen(int indice);

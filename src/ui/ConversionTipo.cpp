@@ -55,8 +55,7 @@ void PasarADirigido(Grafo& g, EstadoComandos& comandos)
     g.InsertarNumAristas(static_cast<std::int16_t>(2 * g.numero_aristas()));
     comandos.Habilitar(Control::Camino_minimo, true);
     comandos.Habilitar(Control::Algoritmo_dijkstra, true);
-    for (const QString& c :
-         {Control::Conectividad, Control::Estadísticas, Control::Arbol_Busqueda, Control::Prüfer})
+    for (const QString& c : {Control::Conectividad, Control::Estadísticas, Control::Arbol_Busqueda, Control::Prüfer})
         comandos.Habilitar(c, false);
     ArbolesGeneradores(comandos, false);
     if (g.numero_aristas() != g.MaxNumAristas())
@@ -104,14 +103,10 @@ std::vector<Conversion> ConversionesEntre(int desde, int hasta)
 void Convertir(Grafo& grafo, Conversion conversion, EstadoComandos& comandos)
 {
     switch (conversion) {
-    case C::PasarAPonderado:
-        return PasarAPonderado(grafo, comandos);
-    case C::QuitarPesos:
-        return QuitarPesos(grafo, comandos);
-    case C::PasarADirigido:
-        return PasarADirigido(grafo, comandos);
-    case C::PasarANoDirigido:
-        return PasarANoDirigido(grafo, comandos);
+    case C::PasarAPonderado: return PasarAPonderado(grafo, comandos);
+    case C::QuitarPesos: return QuitarPesos(grafo, comandos);
+    case C::PasarADirigido: return PasarADirigido(grafo, comandos);
+    case C::PasarANoDirigido: return PasarANoDirigido(grafo, comandos);
     }
 }
 

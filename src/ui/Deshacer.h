@@ -32,7 +32,9 @@ inline const QString Desmover = QStringLiteral("Desmover");
 class Deshacer {
 public:
     Deshacer(EstadoComandos& comandos, std::function<void()> redibujar)
-        : comandos_(comandos), redibujar_(std::move(redibujar)) {}
+        : comandos_(comandos), redibujar_(std::move(redibujar))
+    {
+    }
 
     const RegistroDeshacer& Registro() const { return registro_; }
     // Replaces the record; the undo command is enabled only when `usable`.

@@ -57,8 +57,7 @@ void EdicionRaton::Refrescar()
 void EdicionRaton::SeleccionActiva(bool activa)
 {
     p_.Comandos().Habilitar(Boton1("eliminar"), activa);
-    p_.Comandos().PonerImagen(Boton1("eliminar"),
-                              activa ? ImagenBarra::Eliminar : ImagenBarra::EliminarInactiva);
+    p_.Comandos().PonerImagen(Boton1("eliminar"), activa ? ImagenBarra::Eliminar : ImagenBarra::EliminarInactiva);
     p_.Comandos().Habilitar(QStringLiteral("Eliminar"), activa);
 }
 
@@ -415,8 +414,8 @@ void EdicionRaton::Cambiar_peso()
     p_.MarcarModificado();
     const int e = s.AristaSeleccionada;
     if (e <= 0) {
-        p_.Persona().Mensaje(QStringLiteral("Ha de seleccionar una arista si desea cambiar su peso."),
-                             TituloAplicacion, Icono::Exclamacion, Botones::Aceptar);
+        p_.Persona().Mensaje(QStringLiteral("Ha de seleccionar una arista si desea cambiar su peso."), TituloAplicacion,
+                             Icono::Exclamacion, Botones::Aceptar);
         return;
     }
     const int a = OrigenArista(e), b = DestinoArista(e);

@@ -64,8 +64,7 @@ void EstadoPrincipal::PonerSuperficie(Lienzo* lienzo)
 
 DimensionesArea EstadoPrincipal::DimensionesTrabajo() const
 {
-    return {static_cast<double>(disposicion_.areaTrabajo.ancho),
-            static_cast<double>(disposicion_.areaTrabajo.alto)};
+    return {static_cast<double>(disposicion_.areaTrabajo.ancho), static_cast<double>(disposicion_.areaTrabajo.alto)};
 }
 
 namespace {
@@ -95,9 +94,8 @@ void EstadoPrincipal::RedibujarCambios()
         return;
     }
     LienzoMemoria& memoria = area_->Memoria();
-    memoria.Restaurar(memoria.Grabar([this](Lienzo& lienzo) {
-        Dibujo(*grafo_, lienzo, seleccion_, marco_.DesdeMenu).DibujarGrafo(0);
-    }));
+    memoria.Restaurar(memoria.Grabar(
+        [this](Lienzo& lienzo) { Dibujo(*grafo_, lienzo, seleccion_, marco_.DesdeMenu).DibujarGrafo(0); }));
     RecordarSiLimpio();
 }
 

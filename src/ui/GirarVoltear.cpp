@@ -9,34 +9,27 @@ namespace {
 std::int16_t Grados(GirarVoltear::Angulo angulo)
 {
     switch (angulo) {
-    case GirarVoltear::Angulo::Grados90:
-        break;
-    case GirarVoltear::Angulo::Grados180:
-        return 180;
-    case GirarVoltear::Angulo::Grados270:
-        return 270;
+    case GirarVoltear::Angulo::Grados90: break;
+    case GirarVoltear::Angulo::Grados180: return 180;
+    case GirarVoltear::Angulo::Grados270: return 270;
     }
     return 90;
 }
 
 } // namespace
 
-GirarVoltear::GirarVoltear(Grafo& grafo, std::function<DimensionesArea()> dimensiones,
-                           Interaccion& interaccion, EfectosVer efectos)
-    : grafo_(grafo), dimensiones_(std::move(dimensiones)), interaccion_(interaccion),
-      efectos_(std::move(efectos))
+GirarVoltear::GirarVoltear(Grafo& grafo, std::function<DimensionesArea()> dimensiones, Interaccion& interaccion,
+                           EfectosVer efectos)
+    : grafo_(grafo), dimensiones_(std::move(dimensiones)), interaccion_(interaccion), efectos_(std::move(efectos))
 {
 }
 
 QString GirarVoltear::TextoOpcion(Opcion opcion)
 {
     switch (opcion) {
-    case Opcion::VoltearHorizontal:
-        return QStringLiteral("Voltear Horizontal");
-    case Opcion::VoltearVertical:
-        return QStringLiteral("Voltear Vertical");
-    case Opcion::Girar:
-        return QStringLiteral("Girar");
+    case Opcion::VoltearHorizontal: return QStringLiteral("Voltear Horizontal");
+    case Opcion::VoltearVertical: return QStringLiteral("Voltear Vertical");
+    case Opcion::Girar: return QStringLiteral("Girar");
     }
     return {};
 }
@@ -44,12 +37,9 @@ QString GirarVoltear::TextoOpcion(Opcion opcion)
 QString GirarVoltear::TextoAngulo(Angulo angulo)
 {
     switch (angulo) {
-    case Angulo::Grados90:
-        return QStringLiteral("90º");
-    case Angulo::Grados180:
-        return QStringLiteral("180º");
-    case Angulo::Grados270:
-        return QStringLiteral("270º");
+    case Angulo::Grados90: return QStringLiteral("90º");
+    case Angulo::Grados180: return QStringLiteral("180º");
+    case Angulo::Grados270: return QStringLiteral("270º");
     }
     return {};
 }
@@ -79,15 +69,9 @@ void GirarVoltear::Aceptar()
         return;
     const DimensionesArea area = dimensiones_ ? dimensiones_() : DimensionesArea{};
     switch (opcion_) {
-    case Opcion::VoltearHorizontal:
-        VoltearHorizontal(grafo_, area, efectos_);
-        break;
-    case Opcion::VoltearVertical:
-        VoltearVertical(grafo_, area, efectos_);
-        break;
-    case Opcion::Girar:
-        Girar(grafo_, area, Grados(angulo_), interaccion_, efectos_);
-        break;
+    case Opcion::VoltearHorizontal: VoltearHorizontal(grafo_, area, efectos_); break;
+    case Opcion::VoltearVertical: VoltearVertical(grafo_, area, efectos_); break;
+    case Opcion::Girar: Girar(grafo_, area, Grados(angulo_), interaccion_, efectos_); break;
     }
     Cerrar();
 }

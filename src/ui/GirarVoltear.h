@@ -20,8 +20,8 @@ public:
 
     // The area's size is asked for when Aceptar applies the choice, so a
     // resize while the dialog is open is taken into account.
-    GirarVoltear(Grafo& grafo, std::function<DimensionesArea()> dimensiones,
-                 Interaccion& interaccion, EfectosVer efectos);
+    GirarVoltear(Grafo& grafo, std::function<DimensionesArea()> dimensiones, Interaccion& interaccion,
+                 EfectosVer efectos);
 
     static QString Titulo() { return QStringLiteral("Voltear y Girar"); }
     static QString TextoMarco() { return QStringLiteral("Voltear o girar"); }

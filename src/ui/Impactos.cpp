@@ -63,8 +63,7 @@ bool PuntoEnArista(const Grafo& g, int a, int b, double x, double y)
     // The point is on the segment when the slopes to both ends agree within 20 %.
     const double q1 = (xa - x) / (ya - y);
     const double q2 = (x - xb) / (y - yb);
-    return (0.8 * q2 < q1 && q1 < 1.2 * q2) || (0.8 * q1 < q2 && q2 < 1.2 * q1) ||
-           (0.8 * -q1 < -q2 && -q2 < 1.2 * -q1);
+    return (0.8 * q2 < q1 && q1 < 1.2 * q2) || (0.8 * q1 < q2 && q2 < 1.2 * q1) || (0.8 * -q1 < -q2 && -q2 < 1.2 * -q1);
 }
 
 std::int16_t AristaEnPunto(const Grafo& g, double x, double y)

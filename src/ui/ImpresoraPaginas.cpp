@@ -94,8 +94,7 @@ bool ImpresoraPaginas::ImprimirTexto(const QTextDocument& texto)
     copia->documentLayout()->setPaintDevice(&dispositivo_);
     const double f = DispositivoPorTwip();
     const QSizeF hoja = dispositivo_.pageLayout().fullRectPixels(dispositivo_.logicalDpiX()).size();
-    const QRectF cuerpo(QPointF(MargenTexto, MargenTexto) * f,
-                        hoja - QSizeF(2 * MargenTexto, 2 * MargenTexto) * f);
+    const QRectF cuerpo(QPointF(MargenTexto, MargenTexto) * f, hoja - QSizeF(2 * MargenTexto, 2 * MargenTexto) * f);
     copia->setPageSize(cuerpo.size());
     for (int i = 0; i < copia->pageCount(); ++i) {
         if (!Pagina())

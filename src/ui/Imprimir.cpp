@@ -92,15 +92,12 @@ void Imprimir::GuardarPdf()
         return;
     ImpresoraPdf pdf(nombre);
     pdf.Orientacion(orientacion_);
-    const Escritura e =
-        ImprimirCopias(pdf) ? pdf.Guardar() : Escritura{false, QStringLiteral("no se pudo dibujar")};
+    const Escritura e = ImprimirCopias(pdf) ? pdf.Guardar() : Escritura{false, QStringLiteral("no se pudo dibujar")};
     if (!e.hecha)
-        interaccion_.Mensaje(QStringLiteral("No se ha podido escribir el fichero ") + nombre + ": " +
-                                 e.motivo + ".",
+        interaccion_.Mensaje(QStringLiteral("No se ha podido escribir el fichero ") + nombre + ": " + e.motivo + ".",
                              "ERROR", Icono::Critico, Botones::Aceptar);
     else if (!e.aviso.isEmpty())
-        interaccion_.Mensaje(e.aviso, QStringLiteral("Guardar como PDF"), Icono::Exclamacion,
-                             Botones::Aceptar);
+        interaccion_.Mensaje(e.aviso, QStringLiteral("Guardar como PDF"), Icono::Exclamacion, Botones::Aceptar);
     Cerrar();
 }
 

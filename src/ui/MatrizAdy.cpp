@@ -33,8 +33,8 @@ void MatrizAdy::MostrarMatriz()
     }
     for (int i = 1; i <= m; ++i) {
         for (int j = 1; j <= m; ++j)
-            Text1_[j - 1] += QString::number(grafo_.elem_matriz(FilaInicial_ + i, ColumnaInicial_ + j)) +
-                             SaltoLinea + SaltoLinea;
+            Text1_[j - 1] +=
+                QString::number(grafo_.elem_matriz(FilaInicial_ + i, ColumnaInicial_ + j)) + SaltoLinea + SaltoLinea;
         Text3_ += QString::number(FilaInicial_ + i) + SaltoLinea + SaltoLinea;
     }
     for (int j = 1; j <= m; ++j)
@@ -49,14 +49,10 @@ bool MatrizAdy::FlechaHabilitada(Flecha flecha) const
         return false;
     const int n = grafo_.dimen();
     switch (flecha) {
-    case Flecha::Arriba:
-        return FilaInicial_ > 0;
-    case Flecha::Abajo:
-        return FilaInicial_ + MaxVisibles < n;
-    case Flecha::Izquierda:
-        return ColumnaInicial_ > 0;
-    case Flecha::Derecha:
-        return ColumnaInicial_ + MaxVisibles < n;
+    case Flecha::Arriba: return FilaInicial_ > 0;
+    case Flecha::Abajo: return FilaInicial_ + MaxVisibles < n;
+    case Flecha::Izquierda: return ColumnaInicial_ > 0;
+    case Flecha::Derecha: return ColumnaInicial_ + MaxVisibles < n;
     }
     return false;
 }
@@ -66,18 +62,10 @@ void MatrizAdy::Pulsar(Flecha flecha)
     if (cerrado_ || !FlechaHabilitada(flecha))
         return;
     switch (flecha) {
-    case Flecha::Arriba:
-        --FilaInicial_;
-        break;
-    case Flecha::Abajo:
-        ++FilaInicial_;
-        break;
-    case Flecha::Izquierda:
-        --ColumnaInicial_;
-        break;
-    case Flecha::Derecha:
-        ++ColumnaInicial_;
-        break;
+    case Flecha::Arriba: --FilaInicial_; break;
+    case Flecha::Abajo: ++FilaInicial_; break;
+    case Flecha::Izquierda: --ColumnaInicial_; break;
+    case Flecha::Derecha: ++ColumnaInicial_; break;
     }
     MostrarMatriz();
 }

@@ -153,8 +153,8 @@ const std::vector<BotonBarra>& BotonesBarra()
 
 const std::vector<QString>& MenusPrincipales()
 {
-    static const std::vector<QString> menus = {"Archivo", "Edicion", "Ver", "Grafos", "Propiedades",
-                                               "Caminos", "Arboles", "mnu_Coloracion", "mnu_operaciones",
-                                               "muEuler", "Ayuda", "Combo1"};
+    static const std::vector<QString> menus = {"Archivo",         "Edicion", "Ver",     "Grafos",
+                                               "Propiedades",     "Caminos", "Arboles", "mnu_Coloracion",
+                                               "mnu_operaciones", "muEuler", "Ayuda",   "Combo1"};
     return menus;
 }

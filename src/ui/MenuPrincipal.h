@@ -30,10 +30,10 @@ inline constexpr int Eliminar = 21;
 
 struct EntradaMenu {
     QString control;
-    QString titulo;   // caption with its access key; "-" for a separator
-    QString padre;    // "" for a top menu
-    bool activo;      // design-time enabled state
-    QString atajo;    // QKeySequence text, "" for none
+    QString titulo; // caption with its access key; "-" for a separator
+    QString padre;  // "" for a top menu
+    bool activo;    // design-time enabled state
+    QString atajo;  // QKeySequence text, "" for none
 };
 
 struct BotonBarra {

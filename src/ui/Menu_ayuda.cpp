@@ -164,8 +164,7 @@ void Menu_ayuda::Salir()
 Rectangulo Menu_ayuda::PosicionLabel1() const
 {
     const int letras = static_cast<int>(titulo_.size());
-    return {Margen, Margen, AnchoPorLetra * (letras < LetrasTituloCorto ? letras : LetrasTituloCorto),
-            AltoTitulo};
+    return {Margen, Margen, AnchoPorLetra * (letras < LetrasTituloCorto ? letras : LetrasTituloCorto), AltoTitulo};
 }
 
 Rectangulo Menu_ayuda::PosicionLabel2() const
@@ -212,12 +211,10 @@ int Menu_ayuda::AltoVentana() const
 
 // --- the browser ------------------------------------------------------------------------------------
 
-void NavegarAyuda(Interaccion& persona, const QStringList& carpetas, const QString& archivo,
-                  const QString& titulo)
+void NavegarAyuda(Interaccion& persona, const QStringList& carpetas, const QString& archivo, const QString& titulo)
 {
     if (BuscarDato(archivo, carpetas).isEmpty()) {
-        persona.Mensaje(MensajeNoCargado(archivo), QStringLiteral("ERROR"), Icono::Exclamacion,
-                        Botones::Aceptar);
+        persona.Mensaje(MensajeNoCargado(archivo), QStringLiteral("ERROR"), Icono::Exclamacion, Botones::Aceptar);
         return;
     }
     // One menu at a time: the next one replaces the one just closed, so

@@ -122,5 +122,4 @@ private:
 // The help browser from its top menu: says so and opens nothing when the
 // menu file is missing, else shows each menu in turn as clicks and "Salir"
 // lead from one to the next, until a top menu is left.
-void NavegarAyuda(Interaccion& persona, const QStringList& carpetas, const QString& archivo,
-                  const QString& titulo);
+void NavegarAyuda(Interaccion& persona, const QStringList& carpetas, const QString& archivo, const QString& titulo);

@@ -44,16 +44,17 @@ void AbrirPaginaAyuda(Interaccion& persona, const QString& pagina)
 {
     // A browser would only say the page is not there, and less plainly.
     if (!QFileInfo(pagina).isFile()) {
-        persona.Mensaje(MensajeNoCargado(QFileInfo(pagina).fileName()), QStringLiteral("ERROR"),
-                        Icono::Exclamacion, Botones::Aceptar);
+        persona.Mensaje(MensajeNoCargado(QFileInfo(pagina).fileName()), QStringLiteral("ERROR"), Icono::Exclamacion,
+                        Botones::Aceptar);
         return;
     }
     if (persona.AbrirPagina(pagina))
         return;
     QString navegador = NavegadorPropuesto;
     for (;;) {
-        navegador = persona.PedirTexto(QStringLiteral("Por favor, teclea la ruta completa de tu navegador habitual"),
-                                       QStringLiteral("No se encuentra el navegador..."), navegador)
+        navegador = persona
+                        .PedirTexto(QStringLiteral("Por favor, teclea la ruta completa de tu navegador habitual"),
+                                    QStringLiteral("No se encuentra el navegador..."), navegador)
                         .trimmed();
         if (navegador.isEmpty() || persona.IniciarPrograma(navegador, {pagina}))
             return;

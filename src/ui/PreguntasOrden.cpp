@@ -16,9 +16,9 @@ bool PreguntarRaiz(EstadoPrincipal& ventana, Parametros& p)
     Grafo& g = ventana.grafo();
     const std::int16_t n = g.dimen();
     const Seleccion marcas = ventana.Marcas();
-    const int raiz = PreguntarNumero(g, ventana.Persona(),
-                                     {QStringLiteral("Raíz de la búsqueda"), QStringLiteral("Vértice raíz: "),
-                                      QStringLiteral("(1-%1)").arg(n), n});
+    const int raiz = PreguntarNumero(
+        g, ventana.Persona(),
+        {QStringLiteral("Raíz de la búsqueda"), QStringLiteral("Vértice raíz: "), QStringLiteral("(1-%1)").arg(n), n});
     g.Insertar_Dimension(n, true);
     ventana.Marcas() = marcas;
     p.raiz = static_cast<std::int16_t>(raiz);
@@ -53,20 +53,15 @@ bool PreguntarPrufer(EstadoPrincipal& ventana, Parametros& p)
 bool PreguntarAntesDeEjecutar(const OrdenAlgoritmo& orden, EstadoPrincipal& ventana, Parametros& parametros)
 {
     switch (orden.pregunta) {
-    case Pregunta::Ninguna:
-        return true;
+    case Pregunta::Ninguna: return true;
     case Pregunta::OrdenUsuario:
         // The answer comes click by click; the last click starts the run.
         ventana.OrdenUsuario().Empezar();
         return false;
-    case Pregunta::Raiz:
-        return PreguntarRaiz(ventana, parametros);
-    case Pregunta::Camino:
-        return PreguntarCamino(ventana, QStringLiteral("Camino"), parametros);
-    case Pregunta::CaminoDijkstra:
-        return PreguntarCamino(ventana, QStringLiteral("Dijkstra"), parametros);
-    case Pregunta::Prufer:
-        return PreguntarPrufer(ventana, parametros);
+    case Pregunta::Raiz: return PreguntarRaiz(ventana, parametros);
+    case Pregunta::Camino: return PreguntarCamino(ventana, QStringLiteral("Camino"), parametros);
+    case Pregunta::CaminoDijkstra: return PreguntarCamino(ventana, QStringLiteral("Dijkstra"), parametros);
+    case Pregunta::Prufer: return PreguntarPrufer(ventana, parametros);
     }
     return false;
 }

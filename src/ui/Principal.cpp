@@ -53,8 +53,7 @@ void Principal::AplicarEstadosDeDiseño()
 
 std::int16_t Principal::Preguntar(const QString& texto, int botones)
 {
-    return interaccion_.Mensaje(texto, titulo_, Icono::Pregunta,
-                                botones == 3 ? Botones::SiNoCancelar : Botones::SiNo);
+    return interaccion_.Mensaje(texto, titulo_, Icono::Pregunta, botones == 3 ? Botones::SiNoCancelar : Botones::SiNo);
 }
 
 void Principal::ColocarFilaSuperior(bool ponderado)
@@ -91,17 +90,8 @@ void Principal::Iniciar_trabajo()
     boton("añadir_arista", false, ImagenBarra::AñadirAristaInactiva);
     comandos_.Habilitar(Boton_imprimir, true);
 
-    for (const char* c : {"Guardar",
-                          "Guardar_Como",
-                          "Imprimir",
-                          "Añadir_Vertice",
-                          "Centrar",
-                          "Girar_voltear",
-                          "Matriz_adyacencia",
-                          "Conectividad",
-                          "Camino_minimo",
-                          "Árbol_generador_mínimo",
-                          "muFleury"})
+    for (const char* c : {"Guardar", "Guardar_Como", "Imprimir", "Añadir_Vertice", "Centrar", "Girar_voltear",
+                          "Matriz_adyacencia", "Conectividad", "Camino_minimo", "Árbol_generador_mínimo", "muFleury"})
         comandos_.Habilitar(QString::fromUtf8(c), true);
     bool bajoGrafos = false;
     for (const EntradaMenu& e : EntradasMenu()) {

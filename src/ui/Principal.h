@@ -17,8 +17,7 @@ struct OrdenAlgoritmo;
 
 // The type list's items, index = type code.
 inline const QString ElementosCombo1[] = {QStringLiteral("Simple"), QStringLiteral("Ponderado"),
-                                          QStringLiteral("Digrafo Simple"),
-                                          QStringLiteral("Digrafo Ponderado")};
+                                          QStringLiteral("Digrafo Simple"), QStringLiteral("Digrafo Ponderado")};
 
 class Principal : public EstadoPrincipal {
 public:
@@ -60,8 +59,7 @@ public:
     // The same with what it asks already answered, and no question about
     // steps: a straight run (the command line), or one that pauses at every
     // step when `pausas`.
-    void EjecutarOrdenCompleta(const OrdenAlgoritmo& orden, const Parametros& parametros,
-                               bool pausas = false);
+    void EjecutarOrdenCompleta(const OrdenAlgoritmo& orden, const Parametros& parametros, bool pausas = false);
     // Asks "Paso a Paso" or "Completo", then runs the algorithm of that run name.
     void IniciarAlgoritmo(const QString& nombre, const Parametros& parametros = {});
     // Runs the algorithm of that run name at once.

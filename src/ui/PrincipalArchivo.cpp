@@ -115,8 +115,7 @@ void Principal::HabilitarTrasCargar()
     comandos_.Habilitar(Estadísticas, g.Tipo() < 2);
     seleccion_.VerticeBajoCursor = seleccion_.VerticeSeleccionado = 0;
     const bool pesos = g.Ponderado() && g.numero_aristas() > 0;
-    par(Boton_cambiar_peso, Cambiar_peso, pesos,
-        pesos ? ImagenBarra::CambiarPeso : ImagenBarra::CambiarPesoInactiva);
+    par(Boton_cambiar_peso, Cambiar_peso, pesos, pesos ? ImagenBarra::CambiarPeso : ImagenBarra::CambiarPesoInactiva);
     vista_.combo1 = g.Tipo();
     dibujo().DibujarGrafo(0);
     comandos_.Habilitar(Boton_imprimir, true);

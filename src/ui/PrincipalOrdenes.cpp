@@ -131,8 +131,8 @@ bool Principal::EjecutarGenerador(const QString& control)
     Numeros numeros;
     for (const PreguntaGenerador& pregunta : generador->preguntas) {
         const int maximo = MaximoPregunta(pregunta, numeros);
-        const int numero = PreguntarNumero(
-            grafo(), interaccion_, {pregunta.titulo, pregunta.indicacion, TextoMaximo(maximo), maximo});
+        const int numero =
+            PreguntarNumero(grafo(), interaccion_, {pregunta.titulo, pregunta.indicacion, TextoMaximo(maximo), maximo});
         if (numero < 1)
             return true;
         numeros.push_back(numero);
@@ -200,8 +200,7 @@ void Principal::IdentificarSegunVertices()
 {
     const bool activo = grafo().dimen() > 1;
     comandos_.Habilitar(Control::Boton_unir_vert_desact, activo);
-    comandos_.PonerImagen(Control::Boton_unir_vert_desact,
-                          activo ? ImagenBarra::Unir : ImagenBarra::UnirInactiva);
+    comandos_.PonerImagen(Control::Boton_unir_vert_desact, activo ? ImagenBarra::Unir : ImagenBarra::UnirInactiva);
     comandos_.Habilitar(Control::Ident_vertices, activo);
 }
 

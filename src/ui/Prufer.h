@@ -22,10 +22,7 @@ public:
 
     static QString Titulo() { return QStringLiteral("Código de Prüfer de un árbol"); }
     static QString Cabecera() { return QStringLiteral("CREAR UN ÁRBOL A PARTIR DE SU CÓDIGO DE PRÜFER"); }
-    static QString IndicacionVertices()
-    {
-        return QStringLiteral("Introduzca el número de vértices del árbol (3-50):");
-    }
+    static QString IndicacionVertices() { return QStringLiteral("Introduzca el número de vértices del árbol (3-50):"); }
     static QString TituloMarco() { return QStringLiteral(" Secuencia "); }
     static QString EtiquetaSecuencia() { return QStringLiteral("Secuencia:"); }
     static QString TextoAceptar() { return QStringLiteral("Aceptar"); }

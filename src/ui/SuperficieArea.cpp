@@ -39,8 +39,8 @@ void CopiarZona(const QImage& de, QImage& a, const QRect& zona)
 } // namespace
 
 SuperficieArea::SuperficieArea(int anchoTwips, int altoTwips, double escala)
-    : imagen_(ImagenSinPintar(anchoTwips, altoTwips, escala)),
-      lienzo_(std::make_unique<LienzoBandas>(imagen_)), memoria_(*lienzo_), pendiente_(imagen_.rect())
+    : imagen_(ImagenSinPintar(anchoTwips, altoTwips, escala)), lienzo_(std::make_unique<LienzoBandas>(imagen_)),
+      memoria_(*lienzo_), pendiente_(imagen_.rect())
 {
     lienzo_->FijarMedida(QSize(anchoTwips, altoTwips));
 }
@@ -128,7 +128,6 @@ QRect SuperficieArea::TomarCambios()
     pendiente_ = {};
     if (zona.isEmpty())
         return {};
-    return QRect(
-        QPoint(int(std::floor(zona.left() / escala)), int(std::floor(zona.top() / escala))),
-        QPoint(int(std::ceil((zona.right() + 1) / escala)), int(std::ceil((zona.bottom() + 1) / escala))));
+    return QRect(QPoint(int(std::floor(zona.left() / escala)), int(std::floor(zona.top() / escala))),
+                 QPoint(int(std::ceil((zona.right() + 1) / escala)), int(std::ceil((zona.bottom() + 1) / escala))));
 }

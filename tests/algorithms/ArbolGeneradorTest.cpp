@@ -27,10 +27,7 @@ struct ArbolGenerador : MundoRecorrido {
         PonerGrafo(p.grafo(), "Ponderado", {{1000, 1000}, {3000, 1000}, {3000, 3000}, {1000, 3000}},
                    {{1, 2, a}, {2, 3, b}, {3, 4, c}, {4, 1, d}});
     }
-    Pieza Arista(int a, int b) const
-    {
-        return {QStringLiteral("Arista: (%1,%2)    \t").arg(a).arg(b), false, negro};
-    }
+    Pieza Arista(int a, int b) const { return {QStringLiteral("Arista: (%1,%2)    \t").arg(a).arg(b), false, negro}; }
     // The edges drawn in this colour with the thick pen, by their midpoints.
     Medios Gruesas(const QColor& color) const
     {
@@ -184,8 +181,7 @@ TEST(ArbolGeneradorOraculo, LosTresDanElPesoDelArbolMinimoDeBoost)
             const auto [total, piezas, lineas, pausas] = Ejecutar(n, aristas, nombre);
             ASSERT_TRUE(total == peso && pausas == 0) << nombre.toStdString() << " " << total << " " << peso;
             // Kruskal's and Prim's n - 1 edges, seven to a line.
-            ASSERT_TRUE(nombre == "Boruvka" || (piezas == n - 1 && lineas == (n - 1) / 7))
-                << nombre.toStdString();
+            ASSERT_TRUE(nombre == "Boruvka" || (piezas == n - 1 && lineas == (n - 1) / 7)) << nombre.toStdString();
         }
     }
 }

@@ -5,8 +5,8 @@
 #include <QTextBlock>
 #include <QTextCursor>
 
-#include "support/MundoEjecucion.h"
 #include "model/Controles.h"
+#include "support/MundoEjecucion.h"
 
 namespace {
 
@@ -46,9 +46,8 @@ TEST_F(Caminos, DijkstraEscribeLaTablaFilaAFilaYElCamino)
                                  {"2\t", true, marino},
                                  {"3\t", true, marino},
                                  {"\r\n" + QString(36, '-') + "\r\n", true, negro}};
-    for (const auto& fila :
-         {Fila({cero, {"5\t", false, negro}, {"9\t", false, negro}}),
-          Fila({cero, cinco, {"6\t", false, negro}}), Fila({cero, cinco, {"6\t", true, Color(12)}})})
+    for (const auto& fila : {Fila({cero, {"5\t", false, negro}, {"9\t", false, negro}}),
+                             Fila({cero, cinco, {"6\t", false, negro}}), Fila({cero, cinco, {"6\t", true, Color(12)}})})
         esperadas.insert(esperadas.end(), fila.begin(), fila.end());
     esperadas.insert(esperadas.end(), {{"Camino: ", false, negro},
                                        {"1 - 2 - 3", true, azul},
@@ -71,9 +70,9 @@ TEST_F(Caminos, CaminoDaElDeMenosAristasSinPasosNiPausas)
 {
     Triangulo();
     Ejecutar(Control::Camino, 1, 3);
-    EXPECT_EQ(Piezas(), (std::vector<Pieza>{{"Camino:   ", false, negro},
-                                            {"1 - 3", true, Color(12)},
-                                            {"    FIN Camino\r\n", false, negro}}));
+    EXPECT_EQ(Piezas(),
+              (std::vector<Pieza>{
+                  {"Camino:   ", false, negro}, {"1 - 3", true, Color(12)}, {"    FIN Camino\r\n", false, negro}}));
     EXPECT_EQ(Dibujadas(Color(3)), (Trazos{{1, 3}}));
     EXPECT_TRUE(persona.dialogosModo == 0 && persona.pausas.empty() && p.Vista().aceptarVisible);
 }
@@ -132,14 +131,13 @@ TEST_F(Caminos, ElDialogoNoOfreceElMismoVerticeDosVecesYTodosSoloEnDijkstra)
         bool todos;
         QStringList listaOrigen, listaDestino;
     };
-    for (const Paso& paso : {Paso{true, 1, 2, 0, false, tres, {"1", "3", "TODOS"}},
-                             Paso{false, 2, 2, 0, true, tres, {"1", "3", "TODOS"}},
-                             Paso{false, 1, 2, 3, false, {"1", "2"}, {"1", "3", "TODOS"}},
-                             Paso{true, 0, 1, 3, false, {"1", "2"}, {"2", "3", "TODOS"}},
-                             Paso{false, 2, 1, 0, true, tres, {"2", "3", "TODOS"}}}) {
+    for (const Paso& paso :
+         {Paso{true, 1, 2, 0, false, tres, {"1", "3", "TODOS"}}, Paso{false, 2, 2, 0, true, tres, {"1", "3", "TODOS"}},
+          Paso{false, 1, 2, 3, false, {"1", "2"}, {"1", "3", "TODOS"}},
+          Paso{true, 0, 1, 3, false, {"1", "2"}, {"2", "3", "TODOS"}},
+          Paso{false, 2, 1, 0, true, tres, {"2", "3", "TODOS"}}}) {
         paso.origen ? d.ElegirOrigen(paso.indice) : d.ElegirDestino(paso.indice);
-        EXPECT_TRUE(d.Origen() == paso.elegidoOrigen && d.Destino() == paso.elegidoDestino &&
-                    d.Todos() == paso.todos &&
+        EXPECT_TRUE(d.Origen() == paso.elegidoOrigen && d.Destino() == paso.elegidoDestino && d.Todos() == paso.todos &&
                     d.AceptarHabilitado() == (paso.elegidoDestino > 0 || paso.todos));
         EXPECT_EQ(d.ListaOrigen(), paso.listaOrigen);
         EXPECT_EQ(d.ListaDestino(), paso.listaDestino);

@@ -14,15 +14,14 @@ TEST(CatalogoOrdenes, CadaOrdenSeOfreceEnLosTiposQueDiceSuFila)
         SCOPED_TRACE(tipo);
         // A path 1-2-3, opened as a file of this type.
         const bool dirigido = EsDirigido(tipo);
-        const QByteArray texto =
-            NombreTipo(tipo).toLatin1() + "\r\n3\r\n 0 1 0\r\n" + (dirigido ? " 0 0 1" : " 1 0 1") + "\r\n" +
-            (dirigido ? " 0 0 0" : " 0 1 0") + "\r\n\r\n 900 , 900\r\n 2000 , 900\r\n 3000 , 900\r\n";
+        const QByteArray texto = NombreTipo(tipo).toLatin1() + "\r\n3\r\n 0 1 0\r\n" +
+                                 (dirigido ? " 0 0 1" : " 1 0 1") + "\r\n" + (dirigido ? " 0 0 0" : " 0 1 0") +
+                                 "\r\n\r\n 900 , 900\r\n 2000 , 900\r\n 3000 , 900\r\n";
         MundoPrincipal m;
         ASSERT_TRUE(m.p.AbrirArchivo(carpeta.Fichero(QString::number(tipo) + ".grf", texto)));
         ASSERT_EQ(m.p.grafo().Tipo(), tipo);
         for (const OrdenAlgoritmo& orden : Ordenes())
-            EXPECT_EQ(Alcanzable(m.p, orden.control), Incluye(orden.tipos, tipo))
-                << orden.control.toStdString();
+            EXPECT_EQ(Alcanzable(m.p, orden.control), Incluye(orden.tipos, tipo)) << orden.control.toStdString();
     }
 }
 

@@ -81,9 +81,9 @@ TEST_F(Colorear, PasadosVeinticincoLaLineaSigueTrasUnaSangriaInvisible)
 {
     Simple(30);
     EXPECT_EQ(Correr("Coloración Secuencial"),
-              "Algoritmo Secuencial\r\n\r\nOrden de Coloración : " + Numeros(1, 25) + ",\r\n" +
-                  QString(22, '~') + Numeros(26, 30) + "\r\n\r\nColor 1~ : " + Numeros(1, 25) + ",\r\n" +
-                  QString(11, '~') + Numeros(26, 30) +
+              "Algoritmo Secuencial\r\n\r\nOrden de Coloración : " + Numeros(1, 25) + ",\r\n" + QString(22, '~') +
+                  Numeros(26, 30) + "\r\n\r\nColor 1~ : " + Numeros(1, 25) + ",\r\n" + QString(11, '~') +
+                  Numeros(26, 30) +
                   "\r\n\r\nSe han usado 1 colores con el Algoritmo Secuencial.\r\n\r\nPresione ACEPTAR  para "
                   "continuar.");
 }
@@ -166,9 +166,7 @@ TEST_F(Colorear, ElPanelDeBrelazMuestraGradosYSaturacionTrasCadaPaso)
         }
     };
     Correr("Coloración Brelaz");
-    const auto fila = [](int saturacion, bool borrada) {
-        return FilaBrelaz{2, std::int16_t(saturacion), borrada};
-    };
+    const auto fila = [](int saturacion, bool borrada) { return FilaBrelaz{2, std::int16_t(saturacion), borrada}; };
     // clang-format off
     EXPECT_EQ(vistos, (std::vector<std::vector<FilaBrelaz>>{
         {{}, fila(0, 0), fila(0, 0), fila(0, 0), fila(0, 0), fila(0, 0)},
@@ -194,23 +192,20 @@ TEST_F(Colorear, ElOrdenSeEligeConClicsYLaColoracionLoSigue)
     };
     auto circulos = [&](int v) {
         const std::vector<Primitiva> todos = lienzo.Circulos();
-        return std::count_if(todos.begin(), todos.end(), [&](const Primitiva& c) {
-            return c.a == QPointF(g.Posic_CoordX(v), g.Posic_CoordY(v));
-        });
+        return std::count_if(todos.begin(), todos.end(),
+                             [&](const Primitiva& c) { return c.a == QPointF(g.Posic_CoordX(v), g.Posic_CoordY(v)); });
     };
     for (const bool cancelar : {true, false}) {
         SCOPED_TRACE(cancelar);
         persona.cancelar = cancelar;
         p.Ejecutar("mnu_Secuencial_intro_ord");
-        EXPECT_TRUE(p.Marco().Orden_Definido && !p.Comandos().Habilitado("Archivo") &&
-                    !p.Vista().textoHabilitado);
+        EXPECT_TRUE(p.Marco().Orden_Definido && !p.Comandos().Habilitado("Archivo") && !p.Vista().textoHabilitado);
         for (const int v : {27, 27}) // the second click is ignored
             clic(v);
         for (int v = 1; v <= 25; ++v)
             clic(v);
-        EXPECT_EQ(Visible(p.trazaPanel()),
-                  "Seleccione los vértices en el orden deseado.\r\n\r\n Seleccionados : 27, " +
-                      Numeros(1, 24) + ",\r\n" + QString(17, '~') + "25");
+        EXPECT_EQ(Visible(p.trazaPanel()), "Seleccione los vértices en el orden deseado.\r\n\r\n Seleccionados : 27, " +
+                                               Numeros(1, 24) + ",\r\n" + QString(17, '~') + "25");
         // The pointer over a chosen vertex leaves its mark alone; over another it marks it.
         const auto antes = circulos(27);
         mover(27);
@@ -224,8 +219,8 @@ TEST_F(Colorear, ElOrdenSeEligeConClicsYLaColoracionLoSigue)
             continue;
         }
         EXPECT_TRUE(Visible(p.trazaPanel())
-                        .startsWith("Algoritmo Secuencial\r\n\r\nOrden de Coloración : 27, " +
-                                    Numeros(1, 24) + ",\r\n" + QString(22, '~') + "25, 26\r\n"));
+                        .startsWith("Algoritmo Secuencial\r\n\r\nOrden de Coloración : 27, " + Numeros(1, 24) +
+                                    ",\r\n" + QString(22, '~') + "25, 26\r\n"));
     }
 }
 
@@ -354,13 +349,11 @@ TEST(ColoracionOraculo, LasCuatroSiguenSuOrdenYListanSusColores)
         const std::pair<QString, std::pair<Lista, Lista>> esperados[] = {
             {"Coloración Secuencial", {usuario, Voraz(grafico, usuario)}},
             {"Coloración Welsh-Powell", {PorGrado(grafico), Voraz(grafico, PorGrado(grafico))}},
-            {"Coloración Matula-Marble-Isaacson",
-             {MenorUltimo(grafico), Voraz(grafico, MenorUltimo(grafico))}},
+            {"Coloración Matula-Marble-Isaacson", {MenorUltimo(grafico), Voraz(grafico, MenorUltimo(grafico))}},
             {"Coloración Brelaz", {brelaz, coloresBrelaz}},
         };
         for (const auto& [nombre, esperado] : esperados) {
-            SCOPED_TRACE("caso " + std::to_string(caso) + ", n = " + std::to_string(n) + ", " +
-                         nombre.toStdString());
+            SCOPED_TRACE("caso " + std::to_string(caso) + ", n = " + std::to_string(n) + ", " + nombre.toStdString());
             const auto& [orden, color] = esperado;
             MundoEjecucion m;
             m.persona.completo = true;

@@ -73,7 +73,10 @@ TEST_F(Conectividad, CadaOrdenEscribeSuCuentaYSuLista)
         {"Vértices_corte", 0, 3, triangulo, {{"NO EXISTEN VÉRTICES CORTE", true, negro}}},
         {"Aristas_Puente", 0, 10, Camino(10),
          Cuenta("EXISTEN ", 9, " ARISTAS PUENTE\r\n\r\n", {{puentes + "\r\nArista (9,10)   \r\n", true, Color(2)}})},
-        {"Aristas_Puente", 2, 3, {{1, 2}, {2, 1}, {3, 2}},
+        {"Aristas_Puente",
+         2,
+         3,
+         {{1, 2}, {2, 1}, {3, 2}},
          Cuenta("EXISTE ", 1, " ARISTA PUENTE\r\n\r\n", {{"Arista (3,2)      \r\n", true, Color(2)}})},
         {"Aristas_Puente", 2, 2, {{1, 2}, {2, 1}}, {{"NO EXISTEN ARISTAS PUENTE", true, negro}}},
         {"Bloques", 0, 3, triangulo, Bloques({" 1 2 3"})},
@@ -140,8 +143,7 @@ TEST_F(Conectividad, LosBloquesDeUnGrafoInconexoSeRechazan)
 {
     Poner(TipoGrafo::Simple, 3, {{1, 2}});
     p.Ejecutar("Bloques");
-    EXPECT_EQ(persona.mensajes.back().texto,
-              "El algoritmo de búsqueda de Bloques requiere que el grafo sea conexo.");
+    EXPECT_EQ(persona.mensajes.back().texto, "El algoritmo de búsqueda de Bloques requiere que el grafo sea conexo.");
     EXPECT_EQ(persona.mensajes.back().titulo, "Precondición");
     EXPECT_TRUE(lienzo.primitivas.empty() && p.Vista().areaHabilitada);
 }
@@ -217,9 +219,8 @@ TEST(ConectividadOraculo, ComponentesCortesPuentesYBloquesComoBoost)
         Contexto c = w.Ctx();
         ASSERT_EQ(ComponentesConexas(c, &etiquetas), k);
         EXPECT_TRUE(w.p.Vista().areaHabilitada && w.lienzo.primitivas.empty()); // silent
-        for (int v = 1; v <= n; ++v) // the lowest vertex of the component
-            ASSERT_EQ(etiquetas[v],
-                      std::find(enBoost.begin(), enBoost.end(), enBoost[v - 1]) - enBoost.begin() + 1);
+        for (int v = 1; v <= n; ++v)                                            // the lowest vertex of the component
+            ASSERT_EQ(etiquetas[v], std::find(enBoost.begin(), enBoost.end(), enBoost[v - 1]) - enBoost.begin() + 1);
         ++casos[k == 1 ? 0 : 1];
 
         std::vector<std::size_t> articulaciones;

@@ -20,10 +20,9 @@ TEST_F(Estadistica, VeinteVerticesOcupanDosLineasYElMarcoCrece)
     for (int v = 2; v <= 20; ++v)
         estrella.emplace_back(1, v);
     const Estadisticas e = Abrir(TipoGrafo::Simple, 20, estrella);
-    EXPECT_EQ(e.Texto(),
-              "Tipo de Grafo: Simple\nNº Vértices : 20\nNº Aristas : 19\nNº de Componentes Conexas : 1\n"
-              "Sucesión de grados: \n19" +
-                  QString(", 1").repeated(15) + ", \n1, 1, 1, 1\n");
+    EXPECT_EQ(e.Texto(), "Tipo de Grafo: Simple\nNº Vértices : 20\nNº Aristas : 19\nNº de Componentes Conexas : 1\n"
+                         "Sucesión de grados: \n19" +
+                             QString(", 1").repeated(15) + ", \n1, 1, 1, 1\n");
     EXPECT_FALSE(e.EtiqGradoVisible(3));
     EXPECT_EQ(e.Cuadro3().alto, 2 * 480 + 700);
     EXPECT_EQ(e.PosicionEtiqGrado(2).arriba - e.PosicionEtiqGrado(1).arriba, 480);

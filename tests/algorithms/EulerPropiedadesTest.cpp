@@ -66,8 +66,8 @@ std::vector<Lista> Listas(const QString& traza, const QString& cola)
         const qsizetype donde = lineas[i].indexOf(cola);
         if (donde < 0)
             continue;
-        const QString resto = donde + cola.size() < lineas[i].size() ? lineas[i].mid(donde + cola.size())
-                                                                      : lineas.value(i + 1);
+        const QString resto =
+            donde + cola.size() < lineas[i].size() ? lineas[i].mid(donde + cola.size()) : lineas.value(i + 1);
         Lista lista;
         for (const auto& m : arista.globalMatch(resto))
             lista.emplace_back(m.captured(1).toInt(), m.captured(2).toInt());

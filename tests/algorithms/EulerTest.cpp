@@ -44,6 +44,7 @@ TEST_F(Euler, UnGrafoRechazadoSoloDaSuMensaje)
         const char* titulo;
         const char* texto;
     } casos[] = {
+        // clang-format off
         {0, 5, {{1, 2}, {1, 3}, {1, 4}, {1, 5}}, "muFleuryAutomatico", "Algoritmo de Fleury",
          "El grafo tiene más de 2 vértices impares."},
         {0, 3, {{1, 2}}, "muFleuryUsuario", "Algoritmo de Fleury", "El grafo no es conexo."},
@@ -58,6 +59,7 @@ TEST_F(Euler, UnGrafoRechazadoSoloDaSuMensaje)
         {1, 4, {{1, 2}, {2, 3}, {3, 1}}, "muCartero", "Problema del cartero",
          "El grafo debe ser conexo, ponderado simple y con aristas."},
         {1, 1, {}, "muCartero", "Problema del cartero", "El grafo debe ser conexo, ponderado simple y con aristas."},
+        // clang-format on
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.texto);
@@ -65,8 +67,7 @@ TEST_F(Euler, UnGrafoRechazadoSoloDaSuMensaje)
         persona.mensajes.clear();
         ASSERT_TRUE(p.Ejecutar(caso.orden));
         ASSERT_EQ(persona.mensajes.size(), 1u);
-        EXPECT_EQ(persona.mensajes[0],
-                  (MensajeVisto{caso.texto, caso.titulo, Icono::Exclamacion, Botones::Aceptar}));
+        EXPECT_EQ(persona.mensajes[0], (MensajeVisto{caso.texto, caso.titulo, Icono::Exclamacion, Botones::Aceptar}));
         EXPECT_TRUE(p.trazaPanel().Texto().isEmpty() && !p.Vista().aceptarVisible && !p.Marco().RecorridoUsuario);
     }
 }
@@ -81,7 +82,9 @@ TEST_F(Euler, ElTestDaSuVeredictoYTodasSusRazones)
         {0, 4, {{1, 2}, {2, 3}, {3, 1}}, "El grafo no es euleriano.\r\nEl grafo no es conexo."},
         {0, 1, {}, "El grafo no es euleriano.\r\nEl grafo no tiene aristas."},
         {2, 3, {{1, 2}, {2, 3}, {3, 1}}, "El grafo es euleriano."},
-        {2, 2, {{1, 2}},
+        {2,
+         2,
+         {{1, 2}},
          "El grafo no es euleriano.\r\nEl grafo tiene vértices con grado de entrada distinto al grado de salida."},
         {1, 3, {{1, 2}, {2, 3}}, "El grafo no es euleriano.\r\nEl grafo tiene vértices de grado impar."},
     };
@@ -108,10 +111,10 @@ TEST_F(Euler, FleuryAutomaticoEmpiezaPorUnExtremoImparYPausaEnCadaArista)
         inicios.insert(piezas[2].texto);
         const bool desde1 = piezas[2].texto == "1-2";
         EXPECT_EQ(piezas, (std::vector<Pieza>{{"Algoritmo de FLEURY\r\n\r\n", true, Negro},
-                                               {"Construcción de recorrido euleriano abierto.\r\n"
-                                                "Recorrido formado por las aristas: \r\n",
-                                                false, Negro}} +
-                               (desde1 ? Lista({"1-2", ", 2-3", "\r\n"}) : Lista({"3-2", ", 2-1", "\r\n"}))));
+                                              {"Construcción de recorrido euleriano abierto.\r\n"
+                                               "Recorrido formado por las aristas: \r\n",
+                                               false, Negro}} +
+                           (desde1 ? Lista({"1-2", ", 2-3", "\r\n"}) : Lista({"3-2", ", 2-1", "\r\n"}))));
         // Numbered 1 and 2 instead of their weights, thick; no wait between steps.
         EXPECT_EQ(LineasResaltadas(QColor(192, 64, 0)), 2);
         EXPECT_EQ(persona.eventosProcesados, 0);
@@ -165,13 +168,20 @@ TEST_F(Euler, TuckerDivideLaPajaritaEnDosCiclosYLosVuelveAUnir)
                                         "visualizar mejor el algoritmo. \r\n\r\n"),
                                   texto("Dividimos el grafo de modo que todos los vértices del grafo tengan "
                                         "grado 2. \r\n"),
-                                  texto("Paso siguiente. Duplicamos el vértice "), {"3", false, Azul},
-                                  texto(" dando el vértice "), {"6", false, Azul}, texto(".\r\n"), texto(NL),
-                                  texto("El grafo se ha dividido en "), texto("2"),
+                                  texto("Paso siguiente. Duplicamos el vértice "),
+                                  {"3", false, Azul},
+                                  texto(" dando el vértice "),
+                                  {"6", false, Azul},
+                                  texto(".\r\n"),
+                                  texto(NL),
+                                  texto("El grafo se ha dividido en "),
+                                  texto("2"),
                                   texto(" componentes conexas. \r\nAhora reconstruimos el grafo formando al mismo "
                                         "tiempo el recorrido euleriano. \r\n\r\n"),
-                                  texto("Paso siguiente. Identificamos los vértices: "), {"3", false, Azul},
-                                  texto(", "), {"6\r\n", false, Azul},
+                                  texto("Paso siguiente. Identificamos los vértices: "),
+                                  {"3", false, Azul},
+                                  texto(", "),
+                                  {"6\r\n", false, Azul},
                                   texto("CIRCUITO formado por las aristas: \r\n")} +
                recorrido + std::vector{texto(NL), texto("RECORRIDO EULERIANO final: \r\n")} + recorrido));
     EXPECT_TRUE(p.grafo() == antes);

@@ -2,8 +2,8 @@
 // force on random graphs.
 #include <random>
 
-#include "support/MundoEjecucion.h"
 #include "model/Controles.h"
+#include "support/MundoEjecucion.h"
 
 namespace {
 
@@ -23,8 +23,8 @@ TEST_F(Operaciones, ElGrafoLinealAdmiteHasta50Aristas)
     p.Doc().GrafoModificado = false;
     const Grafo antes = p.grafo();
     p.Ejecutar(Control::mnu_lineal);
-    EXPECT_EQ(persona.mensajes.back(), (MensajeVisto{"El grafo tiene 55 aristas. No debe tener mas de 50.",
-                                                     "ERROR", Icono::Critico, Botones::Aceptar}));
+    EXPECT_EQ(persona.mensajes.back(), (MensajeVisto{"El grafo tiene 55 aristas. No debe tener mas de 50.", "ERROR",
+                                                     Icono::Critico, Botones::Aceptar}));
     EXPECT_TRUE(p.grafo() == antes && !p.Doc().GrafoModificado);
     for (int quitar = 0; quitar < 5; ++quitar)
         p.grafo().EliminarArista(102 + quitar);

@@ -63,8 +63,7 @@ TEST_F(PruferPrueba, LaCodificacionQuitaLasHojasDelDibujo)
     p.Aceptar_Click();
     Poner(TipoGrafo::Simple, 3, {{1, 2, 1}, {2, 3, 1}, {1, 3, 1}});
     Codificar();
-    EXPECT_EQ(Piezas(),
-              (Trazas{{"La codificación de Prüfer requiere que el grafo sea un árbol.", true, negro}}));
+    EXPECT_EQ(Piezas(), (Trazas{{"La codificación de Prüfer requiere que el grafo sea un árbol.", true, negro}}));
     EXPECT_TRUE(Dibujadas(Color(1)).empty() && Borradas().empty() && persona.mensajes.empty());
 }
 
@@ -114,8 +113,8 @@ TEST_F(PruferPrueba, LaDecodificacionDesdeElDialogoConstruyeElArbol)
     EXPECT_EQ(Dibujadas(Color(1)), (Trazos{{1, 2}, {1, 3}, {1, 4}}));
     // Nothing is left of the vertices that waited at the origin before they were placed.
     const auto& hechas = lienzo.primitivas;
-    const auto limpio = std::find_if(hechas.rbegin(), hechas.rend(),
-                                     [](auto& q) { return q.tipo == Primitiva::Tipo::Limpiar; });
+    const auto limpio =
+        std::find_if(hechas.rbegin(), hechas.rend(), [](auto& q) { return q.tipo == Primitiva::Tipo::Limpiar; });
     EXPECT_TRUE(std::all_of(hechas.rbegin(), limpio,
                             [&](auto& q) { return q.tipo != Primitiva::Tipo::Circulo || VerticeEn(q.a); }));
 }
@@ -140,8 +139,7 @@ TEST_F(PruferPrueba, DecodificarLaCodificacionDevuelveElArbol)
         Codificar();
         std::vector<std::int16_t> secuencia;
         static const QRegularExpression numero(QStringLiteral("\\d+"));
-        const QString texto =
-            p.trazaPanel().Texto().section(QStringLiteral("Secuencia: "), 1).section('\r', 0, 0);
+        const QString texto = p.trazaPanel().Texto().section(QStringLiteral("Secuencia: "), 1).section('\r', 0, 0);
         for (const auto& m : numero.globalMatch(texto))
             secuencia.push_back(std::int16_t(m.captured().toInt()));
         ASSERT_EQ(int(secuencia.size()), n - 2);

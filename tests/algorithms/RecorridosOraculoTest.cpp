@@ -123,8 +123,7 @@ TEST_F(Oraculo, CaminoEsElDelArbolEnAnchuraDeBoost)
         std::vector<int> previo(n + 1);
         for (auto [a, b] : arbol)
             previo[b] = a;
-        QString esperado =
-            QString("No existe camino entre los vértices %1 y %2.\r\n").arg(origen).arg(destino);
+        QString esperado = QString("No existe camino entre los vértices %1 y %2.\r\n").arg(origen).arg(destino);
         if (previo[destino] != 0) {
             QString camino = QString::number(destino);
             for (int v = destino; v != origen; v = previo[v])
@@ -148,9 +147,7 @@ TEST_F(Oraculo, DijkstraEtiquetaComoBoostPorDebajoDe10000)
         const GrafoBoost b = Boost();
         std::vector<int> distancia(n);
         boost::dijkstra_shortest_paths(b, origen - 1, boost::distance_map(distancia.data()));
-        auto etiqueta = [&](int v) {
-            return distancia[v - 1] < 10000 ? QString::number(distancia[v - 1]) : "-";
-        };
+        auto etiqueta = [&](int v) { return distancia[v - 1] < 10000 ? QString::number(distancia[v - 1]) : "-"; };
 
         const QStringList lineas = Correr("Dijkstra", Con(0, origen, 0)).split("\r\n");
         const QStringList ultima = lineas[lineas.size() - 2].split('\t', Qt::SkipEmptyParts);

@@ -22,4 +22,3 @@ inline Ejecucion Ejecutar(const QStringList& argumentos)
     errores.flush();
     return e;
 }
-

@@ -26,13 +26,11 @@ struct CliEjecutar : ::testing::Test, CarpetaPrueba {
     {
         const QByteArray dos = "\r\n\r\n 900 , 900 \r\n 2000 , 900 \r\n";
         Fichero("k.grf", Cuadrado);
-        Fichero("c.grf",
-                "Simple\r\n 3 \r\n 0 1 0 \r\n 1 0 1 \r\n 0 1 0 \r\n\r\n 900 , 900 \r\n 2000 , 900 \r\n"
-                " 3000 , 900 \r\n");
+        Fichero("c.grf", "Simple\r\n 3 \r\n 0 1 0 \r\n 1 0 1 \r\n 0 1 0 \r\n\r\n 900 , 900 \r\n 2000 , 900 \r\n"
+                         " 3000 , 900 \r\n");
         Fichero("p.grf", Pajarita);
-        Fichero("t.grf",
-                "Ponderado\r\n 3 \r\n 0 5 9 \r\n 5 0 1 \r\n 9 1 0 \r\n\r\n 900 , 900 \r\n 2000 , 900 \r\n"
-                " 2000 , 2000 \r\n");
+        Fichero("t.grf", "Ponderado\r\n 3 \r\n 0 5 9 \r\n 5 0 1 \r\n 9 1 0 \r\n\r\n 900 , 900 \r\n 2000 , 900 \r\n"
+                         " 2000 , 2000 \r\n");
         Fichero("i.grf", "Ponderado\r\n 2 \r\n 0 0 \r\n 0 0 " + dos);
         Fichero("d.grf", "Digrafo\r\n 2 \r\n 0 1 \r\n 0 0 " + dos);
         Fichero("d.png", "viejo");
@@ -85,9 +83,7 @@ TEST_F(CliEjecutar, CadaOrdenEscribeSuTrazaOSuMotivo)
         {{"Tucker", "c.grf"}, {}, "Algoritmo de Tucker: El grafo tiene vértices con grado impar.\n"},
         // A vertex named twice counts once, as a second click on it does.
         {{"Secuencial", "c.grf", "--orden", "3,2,3,1"}, "Orden de Coloración : _3, _2, _1\n"},
-        {{"Secuencial", "c.grf", "--orden", "1,2"},
-         {},
-         "El orden debe incluir todos los vértices: falta el 3.\n"},
+        {{"Secuencial", "c.grf", "--orden", "1,2"}, {}, "El orden debe incluir todos los vértices: falta el 3.\n"},
         {{"Secuencial", "c.grf", "--orden", "1,2,4"}, {}, NoExiste},
         {{"En_Anchura", "t.grf", "--raiz", "3"}, "Orden de Búsqueda :  3, 1, 2\n" FIN},
         {{"Dijkstra", "t.grf", "--origen", "1", "--destino", "TODOS"}, "\t0\t5\t6\t\n" FIN},
@@ -98,8 +94,7 @@ TEST_F(CliEjecutar, CadaOrdenEscribeSuTrazaOSuMotivo)
          {},
          "El origen y el destino deben ser vértices distintos.\n"},
         // Decoding takes no file; the tree it saves encodes back to its sequence.
-        {{"Prufer_Decoding", "--codigo", "3,3,4", "--grafo", "a.grf"},
-         "Vértices libres: 1  2  3  4  5  \n" FIN},
+        {{"Prufer_Decoding", "--codigo", "3,3,4", "--grafo", "a.grf"}, "Vértices libres: 1  2  3  4  5  \n" FIN},
         {{"Prufer_Encoding", "a.grf"}, "Secuencia: 3  3  4  \n" FIN},
     };
     for (const auto& caso : casos) {
@@ -129,8 +124,7 @@ TEST_F(CliEjecutar, LaSemillaRepiteElRecorrido)
     for (const char* algoritmo : {"Fleury", "Hierholzer"}) {
         std::set<QString> salidas;
         for (int semilla = 1; semilla <= 10; ++semilla) {
-            const QStringList argumentos{"ejecutar", algoritmo, pajarita, "--semilla",
-                                         QString::number(semilla)};
+            const QStringList argumentos{"ejecutar", algoritmo, pajarita, "--semilla", QString::number(semilla)};
             const QString salida = Ejecutar(argumentos).salida;
             EXPECT_EQ(Ejecutar(argumentos).salida, salida) << semilla;
             salidas.insert(salida);
@@ -155,8 +149,7 @@ TEST_F(CliEjecutar, LasOperacionesGuardanElGrafoResultante)
     EXPECT_EQ(e.salida, "Lineal: 2 vértices, 1 aristas\n");
     QFile lineal(c.Ruta("l.grf"));
     ASSERT_TRUE(lineal.open(QIODevice::ReadOnly));
-    EXPECT_EQ(lineal.readAll(),
-              "Simple\r\n 2 \r\n 0  1 \r\n 1  0 \r\n\r\n 2000 ,  1500 \r\n 4000 ,  1500 \r\n");
+    EXPECT_EQ(lineal.readAll(), "Simple\r\n 2 \r\n 0  1 \r\n 1  0 \r\n\r\n 2000 ,  1500 \r\n 4000 ,  1500 \r\n");
     e = Ejecutar({"ejecutar", "Complementario", camino, "--grafo", c.Ruta("c.grf")});
     EXPECT_EQ(e.salida, "Complementario: 3 vértices, 1 aristas\n");
 
@@ -198,8 +191,7 @@ TEST_F(CliEjecutar, LosPasosSonLosDibujosYTextosDeCadaPausa)
     ASSERT_EQ(vistas.size(), 3u);
 
     ASSERT_TRUE(QDir(Ruta("")).mkdir("pasos"));
-    const Ejecucion e =
-        Ejecutar({"ejecutar", "Kruskal", grafo, "--pasos", Ruta("pasos"), "--dibujo", Ruta("p.png")});
+    const Ejecucion e = Ejecutar({"ejecutar", "Kruskal", grafo, "--pasos", Ruta("pasos"), "--dibujo", Ruta("p.png")});
     EXPECT_EQ(e.estado, 0) << e.errores.toStdString();
     EXPECT_EQ(QDir(Ruta("pasos")).entryList(QDir::Files).size(), 6);
     for (int k = 1; k <= 3; ++k) {
@@ -239,15 +231,10 @@ TEST_F(CliEjecutar, CadaGrafoQueSeLeeTermina)
          "Algoritmo de Fleury: El grafo no es euleriano.\r\nEl grafo tiene vértices cuyos grados de entrada "
          "y de "
          "salida difieren en más de 1.\n"},
-        {{"Tucker", "cic.grf"},
-         "Algoritmo de TUCKER\n\n\nRECORRIDO EULERIANO final: \n1 - 2, 2 - 3, 3 - 1\n" FIN},
+        {{"Tucker", "cic.grf"}, "Algoritmo de TUCKER\n\n\nRECORRIDO EULERIANO final: \n1 - 2, 2 - 3, 3 - 1\n" FIN},
         {{"Cartero", "tri.grf", "--semilla", "1", "--grafo", "tri2.grf"}, "Peso total del recorrido: 9\n"},
-        {{"Complementario", "vac.grf"},
-         {},
-         "Precondición: La operación requiere un grafo con al menos un vértice.\n"},
-        {{"Lineal", "vac.grf"},
-         {},
-         "Precondición: La operación requiere un grafo con al menos un vértice.\n"},
+        {{"Complementario", "vac.grf"}, {}, "Precondición: La operación requiere un grafo con al menos un vértice.\n"},
+        {{"Lineal", "vac.grf"}, {}, "Precondición: La operación requiere un grafo con al menos un vértice.\n"},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE(caso.argumentos.join(' ').toStdString());
@@ -269,12 +256,11 @@ TEST_F(CliEjecutar, ElArbolDeUnCodigoOcupaElAreaPedida)
         return lineas.mid(lineas.size() - 4, 3);
     };
     EnCarpeta({"Prufer_Decoding", "--codigo", "2", "--grafo", "a.grf"});
-    EXPECT_EQ(posiciones("a.grf"),
-              (QList<QByteArray>{" 4500 ,  600 \r", " 6578 ,  4200 \r", " 2422 ,  4200 \r"}));
+    EXPECT_EQ(posiciones("a.grf"), (QList<QByteArray>{" 4500 ,  600 \r", " 6578 ,  4200 \r", " 2422 ,  4200 \r"}));
     for (const QStringList& dibujo : {QStringList{}, QStringList{"--dibujo", "a.png"}}) {
-        EnCarpeta(QStringList{"Prufer_Decoding", "--codigo", "2", "--grafo", "b.grf", "--ancho", "7000",
-                              "--alto", "5000"} +
-                  dibujo);
+        EnCarpeta(
+            QStringList{"Prufer_Decoding", "--codigo", "2", "--grafo", "b.grf", "--ancho", "7000", "--alto", "5000"} +
+            dibujo);
         const QList<QByteArray> b = posiciones("b.grf");
         EXPECT_EQ(b.first(), " 3500 ,  600 \r") << dibujo.join(' ').toStdString();
     }
@@ -310,9 +296,8 @@ TEST_F(CliEjecutar, LasSalidasNoSePisan)
     QFile::remove(entradaEnPasos);
     const Ejecucion e = EnCarpeta({"Kruskal", "k.grf", "--pasos", Ruta("st"), "--reemplazar"});
     EXPECT_EQ(e.estado, 0) << e.errores.toStdString();
-    EXPECT_EQ(QDir(Ruta("st")).entryList(QDir::Files),
-              (QStringList{"paso-001.png", "paso-001.txt", "paso-002.png", "paso-002.txt", "paso-003.png",
-                           "paso-003.txt"}));
+    EXPECT_EQ(QDir(Ruta("st")).entryList(QDir::Files), (QStringList{"paso-001.png", "paso-001.txt", "paso-002.png",
+                                                                    "paso-002.txt", "paso-003.png", "paso-003.txt"}));
 }
 
 } // namespace

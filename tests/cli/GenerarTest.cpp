@@ -35,7 +35,6 @@ TEST(CliGenerar, UnNumeroNoEsElFicheroDeSalida)
     const Ejecucion e = Ejecutar({"generar", "Ciclo", "5", "6"});
     QDir::setCurrent(antes);
     EXPECT_EQ(e.estado, 2);
-    EXPECT_TRUE(e.errores.startsWith("Sobra el argumento 6, o falta el fichero de salida."))
-        << e.errores.toStdString();
+    EXPECT_TRUE(e.errores.startsWith("Sobra el argumento 6, o falta el fichero de salida.")) << e.errores.toStdString();
     EXPECT_FALSE(QFile::exists(c.Ruta("6")));
 }

@@ -79,8 +79,7 @@ TEST_F(Salidas, LoQueExcedeSusCotasSeRechazaConEstadoDos)
          "El dibujo tendría 1066667 x 1066667 píxeles" + lejos},
         {"dibujar g.grf d.png --ancho 15360 --alto 15361 --escala 16",
          "El dibujo tendría 16384 x 16386 píxeles" + lejos},
-        {"dibujar g.grf d.png --ancho 1000000 --alto 1 --escala 16",
-         "El dibujo tendría 1066667 x 2 píxeles" + lejos},
+        {"dibujar g.grf d.png --ancho 1000000 --alto 1 --escala 16", "El dibujo tendría 1066667 x 2 píxeles" + lejos},
         {"dibujar g.grf d.svg --ancho 491520 --alto 15", "El dibujo tendría 32768 x 1 píxeles" + lejos},
         {"ejecutar Componentes g.grf --dibujo d.svg --ancho 1000000 --alto 1000000",
          "El dibujo tendría 66667 x 66667 píxeles" + lejos},
@@ -90,8 +89,7 @@ TEST_F(Salidas, LoQueExcedeSusCotasSeRechazaConEstadoDos)
         {"ejecutar Componentes g.grf --alto 0",
          "Valor no válido para --alto: debe ser un número entero positivo de twips.\n"},
         {"ejecutar Prufer_Decoding --codigo " + mil, "Valor no válido para --codigo: " + mil + "\n"},
-        {"ejecutar FleuryUsuario g.grf --recorrido " + tantos,
-         "Valor no válido para --recorrido: " + tantos + "\n"},
+        {"ejecutar FleuryUsuario g.grf --recorrido " + tantos, "Valor no válido para --recorrido: " + tantos + "\n"},
         {"ejecutar FleuryUsuario g.grf --recorrido 1,51", "Valor no válido para --recorrido: 1,51\n"},
         {"generar Grafo_completo 51 s.grf",
          "Grafo_completo: «Número total de vértices» (n) debe estar entre 1 y 50; se ha dado 51.\n"},
@@ -113,9 +111,8 @@ TEST_F(Salidas, LoQueExcedeSusCotasSeRechazaConEstadoDos)
 TEST_F(Salidas, ElSvgEsXmlValidoEnPixelesDe96Ppp)
 {
     const QString grafo = Fichero(QString("a<b>&\"c\x01") + QChar(0xFFFE) + ".grf", Triangulo);
-    for (const QStringList& args :
-         {QStringList{"dibujar", grafo, Ruta("d.svg")},
-          QStringList{"ejecutar", "Componentes", grafo, "--dibujo", Ruta("d.svg")}}) {
+    for (const QStringList& args : {QStringList{"dibujar", grafo, Ruta("d.svg")},
+                                    QStringList{"ejecutar", "Componentes", grafo, "--dibujo", Ruta("d.svg")}}) {
         ASSERT_EQ(Ejecutar(args).estado, 0) << args[0].toStdString();
         QXmlStreamReader xml(Contenido("d.svg"));
         QString titulo;
@@ -133,14 +130,13 @@ TEST_F(Salidas, ElSvgEsXmlValidoEnPixelesDe96Ppp)
 // written under the very name given, read back, and still told apart from the input.
 TEST_F(Salidas, LosNombresQueNoSonUtf8SonLosQueSeEscriben)
 {
-    const QString guion =
-        "c=\"$0\"; n=$(printf 'caf\\351.grf'); p=$(printf 'p\\351'); mkdir \"$p\" && "
-        "\"$c\" generar Ciclo 4 \"$n\" >/dev/null && "
-        "\"$c\" ejecutar En_Anchura \"$n\" --raiz 1 --grafo \"$(printf 'ni\\361o.grf')\" "
-        "--dibujo \"$(printf 'd\\351.png')\" --pasos \"$p\" >/dev/null && "
-        "\"$c\" info \"$(printf 'ni\\361o.grf')\" | head -n 1 && "
-        "{ \"$c\" ejecutar Fleury \"$n\" --dibujo \"$n\" 2>/dev/null; echo $?; } && "
-        "ls \"$p\" | wc -l && ls";
+    const QString guion = "c=\"$0\"; n=$(printf 'caf\\351.grf'); p=$(printf 'p\\351'); mkdir \"$p\" && "
+                          "\"$c\" generar Ciclo 4 \"$n\" >/dev/null && "
+                          "\"$c\" ejecutar En_Anchura \"$n\" --raiz 1 --grafo \"$(printf 'ni\\361o.grf')\" "
+                          "--dibujo \"$(printf 'd\\351.png')\" --pasos \"$p\" >/dev/null && "
+                          "\"$c\" info \"$(printf 'ni\\361o.grf')\" | head -n 1 && "
+                          "{ \"$c\" ejecutar Fleury \"$n\" --dibujo \"$n\" 2>/dev/null; echo $?; } && "
+                          "ls \"$p\" | wc -l && ls";
     QProcess proceso;
     proceso.setWorkingDirectory(carpeta.path());
     QProcessEnvironment entorno = QProcessEnvironment::systemEnvironment();

@@ -48,8 +48,7 @@ TEST(CliArgumentos, LosQueNoTienenSentidoDanElUsoYEstadoDos)
                                 "dibujar g.grf g.svg --escala 2", "dibujar g.grf g.png --escala x"}) {
         const Ejecucion e = Ejecutar(linea.split(' '));
         EXPECT_TRUE(e.estado == 2 && e.salida.isEmpty()) << linea.toStdString();
-        EXPECT_TRUE(e.errores.contains("Uso: nodeva-cli " + linea.section(' ', 0, 0)))
-            << e.errores.toStdString();
+        EXPECT_TRUE(e.errores.contains("Uso: nodeva-cli " + linea.section(' ', 0, 0))) << e.errores.toStdString();
     }
     const Ejecucion ayuda = Ejecutar({"info", "--help"});
     EXPECT_EQ(ayuda.estado, 0);

@@ -1,9 +1,9 @@
 // Edges and arcs as the recording surface sees them: where the lines run, where weights go, which colour and
 // width each piece takes.
-#include <QLineF>
 #include "drawing/GeometriaArista.h"
 #include "support/EscenaDibujo.h"
 #include "ui/SuperficieArea.h"
+#include <QLineF>
 
 namespace {
 
@@ -13,9 +13,14 @@ const QPoint Arriba(1000, 1000), Abajo(1000, 3000), Derecha(3000, 1000);
 // Clockwise from straight up; a horizontal takes the slope 180, hence the odd third decimal.
 TEST(DibujoRumbo, SeMideEnSentidoHorarioDesdeArriba)
 {
-    for (const auto& [x, y, rumbo] : {std::tuple{3000, 2000, 90.318}, {1000, 2000, 270.318}, {2000, 3000, 180.0},
-                                      {2000, 1000, 0.0}, {3000, 3000, 135.0}, {3000, 1000, 45.0},
-                                      {1000, 3000, 225.0}, {1000, 1000, 315.0}})
+    for (const auto& [x, y, rumbo] : {std::tuple{3000, 2000, 90.318},
+                                      {1000, 2000, 270.318},
+                                      {2000, 3000, 180.0},
+                                      {2000, 1000, 0.0},
+                                      {3000, 3000, 135.0},
+                                      {3000, 1000, 45.0},
+                                      {1000, 3000, 225.0},
+                                      {1000, 1000, 315.0}})
         EXPECT_NEAR(GeometriaArista::Rumbo(2000, 2000, x, y), rumbo, 1e-3) << x << ", " << y;
 }
 
@@ -37,8 +42,7 @@ TEST(DibujoArista, VaDeBordeABordeYElArcoLlevaMediaPuntaEnSuDestino)
     EsperarPunto(arco[1].a, {1000, 1110});
     EsperarPunto(arco[1].b, {1000, 2890});
     EXPECT_TRUE(arco[0].color == Granate && arco[1].color == Granate && arco[1].ancho == 2);
-    EXPECT_TRUE(v.Lineas(1, 1, 1).empty() && v.lienzo.primitivas.empty())
-        << "a vertex to itself draws nothing";
+    EXPECT_TRUE(v.Lineas(1, 1, 1).empty() && v.lienzo.primitivas.empty()) << "a vertex to itself draws nothing";
 }
 
 // The arc 2 -> 1 shares the line of 1 -> 2: only its head is added, thin, and coloured by its marks only in a

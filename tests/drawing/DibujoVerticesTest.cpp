@@ -7,8 +7,7 @@ using Tipo = Primitiva::Tipo;
 const QColor Verde(0, 128, 0);
 
 // A vertex number: its text, colour, size, weight and offset from the centre.
-void EsperarNumero(const Primitiva& t, int v, QColor color, double puntos, QPointF desplazamiento,
-                   bool negrita)
+void EsperarNumero(const Primitiva& t, int v, QColor color, double puntos, QPointF desplazamiento, bool negrita)
 {
     EXPECT_TRUE(t.tipo == Tipo::Texto && t.texto == " " + QString::number(v)) << v;
     EXPECT_TRUE(t.color == color && t.puntos == puntos && t.negrita == negrita) << v;
@@ -19,8 +18,8 @@ void EsperarNumero(const Primitiva& t, int v, QColor color, double puntos, QPoin
 // marks.
 TEST(DibujoVertice, SeBorraYSeDibujaSegunLasMarcas)
 {
-    const auto vertice = [](const char* caso, bool seleccionado, bool bajoCursor, bool moviendo,
-                            QColor contorno, std::optional<QColor> relleno, std::optional<QColor> numero) {
+    const auto vertice = [](const char* caso, bool seleccionado, bool bajoCursor, bool moviendo, QColor contorno,
+                            std::optional<QColor> relleno, std::optional<QColor> numero) {
         SCOPED_TRACE(caso);
         EscenaDibujo e("Ponderado", {{1500, 1500}, {3000, 1500}});
         e.seleccion.VerticeSeleccionado = seleccionado ? 2 : 1;
@@ -88,8 +87,7 @@ TEST(DibujoGrafo, AristasPrimeroLuegoVertices)
         e.dibujo.DibujarGrafo(0);
         EXPECT_TRUE(e.lienzo.Lineas().size() == lineas && e.lienzo.Textos().size() == 3 + pesos);
         const auto& p = e.lienzo.primitivas;
-        const auto circulo =
-            std::find_if(p.begin(), p.end(), [](auto& x) { return x.tipo == Tipo::Circulo; });
+        const auto circulo = std::find_if(p.begin(), p.end(), [](auto& x) { return x.tipo == Tipo::Circulo; });
         EXPECT_TRUE(std::none_of(circulo, p.end(), [](auto& x) { return x.tipo == Tipo::Linea; }));
         e.lienzo.Olvidar();
         e.dibujo.DibujarGrafo(1);
@@ -116,9 +114,8 @@ TEST(DibujoMarcas, RefrescarRepiteLoMarcadoEnOrden)
         if (p.tipo != Tipo::Texto && !(p.tipo == Tipo::Circulo && p.relleno == QColor(Qt::white)))
             visto.push_back({p.tipo, p.color});
     const std::vector<std::pair<Tipo, QColor>> esperado = {
-        {Tipo::Linea, Qt::black}, {Tipo::Circulo, Qt::black}, {Tipo::Circulo, Qt::red},
-        {Tipo::Linea, Qt::blue},  {Tipo::Circulo, Qt::black}, {Tipo::Circulo, Qt::black},
-        {Tipo::Circulo, Qt::red}};
+        {Tipo::Linea, Qt::black},   {Tipo::Circulo, Qt::black}, {Tipo::Circulo, Qt::red}, {Tipo::Linea, Qt::blue},
+        {Tipo::Circulo, Qt::black}, {Tipo::Circulo, Qt::black}, {Tipo::Circulo, Qt::red}};
     EXPECT_EQ(visto, esperado);
 }
 

@@ -34,21 +34,19 @@ TEST(Distribucion, ColocaCadaVerticeDondeSeEspera)
     EXPECT_EQ(Colocados(5, DistribucionBipartita, {8000, 6000}, 2),
               P({{2000, 2000}, {2000, 4000}, {6000, 1500}, {6000, 3000}, {6000, 4500}, {0, 0}}));
     EXPECT_EQ(Colocados(2, DistribucionBipartita, {8002, 6000}, 1), P({{2000, 3000}, {6002, 3000}, {0, 0}}));
-    EXPECT_EQ(
-        Colocados(6, RejillaRectangular, {8000, 6000}, 3, 2),
-        P({{2000, 2000}, {4000, 2000}, {6000, 2000}, {2000, 4000}, {4000, 4000}, {6000, 4000}, {0, 0}}));
+    EXPECT_EQ(Colocados(6, RejillaRectangular, {8000, 6000}, 3, 2),
+              P({{2000, 2000}, {4000, 2000}, {6000, 2000}, {2000, 4000}, {4000, 4000}, {6000, 4000}, {0, 0}}));
     EXPECT_EQ(Colocados(4, RejillaRectangular, {8016, 6000}, 4, 1),
               P({{1604, 3000}, {3206, 3000}, {4810, 3000}, {6412, 3000}, {0, 0}}));
-    EXPECT_EQ(
-        Colocados(6, RejillaTriangular, {8000, 6000}, 3),
-        P({{4000, 1500}, {3000, 3000}, {5000, 3000}, {2000, 4500}, {4000, 4500}, {6000, 4500}, {0, 0}}));
+    EXPECT_EQ(Colocados(6, RejillaTriangular, {8000, 6000}, 3),
+              P({{4000, 1500}, {3000, 3000}, {5000, 3000}, {2000, 4500}, {4000, 4500}, {6000, 4500}, {0, 0}}));
     EXPECT_EQ(Colocados(3, DistribucionTripartita, {9000, 6000}, 1, 1),
               P({{1100, 2875}, {7900, 2875}, {4500, 6200}, {0, 0}}));
     EXPECT_EQ(Colocados(5, DistribucionTripartita, {9000, 6000}, 2, 1),
               P({{1834, 2000}, {368, 3750}, {7900, 2875}, {3100, 6200}, {5900, 6200}, {0, 0}}));
-    EXPECT_EQ(Colocados(7, DistribucionArbol, {8000, 6000}, 2, 2),
-              P({{4000, 1500}, {2666, 3000}, {5333, 3000}, {1600, 4500}, {3200, 4500}, {4800, 4500},
-                 {6400, 4500}, {0, 0}}));
+    EXPECT_EQ(
+        Colocados(7, DistribucionArbol, {8000, 6000}, 2, 2),
+        P({{4000, 1500}, {2666, 3000}, {5333, 3000}, {1600, 4500}, {3200, 4500}, {4800, 4500}, {6400, 4500}, {0, 0}}));
     EXPECT_EQ(Colocados(4, DistribucionArbol, {8000, 6000}, 3, 1),
               P({{4000, 2000}, {2000, 4000}, {4000, 4000}, {6000, 4000}, {0, 0}}));
 }
@@ -78,8 +76,7 @@ TEST(Distribucion, CircularConVerticesEquidistantes)
         const int primero = 51 - n;
         Grafo g;
         g.Insertar_Dimension(50, false);
-        DistribucionCircular(g, {10000, 8000}, static_cast<std::int16_t>(n),
-                             static_cast<std::int16_t>(primero), 2000);
+        DistribucionCircular(g, {10000, 8000}, static_cast<std::int16_t>(n), static_cast<std::int16_t>(primero), 2000);
         const std::vector<Posicion> ps = PosicionesDe(g, primero - 1, 50); // from the one before
         EXPECT_TRUE(ps[0] == (Posicion{0, 0}) && ps[1] == (Posicion{5000, 2000})) << n;
         for (int i = 1; i <= n; ++i)

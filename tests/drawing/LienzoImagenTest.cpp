@@ -139,8 +139,7 @@ TEST(LienzoMemoria, RepiteElDibujoIgualYNitido)
 // exactly the drawing without it, crossing lines and covering circles included.
 TEST(LienzoMemoria, LoBorradoQuedaComoSiNuncaSeHubieraDibujado)
 {
-    const std::vector<QPoint> posiciones{
-        {1500, 1500}, {7500, 4500}, {4500, 1200}, {4500, 4800}, {4400, 3000}};
+    const std::vector<QPoint> posiciones{{1500, 1500}, {7500, 4500}, {4500, 1200}, {4500, 4800}, {4400, 3000}};
     const auto pintar = [&](QImage& imagen, bool conArista, bool borrar) {
         EscenaDibujo e("Simple", posiciones, {{3, 4}, {3, 5}});
         if (conArista)

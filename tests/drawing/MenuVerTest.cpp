@@ -47,8 +47,7 @@ P Tras(const Paso& paso, const P& antes)
 
 TEST(MenuVer, MueveLosVerticesDondeSeEspera)
 {
-    EXPECT_EQ(Tras(Centra, {{1000, 1000}, {3000, 1000}, {2000, 2000}}),
-              P({{3000, 2500}, {5000, 2500}, {4000, 3500}}));
+    EXPECT_EQ(Tras(Centra, {{1000, 1000}, {3000, 1000}, {2000, 2000}}), P({{3000, 2500}, {5000, 2500}, {4000, 3500}}));
     EXPECT_EQ(Tras(Centra, {{1000, 1000}, {2001, 2001}}), P({{3500, 2500}, {4500, 3501}})); // half to even
     // The box is measured from the area's far sides, not from the first vertex, so a drawing beyond the area
     // counts from the area's edge.

@@ -58,7 +58,7 @@ TEST(Trazo, DejaLosMismosPixelesQueElPintor)
             continue;
         ++pintadas;
         ASSERT_TRUE(obtenida == esperada) << "caso " << caso << ": " << linea.x1() << ", " << linea.y1() << " - "
-                                         << linea.x2() << ", " << linea.y2() << " de " << ancho;
+                                          << linea.x2() << ", " << linea.y2() << " de " << ancho;
     }
     EXPECT_GT(pintadas, 1900);
     QImage imagen(10, 10, QImage::Format_RGB32);

@@ -9,11 +9,10 @@ namespace {
 TEST(Escritor, CadaTipoSeEscribeComoSeLeeYSeReleeIgual)
 {
     const QByteArray posiciones = "\r\n 400 ,  5000 \r\n 8700 ,  5700 \r\n 151 ,  151 \r\n";
-    for (const QByteArray matriz :
-         {"Simple\r\n 3 \r\n 0  1  1 \r\n 1  0  0 \r\n 1  0  0 \r\n",
-          "Ponderado\r\n 3 \r\n 0 -17  9999 \r\n-17  0  0 \r\n 9999  0  0 \r\n",
-          "Digrafo\r\n 3 \r\n 0  1  0 \r\n 1  0  1 \r\n 0  0  0 \r\n",
-          "Digrafo_Ponderado\r\n 3 \r\n 0 -9999  0 \r\n 3  0  250 \r\n 0  0  0 \r\n"}) {
+    for (const QByteArray matriz : {"Simple\r\n 3 \r\n 0  1  1 \r\n 1  0  0 \r\n 1  0  0 \r\n",
+                                    "Ponderado\r\n 3 \r\n 0 -17  9999 \r\n-17  0  0 \r\n 9999  0  0 \r\n",
+                                    "Digrafo\r\n 3 \r\n 0  1  0 \r\n 1  0  1 \r\n 0  0  0 \r\n",
+                                    "Digrafo_Ponderado\r\n 3 \r\n 0 -9999  0 \r\n 3  0  250 \r\n 0  0  0 \r\n"}) {
         SCOPED_TRACE(matriz.left(matriz.indexOf('\r')).toStdString());
         LecturaPrueba ida, vuelta;
         ASSERT_EQ(ida.Leer(matriz + posiciones), 0) << ida.Ultimo();
@@ -34,8 +33,7 @@ TEST(Escritor, AcotaLoQueElLectorRechazaria)
     pesos.Insertar_Dimension(2, false);
     pesos.InsertarMatriz(1, 2, 20000);
     pesos.InsertarMatriz(2, 1, -32768);
-    EXPECT_EQ(TextoGrafo(pesos),
-              "Digrafo_Ponderado\r\n 2 \r\n 0  9999 \r\n-9999  0 \r\n\r\n 0 ,  0 \r\n 0 ,  0 \r\n");
+    EXPECT_EQ(TextoGrafo(pesos), "Digrafo_Ponderado\r\n 2 \r\n 0  9999 \r\n-9999  0 \r\n\r\n 0 ,  0 \r\n 0 ,  0 \r\n");
     simple.Insertar_Dimension(1, false);
     simple.InsertarMatriz(1, 1, 7);
     simple.InsertarPosicionX(1, -40);

@@ -62,8 +62,7 @@ struct Carpeta : CarpetaPrueba {
     QByteArray Leer(const QString& nombre = "g.grf") const { return Contenido(nombre); }
     QStringList Entradas() const
     {
-        return QDir(carpeta.path())
-            .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+        return QDir(carpeta.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     }
 };
 
@@ -113,8 +112,7 @@ TEST(EscrituraAtomica, CadaLlamadaQueFallaSeDaPorFallo)
         const Escritura e = EscribirAtomicamente(c.Ruta(), Nuevo, sistema);
         EXPECT_TRUE(e.hecha == caso.hecha && e.motivo.isEmpty() == caso.hecha) << e.motivo.toStdString();
         EXPECT_EQ(e.aviso.isEmpty(), caso.error != EIO || std::string(caso.llamada) != "SincronizarCarpeta");
-        EXPECT_TRUE(c.Leer() == (caso.NuevoEnSuSitio ? Nuevo : Viejo) &&
-                    c.Entradas() == QStringList{"g.grf"});
+        EXPECT_TRUE(c.Leer() == (caso.NuevoEnSuSitio ? Nuevo : Viejo) && c.Entradas() == QStringList{"g.grf"});
     }
 }
 
@@ -126,16 +124,14 @@ TEST(EscrituraAtomica, SoloReemplazaFicherosNormales)
     ASSERT_EQ(::mkfifo(QFile::encodeName(c.Ruta("fifo")).constData(), 0600), 0);
     ASSERT_TRUE(QDir(c.carpeta.path()).mkdir("carpeta"));
     ASSERT_TRUE(QFile::link(c.Ruta("no-existe"), c.Ruta("roto")));
-    ASSERT_TRUE(QFile::link(c.Ruta("bucle2"), c.Ruta("bucle1")) &&
-                QFile::link(c.Ruta("bucle1"), c.Ruta("bucle2")));
+    ASSERT_TRUE(QFile::link(c.Ruta("bucle2"), c.Ruta("bucle1")) && QFile::link(c.Ruta("bucle1"), c.Ruta("bucle2")));
     ASSERT_TRUE(EscribirAtomicamente(c.Ruta("leer"), Viejo).hecha);
     ASSERT_EQ(::chmod(QFile::encodeName(c.Ruta("leer")).constData(), 0444), 0);
-    for (const auto& [nombre, motivo] :
-         {std::pair{"fifo", "no es un fichero normal"},
-          {"carpeta", "es una carpeta"},
-          {"roto", "es un enlace a un fichero que no existe"},
-          {"bucle1", "es un enlace que no lleva a ningún fichero (un bucle de enlaces)"},
-          {"leer", "El fichero es de solo lectura"}}) {
+    for (const auto& [nombre, motivo] : {std::pair{"fifo", "no es un fichero normal"},
+                                         {"carpeta", "es una carpeta"},
+                                         {"roto", "es un enlace a un fichero que no existe"},
+                                         {"bucle1", "es un enlace que no lleva a ningún fichero (un bucle de enlaces)"},
+                                         {"leer", "El fichero es de solo lectura"}}) {
         const Escritura e = EscribirAtomicamente(c.Ruta(nombre), Nuevo);
         EXPECT_TRUE(!e.hecha && e.motivo == motivo) << nombre << ": " << e.motivo.toStdString();
     }

@@ -1,13 +1,12 @@
 // Saving the graph in hand: when it writes, what it tells the user (the file's short name), the trace pane's
 // prompt, and that a failed save loses nothing.
-#include "files/Escritor.h"
 #include "files/Guardar.h"
+#include "files/Escritor.h"
 #include "files/LecturaPrueba.h"
 
 namespace {
 
-const QString Indicacion =
-    " Introduzca el nombre que desee dar al archivo que contenga este grafo y pulse GUARDAR.";
+const QString Indicacion = " Introduzca el nombre que desee dar al archivo que contenga este grafo y pulse GUARDAR.";
 
 // A one-vertex graph whose document is `nombre` in the test's folder (none when empty); the save dialog is
 // answered with `respuestas` in turn.
@@ -26,8 +25,7 @@ struct Guardado : LecturaPrueba {
     bool Guardar(bool como = false)
     {
         const auto traza = [this](const QString& t) { this->traza << t; };
-        return como ? GuardarGrafoComo(grafo, documento, io, traza)
-                    : GuardarGrafo(grafo, documento, io, traza);
+        return como ? GuardarGrafoComo(grafo, documento, io, traza) : GuardarGrafo(grafo, documento, io, traza);
     }
 };
 
@@ -85,9 +83,9 @@ TEST(GuardarGrafo, FalloAlEscribirSeAvisaYNoSeDaPorGuardado)
     const QString nombre = g.Ruta("no-hay-carpeta/k5.grf");
     g.io.nombresGuardar = {nombre};
     EXPECT_FALSE(g.Guardar(true));
-    EXPECT_EQ(g.io.mensajes, (std::vector<MensajeVisto>{
-                                 {"No se pudo guardar el fichero " + nombre + ": la carpeta no existe.",
-                                  "ERROR", Icono::Critico, Botones::Aceptar}}));
+    EXPECT_EQ(g.io.mensajes,
+              (std::vector<MensajeVisto>{{"No se pudo guardar el fichero " + nombre + ": la carpeta no existe.",
+                                          "ERROR", Icono::Critico, Botones::Aceptar}}));
     EXPECT_TRUE(g.documento.NombreArchivo == g.Ruta("antes.grf") && g.documento.GrafoModificado);
 }
 

@@ -78,8 +78,7 @@ TEST(Lector, LeeLaSegundaLinea)
             matriz += QByteArray(" 0").repeated(n) + " \r\n";
         LecturaPrueba lectura;
         const bool leido = lectura.Leer(ConPosiciones(matriz, n)) == 0;
-        EXPECT_EQ(leido ? QString::number(lectura.grafo.dimen()) : lectura.entorno.interaccion.UltimoTexto(),
-                  esperado)
+        EXPECT_EQ(leido ? QString::number(lectura.grafo.dimen()) : lectura.entorno.interaccion.UltimoTexto(), esperado)
             << '"' << linea << '"';
     }
 }
@@ -139,7 +138,8 @@ TEST(LectorFallos, FicheroQueNoExisteOCarpeta)
         lectura.entorno.interaccion.mensajes.clear();
         lectura.documento.GrafoModificado = true;
         EXPECT_NE(lectura.LeerRuta(ruta), 0);
-        EXPECT_EQ(lectura.Mensajes(), (std::vector<MensajeVisto>{{Inexistente, "ERROR", Icono::Critico, Botones::Aceptar}}));
+        EXPECT_EQ(lectura.Mensajes(),
+                  (std::vector<MensajeVisto>{{Inexistente, "ERROR", Icono::Critico, Botones::Aceptar}}));
         EXPECT_FALSE(lectura.documento.GrafoModificado);
     }
 }

@@ -16,9 +16,18 @@ namespace {
 
 // Valid and invalid UTF-8 alike: overlong forms, encoded surrogates (even the
 // escapes' own code points), past U+10FFFF, cut short, bytes never used.
-const QByteArray Nombres[] = {"",           "grafo.grf",     "caf\xe9.grf",       "caf\xc3\xa9.grf",
-                              "\xc0\xaf",    "\xed\xa0\x80",  "\xed\xb2\x80",      "\xf4\x90\x80\x80",
-                              "\xf0\x9f\x98\x80", "a\xe2\x82", "\xff\xfe",         "\xe9\xc3\xa9\xe9"};
+const QByteArray Nombres[] = {"",
+                              "grafo.grf",
+                              "caf\xe9.grf",
+                              "caf\xc3\xa9.grf",
+                              "\xc0\xaf",
+                              "\xed\xa0\x80",
+                              "\xed\xb2\x80",
+                              "\xf4\x90\x80\x80",
+                              "\xf0\x9f\x98\x80",
+                              "a\xe2\x82",
+                              "\xff\xfe",
+                              "\xe9\xc3\xa9\xe9"};
 
 bool Utf8(const QByteArray& b)
 {
@@ -56,15 +65,14 @@ TEST(NombreFichero, SeLeeYSeEscribeElFicheroQueSeNombra)
 
     // What Qt's dialog hands back for each: both read "caf\uFFFD.grf", so only
     // a name that fits one entry is recovered.
-    EXPECT_EQ(NombreRecuperado(QFile::decodeName(BytesDeNombre(latino))),
-              QFile::decodeName(BytesDeNombre(latino)));
+    EXPECT_EQ(NombreRecuperado(QFile::decodeName(BytesDeNombre(latino))), QFile::decodeName(BytesDeNombre(latino)));
     ASSERT_EQ(::unlink((QFile::encodeName(c.carpeta.path()) + "/caf\xe8.grf").constData()), 0);
     EXPECT_EQ(NombreRecuperado(QFile::decodeName(BytesDeNombre(latino))), latino);
 
     ASSERT_TRUE(QFile::link(c.Ruta("x"), c.Ruta("enlace")));
     ASSERT_TRUE(EscribirAtomicamente(c.Ruta("x"), "x").hecha);
-    EXPECT_TRUE(Disco::MismoFichero(c.Ruta("enlace"), c.carpeta.path() + "/../" +
-                                                          QFileInfo(c.carpeta.path()).fileName() + "/x"));
+    EXPECT_TRUE(Disco::MismoFichero(c.Ruta("enlace"),
+                                    c.carpeta.path() + "/../" + QFileInfo(c.carpeta.path()).fileName() + "/x"));
     EXPECT_FALSE(Disco::MismoFichero(c.Ruta("x"), latino));
     EXPECT_TRUE(Disco::Borrar(carpeta, NombreDesdeBytes("caf\xe9.grf"))); // Qt could not
 }

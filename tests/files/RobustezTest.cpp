@@ -66,8 +66,7 @@ QByteArray Mutar(QByteArray texto, std::mt19937& azar)
         const char c = azar() % 8 == 0 ? char(azar()) : Alfabeto[int(azar() % Alfabeto.size())];
         const QByteArray nuevo =
             azar() % 4 == 0 ? texto.mid(pos, 1 + int(azar() % 12)) : QByteArray(int(azar() % 3), c);
-        texto =
-            azar() % 5 == 0 ? texto.left(pos) : texto.left(pos) + nuevo + texto.mid(pos + int(azar() % 4));
+        texto = azar() % 5 == 0 ? texto.left(pos) : texto.left(pos) + nuevo + texto.mid(pos + int(azar() % 4));
     }
     return texto;
 }

@@ -14,10 +14,7 @@ namespace {
 struct Generado {
     EntornoPrueba entorno;
     Grafo g{entorno.Entorno()};
-    Generado(const QString& control, const Numeros& numeros = {})
-    {
-        EXPECT_EQ(Generar(g, control, numeros), 0);
-    }
+    Generado(const QString& control, const Numeros& numeros = {}) { EXPECT_EQ(Generar(g, control, numeros), 0); }
 };
 
 int Grado(Grafo& g, int v)

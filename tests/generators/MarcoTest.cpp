@@ -101,8 +101,8 @@ TEST(MarcoGenerador, PesosAleatoriosYEstadoDeLaVentana)
             pesos.insert(g.elem_matriz(a, b));
     EXPECT_GT(pesos.size(), 5u);
     using namespace Control;
-    m.Habilitados(true, {Matriz_adyacencia, Boton_matriz_adyacencia, Estadísticas, Añadir_Arista, Ident_vertices,
-                         Cambiar_peso});
+    m.Habilitados(
+        true, {Matriz_adyacencia, Boton_matriz_adyacencia, Estadísticas, Añadir_Arista, Ident_vertices, Cambiar_peso});
     EXPECT_EQ(m.p.Comandos().Imagen(Boton_cambiar_peso), ImagenBoton::CambiarPesoActiva);
     EXPECT_EQ(m.p.Comandos().Imagen(Boton_unir_vert_desact), ImagenBoton::UnirVerticesActiva);
 
@@ -124,8 +124,8 @@ TEST(MarcoGenerador, RechazosConMensaje)
     EXPECT_NE(CargarForma(g, Area, Forma::IcosaedroNoPlano, {vacia.path()}), 0);
     EXPECT_NE(ArbolNarioCompleto(g, Area, 7, 2), 0);
     ASSERT_EQ(entorno.interaccion.mensajes.size(), 3u);
-    const auto& [tutte, icosaedro, arbol] = std::tie(entorno.interaccion.mensajes[0], entorno.interaccion.mensajes[1],
-                                                     entorno.interaccion.mensajes[2]);
+    const auto& [tutte, icosaedro, arbol] =
+        std::tie(entorno.interaccion.mensajes[0], entorno.interaccion.mensajes[1], entorno.interaccion.mensajes[2]);
     EXPECT_TRUE(tutte.texto == "No se ha encontrado el fichero TUTTE.DAT." && tutte.icono == Icono::Critico);
     EXPECT_EQ(icosaedro.texto, "No se ha encontrado el fichero ICOSA_NP.DAT.");
     EXPECT_TRUE(arbol.texto == "Demasiados vértices; no se permiten más de 50." && arbol.titulo == "ERROR" &&

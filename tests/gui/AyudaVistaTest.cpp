@@ -122,7 +122,8 @@ TEST(InteraccionQt, UnaPaginaSeAbreSoloSiUnNavegadorLaToma)
     const QString pagina = carpeta.Fichero("p.html", "<html></html>");
     InteraccionQt persona;
     for (const auto& [estado, abierta] : {std::pair{3, false}, {0, true}}) {
-        const QString xdg = carpeta.Fichero("xdg-open", QByteArray("#!/bin/sh\nexit ") + QByteArray::number(estado) + "\n");
+        const QString xdg =
+            carpeta.Fichero("xdg-open", QByteArray("#!/bin/sh\nexit ") + QByteArray::number(estado) + "\n");
         QFile::setPermissions(xdg, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         qputenv("PATH", QFile::encodeName(carpeta.Ruta("")) + ':' + camino);
         EXPECT_EQ(persona.AbrirPagina(pagina), abierta) << estado;

@@ -37,9 +37,7 @@ TEST(ColoracionVista, ElPanelDeBrelazSigueCadaPaso)
             if (b->text() == texto)
                 QTest::mouseClick(b, Qt::LeftButton);
     };
-    auto columna = [&](int i) {
-        return ventana.findChild<QTextEdit*>(QStringLiteral("RichTextBox%1").arg(i));
-    };
+    auto columna = [&](int i) { return ventana.findChild<QTextEdit*>(QStringLiteral("RichTextBox%1").arg(i)); };
     boton("Continuar");
     EXPECT_EQ(columna(1)->toPlainText(), "1\n2\n3\n4\n5");
     EXPECT_EQ(columna(2)->toPlainText(), "2\n2\n2\n2\n2");

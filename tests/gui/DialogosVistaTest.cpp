@@ -3,22 +3,24 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
-#include <QFileSystemModel>
-#include <QMessageBox>
-#include <QTimer>
-#include <tuple>
-#include <map>
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QLineEdit>
-#include <QTextDocument>
 #include <QComboBox>
+#include <QDir>
+#include <QFileSystemModel>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
+#include <QTimer>
 #include <QToolButton>
+#include <map>
+#include <tuple>
 
+#include "files/EscrituraAtomica.h"
+#include "files/NombreFichero.h"
 #include "gui/AsignarPesoVista.h"
 #include "gui/CaminoVista.h"
 #include "gui/CampoTeclado.h"
@@ -31,8 +33,6 @@
 #include "gui/ModeloFicherosEs.h"
 #include "gui/PruferVista.h"
 #include "gui/SelectGrafoVista.h"
-#include "files/EscrituraAtomica.h"
-#include "files/NombreFichero.h"
 #include "model/Grafo.h"
 #include "support/CarpetaPrueba.h"
 #include "support/InteraccionGuion.h" // and the dialogs' models
@@ -157,12 +157,18 @@ TEST(MatrizAdyVista, FlechasDesplazanYVentanaPequenaSinEllas)
 TEST(GirarVoltearVista, LosAngulosEsperanAGirar)
 {
     // A radio button takes clicks on its circle and text only, not on the whole row.
-    const auto marcar = [](QAbstractButton* o) { QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(8, o->height() / 2)); };
+    const auto marcar = [](QAbstractButton* o) {
+        QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(8, o->height() / 2));
+    };
     Grafo g = ConVertices("Simple", 2);
     InteraccionGuion persona;
     int redibujados = 0;
-    GirarVoltear modelo(g, [] { return DimensionesArea{8000, 6000}; }, persona,
-                        EfectosVer{[&] { ++redibujados; }, [] {}});
+    GirarVoltear modelo(
+        g,
+        [] {
+            return DimensionesArea{8000, 6000};
+        },
+        persona, EfectosVer{[&] { ++redibujados; }, [] {}});
     GirarVoltearVista vista(modelo);
     vista.show();
     EXPECT_FALSE(vista.Angulos()->button(2)->isEnabled());
@@ -243,10 +249,9 @@ TEST(DialogoFicheros, UnNombreQueNoEsUtf8SeAbreYSePreguntaAntesDeReemplazarlo)
     CarpetaPrueba carpeta;
     const QString nombre = NombreDesdeBytes(QFile::encodeName(carpeta.Ruta("caf")) + "\xe9.grf");
     ASSERT_TRUE(EscribirAtomicamente(nombre, "Simple\r\n 0 \r\n").hecha);
-    for (const auto& [modo, respuesta, aceptado] :
-         {std::tuple{QFileDialog::AcceptOpen, QMessageBox::NoButton, true},
-          {QFileDialog::AcceptSave, QMessageBox::No, false},
-          {QFileDialog::AcceptSave, QMessageBox::Yes, true}}) {
+    for (const auto& [modo, respuesta, aceptado] : {std::tuple{QFileDialog::AcceptOpen, QMessageBox::NoButton, true},
+                                                    {QFileDialog::AcceptSave, QMessageBox::No, false},
+                                                    {QFileDialog::AcceptSave, QMessageBox::Yes, true}}) {
         DialogoFicheros dialogo;
         dialogo.setAcceptMode(modo);
         dialogo.setFileMode(modo == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

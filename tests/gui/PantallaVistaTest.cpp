@@ -57,8 +57,7 @@ TEST(TraduccionesQt, LosTextosPropiosDeQtSalenEnEspañol)
         {"QPlatformTheme", "Open"},  {"QWidgetTextControl", "&Copy"}, {"QLineEdit", "&Paste"},
     };
     for (const auto& [contexto, texto] : textos)
-        EXPECT_NE(QCoreApplication::translate(contexto, texto), QString::fromUtf8(texto))
-            << contexto << texto;
+        EXPECT_NE(QCoreApplication::translate(contexto, texto), QString::fromUtf8(texto)) << contexto << texto;
 }
 
 // A straight run on twelve vertices ends with its prompt in view, the pane

@@ -33,10 +33,7 @@ struct Ventana {
 
     Grafo& grafo() { return vista.principal().grafo(); }
     // By name: the views declare no meta-object of their own to search by.
-    template <typename W> W* Parte(const char* nombre)
-    {
-        return vista.findChild<W*>(QString::fromUtf8(nombre));
-    }
+    template <typename W> W* Parte(const char* nombre) { return vista.findChild<W*>(QString::fromUtf8(nombre)); }
     QWidget* Area() { return Parte<QWidget>("Area_trabajo"); }
     QComboBox* Combo1() { return Parte<QComboBox>("Combo1"); }
     QAction* Accion(const char* control) { return vista.Accion(QString::fromUtf8(control)); }
@@ -81,8 +78,7 @@ TEST(PrincipalVista, ArrancaConElPanelYRespetaElTamañoMinimo)
     v.Menu("Nuevo");
     EXPECT_TRUE(!v.Parte<QFrame>("Frame1")->isVisible() && v.Area()->isVisible());
     const Rectangulo& a = d.areaTrabajo;
-    EXPECT_EQ(v.Area()->geometry(),
-              QRect(Pixeles(a.izquierda), Pixeles(a.arriba), Pixeles(a.ancho), Pixeles(a.alto)));
+    EXPECT_EQ(v.Area()->geometry(), QRect(Pixeles(a.izquierda), Pixeles(a.arriba), Pixeles(a.ancho), Pixeles(a.alto)));
     // At the smallest width the band's texts (a weighted graph's) fit their
     // places, in letters of normal width.
     v.Parte<QLabel>("coord_x")->setText(QStringLiteral("10320 "));
@@ -163,8 +159,7 @@ TEST(PrincipalVista, UnGrafoDibujadoConElRatonSeGuardaYSeVuelveAAbrir)
     // The type list changes the type only when the person confirms it.
     v.persona.respuestas = {Respuesta::No};
     QTest::keyClick(v.Combo1(), Qt::Key_Down);
-    EXPECT_TRUE(v.grafo() == dibujado && v.Combo1()->currentIndex() == 1 &&
-                v.Parte<QWidget>("Check1")->isVisible());
+    EXPECT_TRUE(v.grafo() == dibujado && v.Combo1()->currentIndex() == 1 && v.Parte<QWidget>("Check1")->isVisible());
     v.persona.respuestas = {Respuesta::Si};
     QTest::keyClick(v.Combo1(), Qt::Key_Down);
     EXPECT_TRUE(v.grafo().Tipo() == 2 && v.Combo1()->currentIndex() == 2);
@@ -182,10 +177,9 @@ TEST(PrincipalVista, ElRecorridoDelUsuarioSeHaceConClicsYRespetaLosPuentes)
 {
     Ventana v;
     CarpetaPrueba carpeta;
-    v.vista.AbrirArchivo(carpeta.Fichero("p.grf",
-                                         "Simple\r\n 5 \r\n 0 1 1 0 0 \r\n 1 0 1 0 0 \r\n 1 1 0 1 1 \r\n"
-                                         " 0 0 1 0 1 \r\n 0 0 1 1 0 \r\n\r\n 900 , 900 \r\n 900 , 3000 \r\n"
-                                         " 2500 , 2000 \r\n 4000 , 900 \r\n 4000 , 3000 \r\n"));
+    v.vista.AbrirArchivo(carpeta.Fichero("p.grf", "Simple\r\n 5 \r\n 0 1 1 0 0 \r\n 1 0 1 0 0 \r\n 1 1 0 1 1 \r\n"
+                                                  " 0 0 1 0 1 \r\n 0 0 1 1 0 \r\n\r\n 900 , 900 \r\n 900 , 3000 \r\n"
+                                                  " 2500 , 2000 \r\n 4000 , 900 \r\n 4000 , 3000 \r\n"));
     Principal& p = v.vista.principal();
     const std::vector<int> clics{1, 3, 2, 1, 4, 5, 3, 2, 1};
     std::vector<QString> avisos;
@@ -208,15 +202,14 @@ TEST(PrincipalVista, ElRecorridoDelUsuarioSeHaceConClicsYRespetaLosPuentes)
     };
     v.Menu("muFleuryUsuario");
     const QString siguiente = QStringLiteral("Seleccione siguiente vértice del recorrido.");
-    EXPECT_EQ(avisos, (std::vector<QString>{
-                          "Seleccione vértice de inicio.", siguiente, siguiente,
-                          "ERROR. El recorrido debe seguir por un vértice cuya arista no forme puente.",
-                          "ERROR. El vértice seleccionado no es adyacente al último vértice del recorrido.",
-                          siguiente, siguiente, siguiente, siguiente}));
-    EXPECT_EQ(
-        p.trazaPanel().TextoPlano(),
-        "Algoritmo de FLEURY\n\nConstrucción de recorrido euleriano cerrado.\n\nRecorrido formado por las "
-        "aristas: \n1-3, 3-4, 4-5, 5-3, 3-2, 2-1\n\nPresione ACEPTAR  para continuar.");
+    EXPECT_EQ(avisos,
+              (std::vector<QString>{"Seleccione vértice de inicio.", siguiente, siguiente,
+                                    "ERROR. El recorrido debe seguir por un vértice cuya arista no forme puente.",
+                                    "ERROR. El vértice seleccionado no es adyacente al último vértice del recorrido.",
+                                    siguiente, siguiente, siguiente, siguiente}));
+    EXPECT_EQ(p.trazaPanel().TextoPlano(),
+              "Algoritmo de FLEURY\n\nConstrucción de recorrido euleriano cerrado.\n\nRecorrido formado por las "
+              "aristas: \n1-3, 3-4, 4-5, 5-3, 3-2, 2-1\n\nPresione ACEPTAR  para continuar.");
     EXPECT_TRUE(v.Parte<QWidget>("Aceptar")->isVisible() && !p.Marco().RecorridoUsuario);
     const QImage area = p.Area().Imagen().convertToFormat(QImage::Format_RGB32);
     int rojos = 0; // the hover's pure red, not the walk's own red-brown

@@ -17,8 +17,7 @@ TEST(GrafoEdicion, BorrarUnVerticeRenumeraLosSiguientes)
     g.EliminarVertice(2, true);
     EXPECT_EQ(ArcosDe(g), (Aristas{{2, 3, 1}, {3, 1, 1}})) << "3 -> 4 y 4 -> 1";
     EXPECT_EQ(g.numero_aristas(), 2);
-    EXPECT_EQ(std::pair(g.Posic_CoordX(3), g.Posic_CoordY(3)),
-              std::pair(antes.Posic_CoordX(4), antes.Posic_CoordY(4)));
+    EXPECT_EQ(std::pair(g.Posic_CoordX(3), g.Posic_CoordY(3)), std::pair(antes.Posic_CoordX(4), antes.Posic_CoordY(4)));
     EXPECT_EQ(g.Posic_CoordX(4) + g.Posic_CoordY(4), 0);
     // Edges that are not there (a stale mark, a vertex beyond n) change nothing.
     const Grafo tras = g;
@@ -112,14 +111,14 @@ TEST(Identificar, FusionaEnUYSeDeshaceIdentico)
         Aristas aristas;
         Aristas despues; // after merging 2 into 1 (3 into 1 in the path)
     };
-    for (const Caso& c : {Caso{"Simple", 4, {{1, 2}, {2, 3}, {3, 4}}, {{1, 2, 1}, {1, 3, 1}}},
-                          Caso{"Ponderado", 3, {{1, 3, 7}, {2, 3, 9}}, {{1, 2, 7}}},
-                          // an edge only w has comes to u with its weight
-                          Caso{"Ponderado", 4, {{2, 3, 9}, {1, 4, 5}}, {{1, 2, 9}, {1, 3, 5}}},
-                          Caso{"Digrafo", 3, {{1, 3}, {2, 3}, {3, 2}}, {{1, 2, 1}, {2, 1, 1}}},
-                          Caso{"Digrafo_Ponderado", 3, {{1, 3, 4}, {2, 3, 6}}, {{1, 2, 10}}},
-                          Caso{"Ponderado", 2, {{1, 2, 5}}, {}},
-                          Caso{"Digrafo_Ponderado", 2, {{1, 2, 5}, {2, 1, 8}}, {}}}) {
+    for (const Caso& c :
+         {Caso{"Simple", 4, {{1, 2}, {2, 3}, {3, 4}}, {{1, 2, 1}, {1, 3, 1}}},
+          Caso{"Ponderado", 3, {{1, 3, 7}, {2, 3, 9}}, {{1, 2, 7}}},
+          // an edge only w has comes to u with its weight
+          Caso{"Ponderado", 4, {{2, 3, 9}, {1, 4, 5}}, {{1, 2, 9}, {1, 3, 5}}},
+          Caso{"Digrafo", 3, {{1, 3}, {2, 3}, {3, 2}}, {{1, 2, 1}, {2, 1, 1}}},
+          Caso{"Digrafo_Ponderado", 3, {{1, 3, 4}, {2, 3, 6}}, {{1, 2, 10}}}, Caso{"Ponderado", 2, {{1, 2, 5}}, {}},
+          Caso{"Digrafo_Ponderado", 2, {{1, 2, 5}, {2, 1, 8}}, {}}}) {
         SCOPED_TRACE(std::string(c.tipo) + " " + std::to_string(c.n));
         EntornoPrueba mundo;
         Grafo g(mundo.Entorno());

@@ -57,8 +57,8 @@ TEST(GrafoRegistro, GradosYPesosAleatoriosSegunElTipo)
         h.ContarGrados();
         std::vector<int> grados;
         for (int v = 1; v <= 3; ++v)
-            grados.insert(grados.end(), {h.Dirigido() ? h.piGradoSalida(v) : h.Grado(v),
-                                         h.Dirigido() ? h.piGradoEntrada(v) : 0});
+            grados.insert(grados.end(),
+                          {h.Dirigido() ? h.piGradoSalida(v) : h.Grado(v), h.Dirigido() ? h.piGradoEntrada(v) : 0});
         EXPECT_EQ(grados, (h.Dirigido() ? std::vector<int>{1, 2, 1, 1, 1, 1} : std::vector<int>{3, 0, 2, 0, 2, 0}))
             << tipo;
         const Aristas antes = ArcosDe(h);

@@ -4,8 +4,8 @@
 #include <QImage>
 
 #include "algorithms/Coloracion.h"
-#include "support/MundoEjecucion.h"
 #include "run/BotonesInterrupcion.h"
+#include "support/MundoEjecucion.h"
 
 namespace {
 
@@ -71,9 +71,8 @@ Final Kruskal(int volverEn, void (BotonesInterrupcion::*salida)())
     persona.p = &p;
     persona.volverEn = volverEn;
     persona.salida = salida;
-    PonerGrafo(
-        p, 1, 6,
-        {{1, 2, 4}, {2, 3, 1}, {3, 4, 7}, {4, 5, 2}, {5, 6, 5}, {6, 1, 3}, {1, 4, 6}, {2, 5, 8}, {3, 6, 2}});
+    PonerGrafo(p, 1, 6,
+               {{1, 2, 4}, {2, 3, 1}, {3, 4, 7}, {4, 5, 2}, {5, 6, 5}, {6, 1, 3}, {1, 4, 6}, {2, 5, 8}, {3, 6, 2}});
     p.Redibujar();
     p.EjecutarAlgoritmo(QStringLiteral("Kruskal"));
     return {p.Area().Imagen().copy(), p.text_peq().toHtml(), persona.vistas};

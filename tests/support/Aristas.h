@@ -66,8 +66,7 @@ inline void PonerGrafo(Grafo& g, const QString& tipo, int n, const Aristas& aris
 
 // Seeded random edges on n vertices of this type: a random tree first when connected, then any other pair
 // (arc) with this probability; weights from 1 to pesoMaximo on the weighted types.
-inline Aristas AristasAlAzar(std::mt19937& azar, int tipo, int n, double densidad, bool conexo,
-                             int pesoMaximo = 1)
+inline Aristas AristasAlAzar(std::mt19937& azar, int tipo, int n, double densidad, bool conexo, int pesoMaximo = 1)
 {
     std::bernoulli_distribution otra(std::min(1.0, densidad));
     auto peso = [&] { return EsPonderado(tipo) ? std::uniform_int_distribution(1, pesoMaximo)(azar) : 1; };
@@ -92,8 +91,7 @@ inline Aristas ArcosDe(const Grafo& g)
     Aristas arcos;
     for (int i = 1; i <= g.dimen(); ++i)
         for (int j = 1; j <= g.dimen(); ++j)
-            if (g.elem_matriz(i, j) != 0 &&
-                (g.Dirigido() || i <= j || g.elem_matriz(i, j) != g.elem_matriz(j, i)))
+            if (g.elem_matriz(i, j) != 0 && (g.Dirigido() || i <= j || g.elem_matriz(i, j) != g.elem_matriz(j, i)))
                 arcos.push_back({i, j, g.elem_matriz(i, j)});
     return arcos;
 }

@@ -25,7 +25,11 @@ struct EntornoPrueba {
 
     EntornoGrafo Entorno()
     {
-        return {&comandos, &interaccion, &seleccion, [this] { return pesosAleatorios; }, [this] { ++redibujados; },
+        return {&comandos,
+                &interaccion,
+                &seleccion,
+                [this] { return pesosAleatorios; },
+                [this] { ++redibujados; },
                 [this](std::int16_t u, std::int16_t w) { identificaciones.emplace_back(u, w); },
                 PreguntaPeso(interaccion)};
     }

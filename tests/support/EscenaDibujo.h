@@ -19,8 +19,7 @@ struct EscenaDibujo {
     bool desdeMenu = false;
     Dibujo dibujo{grafo, lienzo, seleccion, desdeMenu};
 
-    EscenaDibujo(const QString& tipo, const std::vector<QPoint>& posiciones,
-                 const Aristas& aristas = {})
+    EscenaDibujo(const QString& tipo, const std::vector<QPoint>& posiciones, const Aristas& aristas = {})
     {
         PonerGrafo(grafo, tipo, posiciones, aristas);
     }

@@ -18,8 +18,7 @@ using GrafoBoostSinSentido = GrafoBoostDe<boost::undirectedS>;
 
 template <typename G> G ABoost(const Grafo& g)
 {
-    constexpr bool dirigido =
-        std::is_same_v<typename boost::graph_traits<G>::directed_category, boost::directed_tag>;
+    constexpr bool dirigido = std::is_same_v<typename boost::graph_traits<G>::directed_category, boost::directed_tag>;
     G b(g.dimen());
     std::size_t indice = 0;
     for (int i = 1; i <= g.dimen(); ++i)

@@ -17,7 +17,6 @@
 #include "support/ImpresoraGrabadora.h"
 #include "ui/AsignarPeso.h"
 #include "ui/Camino.h"
-#include "ui/Prufer.h"
 #include "ui/CodigosTecla.h"
 #include "ui/GirarVoltear.h"
 #include "ui/IdentificarVert.h"
@@ -25,6 +24,7 @@
 #include "ui/InsercionNºVert.h"
 #include "ui/MatrizAdy.h"
 #include "ui/Menu_ayuda.h"
+#include "ui/Prufer.h"
 #include "ui/SelectGrafo.h"
 
 // Types a text into a dialog model one character code at a time.
@@ -48,8 +48,8 @@ struct MensajeVisto {
 
 inline void PrintTo(const MensajeVisto& m, std::ostream* os)
 {
-    *os << m.titulo.toStdString() << ": " << m.texto.toStdString() << " (" << int(m.icono) << ", "
-        << int(m.botones) << ")";
+    *os << m.titulo.toStdString() << ": " << m.texto.toStdString() << " (" << int(m.icono) << ", " << int(m.botones)
+        << ")";
 }
 
 class InteraccionGuion : public Interaccion {
@@ -102,10 +102,9 @@ public:
                 if (!d.Cerrado())
                     d.Cancelar();
             },
-            [&](IdentificarVert& d) { Jugar(guionIdentificar, d); },
-            [&](InsercionNºVert& d) { Jugar(guionNumero, d); }, [&](SelectGrafo& d) { Jugar(guionTipo, d); },
-            [&](Imprimir& d) { Jugar(guionImprimir, d); }, [&](Camino& d) { Jugar(guionCamino, d); },
-            [&](Prufer& d) { Jugar(guionPrufer, d); },
+            [&](IdentificarVert& d) { Jugar(guionIdentificar, d); }, [&](InsercionNºVert& d) { Jugar(guionNumero, d); },
+            [&](SelectGrafo& d) { Jugar(guionTipo, d); }, [&](Imprimir& d) { Jugar(guionImprimir, d); },
+            [&](Camino& d) { Jugar(guionCamino, d); }, [&](Prufer& d) { Jugar(guionPrufer, d); },
             [&](Menu_ayuda& ventana) {
                 menusAyuda.push_back(ventana.Label1().trimmed());
                 ventana.Salir();

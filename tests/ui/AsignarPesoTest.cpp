@@ -38,8 +38,7 @@ TEST(AsignarPeso, TeclasDejanLaCajaYElBotonComoDicenLasReglas)
                   std::tuple(t.texto, t.digitos, t.aceptar));
         EXPECT_EQ(x.d.Aceptar(), t.guardado != 7);
         EXPECT_EQ(x.d.Cerrado(), t.guardado != 7);
-        EXPECT_EQ(std::pair(int(x.g.elem_matriz(2, 5)), int(x.g.elem_matriz(5, 2))),
-                  std::pair(t.guardado, t.guardado));
+        EXPECT_EQ(std::pair(int(x.g.elem_matriz(2, 5)), int(x.g.elem_matriz(5, 2))), std::pair(t.guardado, t.guardado));
     }
 }
 

@@ -34,8 +34,8 @@ QStringList ComprobarEnlaces(const QString& ruta)
         const QString destino = url.path().isEmpty() ? ruta : QFileInfo(ruta).dir().filePath(url.path());
         EXPECT_TRUE(QFileInfo(destino).isFile()) << m.captured(2).toStdString();
         if (url.hasFragment()) {
-            EXPECT_TRUE(LeerTextoDato(destino).value_or(QString()).contains(
-                QStringLiteral("id=\"%1\"").arg(url.fragment())))
+            EXPECT_TRUE(
+                LeerTextoDato(destino).value_or(QString()).contains(QStringLiteral("id=\"%1\"").arg(url.fragment())))
                 << m.captured(2).toStdString();
         }
         if (m.captured(1) == QLatin1String("src"))
@@ -76,7 +76,8 @@ TEST(ContenidoAyuda, MenusDocumentosYPaginasCompletos)
     std::set<QString> vistos;
     Visitar("Ayuda Grafos.men", "Teoría de Grafos", "primero", {}, vistos);
     Visitar("Ayuda Nodeva.men", "Manual de Usuario de Nodeva", "primero", {}, vistos);
-    for (QDirIterator it(CarpetaAyuda.path(), {"*.men", "*.html"}, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+    for (QDirIterator it(CarpetaAyuda.path(), {"*.men", "*.html"}, QDir::Files, QDirIterator::Subdirectories);
+         it.hasNext();) {
         const QString archivo = CarpetaAyuda.relativeFilePath(it.next());
         if (archivo != QLatin1String("ayuda_coloracion.html")) {
             EXPECT_TRUE(vistos.count(archivo)) << "nada lleva a " << archivo.toStdString();

@@ -1,7 +1,7 @@
 // Undo: every kind of record gives back the graph as it was before the edit, and the undo command is usable
 // exactly while a record is.
-#include "support/EntornoPrueba.h"
 #include "ui/Deshacer.h"
+#include "support/EntornoPrueba.h"
 
 namespace {
 
@@ -16,8 +16,7 @@ struct DeshacerEdicion : ::testing::TestWithParam<int> {
     }()};
     bool Usable() const
     {
-        return mundo.comandos.Habilitado(Control::Deshacer) &&
-               mundo.comandos.Habilitado(Control::Boton_deshacer);
+        return mundo.comandos.Habilitado(Control::Deshacer) && mundo.comandos.Habilitado(Control::Boton_deshacer);
     }
 };
 

@@ -6,10 +6,7 @@
 namespace {
 
 struct EdicionRatonPrueba : ::testing::Test, MundoPrincipal {
-    bool Pulsado(const char* boton) const
-    {
-        return p.Comandos().Pulsado(EstadoComandos::Boton("Toolbar1", boton));
-    }
+    bool Pulsado(const char* boton) const { return p.Comandos().Pulsado(EstadoComandos::Boton("Toolbar1", boton)); }
     std::pair<int, int> En(int v) const { return {p.grafo().Posic_CoordX(v), p.grafo().Posic_CoordY(v)}; }
     // Whether anything on the work area's picture shows the hover red.
     bool HayRojo()
@@ -17,8 +14,7 @@ struct EdicionRatonPrueba : ::testing::Test, MundoPrincipal {
         const QImage imagen = p.Area().Imagen().convertToFormat(QImage::Format_RGB32);
         for (int y = 0; y < imagen.height(); ++y)
             for (int x = 0; x < imagen.width(); ++x)
-                if (const QColor c = imagen.pixelColor(x, y);
-                    c.red() - c.green() > 60 && c.red() - c.blue() > 60)
+                if (const QColor c = imagen.pixelColor(x, y); c.red() - c.green() > 60 && c.red() - c.blue() > 60)
                     return true;
         return false;
     }

@@ -1,7 +1,7 @@
 // The identify dialog: two lists that never offer the vertex chosen in the other, and the merge into the
 // smaller vertex.
-#include "support/EntornoPrueba.h"
 #include "ui/IdentificarVert.h"
+#include "support/EntornoPrueba.h"
 
 namespace {
 
@@ -9,7 +9,10 @@ struct Identificacion {
     EntornoPrueba mundo;
     Grafo g{mundo.Entorno()};
     int redibujados = 0;
-    IdentificarVert Dialogo() { return IdentificarVert(g, [this] { ++redibujados; }); }
+    IdentificarVert Dialogo()
+    {
+        return IdentificarVert(g, [this] { ++redibujados; });
+    }
 };
 struct IdentificarVertTest : ::testing::Test, Identificacion {};
 

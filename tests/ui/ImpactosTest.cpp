@@ -1,6 +1,6 @@
 // Hit tests of the work area at the edges of their tolerances.
-#include "support/EscenaDibujo.h"
 #include "ui/Impactos.h"
+#include "support/EscenaDibujo.h"
 
 namespace {
 

@@ -69,8 +69,8 @@ TEST_F(DialogoImprimir, CadaCopiaEsUnDocumento_UnFalloLasDetiene)
     d.Up();
     d.Aceptar();
     const QString dibujo = "imagen 600x400 en 400,800 7200x4800", texto = "texto PESO TOTAL DEL ARBOL: 7";
-    EXPECT_EQ(Llamadas(), (QStringList{"orientacion 2", "orientacion 1", "orientacion 2", dibujo, "fin", dibujo,
-                                       "fin", dibujo, "fin"}));
+    EXPECT_EQ(Llamadas(), (QStringList{"orientacion 2", "orientacion 1", "orientacion 2", dibujo, "fin", dibujo, "fin",
+                                       dibujo, "fin"}));
     EXPECT_TRUE(d.Cerrado());
     Llamadas().clear();
     Imprimir ambos = Abrir("PESO TOTAL DEL ARBOL: 7");
@@ -86,8 +86,8 @@ TEST_F(DialogoImprimir, CadaCopiaEsUnDocumento_UnFalloLasDetiene)
         falla.Up();
     falla.Aceptar();
     EXPECT_TRUE(Llamadas().size() == 5 && Llamadas().back() == "abandonar" && falla.Cerrado());
-    EXPECT_EQ(persona.mensajes, (std::vector<MensajeVisto>{{"Hubo un problema al imprimir en su impresora.",
-                                                             "Nodeva", Icono::Ninguno, Botones::Aceptar}}));
+    EXPECT_EQ(persona.mensajes, (std::vector<MensajeVisto>{{"Hubo un problema al imprimir en su impresora.", "Nodeva",
+                                                            Icono::Ninguno, Botones::Aceptar}}));
     Llamadas().clear();
     Imprimir cancelado = Abrir();
     cancelado.Cancelar();
@@ -115,8 +115,8 @@ TEST_F(DialogoImprimir, ElPdfRecogeTodasLasPaginas)
     EXPECT_TRUE(bytes.contains("/MediaBox [0 0 842.000000 595.000000]")) << "A4 landscape";
     EXPECT_EQ(carpeta.Contenido("clase.pdf.bak"), "viejo");
     Abrir().GuardarPdf();
-    EXPECT_EQ(persona.UltimoTexto(), "No se ha podido escribir el fichero " +
-                                         carpeta.Ruta("no/existe/clase.pdf") + ": la carpeta no existe.");
+    EXPECT_EQ(persona.UltimoTexto(),
+              "No se ha podido escribir el fichero " + carpeta.Ruta("no/existe/clase.pdf") + ": la carpeta no existe.");
 }
 
 // The picture keeps its place and scale when it fits the sheet, and shrinks to fit when it does not (a

@@ -1,7 +1,7 @@
 // The number entry: the key filter against ValorMaximo and the number's way back through the record's vertex
 // count.
-#include "support/EntornoPrueba.h"
 #include "ui/InsercionNºVert.h"
+#include "support/EntornoPrueba.h"
 
 namespace {
 

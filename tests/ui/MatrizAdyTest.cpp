@@ -1,6 +1,6 @@
 // The matrix window: the texts of the visible part, the scroll arrows, the small window of graphs that fit.
-#include "support/EntornoPrueba.h"
 #include "ui/MatrizAdy.h"
+#include "support/EntornoPrueba.h"
 
 namespace {
 

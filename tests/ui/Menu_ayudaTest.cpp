@@ -2,7 +2,6 @@
 // asked for when a page does not open.
 #include <gtest/gtest.h>
 
-
 #include "support/CarpetaPrueba.h"
 #include "support/InteraccionGuion.h"
 #include "ui/Menu_ayuda.h"
@@ -45,8 +44,8 @@ TEST_F(Menu_ayudaTest, LoQueNoSePuedeCargarSeDiceConSuNombreEnMayusculas)
     m.Elegir(0);
     m.Elegir(1);
     EXPECT_FALSE(m.Cerrado());
-    EXPECT_EQ(persona.mensajes, (std::vector{NoCargado("AYUDA GRAFOS.MEN"), NoCargado("FALTA.MEN"),
-                                             NoCargado("SIN_DOCUMENTO.HTML")}));
+    EXPECT_EQ(persona.mensajes,
+              (std::vector{NoCargado("AYUDA GRAFOS.MEN"), NoCargado("FALTA.MEN"), NoCargado("SIN_DOCUMENTO.HTML")}));
 
     // A broken file shows what it has before the fault.
     EscribirMenu("treinta y uno.men", 31);

@@ -40,8 +40,7 @@ TEST_F(PrincipalPrueba, AbrirRespondiendoNoNoCambiaNada_UnFicheroRechazadoDejaLa
     Empezar(TipoGrafo::Simple, {{1000, 1000}});
     p.Edicion().MouseMove(0, 1000, 1000);
     const Grafo antes = p.grafo();
-    const QString bueno = Triangulo(TipoGrafo::Simple, "t.grf"),
-                  malo = Fichero("malo.grf", "Simple\r\n51\r\n");
+    const QString bueno = Triangulo(TipoGrafo::Simple, "t.grf"), malo = Fichero("malo.grf", "Simple\r\n51\r\n");
     persona.nombresAbrir = {bueno};
     persona.respuestas = {Respuesta::No};
     p.EjecutarBoton("Toolbar1", "abrir");
@@ -118,8 +117,7 @@ TEST_F(PrincipalPrueba, CambioDeTipoPreguntaYConvierte)
     EXPECT_TRUE(Habilitado("Deshacer"));
     p.Combo1_Click(TipoGrafo::Ponderado);
     EXPECT_EQ(ArcosDe(p.grafo()), (Aristas{{1, 2, 2}, {1, 3, 1}}));
-    EXPECT_TRUE(p.Vista().combo1 == TipoGrafo::Ponderado && p.Vista().check1Visible &&
-                p.Doc().GrafoModificado);
+    EXPECT_TRUE(p.Vista().combo1 == TipoGrafo::Ponderado && p.Vista().check1Visible && p.Doc().GrafoModificado);
     // Undoing the arc 1 -> 3 now would leave half of the edge {1, 3}.
     EXPECT_FALSE(Habilitado("Deshacer"));
     p.Ejecutar("Deshacer");
@@ -129,8 +127,7 @@ TEST_F(PrincipalPrueba, CambioDeTipoPreguntaYConvierte)
 TEST_F(PrincipalPrueba, LaVentanaNoEncogeBajoElMinimoYElPanelCreceConLaAltura)
 {
     const Disposicion& d = p.Form_Resize(8000, 5000);
-    EXPECT_EQ(std::tuple(d.ancho, d.alto, d.textoPeq.alto, d.areaTrabajo.ancho),
-              std::tuple(10520, 6500, 1080, 10320));
+    EXPECT_EQ(std::tuple(d.ancho, d.alto, d.textoPeq.alto, d.areaTrabajo.ancho), std::tuple(10520, 6500, 1080, 10320));
     EXPECT_EQ(p.Form_Resize(12000, 10000).textoPeq.alto, 1665);
     EXPECT_EQ(p.Geometria().areaTrabajo.alto, 10000 - 600 - 1665 - 720 - 50);
     EXPECT_NEAR(p.Superficie().Ancho(), 12000 - 200, 15) << "la imagen tiene píxeles enteros";

@@ -11,7 +11,10 @@ struct SelectGrafoTest : ::testing::Test {
     EntornoPrueba mundo;
     Grafo g{mundo.Entorno()};
     std::vector<int> indices; // the type list's index, as the main window receives it
-    SelectGrafo Dialogo() { return SelectGrafo(g, [this](int i) { indices.push_back(i); }); }
+    SelectGrafo Dialogo()
+    {
+        return SelectGrafo(g, [this](int i) { indices.push_back(i); });
+    }
 };
 
 // Aceptar or closing the window applies the choice, once; no choice is Simple, and options that do not exist

@@ -170,8 +170,8 @@ std::string UnPaso(Principal& p, PersonaAlAzar& persona)
         }
         const auto [xf, yf] = punto();
         p.Edicion().MouseUp(boton, xf, yf);
-        return "ratón " + std::to_string(boton) + " " + std::to_string(int(x)) + "," + std::to_string(int(y)) +
-               " -> " + std::to_string(int(xf)) + "," + std::to_string(int(yf));
+        return "ratón " + std::to_string(boton) + " " + std::to_string(int(x)) + "," + std::to_string(int(y)) + " -> " +
+               std::to_string(int(xf)) + "," + std::to_string(int(yf));
     }
 }
 
