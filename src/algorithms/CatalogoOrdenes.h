@@ -67,7 +67,12 @@ struct OrdenAlgoritmo {
     // up for editing; otherwise its state follows the rules of its menu
     // (the search tree's size, the simple graphs' commands).
     bool segunTipoAlEmpezar = false;
-    QString ejecucion; // the run name; "" for a command that runs at once
+    // Enabled or disabled by its types when the user changes the graph's
+    // type, save a change from `intactaDesde`, which leaves it as it was.
+    bool segunTipoAlConvertir = false;
+    int intactaDesde = -1;
+    QString ejecucion;   // the run name; "" for a command that runs at once
+    QString tituloPasos; // the mode dialog's caption when not "Algoritmo de <run name>"
     Algoritmo algoritmo = nullptr;
     Pregunta pregunta = Pregunta::Ninguna;
     bool preguntaTrasModo = false; // asked once "Paso a Paso" or "Completo" is chosen
@@ -89,6 +94,10 @@ struct OrdenAlgoritmo {
     Tipos tiposCli = 0; // 0: the same as tipos
 
     Tipos TiposCli() const { return tiposCli != 0 ? tiposCli : tipos; }
+    QString TituloPasos() const
+    {
+        return tituloPasos.isEmpty() ? QStringLiteral("Algoritmo de ") + ejecucion : tituloPasos;
+    }
 
     // The rows are written as Orden(...).Paso("Kruskal").Para(...): each
     // setter fills one field of a row under construction.
@@ -109,9 +118,16 @@ struct OrdenAlgoritmo {
         segunTipoAlEmpezar = true;
         return std::move(*this);
     }
-    OrdenAlgoritmo Paso(QString nombre) &&
+    OrdenAlgoritmo SegunTipoAlConvertir(int salvoDesde = -1) &&
+    {
+        segunTipoAlConvertir = true;
+        intactaDesde = salvoDesde;
+        return std::move(*this);
+    }
+    OrdenAlgoritmo Paso(QString nombre, QString titulo = {}) &&
     {
         ejecucion = std::move(nombre);
+        tituloPasos = std::move(titulo);
         return std::move(*this);
     }
     OrdenAlgoritmo Pide(Pregunta p) &&

@@ -77,12 +77,20 @@ std::vector<Generador> Completos()
 {
     const QString bi = "Grafo Completo Bipartido", tri = "Grafo Completo Tripartido";
     return {
-        {"Grafo_nulo", {TotalVertices("Grafo Nulo")}, Uno<GrafoNulo>()},
-        {"Grafo_completo", {TotalVertices("Grafo Completo")}, Uno<GrafoCompleto>()},
+        {"Grafo_nulo", "Grafo Nulo", "Grafos", {TotalVertices("Grafo Nulo")}, Uno<GrafoNulo>()},
+        {"Grafo_completo",
+         "Grafo Completo (Kn)",
+         "Grafos_completos",
+         {TotalVertices("Grafo Completo")},
+         Uno<GrafoCompleto>()},
         {"Grafo_completo_bipartido",
+         "Grafo Completo Bipartido (Kr,s)",
+         "Grafos_completos",
          {Lado(bi, "Vértices en el lado izquierdo:", "r"), Lado(bi, "Vértices en el lado derecho: ", "s")},
          Dos<CompletoBipartido>()},
         {"Grafo_completo_tripartido",
+         "Grafo Completo Tripartido",
+         "Grafos_completos",
          {Lado(tri, "Vértices en el lado izquierdo: ", "r"),
           Lado(tri, "Vértices en el lado derecho: ", "s"),
           {tri, "Vértices en el lado inferior: ", "t", "25, o 50 - (r + s) si es menor",
@@ -95,11 +103,15 @@ std::vector<Generador> EnlazadosYCubos()
 {
     const QString nr = "Grafo Enlazado L(n,r)", nrs = "Grafo Enlazado L(n,r,s)";
     std::vector<Generador> g = {
-        {"L_n_r", {TotalVertices(nr), Enlace(nr, "r")}, Dos<EnlazadoNR>()},
-        {"L_n_r_s", {TotalVertices(nrs), Enlace(nrs, "r"), Enlace(nrs, "s")}, Tres<EnlazadoNRS>()},
+        {"L_n_r", "L(n, r)", "Grafos_enlazados", {TotalVertices(nr), Enlace(nr, "r")}, Dos<EnlazadoNR>()},
+        {"L_n_r_s",
+         "L(n, r, s)",
+         "Grafos_enlazados",
+         {TotalVertices(nrs), Enlace(nrs, "r"), Enlace(nrs, "s")},
+         Tres<EnlazadoNRS>()},
     };
     for (int d = 1; d <= 5; ++d)
-        g.push_back({QStringLiteral("cubo_%1").arg(d), {}, Cubo(d)});
+        g.push_back({QStringLiteral("cubo_%1").arg(d), QStringLiteral("n=%1").arg(d), "Cubos", {}, Cubo(d)});
     return g;
 }
 
@@ -112,16 +124,16 @@ std::vector<Generador> Platonicos()
         return Siempre([plano](Grafo& g, DimensionesArea a, const Numeros&) { Octaedro(g, a, plano); });
     };
     return {
-        {"Tetraedro_plano", {}, tetra(true)},
-        {"Tetraedro_no_plano", {}, tetra(false)},
-        {"Hexaedro_plano", {}, Sin<HexaedroPlano>()},
-        {"Hexaedro_no_plano", {}, Cubo(3)},
-        {"Octaedro_plano", {}, octa(true)},
-        {"Octaedro_no_plano", {}, octa(false)},
-        {"Icosaedro_plano", {}, DeFichero(Forma::IcosaedroPlano)},
-        {"Icosaedro_no_plano", {}, DeFichero(Forma::IcosaedroNoPlano)},
-        {"Dodecaedro_plano", {}, DeFichero(Forma::DodecaedroPlano)},
-        {"Dodecaedro_no_plano", {}, DeFichero(Forma::DodecaedroNoPlano)},
+        {"Tetraedro_plano", "Plano", "Tetraedro", {}, tetra(true)},
+        {"Tetraedro_no_plano", "No Plano", "Tetraedro", {}, tetra(false)},
+        {"Hexaedro_plano", "Plano", "Hexaedro", {}, Sin<HexaedroPlano>()},
+        {"Hexaedro_no_plano", "No Plano", "Hexaedro", {}, Cubo(3)},
+        {"Octaedro_plano", "Plano", "Octaedro", {}, octa(true)},
+        {"Octaedro_no_plano", "No Plano", "Octaedro", {}, octa(false)},
+        {"Icosaedro_plano", "Plano", "Icosaedro", {}, DeFichero(Forma::IcosaedroPlano)},
+        {"Icosaedro_no_plano", "No Plano", "Icosaedro", {}, DeFichero(Forma::IcosaedroNoPlano)},
+        {"Dodecaedro_plano", "Plano", "Dodecaedro", {}, DeFichero(Forma::DodecaedroPlano)},
+        {"Dodecaedro_no_plano", "No Plano", "Dodecaedro", {}, DeFichero(Forma::DodecaedroNoPlano)},
     };
 }
 
@@ -130,11 +142,15 @@ std::vector<Generador> Rejillas()
     const QString rect = "Rejilla en Rectángulo";
     return {
         {"Rectangulo",
+         "Rectángulo",
+         "Rejillas",
          {{rect, "Nº de vértices en horizontal: ", "h", "25", Fija(25)},
           {rect, "Nº de vértices en vertical: ", "v", "50 div h",
            [](const Numeros& x) { return Grafo::Limite / x[0]; }}},
          Dos<RejillaEnRectangulo>()},
         {"Triángulo",
+         "Triángulo",
+         "Rejillas",
          {{"Rejilla en Triángulo", "Número de niveles de altura: ", "L", "9", Fija(9)}},
          Uno<RejillaEnTriangulo>()},
     };
@@ -143,10 +159,12 @@ std::vector<Generador> Rejillas()
 std::vector<Generador> Formas()
 {
     return {
-        {"Ciclo", {TotalVertices("Forma: ciclo")}, Uno<Ciclo>()},
-        {"Rueda", {TotalVertices("Forma: Rueda")}, Uno<Rueda>()},
-        {"Estrella", {TotalVertices("Forma: Estrella")}, Uno<Estrella>()},
+        {"Ciclo", "Ciclo (Cn)", "Formas", {TotalVertices("Forma: ciclo")}, Uno<Ciclo>()},
+        {"Rueda", "Rueda (Wn)", "Formas", {TotalVertices("Forma: Rueda")}, Uno<Rueda>()},
+        {"Estrella", "Estrella", "Formas", {TotalVertices("Forma: Estrella")}, Uno<Estrella>()},
         {"Árbol_nario_completo",
+         "Árbol n-ario Completo",
+         "Formas",
          {{"Árbol", "Anchura del Árbol: ", "w", "35", Fija(35)},
           {"Árbol: ", "Profundidad del Árbol: ", "d", "4 si w = 2, 3 si w = 3, 2 si w = 4 a 6, 1 si no",
            [](const Numeros& x) { return ProfundidadMaxima(x[0]); }}},
@@ -159,14 +177,16 @@ std::vector<Generador> Nombrados()
     const QString h = "Grafos de Harary";
     return {
         {"Harary",
+         "Harary(k,n)",
+         "Grafos",
          {{h, "Número total de vértices, n: ", "n", "50", {}},
           {h, "Conectividad del grafo, k: ", "k", "n - 1", [](const Numeros& x) { return x[0] - 1; }}},
          Dos<Harary>()},
-        {"Herschel", {}, Sin<Herschel>()},
-        {"Petersen", {}, Sin<Petersen>()},
-        {"Grötzsch", {}, Sin<Grötzsch>()},
-        {"Heawood", {}, Sin<Heawood>()},
-        {"Tutte", {}, DeFichero(Forma::Tutte)},
+        {"Herschel", "Herschel", "Grafos", {}, Sin<Herschel>()},
+        {"Petersen", "Petersen", "Grafos", {}, Sin<Petersen>()},
+        {"Grötzsch", "Grötzsch", "Grafos", {}, Sin<Grötzsch>()},
+        {"Heawood", "Heawood", "Grafos", {}, Sin<Heawood>()},
+        {"Tutte", "Tutte", "Grafos", {}, DeFichero(Forma::Tutte)},
     };
 }
 

@@ -1,6 +1,7 @@
-// Every command of the graph menu as data: the numbers its dialogs ask, with
-// captions, prompts and bounds, and the family it builds from them. The menu
-// and the command line both walk it, so they ask and check the same.
+// Every command of the graph menu as data: its entry in the menu, the numbers
+// its dialogs ask, with captions, prompts and bounds, and the family it builds
+// from them. The menu and the command line both walk it, so they show, ask
+// and check the same.
 #pragma once
 
 #include <QString>
@@ -25,6 +26,8 @@ struct PreguntaGenerador {
 
 struct Generador {
     QString control; // the menu command's name
+    QString titulo;  // its caption in the menu
+    QString menu;    // the menu or submenu that holds it
     std::vector<PreguntaGenerador> preguntas;
     // Builds the family from the numbers, all within their bounds, on a
     // record whose type is set and that holds no vertex. Non-zero when it

@@ -2,16 +2,10 @@
 
 #include "run/BanderasEjecucion.h"
 
-PasoAPaso::PasoAPaso(BanderasEjecucion& banderas, QString nombre) : marco_(banderas), nombre_(std::move(nombre))
+PasoAPaso::PasoAPaso(BanderasEjecucion& banderas, QString titulo) : marco_(banderas), titulo_(std::move(titulo))
 {
     // Every opening offers steps, whatever the last run chose.
     marco_.EjecucionCompleta = false;
-}
-
-QString PasoAPaso::Titulo() const
-{
-    return nombre_ == QStringLiteral("Cartero") ? QStringLiteral("Problema del cartero")
-                                                : QStringLiteral("Algoritmo de ") + nombre_;
 }
 
 void PasoAPaso::ElegirPasoAPaso()

@@ -11,16 +11,16 @@ struct BanderasEjecucion;
 
 class PasoAPaso : public ModeloDialogo {
 public:
-    PasoAPaso(BanderasEjecucion& banderas, QString nombre);
+    // `titulo`: the window's caption, the run's own.
+    PasoAPaso(BanderasEjecucion& banderas, QString titulo);
 
-    QString Titulo() const;
+    const QString& Titulo() const { return titulo_; }
     static QString TextoEtiqueta() { return QStringLiteral("Seleccione el modo de ejecución del algoritmo"); }
     static QString TextoPasoAPaso() { return QStringLiteral("Paso a Paso"); }
     static QString TextoCompleto() { return QStringLiteral("Completo"); }
     static QString TextoAceptar() { return QStringLiteral("Aceptar"); }
     static QString TextoCancelar() { return QStringLiteral("Cancelar"); }
 
-    const QString& Nombre() const { return nombre_; }
     bool PasoAPasoElegido() const { return pasoAPaso_; }
     void ElegirPasoAPaso();
     void ElegirCompleto();
@@ -33,7 +33,7 @@ public:
 
 private:
     BanderasEjecucion& marco_;
-    QString nombre_;
+    QString titulo_;
     bool pasoAPaso_ = true;
     bool cerrado_ = false;
     bool aceptado_ = false;

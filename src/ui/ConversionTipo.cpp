@@ -1,5 +1,6 @@
 #include "ui/ConversionTipo.h"
 
+#include "algorithms/CatalogoOrdenes.h"
 #include "model/Controles.h"
 #include "model/Grafo.h"
 
@@ -23,17 +24,10 @@ void AñadirAristaActivo(EstadoComandos& comandos, bool activo)
     comandos.Habilitar(Control::Añadir_Arista, activo);
 }
 
-void ArbolesGeneradores(EstadoComandos& comandos, bool activos)
-{
-    for (const QString& c : {Control::Algoritmo_kruskal, Control::Algoritmo_prim, Control::Algoritmo_boruvka})
-        comandos.Habilitar(c, activos);
-}
-
 void PasarAPonderado(Grafo& g, EstadoComandos& comandos)
 {
     if (g.numero_aristas() > 0)
         PesoActivo(comandos, true);
-    ArbolesGeneradores(comandos, g.Tipo() == TipoGrafo::Ponderado);
     comandos.Habilitar(Control::Prüfer, false);
 }
 
@@ -44,8 +38,6 @@ void QuitarPesos(Grafo& g, EstadoComandos& comandos)
             if (g.elem_matriz(i, j) != 0)
                 g.InsertarMatriz(i, j, 1);
     PesoActivo(comandos, false);
-    ArbolesGeneradores(comandos, false);
-    comandos.Habilitar(Control::Algoritmo_dijkstra, false);
     comandos.Habilitar(Control::Prüfer, g.Tipo() == TipoGrafo::Simple);
 }
 
@@ -54,10 +46,8 @@ void PasarADirigido(Grafo& g, EstadoComandos& comandos)
     // The matrix of an undirected graph already holds both arcs of every edge.
     g.InsertarNumAristas(static_cast<std::int16_t>(2 * g.numero_aristas()));
     comandos.Habilitar(Control::Camino_minimo, true);
-    comandos.Habilitar(Control::Algoritmo_dijkstra, true);
-    for (const QString& c : {Control::Conectividad, Control::Estadísticas, Control::Arbol_Busqueda, Control::Prüfer})
+    for (const QString& c : {Control::Conectividad, Control::Arbol_Busqueda, Control::Prüfer})
         comandos.Habilitar(c, false);
-    ArbolesGeneradores(comandos, false);
     if (g.numero_aristas() != g.MaxNumAristas())
         AñadirAristaActivo(comandos, true);
 }
@@ -80,10 +70,8 @@ void PasarANoDirigido(Grafo& g, EstadoComandos& comandos)
     if (g.numero_aristas() == g.MaxNumAristas())
         AñadirAristaActivo(comandos, false);
     comandos.Habilitar(Control::Conectividad, true);
-    comandos.Habilitar(Control::Estadísticas, true);
     comandos.Habilitar(Control::Arbol_Busqueda, g.dimen() >= 2);
     comandos.Habilitar(Control::Camino_minimo, false);
-    comandos.Habilitar(Control::Algoritmo_dijkstra, false);
     comandos.Habilitar(Control::Prüfer, g.Tipo() == TipoGrafo::Simple);
 }
 
@@ -116,10 +104,11 @@ void CambiarTipo(Grafo& grafo, int hasta, EstadoComandos& comandos)
     grafo.InsertarTipo(NombreTipo(hasta));
     for (Conversion c : ConversionesEntre(desde, hasta))
         Convertir(grafo, c, comandos);
-    // The steps of a conversion each touch these on the way (Ponderado to
-    // Digrafo passes through a step that enables Dijkstra, for a digraph
-    // without weights); what the new type allows is their own rule's alone.
-    comandos.Habilitar(Control::Algoritmo_dijkstra, hasta == TipoGrafo::Digrafo_Ponderado);
-    for (const QString& c : {Control::Prüfer, Control::Prufer_Encoding, Control::Prufer_Decoding})
-        comandos.Habilitar(c, hasta == TipoGrafo::Simple);
+    // The commands themselves follow their rows; the steps above switch only
+    // the menus and buttons that hold them, and the Prüfer menu is the
+    // simple graphs' whatever the way there.
+    comandos.Habilitar(Control::Prüfer, hasta == TipoGrafo::Simple);
+    for (const OrdenAlgoritmo& orden : Ordenes())
+        if (orden.segunTipoAlConvertir && orden.intactaDesde != desde)
+            comandos.Habilitar(orden.control, Incluye(orden.tipos, hasta));
 }

@@ -1,50 +1,50 @@
 #include "ui/MenuPrincipal.h"
 
+#include <algorithm>
 #include <functional>
 
 #include "algorithms/CatalogoOrdenes.h"
+#include "generators/Catalogo.h"
 
 namespace {
 
-std::vector<EntradaMenu> Grafos()
+// The graph menu's submenus; its commands come from the generators'
+// catalogue, each submenu just before the first command it holds.
+const std::vector<EntradaMenu>& SubmenusGrafos()
 {
     const QString G = "Grafos";
-    std::vector<EntradaMenu> e = {
-        {"Grafo_nulo", "Grafo Nulo", G, false, ""},
+    static const std::vector<EntradaMenu> submenus = {
         {"Grafos_completos", "Grafos Completos", G, false, ""},
-        {"Grafo_completo", "Grafo Completo (Kn)", "Grafos_completos", false, ""},
-        {"Grafo_completo_bipartido", "Grafo Completo Bipartido (Kr,s)", "Grafos_completos", false, ""},
-        {"Grafo_completo_tripartido", "Grafo Completo Tripartido", "Grafos_completos", false, ""},
         {"Grafos_enlazados", "Grafos Enlazados", G, false, ""},
-        {"L_n_r", "L(n, r)", "Grafos_enlazados", false, ""},
-        {"L_n_r_s", "L(n, r, s)", "Grafos_enlazados", false, ""},
         {"Cubos", "Cubos (Qn)", G, false, ""},
-    };
-    for (int i = 1; i <= 5; ++i)
-        e.push_back({QStringLiteral("cubo_%1").arg(i), QStringLiteral("n=%1").arg(i), "Cubos", false, ""});
-    e.push_back({"Platónicos", "Grafos Platónicos", G, false, ""});
-    for (const QString solido : {"Tetraedro", "Hexaedro", "Octaedro", "Icosaedro", "Dodecaedro"}) {
-        e.push_back({solido, solido, "Platónicos", false, ""});
-        e.push_back({solido + "_plano", "Plano", solido, false, ""});
-        e.push_back({solido + "_no_plano", "No Plano", solido, false, ""});
-    }
-    const std::vector<EntradaMenu> resto = {
+        {"Platónicos", "Grafos Platónicos", G, false, ""},
+        {"Tetraedro", "Tetraedro", "Platónicos", false, ""},
+        {"Hexaedro", "Hexaedro", "Platónicos", false, ""},
+        {"Octaedro", "Octaedro", "Platónicos", false, ""},
+        {"Icosaedro", "Icosaedro", "Platónicos", false, ""},
+        {"Dodecaedro", "Dodecaedro", "Platónicos", false, ""},
         {"Rejillas", "Rejillas", G, false, ""},
-        {"Rectangulo", "Rectángulo", "Rejillas", false, ""},
-        {"Triángulo", "Triángulo", "Rejillas", false, ""},
         {"Formas", "Formas", G, false, ""},
-        {"Ciclo", "Ciclo (Cn)", "Formas", false, ""},
-        {"Rueda", "Rueda (Wn)", "Formas", false, ""},
-        {"Estrella", "Estrella", "Formas", false, ""},
-        {"Árbol_nario_completo", "Árbol n-ario Completo", "Formas", false, ""},
-        {"Harary", "Harary(k,n)", G, false, ""},
-        {"Herschel", "Herschel", G, false, ""},
-        {"Petersen", "Petersen", G, false, ""},
-        {"Grötzsch", "Grötzsch", G, false, ""},
-        {"Heawood", "Heawood", G, false, ""},
-        {"Tutte", "Tutte", G, false, ""},
     };
-    e.insert(e.end(), resto.begin(), resto.end());
+    return submenus;
+}
+
+std::vector<EntradaMenu> Grafos()
+{
+    std::vector<EntradaMenu> e;
+    std::function<void(const QString&)> abrir = [&](const QString& menu) {
+        const auto puesto = [&](const EntradaMenu& x) { return x.control == menu; };
+        const auto& submenus = SubmenusGrafos();
+        const auto submenu = std::find_if(submenus.begin(), submenus.end(), puesto);
+        if (submenu == submenus.end() || std::any_of(e.begin(), e.end(), puesto))
+            return;
+        abrir(submenu->padre);
+        e.push_back(*submenu);
+    };
+    for (const Generador& g : Generadores()) {
+        abrir(g.menu);
+        e.push_back({g.control, g.titulo, g.menu, false, ""});
+    }
     return e;
 }
 

@@ -168,10 +168,12 @@ void Principal::EjecutarOrdenCompleta(const OrdenAlgoritmo& orden, const Paramet
 
 void Principal::IniciarAlgoritmo(const QString& nombre, const Parametros& parametros)
 {
-    PasoAPaso dialogo(marco_, nombre);
-    interaccion_.Mostrar(dialogo);
     const OrdenAlgoritmo* orden = OrdenPorEjecucion(nombre);
-    if (!dialogo.Aceptado() || !orden)
+    if (!orden)
+        return;
+    PasoAPaso dialogo(marco_, orden->TituloPasos());
+    interaccion_.Mostrar(dialogo);
+    if (!dialogo.Aceptado())
         return;
     Parametros respuestas = parametros;
     if (orden->preguntaTrasModo && !PreguntarAntesDeEjecutar(*orden, *this, respuestas)) {

@@ -2,6 +2,7 @@
 #include <QTextCursor>
 #include <functional>
 
+#include "algorithms/CatalogoOrdenes.h"
 #include "run/BotonesInterrupcion.h"
 #include "run/PasoAPaso.h"
 #include "support/MundoPrincipal.h"
@@ -105,13 +106,13 @@ TEST_F(Marco, PausasFinEscapeYCompleto)
     p.Aceptar_Click();
 
     {
-        PasoAPaso dialogo(m, "Kruskal");
+        PasoAPaso dialogo(m, OrdenPorEjecucion("Kruskal")->TituloPasos());
         EXPECT_EQ(dialogo.Titulo(), QString("Algoritmo de Kruskal"));
         dialogo.ElegirCompleto();
         dialogo.Cancelar();
         EXPECT_FALSE(dialogo.Aceptado());
     }
-    PasoAPaso otro(m, "Cartero");
+    PasoAPaso otro(m, OrdenPorEjecucion("Cartero")->TituloPasos());
     EXPECT_EQ(otro.Titulo(), QString("Problema del cartero"));
     EXPECT_TRUE(otro.PasoAPasoElegido() && !m.EjecucionCompleta);
     otro.ElegirCompleto();
