@@ -4,6 +4,7 @@
 
 #include "cli/CargaCli.h"
 #include "cli/CliPrueba.h"
+#include "generators/Catalogo.h"
 #include "model/Grafo.h"
 
 TEST(CliGenerar, EscribeElGrafoPedidoYRechazaUnNumeroFueraDeSuCota)
@@ -21,7 +22,10 @@ TEST(CliGenerar, EscribeElGrafoPedidoYRechazaUnNumeroFueraDeSuCota)
 
     const Ejecucion mal = Ejecutar({"generar", "Harary", "6", "7", c.Ruta("k.grf")});
     EXPECT_EQ(mal.estado, 2);
-    EXPECT_TRUE(mal.errores.contains("Conectividad del grafo, k") && mal.errores.contains("entre 1 y 5"))
+    // The question's prompt and bound, as the catalogue gives them.
+    const PreguntaGenerador& k = BuscarGenerador("Harary")->preguntas.at(1);
+    EXPECT_TRUE(mal.errores.contains(k.indicacion.trimmed().chopped(1)) &&
+                mal.errores.contains(QStringLiteral("entre 1 y %1").arg(MaximoPregunta(k, {6}))))
         << mal.errores.toStdString();
     EXPECT_FALSE(QFile::exists(c.Ruta("k.grf")));
 }

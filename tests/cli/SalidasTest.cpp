@@ -8,6 +8,7 @@
 #include <sys/resource.h>
 
 #include "cli/CliPrueba.h"
+#include "generators/Catalogo.h"
 
 namespace {
 
@@ -73,6 +74,7 @@ TEST_F(Salidas, LoQueExcedeSusCotasSeRechazaConEstadoDos)
 {
     Fichero("g.grf", Triangulo);
     const QString mil = QStringList(1000, "1").join(','), tantos = QStringList(2501, "1").join(',');
+    const PreguntaGenerador& n = BuscarGenerador("Grafo_completo")->preguntas.at(0);
     const QString lejos = "; no puede pasar de 268435456 (16384 x 16384) ni de 32767 por lado.\n";
     const std::pair<QString, QString> casos[] = {
         {"dibujar g.grf d.png --ancho 1000000 --alto 1000000 --escala 16",
@@ -91,8 +93,10 @@ TEST_F(Salidas, LoQueExcedeSusCotasSeRechazaConEstadoDos)
         {"ejecutar Prufer_Decoding --codigo " + mil, "Valor no válido para --codigo: " + mil + "\n"},
         {"ejecutar FleuryUsuario g.grf --recorrido " + tantos, "Valor no válido para --recorrido: " + tantos + "\n"},
         {"ejecutar FleuryUsuario g.grf --recorrido 1,51", "Valor no válido para --recorrido: 1,51\n"},
-        {"generar Grafo_completo 51 s.grf",
-         "Grafo_completo: «Número total de vértices» (n) debe estar entre 1 y 50; se ha dado 51.\n"},
+        {"generar Grafo_completo 51 s.grf", QStringLiteral("Grafo_completo: «%1» (%2) debe estar entre 1 y %3; se ha "
+                                                           "dado 51.\n")
+                                                .arg(n.indicacion.trimmed().chopped(1), n.nombre)
+                                                .arg(MaximoPregunta(n, {}))},
     };
     for (const auto& [linea, error] : casos) {
         QStringList args = linea.split(' ');

@@ -48,6 +48,9 @@ Grafo ConVertices(const char* tipo, int n)
     return g;
 }
 
+// Each window only shows its model and forwards to it, the models' own rules being pinned beside them: keys,
+// lists, arrows and boxes reach the model, what it says reaches the widgets, the window ends when the model
+// closes, and Escape cancels.
 TEST(AsignarPesoVista, LasTeclasPasanPorElModeloYEscapeCancela)
 {
     Grafo g = ConVertices("Ponderado", 6);
@@ -56,35 +59,34 @@ TEST(AsignarPesoVista, LasTeclasPasanPorElModeloYEscapeCancela)
         AsignarPeso modelo(g, s);
         AsignarPesoVista vista(modelo);
         vista.show();
-        QTest::keyClicks(vista.Campo(), "0");
-        EXPECT_FALSE(vista.BotonAceptar()->isEnabled());
         QTest::keyClicks(vista.Campo(), "-1x5");
+        // An arrow's code and a key without one reach the model, not the caret.
         QTest::keyClick(vista.Campo(), Qt::Key_Left);
         QTest::keyClick(vista.Campo(), Qt::Key_Home);
-        EXPECT_TRUE(vista.Campo()->text() == "-15" && vista.Campo()->cursorPosition() == 3);
+        EXPECT_TRUE(vista.Campo()->text() == "-15" && vista.Campo()->cursorPosition() == 3 &&
+                    vista.BotonAceptar()->isEnabled());
         QTest::keyClick(vista.Campo(), aceptar ? Qt::Key_Return : Qt::Key_Escape);
         EXPECT_TRUE(g.elem_matriz(5, aceptar ? 2 : 1) == (aceptar ? -15 : 0) && !vista.isVisible());
     }
 }
 
-TEST(InsercionNumVertVista, SusTextosSeLeenYUnNumeroFueraDeRangoVaciaLaCaja)
+TEST(InsercionNumVertVista, SusTextosSeLeenYAceptarDevuelveElNumero)
 {
     Grafo g;
     InsercionNºVert modelo(g);
     modelo.Titulo = QStringLiteral("Grafo Completo");
-    modelo.ValorMaximo = 9;
     InsercionNºVertVista vista(modelo);
     vista.show();
     for (const QLabel* texto : vista.findChildren<QLabel*>())
         EXPECT_TRUE(texto->isEnabled()) << "se lee en el color del texto: " << texto->text().toStdString();
-    QTest::keyClicks(vista.Campo(), "12");
-    EXPECT_TRUE(vista.windowTitle() == "Grafo Completo" && vista.Campo()->text().isEmpty());
     QTest::keyClicks(vista.Campo(), "8");
     QTest::mouseClick(vista.BotonAceptar(), Qt::LeftButton);
-    EXPECT_TRUE(g.dimen() == 8 && !vista.isVisible());
+    EXPECT_TRUE(vista.windowTitle() == modelo.Titulo && g.dimen() == 8 && !vista.isVisible());
 }
 
-TEST(IdentificarVertVista, LasListasSeExcluyenYAceptarFunde)
+// The identify and path windows share their two lists: each choice goes to the model and both lists show
+// the model's afterwards.
+TEST(DosListasVista, LasListasSonLasDelModeloYAceptarOEscapeLoCierran)
 {
     Grafo g = ConVertices("Simple", 4);
     int redibujados = 0;
@@ -96,31 +98,20 @@ TEST(IdentificarVertVista, LasListasSeExcluyenYAceptarFunde)
     QTest::keyClick(vista.Combo1(), Qt::Key_Down);
     QTest::keyClick(vista.Combo1(), Qt::Key_Down);
     ASSERT_EQ(modelo.PrimerVertice(), vista.Combo1()->currentText().toInt());
-    EXPECT_EQ(vista.Combo2()->findText(vista.Combo1()->currentText()), -1);
     QTest::keyClick(vista.Combo2(), Qt::Key_Down);
-    EXPECT_TRUE(vista.Combo1()->count() == 3 && vista.BotonAceptar()->isEnabled());
+    EXPECT_TRUE(vista.Combo1()->count() == 3 && vista.Combo2()->count() == 3 && vista.BotonAceptar()->isEnabled());
     QTest::mouseClick(vista.BotonAceptar(), Qt::LeftButton);
     EXPECT_TRUE(g.dimen() == 3 && redibujados == 1 && !vista.isVisible());
-}
 
-TEST(CaminoVista, TodosSoloEnElDestinoYEscapeCancela)
-{
-    for (const bool aceptar : {true, false}) {
-        Camino modelo(3, "Dijkstra");
-        CaminoVista vista(modelo);
-        vista.show();
-        EXPECT_EQ(vista.windowTitle(), QString("Camino"));
-        vista.Combo1()->setFocus();
-        QTest::keyClick(vista.Combo1(), Qt::Key_Down);
-        EXPECT_EQ(vista.Combo2()->count(), 3);
-        QTest::keyClick(vista.Combo2(), Qt::Key_End);
-        ASSERT_TRUE(modelo.Todos() && vista.BotonAceptar()->isEnabled());
-        if (aceptar)
-            QTest::mouseClick(vista.BotonAceptar(), Qt::LeftButton);
-        else
-            QTest::keyClick(&vista, Qt::Key_Escape);
-        EXPECT_TRUE(modelo.Cerrado() && modelo.Aceptado() == aceptar && !vista.isVisible());
-    }
+    Camino camino(3, "Dijkstra");
+    CaminoVista otra(camino);
+    otra.show();
+    otra.Combo1()->setFocus();
+    QTest::keyClick(otra.Combo1(), Qt::Key_Down);
+    QTest::keyClick(otra.Combo2(), Qt::Key_End);
+    ASSERT_TRUE(camino.Todos() && otra.BotonAceptar()->isEnabled() && otra.windowTitle() == Camino::Titulo());
+    QTest::keyClick(&otra, Qt::Key_Escape);
+    EXPECT_TRUE(camino.Cerrado() && !camino.Aceptado() && !otra.isVisible());
 }
 
 TEST(SelectGrafoVista, CerrarLaVentanaAplicaLaOpcion)
@@ -174,7 +165,6 @@ TEST(GirarVoltearVista, LosAngulosEsperanAGirar)
     EXPECT_FALSE(vista.Angulos()->button(2)->isEnabled());
     marcar(vista.Opciones()->button(2));
     ASSERT_TRUE(vista.Angulos()->button(1)->isEnabled());
-    EXPECT_TRUE(vista.Angulos()->button(0)->isChecked());
     marcar(vista.Angulos()->button(1));
     QTest::mouseClick(vista.BotonAceptar(), Qt::LeftButton);
     // Half a turn about the centre swaps the two vertices.
@@ -189,24 +179,21 @@ TEST(ImprimirVista, LasFlechasYLasCasillasVanAlModeloYEscapeCancela)
     Imprimir modelo(persona, persona.impresora, {area, QSizeF(900, 600), traza, {}, "a.pdf"});
     ImprimirVista vista(modelo);
     vista.show();
-    EXPECT_TRUE(vista.windowTitle() == "Opciones de Impresión" && !vista.Down()->isEnabled());
+    EXPECT_TRUE(vista.windowTitle() == Imprimir::Titulo() && !vista.Down()->isEnabled());
     QTest::mouseClick(vista.Up(), Qt::LeftButton);
     EXPECT_TRUE(vista.Text1()->text() == "2" && vista.Down()->isEnabled());
     vista.Orientaciones()->button(1)->click();
     EXPECT_EQ(persona.impresora.llamadas, QStringList{"orientacion 2"});
     vista.Check1()->click();
-    EXPECT_TRUE(vista.BotonAceptar()->isEnabled());
     vista.Check2()->click();
     EXPECT_FALSE(vista.BotonAceptar()->isEnabled() || vista.BotonPdf()->isEnabled());
     QTest::keyClick(&vista, Qt::Key_Escape);
     EXPECT_TRUE(modelo.Cerrado() && !vista.isVisible() && persona.impresora.llamadas.back() == "abandonar");
 }
 
-} // namespace
-
+// Typed as a person types: each Enter leaves the focus where the next number goes.
 TEST(PruferVista, LaSecuenciaSeTecleaSinSoltarElTeclado)
 {
-    // Typed as a person types: each Enter leaves the focus where the next number goes.
     Prufer modelo([] { return true; });
     PruferVista vista(modelo);
     vista.show();
@@ -219,8 +206,6 @@ TEST(PruferVista, LaSecuenciaSeTecleaSinSoltarElTeclado)
     EXPECT_TRUE(modelo.Secuencia() == "3 - 3 - 4 - 4" && vista.BotonAceptar()->isEnabled())
         << modelo.Secuencia().toStdString();
 }
-
-namespace {
 
 // The file dialogs list a folder's type and every date in Spanish, whatever language the system speaks.
 TEST(ModeloFicherosEs, TiposYFechasEnEspañol)
