@@ -14,6 +14,7 @@
 #include "algorithms/Hierholzer.h"
 #include "algorithms/Operaciones.h"
 #include "model/Controles.h"
+#include "model/EstadoComandos.h"
 #include "model/Grafo.h"
 
 namespace {
@@ -36,6 +37,7 @@ std::vector<OrdenAlgoritmo> Tabla()
             .Inactiva()
             .SegunTipoAlEmpezar()
             .SegunTipoAlConvertir()
+            .SegunTipoAlEditar()
             .Para(NoDirigidos),
         Orden(Componentes_conexas, &EjecutarComponentes, {"Componentes"})
             .EnMenu("Conectividad", "Componentes Conexas")
@@ -213,4 +215,11 @@ const OrdenAlgoritmo* OrdenPorEjecucion(const QString& nombre)
 const OrdenAlgoritmo* OrdenPorCli(const QString& nombre)
 {
     return Buscar([&](const OrdenAlgoritmo& o) { return o.cli.contains(nombre); });
+}
+
+void OfrecerSegunTipo(EstadoComandos& comandos)
+{
+    for (const OrdenAlgoritmo& orden : Ordenes())
+        if (orden.segunTipoAlEditar)
+            comandos.OfrecerSegunTipo(orden.control, orden.tipos);
 }

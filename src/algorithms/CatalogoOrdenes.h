@@ -13,6 +13,8 @@
 
 #include "run/Algoritmo.h"
 
+class EstadoComandos;
+
 // What the window asks before the run, each through its own dialog.
 enum class Pregunta {
     Ninguna,
@@ -71,6 +73,8 @@ struct OrdenAlgoritmo {
     // type, save a change from `intactaDesde`, which leaves it as it was.
     bool segunTipoAlConvertir = false;
     int intactaDesde = -1;
+    // Enabled or disabled by its types each time the graph in hand changes.
+    bool segunTipoAlEditar = false;
     QString ejecucion;   // the run name; "" for a command that runs at once
     QString tituloPasos; // the mode dialog's caption when not "Algoritmo de <run name>"
     Algoritmo algoritmo = nullptr;
@@ -122,6 +126,11 @@ struct OrdenAlgoritmo {
     {
         segunTipoAlConvertir = true;
         intactaDesde = salvoDesde;
+        return std::move(*this);
+    }
+    OrdenAlgoritmo SegunTipoAlEditar() &&
+    {
+        segunTipoAlEditar = true;
         return std::move(*this);
     }
     OrdenAlgoritmo Paso(QString nombre, QString titulo = {}) &&
@@ -190,3 +199,6 @@ const std::vector<OrdenAlgoritmo>& Ordenes();
 const OrdenAlgoritmo* OrdenPorControl(const QString& control);
 const OrdenAlgoritmo* OrdenPorEjecucion(const QString& nombre);
 const OrdenAlgoritmo* OrdenPorCli(const QString& nombre);
+// Tells these command states which commands follow the graph's type as the
+// graph changes (the rows marked SegunTipoAlEditar).
+void OfrecerSegunTipo(EstadoComandos& comandos);

@@ -111,7 +111,7 @@ void ActualizarVentanaGenerada(const Grafo& grafo, EstadoComandos& comandos)
     if (n >= 1) {
         comandos.Habilitar(Matriz_adyacencia, true);
         comandos.Habilitar(Boton_matriz_adyacencia, true);
-        comandos.Habilitar(Estadísticas, !grafo.Dirigido());
+        comandos.AplicarTipo(grafo.Tipo());
         const bool caben = grafo.numero_aristas() != grafo.MaxNumAristas();
         Par(comandos, Añadir_Arista, Boton_añadir_arista, caben,
             caben ? ImagenBoton::AñadirAristaActiva : ImagenBoton::AñadirAristaInactiva);

@@ -27,3 +27,9 @@ void EstadoComandos::Mostrar(const QString& control, bool visible)
 {
     Cambiar(control, [&](EstadoControl& e) { e.visible = visible; });
 }
+
+void EstadoComandos::AplicarTipo(int tipo)
+{
+    for (const auto& [control, tipos] : segunTipo_)
+        Habilitar(control, tipo >= 0 && tipo < 4 && (tipos >> tipo & 1u) != 0);
+}

@@ -5,7 +5,10 @@
 
 #include <QHash>
 #include <QString>
+#include <cstdint>
 #include <functional>
+#include <utility>
+#include <vector>
 
 struct EstadoControl {
     bool habilitado = true;
@@ -37,9 +40,17 @@ public:
     // Called after every change, with the control's new state.
     void AlCambiar(Oyente oyente) { oyente_ = std::move(oyente); }
 
+    // Commands offered by the graph's type whenever the graph in hand
+    // changes (a vertex added, a file read, a family generated); bit t of
+    // `tipos` stands for type t. The window names them from its catalogue,
+    // which the record's level cannot see.
+    void OfrecerSegunTipo(const QString& control, std::uint8_t tipos) { segunTipo_.emplace_back(control, tipos); }
+    void AplicarTipo(int tipo);
+
 private:
     template <typename F> void Cambiar(const QString& control, F cambio);
 
     QHash<QString, EstadoControl> estados_;
+    std::vector<std::pair<QString, std::uint8_t>> segunTipo_;
     Oyente oyente_;
 };

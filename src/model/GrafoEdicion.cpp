@@ -105,7 +105,8 @@ std::int16_t Grafo::AñadirVertice(std::int16_t x, std::int16_t y)
         IdentificarActivo(true);
         Habilitar(Control::Arbol_Busqueda, !Dirigido());
     }
-    Habilitar(Control::Estadísticas, !Dirigido());
+    if (entorno_->comandos)
+        entorno_->comandos->AplicarTipo(Tipo());
     ReglaGrafoSimple();
     return 0;
 }

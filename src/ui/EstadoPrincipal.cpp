@@ -1,5 +1,6 @@
 #include "ui/EstadoPrincipal.h"
 
+#include "algorithms/CatalogoOrdenes.h"
 #include "costuras/Interaccion.h"
 #include "model/Controles.h"
 #include "run/BotonesInterrupcion.h"
@@ -18,6 +19,7 @@ struct DibujoDelArea : RecuerdoDibujo {
 EstadoPrincipal::EstadoPrincipal(Interaccion& interaccion)
     : interaccion_(interaccion), deshacer_(comandos_, [this] { Redibujar(); })
 {
+    OfrecerSegunTipo(comandos_);
 }
 
 // --- the record and its drawing ---------------------------------------------------

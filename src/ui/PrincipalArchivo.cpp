@@ -112,7 +112,7 @@ void Principal::HabilitarTrasCargar()
         comandos_.Habilitar(Boton_matriz_adyacencia, true);
         comandos_.Habilitar(Control::Matriz_adyacencia, true);
     }
-    comandos_.Habilitar(Estadísticas, g.Tipo() < 2);
+    comandos_.AplicarTipo(g.Tipo());
     seleccion_.VerticeBajoCursor = seleccion_.VerticeSeleccionado = 0;
     const bool pesos = g.Ponderado() && g.numero_aristas() > 0;
     par(Boton_cambiar_peso, Cambiar_peso, pesos, pesos ? ImagenBarra::CambiarPeso : ImagenBarra::CambiarPesoInactiva);

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "algorithms/CatalogoOrdenes.h"
 #include "model/Controles.h"
 #include "model/EstadoComandos.h"
 #include "model/Grafo.h"
@@ -16,6 +17,8 @@
 #include "ui/AsignarPeso.h"
 
 struct EntornoPrueba {
+    EntornoPrueba() { OfrecerSegunTipo(comandos); }
+
     EstadoComandos comandos;
     InteraccionGuion interaccion;
     Seleccion seleccion;
