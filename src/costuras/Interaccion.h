@@ -1,6 +1,6 @@
 // Everything the program's logic asks of a person or of the machine: message
 // boxes, modal dialogs, file names, the clock, the random source. The GUI, the
-// command line and the tests each provide their own.
+// command line, the tests, the benchmarks and the fuzzers each provide their own.
 #pragma once
 
 #include <QString>
