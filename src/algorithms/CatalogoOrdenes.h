@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "model/Tipos.h"
 #include "run/Algoritmo.h"
 
 class EstadoComandos;
@@ -44,18 +45,6 @@ struct OpcionOrden {
     QString ayuda; // one line for the help
     bool obligatoria = true;
 };
-
-// A set of graph type codes: bit t stands for type t.
-using Tipos = std::uint8_t;
-inline constexpr Tipos TodosLosTipos = 0b1111;
-constexpr Tipos SoloTipo(int tipo)
-{
-    return static_cast<Tipos>(1u << tipo);
-}
-constexpr bool Incluye(Tipos tipos, int tipo)
-{
-    return tipo >= 0 && tipo < 4 && (tipos >> tipo & 1u) != 0;
-}
 
 struct OrdenAlgoritmo {
     QString control; // the menu command

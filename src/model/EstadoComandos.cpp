@@ -1,5 +1,7 @@
 #include "model/EstadoComandos.h"
 
+#include "model/Tipos.h"
+
 template <typename F> void EstadoComandos::Cambiar(const QString& control, F cambio)
 {
     EstadoControl& estado = estados_[control];
@@ -31,5 +33,5 @@ void EstadoComandos::Mostrar(const QString& control, bool visible)
 void EstadoComandos::AplicarTipo(int tipo)
 {
     for (const auto& [control, tipos] : segunTipo_)
-        Habilitar(control, tipo >= 0 && tipo < 4 && (tipos >> tipo & 1u) != 0);
+        Habilitar(control, Incluye(tipos, tipo));
 }

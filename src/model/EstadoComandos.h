@@ -41,9 +41,9 @@ public:
     void AlCambiar(Oyente oyente) { oyente_ = std::move(oyente); }
 
     // Commands offered by the graph's type whenever the graph in hand
-    // changes (a vertex added, a file read, a family generated); bit t of
-    // `tipos` stands for type t. The window names them from its catalogue,
-    // which the record's level cannot see.
+    // changes (a vertex added, a file read, a family generated); `tipos` is
+    // a set of type codes (`Tipos`, model/Tipos.h). The window names them
+    // from its catalogue, which the record's level cannot see.
     void OfrecerSegunTipo(const QString& control, std::uint8_t tipos) { segunTipo_.emplace_back(control, tipos); }
     void AplicarTipo(int tipo);
 
