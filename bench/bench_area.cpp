@@ -27,10 +27,13 @@ constexpr int AnchoVentana = AnchoArea + 200, AltoVentana = 16175;
 struct MundoArea {
     SinPersona persona;
     Principal p{persona};
-    QImage pantalla{1907, 851, QImage::Format_RGB32};
+    QImage pantalla;
 
-    explicit MundoArea(const char* tipo)
+    // escala: the screen's device pixel ratio (2 on a high-density screen).
+    explicit MundoArea(const char* tipo, double escala = 1) : pantalla(QSize(1907, 851) * escala, QImage::Format_RGB32)
     {
+        pantalla.setDevicePixelRatio(escala);
+        p.PonerEscala(escala);
         p.Form_Resize(AnchoVentana, AltoVentana);
         Grafo& g = p.grafo();
         Completo(g, 50, tipo);
@@ -71,16 +74,19 @@ void EnTodosLosNucleos(benchmark::internal::Benchmark* b)
     b->Unit(benchmark::kMillisecond)->UseRealTime()->MeasureProcessCPUTime();
 }
 
-void BM_Redibujar(benchmark::State& estado, const char* tipo)
+void BM_Redibujar(benchmark::State& estado, const char* tipo, double escala)
 {
-    MundoArea m(tipo);
+    MundoArea m(tipo, escala);
     for (auto _ : estado) {
         m.p.Redibujar();
         m.Mostrar();
     }
 }
-BENCHMARK_CAPTURE(BM_Redibujar, Simple, "Simple")->Apply(EnTodosLosNucleos);
-BENCHMARK_CAPTURE(BM_Redibujar, Ponderado, "Ponderado")->Apply(EnTodosLosNucleos);
+BENCHMARK_CAPTURE(BM_Redibujar, Simple, "Simple", 1)->Apply(EnTodosLosNucleos);
+BENCHMARK_CAPTURE(BM_Redibujar, Ponderado, "Ponderado", 1)->Apply(EnTodosLosNucleos);
+BENCHMARK_CAPTURE(BM_Redibujar, SimpleEscala2, "Simple", 2)->Apply(EnTodosLosNucleos);
+BENCHMARK_CAPTURE(BM_Redibujar, PonderadoEscala2, "Ponderado", 2)->Apply(EnTodosLosNucleos);
+BENCHMARK_CAPTURE(BM_Redibujar, PonderadoEscala1_5, "Ponderado", 1.5)->Apply(EnTodosLosNucleos);
 
 // One pointer move of a drag of vertex 1 and its 49 edges, back and forth.
 void BM_FotogramaArrastre(benchmark::State& estado, const char* tipo)
@@ -134,9 +140,9 @@ BENCHMARK_CAPTURE(BM_Sobrevolar, DejaAristaPonderado, "Ponderado", Lugar::Arista
 // A straight run on the weighted graph as the menu starts it, drawing and
 // the window's repaint included. Componentes runs from its menu entry at
 // once; the others ask for the step-by-step mode, answered "Completo".
-void BM_Corrida(benchmark::State& estado, const char* nombre, bool conModo)
+void BM_Corrida(benchmark::State& estado, const char* nombre, bool conModo, double escala = 1)
 {
-    MundoArea m("Ponderado");
+    MundoArea m("Ponderado", escala);
     for (auto _ : estado) {
         m.p.Marco().EjecucionCompleta = true;
         if (conModo)
@@ -151,6 +157,8 @@ void BM_Corrida(benchmark::State& estado, const char* nombre, bool conModo)
     }
 }
 BENCHMARK_CAPTURE(BM_Corrida, Componentes, "Componentes_conexas", false)->Apply(EnTodosLosNucleos);
+BENCHMARK_CAPTURE(BM_Corrida, ComponentesEscala2, "Componentes_conexas", false, 2)->Apply(EnTodosLosNucleos);
+BENCHMARK_CAPTURE(BM_Corrida, ComponentesEscala1_5, "Componentes_conexas", false, 1.5)->Apply(EnTodosLosNucleos);
 BENCHMARK_CAPTURE(BM_Corrida, Kruskal, "Kruskal", true)->Apply(EnTodosLosNucleos);
 BENCHMARK_CAPTURE(BM_Corrida, Prim, "Prim", true)->Apply(EnTodosLosNucleos);
 BENCHMARK_CAPTURE(BM_Corrida, Boruvka, "Boruvka", true)->Apply(EnTodosLosNucleos);
@@ -192,22 +200,15 @@ ORDEN(WelshPowell, "Welsh-Powell", 0, 0, 0);
 ORDEN(Brelaz, "Brelaz", 0, 0, 0);
 ORDEN(Cartero, "Cartero", 0, 0, 0);
 
-// The runs that paint every edge wide, the first time on a graph just drawn.
-// Right away: no wide line has been painted yet, and what the helpers
-// worked out beforehand while the algorithm ran is all there is; most lines
-// are outlined and filled (the runs above, after the first, only blend the
-// coverage kept of them). After a pause, as when the person opens a menu
-// and picks the command: the edges were worked out while the picture was
-// looked at.
-void BM_PrimeraVez(benchmark::State& estado, const char* orden, bool pausa)
+// The runs that paint every edge wide, the first time on a graph just drawn:
+// the fonts and labels of the bands' threads are all there is.
+void BM_PrimeraVez(benchmark::State& estado, const char* orden)
 {
     const OrdenAlgoritmo* elegida = OrdenPorCli(orden);
     for (auto _ : estado) {
         estado.PauseTiming();
         auto m = std::make_unique<MundoArea>("Ponderado");
         m->persona.Azar().Sembrar(7);
-        if (pausa)
-            m->p.Area().EsperarAnticipo();
         estado.ResumeTiming();
         m->p.EjecutarOrdenCompleta(*elegida, {});
         m->Mostrar();
@@ -216,34 +217,8 @@ void BM_PrimeraVez(benchmark::State& estado, const char* orden, bool pausa)
         estado.ResumeTiming();
     }
 }
-// How long that pause must be: the wide edges of K50 worked out by the
-// helpers on a surface of the work area's size, from the moment the
-// picture is shown.
-void BM_Anticipo(benchmark::State& estado)
-{
-    MundoArea m("Ponderado");
-    QImage imagen(m.pantalla.size(), QImage::Format_RGB32);
-    const Seleccion ninguna;
-    const bool desdeMenu = false;
-    for (auto _ : estado) {
-        estado.PauseTiming();
-        auto bandas = std::make_unique<LienzoBandas>(imagen);
-        const auto lineas = Dibujo(m.p.grafo(), *bandas, ninguna, desdeMenu).LineasDeAristas(2);
-        estado.ResumeTiming();
-        bandas->Anticipar(lineas);
-        bandas->EsperarAnticipo();
-        estado.PauseTiming();
-        bandas.reset();
-        estado.ResumeTiming();
-    }
-}
-BENCHMARK(BM_Anticipo)->Apply(EnTodosLosNucleos);
-
-BENCHMARK_CAPTURE(BM_PrimeraVez, Componentes, "Componentes", false)->Apply(EnTodosLosNucleos);
-BENCHMARK_CAPTURE(BM_PrimeraVez, Bloques, "Bloques", false)->Apply(EnTodosLosNucleos);
-BENCHMARK_CAPTURE(BM_PrimeraVez, Cartero, "Cartero", false)->Apply(EnTodosLosNucleos);
-BENCHMARK_CAPTURE(BM_PrimeraVez, ComponentesTrasPausa, "Componentes", true)->Apply(EnTodosLosNucleos);
-BENCHMARK_CAPTURE(BM_PrimeraVez, BloquesTrasPausa, "Bloques", true)->Apply(EnTodosLosNucleos);
-BENCHMARK_CAPTURE(BM_PrimeraVez, CarteroTrasPausa, "Cartero", true)->Apply(EnTodosLosNucleos);
+BENCHMARK_CAPTURE(BM_PrimeraVez, Componentes, "Componentes")->Apply(EnTodosLosNucleos);
+BENCHMARK_CAPTURE(BM_PrimeraVez, Bloques, "Bloques")->Apply(EnTodosLosNucleos);
+BENCHMARK_CAPTURE(BM_PrimeraVez, Cartero, "Cartero")->Apply(EnTodosLosNucleos);
 
 } // namespace

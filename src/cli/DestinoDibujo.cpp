@@ -81,24 +81,28 @@ DestinoDibujo::DestinoDibujo(const QString& salida, QSize area, double escala, c
         generador_.setResolution(96); // one SVG unit per 96-dpi pixel: coordinates are twips / 15
         // The generator writes the title as it is given, inside the XML.
         generador_.setTitle(TextoXml(QFileInfo(grafo).fileName()).toHtmlEscaped());
-        lienzo_ = std::make_unique<LienzoImagen>(generador_);
+        vectorial_ = std::make_unique<LienzoImagen>(generador_);
+        vectorial_->FijarMedida(area);
     } else {
         imagen_ = QImage(EnPixeles(area, escala), QImage::Format_RGB32);
         imagen_.fill(Qt::white);
         imagen_.setDevicePixelRatio(escala);
         imagen_.setDotsPerMeterX(PuntosPorMetro96Dpi);
         imagen_.setDotsPerMeterY(PuntosPorMetro96Dpi);
-        lienzo_ = std::make_unique<LienzoImagen>(imagen_);
-        recuerdo_ = std::make_unique<LienzoMemoria>(*lienzo_);
+        bandas_ = std::make_unique<LienzoBandas>(imagen_);
+        bandas_->FijarMedida(area);
+        recuerdo_ = std::make_unique<LienzoMemoria>(*bandas_);
     }
-    lienzo_->FijarMedida(area);
 }
 
 Escritura DestinoDibujo::Guardar()
 {
-    if (recuerdo_)
+    if (recuerdo_) {
         recuerdo_->Reponer();
-    lienzo_->Terminar();
+        bandas_->Terminar();
+    } else {
+        vectorial_->Terminar();
+    }
     if (svg_)
         return EscribirAtomicamente(salida_, memoria_.data());
     const QByteArray png = Png(imagen_);

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+#include "drawing/LienzoBandas.h"
 #include "drawing/LienzoImagen.h"
 #include "drawing/LienzoMemoria.h"
 #include "files/EscrituraAtomica.h"
@@ -37,7 +38,7 @@ public:
     // An image is drawn through a memory of what was drawn, so that a shape
     // taken away (a label about to be written again) is painted again from
     // it, exactly as on the screen.
-    Lienzo& Superficie() { return recuerdo_ ? static_cast<Lienzo&>(*recuerdo_) : *lienzo_; }
+    Lienzo& Superficie() { return recuerdo_ ? static_cast<Lienzo&>(*recuerdo_) : *vectorial_; }
     // An image as a PNG file's bytes; empty when it could not be encoded.
     static QByteArray Png(const QImage& imagen);
     // Ends painting and writes the file in one step.
@@ -49,6 +50,8 @@ private:
     QImage imagen_;
     QBuffer memoria_;
     QSvgGenerator generador_;
-    std::unique_ptr<LienzoImagen> lienzo_;
+    std::unique_ptr<LienzoImagen> vectorial_; // the SVG's
+    // The image is painted in the screen's bands, so it has the screen's bytes.
+    std::unique_ptr<LienzoBandas> bandas_;
     std::unique_ptr<LienzoMemoria> recuerdo_;
 };

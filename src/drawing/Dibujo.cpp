@@ -74,38 +74,6 @@ void Dibujo::DibujarAristas(std::int16_t sinPeso)
                 DibujarArista(i, j, Qt::black, 0, sinPeso, 0);
 }
 
-namespace {
-
-// Keeps the wide lines drawn on it, and nothing else.
-class LineasAnchas : public Lienzo {
-public:
-    LineasAnchas(int ancho, int alto) : ancho_(ancho), alto_(alto) {}
-    void Limpiar() override {}
-    void Circulo(QPointF, double, std::optional<QColor>) override {}
-    void Linea(QPointF desde, QPointF hasta) override
-    {
-        if (AnchoLinea() > 1 && ModoPluma() == Pluma::Copiar)
-            lineas.push_back({desde, hasta, AnchoLinea()});
-    }
-    void Texto(QPointF, const QString&, double, bool) override {}
-    int Ancho() const override { return ancho_; }
-    int Alto() const override { return alto_; }
-    std::vector<LineaAncha> lineas;
-
-private:
-    int ancho_, alto_;
-};
-
-} // namespace
-
-std::vector<LineaAncha> Dibujo::LineasDeAristas(int ancho) const
-{
-    LineasAnchas anchas(lienzo_.Ancho(), lienzo_.Alto());
-    anchas.PonerAnchoLinea(ancho);
-    Dibujo(grafo_, anchas, seleccion_, desdeMenu_).DibujarAristas(1);
-    return std::move(anchas.lineas);
-}
-
 void Dibujo::DibujarAristaColor(int u, int v, const QColor& color)
 {
     DibujarArista(u, v, color, 0, 0, 0);

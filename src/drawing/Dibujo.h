@@ -30,9 +30,6 @@ public:
 
     // Every edge, then every vertex so the circles cover the line ends.
     void DibujarGrafo(std::int16_t sinPeso);
-    // The lines every edge is drawn with at this width, as the surface gets
-    // them: what a run paints when it marks the edges.
-    std::vector<LineaAncha> LineasDeAristas(int ancho) const;
     // etiqueta: a number written beside the edge instead of its weight (0 for
     // none); sinPeso: leave the weight out; paralelo 1 or 2 draws the edge
     // shifted to one side so the two arcs of a pair stay apart.

@@ -8,12 +8,6 @@
 #include <QString>
 #include <optional>
 
-// A line to be drawn wide, in twips, with its width in pixels.
-struct LineaAncha {
-    QPointF desde, hasta;
-    int ancho;
-};
-
 class Lienzo {
 public:
     // How lines and circles combine with what is already there. Invertir is

@@ -6,14 +6,12 @@
 #include <atomic>
 #include <latch>
 
-#include "drawing/Mezcla.h"
-#include "drawing/TrazoGrueso.h"
-
 namespace {
 
 // Below this many primitives, starting the other painters costs more than
 // they save.
-constexpr std::size_t MinimoBandas = 200;
+constexpr std::size_t MinimoHilos = 200;
+constexpr double TwipsPorPixel = 15.0;
 
 // Threads that stay for the whole session: a new thread would first have to
 // load its own fonts.
@@ -31,23 +29,25 @@ QThreadPool& Ayudantes()
 
 } // namespace
 
-LienzoBandas::LienzoBandas(QImage& imagen, int bandas) : imagen_(imagen), bandas_(std::max(1, bandas)), directo_(imagen)
-{
-    for (int k = 0; k < bandas_; ++k) {
-        letras_.push_back(std::make_shared<LienzoImagen::Letras>());
-        lineas_.push_back(std::make_shared<MemoriaLineas>());
-    }
-}
-
-LienzoBandas::~LienzoBandas()
-{
-    AcabarAnticipo(false);
-    directo_.Terminar();
-}
+LienzoBandas::LienzoBandas(QImage& imagen, int hilos) : imagen_(imagen), hilos_(std::clamp(hilos, 1, Bandas)) {}
 
 int LienzoBandas::Nucleos()
 {
-    return std::clamp(QThread::idealThreadCount(), 1, 8);
+    return std::clamp(QThread::idealThreadCount(), 1, Bandas);
+}
+
+int LienzoBandas::Ancho() const
+{
+    if (medida_)
+        return medida_->width();
+    return qRound(imagen_.width() / imagen_.devicePixelRatio() * TwipsPorPixel);
+}
+
+int LienzoBandas::Alto() const
+{
+    if (medida_)
+        return medida_->height();
+    return qRound(imagen_.height() / imagen_.devicePixelRatio() * TwipsPorPixel);
 }
 
 void LienzoBandas::Paso::Aplicar(Lienzo& s) const
@@ -81,23 +81,43 @@ void LienzoBandas::Limpiar()
     Anotar({.tipo = Paso::Tipo::Limpiar});
 }
 
+// Room for a pen's width and smoothing, in twips: generous, it only spares
+// a band a shape it cannot touch.
+double LienzoBandas::Holgura() const
+{
+    return (AnchoLinea() + 2) * TwipsPorPixel;
+}
+
 void LienzoBandas::Circulo(QPointF centro, double radio, std::optional<QColor> relleno)
 {
     Anotar({.tipo = Paso::Tipo::Circulo,
             .a = centro,
             .numero = radio,
             .opcion = relleno.has_value(),
-            .relleno = relleno.value_or(QColor())});
+            .relleno = relleno.value_or(QColor()),
+            .arriba = centro.y() - radio - Holgura(),
+            .abajo = centro.y() + radio + Holgura()});
 }
 
 void LienzoBandas::Linea(QPointF desde, QPointF hasta)
 {
-    Anotar({.tipo = Paso::Tipo::Linea, .a = desde, .b = hasta});
+    Anotar({.tipo = Paso::Tipo::Linea,
+            .a = desde,
+            .b = hasta,
+            .arriba = std::min(desde.y(), hasta.y()) - Holgura(),
+            .abajo = std::max(desde.y(), hasta.y()) + Holgura()});
 }
 
 void LienzoBandas::Texto(QPointF esquina, const QString& texto, double puntos, bool negrita)
 {
-    Anotar({.tipo = Paso::Tipo::Texto, .a = esquina, .numero = puntos, .opcion = negrita, .texto = texto});
+    constexpr double TwipsPorPunto = 20;
+    Anotar({.tipo = Paso::Tipo::Texto,
+            .a = esquina,
+            .numero = puntos,
+            .opcion = negrita,
+            .texto = texto,
+            .arriba = esquina.y() - 2 * puntos * TwipsPorPunto,
+            .abajo = esquina.y() + 4 * puntos * TwipsPorPunto});
 }
 
 void LienzoBandas::Recortar(std::optional<QRectF> zona)
@@ -106,119 +126,68 @@ void LienzoBandas::Recortar(std::optional<QRectF> zona)
     Anotar({.tipo = Paso::Tipo::Recortar, .opcion = zona.has_value(), .zona = zona.value_or(QRectF())});
 }
 
+std::shared_ptr<LienzoImagen::Letras> LienzoBandas::LetrasDelHilo()
+{
+    const std::lock_guard cerrado(cerrojo_);
+    auto& letras = letras_[std::this_thread::get_id()];
+    if (!letras)
+        letras = std::make_shared<LienzoImagen::Letras>();
+    return letras;
+}
+
+// A band is an image of its own over the rows of the whole one: bits
+// written through it are the whole image's, and no other painter is on them.
+void LienzoBandas::PintarBanda(int k)
+{
+    const int arriba = imagen_.height() * k / Bandas;
+    const int alto = imagen_.height() * (k + 1) / Bandas - arriba;
+    if (alto <= 0)
+        return;
+    QImage banda(imagen_.bits() + qsizetype(arriba) * imagen_.bytesPerLine(), imagen_.width(), alto,
+                 imagen_.bytesPerLine(), imagen_.format());
+    banda.setDevicePixelRatio(imagen_.devicePixelRatio());
+    banda.setDotsPerMeterX(imagen_.dotsPerMeterX());
+    banda.setDotsPerMeterY(imagen_.dotsPerMeterY());
+    LienzoImagen lienzo(banda, LetrasDelHilo());
+    lienzo.Desplazar(arriba);
+    // A shape out of the band's rows, or confined to rows out of it, is not
+    // even handed to its painter: each band then walks only its own part of
+    // a long list, and of a repaint of many small pieces.
+    const double filasPorTwip = imagen_.devicePixelRatio() / TwipsPorPixel;
+    const auto ajena = [&](double desde, double hasta) {
+        return hasta * filasPorTwip < arriba - 1 || desde * filasPorTwip > arriba + alto + 1;
+    };
+    bool fuera = false;
+    for (const Paso& paso : pasos_) {
+        if (paso.tipo == Paso::Tipo::Recortar) {
+            fuera = paso.opcion && ajena(paso.zona.top(), paso.zona.bottom());
+            if (fuera)
+                continue;
+        }
+        if (!fuera && !ajena(paso.arriba, paso.abajo))
+            paso.Aplicar(lienzo);
+    }
+}
+
 void LienzoBandas::Terminar()
 {
-    if (bandas_ > 1 && pasos_.size() >= MinimoBandas) {
-        PintarBandas();
-    } else {
-        for (const Paso& paso : pasos_)
-            paso.Aplicar(directo_);
-    }
-    pasos_.clear();
-    directo_.Terminar();
-    if (!anticipar_.empty() && !anticipo_)
-        EmpezarAnticipo();
-}
-
-QRect LienzoBandas::Banda(int k) const
-{
-    const int arriba = imagen_.height() * k / bandas_;
-    const int abajo = imagen_.height() * (k + 1) / bandas_;
-    return QRect(0, arriba, imagen_.width(), abajo - arriba);
-}
-
-void LienzoBandas::PintarBandas()
-{
-    // The helpers and the bands' memories are wanted here.
-    AcabarAnticipo(false);
-    directo_.Terminar();
-    uchar* const bits = imagen_.bits();
-    const auto pintar = [&](int k) {
-        QImage vista(bits, imagen_.width(), imagen_.height(), imagen_.bytesPerLine(), imagen_.format());
-        vista.setDevicePixelRatio(imagen_.devicePixelRatio());
-        vista.setDotsPerMeterX(imagen_.dotsPerMeterX());
-        vista.setDotsPerMeterY(imagen_.dotsPerMeterY());
-        LienzoImagen banda(vista, letras_[std::size_t(k)], lineas_[std::size_t(k)]);
-        banda.Confinar(Banda(k));
-        for (const Paso& paso : pasos_)
-            paso.Aplicar(banda);
+    if (pasos_.empty())
+        return;
+    // Detached here, once: the bands then write to this image's own bits.
+    imagen_.bits();
+    const int hilos = pasos_.size() >= MinimoHilos ? hilos_ : 1;
+    std::atomic<int> siguiente{0};
+    const auto pintar = [&] {
+        for (int k; (k = siguiente.fetch_add(1)) < Bandas;)
+            PintarBanda(k);
     };
-    std::latch hechas(bandas_ - 1);
-    for (int k = 1; k < bandas_; ++k)
-        Ayudantes().start([&, k] {
-            pintar(k);
+    std::latch hechas(hilos - 1);
+    for (int h = 1; h < hilos; ++h)
+        Ayudantes().start([&] {
+            pintar();
             hechas.count_down();
         });
-    pintar(0);
+    pintar();
     hechas.wait();
-}
-
-struct LienzoBandas::Anticipo {
-    explicit Anticipo(int tareas) : hechas(tareas) {}
-    std::atomic<bool> parar{false};
-    std::atomic<bool> cortado{false};
-    std::latch hechas;
-};
-
-void LienzoBandas::Anticipar(const std::vector<LineaAncha>& lineas)
-{
-    AcabarAnticipo(false);
-    anticipar_.clear();
-    // Where the bands paint a wide line by hand; elsewhere nothing is kept.
-    if (bandas_ < 2 || imagen_.devicePixelRatio() != 1 || !SeMezclaAMano(imagen_, qRgb(0, 0, 0)))
-        return;
-    for (const LineaAncha& linea : lineas)
-        if (const double ancho = directo_.AnchoEnPixeles(linea.ancho); ancho > 1)
-            anticipar_.emplace_back(directo_.EnPixeles(linea.desde, linea.hasta), ancho);
-}
-
-void LienzoBandas::EmpezarAnticipo()
-{
-    anticipo_ = std::make_shared<Anticipo>(bandas_);
-    const QRect imagen = imagen_.rect();
-    for (int k = 0; k < bandas_; ++k)
-        Ayudantes().start(
-            [trabajo = anticipo_, &lineas = anticipar_, memoria = lineas_[std::size_t(k)], vista = Banda(k), imagen] {
-                for (const auto& [linea, ancho] : lineas) {
-                    if (trabajo->parar.load(std::memory_order_relaxed)) {
-                        trabajo->cortado = true;
-                        break;
-                    }
-                    const MemoriaLineas::Clave clave(linea, ancho, vista);
-                    if (memoria->Buscar(clave))
-                        continue;
-                    MemoriaLineas::Recordada nueva;
-                    nueva.aMano = CubrirLineaGruesa(imagen, vista, linea, ancho, nueva.cobertura);
-                    memoria->Guardar(clave, std::move(nueva));
-                }
-                trabajo->hechas.count_down();
-            },
-            -1); // a band being painted goes first
-}
-
-void LienzoBandas::AcabarAnticipo(bool esperar)
-{
-    if (!anticipo_)
-        return;
-    if (!esperar)
-        anticipo_->parar = true;
-    anticipo_->hechas.wait();
-    if (!anticipo_->cortado)
-        anticipar_.clear();
-    anticipo_.reset();
-}
-
-void LienzoBandas::EsperarAnticipo()
-{
-    if (!anticipar_.empty() && !anticipo_)
-        EmpezarAnticipo();
-    AcabarAnticipo(true);
-}
-
-std::size_t LienzoBandas::Recordado() const
-{
-    std::size_t bytes = 0;
-    for (const auto& memoria : lineas_)
-        bytes += memoria->Bytes();
-    return bytes;
+    pasos_.clear();
 }

@@ -1,28 +1,36 @@
 // LienzoBandas: the surface of a screen image that keeps what it is asked to
-// draw until the image is wanted, and then paints a long list of it in
-// horizontal bands at once, one per core. Each band has a painter of its own
-// over the whole image, confined to the band: lines are then cut where a
-// single painter would cut them, and every pixel comes out as one painter
-// would leave it. A short list (a hover, a mark) is painted in one go.
+// draw until the image is wanted, and then paints it band by band. The
+// image is cut into a fixed number of bands of rows, whatever the machine,
+// and each band is an image of its own over those rows with a painter of its
+// own, so no two painters ever share an image and a long list is painted on
+// every core at once. Qt's thin lines are cut where their image ends, so a
+// pixel's bytes depend on the band it lies in: every batch, a repaint of a
+// small piece included, is painted through the same bands, and the picture
+// is the same whichever way it was reached.
 #pragma once
 
 #include <QImage>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <thread>
+#include <unordered_map>
 #include <vector>
 
 #include "drawing/LienzoImagen.h"
 
 class LienzoBandas : public Lienzo {
 public:
+    // Bands an image is cut into.
+    static constexpr int Bandas = 8;
+
     // The image must outlive the surface and keep its size and format.
-    explicit LienzoBandas(QImage& imagen, int bandas = Nucleos());
-    // What is still pending goes unpainted.
-    ~LienzoBandas() override;
+    // hilos: how many threads paint a long list (one per core by default).
+    explicit LienzoBandas(QImage& imagen, int hilos = Nucleos());
     LienzoBandas(const LienzoBandas&) = delete;
     LienzoBandas& operator=(const LienzoBandas&) = delete;
 
-    // Paints what is pending and ends painting, so the image can be shown.
+    // Paints what is pending, so the image can be shown.
     void Terminar();
 
     void Limpiar() override;
@@ -30,23 +38,11 @@ public:
     void Linea(QPointF desde, QPointF hasta) override;
     void Texto(QPointF esquina, const QString& texto, double puntos, bool negrita) override;
     void Recortar(std::optional<QRectF> zona) override;
-    int Ancho() const override { return directo_.Ancho(); }
-    int Alto() const override { return directo_.Alto(); }
-    void FijarMedida(QSize twips) { directo_.FijarMedida(twips); }
+    int Ancho() const override;
+    int Alto() const override;
+    void FijarMedida(QSize twips) { medida_ = twips; }
 
     static int Nucleos();
-
-    // Lines the coming batches will likely paint wide, such as a run's
-    // edges: what each covers is worked out beforehand on the helper threads
-    // while the surface waits for the person, so that painting them later
-    // only blends their colour. It starts when the pending batch has been
-    // painted, gives way to the next long batch, and goes on after it.
-    void Anticipar(const std::vector<LineaAncha>& lineas);
-    // Until what was to be worked out beforehand is done.
-    void EsperarAnticipo();
-    // Bytes the bands keep of the wide lines they painted or worked out,
-    // while nothing is being worked out.
-    std::size_t Recordado() const;
 
 private:
     // A primitive as it was asked for, with the colour, width and pen it is
@@ -63,29 +59,23 @@ private:
         QColor relleno{};
         QRectF zona{};
         QString texto{};
+        double arriba = -1e300, abajo = 1e300; // the rows, in twips, a shape may touch
 
         void Aplicar(Lienzo& s) const;
     };
     void Anotar(Paso paso);
-    void PintarBandas();
-    struct Anticipo;
-    void EmpezarAnticipo();
-    // Stops what is being worked out beforehand, or waits for it to end.
-    void AcabarAnticipo(bool esperar);
-    QRect Banda(int k) const;
+    double Holgura() const;
+    void PintarBanda(int k);
+    std::shared_ptr<LienzoImagen::Letras> LetrasDelHilo();
 
     QImage& imagen_;
-    int bandas_;
-    LienzoImagen directo_;
+    int hilos_;
+    std::optional<QSize> medida_;
     std::vector<Paso> pasos_;
-    // Each band's fonts and labels, and its wide lines' coverage, from one
-    // batch to the next.
-    std::vector<std::shared_ptr<LienzoImagen::Letras>> letras_;
-    std::vector<std::shared_ptr<MemoriaLineas>> lineas_;
+    // Fonts and laid-out labels belong to the thread that made them: each
+    // painting thread keeps its own from one batch to the next.
+    std::mutex cerrojo_;
+    std::unordered_map<std::thread::id, std::shared_ptr<LienzoImagen::Letras>> letras_;
     // Confined by the last Recortar: a clearing then keeps what is pending.
     bool confinado_ = false;
-    // Lines in pixels and widths still to be worked out beforehand, and the
-    // work on them while it goes on.
-    std::vector<std::pair<QLineF, double>> anticipar_;
-    std::shared_ptr<Anticipo> anticipo_;
 };

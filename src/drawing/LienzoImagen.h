@@ -13,7 +13,6 @@
 #include <unordered_map>
 
 #include "drawing/Lienzo.h"
-#include "drawing/MemoriaLineas.h"
 
 class QPaintDevice;
 
@@ -27,11 +26,9 @@ public:
     // The device must outlive the surface. On an image, pixmap or widget a
     // pixel is 15 twips (96 dpi) times the device pixel ratio; on a printer or
     // an SVG generator twips follow the device's resolution.
-    // Whoever paints batch after batch on screen images keeps the fonts and
-    // the wide lines' coverage for the next batch; by default they last as
-    // long as the surface.
-    explicit LienzoImagen(QPaintDevice& dispositivo, std::shared_ptr<Letras> letras = nullptr,
-                          std::shared_ptr<MemoriaLineas> lineas = nullptr);
+    // Whoever paints batch after batch keeps the fonts for the next batch; by
+    // default they last as long as the surface.
+    explicit LienzoImagen(QPaintDevice& dispositivo, std::shared_ptr<Letras> letras = nullptr);
     ~LienzoImagen() override;
     LienzoImagen(const LienzoImagen&) = delete;
     LienzoImagen& operator=(const LienzoImagen&) = delete;
@@ -45,19 +42,14 @@ public:
     void Linea(QPointF desde, QPointF hasta) override;
     void Texto(QPointF esquina, const QString& texto, double puntos, bool negrita) override;
     void Recortar(std::optional<QRectF> zona) override;
-    // Keeps everything drawn from now on, clearings included, inside this
-    // rectangle of the device's pixels, whatever Recortar says.
-    void Confinar(const QRect& pixeles);
+    // The device is a band of a taller image whose first row is this one (in
+    // the device's pixels): everything lands where it would on that image.
+    void Desplazar(int filas);
     int Ancho() const override;
     int Alto() const override;
     // The work area's own size, when it is not a whole number of the
     // device's pixels: positions are laid out on it, not on the pixels.
     void FijarMedida(QSize twips) { medida_ = twips; }
-
-    // Where a line between these points (twips) runs in the device's pixels,
-    // and how wide in pixels a line of this width is drawn.
-    QLineF EnPixeles(QPointF desde, QPointF hasta) const { return {Pixeles(desde), Pixeles(hasta)}; }
-    double AnchoEnPixeles(int ancho) const { return ancho * pixelesPorPunto_; }
 
     // "Arial" when the system has it, else its metric twin "Liberation Sans",
     // so the text offsets measured for Arial still land where they should.
@@ -76,18 +68,19 @@ private:
     QPainter& Pintor();
     void Recorte(QPainter& pintor, std::optional<QRectF> logico);
     QPointF Pixeles(QPointF twips) const { return twips * pixelesPorTwip_ + origen_; }
+    void Confinar();
     void PrepararTrazo(QPainter& pintor, const QBrush& relleno);
     QColor Tinta() const;
     void Componer(QPainter& pintor, QPainter::CompositionMode modo);
-    bool LineaAMano(QPointF desde, QPointF hasta);
-    bool LineaGruesa(QImage& imagen, const QLineF& linea, double ancho);
+    bool LineaDeHilos(QPainter& pintor, QPointF desde, QPointF hasta);
 
     QPaintDevice& dispositivo_;
     QPainter pintor_;
     double dpi_;
     double pixelesPorTwip_;
     double pixelesPorPunto_;       // a line-width pixel is a 96-dpi pixel on any device
-    QPointF origen_;               // see the constructor
+    QPointF centro_;               // see the constructor
+    QPointF origen_;               // centro_, less the band's offset
     std::optional<QRectF> marco_;  // logical coordinates
     std::optional<QSize> medida_;  // twips
     std::optional<QRect> recorte_; // the painter's clip in device pixels, when whole pixels
@@ -100,7 +93,6 @@ private:
     QPen plumaTexto_{Qt::NoPen};         // the labels' pen, in the last colour they took (none yet)
     QBrush brocha_;
     QPainter::CompositionMode modo_ = QPainter::CompositionMode_SourceOver;
-    std::shared_ptr<MemoriaLineas> lineas_;
 };
 
 struct LienzoImagen::Letras {

@@ -143,19 +143,23 @@ void LienzoMemoria::Guardar(Trazo trazo)
 }
 
 // Every drawing of the shape goes, whatever its colour and width. Remembered
-// pictures keep theirs: the surface takes a list of its own.
+// pictures keep theirs: the surface then takes a list of its own.
 void LienzoMemoria::Quitar(const Forma& forma)
 {
-    auto propios = std::make_shared<std::vector<Trazo>>();
-    propios->reserve(cuenta_);
-    for (std::size_t i = 0; i < cuenta_; ++i) {
-        const Trazo& t = (*trazos_)[i];
-        if (t.forma == forma)
-            Borrado(t);
-        else
-            propios->push_back(t);
-    }
-    trazos_ = std::move(propios);
+    const auto igual = [&forma](const Trazo& t) { return t.forma == forma; };
+    const auto primero = std::find_if(trazos_->begin(), trazos_->begin() + std::ptrdiff_t(cuenta_), igual);
+    const auto desde = primero - trazos_->begin();
+    if (desde == std::ptrdiff_t(cuenta_))
+        return;
+    if (trazos_.use_count() > 1 || trazos_->size() != cuenta_)
+        trazos_ = std::make_shared<std::vector<Trazo>>(trazos_->begin(), trazos_->begin() + std::ptrdiff_t(cuenta_));
+    const auto quedan = std::remove_if(trazos_->begin() + desde, trazos_->end(), [&](const Trazo& t) {
+        if (!igual(t))
+            return false;
+        Borrado(t);
+        return true;
+    });
+    trazos_->erase(quedan, trazos_->end());
     cuenta_ = trazos_->size();
 }
 

@@ -46,9 +46,7 @@ void EstadoPrincipal::NuevaArea()
     if (area_ && area_->Mide(a.ancho, a.alto, escala_))
         return;
     area_ = std::make_unique<SuperficieArea>(a.ancho, a.alto, escala_);
-    area_->AlPintar([this] { AnticiparCorridas(); });
     limpio_.reset();
-    anticipado_.reset();
     ReconstruirDibujo();
 }
 
@@ -70,9 +68,6 @@ DimensionesArea EstadoPrincipal::DimensionesTrabajo() const
 }
 
 namespace {
-
-// The width runs mark edges with.
-constexpr int AnchoMarcado = 2;
 
 bool SinMarcas(const Seleccion& s)
 {
@@ -107,18 +102,6 @@ void EstadoPrincipal::RecordarSiLimpio()
         limpio_ = DibujoPlano{*grafo_, area_->Version()};
     else
         limpio_.reset();
-}
-
-// Runs mark the edges wide: what those lines cover is worked out while the
-// person looks at the graph and picks a command. Once for each graph shown
-// (a hover that comes and goes changes nothing), and not in the middle of
-// a drag.
-void EstadoPrincipal::AnticiparCorridas()
-{
-    if (lienzoPropio_ || !grafo_ || !dibujo_ || seleccion_.Moviendo || anticipado_ == *grafo_)
-        return;
-    area_->Anticipar(dibujo_->LineasDeAristas(AnchoMarcado));
-    anticipado_ = *grafo_;
 }
 
 bool EstadoPrincipal::DibujoLimpio() const

@@ -138,7 +138,6 @@ private:
     // without marks, and nothing was drawn on it since.
     bool DibujoLimpio() const;
     void RecordarSiLimpio();
-    void AnticiparCorridas();
 
     std::unique_ptr<SuperficieArea> area_;
     Lienzo* lienzoPropio_ = nullptr;
@@ -149,6 +148,4 @@ private:
         std::uint64_t version;
     };
     std::optional<DibujoPlano> limpio_;
-    // The graph whose wide edges the area was last given to work out.
-    std::optional<Grafo> anticipado_;
 };

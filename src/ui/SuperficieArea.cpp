@@ -74,8 +74,6 @@ void SuperficieArea::Pintar()
         imagen_.fill(Qt::white);
         blanca_ = true;
     }
-    if (alPintar_)
-        alPintar_();
     lienzo_->Terminar();
 }
 

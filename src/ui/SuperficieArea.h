@@ -8,7 +8,6 @@
 
 #include <QImage>
 #include <QRect>
-#include <functional>
 #include <memory>
 
 #include "drawing/LienzoBandas.h"
@@ -31,14 +30,6 @@ public:
     // The same picture drawn afresh with this many pixels per screen pixel,
     // sharp on paper; the screen's image when it can no longer be redrawn.
     QImage ImagenNitida(double escala);
-    // Wide lines the next pictures will likely have, worked out while the
-    // person looks at this one.
-    void Anticipar(const std::vector<LineaAncha>& lineas) { lienzo_->Anticipar(lineas); }
-    // Called each time the picture is painted for the window, before what
-    // is pending is painted: the moment to say what to work out next.
-    void AlPintar(std::function<void()> avisar) { alPintar_ = std::move(avisar); }
-    void EsperarAnticipo() { lienzo_->EsperarAnticipo(); }
-    std::size_t Recordado() const { return lienzo_->Recordado(); }
 
 private:
     void Pintar();
@@ -52,5 +43,4 @@ private:
     QImage pantalla_; // the picture with the moving parts, while there are any
     bool pantallaAlDia_ = false;
     QRect pendiente_; // device pixels not yet handed to the window
-    std::function<void()> alPintar_;
 };

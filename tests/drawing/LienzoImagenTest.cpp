@@ -4,13 +4,13 @@
 #include <QImage>
 #include <QPixmap>
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <random>
 
 #include "drawing/LienzoBandas.h"
 #include "drawing/LienzoImagen.h"
 #include "drawing/LienzoMemoria.h"
-#include "drawing/MemoriaLineas.h"
 #include "support/EscenaDibujo.h"
 
 namespace {
@@ -163,11 +163,10 @@ TEST(LienzoMemoria, LoBorradoQuedaComoSiNuncaSeHubieraDibujado)
     EXPECT_TRUE(borrada == sin);
 }
 
-// The complete graph on 50 vertices in a maximized work area, weighted or not, with a highlight, wide lines
-// painted twice and a dragged line: the image's surface (confined to the image) and three bands painted at once,
-// also a second time from the wide lines they kept, leave the very bytes of a painter over a pixmap, which draws
-// as Qt always does.
-TEST(LienzoBandas, PintanLoMismoQueUnSoloPintor)
+// The complete graph on 50 vertices in a maximized work area, weighted or not, with a highlight, wide lines,
+// a clipped one and a dragged line: painted by one thread or by three, whole or a piece at a time, the image
+// has the same bytes.
+TEST(LienzoBandas, PintanLoMismoConCualquierNumeroDeHilosYPorTrozos)
 {
     for (const char* tipo : {"Simple", "Ponderado"}) {
         std::vector<QPoint> posiciones;
@@ -180,116 +179,77 @@ TEST(LienzoBandas, PintanLoMismoQueUnSoloPintor)
                 aristas.push_back({w, v, std::int16_t(azar() % 999 + 1)});
         }
         EscenaDibujo e(tipo, posiciones, aristas);
-        const auto pintar = [&](auto&& lienzo) {
+        // A repaint confines the whole picture to its piece: the picture then confines nothing itself.
+        const auto pintar = [&](Lienzo& lienzo, bool recortar = true) {
             Dibujo dibujo(e.grafo, lienzo, e.seleccion, e.desdeMenu);
             lienzo.PonerModoPluma(Lienzo::Pluma::Copiar); // as the last time left it
+            lienzo.PonerAnchoLinea(1);
             lienzo.Limpiar();
             dibujo.DibujarGrafo(0);
-            dibujo.DibujarArista(3, 30, Qt::red, 0, 0, 0);
             dibujo.PintarVertice(7, 2);
-            // Wide lines, as the runs draw them: coloured, taken away, clipped.
             lienzo.PonerAnchoLinea(2);
             for (int v = 2; v <= 50; v += 3)
                 dibujo.DibujarArista(1, v, dibujo.Color(v % 15 + 1), 0, 0, 0);
-            lienzo.PonerModoPluma(Lienzo::Pluma::Borrar);
-            lienzo.Linea({900, 900}, {20000, 11000});
-            lienzo.PonerModoPluma(Lienzo::Pluma::Copiar);
-            lienzo.Recortar(QRectF(3000, 2000, 9000, 5000));
+            if (recortar)
+                lienzo.Recortar(QRectF(3000, 2000, 9000, 5000));
             dibujo.DibujarArista(5, 40, Qt::blue, 0, 0, 0);
-            lienzo.Recortar(std::nullopt);
-            // Painted again, as a block's edges are from their other end:
-            // out of the clip too, and in other colours.
-            dibujo.DibujarArista(40, 5, Qt::darkGreen, 0, 0, 0);
-            for (int v = 2; v <= 50; v += 3)
-                dibujo.DibujarArista(v, 1, dibujo.Color(v % 7 + 1), 0, 0, 0);
+            if (recortar)
+                lienzo.Recortar(std::nullopt);
             lienzo.PonerAnchoLinea(6);
-            for (const Qt::GlobalColor color : {Qt::magenta, Qt::darkCyan}) { // past either side of the image
-                lienzo.PonerColorFrente(color);
-                lienzo.Linea({-3000, 1000}, {4000, 9000});
-                lienzo.Linea({27000, -2000}, {29500, 14000});
-            }
-            lienzo.PonerColorFrente(QColor(0, 0, 255, 100)); // see-through: only the painter blends it
+            lienzo.PonerColorFrente(QColor(0, 0, 255, 100)); // see-through, past the image's left side
             lienzo.Linea({-3000, 1000}, {4000, 9000});
             lienzo.PonerAnchoLinea(1);
             lienzo.PonerModoPluma(Lienzo::Pluma::Invertir);
             lienzo.Linea({700, 4000}, {26000, 800});
         };
-        QPixmap pixmap(1907, 851);
-        LienzoImagen sobrePixmap(pixmap);
-        pintar(sobrePixmap);
-        sobrePixmap.Terminar();
-        const QImage esperada = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
-        QImage unaVez(pixmap.size(), QImage::Format_RGB32), bandas(pixmap.size(), QImage::Format_RGB32);
-        pintar(LienzoImagen(unaVez));
-        LienzoBandas enBandas(bandas, 3);
-        enBandas.Anticipar(Dibujo(e.grafo, enBandas, e.seleccion, e.desdeMenu).LineasDeAristas(2));
-        pintar(enBandas);
-        enBandas.Terminar();
-        EXPECT_TRUE(unaVez == esperada) << tipo;
-        EXPECT_TRUE(bandas == esperada) << tipo;
-        // Again: every wide line is now one the bands have kept, and the
-        // edges worked out beforehand since are cut short.
-        bandas.fill(Qt::black);
-        pintar(enBandas);
-        enBandas.Terminar();
-        EXPECT_TRUE(bandas == esperada) << tipo;
+        const auto enBandas = [](int hilos, const std::function<void(LienzoBandas&)>& dibujar) {
+            QImage imagen(1907, 851, QImage::Format_RGB32);
+            LienzoBandas bandas(imagen, hilos);
+            dibujar(bandas);
+            bandas.Terminar();
+            return imagen;
+        };
+        const auto todo = [&](LienzoBandas& bandas) { pintar(bandas); };
+        EXPECT_TRUE(enBandas(3, todo) == enBandas(1, todo)) << tipo;
+        const auto sinRecortes = [&](LienzoBandas& bandas) { pintar(bandas, false); };
+        const QImage uno = enBandas(1, sinRecortes);
+        // Pieces of every size, some across the bands' edges, painted again as a repaint does.
+        const QImage trozos = enBandas(2, [&](LienzoBandas& bandas) {
+            sinRecortes(bandas);
+            bandas.Terminar();
+            for (const QRectF zona : {QRectF(100, 100, 300, 200), QRectF(5000, 1500, 9000, 2000),
+                                      QRectF(0, 0, 28605, 12765), QRectF(20000, 6000, 17, 4000)}) {
+                bandas.Recortar(zona);
+                pintar(bandas, false);
+                bandas.Recortar(std::nullopt);
+                bandas.Terminar();
+            }
+        });
+        EXPECT_TRUE(trozos == uno) << tipo;
     }
 }
 
-// A run marking every edge of K50 wide, some past the image's right side, with what was worked out
-// beforehand: the same bytes as a single painter, and nothing new to keep.
-TEST(LienzoBandas, LoAnticipadoPintaLoMismoSinCalcularOtraVez)
+// A line two pixels wide is as wide as the painter's pen, at any slope and scale: the ink across it, summed
+// over a column (or a row, for a line nearer the horizontal), is its width over the cosine of its slope.
+TEST(LienzoImagen, LasLineasAnchasTienenSuAnchura)
 {
-    std::vector<QPoint> posiciones;
-    std::vector<Arista> aristas;
-    for (int v = 1; v <= 50; ++v) {
-        const double a = 2 * std::numbers::pi * v / 50;
-        // The last vertex lies right of the image: its edges leave it there.
-        posiciones.emplace_back(v == 50 ? 31000 : int(14302 + 13702 * std::cos(a)), int(6382 + 5782 * std::sin(a)));
-        for (int w = 1; w < v; ++w)
-            aristas.push_back({w, v, 1});
-    }
-    EscenaDibujo e("Simple", posiciones, aristas);
-    const auto marcar = [&](auto&& lienzo) {
-        Dibujo dibujo(e.grafo, lienzo, e.seleccion, e.desdeMenu);
-        lienzo.PonerAnchoLinea(2);
-        for (const Arista& arista : aristas) // from either end: an edge is drawn from its smaller one
-            dibujo.DibujarArista(arista.b, arista.a, dibujo.Color(arista.a % 15 + 1), 0, 1, 0);
-    };
-    QImage esperada(1907, 851, QImage::Format_RGB32), previstas(esperada.size(), QImage::Format_RGB32);
-    esperada.fill(Qt::white);
-    previstas.fill(Qt::white);
-    marcar(LienzoImagen(esperada));
-    LienzoBandas bandas(previstas, 2);
-    bandas.Anticipar(Dibujo(e.grafo, bandas, e.seleccion, e.desdeMenu).LineasDeAristas(2));
-    bandas.EsperarAnticipo();
-    const std::size_t hecho = bandas.Recordado();
-    EXPECT_GT(hecho, 0u);
-    marcar(bandas);
-    bandas.Terminar();
-    EXPECT_TRUE(previstas == esperada);
-    EXPECT_EQ(bandas.Recordado(), hecho);
-}
-
-// Kept lines fill one half of the budget, then it becomes the older half and the oldest go; a line used again
-// moves to the newer half and stays.
-TEST(MemoriaLineas, GuardaHastaSuMedidaYConservaLoQueSeUsa)
-{
-    const auto clave = [](double x) { return MemoriaLineas::Clave(QLineF(x, 0, x, 100), 2, QRect(0, 0, 50, 50)); };
-    const auto linea = [] {
-        MemoriaLineas::Recordada r;
-        r.aMano = true;
-        r.cobertura.Reservar(0, 1000);
-        return r;
-    };
-    MemoriaLineas memoria(4 * 1200); // two lines a half
-    for (const double x : {1, 2, 3}) // the third starts a new half
-        memoria.Guardar(clave(x), linea());
-    ASSERT_NE(memoria.Buscar(clave(1)), nullptr);
-    memoria.Guardar(clave(4), linea()); // 2 goes; 1 was used, and stays
-    EXPECT_EQ(memoria.Buscar(clave(2)), nullptr);
-    for (const double x : {1, 3, 4})
-        EXPECT_NE(memoria.Buscar(clave(x)), nullptr) << x;
-    EXPECT_LE(memoria.Bytes(), 4u * 1200);
-    EXPECT_EQ(memoria.Buscar(MemoriaLineas::Clave(QLineF(1, 0, 1, 100), 2, QRect(0, 0, 50, 49))), nullptr);
+    for (const double ratio : {1.0, 2.0})
+        for (const double grados : {0.0, 17.0, 45.0, 70.0, 90.0}) {
+            QImage imagen = Imagen(ratio);
+            LienzoImagen lienzo(imagen);
+            lienzo.PonerAnchoLinea(2);
+            const double a = grados * std::numbers::pi / 180;
+            const QPointF centro(4500, 3000), brazo = QPointF(std::cos(a), std::sin(a)) * 2500;
+            lienzo.Linea(centro - brazo, centro + brazo);
+            lienzo.Terminar();
+            const bool casiVertical = grados > 45;
+            const QPoint medio = (centro / TwipsPorPixel * ratio).toPoint();
+            double tinta = 0;
+            for (int k = -30; k <= 30; ++k) {
+                const QPoint p = casiVertical ? QPoint(medio.x() + k, medio.y()) : QPoint(medio.x(), medio.y() + k);
+                tinta += (255 - qGray(imagen.pixel(p))) / 255.0;
+            }
+            const double esperada = 2 * ratio / std::max(std::abs(std::cos(a)), std::abs(std::sin(a)));
+            EXPECT_NEAR(tinta, esperada, 0.15 * esperada) << ratio << " " << grados;
+        }
 }

@@ -86,27 +86,6 @@ TEST_F(EdicionRatonPrueba, ArrastrarSoltarSobreOtroVerticeYRechazarUnaArista)
     EXPECT_FALSE(Habilitado(Control::Añadir_Arista)) << "el grafo ya es completo";
 }
 
-// The wide lines of a run's marks are worked out while the graph drawn by hand is looked at, and again
-// after a drag, with the vertex still selected.
-TEST_F(EdicionRatonPrueba, LasAristasAnchasSeAnticipanAlMoverUnVertice)
-{
-    if (LienzoBandas::Nucleos() < 2)
-        GTEST_SKIP() << "una sola banda: no hay ayudantes";
-    Empezar(TipoGrafo::Simple, {{1000, 1000}, {3000, 1000}, {2000, 2500}});
-    Arista(1, 2);
-    Arista(2, 3);
-    const auto anticipado = [&] {
-        p.Area().Imagen();
-        p.Area().EsperarAnticipo();
-        return p.Area().Recordado();
-    };
-    const std::size_t antes = anticipado();
-    EXPECT_GT(antes, 0u);
-    Arrastrar(1000, 1000, 1500, 4000);
-    ASSERT_TRUE(p.Marcas().VerticeSeleccionado != 0);
-    EXPECT_GT(anticipado(), antes);
-}
-
 // The hover red is on what is under the pointer now and on nothing else:
 // after a deletion renumbers the vertex under a still pointer, after the
 // pointer moves off it, and once the pointer leaves the work area.
