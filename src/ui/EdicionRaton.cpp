@@ -46,12 +46,9 @@ void EdicionRaton::Refrescar()
     // Painted again in black, an edge's smoothed border keeps a tinge of the
     // red or blue it wore: an edge that loses its mark takes the drawing of
     // the whole graph, painted again only where it changes.
-    if (s.AristaAnterior > 0) {
-        s.AristaAnterior = 0;
-        p_.RedibujarCambios();
-    }
-    p_.dibujo().RefrescarMarcas();
+    s.AristaAnterior = 0;
     s.VerticeAnterior = 0;
+    p_.RedibujarCambios();
 }
 
 void EdicionRaton::SeleccionActiva(bool activa)
