@@ -159,26 +159,3 @@ void Dibujo::Trazo(QPointF desde, QPointF hasta, const QColor& color)
     lienzo_.PonerColorFrente(color);
     lienzo_.Linea(desde, hasta);
 }
-
-void Dibujo::RefrescarMarcas()
-{
-    lienzo_.PonerDibujoPersistente(true);
-    RefrescarArista(seleccion_.AristaAnterior, Qt::black);
-    RefrescarArista(seleccion_.AristaBajoCursor, Qt::red);
-    RefrescarArista(seleccion_.AristaSeleccionada, Qt::blue);
-    for (const std::int16_t v :
-         {seleccion_.VerticeAnterior, seleccion_.VerticeBajoCursor, seleccion_.VerticeSeleccionado})
-        if (v > 0)
-            DibujarVertice(v, Qt::black);
-}
-
-void Dibujo::RefrescarArista(std::int16_t codigo, const QColor& color)
-{
-    if (codigo <= 0)
-        return;
-    const int a = OrigenArista(codigo);
-    const int b = DestinoArista(codigo);
-    DibujarArista(a, b, color, 0, 0, 0);
-    DibujarVertice(a, Qt::black);
-    DibujarVertice(b, Qt::black);
-}

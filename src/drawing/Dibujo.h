@@ -42,8 +42,6 @@ public:
     // A disc in palette entry p, as the colouring shows it; p outside 1..50
     // draws nothing.
     void PintarVertice(int v, int p);
-    // Draws again whatever the selection marks, after the surface was touched.
-    void RefrescarMarcas();
 
 private:
     void DibujarAristas(std::int16_t sinPeso);
@@ -57,7 +55,6 @@ private:
     void Trazo(QPointF desde, QPointF hasta, const QColor& color);
     void Disco(int v, const QColor& contorno, std::optional<QColor> relleno);
     void Numero(int v, const QColor& color, double puntos, QPointF desplazamiento, bool negrita);
-    void RefrescarArista(std::int16_t codigo, const QColor& color);
 
     const Grafo& grafo_;
     Lienzo& lienzo_;

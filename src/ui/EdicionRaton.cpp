@@ -43,11 +43,12 @@ void EdicionRaton::TerminarModo(const char* clave)
 void EdicionRaton::Refrescar()
 {
     Seleccion& s = p_.Marcas();
-    // Painted again in black, an edge's smoothed border keeps a tinge of the
-    // red or blue it wore: an edge that loses its mark takes the drawing of
-    // the whole graph, painted again only where it changes.
+    // A mark painted over what was drawn, or taken off by painting over it
+    // again, leaves its smoothed border darker or tinged: the marks take the
+    // drawing of the whole graph, painted again only where it changes.
     s.AristaAnterior = 0;
     s.VerticeAnterior = 0;
+    p_.Superficie().PonerDibujoPersistente(true);
     p_.RedibujarCambios();
 }
 
@@ -278,6 +279,8 @@ void EdicionRaton::AñadirVerticeEn(double x, double y)
         r.TipoDeshacer = TipoDeshacer::EliminarVertice;
         r.VerticeDeshacer = n;
         p_.RegistroDeshacer().Guardar(r);
+        // The record drops the edge marks: their colours go with them.
+        Refrescar();
     }
     TerminarModo("añadir_vert");
 }
@@ -401,6 +404,8 @@ void EdicionRaton::Eliminar()
         s.AristaSeleccionada = s.AristaBajoCursor = 0;
     }
     p_.MarcarModificado();
+    // The graph was drawn again before the marks were dropped.
+    Refrescar();
     SeguirPuntero();
 }
 

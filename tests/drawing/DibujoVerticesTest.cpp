@@ -99,24 +99,4 @@ TEST(DibujoGrafo, AristasPrimeroLuegoVertices)
     contar("Digrafo_Ponderado", 4 * 2 + 2, 4);
 }
 
-TEST(DibujoMarcas, RefrescarRepiteLoMarcadoEnOrden)
-{
-    EscenaDibujo e("Simple", {{1000, 1000}, {3000, 1000}, {2000, 3000}, {4000, 3000}}, {{1, 2}, {3, 4}});
-    e.seleccion.AristaAnterior = 102;
-    e.seleccion.AristaSeleccionada = 304;
-    e.seleccion.VerticeBajoCursor = 2;
-    e.lienzo.PonerDibujoPersistente(false);
-    e.dibujo.RefrescarMarcas();
-    EXPECT_TRUE(e.lienzo.DibujoPersistente());
-    // Each marked edge with its two ends, then each marked vertex.
-    std::vector<std::pair<Tipo, QColor>> visto;
-    for (const Primitiva& p : e.lienzo.primitivas)
-        if (p.tipo != Tipo::Texto && !(p.tipo == Tipo::Circulo && p.relleno == QColor(Qt::white)))
-            visto.push_back({p.tipo, p.color});
-    const std::vector<std::pair<Tipo, QColor>> esperado = {
-        {Tipo::Linea, Qt::black},   {Tipo::Circulo, Qt::black}, {Tipo::Circulo, Qt::red}, {Tipo::Linea, Qt::blue},
-        {Tipo::Circulo, Qt::black}, {Tipo::Circulo, Qt::black}, {Tipo::Circulo, Qt::red}};
-    EXPECT_EQ(visto, esperado);
-}
-
 } // namespace

@@ -187,9 +187,14 @@ struct GuardaDibujo {
     std::uint64_t version = 0;
     bool restos = false;
 
-    void Comprobar(Principal& p, bool aristaTerminada, const std::string& donde)
+    static bool EnModo(Principal& p)
     {
-        restos = restos || aristaTerminada;
+        return p.Comandos().Pulsado(EstadoComandos::Boton("Toolbar1", "añadir_arista"));
+    }
+
+    void Comprobar(Principal& p, bool enModo, const std::string& donde)
+    {
+        restos = restos || (enModo && !EnModo(p));
         const VistaPrincipal& v = p.Vista();
         if (!v.areaVisible || v.aceptarVisible || p.Marco().Orden_Definido || p.Area().Version() == version)
             return;
@@ -243,7 +248,7 @@ TEST(UsoAlAzar, LaVentanaSiempreConservaUnGrafoSano)
         std::deque<std::string> ultimos;
         GuardaDibujo guarda;
         for (unsigned paso = 0; paso < pasos; ++paso) {
-            const bool añadiendo = p.Comandos().Pulsado(EstadoComandos::Boton("Toolbar1", "añadir_arista"));
+            const bool enModo = GuardaDibujo::EnModo(p);
             ultimos.push_back(UnPaso(p, persona));
             if (ultimos.size() > 12)
                 ultimos.pop_front();
@@ -251,8 +256,7 @@ TEST(UsoAlAzar, LaVentanaSiempreConservaUnGrafoSano)
             for (const std::string& u : ultimos)
                 donde += "\n  " + u;
             ComprobarInvariantes(p.grafo(), donde, p.DimensionesTrabajo());
-            guarda.Comprobar(p, añadiendo && !p.Comandos().Pulsado(EstadoComandos::Boton("Toolbar1", "añadir_arista")),
-                             donde);
+            guarda.Comprobar(p, enModo, donde);
             // Something is left to do: a command, the work area or the end-of-run Aceptar.
             const VistaPrincipal& v = p.Vista();
             ASSERT_TRUE((v.areaVisible && v.areaHabilitada) || (v.aceptarVisible && v.aceptarHabilitado) ||
