@@ -1,5 +1,6 @@
 #include "drawing/LienzoBandas.h"
 
+#include <QCoreApplication>
 #include <QThread>
 #include <QThreadPool>
 #include <algorithm>
@@ -21,6 +22,9 @@ QThreadPool& Ayudantes()
     static const bool listos = [] {
         ayudantes.setExpiryTimeout(-1);
         ayudantes.setMaxThreadCount(std::max(1, LienzoBandas::Nucleos() - 1));
+        // The helpers end while the application's fonts still stand, so
+        // that the fonts they loaded go with them.
+        qAddPostRoutine([] { Ayudantes().waitForDone(); });
         return true;
     }();
     (void)listos;
@@ -122,7 +126,9 @@ void LienzoBandas::Texto(QPointF esquina, const QString& texto, double puntos, b
 
 void LienzoBandas::Recortar(std::optional<QRectF> zona)
 {
-    confinado_ = zona.has_value();
+    // A zone that takes in the whole image confines nothing: a clearing in
+    // it still drops what is pending (a repaint of many pieces at once).
+    confinado_ = zona && !zona->contains(QRectF(0, 0, Ancho(), Alto()));
     Anotar({.tipo = Paso::Tipo::Recortar, .opcion = zona.has_value(), .zona = zona.value_or(QRectF())});
 }
 
