@@ -119,9 +119,17 @@ void BM_Sobrevolar(benchmark::State& estado, const char* tipo, Lugar lugar)
     m.Mover(0, otro);
     if (lugar == Lugar::Arista && m.p.Marcas().AristaBajoCursor == 0)
         estado.SkipWithError("ninguna arista bajo el puntero");
+    // Leaving an edge is timed alone: the move that marks it again is not.
+    const bool soloDejar = lugar == Lugar::Arista;
     int k = 1;
-    for (auto _ : estado)
+    for (auto _ : estado) {
         m.Mover(0, lugares[k++ % 2]);
+        if (soloDejar) {
+            estado.PauseTiming();
+            m.Mover(0, lugares[k++ % 2]);
+            estado.ResumeTiming();
+        }
+    }
 }
 BENCHMARK_CAPTURE(BM_Sobrevolar, SinCambioSimple, "Simple", Lugar::Vacio)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_Sobrevolar, SinCambioPonderado, "Ponderado", Lugar::Vacio)->Unit(benchmark::kMicrosecond);
@@ -167,14 +175,16 @@ BENCHMARK_CAPTURE(BM_Corrida, Boruvka, "Boruvka", true)->Apply(EnTodosLosNucleos
 // command line starts them, with the window's repaint: what a class sees
 // after choosing "Completo". The searches start at vertex 1; the path and
 // Dijkstra go from 1 to 26, across the ellipse.
-void BM_Orden(benchmark::State& estado, const char* orden, int raiz, int origen, int destino)
+void BM_Orden(benchmark::State& estado, const char* orden, int raiz, int origen, int destino,
+              const char* tipo = "Ponderado")
 {
-    MundoArea m("Ponderado");
+    MundoArea m(tipo);
     m.persona.Azar().Sembrar(7);
     Parametros parametros;
     parametros.raiz = std::int16_t(raiz);
     parametros.origen = std::int16_t(origen);
     parametros.destino = std::int16_t(destino);
+    parametros.todos = destino < 0;
     const OrdenAlgoritmo* elegida = OrdenPorCli(orden);
     for (auto _ : estado) {
         m.p.EjecutarOrdenCompleta(*elegida, parametros);
@@ -195,6 +205,8 @@ ORDEN(En_Profundidad, "En_Profundidad", 1, 0, 0);
 ORDEN(En_Anchura, "En_Anchura", 1, 0, 0);
 ORDEN(Camino, "Camino", 0, 1, 26);
 ORDEN(Dijkstra, "Dijkstra", 0, 1, 26);
+// Every destination on the complete weighted digraph: each of the 2450 arcs drawn.
+ORDEN(DijkstraTodosDigrafo, "Dijkstra", 0, 1, -1, "Digrafo_Ponderado");
 ORDEN(Secuencial, "Secuencial", 0, 0, 0);
 ORDEN(WelshPowell, "Welsh-Powell", 0, 0, 0);
 ORDEN(Brelaz, "Brelaz", 0, 0, 0);
