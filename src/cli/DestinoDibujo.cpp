@@ -20,7 +20,7 @@ QString TextoXml(const QString& texto)
     return limpio;
 }
 
-constexpr double TwipsPorPixel = 15;
+constexpr double TwipsPorPixel = Lienzo::TwipsPorPixel;
 constexpr int PuntosPorMetro96Dpi = 3780;
 
 bool EsSvg(const QString& salida)

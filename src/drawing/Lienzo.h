@@ -18,6 +18,9 @@ public:
     // that does not paints it over in the background colour.
     enum class Pluma { Copiar, Invertir, Borrar };
 
+    // A pixel of a 96-dpi screen, in twips.
+    static constexpr double TwipsPorPixel = 15;
+
     virtual ~Lienzo() = default;
 
     virtual void Limpiar() = 0;

@@ -12,7 +12,6 @@ namespace {
 // Below this many primitives, starting the other painters costs more than
 // they save.
 constexpr std::size_t MinimoHilos = 200;
-constexpr double TwipsPorPixel = 15.0;
 
 // Threads that stay for the whole session: a new thread would first have to
 // load its own fonts.

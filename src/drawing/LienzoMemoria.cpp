@@ -14,15 +14,14 @@ template <class... F> struct Sobrecarga : F... {
 template <class... F> Sobrecarga(F...) -> Sobrecarga<F...>;
 
 // Room around a shape for half its width, the smoothing and the half-pixel
-// shift of a pixel grid: a screen pixel is 15 twips.
-constexpr double TwipsPorPixel = 15;
-constexpr double Holgura = 3 * TwipsPorPixel;
+// shift of a pixel grid.
+constexpr double Holgura = 3 * Lienzo::TwipsPorPixel;
 // Generous bounds of a number's glyphs: no digit is wider than an em nor
 // taller than two lines.
 constexpr double TwipsPorPunto = 20;
 // A line is taken away in pieces of at most this length; past this many
 // pieces, their bounds are painted again at once.
-constexpr double LargoPieza = 100 * TwipsPorPixel;
+constexpr double LargoPieza = 100 * Lienzo::TwipsPorPixel;
 constexpr std::size_t MaxPiezas = 64;
 
 } // namespace

@@ -273,7 +273,6 @@ void EdicionRaton::AñadirVerticeEn(double x, double y)
         p_.dibujo().DibujarVertice(n, Negro);
         p_.Comandos().Habilitar(Control::Boton_matriz_adyacencia, true);
         p_.Comandos().Habilitar(Control::Matriz_adyacencia, true);
-        p_.Comandos().AplicarTipo(g.Tipo());
         p_.AnularDeshacer();
         RegistroDeshacer r;
         r.TipoDeshacer = TipoDeshacer::EliminarVertice;

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr double TwipsPorPixel = 15.0;
+constexpr double TwipsPorPixel = Lienzo::TwipsPorPixel;
 
 QSize Pixeles(int anchoTwips, int altoTwips, double escala)
 {
