@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QWidget>
 
+#include "gui/Cronometro.h"
 #include "gui/TraduccionesQt.h"
 
 void PrepararAplicacion(QApplication& aplicacion)
@@ -17,6 +18,7 @@ void PrepararAplicacion(QApplication& aplicacion)
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/iconos/nodeva.svg")));
     // Lets the desktop match the window to its menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("nodeva"));
+    InstalarCronometro(aplicacion);
 }
 
 void MostrarMaximizada(QWidget& ventana)
