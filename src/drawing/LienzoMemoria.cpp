@@ -35,11 +35,15 @@ void LienzoMemoria::Limpiar()
     else
         trazos_ = std::make_shared<std::vector<Trazo>>();
     cuenta_ = 0;
+    indice_.clear();
+    huecos_ = 0;
     moviles_.clear();
     completa_ = true;
-    borrado_.clear();
+    // The surface below is cleared when the picture is next wanted
+    // (Reponer), and all drawn meanwhile is painted then, once: a run that
+    // redraws the graph and then marks every edge paints each line once.
     cambios_ = QRectF(0, 0, Ancho(), Alto());
-    destino_.Limpiar();
+    borrado_ = {cambios_};
 }
 
 double LienzoMemoria::Margen(const Estado& e)
@@ -60,7 +64,8 @@ QRectF LienzoMemoria::Alcance(const Trazo& t)
                        const double em = x.puntos * TwipsPorPunto;
                        return QRectF(x.esquina, QSizeF((x.texto.size() + 1) * em, 2 * em))
                            .adjusted(-Holgura, -Holgura, Holgura, Holgura);
-                   }},
+                   },
+                   [](const Hueco&) { return QRectF(); }},
         t.forma);
 }
 
@@ -70,7 +75,7 @@ void LienzoMemoria::Piezas(const Trazo& t, std::vector<QRectF>& piezas)
     const QRectF alcance = Alcance(t);
     if (!l) {
         // A vertex is a white disc and its outline: one piece for both.
-        if (piezas.empty() || piezas.back() != alcance)
+        if (!alcance.isEmpty() && (piezas.empty() || piezas.back() != alcance))
             piezas.push_back(alcance);
         return;
     }
@@ -99,6 +104,12 @@ bool LienzoMemoria::Cerca(const Trazo& t, const QRectF& pieza)
 void LienzoMemoria::Borrado(const Trazo& t)
 {
     Piezas(t, borrado_);
+    if (borrado_.size() > MaxPiezas) {
+        QRectF limites;
+        for (const QRectF& pieza : borrado_)
+            limites = limites.united(pieza);
+        borrado_ = {limites};
+    }
     Cambio(Alcance(t));
 }
 
@@ -118,9 +129,24 @@ void LienzoMemoria::Tratar(Forma forma)
     case Pluma::Copiar: break;
     }
     destino_.PonerModoPluma(ModoPluma());
-    Dibujar(trazo, destino_);
+    // A shape that lies wholly where the picture is to be painted again from
+    // memory is drawn then, in its turn: drawing it now as well would be
+    // painted over. A run that takes edges away and draws them again in its
+    // colours so paints each once.
+    const bool seGuarda = ModoPluma() == Pluma::Copiar && completa_;
+    // The memory is about to give up: what it owes the surface goes first.
+    if (seGuarda && cuenta_ + 1 >= MaxTrazos)
+        Reponer();
+    if (!seGuarda || !PorReponer(Alcance(trazo)))
+        Dibujar(trazo, destino_);
     if (ModoPluma() == Pluma::Copiar)
         Guardar(std::move(trazo));
+}
+
+bool LienzoMemoria::PorReponer(const QRectF& alcance) const
+{
+    const QRectF visible = alcance & QRectF(0, 0, Ancho(), Alto());
+    return std::ranges::any_of(borrado_, [&](const QRectF& pieza) { return pieza.contains(visible); });
 }
 
 void LienzoMemoria::Guardar(Trazo trazo)
@@ -131,35 +157,85 @@ void LienzoMemoria::Guardar(Trazo trazo)
         completa_ = false;
         trazos_ = std::make_shared<std::vector<Trazo>>();
         cuenta_ = 0;
+        indice_.clear();
+        huecos_ = 0;
         return;
     }
     // Drawing over an earlier picture put back: the later primitives stay
     // with the pictures that have them.
     if (trazos_->size() != cuenta_)
         trazos_ = std::make_shared<std::vector<Trazo>>(trazos_->begin(), trazos_->begin() + cuenta_);
+    indice_.emplace(Clave(trazo.forma), cuenta_);
     trazos_->push_back(std::move(trazo));
     ++cuenta_;
+}
+
+std::size_t LienzoMemoria::Clave(const Forma& forma)
+{
+    // + 0.0 makes -0 a plain 0, which compares equal to it.
+    const auto h = [](double x) { return std::hash<double>{}(x + 0.0); };
+    const auto punto = [&h](QPointF p) { return h(p.x()) * 31 + h(p.y()); };
+    return std::visit(Sobrecarga{[&](const CirculoT& c) { return punto(c.centro) * 31 + h(c.radio); },
+                                 [&](const LineaT& l) { return punto(l.desde) * 31 + punto(l.hasta); },
+                                 [&](const TextoT& x) { return punto(x.esquina) * 31 + qHash(x.texto); },
+                                 [](const Hueco&) { return std::size_t(0); }},
+                      forma) *
+               4 +
+           forma.index();
+}
+
+void LienzoMemoria::Indexar()
+{
+    indice_.clear();
+    huecos_ = 0;
+    for (std::size_t i = 0; i < cuenta_; ++i) {
+        const Forma& forma = (*trazos_)[i].forma;
+        if (std::holds_alternative<Hueco>(forma))
+            ++huecos_;
+        else
+            indice_.emplace(Clave(forma), i);
+    }
+}
+
+void LienzoMemoria::Propia()
+{
+    auto propia = std::make_shared<std::vector<Trazo>>();
+    propia->reserve(cuenta_ - huecos_);
+    std::copy_if(trazos_->begin(), trazos_->begin() + std::ptrdiff_t(cuenta_), std::back_inserter(*propia),
+                 [](const Trazo& t) { return !std::holds_alternative<Hueco>(t.forma); });
+    trazos_ = std::move(propia);
+    cuenta_ = trazos_->size();
+    Indexar();
 }
 
 // Every drawing of the shape goes, whatever its colour and width. Remembered
 // pictures keep theirs: the surface then takes a list of its own.
 void LienzoMemoria::Quitar(const Forma& forma)
 {
-    const auto igual = [&forma](const Trazo& t) { return t.forma == forma; };
-    const auto primero = std::find_if(trazos_->begin(), trazos_->begin() + std::ptrdiff_t(cuenta_), igual);
-    const auto desde = primero - trazos_->begin();
-    if (desde == std::ptrdiff_t(cuenta_))
+    const std::size_t clave = Clave(forma);
+    const auto presente = [&] {
+        const auto [desde, hasta] = indice_.equal_range(clave);
+        return std::any_of(desde, hasta, [&](const auto& par) { return (*trazos_)[par.second].forma == forma; });
+    };
+    if (!presente())
         return;
     if (trazos_.use_count() > 1 || trazos_->size() != cuenta_)
-        trazos_ = std::make_shared<std::vector<Trazo>>(trazos_->begin(), trazos_->begin() + std::ptrdiff_t(cuenta_));
-    const auto quedan = std::remove_if(trazos_->begin() + desde, trazos_->end(), [&](const Trazo& t) {
-        if (!igual(t))
-            return false;
+        Propia();
+    auto [desde, hasta] = indice_.equal_range(clave);
+    while (desde != hasta) {
+        Trazo& t = (*trazos_)[desde->second];
+        if (!(t.forma == forma)) {
+            ++desde;
+            continue;
+        }
         Borrado(t);
-        return true;
-    });
-    trazos_->erase(quedan, trazos_->end());
-    cuenta_ = trazos_->size();
+        t.forma = Hueco{};
+        ++huecos_;
+        desde = indice_.erase(desde);
+    }
+    // Holes cost a step in every walk of the list: past half of it, tidy.
+    if (2 * huecos_ > cuenta_)
+        Propia();
 }
 
 void LienzoMemoria::Alternar(const Trazo& trazo)
@@ -192,7 +268,8 @@ void LienzoMemoria::Dibujar(const Trazo& t, Lienzo& s)
     s.PonerAnchoLinea(t.estado.ancho);
     std::visit(Sobrecarga{[&](const CirculoT& c) { s.Circulo(c.centro, c.radio, c.relleno); },
                           [&](const LineaT& l) { s.Linea(l.desde, l.hasta); },
-                          [&](const TextoT& x) { s.Texto(x.esquina, x.texto, x.puntos, x.negrita); }},
+                          [&](const TextoT& x) { s.Texto(x.esquina, x.texto, x.puntos, x.negrita); },
+                          [](const Hueco&) {}},
                t.forma);
 }
 
@@ -228,6 +305,7 @@ void LienzoMemoria::Restaurar(const Instantanea& foto)
         BorrarDiferencias(foto);
     trazos_ = foto.trazos;
     cuenta_ = foto.cuenta;
+    Indexar();
     completa_ = true;
     if (!todo) {
         Reponer();
@@ -286,8 +364,6 @@ void LienzoMemoria::Reponer()
     QRectF limites;
     for (const QRectF& pieza : borrado_)
         limites = limites.united(pieza);
-    if (borrado_.size() > MaxPiezas)
-        borrado_ = {limites};
     std::vector<std::pair<const Trazo*, QRectF>> cerca;
     for (std::size_t i = 0; i < cuenta_; ++i) {
         const Trazo& t = (*trazos_)[i];

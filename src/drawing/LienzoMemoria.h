@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <unordered_map>
 #include <variant>
 #include <vector>
 
@@ -56,7 +57,8 @@ public:
     Instantanea Grabar(const std::function<void(Lienzo&)>& dibujar) const;
 
     // Paints again on the destination, from memory, where shapes were taken
-    // away since the last call.
+    // away since the last call, and all of it after a clearing: the
+    // destination's picture is only whole once this is called.
     void Reponer();
     // Changes with every primitive and every clearing.
     std::uint64_t Version() const { return version_; }
@@ -87,7 +89,12 @@ private:
         bool negrita;
         bool operator==(const TextoT&) const = default;
     };
-    using Forma = std::variant<CirculoT, LineaT, TextoT>;
+    // Where a shape taken away was, until the list is tidied: positions stay
+    // put, so the index below holds.
+    struct Hueco {
+        bool operator==(const Hueco&) const = default;
+    };
+    using Forma = std::variant<CirculoT, LineaT, TextoT, Hueco>;
     struct Trazo {
         Estado estado;
         Forma forma;
@@ -106,10 +113,18 @@ private:
     void Tratar(Forma forma);
     void Guardar(Trazo trazo);
     void Quitar(const Forma& forma);
+    // Equal shapes have equal keys (coordinates compare exactly: a shape is
+    // taken away as it was drawn, by the same calculation).
+    static std::size_t Clave(const Forma& forma);
+    // The list becomes the surface's own, without holes, and is indexed again.
+    void Propia();
+    void Indexar();
     void Alternar(const Trazo& trazo);
     void Cambio(const QRectF& zona) { cambios_ = cambios_.united(zona); }
     // Where t lay is to be painted again from memory.
     void Borrado(const Trazo& t);
+    // Whether all of alcance will be painted again from memory.
+    bool PorReponer(const QRectF& alcance) const;
     // So is where the picture of foto may differ from the current one.
     void BorrarDiferencias(const Instantanea& foto);
 
@@ -118,6 +133,10 @@ private:
     // these; pictures remembered earlier may share them.
     std::shared_ptr<std::vector<Trazo>> trazos_ = std::make_shared<std::vector<Trazo>>();
     std::size_t cuenta_ = 0;
+    // Where each shape of the first cuenta_ is, by key, so that taking one
+    // away does not walk the whole list; and how many holes there are.
+    std::unordered_multimap<std::size_t, std::size_t> indice_;
+    std::size_t huecos_ = 0;
     std::vector<Trazo> moviles_;
     bool completa_ = true;
     std::vector<QRectF> borrado_; // to paint again from memory

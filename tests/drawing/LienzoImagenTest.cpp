@@ -113,6 +113,7 @@ TEST(LienzoMemoria, RepiteElDibujoIgualYNitido)
     for (int vez = 0; vez < 2; ++vez)
         memoria.Linea({700, 4000}, {6000, 800});
     memoria.PonerModoPluma(Lienzo::Pluma::Copiar);
+    memoria.Reponer();
     sobrePantalla.Terminar();
 
     // What the memory draws again on a darkened image of this pixel ratio.
