@@ -141,7 +141,7 @@ std::array<int, 4> Ejecutar(int n, const Aristas& aristas, const QString& nombre
 {
     MundoEjecucion mundo;
     mundo.persona.completo = true;
-    PonerGrafo(mundo.p, TipoGrafo::Ponderado, n, aristas);
+    mundo.Poner(TipoGrafo::Ponderado, n, aristas);
     mundo.p.IniciarAlgoritmo(nombre);
     const QString traza = mundo.p.trazaPanel().Texto();
     static const QRegularExpression total(QStringLiteral("PESO TOTAL DEL ARBOL: (\\d+)\r\n"));

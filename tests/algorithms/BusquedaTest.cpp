@@ -29,9 +29,6 @@ TEST_F(Busqueda, OrdenArbolYPausasDeCadaBusqueda)
     QString largo; // 1, 2, ..., 30: the line breaks where the text reaches 83 characters
     for (int v = 1; v <= 30; ++v)
         largo += QString::number(v) + (v == 30 ? "\r\n" : v == 23 ? ", \r\n" : ", ");
-    Aristas camino30;
-    for (int v = 1; v < 30; ++v)
-        camino30.emplace_back(v, v + 1);
     const struct {
         QString control;
         int n;
@@ -47,7 +44,7 @@ TEST_F(Busqueda, OrdenArbolYPausasDeCadaBusqueda)
         {"En_Anchura", 3, {{1, 2}, {2, 3}, {1, 3}}, 1, anchura, "1, 2, 3\r\n", {{1, 2}, {1, 3}}, 5, false, 3},
         {"En_Profundidad", 1, {}, 1, profundidad, "1\r\n", {}, 1, true, 12},
         {"En_Anchura", 1, {}, 1, anchura, "1\r\n", {}, 1, false, 3},
-        {"En_Profundidad", 30, camino30, 1, profundidad, largo, {}, 59, true, 12},
+        {"En_Profundidad", 30, AristasCamino(30), 1, profundidad, largo, {}, 59, true, 12},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE((caso.control + caso.orden).toStdString());

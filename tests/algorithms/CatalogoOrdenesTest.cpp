@@ -2,6 +2,7 @@
 // menu command is reachable exactly on the types the row says the window
 // offers it for, and each name leads back to its own row.
 #include "algorithms/CatalogoOrdenes.h"
+#include "support/Aristas.h"
 #include "support/CarpetaPrueba.h"
 #include "support/MundoPrincipal.h"
 
@@ -13,10 +14,7 @@ TEST(CatalogoOrdenes, CadaOrdenSeOfreceEnLosTiposQueDiceSuFila)
     for (int tipo = 0; tipo < 4; ++tipo) {
         SCOPED_TRACE(tipo);
         // A path 1-2-3, opened as a file of this type.
-        const bool dirigido = EsDirigido(tipo);
-        const QByteArray texto = NombreTipo(tipo).toLatin1() + "\r\n3\r\n 0 1 0\r\n" +
-                                 (dirigido ? " 0 0 1" : " 1 0 1") + "\r\n" + (dirigido ? " 0 0 0" : " 0 1 0") +
-                                 "\r\n\r\n 900 , 900\r\n 2000 , 900\r\n 3000 , 900\r\n";
+        const QByteArray texto = TextoDe(NombreTipo(tipo), 3, AristasCamino(3));
         MundoPrincipal m;
         ASSERT_TRUE(m.p.AbrirArchivo(carpeta.Fichero(QString::number(tipo) + ".grf", texto)));
         ASSERT_EQ(m.p.grafo().Tipo(), tipo);

@@ -34,7 +34,7 @@ QString Numeros(int a, int b)
 struct Colorear : ::testing::Test, MundoEjecucion {
     Colorear() { persona.completo = true; }
     // n vertices, ten to a row 800 twips apart, with these edges.
-    void Simple(int n, const std::vector<Arista>& aristas = {})
+    void Simple(int n, const Aristas& aristas = {})
     {
         std::vector<QPoint> filas;
         for (int v = 0; v < n; ++v)
@@ -358,7 +358,7 @@ TEST(ColoracionOraculo, LasCuatroSiguenSuOrdenYListanSusColores)
             MundoEjecucion m;
             m.persona.completo = true;
             Principal& p = m.p;
-            PonerGrafo(p, TipoGrafo::Simple, n, aristas);
+            m.Poner(TipoGrafo::Simple, n, aristas);
             p.IniciarAlgoritmo(nombre, {.lista = ListaVertices(usuario.begin(), usuario.end())});
             const Leida leida = Leer(p.trazaPanel().Texto());
             EXPECT_EQ(leida.orden, nombre.endsWith("Brelaz") ? Lista{} : orden);

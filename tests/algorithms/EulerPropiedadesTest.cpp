@@ -8,7 +8,6 @@
 #include <set>
 
 #include "algorithms/Conectividad.h"
-#include "algorithms/GrafoRestante.h"
 #include "support/MundoEjecucion.h"
 
 namespace {
@@ -235,52 +234,6 @@ TEST_F(Propiedades, ElCarteroPesaLoQueElGrafoMasSuEmparejamientoYEsOptimoConCuat
         } else if (o.size() == 4) {
             EXPECT_EQ(extra, std::min({d[o[0]][o[1]] + d[o[2]][o[3]], d[o[0]][o[2]] + d[o[1]][o[3]],
                                        d[o[0]][o[3]] + d[o[1]][o[2]]}));
-        }
-    }
-}
-
-// The bridge test a tour makes at every step, against its definition: taking one copy of the edge away
-// leaves more components. Random multigraphs of both kinds, as copies come and go.
-TEST(GrafoRestante, EsPuenteCuandoQuitarUnaCopiaDejaMasComponentes)
-{
-    std::mt19937 azar(11);
-    for (int caso = 0; caso < 300; ++caso) {
-        const bool dirigido = caso % 2;
-        const int n = 2 + int(azar() % 9);
-        Grafo espejo;
-        espejo.InsertarTipo(dirigido ? "Digrafo" : "Simple");
-        espejo.Insertar_Dimension(std::int16_t(n), false);
-        const auto poner = [&](int a, int b, int copias) {
-            espejo.InsertarMatriz(a, b, std::int16_t(copias));
-            if (!dirigido)
-                espejo.InsertarMatriz(b, a, std::int16_t(copias));
-        };
-        for (int a = 1; a <= n; ++a)
-            for (int b = 1; b <= n; ++b)
-                if (a != b && (dirigido || a < b) && azar() % 3 == 0)
-                    poner(a, b, 1);
-        GrafoRestante restante(espejo);
-        for (int cambio = 0; cambio < 3 * n; ++cambio) {
-            const int a = 1 + int(azar() % n), b = 1 + int(azar() % n);
-            const int copias = espejo.elem_matriz(a, b);
-            if (a == b || (copias == 0 && azar() % 2))
-                continue;
-            const bool quitar = copias > 0 && azar() % 2;
-            quitar ? restante.Quitar(CodigoArista(a, b)) : restante.Añadir(CodigoArista(a, b));
-            poner(a, b, copias + (quitar ? -1 : 1));
-            for (int u = 1; u <= n; ++u)
-                for (int w = 1; w <= n; ++w) {
-                    const int c = espejo.elem_matriz(u, w);
-                    if (u == w || c == 0)
-                        continue;
-                    ASSERT_EQ(restante.Copias(u, w), c);
-                    Grafo sin = espejo;
-                    sin.InsertarMatriz(u, w, std::int16_t(c - 1));
-                    if (!dirigido)
-                        sin.InsertarMatriz(w, u, std::int16_t(c - 1));
-                    ASSERT_EQ(restante.EsPuente(CodigoArista(u, w)), ContarComponentes(sin) > ContarComponentes(espejo))
-                        << "caso " << caso << ": " << u << "-" << w;
-                }
         }
     }
 }

@@ -8,7 +8,6 @@
 namespace {
 
 const QColor Negro(Qt::black), Azul(0, 0, 255);
-const Aristas Pajarita{{1, 2}, {2, 3}, {1, 3}, {3, 4}, {4, 5}, {3, 5}}; // triangles sharing 3
 const QString NL = QStringLiteral("\r\n");
 
 struct Euler : MundoEjecucion, ::testing::Test {
@@ -197,11 +196,7 @@ TEST_F(Euler, TuckerDivideLaPajaritaEnDosCiclosYLosVuelveAUnir)
 
 TEST_F(Euler, TuckerSinSitioParaDividirAvisaYDejaElGrafoComoEstaba)
 {
-    Aristas k11;
-    for (int a = 1; a <= 11; ++a)
-        for (int b = a + 1; b <= 11; ++b)
-            k11.emplace_back(a, b);
-    Poner(0, 11, k11);
+    Poner(0, 11, AristasCompleto(11));
     const Grafo antes = p.grafo();
     Correr("Tucker");
     EXPECT_EQ(persona.UltimoTexto(), "ERROR: Al particionar el grafo se ha sobrepasado el límite de vértices "

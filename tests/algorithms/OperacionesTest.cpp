@@ -15,11 +15,7 @@ struct Operaciones : MundoEjecucion, ::testing::Test {
 // keeps of the change.
 TEST_F(Operaciones, ElGrafoLinealAdmiteHasta50Aristas)
 {
-    Aristas k11;
-    for (int i = 1; i <= 11; ++i)
-        for (int j = i + 1; j <= 11; ++j)
-            k11.emplace_back(i, j);
-    Poner(TipoGrafo::Simple, 11, k11); // 55 edges
+    Poner(TipoGrafo::Simple, 11, AristasCompleto(11)); // 55 edges
     p.Doc().GrafoModificado = false;
     const Grafo antes = p.grafo();
     p.Ejecutar(Control::mnu_lineal);
@@ -60,8 +56,8 @@ TEST_F(Operaciones, ComoLaFuerzaBrutaEnGrafosAlAzar)
         int nuevas = 0;
         for (int k = 1; k <= Grafo::Limite; ++k)
             for (int l = 1; l <= Grafo::Limite; ++l) {
-                const auto [a, b, pk] = k <= m ? aristas[k - 1] : Arista{};
-                const auto [c, d, pl] = l <= m ? aristas[l - 1] : Arista{};
+                const auto [a, b, pk] = k <= m ? aristas[k - 1] : ::Arista{};
+                const auto [c, d, pl] = l <= m ? aristas[l - 1] : ::Arista{};
                 const bool comparten = k <= m && l <= m && k != l && (a == c || a == d || b == c || b == d);
                 ASSERT_EQ(Adyacentes(k, l), comparten) << k << ' ' << l;
                 nuevas += comparten && k < l;

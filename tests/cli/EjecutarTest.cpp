@@ -6,33 +6,32 @@
 
 #include "cli/CargaCli.h"
 #include "cli/CliPrueba.h"
+#include "support/Aristas.h"
 #include "support/EjecucionPrueba.h"
 #include "ui/Principal.h"
 
 namespace {
 
 // 1-2 (1), 2-3 (2), 3-4 (1), 4-1 (3) on a square.
-const QByteArray Cuadrado = "Ponderado\r\n 4 \r\n 0 1 0 3 \r\n 1 0 2 0 \r\n 0 2 0 1 \r\n 3 0 1 0 \r\n\r\n"
-                            " 1500 , 1500 \r\n 4500 , 1500 \r\n 4500 , 4500 \r\n 1500 , 4500 \r\n";
-// Two triangles sharing vertex 3.
-const QByteArray Pajarita = "Simple\r\n 5 \r\n 0 1 1 0 0 \r\n 1 0 1 0 0 \r\n 1 1 0 1 1 \r\n 0 0 1 0 1 \r\n"
-                            " 0 0 1 1 0 \r\n\r\n 900 , 900 \r\n 900 , 3000 \r\n 2500 , 2000 \r\n"
-                            " 4000 , 900 \r\n 4000 , 3000 \r\n";
+QByteArray Cuadrado()
+{
+    return TextoDe("Ponderado", {{1500, 1500}, {4500, 1500}, {4500, 4500}, {1500, 4500}},
+                   {{1, 2, 1}, {2, 3, 2}, {3, 4, 1}, {4, 1, 3}});
+}
 
 // The files the cases name: the square, the path 1-2-3, the bow tie, the triangle 1-2 (5), 2-3 (1), 1-3 (9),
 // two isolated vertices and a single arc.
 struct CliEjecutar : ::testing::Test, CarpetaPrueba {
     void SetUp() override
     {
-        const QByteArray dos = "\r\n\r\n 900 , 900 \r\n 2000 , 900 \r\n";
-        Fichero("k.grf", Cuadrado);
-        Fichero("c.grf", "Simple\r\n 3 \r\n 0 1 0 \r\n 1 0 1 \r\n 0 1 0 \r\n\r\n 900 , 900 \r\n 2000 , 900 \r\n"
-                         " 3000 , 900 \r\n");
-        Fichero("p.grf", Pajarita);
-        Fichero("t.grf", "Ponderado\r\n 3 \r\n 0 5 9 \r\n 5 0 1 \r\n 9 1 0 \r\n\r\n 900 , 900 \r\n 2000 , 900 \r\n"
-                         " 2000 , 2000 \r\n");
-        Fichero("i.grf", "Ponderado\r\n 2 \r\n 0 0 \r\n 0 0 " + dos);
-        Fichero("d.grf", "Digrafo\r\n 2 \r\n 0 1 \r\n 0 0 " + dos);
+        const std::vector<QPoint> fila{{900, 900}, {2000, 900}, {3000, 900}}, dos(fila.begin(), fila.end() - 1);
+        Fichero("k.grf", Cuadrado());
+        Fichero("c.grf", TextoDe("Simple", fila, AristasCamino(3)));
+        Fichero("p.grf", TextoDe("Simple", EnPajarita, Pajarita));
+        Fichero("t.grf",
+                TextoDe("Ponderado", {{900, 900}, {2000, 900}, {2000, 2000}}, {{1, 2, 5}, {2, 3, 1}, {1, 3, 9}}));
+        Fichero("i.grf", TextoDe("Ponderado", dos));
+        Fichero("d.grf", TextoDe("Digrafo", dos, {{1, 2}}));
         Fichero("d.png", "viejo");
     }
     // "ejecutar" and these arguments, the files among them in the test's folder.
@@ -112,7 +111,7 @@ TEST_F(CliEjecutar, CadaOrdenEscribeSuTrazaOSuMotivo)
 }
 
 // A seed repeats its walk, and the seeds do not all give the same one (the walks themselves are checked on
-// random graphs with the algorithms); the postman's total on the path weighted 4 and 5.
+// random graphs with the algorithms).
 TEST_F(CliEjecutar, LaSemillaRepiteElRecorrido)
 {
     const QString pajarita = Ruta("p.grf");
@@ -126,36 +125,19 @@ TEST_F(CliEjecutar, LaSemillaRepiteElRecorrido)
         }
         EXPECT_GT(salidas.size(), 1u) << algoritmo;
     }
-    const QString camino = Fichero("w.grf", "Ponderado\r\n 3 \r\n 0 4 0 \r\n 4 0 5 \r\n 0 5 0 \r\n\r\n"
-                                            " 900 , 900 \r\n 2000 , 900 \r\n 3000 , 900 \r\n");
-    EXPECT_TRUE(Ejecutar({"ejecutar", "Cartero", camino}).salida.contains("Peso total del recorrido: 18\n"));
 }
 
-} // namespace
-
-// The operations print the graph they leave and --grafo saves it, for any
-// algorithm, through the program's writer; a refused line graph saves nothing.
+// The operations print the graph they leave and --grafo saves it, for any algorithm, through the program's
+// writer (a refused one is a refused precondition, below).
 TEST_F(CliEjecutar, LasOperacionesGuardanElGrafoResultante)
 {
-    CarpetaPrueba c;
-    const QString camino = c.Fichero("p.grf", "Simple\r\n 3 \r\n 0 1 0 \r\n 1 0 1 \r\n 0 1 0 \r\n\r\n"
-                                              " 1000 , 1000 \r\n 3001 , 2001 \r\n 5000 , 1000 \r\n");
-    Ejecucion e = Ejecutar({"ejecutar", "Lineal", camino, "--grafo", c.Ruta("l.grf")});
+    const QString camino =
+        Fichero("l.grf", TextoDe("Simple", {{1000, 1000}, {3001, 2001}, {5000, 1000}}, AristasCamino(3)));
+    Ejecucion e = Ejecutar({"ejecutar", "Lineal", camino, "--grafo", Ruta("l2.grf")});
     EXPECT_EQ(e.salida, "Lineal: 2 vértices, 1 aristas\n");
-    QFile lineal(c.Ruta("l.grf"));
-    ASSERT_TRUE(lineal.open(QIODevice::ReadOnly));
-    EXPECT_EQ(lineal.readAll(), "Simple\r\n 2 \r\n 0  1 \r\n 1  0 \r\n\r\n 2000 ,  1500 \r\n 4000 ,  1500 \r\n");
-    e = Ejecutar({"ejecutar", "Complementario", camino, "--grafo", c.Ruta("c.grf")});
+    EXPECT_EQ(Contenido("l2.grf"), "Simple\r\n 2 \r\n 0  1 \r\n 1  0 \r\n\r\n 2000 ,  1500 \r\n 4000 ,  1500 \r\n");
+    e = Ejecutar({"ejecutar", "Complementario", camino, "--grafo", Ruta("c2.grf")});
     EXPECT_EQ(e.salida, "Complementario: 3 vértices, 1 aristas\n");
-
-    QByteArray k11 = "Simple\r\n 11 \r\n";
-    for (int i = 0; i < 11; ++i)
-        k11 += QByteArray(" 1").repeated(i) + " 0" + QByteArray(" 1").repeated(10 - i) + " \r\n";
-    for (int i = 0; i < 11; ++i)
-        k11 += "\r\n 900 , " + QByteArray::number(500 + 400 * i);
-    e = Ejecutar({"ejecutar", "Lineal", c.Fichero("k.grf", k11 + "\r\n"), "--grafo", c.Ruta("k2.grf")});
-    EXPECT_TRUE(e.estado == 2 && e.salida.isEmpty() && !QFile::exists(c.Ruta("k2.grf")));
-    EXPECT_EQ(e.errores, "ERROR: El grafo tiene 55 aristas. No debe tener mas de 50.\n");
 }
 
 // --pasos: at every pause the work area's picture and the step window's
@@ -264,14 +246,12 @@ TEST_F(CliEjecutar, ElArbolDeUnCodigoOcupaElAreaPedida)
     }
 }
 
-namespace {
-
 // No output takes the place of the graph read or of another output, and the steps have the drawing's bounds:
 // each is refused before anything is drawn or written. Old steps are not mixed with new ones.
 TEST_F(CliEjecutar, LasSalidasNoSePisan)
 {
     ASSERT_TRUE(QDir(Ruta("")).mkdir("st"));
-    const QString entradaEnPasos = Fichero("st/paso-001.txt", Cuadrado);
+    const QString entradaEnPasos = Fichero("st/paso-001.txt", Cuadrado());
     Fichero("st/paso-009.png", "viejo");
     const QStringList casos[] = {
         {"Kruskal", "k.grf", "--pasos", Ruta("st"), "--ancho", "1000000", "--alto", "1000000", "--reemplazar"},
@@ -286,8 +266,8 @@ TEST_F(CliEjecutar, LasSalidasNoSePisan)
         const Ejecucion e = EnCarpeta(caso);
         EXPECT_TRUE(e.estado == 2 && e.salida.isEmpty() && !e.errores.isEmpty()) << e.errores.toStdString();
     }
-    EXPECT_EQ(Contenido("st/paso-001.txt"), Cuadrado);
-    EXPECT_EQ(Contenido("k.grf"), Cuadrado);
+    EXPECT_EQ(Contenido("st/paso-001.txt"), Cuadrado());
+    EXPECT_EQ(Contenido("k.grf"), Cuadrado());
     EXPECT_FALSE(QFile::exists(Ruta("x.png")));
     EXPECT_EQ(Contenido("st/paso-009.png"), "viejo");
 

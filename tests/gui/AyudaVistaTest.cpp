@@ -109,10 +109,6 @@ TEST(AyudaVista, NavegacionPorMenusYDocumentos)
     EXPECT_EQ(persona.mensajes.size(), 1u);
 }
 
-} // namespace
-
-namespace {
-
 // A page is shown only when xdg-open says a browser took it: one that starts and then finds no browser is a
 // failure, so the help asks for the browser's path instead of doing nothing.
 TEST(InteraccionQt, UnaPaginaSeAbreSoloSiUnNavegadorLaToma)

@@ -10,6 +10,7 @@
 
 #include "algorithms/Coloracion.h"
 #include "gui/BotonesColoracionVista.h"
+#include "support/Aristas.h"
 #include "support/EjecucionPrueba.h"
 #include "ui/Principal.h"
 
@@ -20,11 +21,7 @@ TEST(ColoracionVista, ElPanelDeBrelazSigueCadaPaso)
     PersonaEjecucion persona;
     Principal p(persona);
     Grafo& g = p.grafo();
-    g.Insertar_Dimension(5, false);
-    for (int v = 1; v <= 5; ++v) {
-        g.InsertarMatriz(v, v % 5 + 1, 1);
-        g.InsertarMatriz(v % 5 + 1, v, 1);
-    }
+    PonerGrafo(g, "Simple", 5, {{1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 1}});
     g.ContarGrados();
     Contexto c{g, p.dibujo(), p.Marco(), persona};
     BotonesColoracion modelo(c, ColorearBrelaz(g), TituloBrelaz);

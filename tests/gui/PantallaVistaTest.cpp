@@ -25,6 +25,7 @@
 #include "run/BanderasEjecucion.h"
 #include "run/BotonesInterrupcion.h"
 #include "run/Traza.h"
+#include "support/Aristas.h"
 #include "support/CarpetaPrueba.h"
 #include "support/EjecucionPrueba.h"
 
@@ -110,8 +111,7 @@ TEST(PantallaPrincipal, LaVentanaDePasosMuestraElFinYCabenSusBotones)
 TEST(PantallaPrincipal, TrasUnDialogoSeVeElEstadoQuePregunta)
 {
     CarpetaPrueba carpeta;
-    const QString ruta = carpeta.Fichero("c3.grf", "Simple\r\n 3 \r\n 0 0 0 \r\n 0 0 0 \r\n 0 0 0 \r\n\r\n"
-                                                   " 1000 , 1000 \r\n 2000 , 1000 \r\n 3000 , 1000 \r\n");
+    const QString ruta = carpeta.Fichero("c3.grf", TextoDe("Simple", {{1000, 1000}, {2000, 1000}, {3000, 1000}}));
     InteraccionQt persona;
     PrincipalVista vista(persona);
     vista.Atender(persona);

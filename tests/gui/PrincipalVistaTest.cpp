@@ -13,6 +13,7 @@
 #include <QToolBar>
 
 #include "gui/PrincipalVista.h"
+#include "support/Aristas.h"
 #include "support/CarpetaPrueba.h"
 #include "support/InteraccionGuion.h"
 
@@ -79,20 +80,15 @@ TEST(PrincipalVista, ArrancaConElPanelYRespetaElTamañoMinimo)
     EXPECT_TRUE(!v.Parte<QFrame>("Frame1")->isVisible() && v.Area()->isVisible());
     const Rectangulo& a = d.areaTrabajo;
     EXPECT_EQ(v.Area()->geometry(), QRect(Pixeles(a.izquierda), Pixeles(a.arriba), Pixeles(a.ancho), Pixeles(a.alto)));
-    // At the smallest width the band's texts (a weighted graph's) fit their
-    // places, in letters of normal width.
+    // At the smallest width the band's texts (a weighted graph's) fit their places, in the menus' letters at
+    // their normal width.
     v.Parte<QLabel>("coord_x")->setText(QStringLiteral("10320 "));
     for (const char* nombre : {"Check1", "eti_x", "coord_x", "Tit_Tipo", "Combo1"}) {
         const QWidget* w = v.Parte<QWidget>(nombre);
-        EXPECT_TRUE(w->isVisible() && w->sizeHint().width() <= w->width() &&
-                    (w->font().stretch() == QFont::AnyStretch || w->font().stretch() == QFont::Unstretched))
-            << nombre;
-    }
-    // The band speaks in the menus' letters.
-    for (const char* nombre : {"Check1", "eti_x", "Tit_Tipo", "Combo1"}) {
-        const QFont letra = v.Parte<QWidget>(nombre)->font();
-        EXPECT_TRUE(letra.family() == v.vista.menuBar()->font().family() &&
-                    letra.pointSizeF() == v.vista.menuBar()->font().pointSizeF())
+        const QFont letra = w->font(), menus = v.vista.menuBar()->font();
+        EXPECT_TRUE(w->isVisible() && w->sizeHint().width() <= w->width() && letra.family() == menus.family() &&
+                    letra.pointSizeF() == menus.pointSizeF() &&
+                    (letra.stretch() == QFont::AnyStretch || letra.stretch() == QFont::Unstretched))
             << nombre;
     }
     // The trace pane grows with the window, eight lines at least at 1400 x 900; hidden during a tour, it
@@ -177,9 +173,7 @@ TEST(PrincipalVista, ElRecorridoDelUsuarioSeHaceConClicsYRespetaLosPuentes)
 {
     Ventana v;
     CarpetaPrueba carpeta;
-    v.vista.AbrirArchivo(carpeta.Fichero("p.grf", "Simple\r\n 5 \r\n 0 1 1 0 0 \r\n 1 0 1 0 0 \r\n 1 1 0 1 1 \r\n"
-                                                  " 0 0 1 0 1 \r\n 0 0 1 1 0 \r\n\r\n 900 , 900 \r\n 900 , 3000 \r\n"
-                                                  " 2500 , 2000 \r\n 4000 , 900 \r\n 4000 , 3000 \r\n"));
+    v.vista.AbrirArchivo(carpeta.Fichero("p.grf", TextoDe("Simple", EnPajarita, Pajarita)));
     Principal& p = v.vista.principal();
     const std::vector<int> clics{1, 3, 2, 1, 4, 5, 3, 2, 1};
     std::vector<QString> avisos;

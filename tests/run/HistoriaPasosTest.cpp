@@ -66,13 +66,13 @@ struct Final {
 
 Final Kruskal(int volverEn, void (BotonesInterrupcion::*salida)())
 {
-    PersonaQueVuelve persona;
-    Principal p(persona);
+    MundoCon<PersonaQueVuelve> m;
+    PersonaQueVuelve& persona = m.persona;
+    Principal& p = m.p;
     persona.p = &p;
     persona.volverEn = volverEn;
     persona.salida = salida;
-    PonerGrafo(p, 1, 6,
-               {{1, 2, 4}, {2, 3, 1}, {3, 4, 7}, {4, 5, 2}, {5, 6, 5}, {6, 1, 3}, {1, 4, 6}, {2, 5, 8}, {3, 6, 2}});
+    m.Poner(1, 6, {{1, 2, 4}, {2, 3, 1}, {3, 4, 7}, {4, 5, 2}, {5, 6, 5}, {6, 1, 3}, {1, 4, 6}, {2, 5, 8}, {3, 6, 2}});
     p.Redibujar();
     p.EjecutarAlgoritmo(QStringLiteral("Kruskal"));
     return {p.Area().Imagen().copy(), p.text_peq().toHtml(), persona.vistas};
@@ -102,9 +102,10 @@ TEST(HistoriaPasos, VolverAtrasEnKruskalNoCambiaNadaDeLaEjecucion)
 TEST(HistoriaPasos, LaVentanaDeColoracionVuelveSobreCadaVertice)
 {
     auto colorear = [](bool volver) {
-        PersonaEjecucion persona;
-        Principal p(persona);
-        PonerGrafo(p, 0, 5, {{1, 2, 1}, {2, 3, 1}, {3, 4, 1}, {4, 5, 1}, {5, 1, 1}, {1, 3, 1}});
+        MundoCon<PersonaEjecucion> m;
+        PersonaEjecucion& persona = m.persona;
+        Principal& p = m.p;
+        m.Poner(0, 5, {{1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 1}, {1, 3}});
         p.Redibujar();
         std::vector<Vista> vistas;
         persona.coloracion = [&](BotonesColoracion& v) {

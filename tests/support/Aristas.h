@@ -1,5 +1,6 @@
-// Graphs for the tests, put straight into the record: the one edge list every helper takes, the random
-// edges of the property tests, and the matrix read back as edges.
+// Graphs for the tests, put straight into the record or into a file's bytes: the one edge list every helper
+// takes, the graphs several tests share, the random edges of the property tests, and the matrix read back as
+// edges.
 #pragma once
 
 #include <QPoint>
@@ -13,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "files/Escritor.h"
 #include "model/Grafo.h"
 
 // An edge (an arc from a to b in a digraph); the weight counts only in a weighted graph.
@@ -63,6 +65,41 @@ inline void PonerGrafo(Grafo& g, const QString& tipo, int n, const Aristas& aris
         circulo.emplace_back(int(4500 + 2500 * std::cos(0.3 * v)), int(3000 + 2500 * std::sin(0.3 * v)));
     PonerGrafo(g, tipo, circulo, aristas);
 }
+
+// The bytes of a graph file holding what PonerGrafo puts in a record.
+inline QByteArray TextoDe(const QString& tipo, const std::vector<QPoint>& posiciones, const Aristas& aristas = {})
+{
+    Grafo g;
+    PonerGrafo(g, tipo, posiciones, aristas);
+    return TextoGrafo(g);
+}
+inline QByteArray TextoDe(const QString& tipo, int n, const Aristas& aristas)
+{
+    Grafo g;
+    PonerGrafo(g, tipo, n, aristas);
+    return TextoGrafo(g);
+}
+
+// The path 1 - 2 - ... - n, and the complete graph on n vertices.
+inline Aristas AristasCamino(int n)
+{
+    Aristas aristas;
+    for (int v = 1; v < n; ++v)
+        aristas.emplace_back(v, v + 1);
+    return aristas;
+}
+inline Aristas AristasCompleto(int n)
+{
+    Aristas aristas;
+    for (int a = 1; a <= n; ++a)
+        for (int b = a + 1; b <= n; ++b)
+            aristas.emplace_back(a, b);
+    return aristas;
+}
+
+// Two triangles sharing vertex 3, drawn as a bow tie.
+inline const Aristas Pajarita{{1, 2}, {2, 3}, {1, 3}, {3, 4}, {4, 5}, {3, 5}};
+inline const std::vector<QPoint> EnPajarita{{900, 900}, {900, 3000}, {2500, 2000}, {4000, 900}, {4000, 3000}};
 
 // Seeded random edges on n vertices of this type: a random tree first when connected, then any other pair
 // (arc) with this probability; weights from 1 to pesoMaximo on the weighted types.

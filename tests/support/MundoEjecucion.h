@@ -1,6 +1,6 @@
-// The world of the algorithm tests: a main window whose person answers the mode dialog and continues at
-// every pause, a recording work area, a graph put straight into its record, and what the runs leave: trace
-// pieces, thick lines, each vertex's last colour.
+// The world of the algorithm tests: the main window's world with a person who answers the mode dialog and
+// continues at every pause, a recording work area, and what the runs leave: trace pieces, thick lines, each
+// vertex's last colour.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,27 +11,13 @@
 #include <utility>
 #include <vector>
 
-#include "model/Controles.h"
 #include "run/Algoritmo.h"
-#include "support/Aristas.h"
 #include "support/EjecucionPrueba.h"
 #include "support/LienzoGrabador.h"
-#include "ui/Principal.h"
+#include "support/MundoPrincipal.h"
 
-// A fresh graph of this type in the window's record, as New leaves it: n vertices on a circle and these
-// edges, arcs for the directed types.
-inline void PonerGrafo(Principal& p, int tipo, int n, const Aristas& aristas)
-{
-    p.grafo().InsertarTipo(NombreTipo(tipo));
-    p.Vista().combo1 = tipo;
-    p.Iniciar_trabajo();
-    PonerGrafo(p.grafo(), NombreTipo(tipo), n, aristas);
-}
-
-struct MundoEjecucion {
+struct MundoEjecucion : MundoCon<PersonaEjecucion> {
     using Trazos = std::set<std::pair<int, int>>;
-    PersonaEjecucion persona;
-    Principal p{persona};
     LienzoGrabador lienzo;
     const QColor negro{Qt::black};
 
@@ -40,7 +26,7 @@ struct MundoEjecucion {
     // The graph, and a surface with nothing drawn yet.
     void Poner(int tipo, int n, const Aristas& aristas)
     {
-        PonerGrafo(p, tipo, n, aristas);
+        MundoCon::Poner(tipo, n, aristas);
         lienzo.Olvidar();
     }
 

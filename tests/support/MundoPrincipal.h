@@ -1,5 +1,5 @@
-// A main window without a window: Principal driven by a scripted person, with helpers that click, drag and
-// type the way a user does (twips).
+// A main window without a window: Principal driven by a scripted person (of the test's kind), with helpers
+// that put a graph in it, click, drag and type the way a user does (twips).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,12 +7,13 @@
 #include <algorithm>
 
 #include "model/Controles.h"
+#include "support/Aristas.h"
 #include "support/InteraccionGuion.h"
 #include "ui/MenuPrincipal.h"
 #include "ui/Principal.h"
 
-struct MundoPrincipal {
-    InteraccionGuion persona;
+template <typename Persona> struct MundoCon {
+    Persona persona;
     Principal p{persona};
 
     // A fresh graph of this type, as New leaves it after the type dialog, and then the vertices given, added
@@ -23,6 +24,13 @@ struct MundoPrincipal {
         p.Vista().combo1 = tipo;
         p.Iniciar_trabajo();
         Vertices(vertices);
+    }
+    // The same graph, then n vertices on a circle and these edges (arcs for the directed types) put straight
+    // into the record.
+    void Poner(int tipo, int n, const Aristas& aristas)
+    {
+        Empezar(tipo);
+        PonerGrafo(p.grafo(), NombreTipo(tipo), n, aristas);
     }
     void Clic(double x, double y)
     {
@@ -72,6 +80,7 @@ struct MundoPrincipal {
             EXPECT_EQ(Habilitado(c), esperado) << c.toStdString();
     }
 };
+using MundoPrincipal = MundoCon<InteraccionGuion>;
 
 // A command the window lets the person choose: it and every menu above it enabled.
 inline bool Alcanzable(const Principal& p, const QString& control)

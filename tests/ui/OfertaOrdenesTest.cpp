@@ -4,9 +4,8 @@
 #include <map>
 
 #include "algorithms/CatalogoOrdenes.h"
-#include "files/Escritor.h"
+#include "support/Aristas.h"
 #include "support/CarpetaPrueba.h"
-#include "support/EntornoPrueba.h"
 #include "support/MundoPrincipal.h"
 
 namespace {
@@ -49,16 +48,9 @@ TEST(OfertaOrdenes, CadaOrdenSeOfreceSegunElTipoYElTamañoDelGrafoAbierto)
     std::map<QString, QString> vistas;
     for (int tipo = 0; tipo < 4; ++tipo)
         for (int n = 0; n <= 3; ++n) {
-            EntornoPrueba w;
-            Grafo g(w.Entorno());
-            Aristas camino;
-            for (int v = 2; v <= n; ++v)
-                camino.push_back({v - 1, v});
-            w.Construir(g, NombreTipo(tipo), n, camino);
-            const QString ruta = carpeta.Ruta(QStringLiteral("g%1%2.grf").arg(tipo).arg(n));
-            ASSERT_TRUE(EscribirGrafo(ruta, g).hecha);
             MundoPrincipal m;
-            m.persona.nombresAbrir = {ruta};
+            m.persona.nombresAbrir = {carpeta.Fichero(QStringLiteral("g%1%2.grf").arg(tipo).arg(n),
+                                                      TextoDe(NombreTipo(tipo), n, AristasCamino(n)))};
             m.p.Ejecutar("Abrir");
             for (const OrdenAlgoritmo& o : Ordenes()) {
                 QString& visto = vistas[o.control];

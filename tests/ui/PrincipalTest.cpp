@@ -1,8 +1,7 @@
 // The main window's logic: start-up, open and save, the type list and the layout.
 #include "algorithms/CatalogoOrdenes.h"
-#include "files/Escritor.h"
+#include "support/Aristas.h"
 #include "support/CarpetaPrueba.h"
-#include "support/EntornoPrueba.h"
 #include "support/MundoPrincipal.h"
 
 namespace {
@@ -11,12 +10,7 @@ struct PrincipalPrueba : ::testing::Test, MundoPrincipal, CarpetaPrueba {
     // A triangle of the given type saved to disk.
     QString Triangulo(int tipo, const char* nombre)
     {
-        EntornoPrueba w;
-        Grafo g(w.Entorno());
-        w.Construir(g, NombreTipo(tipo), 3, {{1, 2, 7}, {2, 3, 14}, {3, 1, 21}});
-        const QString ruta = Ruta(QString::fromUtf8(nombre));
-        EXPECT_TRUE(EscribirGrafo(ruta, g).hecha);
-        return ruta;
+        return Fichero(QString::fromUtf8(nombre), TextoDe(NombreTipo(tipo), 3, {{1, 2, 7}, {2, 3, 14}, {3, 1, 21}}));
     }
 };
 
@@ -132,10 +126,6 @@ TEST_F(PrincipalPrueba, LaVentanaNoEncogeBajoElMinimoYElPanelCreceConLaAltura)
     EXPECT_EQ(p.Geometria().areaTrabajo.alto, 10000 - 600 - 1665 - 720 - 50);
     EXPECT_NEAR(p.Superficie().Ancho(), 12000 - 200, 15) << "la imagen tiene píxeles enteros";
 }
-
-} // namespace
-
-namespace {
 
 // What a command leaves behind decides the commands that follow it: the tree of a Prüfer code has vertices to
 // merge; Escape leaves a colouring order being clicked, with the menus and the drawing as they were.
