@@ -105,7 +105,7 @@ void LienzoMemoria::Borrado(const Trazo& t)
 void LienzoMemoria::Tratar(Forma forma)
 {
     ++version_;
-    Trazo trazo{{ColorFrente(), AnchoLinea()}, std::move(forma)};
+    Trazo trazo{{ColorFrente(), AnchoLinea()}, std::move(forma), Anotacion()};
     Cambio(Alcance(trazo));
     switch (ModoPluma()) {
     case Pluma::Invertir: Alternar(trazo); return;
@@ -190,6 +190,7 @@ void LienzoMemoria::Dibujar(const Trazo& t, Lienzo& s)
 {
     s.PonerColorFrente(t.estado.color);
     s.PonerAnchoLinea(t.estado.ancho);
+    s.Anotar(t.objeto);
     std::visit(Sobrecarga{[&](const CirculoT& c) { s.Circulo(c.centro, c.radio, c.relleno); },
                           [&](const LineaT& l) { s.Linea(l.desde, l.hasta); },
                           [&](const TextoT& x) { s.Texto(x.esquina, x.texto, x.puntos, x.negrita); }},
