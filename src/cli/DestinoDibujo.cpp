@@ -28,6 +28,11 @@ bool EsSvg(const QString& salida)
     return salida.endsWith(".svg", Qt::CaseInsensitive);
 }
 
+bool EsTex(const QString& salida)
+{
+    return salida.endsWith(".tex", Qt::CaseInsensitive);
+}
+
 // Computed in doubles: an area of a million twips at scale 16 overflows an int.
 double Pixeles(int twips, double escala)
 {
@@ -43,7 +48,7 @@ QSize EnPixeles(QSize area, double escala)
 
 bool DestinoDibujo::Admitido(const QString& salida)
 {
-    return EsSvg(salida) || salida.endsWith(".png", Qt::CaseInsensitive);
+    return EsSvg(salida) || EsTex(salida) || salida.endsWith(".png", Qt::CaseInsensitive);
 }
 
 std::optional<double> DestinoDibujo::Escala(const QString& texto)
@@ -56,7 +61,7 @@ std::optional<double> DestinoDibujo::Escala(const QString& texto)
 QString DestinoDibujo::Rechazo(const QString& salida, const QString& grafo, QSize area, double escala)
 {
     const double ancho = Pixeles(area.width(), escala), alto = Pixeles(area.height(), escala);
-    if (ancho * alto > double(PixelesMaximos) || std::max(ancho, alto) > LadoMaximo)
+    if (!EsTex(salida) && (ancho * alto > double(PixelesMaximos) || std::max(ancho, alto) > LadoMaximo))
         return QStringLiteral("El dibujo tendría %1 x %2 píxeles; no puede pasar de %3 (16384 x 16384) "
                               "ni de %4 por lado.")
             .arg(ancho, 0, 'f', 0)
@@ -72,7 +77,9 @@ QString DestinoDibujo::Rechazo(const QString& salida, const QString& grafo, QSiz
 DestinoDibujo::DestinoDibujo(const QString& salida, QSize area, double escala, const QString& grafo)
     : salida_(salida), svg_(EsSvg(salida))
 {
-    if (svg_) {
+    if (EsTex(salida)) {
+        tikz_ = std::make_unique<LienzoTikz>(area.width(), area.height());
+    } else if (svg_) {
         const QSize tamaño = EnPixeles(area, 1);
         memoria_.open(QIODevice::WriteOnly);
         generador_.setOutputDevice(&memoria_);
@@ -95,8 +102,17 @@ DestinoDibujo::DestinoDibujo(const QString& salida, QSize area, double escala, c
     }
 }
 
+Lienzo& DestinoDibujo::Superficie()
+{
+    if (tikz_)
+        return *tikz_;
+    return recuerdo_ ? static_cast<Lienzo&>(*recuerdo_) : *vectorial_;
+}
+
 Escritura DestinoDibujo::Guardar()
 {
+    if (tikz_)
+        return EscribirAtomicamente(salida_, tikz_->Documento().toUtf8());
     if (recuerdo_) {
         recuerdo_->Reponer();
         bandas_->Terminar();

@@ -1,6 +1,7 @@
 // Where a drawing of the command line goes: a PNG image or an SVG drawing the
-// size of the work area, painted in memory while the graph (or a run, with
-// its highlights) is drawn, and written to its file only once all went well.
+// size of the work area, or a LaTeX document with a TikZ figure, made in
+// memory while the graph (or a run, with its highlights) is drawn, and
+// written to its file only once all went well.
 #pragma once
 
 #include <QBuffer>
@@ -14,6 +15,7 @@
 #include "drawing/LienzoBandas.h"
 #include "drawing/LienzoImagen.h"
 #include "drawing/LienzoMemoria.h"
+#include "drawing/LienzoTikz.h"
 #include "files/EscrituraAtomica.h"
 
 class DestinoDibujo {
@@ -28,17 +30,20 @@ public:
     // A PNG image's scale, from EscalaMinima to EscalaMaxima; nothing otherwise.
     static std::optional<double> Escala(const QString& texto);
     // Why `salida` cannot take the drawing of `grafo` (a file name) for a work
-    // area of `area` twips at `escala`; "" when it can.
+    // area of `area` twips at `escala`; "" when it can. A TikZ figure has no
+    // pixels to count.
     static QString Rechazo(const QString& salida, const QString& grafo, QSize area, double escala);
 
     // A pixel (or SVG unit) is 15 twips, as on a 96-dpi screen, times the
     // scale of a PNG image. The SVG drawing is titled with the graph's file name.
+    // A .tex file takes the figure in centimetres, 567 twips to the centimetre.
     DestinoDibujo(const QString& salida, QSize area, double escala, const QString& grafo);
 
     // An image is drawn through a memory of what was drawn, so that a shape
     // taken away (a label about to be written again) is painted again from
     // it, exactly as on the screen.
-    Lienzo& Superficie() { return recuerdo_ ? static_cast<Lienzo&>(*recuerdo_) : *vectorial_; }
+    // The TikZ surface remembers its picture by itself.
+    Lienzo& Superficie();
     // An image as a PNG file's bytes; empty when it could not be encoded.
     static QByteArray Png(const QImage& imagen);
     // Ends painting and writes the file in one step.
@@ -54,4 +59,5 @@ private:
     // The image is painted in the screen's bands, so it has the screen's bytes.
     std::unique_ptr<LienzoBandas> bandas_;
     std::unique_ptr<LienzoMemoria> recuerdo_;
+    std::unique_ptr<LienzoTikz> tikz_;
 };

@@ -1,5 +1,6 @@
 // nodeva-cli dibujar: a graph file drawn as the work area shows it just after
-// opening it, into a PNG image or an SVG drawing.
+// opening it, into a PNG image, an SVG drawing or a LaTeX document with a
+// TikZ figure.
 #include "cli/CargaCli.h"
 #include "cli/DestinoDibujo.h"
 #include "drawing/Dibujo.h"
@@ -24,13 +25,17 @@ void TextoAyuda(QTextStream& salida)
               "pesos en los grafos ponderados y medias puntas de flecha en los digrafos.\n"
               "El formato lo decide la extensión de SALIDA:\n"
               "  .png   imagen a 96 ppp (15 twips por píxel) sobre fondo blanco\n"
-              "  .svg   dibujo vectorial; una unidad SVG es un píxel a 96 ppp\n\n"
+              "  .svg   dibujo vectorial; una unidad SVG es un píxel a 96 ppp\n"
+              "  .tex   documento LaTeX con una figura TikZ, para pdflatex: vértices con\n"
+              "         nombre (v1, v2, ...), colores y estilos definidos al principio,\n"
+              "         en centímetros (567 twips por cm); la figura puede copiarse en\n"
+              "         otro documento que cargue tikz\n\n"
               "  --ancho N   ancho del área de trabajo en twips (por omisión 9000)\n"
               "  --alto N    alto del área de trabajo en twips (por omisión 6000)\n"
               "  --escala F  píxeles de la imagen PNG por píxel de pantalla, de 0.25 a 16\n"
               "              (4 da calidad de impresión; por omisión 1)\n"
               "  --help      muestra esta ayuda\n\n"
-              "El dibujo no puede pasar de 268 435 456 píxeles (16384 x 16384, 1 GiB en\n"
+              "Una imagen no puede pasar de 268 435 456 píxeles (16384 x 16384, 1 GiB en\n"
               "memoria) ni de 32767 píxeles por lado: a escala 16 caben 15 360 x 15 360\n"
               "twips, a escala 4 el cuádruple por lado. El fichero de salida se escribe\n"
               "entero o no se toca.\n\n"
@@ -38,9 +43,9 @@ void TextoAyuda(QTextStream& salida)
               "mostraría el programa, precedido de su título, y termina con estado 1.\n";
 }
 
-bool EsSvg(const QString& salida)
+bool EsPng(const QString& salida)
 {
-    return salida.endsWith(".svg", Qt::CaseInsensitive);
+    return salida.endsWith(".png", Qt::CaseInsensitive);
 }
 
 // Reads one option's value; false when it is missing or not valid.
@@ -79,8 +84,8 @@ QString Analizar(const QStringList& args, OpcionesDibujar& o)
     if (o.salida.isEmpty())
         return QStringLiteral("Faltan el fichero de grafo o el de salida.");
     if (!DestinoDibujo::Admitido(o.salida))
-        return QStringLiteral("El fichero de salida debe acabar en .png o .svg.");
-    if (EsSvg(o.salida) && o.escala != 1)
+        return QStringLiteral("El fichero de salida debe acabar en .png, .svg o .tex.");
+    if (!EsPng(o.salida) && o.escala != 1)
         return QStringLiteral("--escala solo se aplica a las imágenes PNG.");
     return DestinoDibujo::Rechazo(o.salida, o.archivo, o.area, o.escala);
 }

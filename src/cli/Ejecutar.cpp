@@ -1,6 +1,6 @@
 // nodeva-cli ejecutar: an algorithm run on a graph file as its menu command
 // runs it, straight through, with the final trace on the output and, if
-// asked, the final drawing with its highlights in a PNG or SVG file.
+// asked, the final drawing with its highlights in a PNG, SVG or TikZ file.
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -116,10 +116,11 @@ void TextoAyuda(QTextStream& salida)
            << "\n"
               "  --html          la traza en HTML, con sus negritas y colores\n"
               "  --dibujo F      guarda el dibujo final, con lo que el algoritmo resalta,\n"
-              "                  en F (.png a 96 ppp o .svg, un píxel por cada 15 twips)\n"
-              "                  solo si el algoritmo termina; F no puede ser ARCHIVO ni\n"
-              "                  pasar de 268 435 456 píxeles (16384 x 16384) ni de\n"
-              "                  32767 píxeles por lado\n"
+              "                  en F (.png a 96 ppp o .svg, un píxel por cada 15 twips;\n"
+              "                  .tex, un documento LaTeX con la figura en TikZ)\n"
+              "                  solo si el algoritmo termina; F no puede ser ARCHIVO ni,\n"
+              "                  si es una imagen, pasar de 268 435 456 píxeles (16384 x\n"
+              "                  16384) ni de 32767 píxeles por lado\n"
               "  --grafo G       guarda en G (que no puede ser ARCHIVO ni el dibujo) el grafo\n"
               "                  como queda al terminar el algoritmo\n"
               "                  (Complementario y Lineal lo sustituyen por el resultado)\n"
@@ -188,7 +189,7 @@ QString LeerOpcion(const QString& opcion, const QString* valor, OpcionesEjecutar
     }
     if (opcion == "--dibujo") {
         o.dibujo = *valor;
-        return DestinoDibujo::Admitido(*valor) ? QString() : "El dibujo debe acabar en .png o .svg.";
+        return DestinoDibujo::Admitido(*valor) ? QString() : "El dibujo debe acabar en .png, .svg o .tex.";
     }
     const std::optional<int> medida = MedidaTwips(*valor);
     (opcion == "--ancho" ? o.area.rwidth() : o.area.rheight()) = medida.value_or(0);

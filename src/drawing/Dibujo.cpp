@@ -46,6 +46,12 @@ QPointF EsquinaAparte(QPointF a, QPointF b, int lado, qsizetype letras)
 
 } // namespace
 
+Dibujo::Anotado::Anotado(Lienzo& lienzo, Lienzo::Objeto::Clase clase, int a, int b)
+    : lienzo_(lienzo), antes_(lienzo.Anotacion())
+{
+    lienzo.Anotar({clase, static_cast<std::int16_t>(a), static_cast<std::int16_t>(b)});
+}
+
 Dibujo::Dibujo(const Grafo& grafo, Lienzo& lienzo, const Seleccion& seleccion, const bool& desdeMenu)
     : grafo_(grafo), lienzo_(lienzo), seleccion_(seleccion), desdeMenu_(desdeMenu)
 {
@@ -95,6 +101,7 @@ void Dibujo::DibujarArista(int u, int v, const QColor& color, std::int16_t etiqu
     if (etiqueta != 0 || (grafo_.Ponderado() && !seleccion_.Moviendo))
         Etiqueta(u, v, etiqueta, sinPeso, paralelo == 0 ? 0 : paralelo == 1 ? -1 : 1, color != QColor(Qt::black));
 
+    const Anotado arista(lienzo_, Lienzo::Objeto::Clase::Arista, u, v);
     const QColor colorLinea = ColorDeArista(u, v, color);
     const double rumbo = Rumbo(a.x(), a.y(), b.x(), b.y());
     const QPointF d = Direccion(rumbo);
@@ -120,6 +127,7 @@ void Dibujo::Etiqueta(int u, int v, std::int16_t etiqueta, std::int16_t sinPeso,
     const bool grande = etiqueta == 0 && std::abs(peso) > 99;
     const QPointF medio((x1 + x2) / 2.0, (y1 + y2) / 2.0);
     const QString texto = TextoNumero(etiqueta != 0 ? etiqueta : peso);
+    const Anotado rotulo(lienzo_, etiqueta != 0 ? Lienzo::Objeto::Clase::Etiqueta : Lienzo::Objeto::Clase::Peso, u, v);
     const QPointF esquina = lado == 0 ? medio + DesplazamientoEtiqueta(x1, y1, x2, y2, grande)
                                       : EsquinaAparte(Centro(u), Centro(v), lado, texto.size());
     lienzo_.PonerColorFrente(Qt::black);
@@ -146,6 +154,7 @@ QColor Dibujo::ColorDeArista(int a, int b, const QColor& normal) const
 // and thin. Its highlight colour shows only in runs started from the menu.
 void Dibujo::PuntaInversa(int u, int v, double rumbo, QPointF inicio, const QColor& color)
 {
+    const Anotado arco(lienzo_, Lienzo::Objeto::Clase::Arista, v, u);
     const QColor colorPunta = desdeMenu_ ? ColorDeArista(v, u, color) : QColor(Qt::black);
     const double girado = SumarAngulo(SumarAngulo(rumbo, 180), AnguloPunta);
     const int ancho = lienzo_.AnchoLinea();

@@ -44,6 +44,20 @@ public:
     void PintarVertice(int v, int p);
 
 private:
+    // Tells the surface what the primitives drawn while it lives stand for,
+    // and puts back what it said before.
+    class Anotado {
+    public:
+        Anotado(Lienzo& lienzo, Lienzo::Objeto::Clase clase, int a, int b = 0);
+        ~Anotado() { lienzo_.Anotar(antes_); }
+        Anotado(const Anotado&) = delete;
+        Anotado& operator=(const Anotado&) = delete;
+
+    private:
+        Lienzo& lienzo_;
+        Lienzo::Objeto antes_;
+    };
+
     void DibujarAristas(std::int16_t sinPeso);
     QPointF Centro(int v) const;
     // lado -1 or 1: one pass of a doubled edge, labelled on its own side;

@@ -27,6 +27,7 @@ constexpr FormaNumero DosCifrasNegrita{8, {-117, -100}};
 
 void Dibujo::Disco(int v, const QColor& contorno, std::optional<QColor> relleno)
 {
+    const Anotado vertice(lienzo_, Lienzo::Objeto::Clase::Vertice, v);
     // The white disc first wipes out whatever line or number lay under it.
     lienzo_.PonerColorFrente(Qt::white);
     lienzo_.Circulo(Centro(v), Radio, QColor(Qt::white));
@@ -75,6 +76,7 @@ void Dibujo::PintarVertice(int v, int p)
 
 void Dibujo::Numero(int v, const QColor& color, double puntos, QPointF desplazamiento, bool negrita)
 {
+    const Anotado vertice(lienzo_, Lienzo::Objeto::Clase::Vertice, v);
     lienzo_.PonerColorFrente(color);
     lienzo_.Texto(Centro(v) + desplazamiento, GeometriaArista::TextoNumero(v), puntos, negrita);
 }

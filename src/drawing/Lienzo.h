@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QString>
+#include <cstdint>
 #include <optional>
 
 class Lienzo {
@@ -17,6 +18,20 @@ public:
     // it as if that shape (in any colour or width) had never been drawn; one
     // that does not paints it over in the background colour.
     enum class Pluma { Copiar, Invertir, Borrar };
+
+    // What the primitives drawn next stand for. A surface that writes the
+    // picture as named objects (LienzoTikz) needs to know which circle is
+    // vertex k and which line is the edge a-b; Dibujo says so before drawing
+    // them, a memory keeps it with each primitive and hands it on when it
+    // draws again, and every other surface ignores it. It takes no part in
+    // comparing or taking away shapes.
+    struct Objeto {
+        enum class Clase : std::uint8_t { Ninguno, Vertice, Arista, Peso, Etiqueta };
+        Clase clase = Clase::Ninguno;
+        std::int16_t a = 0; // the vertex; an edge's end it is drawn from
+        std::int16_t b = 0; // an edge's other end
+        bool operator==(const Objeto&) const = default;
+    };
 
     // A pixel of a 96-dpi screen, in twips.
     static constexpr double TwipsPorPixel = 15;
@@ -45,6 +60,8 @@ public:
     void PonerAnchoLinea(int pixeles) { anchoLinea_ = pixeles; }
     Pluma ModoPluma() const { return pluma_; }
     void PonerModoPluma(Pluma pluma) { pluma_ = pluma; }
+    const Objeto& Anotacion() const { return objeto_; }
+    void Anotar(Objeto objeto) { objeto_ = objeto; }
     // The window keeps the drawing when it is covered and uncovered while
     // this is on; a surface backed by an image always keeps it anyway.
     bool DibujoPersistente() const { return persistente_; }
@@ -54,5 +71,6 @@ private:
     QColor frente_ = Qt::black;
     int anchoLinea_ = 1;
     Pluma pluma_ = Pluma::Copiar;
+    Objeto objeto_;
     bool persistente_ = true;
 };

@@ -116,7 +116,7 @@ void LienzoMemoria::Borrado(const Trazo& t)
 void LienzoMemoria::Tratar(Forma forma)
 {
     ++version_;
-    Trazo trazo{{ColorFrente(), AnchoLinea()}, std::move(forma)};
+    Trazo trazo{{ColorFrente(), AnchoLinea()}, std::move(forma), Anotacion()};
     Cambio(Alcance(trazo));
     switch (ModoPluma()) {
     case Pluma::Invertir: Alternar(trazo); return;
@@ -266,6 +266,7 @@ void LienzoMemoria::Dibujar(const Trazo& t, Lienzo& s)
 {
     s.PonerColorFrente(t.estado.color);
     s.PonerAnchoLinea(t.estado.ancho);
+    s.Anotar(t.objeto);
     std::visit(Sobrecarga{[&](const CirculoT& c) { s.Circulo(c.centro, c.radio, c.relleno); },
                           [&](const LineaT& l) { s.Linea(l.desde, l.hasta); },
                           [&](const TextoT& x) { s.Texto(x.esquina, x.texto, x.puntos, x.negrita); },

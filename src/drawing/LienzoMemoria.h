@@ -4,6 +4,10 @@
 // back later, and a shape can be taken out of it as if it had never been
 // drawn.
 //
+// Each primitive keeps what it stood for (Lienzo::Anotacion) and hands it on
+// when drawn again, so a copy on a surface that names vertices and edges
+// (LienzoTikz) names them too.
+//
 // What is drawn with the inverting pen does not reach the picture: it is a
 // moving part (a dragged vertex, a rubber band), kept apart until the same
 // thing is drawn again with that pen, and shown over the picture by whoever
@@ -98,7 +102,10 @@ private:
     struct Trazo {
         Estado estado;
         Forma forma;
-        bool operator==(const Trazo&) const = default;
+        // Kept to be handed on, never compared: the same shape is the same
+        // to the picture whatever it stood for.
+        Objeto objeto;
+        bool operator==(const Trazo& otro) const { return estado == otro.estado && forma == otro.forma; }
     };
 
     static void Dibujar(const Trazo& t, Lienzo& s);

@@ -130,6 +130,30 @@ TEST_F(Salidas, ElSvgEsXmlValidoEnPixelesDe96Ppp)
     }
 }
 
+// A .tex drawing is a LaTeX document with the figure, of any size the area may take: a run's final picture is
+// the same drawn straight into it or copied at the end from the work area of --pasos. --escala is refused as
+// for an SVG drawing.
+TEST_F(Salidas, ElTexEsUnDocumentoConLaFiguraFinal)
+{
+    const QString grafo = Fichero("g.grf", Triangulo);
+    ASSERT_EQ(Ejecutar({"dibujar", grafo, Ruta("d.TEX"), "--ancho", "1000000", "--alto", "1000000"}).estado, 0);
+    const QString dibujo = QString::fromUtf8(Contenido("d.TEX"));
+    EXPECT_TRUE(
+        dibujo.contains("\\documentclass[tikz,border=2mm]{standalone}\n\\begin{document}\n\\begin{tikzpicture}"));
+    EXPECT_TRUE(dibujo.contains("\\node[vertice] (v3) at (3.70,53.56) {3};")) << dibujo.toStdString();
+    EXPECT_TRUE(dibujo.endsWith("\\end{tikzpicture}\n\\end{document}\n"));
+    const QString positivo = Fichero("p.grf", QByteArray(Triangulo).replace("-2", " 2"));
+    ASSERT_TRUE(QDir(carpeta.path()).mkdir("pasos"));
+    ASSERT_EQ(Ejecutar({"ejecutar", "Kruskal", positivo, "--dibujo", Ruta("k.tex")}).estado, 0);
+    ASSERT_EQ(Ejecutar({"ejecutar", "Kruskal", positivo, "--dibujo", Ruta("p.tex"), "--pasos", Ruta("pasos")}).estado,
+              0);
+    EXPECT_EQ(Contenido("k.tex"), Contenido("p.tex"));
+    EXPECT_EQ(Contenido("k.tex").count("\\draw[arista, c800000, gruesa] (v"), 2);
+    const Ejecucion e = Ejecutar({"dibujar", grafo, Ruta("e.tex"), "--escala", "2"});
+    EXPECT_EQ(e.estado, 2);
+    EXPECT_EQ(e.errores.section('\n', 0, 0), "--escala solo se aplica a las imágenes PNG.");
+}
+
 // Names whose bytes are not UTF-8 reach the real binary as bytes (through a shell): each output is
 // written under the very name given, read back, and still told apart from the input.
 TEST_F(Salidas, LosNombresQueNoSonUtf8SonLosQueSeEscriben)
