@@ -32,21 +32,19 @@ TEST(DibujoTikz, PdflatexCompilaCadaTipoYUnPasoDeKruskal)
     CarpetaPrueba carpeta;
     QStringList ficheros;
     for (int tipo = 0; tipo < 4; ++tipo) {
-        PersonaEjecucion persona;
-        Principal p(persona);
-        PonerGrafo(p, tipo, 5, Pesadas);
-        p.Redibujar();
+        MundoCon<PersonaEjecucion> m;
+        m.Poner(tipo, 5, Pesadas);
+        m.p.Redibujar();
         ficheros << carpeta.Ruta(NombreTipo(tipo) + ".tex");
-        ASSERT_TRUE(EscribirTikz(p.Area().Memoria(), ficheros.back()).hecha);
+        ASSERT_TRUE(EscribirTikz(m.p.Area().Memoria(), ficheros.back()).hecha);
     }
-    PersonaQueGuarda persona;
-    Principal p(persona);
-    persona.p = &p;
-    persona.fichero = carpeta.Ruta("kruskal.tex");
-    ficheros << persona.fichero;
-    PonerGrafo(p, 1, 5, Pesadas);
-    p.Redibujar();
-    p.EjecutarAlgoritmo(QStringLiteral("Kruskal"));
+    MundoCon<PersonaQueGuarda> m;
+    m.persona.p = &m.p;
+    m.persona.fichero = carpeta.Ruta("kruskal.tex");
+    ficheros << m.persona.fichero;
+    m.Poner(1, 5, Pesadas);
+    m.p.Redibujar();
+    m.p.EjecutarAlgoritmo(QStringLiteral("Kruskal"));
     // Two edges of the tree so far in its colour, the other five still plain.
     const QString paso = QString::fromUtf8(carpeta.Contenido("kruskal.tex"));
     EXPECT_EQ(paso.count("\\draw[arista, c800000, gruesa] (v"), 2) << paso.toStdString();
