@@ -21,7 +21,7 @@ bool GuardarGrafo(const Grafo& grafo, Documento& documento, Interaccion& interac
 {
     if (!documento.GrafoModificado)
         return true;
-    if (documento.NombreArchivo.isEmpty() || documento.NombreRechazado)
+    if (documento.NombreArchivo.isEmpty() || documento.NombreSinConfirmar)
         return GuardarGrafoComo(grafo, documento, interaccion, traza);
     const Escritura e = EscribirGrafo(documento.NombreArchivo, grafo);
     if (!e.hecha) {
@@ -49,7 +49,7 @@ bool GuardarGrafoComo(const Grafo& grafo, Documento& documento, Interaccion& int
         // caption keeps naming the file the graph last came from.
         const Documento anterior = documento;
         documento.NombreArchivo = nombre;
-        documento.NombreRechazado = false;
+        documento.NombreSinConfirmar = false;
         documento.GrafoModificado = true;
         guardado = GuardarGrafo(grafo, documento, interaccion, traza);
         if (!guardado)

@@ -56,6 +56,8 @@ std::vector<EntradaMenu> Construir()
         {"Abrir", "Abrir", "Archivo", true, "Ctrl+A"},
         {"Guardar", "Guardar", "Archivo", false, "Ctrl+G"},
         {"Guardar_Como", "Guardar Como", "Archivo", false, ""},
+        {"Importar", "Importar…", "Archivo", true, "Ctrl+I"},
+        {"Exportar", "Exportar…", "Archivo", false, "Ctrl+E"},
         {"Raya06", "-", "Archivo", true, ""},
         {"Imprimir", "Imprimir", "Archivo", false, "Ctrl+P"},
         {"Raya01", "-", "Archivo", true, ""},

@@ -36,6 +36,10 @@ public:
     bool EjecutarBoton(const QString& barra, const QString& clave);
     void Nuevo();
     void Abrir();
+    // Another tool's graph file, opened as Abrir opens one of ours.
+    void Importar();
+    // The graph in another tool's format, or the work area's picture.
+    void Exportar();
     // Opens this file as if chosen in the Open dialog; false when the user
     // chose to keep the graph in hand.
     bool AbrirArchivo(const QString& nombre);
@@ -84,6 +88,7 @@ private:
     void HabilitarTrasCargar();
     // A rejected file has hidden the work area: what needs it is disabled.
     void SinArea();
+    void ImportarArchivo(const QString& nombre);
     void ColocarFilaSuperior(bool ponderado);
     std::int16_t Preguntar(const QString& texto, int botones);
     bool EjecutarGenerador(const QString& control);

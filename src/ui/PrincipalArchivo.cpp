@@ -1,9 +1,14 @@
 // The File menu's New, Open and Save, and what opening a graph enables.
+#include <QDir>
+
 #include "costuras/Interaccion.h"
+#include "files/Escritor.h"
 #include "files/Guardar.h"
+#include "files/Intercambio.h"
 #include "files/Lector.h"
 #include "model/Controles.h"
 #include "ui/MenuPrincipal.h"
+#include "ui/DibujoExportado.h"
 #include "ui/Principal.h"
 
 namespace {
@@ -37,7 +42,7 @@ void Principal::EmpezarSinArchivo()
 {
     Iniciar_trabajo();
     documento_.NombreArchivo.clear();
-    documento_.NombreRechazado = false;
+    documento_.NombreSinConfirmar = false;
     ActualizarTitulo();
 }
 
@@ -50,16 +55,29 @@ void Principal::Abrir()
     TextoPanel(QString());
 }
 
+void Principal::Importar()
+{
+    AnularDeshacer();
+    const QString nombre = interaccion_.NombreParaAbrir(FiltroImportar());
+    if (!nombre.isEmpty() && !AbrirArchivo(nombre))
+        return;
+    TextoPanel(QString());
+}
+
 bool Principal::AbrirArchivo(const QString& nombre)
 {
+    if (grafo().dimen() > 0 && Preguntar(PreguntaCerrar, 2) != Respuesta::Si)
+        return false;
+    if (const auto formato = FormatoDeArchivo(nombre); formato && *formato != Formato::Nodeva) {
+        ImportarArchivo(nombre);
+        return true;
+    }
     if (grafo().dimen() > 0) {
-        if (Preguntar(PreguntaCerrar, 2) != Respuesta::Si)
-            return false;
         Iniciar_trabajo();
         vista_.areaVisible = false;
     }
     documento_.NombreArchivo = nombre;
-    documento_.NombreRechazado = false;
+    documento_.NombreSinConfirmar = false;
     NuevoRegistro();
     const QSize area(disposicion_.areaTrabajo.ancho, disposicion_.areaTrabajo.alto);
     if (LeerGrafo(nombre, grafo(), documento_, interaccion_, area) != 0) {
@@ -69,7 +87,7 @@ bool Principal::AbrirArchivo(const QString& nombre)
         // the empty record sets the commands that follow its size.
         NuevoRegistro();
         grafo().InsertarTipo(NombreTipo(vista_.combo1));
-        documento_.NombreRechazado = true;
+        documento_.NombreSinConfirmar = true;
         return true;
     }
     ActualizarTitulo();
@@ -82,6 +100,27 @@ bool Principal::AbrirArchivo(const QString& nombre)
 // save, and a command that still worked would report on a graph nobody can
 // see: the window is as at start-up, only New, Open and the generators
 // enabled, and no coordinates of a pointer over an area that is gone.
+// Read aside first: a file refused leaves the window as it was.
+void Principal::ImportarArchivo(const QString& nombre)
+{
+    Grafo leido;
+    const QSize area(disposicion_.areaTrabajo.ancho, disposicion_.areaTrabajo.alto);
+    if (const QString error = ImportarGrafo(nombre, leido, area); !error.isEmpty()) {
+        interaccion_.Mensaje(error, QStringLiteral("ERROR"), Icono::Critico, Botones::Aceptar);
+        return;
+    }
+    NuevoRegistro();
+    grafo() = leido;
+    grafo().ContarGrados();
+    const qsizetype punto = nombre.lastIndexOf(u'.');
+    documento_.NombreArchivo = nombre.left(punto) + QStringLiteral(".grf");
+    documento_.NombreSinConfirmar = true;
+    documento_.GrafoModificado = true;
+    ActualizarTitulo();
+    Iniciar_trabajo();
+    HabilitarTrasCargar();
+}
+
 void Principal::SinArea()
 {
     AplicarEstadosDeDiseño();
@@ -131,4 +170,32 @@ void Principal::Guardar_Como()
 {
     GuardarGrafoComo(grafo(), documento_, interaccion_, [this](const QString& t) { TextoPanel(t); });
     ActualizarTitulo();
+}
+
+void Principal::Exportar()
+{
+    const QString nombre = interaccion_.NombreParaGuardar(QString(), FiltroExportar() + u'|' + FiltroDibujos());
+    if (nombre.isEmpty())
+        return;
+    const auto formato = FormatoDeArchivo(nombre);
+    QString rechazo;
+    if (!EsDibujo(nombre) && !(formato && FormatoEscribible(*formato)))
+        rechazo = QStringLiteral("Nodeva no sabe escribir ese formato: elija una de las extensiones de la lista.");
+    else if (formato && *formato != Formato::Nodeva)
+        rechazo = RechazoExportar(*formato, grafo());
+    if (!rechazo.isEmpty()) {
+        interaccion_.Mensaje(rechazo, QStringLiteral("Exportar"), Icono::Exclamacion, Botones::Aceptar);
+        return;
+    }
+    const Escritura e = EsDibujo(nombre)                       ? EscribirDibujo(Area(), nombre, documento_.NombreCorto())
+                        : formato && *formato != Formato::Nodeva ? ExportarGrafo(nombre, *formato, grafo())
+                                                                 : EscribirGrafo(nombre, grafo());
+    if (!e.hecha) {
+        interaccion_.Mensaje(QStringLiteral("No se pudo exportar a ") + QDir::toNativeSeparators(nombre) + ": " +
+                                 e.motivo + u'.',
+                             QStringLiteral("ERROR"), Icono::Critico, Botones::Aceptar);
+        return;
+    }
+    interaccion_.Mensaje(QStringLiteral("Exportado a ") + QDir::toNativeSeparators(nombre),
+                         QStringLiteral("Exportar"), Icono::Informacion, Botones::Aceptar);
 }

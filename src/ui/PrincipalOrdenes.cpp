@@ -37,6 +37,8 @@ bool Principal::Ejecutar(const QString& control)
         {"Abrir", &Principal::Abrir},
         {"Guardar", &Principal::Guardar},
         {"Guardar_Como", &Principal::Guardar_Como},
+        {"Importar", &Principal::Importar},
+        {"Exportar", &Principal::Exportar},
         {"Cambiar_todos_pesos", &Principal::Cambiar_todos_pesos},
         {"Centrar", &Principal::Centrar},
         {"Girar_voltear", &Principal::Girar_voltear},
