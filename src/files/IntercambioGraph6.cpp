@@ -41,10 +41,17 @@ GrafoLeido LeerGraph6(const QByteArray& bytes)
         leido.error = QStringLiteral("El fichero no tiene ningún grafo en su primera línea.");
         return leido;
     }
-    // gtools reads sparse6 and digraph6 lines too, which are not this format.
-    if (linea.startsWith(':') || linea.startsWith('&')) {
-        leido.error = QStringLiteral("La primera línea está en %1, no en graph6.")
-                          .arg(linea.startsWith(':') ? QStringLiteral("sparse6") : QStringLiteral("digraph6"));
+    // gtools reads sparse6 (':'), digraph6 ('&') and incremental sparse6
+    // (';', which needs the graph before it: stringtograph then clears a
+    // negative length) lines too; a graph6 line starts with one of its own
+    // characters, '?' to '~'.
+    if (const char c = linea[0]; c < '?' || c > '~') {
+        const QString otro = c == ':'   ? QStringLiteral("sparse6")
+                             : c == '&' ? QStringLiteral("digraph6")
+                             : c == ';' ? QStringLiteral("sparse6 incremental")
+                                        : QString();
+        leido.error = otro.isEmpty() ? QStringLiteral("La primera línea no es un grafo en graph6.")
+                                     : QStringLiteral("La primera línea está en %1, no en graph6.").arg(otro);
         return leido;
     }
     // checkgline wants the line's end, and reads the size's bytes before it
