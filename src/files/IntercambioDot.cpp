@@ -54,6 +54,31 @@ char* Texto(const QByteArray& bytes)
     return const_cast<char*>(bytes.constData());
 }
 
+// cgraph's scanner is one for the whole process and is not reset between
+// reads: what follows the first graph of a file stays in its buffer, and a
+// string, a comment or an HTML label left open there keeps it in that state,
+// so that the next file, however good, no longer reads. After each read a
+// graph of our own must read; until it does, a text that closes each of
+// those states and then makes a syntax error (which empties the buffer) is
+// read: '"' ends a string (after "x", which takes up a pending backslash),
+// "*/" a comment, and as many '>' as the file had '<' any HTML label.
+bool Limpio()
+{
+    Agraph_t* g = agmemread("graph NodevaSonda {}");
+    const bool limpio = g && qstrcmp(agnameof(g), "NodevaSonda") == 0 && agnnodes(g) == 0;
+    if (g)
+        agclose(g);
+    return limpio;
+}
+
+void Limpiar(const QByteArray& leido)
+{
+    const QByteArray cierre = "x\"*/" + QByteArray(leido.count('<') + 1, '>');
+    for (int ronda = 0; ronda < 8 && !Limpio(); ++ronda)
+        if (Agraph_t* resto = agmemread(cierre.constData()))
+            agclose(resto);
+}
+
 } // namespace
 
 GrafoLeido LeerDot(const QByteArray& bytes)
@@ -68,9 +93,11 @@ GrafoLeido LeerDot(const QByteArray& bytes)
     errores.clear();
     agseterrf(&AlError);
     GrafoDot dot;
+    agreadline(1); // nor is its line count
     dot.g = agmemread(bytes.constData());
+    const QString dice = QString::fromUtf8(errores).simplified();
+    Limpiar(bytes);
     if (!dot.g) {
-        const QString dice = QString::fromUtf8(errores).simplified();
         leido.error =
             dice.isEmpty()
                 ? QStringLiteral("El fichero no tiene ningún grafo DOT.")
