@@ -90,6 +90,8 @@ const std::vector<Caso> Casos = {
     {Formato::GML, "graph [ node [ id 1 ] edge [ source 1 target 2 ] ]", "igraph dice"},
     // DOT: vertices in order of first mention, in an edge as in a node statement.
     {Formato::DOT, "graph { b -- c; a; c -- a }", "Simple 3: 1-2 2-3"},
+    // What follows the first graph is not read, and leaves nothing open for the next file.
+    {Formato::DOT, "graph { a } \"sin cerrar", "Simple 1: "},
     {Formato::DOT, "digraph { x -> y [weight=-20]; y -> x [weight=\"5\"] }", "Digrafo_Ponderado 2: 1>2:-20 2>1:5"},
     {Formato::DOT, "strict digraph { x -> y; x -> y }", "Digrafo 2: 1>2"},
     {Formato::DOT, "digraph { x -> y; x -> y }", "dos arcos del vértice 1 («x») al 2 («y»)"},
@@ -107,6 +109,7 @@ const std::vector<Caso> Casos = {
     {Formato::Graph6, "Ch\nC~\n", "Simple 4: 1-2 2-3 3-4"},
     {Formato::Graph6, ">>graph6<<C~", "Simple 4: 1-2 1-3 1-4 2-3 2-4 3-4"},
     {Formato::Graph6, ":Fa@x^\n", "sparse6"},
+    {Formato::Graph6, ";C\r\n", "sparse6 incremental"}, // gtools would clear a negative length
     {Formato::Graph6, "Ch~\n", "longitud"},
     {Formato::Graph6, Graph6Vacio(51), "51 vértices"},
     {Formato::Graph6, Graph6Vacio(50), "Simple 50: "},
