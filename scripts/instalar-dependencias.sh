@@ -6,6 +6,7 @@ set -euo pipefail
 paquetes=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev qt6-translations-l10n
+  libigraph-dev libgraphviz-dev libnauty2-dev
   libgtest-dev libbenchmark-dev libboost-graph-dev
   clang-14 libclang-rt-14-dev llvm-14 clang-format-14
   fonts-liberation2 xvfb xauth

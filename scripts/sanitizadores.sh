@@ -24,11 +24,13 @@ ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 NODEVA_SEMILLAS=100 NODEVA_PASOS=5000 "$build/bin/nodeva_tests" --gtest_filter='UsoAlAzar.*' --gtest_brief=1
 
 # About a minute in all on two cores: the command-line target is far quicker
-# per input than the ones that read a file.
-declare -A entradas=([lector]=30000 [formas]=15000 [menu]=20000 [argumentos]=300000 [algoritmos]=20000)
+# per input than the ones that read a file. The importers of other tools'
+# formats take a few seconds each.
+declare -A entradas=([lector]=30000 [formas]=15000 [menu]=20000 [argumentos]=300000 [algoritmos]=20000
+  [graphml]=20000 [gml]=20000 [dot]=20000 [pajek]=20000 [graph6]=20000)
 trabajo="$(mktemp -d)"
 trap 'rm -rf "$trabajo"' EXIT
-for objetivo in lector formas menu argumentos algoritmos; do
+for objetivo in lector formas menu argumentos algoritmos graphml gml dot pajek graph6; do
   mkdir -p "$trabajo/$objetivo"
   cp "$raiz/fuzz/corpus/$objetivo/"* "$trabajo/$objetivo/"
   diccionario=()

@@ -3,6 +3,7 @@
 #include "cli/InteraccionCli.h"
 #include "files/Documento.h"
 #include "files/EscrituraAtomica.h"
+#include "files/Intercambio.h"
 #include "files/Lector.h"
 #include "model/Grafo.h"
 
@@ -15,6 +16,14 @@ std::optional<int> MedidaTwips(const QString& texto)
 
 bool CargarGrafoCli(const QString& archivo, QSize area, Grafo& grafo, QTextStream& errores)
 {
+    // Another tool's file by its extension; any other name is a graph file,
+    // as it has always been.
+    if (const std::optional<Formato> formato = FormatoDeArchivo(archivo); formato && *formato != Formato::Nodeva) {
+        const QString error = ImportarGrafo(archivo, grafo, area);
+        if (!error.isEmpty())
+            errores << "ERROR: " << error << "\n";
+        return error.isEmpty();
+    }
     Documento documento;
     InteraccionCli interaccion(errores);
     return LeerGrafo(archivo, grafo, documento, interaccion, area) == 0;

@@ -22,7 +22,9 @@ std::optional<int> AyudaOError(bool ayuda, const QString& error, void (*ayudaTex
                                QTextStream& errores);
 
 // Reads `archivo` into `grafo` (a fresh record), rescaling positions to `area`
-// as opening does. A bad file's message goes to `errores` as "ERROR: ...".
+// as opening does. A name ending in another tool's extension (.graphml,
+// .gml, .dot, .gv, .net, .g6) is imported from that format; any other is
+// read as a graph file. A bad file's message goes to `errores` as "ERROR: ...".
 [[nodiscard]] bool CargarGrafoCli(const QString& archivo, QSize area, Grafo& grafo, QTextStream& errores);
 
 // Whether the output file was written; when not, says why on `errores`.

@@ -20,7 +20,8 @@ struct OpcionesDibujar {
 void TextoAyuda(QTextStream& salida)
 {
     salida << "Uso: nodeva-cli dibujar ARCHIVO SALIDA [--ancho N] [--alto N] [--escala F]\n\n"
-              "Lee un fichero de grafo con las mismas reglas que el programa y lo dibuja\n"
+              "Lee un fichero de grafo (u otro formato por su extensión, como explica\n"
+              "'nodeva-cli convertir --help') con las mismas reglas que el programa y lo dibuja\n"
               "como lo muestra el área de trabajo al abrirlo: vértices numerados, aristas,\n"
               "pesos en los grafos ponderados y medias puntas de flecha en los digrafos.\n"
               "El formato lo decide la extensión de SALIDA:\n"

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTextDocument>
 #include <algorithm>
 #include <optional>
@@ -18,6 +19,7 @@
 #include "cli/PasosCli.h"
 #include "drawing/LienzoMudo.h"
 #include "files/Escritor.h"
+#include "files/Intercambio.h"
 #include "files/NombreFichero.h"
 #include "run/BotonesInterrupcion.h"
 #include "ui/Principal.h"
@@ -110,7 +112,8 @@ void TextoAyuda(QTextStream& salida)
               "del menú, de principio a fin, sin pausas. Escribe la traza final (con el aviso\n"
               "\"Presione ACEPTAR\" del final) en la salida estándar; Estadisticas escribe\n"
               "los textos de su ventana. Prufer_Decoding no lee ningún fichero: construye el\n"
-              "árbol de su --codigo en un grafo nuevo.\n\n"
+              "árbol de su --codigo en un grafo nuevo. ARCHIVO puede ser también de otro\n"
+              "formato, por su extensión (véase 'nodeva-cli convertir --help').\n\n"
               "Algoritmos, con sus opciones y los tipos de grafo en que se ofrecen:\n"
            << AyudaAlgoritmos()
            << "\n"
@@ -308,10 +311,25 @@ int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const Opci
     } else {
         p.PonerSuperficie(destino ? &destino->Superficie() : &sinDibujo);
     }
-    if (orden.sinArchivo)
+    // Another tool's format is imported first and opened as the graph file it
+    // makes: the window opens graph files only, and the run must see what it
+    // sees after opening one.
+    std::optional<QTemporaryDir> copia;
+    const std::optional<Formato> formato = FormatoDeArchivo(o.archivo);
+    if (orden.sinArchivo) {
         p.Nuevo();
-    else
+    } else if (formato && *formato != Formato::Nodeva) {
+        Grafo importado;
+        if (!CargarGrafoCli(o.archivo, o.area, importado, errores))
+            return 1;
+        const QString grf = copia.emplace().filePath(QStringLiteral("importado.grf"));
+        if (!copia->isValid() || !Escrito(EscribirGrafo(grf, importado), grf, errores))
+            return 1;
+        p.AbrirArchivo(grf);
+        p.Doc().NombreArchivo = o.archivo;
+    } else {
         p.AbrirArchivo(o.archivo);
+    }
     const bool abierto = persona.Mensajes().empty(); // else the reader's message is out
     QString error;
     if (abierto) {

@@ -17,10 +17,11 @@ struct OpcionesInfo {
 void TextoAyuda(QTextStream& salida)
 {
     salida << "Uso: nodeva-cli info ARCHIVO [--ancho N] [--alto N]\n\n"
-              "Lee un fichero de grafo (.grf o .txt) con las mismas reglas que el programa y\n"
-              "muestra su tipo, el número de vértices y de aristas y la posición de cada\n"
-              "vértice. Las posiciones demasiado cerca del borde del área de trabajo se\n"
-              "reescalan igual que al abrir el fichero.\n\n"
+              "Lee un fichero de grafo (.grf o .txt) con las mismas reglas que el programa, o\n"
+              "un grafo de otro formato por su extensión (.graphml, .gml, .dot, .gv, .net o\n"
+              ".g6; véase 'nodeva-cli convertir --help'), y muestra su tipo, el número de\n"
+              "vértices y de aristas y la posición de cada vértice. Las posiciones demasiado\n"
+              "cerca del borde del área de trabajo se reescalan igual que al abrir el fichero.\n\n"
               "  --ancho N   ancho del área de trabajo en twips (por omisión 9000)\n"
               "  --alto N    alto del área de trabajo en twips (por omisión 6000)\n"
               "  --help      muestra esta ayuda\n\n"

@@ -4,6 +4,7 @@ int CliInfo(const QStringList&, QTextStream&, QTextStream&);
 int CliDibujar(const QStringList&, QTextStream&, QTextStream&);
 int CliGenerar(const QStringList&, QTextStream&, QTextStream&);
 int CliEjecutar(const QStringList&, QTextStream&, QTextStream&);
+int CliConvertir(const QStringList&, QTextStream&, QTextStream&);
 
 const std::vector<Subcomando>& Subcomandos()
 {
@@ -12,6 +13,8 @@ const std::vector<Subcomando>& Subcomandos()
         {"dibujar", "dibuja un grafo como el área de trabajo, en PNG o SVG", &CliDibujar},
         {"generar", "genera un grafo del menú Grafos y lo guarda como fichero de grafo", &CliGenerar},
         {"ejecutar", "ejecuta un algoritmo sobre un grafo, sin pausas, y escribe su traza", &CliEjecutar},
+        {"convertir", "lee un grafo en un formato (grf, GraphML, GML, DOT, Pajek, graph6) y lo escribe en otro",
+         &CliConvertir},
     };
     return tabla;
 }
