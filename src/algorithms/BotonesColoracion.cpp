@@ -71,6 +71,11 @@ void BotonesColoracion::Terminar()
     Cerrar();
 }
 
+void BotonesColoracion::Exportar()
+{
+    c_.marco.Ventana().ExportarDibujo();
+}
+
 void BotonesColoracion::Imprimir()
 {
     c_.marco.Ventana().AbrirImprimir(Texto());

@@ -46,6 +46,8 @@ public:
     // Every vertex left, then the end.
     void Terminar();
     void Imprimir();
+    // Archivo > Exportar… over the colouring as it stands.
+    void Exportar();
     bool Cerrado() const { return cerrado_; }
     // Nobody to answer: "Continuar" until every vertex is painted.
     void SinPersona() override

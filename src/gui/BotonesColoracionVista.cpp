@@ -80,6 +80,7 @@ BotonesColoracionVista::BotonesColoracionVista(BotonesColoracion& modelo, QWidge
                 });
     continuar_ = botones.front();
     continuar_->setDefault(true);
+    AtajoExportar([this] { modelo_.Exportar(); });
     if (modelo.Panel()) {
         panel_ = new PanelBrelazVista(this, panel);
         panel_->show();

@@ -17,6 +17,7 @@ BotonesInterrupcionVista::BotonesInterrupcionVista(BotonesInterrupcion& modelo, 
         botones.push_back({rotulo, [this, accion = accion] { Pulsar(accion); }});
     Colocar(principal, altoTextoPx, botones, modelo.Pasos(), [this] { Mostrar(); });
     MostrarTexto(modelo.Texto(), modelo.PosicionCursor());
+    AtajoExportar([this] { modelo_.Exportar(); });
 }
 
 void BotonesInterrupcionVista::Pulsar(void (BotonesInterrupcion::*accion)())

@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextCursor>
 #include <QTextEdit>
 
@@ -128,4 +129,10 @@ void VentanaPaso::changeEvent(QEvent* evento)
     if (evento->type() == QEvent::ActivationChange && !isActiveWindow() && isVisible())
         raise();
     QDialog::changeEvent(evento);
+}
+
+void VentanaPaso::AtajoExportar(std::function<void()> exportar)
+{
+    auto* atajo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+    connect(atajo, &QShortcut::activated, this, std::move(exportar));
 }

@@ -29,6 +29,9 @@ public:
     VentanaPaso(QWidget* principal, QTextDocument& texto);
 
 protected:
+    // The main menu's Archivo > Exportar… shortcut, Ctrl+E, works over the
+    // step shown: the menus are locked while a run goes on.
+    void AtajoExportar(std::function<void()> exportar);
     // Places the window and its text pane and makes the buttons, top to
     // bottom, and the buttons that go through the steps (from `pasos`) in a
     // column of their own; returns the first ones in order.

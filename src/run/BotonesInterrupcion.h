@@ -38,6 +38,13 @@ public:
     // No more pauses: the algorithm runs to its end.
     void Terminar();
     void Imprimir();
+    // Archivo > Exportar… over the step shown; `exportar` does it.
+    void Exportar() const
+    {
+        if (exportar_)
+            exportar_();
+    }
+    void AlExportar(std::function<void()> exportar) { exportar_ = std::move(exportar); }
     // Escape continues, and tells the Eulerian algorithms it was pressed;
     // from an earlier step it only comes back to this one, as Continuar.
     void Escape();
@@ -53,6 +60,7 @@ private:
 
     BanderasEjecucion& banderas_;
     std::function<void(const QTextDocument&)> imprimir_;
+    std::function<void()> exportar_;
     QTextDocument texto_;
     int cursor_ = 0;
     bool textoVisible_ = true;

@@ -29,6 +29,7 @@ void MarcoEjecucion::PausaPaso()
         return;
     BotonesInterrupcion ventana(
         *this, traza_, [this](const QTextDocument& copia) { ventana_.AbrirImprimir(copia); }, &historia_);
+    ventana.AlExportar([this] { ventana_.ExportarDibujo(); });
     ventana_.MostrarPaso(ventana);
     // However the window was left, the run goes on over its newest picture.
     ventana.VolverAlUltimo();

@@ -31,6 +31,9 @@ public:
     // `traza`, that window's formatted copy (the pane's own text is not
     // formatted while the run goes on).
     virtual void AbrirImprimir(const QTextDocument& traza) = 0;
+    // Archivo > Exportar… from a step window (Ctrl+E there, as in the
+    // menu): the graph, or the picture as the step shows it.
+    virtual void ExportarDibujo() = 0;
     // A step window of the algorithm's own (the colouring's) opens over the
     // trace pane: the pane hides until the end prompt shows it, and the
     // print button is enabled.

@@ -55,6 +55,7 @@ public:
     // trace pane; or from a step window, printing its copy.
     void AbrirImprimir();
     void AbrirImprimir(const QTextDocument& traza) override;
+    void ExportarDibujo() override { Exportar(); }
 
     // --- algorithms -------------------------------------------------------------
     // An algorithm command of the catalogue as its menu entry runs it: what

@@ -1,8 +1,10 @@
 // The window's Importar and Exportar: another tool's graph opens as a new unsaved graph and a refused one
 // changes nothing; the graph and the picture leave in the format the name asks for.
 #include "files/Intercambio.h"
+#include "run/BotonesInterrupcion.h"
 #include "support/Aristas.h"
 #include "support/CarpetaPrueba.h"
+#include "support/EjecucionPrueba.h"
 #include "support/MundoPrincipal.h"
 
 namespace {
@@ -59,6 +61,27 @@ TEST_F(ImportarExportar, ExportarEscribeElFormatoQuePideElNombreORechazaLoQueNoC
         EXPECT_FALSE(QFile::exists(Ruta(nombre))) << nombre;
     }
     EXPECT_TRUE(p.Doc().GrafoModificado) << "exportar no es guardar";
+}
+
+// Ctrl+E in the step window: the picture of the step shown, Kruskal's first edge in its colour.
+TEST(ImportarExportarPaso, ExportarDesdeLaVentanaDePasosDaElDibujoDeEsePaso)
+{
+    struct PersonaQueExporta : PersonaEjecucion {
+        void Mostrar(ModeloDialogo& dialogo) override
+        {
+            if (auto* paso = dynamic_cast<BotonesInterrupcion*>(&dialogo); paso && pausas.empty())
+                paso->Exportar();
+            PersonaEjecucion::Mostrar(dialogo);
+        }
+    };
+    CarpetaPrueba carpeta;
+    MundoCon<PersonaQueExporta> m;
+    m.Poner(1, 3, {{1, 2, 4}, {2, 3, 1}, {1, 3, 6}});
+    m.p.Redibujar();
+    m.persona.nombresGuardar = {carpeta.Ruta("paso.tex")};
+    m.p.EjecutarAlgoritmo(QStringLiteral("Kruskal"));
+    const QString figura = QString::fromUtf8(carpeta.Contenido("paso.tex"));
+    EXPECT_EQ(figura.count("\\draw[arista, c800000, gruesa] (v2) -- (v3)"), 1) << figura.toStdString();
 }
 
 } // namespace
