@@ -13,8 +13,7 @@ const std::vector<Subcomando>& Subcomandos()
         {"dibujar", "dibuja un grafo como el área de trabajo, en PNG o SVG", &CliDibujar},
         {"generar", "genera un grafo del menú Grafos y lo guarda como fichero de grafo", &CliGenerar},
         {"ejecutar", "ejecuta un algoritmo sobre un grafo, sin pausas, y escribe su traza", &CliEjecutar},
-        {"convertir", "lee un grafo en un formato (grf, GraphML, GML, DOT, Pajek, graph6) y lo escribe en otro",
-         &CliConvertir},
+        {"convertir", "convierte un grafo entre formatos: grf, GraphML, GML, DOT, Pajek y graph6", &CliConvertir},
     };
     return tabla;
 }
