@@ -87,8 +87,7 @@ QString FiltroDibujos()
 
 bool EsDibujo(const QString& fichero)
 {
-    return Termina(fichero, ".png") || Termina(fichero, ".svg") || Termina(fichero, ".pdf") ||
-           Termina(fichero, ".tex");
+    return Termina(fichero, ".png") || Termina(fichero, ".svg") || Termina(fichero, ".pdf") || Termina(fichero, ".tex");
 }
 
 Escritura EscribirDibujo(SuperficieArea& area, const QString& fichero, const QString& titulo)

@@ -90,8 +90,9 @@ void Principal::Iniciar_trabajo()
     boton("añadir_arista", false, ImagenBarra::AñadirAristaInactiva);
     comandos_.Habilitar(Boton_imprimir, true);
 
-    for (const char* c : {"Guardar", "Guardar_Como", "Exportar", "Imprimir", "Añadir_Vertice", "Centrar", "Girar_voltear",
-                          "Matriz_adyacencia", "Conectividad", "Camino_minimo", "Árbol_generador_mínimo", "muFleury"})
+    for (const char* c :
+         {"Guardar", "Guardar_Como", "Exportar", "Imprimir", "Añadir_Vertice", "Centrar", "Girar_voltear",
+          "Matriz_adyacencia", "Conectividad", "Camino_minimo", "Árbol_generador_mínimo", "muFleury"})
         comandos_.Habilitar(QString::fromUtf8(c), true);
     bool bajoGrafos = false;
     for (const EntradaMenu& e : EntradasMenu()) {

@@ -7,8 +7,8 @@
 #include "files/Intercambio.h"
 #include "files/Lector.h"
 #include "model/Controles.h"
-#include "ui/MenuPrincipal.h"
 #include "ui/DibujoExportado.h"
+#include "ui/MenuPrincipal.h"
 #include "ui/Principal.h"
 
 namespace {
@@ -187,7 +187,7 @@ void Principal::Exportar()
         interaccion_.Mensaje(rechazo, QStringLiteral("Exportar"), Icono::Exclamacion, Botones::Aceptar);
         return;
     }
-    const Escritura e = EsDibujo(nombre)                       ? EscribirDibujo(Area(), nombre, documento_.NombreCorto())
+    const Escritura e = EsDibujo(nombre) ? EscribirDibujo(Area(), nombre, documento_.NombreCorto())
                         : formato && *formato != Formato::Nodeva ? ExportarGrafo(nombre, *formato, grafo())
                                                                  : EscribirGrafo(nombre, grafo());
     if (!e.hecha) {
@@ -196,6 +196,6 @@ void Principal::Exportar()
                              QStringLiteral("ERROR"), Icono::Critico, Botones::Aceptar);
         return;
     }
-    interaccion_.Mensaje(QStringLiteral("Exportado a ") + QDir::toNativeSeparators(nombre),
-                         QStringLiteral("Exportar"), Icono::Informacion, Botones::Aceptar);
+    interaccion_.Mensaje(QStringLiteral("Exportado a ") + QDir::toNativeSeparators(nombre), QStringLiteral("Exportar"),
+                         Icono::Informacion, Botones::Aceptar);
 }
