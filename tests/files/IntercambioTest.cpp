@@ -105,6 +105,9 @@ const std::vector<Caso> Casos = {
     {Formato::Pajek, "*Vertices 3\n*Edges\n1 2\n*Arcs\n2 3\n", "aristas (línea 2) y arcos (línea 4)"},
     {Formato::Pajek, "*Vertices 2000000000\n", "anuncia 2000000000 vértices (línea 1)"},
     {Formato::Pajek, "*Vertices 2\n*Edges\n1 5\n", "igraph dice"},
+    // The program's own graph file, through its reader.
+    {Formato::Nodeva, "Ponderado\r\n2\r\n0 5\r\n5 0\r\n\r\n600 , 600\r\n1200 , 600\r\n", "Ponderado 2: 1-2:5"},
+    {Formato::Nodeva, "Cuadrado\r\n2\r\n", "tipo de grafo desconocido"},
     // graph6: the first line, with or without its header.
     {Formato::Graph6, "Ch\nC~\n", "Simple 4: 1-2 2-3 3-4"},
     {Formato::Graph6, ">>graph6<<C~", "Simple 4: 1-2 1-3 1-4 2-3 2-4 3-4"},
