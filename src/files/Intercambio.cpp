@@ -325,7 +325,9 @@ QByteArray TextoExportado(Formato formato, const Grafo& grafo)
     case Formato::Nodeva: return TextoGrafo(grafo);
     case Formato::DOT: return EscribirDot(grafo);
     case Formato::Graph6: return EscribirGraph6(grafo);
-    default: return EscribirIgraph(grafo, formato);
+    case Formato::GraphML: return EscribirGraphml(grafo);
+    case Formato::GML: return EscribirGml(grafo);
+    default: return EscribirPajek(grafo);
     }
 }
 

@@ -1,4 +1,4 @@
-// GraphML, GML and Pajek, read and written by igraph. What igraph does not
+// GraphML, GML and Pajek, read by igraph, and Pajek written by it. What igraph does not
 // see (a GraphML edge that overrides the graph's direction, a Pajek file
 // with both edges and arcs, a vertex count that would make it build millions
 // of vertices) is looked at before the file is handed over.
@@ -259,34 +259,23 @@ GrafoLeido Extraer(const igraph_t& g, Formato formato, bool pesosDeMatriz)
 
 // --- writing --------------------------------------------------------------------------------
 
-// The attributes each writer takes: positions in twips (normalised to 0..1,
-// y upwards, for Pajek), the vertex's number as its label, the weights.
-void PonerAtributos(igraph_t& g, const Grafo& grafo, Formato formato, const std::vector<AristaGrafo>& aristas)
+// Pajek's positions, normalised to 0..1 with y upwards, one factor for both
+// axes so that the drawing keeps its proportions; its labels, the numbers.
+void PonerAtributos(igraph_t& g, const Grafo& grafo, const std::vector<AristaGrafo>& aristas)
 {
     const int n = grafo.dimen();
-    double menorX = 0, menorY = 0, mayorY = 0, lado = 0;
-    if (formato == Formato::Pajek && n > 0) {
-        double mayorX = menorX = grafo.Posic_CoordX(1);
-        mayorY = menorY = grafo.Posic_CoordY(1);
-        for (int v = 2; v <= n; ++v) {
-            menorX = std::min<double>(menorX, grafo.Posic_CoordX(v));
-            mayorX = std::max<double>(mayorX, grafo.Posic_CoordX(v));
-            menorY = std::min<double>(menorY, grafo.Posic_CoordY(v));
-            mayorY = std::max<double>(mayorY, grafo.Posic_CoordY(v));
-        }
-        // One factor for both axes, so the drawing keeps its proportions.
-        lado = std::max(mayorX - menorX, mayorY - menorY);
-    }
+    double menorX = 0, mayorX = 0, menorY = 0, mayorY = 0;
     for (int v = 1; v <= n; ++v) {
-        double x = grafo.Posic_CoordX(v), y = grafo.Posic_CoordY(v);
-        if (formato == Formato::Pajek) {
-            x = lado > 0 ? (x - menorX) / lado : 0.5;
-            y = lado > 0 ? (mayorY - y) / lado : 0.5;
-        }
-        const QByteArray nombre = QByteArray::number(v);
-        SETVAN(&g, "x", v - 1, x);
-        SETVAN(&g, "y", v - 1, y);
-        SETVAS(&g, formato == Formato::GML ? "label" : "name", v - 1, nombre.constData());
+        menorX = v == 1 ? grafo.Posic_CoordX(v) : std::min<double>(menorX, grafo.Posic_CoordX(v));
+        mayorX = v == 1 ? grafo.Posic_CoordX(v) : std::max<double>(mayorX, grafo.Posic_CoordX(v));
+        menorY = v == 1 ? grafo.Posic_CoordY(v) : std::min<double>(menorY, grafo.Posic_CoordY(v));
+        mayorY = v == 1 ? grafo.Posic_CoordY(v) : std::max<double>(mayorY, grafo.Posic_CoordY(v));
+    }
+    const double lado = std::max(mayorX - menorX, mayorY - menorY);
+    for (int v = 1; v <= n; ++v) {
+        SETVAN(&g, "x", v - 1, lado > 0 ? (grafo.Posic_CoordX(v) - menorX) / lado : 0.5);
+        SETVAN(&g, "y", v - 1, lado > 0 ? (mayorY - grafo.Posic_CoordY(v)) / lado : 0.5);
+        SETVAS(&g, "name", v - 1, QByteArray::number(v).constData());
     }
     if (grafo.Ponderado())
         for (std::size_t e = 0; e < aristas.size(); ++e)
@@ -334,7 +323,7 @@ GrafoLeido LeerIgraph(const QByteArray& bytes, Formato formato)
     return leido;
 }
 
-QByteArray EscribirIgraph(const Grafo& grafo, Formato formato)
+QByteArray EscribirPajek(const Grafo& grafo)
 {
     const std::vector<AristaGrafo> aristas = AristasDe(grafo);
     igraph_vector_int_t extremos;
@@ -352,22 +341,9 @@ QByteArray EscribirIgraph(const Grafo& grafo, Formato formato)
     igraph_vector_int_destroy(&extremos);
     if (!g.vivo)
         return {};
-    PonerAtributos(g.g, grafo, formato, aristas);
+    PonerAtributos(g.g, grafo, aristas);
     Memoria memoria;
-    if (!memoria.Fichero())
+    if (!memoria.Fichero() || igraph_write_graph_pajek(&g.g, memoria.Fichero()) != IGRAPH_SUCCESS)
         return {};
-    igraph_error_t codigo = IGRAPH_SUCCESS;
-    if (formato == Formato::GraphML) {
-        codigo = igraph_write_graph_graphml(&g.g, memoria.Fichero(), false);
-    } else if (formato == Formato::GML) {
-        // GML's ids are the vertices' numbers, as the other formats name them.
-        igraph_vector_t ids;
-        if (igraph_vector_init_range(&ids, 1, grafo.dimen() + 1) != IGRAPH_SUCCESS)
-            return {};
-        codigo = igraph_write_graph_gml(&g.g, memoria.Fichero(), IGRAPH_WRITE_GML_DEFAULT_SW, &ids, "Nodeva");
-        igraph_vector_destroy(&ids);
-    } else {
-        codigo = igraph_write_graph_pajek(&g.g, memoria.Fichero());
-    }
-    return codigo == IGRAPH_SUCCESS ? memoria.Bytes() : QByteArray();
+    return memoria.Bytes();
 }

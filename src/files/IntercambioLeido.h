@@ -76,7 +76,9 @@ private:
 // Each library's reader and writer. The writers get graphs that
 // RechazoExportar accepts.
 GrafoLeido LeerIgraph(const QByteArray& bytes, Formato formato);
-QByteArray EscribirIgraph(const Grafo& grafo, Formato formato);
+QByteArray EscribirPajek(const Grafo& grafo);
+QByteArray EscribirGraphml(const Grafo& grafo);
+QByteArray EscribirGml(const Grafo& grafo);
 GrafoLeido LeerDot(const QByteArray& bytes);
 QByteArray EscribirDot(const Grafo& grafo);
 GrafoLeido LeerGraph6(const QByteArray& bytes);

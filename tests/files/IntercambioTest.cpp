@@ -283,6 +283,15 @@ TEST(Intercambio, CadaTipoSaleYVuelveIgualYLasBibliotecasLeenLoMismo)
             for (const QString& arista : Resumen(g).section(':', 1).split(' ', Qt::SkipEmptyParts))
                 esperado += ' ' + QString(arista).replace('>', '-');
             EXPECT_EQ(LeidoPorLaBiblioteca(formato, texto), esperado) << texto.toStdString();
+            // Where the drawing tools look for the first vertex's position, in whole twips.
+            const std::map<Formato, QByteArray> posicion = {
+                {Formato::GraphML,
+                 "<node id=\"1\">\n      <data key=\"x\">600</data>\n      <data key=\"y\">700</data>"},
+                {Formato::GML,
+                 "id 1\n    label \"1\"\n    x 600\n    y 700\n    graphics\n    [\n      x 600\n      y 700\n"}};
+            if (posicion.count(formato)) {
+                EXPECT_TRUE(texto.contains(posicion.at(formato))) << texto.toStdString();
+            }
         }
     }
 }
@@ -322,8 +331,8 @@ QString LeidoPorIgraph(Formato formato, const QByteArray& texto)
     std::fclose(f);
     if (r != IGRAPH_SUCCESS)
         return "igraph no lo lee";
-    // Each vertex by the name the file gives it: GraphML's name key, GML's label, Pajek's label.
-    const char* nombre = formato == Formato::GML ? "label" : formato == Formato::Pajek ? "id" : "name";
+    // Each vertex by the name the file gives it: GraphML's node id, GML's label, Pajek's label.
+    const char* nombre = formato == Formato::GML ? "label" : "id";
     QStringList aristas;
     for (igraph_integer_t e = 0; e < igraph_ecount(&g); ++e) {
         igraph_integer_t a = 0, b = 0;
