@@ -41,6 +41,19 @@ inline void Exigir(bool condicion, const char* que)
     }
 }
 
+// Same type, order, edge count and matrix: what a graph written out and read
+// back must keep.
+inline bool MismoGrafo(const Grafo& a, const Grafo& b)
+{
+    if (a.Tipo() != b.Tipo() || a.dimen() != b.dimen() || a.numero_aristas() != b.numero_aristas())
+        return false;
+    for (int i = 1; i <= a.dimen(); ++i)
+        for (int j = 1; j <= a.dimen(); ++j)
+            if (a.elem_matriz(i, j) != b.elem_matriz(i, j))
+                return false;
+    return true;
+}
+
 // QtCore's file and text helpers expect an application object: one for the
 // whole run, never destroyed.
 inline void IniciarQt(int* argc, char*** argv)

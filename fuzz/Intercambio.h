@@ -14,17 +14,6 @@ namespace {
 
 const QSize AreaFuzz{9000, 6000};
 
-bool MismoGrafo(const Grafo& a, const Grafo& b)
-{
-    if (a.Tipo() != b.Tipo() || a.dimen() != b.dimen() || a.numero_aristas() != b.numero_aristas())
-        return false;
-    for (int i = 1; i <= a.dimen(); ++i)
-        for (int j = 1; j <= a.dimen(); ++j)
-            if (a.elem_matriz(i, j) != b.elem_matriz(i, j))
-                return false;
-    return true;
-}
-
 // The rules every imported graph keeps: 0..50 vertices, no loop, a symmetric
 // matrix when undirected, 0/1 entries or weights of -9999..9999, as many
 // edges as the count says, every vertex inside the work area.
