@@ -90,3 +90,10 @@ void Prim(Contexto& c)
     }
     recorrido.Terminar();
 }
+
+const Leyenda& LeyendaArbol()
+{
+    static const Leyenda leyenda = {
+        {ArbolGenerador::ColorArbol, QStringLiteral("en el árbol"), QStringLiteral("en el árbol")}};
+    return leyenda;
+}

@@ -21,6 +21,24 @@ using namespace ArbolGenerador;
 
 namespace {
 
+// Each component's edges in a colour of its own, round the first thirteen.
+constexpr int ColoresDeComponente = 13;
+
+} // namespace
+
+const Leyenda& LeyendaBoruvka()
+{
+    static const Leyenda leyenda = [] {
+        Leyenda l;
+        for (int k = 1; k <= ColoresDeComponente; ++k)
+            l.push_back({k, {}, QStringLiteral("en el árbol")});
+        return l;
+    }();
+    return leyenda;
+}
+
+namespace {
+
 using Lista = std::vector<std::int16_t>; // 1-based
 
 class PasosBoruvka {
@@ -155,7 +173,8 @@ private:
             if (elegidas_[k] == 0)
                 continue;
             const int a = Origen(elegidas_[k]);
-            c_.dibujo.DibujarArista(a, Destino(elegidas_[k]), c_.dibujo.Color((componente_[a] - 1) % 13 + 1), 0, 0, 0);
+            c_.dibujo.DibujarArista(a, Destino(elegidas_[k]),
+                                    c_.dibujo.Color((componente_[a] - 1) % ColoresDeComponente + 1), 0, 0, 0);
         }
     }
 

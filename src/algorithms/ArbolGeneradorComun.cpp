@@ -71,7 +71,7 @@ void Recorrido::Empezar()
 void Recorrido::Elegir(int a, int b)
 {
     Sumar(c_.grafo.elem_matriz(a, b));
-    const QColor color = c_.dibujo.Color(1);
+    const QColor color = c_.dibujo.Color(ColorArbol);
     c_.dibujo.Superficie().PonerAnchoLinea(2);
     c_.dibujo.DibujarArista(a, b, color, 0, 0, 0);
     c_.dibujo.DibujarVertice(a, color);

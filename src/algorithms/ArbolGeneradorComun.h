@@ -10,6 +10,9 @@ struct Contexto;
 
 namespace ArbolGenerador {
 
+// Kruskal's and Prim's tree, edges and vertices, in drawing colour 1.
+inline constexpr int ColorArbol = 1;
+
 // Above every weight (at most four digits): the start of each minimum search.
 inline constexpr int SinMinimo = 10000;
 

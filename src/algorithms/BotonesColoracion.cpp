@@ -25,7 +25,7 @@ int BotonesColoracion::Pintar(Contexto& c, TrazaColoracion& traza, const Colorac
 {
     const int v = coloracion.orden[i];
     const int color = coloracion.color[v];
-    c.dibujo.PintarVertice(v, Indice_Paleta(color, coloracion.k));
+    c.dibujo.Colorear(v, color, coloracion.k);
     return traza.Asigna(v, color, negrita);
 }
 

@@ -25,6 +25,18 @@ const QString SaltoLinea = QStringLiteral("\r\n");
 // Palette entries: the tree edge, the vertex being expanded, the order, white.
 constexpr int ColorArista = 1, ColorActual = 3, ColorOrden = 12, Blanco = 15;
 
+} // namespace
+
+const Leyenda& LeyendaBusqueda()
+{
+    static const Leyenda leyenda = {{ColorArista, {}, QStringLiteral("en el árbol")},
+                                    {ColorActual, QStringLiteral("en expansión"), {}},
+                                    {ColorOrden, QStringLiteral("visitado"), {}}};
+    return leyenda;
+}
+
+namespace {
+
 using Marcas = std::array<bool, Grafo::Limite + 2>; // by vertex or position, 1-based
 
 bool Conexo(Contexto& c, bool avisar, const QString& nombre)

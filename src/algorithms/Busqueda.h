@@ -5,7 +5,13 @@
 
 #include <cstdint>
 
+#include "drawing/Dibujo.h"
+
 struct Contexto;
+
+// The search's colours in words: the tree's edges, the vertex being
+// expanded, the vertices visited.
+const Leyenda& LeyendaBusqueda();
 
 // Depth-first search from `raiz` (1..n) over the matrix entries that are
 // not 0.

@@ -26,6 +26,10 @@ const QColor Rojo{Qt::red};
 const QColor Azul{Qt::blue};
 const QString SaltoLinea = QStringLiteral("\r\n");
 const QString Tab = QStringLiteral("\t");
+// Drawing colours: a definitive vertex, an edge of the shortest-path tree,
+// the path to the destination (Dijkstra's and the fewest-edges one), the
+// destination reached.
+constexpr int ColorDefinitivo = 12, ColorArbolCaminos = 10, ColorCaminoDijkstra = 1, ColorCamino = 3, ColorDestino = 3;
 // Above every distance worth showing: no route, or no label yet.
 constexpr int Infinito = 10000;
 
@@ -106,7 +110,7 @@ public:
         // The table is wide; the end of the run puts the size back.
         marco_.traza().PonerTamañoLetra(8);
         definitivo_[origen_] = true;
-        c_.dibujo.DibujarVertice(origen_, c_.dibujo.Color(12));
+        c_.dibujo.DibujarVertice(origen_, c_.dibujo.Color(ColorDefinitivo));
         Cabecera();
         bool cambio = true;
         while (cambio && Pendiente()) {
@@ -189,8 +193,8 @@ private:
                 elegido = v;
         definitivo_[elegido] = true;
         final_[elegido] = provisional_[elegido];
-        c_.dibujo.DibujarVertice(elegido, c_.dibujo.Color(12));
-        c_.dibujo.DibujarArista(predecesor_[elegido], elegido, c_.dibujo.Color(10), 0, 0, 0);
+        c_.dibujo.DibujarVertice(elegido, c_.dibujo.Color(ColorDefinitivo));
+        c_.dibujo.DibujarArista(predecesor_[elegido], elegido, c_.dibujo.Color(ColorArbolCaminos), 0, 0, 0);
         provisional_.fill(Infinito);
     }
 
@@ -202,12 +206,12 @@ private:
         lienzo.PonerAnchoLinea(2);
         // From the destination's end; the last edge leaves the destination navy.
         for (std::size_t k = 0; k + 1 < camino.size(); ++k) {
-            c_.dibujo.DibujarAristaColor(camino[k + 1], camino[k], c_.dibujo.Color(1));
+            c_.dibujo.DibujarAristaColor(camino[k + 1], camino[k], c_.dibujo.Color(ColorCaminoDijkstra));
             c_.dibujo.DibujarVertice(camino[k + 1], Azul);
             if (k + 2 < camino.size())
                 c_.dibujo.DibujarVertice(camino[k], Azul);
             else
-                c_.dibujo.DibujarVertice(destino_, c_.dibujo.Color(3));
+                c_.dibujo.DibujarVertice(destino_, c_.dibujo.Color(ColorDestino));
         }
         lienzo.PonerAnchoLinea(1);
         marco_.AñadirTraza(Nombrar(camino), true, Azul);
@@ -237,7 +241,7 @@ void CaminoEntreVertices(Contexto& c, std::int16_t origen, std::int16_t destino)
         const std::vector<int> camino = Retroceder(origen, destino, previo);
         c.dibujo.Superficie().PonerAnchoLinea(2);
         for (std::size_t k = 0; k + 1 < camino.size(); ++k)
-            c.dibujo.DibujarAristaColor(camino[k + 1], camino[k], c.dibujo.Color(3));
+            c.dibujo.DibujarAristaColor(camino[k + 1], camino[k], c.dibujo.Color(ColorCamino));
         MarcoEjecucion& marco = c.marco;
         marco.AñadirTraza(QStringLiteral("Camino:   "), false, Negro);
         marco.AñadirTraza(Nombrar(camino), true, c.dibujo.Color(12));
@@ -260,4 +264,21 @@ void EjecutarCamino(Contexto& c)
 void EjecutarDijkstra(Contexto& c)
 {
     Dijkstra(c, c.parametros.origen, c.parametros.todos ? std::int16_t(0) : c.parametros.destino);
+}
+
+const Leyenda& LeyendaCamino()
+{
+    static const Leyenda leyenda = {{ColorCamino, {}, QStringLiteral("en el camino")}};
+    return leyenda;
+}
+
+const Leyenda& LeyendaDijkstra()
+{
+    static const Leyenda leyenda = {
+        {ColorDefinitivo, QStringLiteral("con distancia definitiva"), {}},
+        {ColorArbolCaminos, {}, QStringLiteral("en el árbol de caminos mínimos")},
+        {ColorCaminoDijkstra, {}, QStringLiteral("en el camino")},
+        {ColorDestino, QStringLiteral("destino"), {}},
+    };
+    return leyenda;
 }

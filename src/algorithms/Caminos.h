@@ -6,7 +6,14 @@
 
 #include <cstdint>
 
+#include "drawing/Dibujo.h"
+
 struct Contexto;
+
+// Their colours in words: the vertices made definitive, the tree of
+// shortest paths, the path found and its destination.
+const Leyenda& LeyendaCamino();
+const Leyenda& LeyendaDijkstra();
 
 // A path with the fewest edges from origen to destino, straight through:
 // among the shortest, the first found scanning level by level and each

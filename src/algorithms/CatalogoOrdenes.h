@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "drawing/Dibujo.h"
 #include "model/Tipos.h"
 #include "run/Algoritmo.h"
 
@@ -77,6 +78,9 @@ struct OrdenAlgoritmo {
     bool operacion = false;
     // It builds a new graph from its answers: the command line takes no file.
     bool sinArchivo = false;
+    // What its drawing colours mean, for the work area's description in
+    // words; empty: each colour is named as it is.
+    Leyenda leyenda;
     QStringList cli; // its names in nodeva-cli ejecutar, the first one listed
     std::vector<OpcionOrden> opciones;
     // The types the window offers it for: those on which it is enabled when
@@ -157,6 +161,11 @@ struct OrdenAlgoritmo {
     OrdenAlgoritmo Con(OpcionOrden o) &&
     {
         opciones.push_back(std::move(o));
+        return std::move(*this);
+    }
+    OrdenAlgoritmo Significa(const Leyenda& l) &&
+    {
+        leyenda = l;
         return std::move(*this);
     }
     OrdenAlgoritmo Para(Tipos t) &&

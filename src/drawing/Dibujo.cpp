@@ -14,7 +14,6 @@ using namespace GeometriaArista;
 
 namespace {
 
-constexpr double Radio = 110;      // of a vertex circle
 constexpr double LargoPunta = 300; // of a half arrowhead
 constexpr double AnguloPunta = 65; // from the bearing to the arrowhead's side
 constexpr double PuntosEtiqueta = 7;
@@ -65,6 +64,8 @@ QPointF Dibujo::Centro(int v) const
 
 void Dibujo::DibujarGrafo(std::int16_t sinPeso)
 {
+    marcasVertice_.clear();
+    marcasArista_.clear();
     DibujarAristas(sinPeso);
     for (int v = 1; v <= grafo_.dimen(); ++v)
         DibujarVertice(v, Qt::black);
@@ -101,6 +102,10 @@ void Dibujo::DibujarArista(int u, int v, const QColor& color, std::int16_t etiqu
     if (etiqueta != 0 || (grafo_.Ponderado() && !seleccion_.Moviendo))
         Etiqueta(u, v, etiqueta, sinPeso, paralelo == 0 ? 0 : paralelo == 1 ? -1 : 1, color != QColor(Qt::black));
 
+    if (color == QColor(Qt::black))
+        marcasArista_.remove(ClaveArista(u, v));
+    else
+        marcasArista_.insert(ClaveArista(u, v), color);
     const Anotado arista(lienzo_, Lienzo::Objeto::Clase::Arista, u, v);
     const QColor colorLinea = ColorDeArista(u, v, color);
     const double rumbo = Rumbo(a.x(), a.y(), b.x(), b.y());

@@ -5,7 +5,9 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QPointF>
+#include <QString>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -17,12 +19,24 @@ class Grafo;
 class Lienzo;
 struct Seleccion;
 
+// What a run's drawing colours mean on a vertex or an edge, in words, for
+// whoever cannot see them: drawing colour k (1..15) means "visitado".
+struct SignificadoColor {
+    int color;
+    QString vertice; // "" when the colour means nothing on a vertex
+    QString arista;
+};
+using Leyenda = std::vector<SignificadoColor>;
+
 class Dibujo {
 public:
     // Everything is read live through these references, owned by the caller:
     // the record, the surface, the editor's selection (with Moviendo) and the
     // run frame's DesdeMenu flag.
     Dibujo(const Grafo& grafo, Lienzo& lienzo, const Seleccion& seleccion, const bool& desdeMenu);
+
+    // A vertex circle's radius, in twips.
+    static constexpr double Radio = 110;
 
     Lienzo& Superficie() const { return lienzo_; }
     // Drawing colour k of the fifteen, 1..15.
@@ -42,8 +56,29 @@ public:
     // A disc in palette entry p, as the colouring shows it; p outside 1..50
     // draws nothing.
     void PintarVertice(int v, int p);
+    // Colour `color` of a colouring of k colours, as PintarVertice shows it;
+    // the vertex is then said to have that colour.
+    void Colorear(int v, int color, int k);
+
+    // What the colours of the run in hand mean; nullptr when they mean
+    // nothing in particular. The caller keeps it alive.
+    void PonerLeyenda(const Leyenda* leyenda) { leyenda_ = leyenda; }
+    // What the last drawing of a vertex or an edge shows beyond the plain
+    // black, in words: the legend's word, "color 2" in a colouring, else
+    // "resaltado en verde"; "" when it is drawn plain. A redrawing of the
+    // whole graph makes every element plain.
+    QString ResalteVertice(int v) const;
+    QString ResalteArista(int a, int b) const;
 
 private:
+    struct Marca {
+        QColor color; // invalid: plain
+        int coloracion = 0;
+    };
+    void Marcar(int v, const QColor& color, int coloracion = 0);
+    int ClaveArista(int a, int b) const;
+    QString EnPalabras(const Marca& marca, bool deVertice) const;
+
     // Tells the surface what the primitives drawn while it lives stand for,
     // and puts back what it said before.
     class Anotado {
@@ -75,4 +110,7 @@ private:
     const Seleccion& seleccion_;
     const bool& desdeMenu_;
     Colores colores_;
+    const Leyenda* leyenda_ = nullptr;
+    std::vector<Marca> marcasVertice_;
+    QHash<int, QColor> marcasArista_;
 };

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr double Radio = 110;
-
 // Where a vertex number starts, from the centre, so that it sits inside the
 // circle: one digit larger, two digits smaller and further left.
 struct FormaNumero {
@@ -37,6 +35,7 @@ void Dibujo::Disco(int v, const QColor& contorno, std::optional<QColor> relleno)
 
 void Dibujo::DibujarVertice(int v, const QColor& color)
 {
+    Marcar(v, color);
     const bool seleccionado = v == seleccion_.VerticeSeleccionado;
     const bool arrastrado = seleccionado && seleccion_.Moviendo;
     if (seleccionado)
@@ -60,6 +59,7 @@ void Dibujo::DibujarNumero(int v, const QColor& color)
 
 void Dibujo::DibujarVerticeRelleno(int v, const QColor& color)
 {
+    Marcar(v, color);
     Disco(v, color, color);
     DibujarNumero(v, Qt::white);
 }
@@ -69,6 +69,7 @@ void Dibujo::PintarVertice(int v, int p)
     const EntradaPaleta* entrada = Paleta_Colores(p);
     if (!entrada)
         return;
+    Marcar(v, entrada->color);
     Disco(v, entrada->color, entrada->color);
     const FormaNumero& forma = v <= 9 ? UnaCifra : DosCifrasNegrita;
     Numero(v, entrada->Texto_Blanco ? QColor(Qt::white) : QColor(Qt::black), forma.puntos, forma.desplazamiento, true);

@@ -12,6 +12,8 @@
 #include <optional>
 #include <vector>
 
+#include "model/Grafo.h"
+
 class Grafo;
 enum class Formato; // files/Intercambio.h
 
@@ -88,12 +90,3 @@ QByteArray EscribirGraph6(const Grafo& grafo);
 // arrangement fitted to it, or, when the file has none, a force-directed
 // layout of the edges that is the same for the same file.
 std::vector<QPoint> Disponer(const GrafoLeido& leido, QSize areaTrabajo);
-
-// The edges of a record as the writers list them: each undirected edge once
-// (a < b), each arc a -> b; with the record's weight.
-struct AristaGrafo {
-    int a;
-    int b;
-    int peso;
-};
-std::vector<AristaGrafo> AristasDe(const Grafo& grafo);

@@ -1,10 +1,12 @@
 #include "gui/AreaTrabajoVista.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
 
+#include "ui/DescripcionAccesible.h"
 #include "ui/Principal.h"
 
 namespace {
@@ -52,6 +54,17 @@ void AreaTrabajoVista::MostrarCambios()
 {
     if (const QRect zona = principal_.Area().TomarCambios(); !zona.isEmpty())
         update(zona);
+    // A screen reader hears of a new graph, or of one grown or shrunk, and
+    // reads the items again; nothing is computed while none listens.
+    if (!QAccessible::isActive())
+        return;
+    if (QString nombre = DescribirGrafo(principal_.grafo()); nombre != nombreAccesible_) {
+        nombreAccesible_ = std::move(nombre);
+        QAccessibleEvent cambio(this, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&cambio);
+        QAccessibleEvent hijos(this, QAccessible::ObjectReorder);
+        QAccessible::updateAccessibility(&hijos);
+    }
 }
 
 void AreaTrabajoVista::paintEvent(QPaintEvent* evento)

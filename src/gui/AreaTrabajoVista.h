@@ -15,6 +15,8 @@ public:
 
     static constexpr double TwipsPorPixel = 15.0;
 
+    Principal& Ventana() const { return principal_; }
+
     // Repaints what the logic changed on the picture since last time, and
     // nothing else.
     void MostrarCambios();
@@ -34,4 +36,5 @@ private:
     Principal& principal_;
     std::function<void()> trasEvento_;
     qreal escala_ = 0;
+    QString nombreAccesible_; // what a screen reader was last told the graph is
 };

@@ -26,7 +26,10 @@ AsignarPesoVista::AsignarPesoVista(AsignarPeso& modelo, QWidget* padre) : VistaD
     botones->addWidget(aceptar_);
     botones->addWidget(cancelar_);
     auto* columna = new QVBoxLayout(this);
-    columna->addWidget(new QLabel(modelo_.Rotulo(), this));
+    // The label names the entry box for a screen reader.
+    auto* rotulo = new QLabel(modelo_.Rotulo(), this);
+    rotulo->setBuddy(campo_);
+    columna->addWidget(rotulo);
     columna->addWidget(campo_);
     columna->addSpacing(6);
     columna->addLayout(botones);

@@ -71,6 +71,9 @@ QToolBar* ControlesVista::CrearBarra(const QString& nombre, QWidget* padre, cons
         accion->setObjectName(clave);
         acciones_.insert(clave, accion);
         QObject::connect(accion, &QAction::triggered, barra, [alPulsar, b] { alPulsar(b); });
+        QWidget* boton = barra->widgetForAction(accion);
+        boton->setAccessibleName(b.consejo);
+        boton->setAccessibleDescription(b.descripcion);
     }
     widgets_.insert(nombre, barra);
     return barra;

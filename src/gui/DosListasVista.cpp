@@ -21,8 +21,9 @@ DosListasVista::DosListasVista(const Textos& textos, QWidget* padre) : VistaMode
             Elegir(lado, i);
             Refrescar();
         });
-        rejilla->addWidget(new QLabel(etiquetas[lado], this), lado, 0,
-                           lado == 1 ? textos.alineacion2 : Qt::Alignment{});
+        auto* etiqueta = new QLabel(etiquetas[lado], this);
+        etiqueta->setBuddy(combo); // names the list for a screen reader
+        rejilla->addWidget(etiqueta, lado, 0, lado == 1 ? textos.alineacion2 : Qt::Alignment{});
         rejilla->addWidget(combo, lado, 1);
     }
     aceptar_ = new QPushButton(textos.aceptar, this);

@@ -120,7 +120,11 @@ QWidget* ImprimirVista::CrearCopias()
     down_->setArrowType(Qt::DownArrow);
     connect(up_, &QToolButton::clicked, this, [this] { modelo_.Up(); });
     connect(down_, &QToolButton::clicked, this, [this] { modelo_.Down(); });
-    disposicion->addWidget(new QLabel(Imprimir::TextoCopias(), fila));
+    auto* copias = new QLabel(Imprimir::TextoCopias(), fila);
+    copias->setBuddy(text1_);
+    up_->setAccessibleName(QStringLiteral("Una copia más"));
+    down_->setAccessibleName(QStringLiteral("Una copia menos"));
+    disposicion->addWidget(copias);
     disposicion->addWidget(text1_);
     auto* flechas = new QVBoxLayout;
     flechas->setSpacing(0);

@@ -23,7 +23,9 @@ InsercionNºVertVista::InsercionNºVertVista(InsercionNºVert& modelo, QWidget* 
 
     auto* rango = new QLabel(modelo_.Rango, this);
     auto* rejilla = new QGridLayout(this);
-    rejilla->addWidget(new QLabel(modelo_.Indicacion, this), 0, 0, 1, 2);
+    auto* indicacion = new QLabel(modelo_.Indicacion, this);
+    indicacion->setBuddy(campo_); // names the entry box for a screen reader
+    rejilla->addWidget(indicacion, 0, 0, 1, 2);
     rejilla->addWidget(campo_, 1, 0);
     rejilla->addWidget(rango, 1, 1);
     auto* botones = new QHBoxLayout;

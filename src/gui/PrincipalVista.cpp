@@ -17,6 +17,7 @@
 
 #include "files/NombreFichero.h"
 #include "gui/AcercaNodevaVista.h"
+#include "gui/AreaTrabajoAccesible.h"
 #include "gui/AreaTrabajoVista.h"
 #include "gui/InteraccionQt.h"
 #include "gui/Presentacion.h"
@@ -47,6 +48,7 @@ constexpr int AltoFila = 17;
 
 PrincipalVista::PrincipalVista(Interaccion& interaccion, QWidget* padre) : QMainWindow(padre), principal_(interaccion)
 {
+    InstalarAccesibilidadArea();
     centro_ = new QWidget(this);
     centro_->setObjectName(QStringLiteral("Principal"));
     centro_->setMinimumSize(static_cast<int>(std::ceil(AnchoMinimoVentana / Twips)),
@@ -99,6 +101,7 @@ void PrincipalVista::CrearFilaSuperior()
     titTipo_ = Etiqueta(QStringLiteral("Tit_Tipo"), QStringLiteral("TIPO DE GRAFO"));
     combo1_ = new QComboBox(centro_);
     combo1_->setObjectName(QStringLiteral("Combo1"));
+    combo1_->setAccessibleName(QStringLiteral("Tipo de grafo"));
     // A weighted graph's list is too narrow for "Digrafo Ponderado" with the
     // style's own left margin.
     combo1_->setStyleSheet(QStringLiteral("QComboBox { padding-left: 3px; }"));
@@ -130,6 +133,7 @@ void PrincipalVista::CrearPartesInferiores()
         principal_, [this] { Refrescar(); }, centro_);
     textPeq_ = new QTextEdit(centro_);
     textPeq_->setObjectName(QStringLiteral("text_peq"));
+    textPeq_->setAccessibleName(QStringLiteral("Resultados del algoritmo"));
     textPeq_->setDocument(&principal_.text_peq());
     textPeq_->setReadOnly(true);
     textPeq_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -70,7 +70,9 @@ PruferVista::PruferVista(Prufer& modelo, QWidget* padre) : VistaDe(modelo, padre
     auto* columna = new QVBoxLayout(this);
     columna->addWidget(cabecera);
     auto* fila = new QHBoxLayout;
-    fila->addWidget(new QLabel(Prufer::IndicacionVertices(), this));
+    auto* indicacionVertices = new QLabel(Prufer::IndicacionVertices(), this);
+    indicacionVertices->setBuddy(vertices_);
+    fila->addWidget(indicacionVertices);
     fila->addWidget(vertices_);
     columna->addLayout(fila);
     columna->addWidget(marco_);
@@ -92,6 +94,8 @@ void PruferVista::Refrescar()
     if (recienHabilitada)
         elemento_->setFocus();
     indicacion_->setText(modelo_.IndicacionElemento());
+    elemento_->setAccessibleName(modelo_.IndicacionElemento().isEmpty() ? Prufer::EtiquetaSecuencia()
+                                                                        : modelo_.IndicacionElemento());
     secuencia_->setText(modelo_.Secuencia());
     vertices_->Refrescar();
     elemento_->Refrescar();

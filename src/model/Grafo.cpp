@@ -210,3 +210,14 @@ void Grafo::Redibujar()
     if (entorno_->redibujar)
         entorno_->redibujar();
 }
+
+std::vector<AristaGrafo> AristasDe(const Grafo& grafo)
+{
+    std::vector<AristaGrafo> aristas;
+    const int n = std::clamp<int>(grafo.dimen(), 0, Grafo::Limite);
+    for (int a = 1; a <= n; ++a)
+        for (int b = grafo.Dirigido() ? 1 : a + 1; b <= n; ++b)
+            if (a != b && grafo.elem_matriz(a, b) != 0)
+                aristas.push_back({a, b, std::clamp<int>(grafo.elem_matriz(a, b), -9999, 9999)});
+    return aristas;
+}

@@ -42,6 +42,16 @@ std::int16_t SumarPesos(std::int16_t a, std::int16_t b);
 
 class Grafo;
 
+// The edges of a record in the matrix's order: each undirected edge once
+// (a < b), each arc a -> b; with its weight (1 when unweighted). Loops are
+// left out.
+struct AristaGrafo {
+    int a;
+    int b;
+    int peso;
+};
+std::vector<AristaGrafo> AristasDe(const Grafo& grafo);
+
 // What the record reaches outside itself: the window's command states, the
 // person (messages, the random source), the weight dialog, the editor's
 // highlight state and the redraw of the work area. Every member may be absent; a record without an

@@ -42,6 +42,8 @@ struct BotonBarra {
     QString consejo; // tooltip
     QString orden;   // the menu command the button runs
     int imagen;      // picture shown when the logic has not chosen another
+    // What the picture means, for a screen reader (the tooltip is its name).
+    QString descripcion = {};
 };
 
 const std::vector<EntradaMenu>& EntradasMenu();

@@ -211,6 +211,7 @@ void Principal::IdentificarSegunVertices()
 void Principal::Correr(const OrdenAlgoritmo& orden, const Parametros& parametros)
 {
     Contexto contexto{grafo(), dibujo(), marco_, interaccion_, parametros};
+    dibujo().PonerLeyenda(&orden.leyenda);
     BuclesApartados bucles(grafo());
     const Grafo antes = grafo();
     orden.algoritmo(contexto);

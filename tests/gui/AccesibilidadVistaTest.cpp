@@ -1,0 +1,179 @@
+// What a screen reader finds in the windows: a name on everything a person
+// can act on, and the graph of the work area read out vertex by vertex.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QApplication>
+#include <QStringList>
+
+#include <QTextDocument>
+#include <functional>
+#include <memory>
+
+#include "algorithms/CatalogoOrdenes.h"
+#include "algorithms/Estadisticas.h"
+#include "gui/AsignarPesoVista.h"
+#include "gui/CaminoVista.h"
+#include "gui/EstadisticasVista.h"
+#include "gui/GirarVoltearVista.h"
+#include "gui/IdentificarVertVista.h"
+#include "gui/ImprimirVista.h"
+#include "gui/InsercionNºVertVista.h"
+#include "gui/MatrizAdyVista.h"
+#include "gui/PasoAPasoVista.h"
+#include "gui/PrincipalVista.h"
+#include "gui/PruferVista.h"
+#include "gui/SelectGrafoVista.h"
+#include "run/BanderasEjecucion.h"
+#include "run/PasoAPaso.h"
+#include "support/Aristas.h"
+#include "support/InteraccionGuion.h"
+
+namespace {
+
+bool Interactivo(QAccessible::Role rol)
+{
+    switch (rol) {
+    case QAccessible::PushButton:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::EditableText:
+    case QAccessible::SpinBox:
+    case QAccessible::Slider:
+    case QAccessible::MenuItem:
+    case QAccessible::ButtonMenu:
+    case QAccessible::ButtonDropDown:
+    case QAccessible::List:
+    case QAccessible::Table:
+    case QAccessible::PageTab: return true;
+    default: return false;
+    }
+}
+
+// Every interactive element under `raiz` without a name, by its object's name or its role.
+void SinNombre(QAccessibleInterface* raiz, QStringList& faltan, int profundidad = 0)
+{
+    if (!raiz || profundidad > 30)
+        return;
+    if (Interactivo(raiz->role()) && !raiz->state().invisible && raiz->text(QAccessible::Name).trimmed().isEmpty()) {
+        const QObject* objeto = raiz->object();
+        faltan << (objeto && !objeto->objectName().isEmpty() ? objeto->objectName()
+                                                             : QStringLiteral("rol %1").arg(int(raiz->role())));
+    }
+    for (int k = 0; k < raiz->childCount(); ++k)
+        SinNombre(raiz->child(k), faltan, profundidad + 1);
+}
+
+struct Ventana {
+    InteraccionGuion persona;
+    PrincipalVista vista{persona};
+    Ventana()
+    {
+        vista.show();
+        vista.resize(1000, 700);
+    }
+    QAccessibleInterface* Area()
+    {
+        return QAccessible::queryAccessibleInterface(vista.findChild<QWidget*>(QStringLiteral("Area_trabajo")));
+    }
+    QStringList Hijos()
+    {
+        QStringList textos{Area()->text(QAccessible::Name)};
+        for (int k = 0; k < Area()->childCount(); ++k)
+            textos << Area()->child(k)->text(QAccessible::Name);
+        return textos;
+    }
+};
+
+TEST(AccesibilidadVista, CadaControlDeLaVentanaPrincipalTieneNombre)
+{
+    Ventana v;
+    QStringList faltan;
+    SinNombre(QAccessible::queryAccessibleInterface(&v.vista), faltan);
+    EXPECT_TRUE(faltan.isEmpty()) << faltan.join(", ").toStdString();
+}
+
+// Each dialog over a model of its own, shown, its tree walked.
+TEST(AccesibilidadVista, CadaControlDeCadaDialogoTieneNombre)
+{
+    Grafo g;
+    g.InsertarTipo("Ponderado");
+    for (int v = 1; v <= 4; ++v)
+        g.AñadirVertice(std::int16_t(300 * v), 500);
+    InteraccionGuion persona;
+    BanderasEjecucion banderas;
+    const QImage imagen(QSize(60, 40), QImage::Format_RGB32);
+    QTextDocument traza("traza");
+    const Seleccion seleccion{.AristaSeleccionada = CodigoArista(1, 2)};
+    AsignarPeso peso(g, seleccion);
+    InsercionNºVert numero(g);
+    numero.Indicacion = QStringLiteral("Número de vértices:");
+    IdentificarVert identificar(g, [] {});
+    Camino camino(4, "Dijkstra");
+    Grafo otro;
+    SelectGrafo tipo(otro, [](int) {});
+    MatrizAdy matriz(g);
+    GirarVoltear girar(
+        g,
+        [] {
+            return DimensionesArea{8000, 6000};
+        },
+        persona, EfectosVer{[] {}, [] {}});
+    Imprimir imprimir(persona, persona.impresora, {imagen, QSizeF(900, 600), traza, {}, "a.pdf"});
+    Prufer prufer([] { return true; });
+    Estadisticas estadisticas(g);
+    PasoAPaso modo(banderas, "Algoritmo de Kruskal");
+    const std::vector<std::pair<const char*, std::function<std::unique_ptr<QDialog>()>>> dialogos = {
+        {"AsignarPeso", [&] { return std::make_unique<AsignarPesoVista>(peso); }},
+        {"InsercionNºVert", [&] { return std::make_unique<InsercionNºVertVista>(numero); }},
+        {"IdentificarVert", [&] { return std::make_unique<IdentificarVertVista>(identificar); }},
+        {"Camino", [&] { return std::make_unique<CaminoVista>(camino); }},
+        {"SelectGrafo", [&] { return std::make_unique<SelectGrafoVista>(tipo); }},
+        {"MatrizAdy", [&] { return std::make_unique<MatrizAdyVista>(matriz); }},
+        {"GirarVoltear", [&] { return std::make_unique<GirarVoltearVista>(girar); }},
+        {"Imprimir", [&] { return std::make_unique<ImprimirVista>(imprimir); }},
+        {"Prufer", [&] { return std::make_unique<PruferVista>(prufer); }},
+        {"Estadisticas", [&] { return std::make_unique<EstadisticasVista>(estadisticas); }},
+        {"PasoAPaso", [&] { return std::make_unique<PasoAPasoVista>(modo); }},
+    };
+    for (const auto& [nombre, crear] : dialogos) {
+        const std::unique_ptr<QDialog> dialogo = crear();
+        dialogo->show();
+        QStringList faltan;
+        SinNombre(QAccessible::queryAccessibleInterface(dialogo.get()), faltan);
+        EXPECT_TRUE(faltan.isEmpty()) << nombre << ": " << faltan.join(", ").toStdString();
+        dialogo->hide();
+    }
+}
+
+TEST(AccesibilidadVista, ElAreaDeTrabajoLeeElGrafoYLoQueMuestraKruskal)
+{
+    Ventana v;
+    Principal& p = v.vista.principal();
+    p.grafo().InsertarTipo(NombreTipo(TipoGrafo::Ponderado));
+    p.Iniciar_trabajo();
+    PonerGrafo(p.grafo(), NombreTipo(TipoGrafo::Ponderado), 3, {{1, 2, 4}, {2, 3, 1}, {1, 3, 6}});
+    p.Redibujar();
+    EXPECT_EQ(v.Hijos(), QStringList({"Grafo ponderado, 3 vértices, 3 aristas", "Vértice 1: grado 2; adyacente a 2 y 3",
+                                      "Vértice 2: grado 2; adyacente a 1 y 3", "Vértice 3: grado 2; adyacente a 1 y 2",
+                                      "Arista 1–2, peso 4", "Arista 1–3, peso 6", "Arista 2–3, peso 1"}));
+    EXPECT_EQ(v.Area()->role(), QAccessible::List);
+    // Each vertex where it is drawn: the first one's item holds its centre on the screen.
+    const QWidget* area = v.vista.findChild<QWidget*>(QStringLiteral("Area_trabajo"));
+    const QPoint centro = area->mapToGlobal(QPoint(p.grafo().Posic_CoordX(1), p.grafo().Posic_CoordY(1)) / 15);
+    EXPECT_TRUE(v.Area()->child(0)->rect().contains(centro));
+    EXPECT_EQ(v.Area()->childAt(centro.x(), centro.y()), v.Area()->child(0));
+
+    p.EjecutarOrdenCompleta(*OrdenPorControl(QStringLiteral("Algoritmo_kruskal")), {});
+    EXPECT_EQ(v.Hijos().mid(4), QStringList({"Arista 1–2, peso 4; en el árbol", "Arista 1–3, peso 6",
+                                             "Arista 2–3, peso 1; en el árbol"}));
+    EXPECT_EQ(v.Hijos()[1], "Vértice 1: grado 2; adyacente a 2 y 3; en el árbol");
+    // An item past a shrunken graph says it is gone instead of reading a vertex that is not there.
+    QAccessibleInterface* ultima = v.Area()->child(5);
+    p.grafo().Insertar_Dimension(2, false);
+    EXPECT_FALSE(ultima->isValid());
+    EXPECT_EQ(ultima->text(QAccessible::Name), "");
+}
+
+} // namespace
