@@ -1,11 +1,15 @@
 // nodeva-cli run in-process: info describes a file, dibujar puts the picture where the file's positions say,
-// in PNG pixels and SVG units alike; a bad file gets the reader's message and status 1, bad arguments the
-// usage and 2.
+// in PNG pixels and SVG units alike, convertir picks the formats by extension, generar writes the graph asked
+// for; a bad file gets the reader's message and status 1, bad arguments the usage and 2.
+#include <QDir>
 #include <QImage>
 #include <QProcess>
 
+#include "cli/CargaCli.h"
 #include "cli/CliPrueba.h"
 #include "cli/InteraccionCli.h"
+#include "generators/Catalogo.h"
+#include "model/Grafo.h"
 
 namespace {
 
@@ -44,8 +48,10 @@ TEST_F(Cli, UnFicheroMaloDaElMensajeDelLectorYEstadoUno)
 
 TEST(CliArgumentos, LosQueNoTienenSentidoDanElUsoYEstadoDos)
 {
-    for (const QString linea : {"info", "info a.grf b.grf", "info a.grf --alto 0", "dibujar g.grf g.bmp",
-                                "dibujar g.grf g.svg --escala 2", "dibujar g.grf g.png --escala x"}) {
+    for (const QString linea :
+         {"info", "info a.grf b.grf", "info a.grf --alto 0", "dibujar g.grf g.bmp", "dibujar g.grf g.svg --escala 2",
+          "dibujar g.grf g.png --escala x", "convertir", "convertir a.grf", "convertir a.grf b.png",
+          "convertir a.grf b.grf c.grf", "convertir a.grf b.dot --ancho 0", "convertir a.gml ./a.gml"}) {
         const Ejecucion e = Ejecutar(linea.split(' '));
         EXPECT_TRUE(e.estado == 2 && e.salida.isEmpty()) << linea.toStdString();
         EXPECT_TRUE(e.errores.contains("Uso: nodeva-cli " + linea.section(' ', 0, 0))) << e.errores.toStdString();
@@ -53,6 +59,7 @@ TEST(CliArgumentos, LosQueNoTienenSentidoDanElUsoYEstadoDos)
     const Ejecucion ayuda = Ejecutar({"info", "--help"});
     EXPECT_EQ(ayuda.estado, 0);
     EXPECT_TRUE(ayuda.salida.startsWith("Uso: nodeva-cli info ARCHIVO [--ancho N] [--alto N]\n"));
+    EXPECT_TRUE(Ejecutar({"convertir", "--help"}).salida.startsWith("Uso: nodeva-cli convertir ENTRADA SALIDA"));
 }
 
 // Whether the 3 x 3 device pixels around a point given in twips hold ink.
@@ -89,6 +96,82 @@ TEST(InteraccionCli, EscribeCadaMensajeYSigueAdelante)
     EXPECT_EQ(io.Mensaje("Hecho", "Salvar Grafo", Icono::Informacion, Botones::Aceptar), Respuesta::Aceptar);
     EXPECT_EQ(texto, "Nodeva: ¿Guardar?\nSalvar Grafo: Hecho\n");
     EXPECT_EQ(io.NombreParaGuardar("x.grf", "Grafo (*.grf)|*.grf"), "");
+}
+
+TEST_F(Cli, ConvertirEligeElFormatoPorLaExtensionYElGrafoVuelveIgual)
+{
+    const QString grf = Fichero("t.grf", Triangulo);
+    const Ejecucion ida = Ejecutar({"convertir", grf, Ruta("t.GraphML")});
+    EXPECT_TRUE(ida.estado == 0 && ida.errores.isEmpty()) << ida.errores.toStdString();
+    EXPECT_EQ(ida.salida, "Ponderado: 3 vértices, 2 aristas en " + Ruta("t.GraphML") + " (GraphML)\n");
+    EXPECT_TRUE(Contenido("t.GraphML").contains("<graphml"));
+    // Through every other format and back, as info describes it (the positions already fit the area).
+    QString anterior = "t.GraphML";
+    for (const QString siguiente : {"t.gml", "t.gv", "t.net", "u.grf"}) {
+        ASSERT_EQ(Ejecutar({"convertir", Ruta(anterior), Ruta(siguiente)}).estado, 0) << siguiente.toStdString();
+        anterior = siguiente;
+    }
+    const QString info = Ejecutar({"info", Ruta("u.grf")}).salida;
+    EXPECT_TRUE(info.startsWith("Tipo: Ponderado\nVértices: 3\nAristas: 2\n")) << info.toStdString();
+    EXPECT_EQ(Ejecutar({"info", Ruta("t.net")}).salida, info);
+    // ejecutar opens another tool's file as the window opens the graph file it gives.
+    const Ejecucion net = Ejecutar({"ejecutar", "Estadisticas", Ruta("t.net")});
+    EXPECT_EQ(net.estado, 0) << net.errores.toStdString();
+    EXPECT_EQ(net.salida, Ejecutar({"ejecutar", "Estadisticas", Ruta("u.grf")}).salida);
+}
+
+TEST_F(Cli, UnaEntradaOSalidaRechazadaDaErrorYEstadoUno)
+{
+    const QString grf = Fichero("t.grf", Triangulo);
+    const Ejecucion g6 = Ejecutar({"convertir", grf, Ruta("t.g6")});
+    EXPECT_EQ(g6.estado, 1);
+    EXPECT_TRUE(g6.errores.startsWith("ERROR: graph6 solo guarda grafos no dirigidos y sin pesos"))
+        << g6.errores.toStdString();
+    EXPECT_FALSE(QFile::exists(Ruta("t.g6")));
+    const QString dot = Fichero("m.dot", "graph { a -- }");
+    for (const QStringList& linea : {QStringList{"convertir", dot, Ruta("m.grf")}, QStringList{"info", dot},
+                                     QStringList{"dibujar", dot, Ruta("m.png")}}) {
+        const Ejecucion mala = Ejecutar(linea);
+        EXPECT_EQ(mala.estado, 1) << linea[0].toStdString();
+        EXPECT_TRUE(mala.errores.startsWith("ERROR: El fichero no es un DOT que se pueda leer; Graphviz dice:"))
+            << mala.errores.toStdString();
+    }
+    const Ejecucion ausente = Ejecutar({"convertir", Ruta("no.net"), Ruta("n.grf")});
+    EXPECT_TRUE(ausente.estado == 1 && ausente.errores.startsWith("ERROR: No se pudo abrir el fichero no.net"));
+}
+
+TEST(CliGenerar, EscribeElGrafoPedidoYRechazaUnNumeroFueraDeSuCota)
+{
+    CarpetaPrueba c;
+    const Ejecucion e = Ejecutar({"generar", "Harary", "6", "3", "--tipo", "Digrafo", c.Ruta("h.grf")});
+    ASSERT_EQ(e.estado, 0) << e.errores.toStdString();
+    Grafo g;
+    QString errores;
+    QTextStream flujo(&errores);
+    ASSERT_TRUE(CargarGrafoCli(c.Ruta("h.grf"), AreaTrabajoPorOmision, g, flujo));
+    EXPECT_TRUE(g.Tipo() == TipoGrafo::Digrafo && g.dimen() == 6 && g.numero_aristas() == 18);
+
+    const Ejecucion mal = Ejecutar({"generar", "Harary", "6", "7", c.Ruta("k.grf")});
+    EXPECT_EQ(mal.estado, 2);
+    // The question's prompt and bound, as the catalogue gives them.
+    const PreguntaGenerador& k = BuscarGenerador("Harary")->preguntas.at(1);
+    EXPECT_TRUE(mal.errores.contains(k.indicacion.trimmed().chopped(1)) &&
+                mal.errores.contains(QStringLiteral("entre 1 y %1").arg(MaximoPregunta(k, {6}))))
+        << mal.errores.toStdString();
+    EXPECT_FALSE(QFile::exists(c.Ruta("k.grf")));
+}
+
+// One argument too many, read as the file's name, would write a graph into a file named like a number.
+TEST(CliGenerar, UnNumeroNoEsElFicheroDeSalida)
+{
+    CarpetaPrueba c;
+    const QString antes = QDir::currentPath();
+    QDir::setCurrent(c.Ruta(""));
+    const Ejecucion e = Ejecutar({"generar", "Ciclo", "5", "6"});
+    QDir::setCurrent(antes);
+    EXPECT_EQ(e.estado, 2);
+    EXPECT_TRUE(e.errores.startsWith("Sobra el argumento 6, o falta el fichero de salida.")) << e.errores.toStdString();
+    EXPECT_FALSE(QFile::exists(c.Ruta("6")));
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The layers of the code, read from its #include lines: each folder includes
 // only folders below it, and no unit (a header with its source) reaches
-// itself again through the units it includes.
+// itself again through the units it includes. And every dialog model has its
+// line in the windows' table of views: a model left out would open nothing on
+// screen and quietly close as it does with nobody there.
 //
 // The build links every level alone with only the levels below it
 // (nodeva_capas in src/CMakeLists.txt), so a call upward fails there, even
@@ -17,6 +19,7 @@
 #include <map>
 #include <regex>
 #include <set>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -35,6 +38,14 @@ using Inclusiones = std::map<std::string, std::set<std::string>>; // unit -> uni
 std::string Unidad(const fs::path& relativa)
 {
     return (relativa.parent_path() / relativa.stem()).generic_string();
+}
+
+std::string Leer(const fs::path& ruta)
+{
+    std::ifstream fichero(ruta);
+    std::stringstream texto;
+    texto << fichero.rdbuf();
+    return texto.str();
 }
 
 std::string Carpeta(const std::string& unidad)
@@ -90,6 +101,26 @@ TEST(Capas, NingunaUnidadSeIncluyeASiMismaPorOtras)
     for (const auto& [unidad, _] : g)
         quedan += unidad + " ";
     EXPECT_TRUE(g.empty()) << quedan;
+}
+
+TEST(Dialogos, CadaModeloTieneSuVistaEnLaTabla)
+{
+    const fs::path raiz = NODEVA_FUENTES;
+    const std::regex modelo(R"re(class ([^\s:]+) : public ModeloDialogo\b)re");
+    std::set<std::string> modelos;
+    for (const auto& f : fs::recursive_directory_iterator(raiz)) {
+        if (f.path().extension() != ".h")
+            continue;
+        const std::string texto = Leer(f.path());
+        for (auto m = std::sregex_iterator(texto.begin(), texto.end(), modelo); m != std::sregex_iterator(); ++m)
+            modelos.insert((*m)[1].str());
+    }
+    // The search sees the models, names beyond ASCII included.
+    ASSERT_EQ(modelos.count("InsercionNºVert"), 1u);
+
+    const std::string tabla = Leer(raiz / "gui" / "InteraccionQt.cpp");
+    for (const std::string& m : modelos)
+        EXPECT_NE(tabla.find("<" + m + ","), std::string::npos) << m << " no tiene vista en InteraccionQt.cpp";
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 // Which graphs each algorithm command is offered for, right after a graph is opened: by its type and its
-// number of vertices. The table is written by hand from what the window shows; the catalogue only lists the
-// commands, so a command added without its line here fails.
+// number of vertices. The table is written by hand from what the window shows, not from the catalogue's rows,
+// so a wrong row fails, and so does a command added without its line here.
 #include <map>
 
 #include "algorithms/CatalogoOrdenes.h"
@@ -63,6 +63,28 @@ TEST(OfertaOrdenes, CadaOrdenSeOfreceSegunElTipoYElTamañoDelGrafoAbierto)
         EXPECT_EQ(visto, Ofertas.count(control) ? Ofertas.at(control) : QString("sin fila en la tabla"))
             << control.toStdString();
     EXPECT_EQ(vistas.size(), Ofertas.size());
+}
+
+// Each name leads back to its own row, and no two rows share one.
+TEST(CatalogoOrdenes, CadaNombreLlevaASuFilaYNingunoSeRepite)
+{
+    QStringList deOtras;
+    for (const OrdenAlgoritmo& orden : Ordenes()) {
+        ASSERT_TRUE(orden.algoritmo) << orden.control.toStdString();
+        EXPECT_EQ(OrdenPorControl(orden.control), &orden);
+        if (!orden.ejecucion.isEmpty()) {
+            EXPECT_EQ(OrdenPorEjecucion(orden.ejecucion), &orden);
+        }
+        QStringList propios = orden.cli + QStringList{orden.control, orden.ejecucion};
+        propios.removeAll(QString());
+        propios.removeDuplicates();
+        for (const QString& nombre : propios) {
+            EXPECT_FALSE(deOtras.contains(nombre)) << nombre.toStdString();
+            const OrdenAlgoritmo* porCli = OrdenPorCli(nombre);
+            EXPECT_TRUE(!porCli || porCli == &orden) << nombre.toStdString();
+        }
+        deOtras += propios;
+    }
 }
 
 } // namespace
