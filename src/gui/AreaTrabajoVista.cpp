@@ -1,11 +1,14 @@
 #include "gui/AreaTrabajoVista.h"
 
 #include <QAccessible>
+#include <QHash>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
 
+#include "model/Grafo.h"
 #include "ui/DescripcionAccesible.h"
 #include "ui/Principal.h"
 
@@ -37,7 +40,8 @@ AreaTrabajoVista::AreaTrabajoVista(Principal& principal, std::function<void()> t
     setObjectName(QStringLiteral("Area_trabajo"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::ClickFocus);
+    // Reached with Tab too: the keyboard does all the mouse does here.
+    setFocusPolicy(Qt::StrongFocus);
     SeguirEscala();
 }
 
@@ -96,6 +100,69 @@ void AreaTrabajoVista::mouseReleaseEvent(QMouseEvent* evento)
 void AreaTrabajoVista::leaveEvent(QEvent*)
 {
     Pasar(Accion::Salir, 0, {});
+}
+
+// Tab and Shift+Tab go from element to element, and out of the area past
+// the last one.
+bool AreaTrabajoVista::focusNextPrevChild(bool siguiente)
+{
+    using T = EdicionTeclado::Tecla;
+    if (hasFocus() && principal_.Teclado().Pulsar(siguiente ? T::Siguiente : T::Anterior)) {
+        DespuesDeTecla();
+        return true;
+    }
+    DespuesDeTecla();
+    return QWidget::focusNextPrevChild(siguiente);
+}
+
+void AreaTrabajoVista::keyPressEvent(QKeyEvent* evento)
+{
+    using T = EdicionTeclado::Tecla;
+    static const QHash<int, T> teclas = {{Qt::Key_Left, T::Izquierda},  {Qt::Key_Right, T::Derecha},
+                                         {Qt::Key_Up, T::Arriba},       {Qt::Key_Down, T::Abajo},
+                                         {Qt::Key_Insert, T::Insertar}, {Qt::Key_Return, T::Intro},
+                                         {Qt::Key_Enter, T::Intro},     {Qt::Key_Escape, T::Escape},
+                                         {Qt::Key_Delete, T::Suprimir}, {Qt::Key_F2, T::F2}};
+    const auto tecla = teclas.constFind(evento->key());
+    if (tecla == teclas.constEnd() ||
+        !principal_.Teclado().Pulsar(*tecla, evento->modifiers().testFlag(Qt::ShiftModifier))) {
+        QWidget::keyPressEvent(evento);
+        return;
+    }
+    DespuesDeTecla();
+}
+
+void AreaTrabajoVista::focusOutEvent(QFocusEvent* evento)
+{
+    // A dialog the keys opened (the weight) keeps the ring for when it closes.
+    if (evento->reason() != Qt::ActiveWindowFocusReason && evento->reason() != Qt::PopupFocusReason) {
+        principal_.Teclado().Soltar();
+        DespuesDeTecla();
+    }
+    QWidget::focusOutEvent(evento);
+}
+
+// The window shows what the key changed, and a screen reader hears of the
+// element that has the focus now.
+void AreaTrabajoVista::DespuesDeTecla()
+{
+    if (trasEvento_)
+        trasEvento_();
+    MostrarCambios();
+    const EdicionTeclado& teclado = principal_.Teclado();
+    const int v = teclado.Vertice(), e = teclado.Arista();
+    if (!QAccessible::isActive() || (!v && !e))
+        return;
+    int indice = v - 1;
+    if (!v) {
+        const std::vector<AristaGrafo> aristas = AristasDe(principal_.grafo());
+        for (std::size_t k = 0; k < aristas.size(); ++k)
+            if (CodigoArista(aristas[k].a, aristas[k].b) == e)
+                indice = principal_.grafo().dimen() + int(k);
+    }
+    QAccessibleEvent foco(this, QAccessible::Focus);
+    foco.setChild(indice);
+    QAccessible::updateAccessibility(&foco);
 }
 
 void AreaTrabajoVista::Pasar(Accion accion, int boton, QPointF punto)

@@ -27,11 +27,15 @@ protected:
     void mouseMoveEvent(QMouseEvent* evento) override;
     void mouseReleaseEvent(QMouseEvent* evento) override;
     void leaveEvent(QEvent* evento) override;
+    void keyPressEvent(QKeyEvent* evento) override;
+    bool focusNextPrevChild(bool siguiente) override;
+    void focusOutEvent(QFocusEvent* evento) override;
 
 private:
     enum class Accion { Bajar, Mover, Subir, Salir };
     void Pasar(Accion accion, int boton, QPointF punto);
     void SeguirEscala();
+    void DespuesDeTecla();
 
     Principal& principal_;
     std::function<void()> trasEvento_;

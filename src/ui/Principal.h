@@ -10,6 +10,7 @@
 
 #include "run/Algoritmo.h"
 #include "ui/EdicionRaton.h"
+#include "ui/EdicionTeclado.h"
 #include "ui/EstadoPrincipal.h"
 #include "ui/SeleccionOrden.h"
 
@@ -25,6 +26,8 @@ public:
 
     // The mouse on the work area and the Edit menu.
     EdicionRaton& Edicion() { return edicion_; }
+    // The keyboard on the work area, through the same editor.
+    EdicionTeclado& Teclado() { return teclado_; }
     SeleccionOrden& OrdenUsuario() override { return ordenUsuario_; }
     void PonerEscala(double escala);
 
@@ -99,5 +102,6 @@ private:
     void ColorearEnOrden(const Parametros& parametros);
 
     EdicionRaton edicion_{*this};
+    EdicionTeclado teclado_{*this, edicion_};
     SeleccionOrden ordenUsuario_{*this, [this](const Parametros& p) { ColorearEnOrden(p); }};
 };

@@ -1,0 +1,140 @@
+// The keyboard alone against the mouse: the same graph built, weighted, moved and run, key by key and click by
+// click, leaves the same file and the same traces.
+#include <gtest/gtest.h>
+
+#include "algorithms/CatalogoOrdenes.h"
+#include "files/Escritor.h"
+#include "model/Controles.h"
+#include "support/EjecucionPrueba.h"
+#include "support/MundoPrincipal.h"
+#include "ui/EdicionTeclado.h"
+#include "ui/SeleccionOrden.h"
+
+namespace {
+
+using T = EdicionTeclado::Tecla;
+
+struct Escena {
+    MundoCon<PersonaEjecucion> m;
+    EdicionTeclado& teclado = m.p.Teclado();
+
+    bool Pulsar(T tecla, bool fino = false) { return teclado.Pulsar(tecla, fino); }
+    // The ring onto vertex v (or, past the vertices, the k-th edge), with Tab and Shift+Tab only.
+    void Ir(int elemento)
+    {
+        const int n = m.p.grafo().dimen();
+        for (int intentos = 0; intentos < 200; ++intentos) {
+            const int ahora = teclado.Vertice() ? teclado.Vertice() : teclado.Arista() ? n + 1 : 0;
+            if (ahora == elemento && (elemento <= n || teclado.Arista()))
+                return;
+            Pulsar(ahora < elemento || ahora == 0 ? T::Siguiente : T::Anterior);
+        }
+        FAIL() << "el foco no llega a " << elemento;
+    }
+    void IrArista(int a, int b)
+    {
+        Ir(m.p.grafo().dimen() + 1);
+        while (teclado.Arista() && teclado.Arista() != CodigoArista(a, b))
+            Pulsar(T::Siguiente);
+        ASSERT_EQ(teclado.Arista(), CodigoArista(a, b));
+    }
+    QByteArray Fichero() const { return TextoGrafo(m.p.grafo()); }
+};
+
+// A weighted triangle with a pendant vertex: four vertices, four edges with their weights, one weight
+// changed, one vertex moved, with keys; then with the mouse on the points the keys reached.
+TEST(EdicionTeclado, ElTecladoConstruyeElMismoGrafoQueElRaton)
+{
+    Escena teclas;
+    teclas.m.Empezar(TipoGrafo::Ponderado);
+    for (int k = 0; k < 4; ++k)
+        ASSERT_TRUE(teclas.Pulsar(T::Insertar));
+    ASSERT_EQ(teclas.m.p.grafo().dimen(), 4);
+    EXPECT_EQ(teclas.teclado.Vertice(), 4) << "el vértice nuevo toma el foco";
+    teclas.m.persona.pesos = {4, 1, 6, 2, 5};
+    for (auto [a, b] : {std::pair{1, 2}, {2, 3}, {1, 3}, {3, 4}}) {
+        teclas.Ir(a);
+        ASSERT_TRUE(teclas.Pulsar(T::Intro));
+        teclas.Ir(b);
+        ASSERT_TRUE(teclas.Pulsar(T::Intro));
+    }
+    // Escape gives up an edge begun: nothing is added.
+    teclas.Ir(2);
+    teclas.Pulsar(T::Intro);
+    teclas.Ir(4);
+    EXPECT_TRUE(teclas.Pulsar(T::Escape));
+    teclas.IrArista(1, 3);
+    ASSERT_TRUE(teclas.Pulsar(T::F2));
+    teclas.Ir(4);
+    const QPoint antes(teclas.m.p.grafo().Posic_CoordX(4), teclas.m.p.grafo().Posic_CoordY(4));
+    ASSERT_TRUE(teclas.Pulsar(T::Derecha));
+    ASSERT_TRUE(teclas.Pulsar(T::Abajo, true));
+    EXPECT_EQ(QPoint(teclas.m.p.grafo().Posic_CoordX(4), teclas.m.p.grafo().Posic_CoordY(4)),
+              antes + QPoint(int(EdicionTeclado::Paso), int(EdicionTeclado::PasoFino)));
+
+    Escena raton;
+    raton.m.Empezar(TipoGrafo::Ponderado);
+    const Grafo& g = teclas.m.p.grafo();
+    for (int v = 1; v <= 4; ++v)
+        raton.m.Vertice(v == 4 ? antes.x() : g.Posic_CoordX(v), v == 4 ? antes.y() : g.Posic_CoordY(v));
+    raton.m.persona.pesos = {4, 1, 6, 2, 5};
+    for (auto [a, b] : {std::pair{1, 2}, {2, 3}, {1, 3}, {3, 4}})
+        raton.m.Arista(a, b);
+    const Grafo& h = raton.m.p.grafo();
+    raton.m.Clic((h.Posic_CoordX(1) + h.Posic_CoordX(3)) / 2.0, (h.Posic_CoordY(1) + h.Posic_CoordY(3)) / 2.0);
+    raton.m.p.Ejecutar(Control::Cambiar_peso);
+    raton.m.Arrastrar(antes.x(), antes.y(), antes.x() + EdicionTeclado::Paso, antes.y());
+    raton.m.Arrastrar(antes.x() + EdicionTeclado::Paso, antes.y(), antes.x() + EdicionTeclado::Paso,
+                      antes.y() + EdicionTeclado::PasoFino);
+    EXPECT_EQ(teclas.Fichero(), raton.Fichero());
+    EXPECT_EQ(g.elem_matriz(1, 3), 5);
+
+    // Undo takes back the last move, as after a drag; Delete takes the focused vertex away.
+    teclas.m.p.Ejecutar("Deshacer");
+    EXPECT_EQ(g.Posic_CoordY(4), antes.y());
+    teclas.Ir(4);
+    ASSERT_TRUE(teclas.Pulsar(T::Suprimir));
+    EXPECT_EQ(g.dimen(), 3);
+    EXPECT_EQ(g.numero_aristas(), 3);
+}
+
+// Tab never traps the keyboard: past the last element, and before the first, the key is not the area's.
+TEST(EdicionTeclado, TabSaleDelAreaTrasElUltimoElemento)
+{
+    Escena e;
+    e.m.Poner(TipoGrafo::Simple, 2, {{1, 2}});
+    EXPECT_TRUE(e.Pulsar(T::Siguiente) && e.teclado.Vertice() == 1);
+    EXPECT_TRUE(e.Pulsar(T::Siguiente) && e.teclado.Vertice() == 2);
+    EXPECT_TRUE(e.Pulsar(T::Siguiente) && e.teclado.Arista() == CodigoArista(1, 2));
+    EXPECT_FALSE(e.Pulsar(T::Siguiente));
+    EXPECT_TRUE(e.teclado.Vertice() == 0 && e.teclado.Arista() == 0);
+    EXPECT_TRUE(e.Pulsar(T::Anterior) && e.teclado.Arista() == CodigoArista(1, 2));
+    EXPECT_FALSE(e.Pulsar(T::F2)) << "un grafo sin pesos no tiene peso que cambiar";
+}
+
+// A run's clicks with Enter: Kruskal step by step gives the mouse's trace (it takes no clicks), and the
+// colouring order chosen with the keys is the one chosen with the mouse.
+TEST(EdicionTeclado, ElOrdenDeColoracionSeEligeConIntro)
+{
+    std::vector<QString> trazas;
+    for (const bool conTeclas : {true, false}) {
+        Escena e;
+        e.m.Poner(TipoGrafo::Simple, 4, {{1, 2}, {2, 3}, {1, 3}, {3, 4}});
+        e.m.p.Redibujar();
+        e.m.p.Ejecutar(Control::mnu_Secuencial_intro_ord);
+        ASSERT_TRUE(e.m.p.OrdenUsuario().Activa());
+        for (const int v : {3, 1, 4, 2}) {
+            if (conTeclas) {
+                e.Ir(v);
+                ASSERT_TRUE(e.Pulsar(T::Intro));
+            } else {
+                e.m.Clic(e.m.p.grafo().Posic_CoordX(v), e.m.p.grafo().Posic_CoordY(v));
+            }
+        }
+        trazas.push_back(e.m.p.text_peq().toPlainText());
+    }
+    EXPECT_EQ(trazas[0], trazas[1]);
+    EXPECT_FALSE(trazas[0].isEmpty());
+}
+
+} // namespace
