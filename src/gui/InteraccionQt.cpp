@@ -32,6 +32,7 @@
 #include "gui/MatrizAdyVista.h"
 #include "gui/Menu_ayudaVista.h"
 #include "gui/ModeloFicherosEs.h"
+#include "gui/OfertaRecuperacionVista.h"
 #include "gui/PruferVista.h"
 #include "gui/SelectGrafoVista.h"
 #include "run/BotonesInterrupcion.h"
@@ -42,6 +43,7 @@
 #include "ui/IdentificarVert.h"
 #include "ui/Imprimir.h"
 #include "ui/InsercionNºVert.h"
+#include "ui/OfertaRecuperacion.h"
 #include "ui/Prufer.h"
 #include "ui/SelectGrafo.h"
 
@@ -157,6 +159,7 @@ void InteraccionQt::Mostrar(ModeloDialogo& dialogo)
         Modal<PasoAPaso, PasoAPasoVista>(),
         Modal<Menu_ayuda, Menu_ayudaVista>(),
         Modal<Ayuda, AyudaVista>(),
+        Modal<OfertaRecuperacion, OfertaRecuperacionVista>(),
         Propia<BotonesInterrupcion, &InteraccionQt::VentanaPasos>(),
         Propia<BotonesColoracion, &InteraccionQt::VentanaPasos>(),
     };

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -65,6 +66,10 @@ PrincipalVista::PrincipalVista(Interaccion& interaccion, QWidget* padre) : QMain
     const Disposicion& d = principal_.Geometria();
     resize(Pixeles(d.ancho), Pixeles(d.alto - AltoMarcoVentana) + menuBar()->sizeHint().height());
     Refrescar();
+    // The recovery copy's schedule; the interval itself is the logic's.
+    auto* reloj = new QTimer(this);
+    connect(reloj, &QTimer::timeout, this, [this] { principal_.RevisarCopia(); });
+    reloj->start(1000);
 }
 
 // The parts show state the logic owns (the trace pane shows its document),
@@ -293,6 +298,8 @@ void PrincipalVista::keyPressEvent(QKeyEvent* evento)
 void PrincipalVista::closeEvent(QCloseEvent* evento)
 {
     principal_.Marco().EscapePulsado = true;
+    // Salir asks nothing: what is not saved waits in the copy for the next start.
+    principal_.CopiarYa();
     QMainWindow::closeEvent(evento);
 }
 

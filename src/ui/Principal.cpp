@@ -6,6 +6,7 @@
 #include "files/AjustarPosiciones.h"
 #include "model/Controles.h"
 #include "ui/ConversionTipo.h"
+#include "ui/CopiaPeriodica.h"
 #include "ui/MenuPrincipal.h"
 
 namespace {
@@ -53,6 +54,8 @@ void Principal::AplicarEstadosDeDiseño()
 
 std::int16_t Principal::Preguntar(const QString& texto, int botones)
 {
+    // Each of these questions may end in the graph being let go.
+    CopiarYa();
     return interaccion_.Mensaje(texto, titulo_, Icono::Pregunta, botones == 3 ? Botones::SiNoCancelar : Botones::SiNo);
 }
 

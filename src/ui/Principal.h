@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QString>
+#include <memory>
 
 #include "run/Algoritmo.h"
 #include "ui/EdicionRaton.h"
@@ -14,6 +15,8 @@
 #include "ui/EstadoPrincipal.h"
 #include "ui/SeleccionOrden.h"
 
+class CopiaHuerfana;
+class CopiaPeriodica;
 struct OrdenAlgoritmo;
 
 // The type list's items, index = type code.
@@ -23,6 +26,7 @@ inline const QString ElementosCombo1[] = {QStringLiteral("Simple"), QStringLiter
 class Principal : public EstadoPrincipal {
 public:
     explicit Principal(Interaccion& interaccion);
+    ~Principal() override;
 
     // The mouse on the work area and the Edit menu.
     EdicionRaton& Edicion() { return edicion_; }
@@ -84,6 +88,17 @@ public:
     // which is never below the minimum.
     const Disposicion& Form_Resize(int ancho, int alto);
 
+    // --- recovery copies (PrincipalRecuperacion.cpp) ------------------------------
+    // Keeps a copy of unsaved work in this folder; none is kept before.
+    void CopiasEn(const QString& carpeta);
+    CopiaPeriodica* Copias() { return copias_.get(); }
+    // The copy's schedule, every second or so.
+    void RevisarCopia();
+    // The copy now, where there is unsaved work and no run.
+    void CopiarYa();
+    // Offers, one by one, the copies of the instances that are gone.
+    void OfrecerCopias();
+
 private:
     // Iniciar_trabajo for a graph with no file yet.
     void EmpezarSinArchivo();
@@ -93,6 +108,10 @@ private:
     // A rejected file has hidden the work area: what needs it is disabled.
     void SinArea();
     void ImportarArchivo(const QString& nombre);
+    // A graph read aside becomes the one in hand, modified, under this name.
+    void TomarGrafoLeido(const Grafo& leido, const QString& nombre, bool nombreSinConfirmar);
+    void OfrecerCopia(CopiaHuerfana& copia);
+    void Recuperar(CopiaHuerfana& copia, const Grafo& leido);
     void ColocarFilaSuperior(bool ponderado);
     std::int16_t Preguntar(const QString& texto, int botones);
     bool EjecutarGenerador(const QString& control);
@@ -101,6 +120,8 @@ private:
     // The sequential colouring as its menu entry starts it, in this order.
     void ColorearEnOrden(const Parametros& parametros);
 
+    std::unique_ptr<CopiaPeriodica> copias_;
+    int enEjecucion_ = 0;
     EdicionRaton edicion_{*this};
     EdicionTeclado teclado_{*this, edicion_};
     SeleccionOrden ordenUsuario_{*this, [this](const Parametros& p) { ColorearEnOrden(p); }};

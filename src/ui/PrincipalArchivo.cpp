@@ -109,12 +109,17 @@ void Principal::ImportarArchivo(const QString& nombre)
         interaccion_.Mensaje(error, QStringLiteral("ERROR"), Icono::Critico, Botones::Aceptar);
         return;
     }
+    const qsizetype punto = nombre.lastIndexOf(u'.');
+    TomarGrafoLeido(leido, nombre.left(punto) + QStringLiteral(".grf"), true);
+}
+
+void Principal::TomarGrafoLeido(const Grafo& leido, const QString& nombre, bool nombreSinConfirmar)
+{
     NuevoRegistro();
     grafo() = leido;
     grafo().ContarGrados();
-    const qsizetype punto = nombre.lastIndexOf(u'.');
-    documento_.NombreArchivo = nombre.left(punto) + QStringLiteral(".grf");
-    documento_.NombreSinConfirmar = true;
+    documento_.NombreArchivo = nombre;
+    documento_.NombreSinConfirmar = nombreSinConfirmar;
     documento_.GrafoModificado = true;
     ActualizarTitulo();
     Iniciar_trabajo();

@@ -210,11 +210,14 @@ void Principal::IdentificarSegunVertices()
 
 void Principal::Correr(const OrdenAlgoritmo& orden, const Parametros& parametros)
 {
+    CopiarYa();
     Contexto contexto{grafo(), dibujo(), marco_, interaccion_, parametros};
     dibujo().PonerLeyenda(&orden.leyenda);
     BuclesApartados bucles(grafo());
     const Grafo antes = grafo();
+    ++enEjecucion_;
     orden.algoritmo(contexto);
+    --enEjecucion_;
     // What replaced the graph made one without loops (closing the graph in
     // hand may even have made a new record); anything else leaves the graph
     // it ran on, which keeps the file's.

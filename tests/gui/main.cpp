@@ -1,10 +1,14 @@
 // Entry point of the view tests: a widgets application on the offscreen platform, so that dialogs can be
 // shown, typed into and clicked headless.
 #include <QApplication>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
+    // Whatever a test leaves in the user's state (recovery copies) goes to a folder of its own.
+    const QTemporaryDir estado;
+    qputenv("XDG_STATE_HOME", estado.path().toUtf8());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
