@@ -76,6 +76,11 @@ void BotonesColoracion::Exportar()
     c_.marco.Ventana().ExportarDibujo();
 }
 
+void BotonesColoracion::GuardarPasos()
+{
+    c_.marco.Ventana().GuardarPasos(historia_);
+}
+
 void BotonesColoracion::Imprimir()
 {
     c_.marco.Ventana().AbrirImprimir(Texto());
@@ -103,10 +108,12 @@ void BotonesColoracion::Mostrar()
         paneles_.push_back(*panel_);
 }
 
-// The window's text becomes the run's trace; the work area gets its room back.
+// The window's text becomes the run's trace and its steps the run's, for the
+// handout at the end; the work area gets its room back.
 void BotonesColoracion::Cerrar()
 {
     pasos_.AlUltimo();
+    c_.marco.Historia().Añadir(std::move(historia_));
     textoVisible_ = false;
     traza_.EscribirEn(c_.marco.traza());
     if (panel_) {

@@ -13,6 +13,7 @@
 #include "algorithms/PanelBrelaz.h"
 #include "algorithms/TrazaColoracion.h"
 #include "costuras/ModeloDialogo.h"
+#include "run/BotonesInterrupcion.h"
 #include "run/HistoriaPasos.h"
 #include "run/PasoMostrado.h"
 #include "run/Traza.h"
@@ -48,6 +49,9 @@ public:
     void Imprimir();
     // Archivo > Exportar… over the colouring as it stands.
     void Exportar();
+    // "Guardar pasos en PDF…": the handout of the vertices painted so far.
+    static QString TextoGuardarPasos() { return BotonesInterrupcion::TextoGuardarPasos(); }
+    void GuardarPasos();
     bool Cerrado() const { return cerrado_; }
     // Nobody to answer: "Continuar" until every vertex is painted.
     void SinPersona() override

@@ -22,6 +22,7 @@
 #include "files/Intercambio.h"
 #include "files/NombreFichero.h"
 #include "run/BotonesInterrupcion.h"
+#include "ui/FolletoPasos.h"
 #include "ui/Principal.h"
 #include "ui/RecorridoRaton.h"
 
@@ -32,7 +33,7 @@ struct OpcionesEjecutar {
     QString archivo;
     QString dibujo;
     QString grafo; // where the graph is saved as the run leaves it
-    QString pasos; // the folder that takes every step
+    QString pasos; // the folder that takes every step, or the handout's PDF
     QSize area = AreaTrabajoPorOmision;
     bool html = false;
     bool ayuda = false;
@@ -96,6 +97,12 @@ public:
     QString panel; // as it stood when the clicks ran out
 };
 
+// A --pasos ending in .pdf names the handout's file; anything else a folder.
+bool EsFolleto(const QString& pasos)
+{
+    return pasos.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+}
+
 bool TomaClics(const OrdenAlgoritmo& orden)
 {
     return std::any_of(orden.opciones.begin(), orden.opciones.end(),
@@ -107,6 +114,7 @@ void TextoAyuda(QTextStream& salida)
     salida << "Uso: nodeva-cli ejecutar ALGORITMO [ARCHIVO] [opciones del algoritmo] [--html]\n"
               "                         [--dibujo SALIDA] [--grafo SALIDA.grf] [--pasos CARPETA "
               "[--reemplazar]]\n"
+              "                         [--pasos FICHERO.pdf]\n"
               "                         [--ancho N] [--alto N]\n\n"
               "Abre un fichero de grafo como el programa y ejecuta el algoritmo como su orden\n"
               "del menú, de principio a fin, sin pausas. Escribe la traza final (con el aviso\n"
@@ -131,6 +139,9 @@ void TextoAyuda(QTextStream& salida)
               "                  pausa, el dibujo (paso-001.png, ...) y la traza de la\n"
               "                  ventana de pasos (paso-001.txt, o .html con --html);\n"
               "                  una carpeta con pasos de otra ejecución se rechaza\n"
+              "  --pasos F.pdf   ejecuta paso a paso y escribe en F un folleto: una página\n"
+              "                  por pausa, con el dibujo, la traza de la ventana de pasos\n"
+              "                  y la cabecera \"Algoritmo de X — paso k de m\"\n"
               "  --reemplazar    borra antes los pasos que ya tenga la carpeta de --pasos\n"
               "  --ancho N       ancho del área de trabajo en twips (por omisión 9000)\n"
               "  --alto N        alto del área de trabajo en twips (por omisión 6000)\n"
@@ -139,10 +150,10 @@ void TextoAyuda(QTextStream& salida)
               "los pulsaría; si se acaban antes que el recorrido, escribe el panel de la traza\n"
               "tal como queda. --semilla fija el azar de los recorridos aleatorios.\n\n"
               "Estado de salida: 0 si el algoritmo terminó; 1 si el algoritmo no existe, el\n"
-              "fichero no es válido o no se pudo escribir el dibujo; 2 si los argumentos no\n"
-              "son válidos, el algoritmo no se ofrece para el tipo del grafo o el grafo no\n"
-              "cumple sus precondiciones (el mensaje, precedido de su título, va a la salida\n"
-              "de errores).\n";
+              "fichero no es válido o no se pudo escribir el dibujo, el grafo o los pasos;\n"
+              "2 si los argumentos no son válidos, el algoritmo no se ofrece para el tipo del\n"
+              "grafo o el grafo no cumple sus precondiciones (el mensaje, precedido de su\n"
+              "título, va a la salida de errores).\n";
 }
 
 // Names of the same file, links followed where the file is already there.
@@ -158,7 +169,7 @@ bool MismoFichero(const QString& a, const QString& b)
 QString SalidasAparte(const OpcionesEjecutar& o)
 {
     const auto enPasos = [&](const QString& f) {
-        return !o.pasos.isEmpty() && PasosCli::EsPaso(QFileInfo(f).fileName()) &&
+        return !o.pasos.isEmpty() && !EsFolleto(o.pasos) && PasosCli::EsPaso(QFileInfo(f).fileName()) &&
                MismoFichero(QFileInfo(f).absolutePath(), o.pasos);
     };
     const QString& entrada = o.archivo;
@@ -166,10 +177,13 @@ QString SalidasAparte(const OpcionesEjecutar& o)
         return QStringLiteral("El grafo no puede guardarse en el propio fichero de grafo que se lee.");
     if (!o.grafo.isEmpty() && !o.dibujo.isEmpty() && MismoFichero(o.grafo, o.dibujo))
         return QStringLiteral("El dibujo y el grafo no pueden guardarse en el mismo fichero: %1").arg(o.dibujo);
-    for (const QString& f : {entrada, o.dibujo, o.grafo})
+    for (const QString& f : {entrada, o.dibujo, o.grafo}) {
+        if (!f.isEmpty() && EsFolleto(o.pasos) && MismoFichero(f, o.pasos))
+            return QStringLiteral("Los pasos no pueden guardarse en %1: es otro fichero de la ejecución.").arg(f);
         if (!f.isEmpty() && enPasos(f))
             return QStringLiteral("%1 tiene el nombre de un paso en la carpeta de los pasos: se sobrescribiría.")
                 .arg(f);
+    }
     return {};
 }
 
@@ -237,7 +251,11 @@ QString Analizar(const QStringList& args, OpcionesEjecutar& o)
     if (!o.dibujo.isEmpty())
         if (const QString rechazo = DestinoDibujo::Rechazo(o.dibujo, o.archivo, o.area, 1); !rechazo.isEmpty())
             return rechazo;
-    if (!o.pasos.isEmpty()) {
+    if (EsFolleto(o.pasos))
+        if (const QString rechazo = DestinoDibujo::Rechazo(o.pasos, o.archivo, o.area, FolletoPasos::Nitidez);
+            !rechazo.isEmpty())
+            return rechazo;
+    if (!o.pasos.isEmpty() && !EsFolleto(o.pasos)) {
         // Every step is a picture of the work area: the same bounds, before anything is drawn.
         const QString paso = QDir(o.pasos).filePath(QStringLiteral("paso-001.png"));
         for (const QString& rechazo :
@@ -301,7 +319,9 @@ int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const Opci
     p.Geometria().areaTrabajo.alto = o.area.height();
     // The steps are the work area's pictures: the final drawing is copied
     // from it at the end instead of drawn elsewhere.
-    if (!o.pasos.isEmpty()) {
+    if (EsFolleto(o.pasos)) {
+        p.NuevaArea();
+    } else if (!o.pasos.isEmpty()) {
         if (o.reemplazar && !PasosCli::Vaciar(o.pasos)) {
             errores << "No se pudieron borrar los pasos anteriores de " << o.pasos << ".\n";
             return 1;
@@ -337,7 +357,7 @@ int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const Opci
         if (error.isEmpty())
             error = ComprobarParametros(orden, parametros, p.grafo());
         if (error.isEmpty())
-            p.EjecutarOrdenCompleta(orden, parametros, persona.pasos.has_value());
+            p.EjecutarOrdenCompleta(orden, parametros, !o.pasos.isEmpty());
         else
             errores << error << "\n";
     }
@@ -349,7 +369,10 @@ int Correr(const OrdenAlgoritmo& orden, const Parametros& parametros, const Opci
         return 1;
     if (persona.pasos && persona.pasos->Fallido())
         return 1;
-    if (destino && persona.pasos)
+    if (EsFolleto(o.pasos) &&
+        !Escrito(FolletoPasos(p, p.Marco().Historia(), orden.TituloPasos()).Guardar(o.pasos), o.pasos, errores))
+        return 1;
+    if (destino && !o.pasos.isEmpty())
         p.Area().Memoria().Repetir(destino->Superficie());
     return !destino || Escrito(destino->Guardar(), o.dibujo, errores) ? 0 : 1;
 }

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QRectF>
+#include <QString>
 
 class QTextDocument;
 
@@ -20,6 +21,14 @@ public:
     virtual bool FinDocumento() = 0;
     virtual void AbandonarDocumento() = 0;
     virtual bool ImprimirTexto(const QTextDocument& texto) = 0;
+
+    // A handout puts a step on one page: its header line at the top of the
+    // page in hand (the one its picture opened), and its text laid out as
+    // ImprimirTexto lays it out, within a rectangle (twips) of that page.
+    // Text taller than the rectangle keeps its end, from the start of a
+    // line: where the step window scrolls to.
+    virtual bool Encabezado(const QString& texto) = 0;
+    virtual bool ImprimirTextoEn(const QTextDocument& texto, const QRectF& twips) = 0;
 };
 
 // What a machine without a printer offers: every job fails.
@@ -30,4 +39,6 @@ public:
     bool FinDocumento() override { return false; }
     void AbandonarDocumento() override {}
     bool ImprimirTexto(const QTextDocument&) override { return false; }
+    bool Encabezado(const QString&) override { return false; }
+    bool ImprimirTextoEn(const QTextDocument&, const QRectF&) override { return false; }
 };

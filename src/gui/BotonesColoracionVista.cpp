@@ -68,6 +68,11 @@ BotonesColoracionVista::BotonesColoracionVista(BotonesColoracion& modelo, QWidge
                                                const QRect& panel, std::function<void()> refrescar)
     : VentanaPaso(principal, modelo.Texto()), modelo_(modelo), refrescar_(std::move(refrescar))
 {
+    OfrecerFolleto(BotonesColoracion::TextoGuardarPasos(), [this] {
+        modelo_.GuardarPasos();
+        if (refrescar_)
+            refrescar_();
+    });
     const auto botones =
         Colocar(principal, altoTextoPx,
                 {{BotonesColoracion::TextoContinuar(), [this] { Pulsar(&BotonesColoracion::Continuar); }},

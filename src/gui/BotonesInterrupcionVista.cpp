@@ -15,6 +15,12 @@ BotonesInterrupcionVista::BotonesInterrupcionVista(BotonesInterrupcion& modelo, 
         {BotonesInterrupcion::TextoImprimir(), &BotonesInterrupcion::Imprimir}};
     for (const auto& [rotulo, accion] : acciones)
         botones.push_back({rotulo, [this, accion = accion] { Pulsar(accion); }});
+    // The handout is of the run's history: a window without one has none.
+    if (modelo.Pasos())
+        OfrecerFolleto(BotonesInterrupcion::TextoGuardarPasos(), [this] {
+            modelo_.GuardarPasos();
+            Mostrar();
+        });
     Colocar(principal, altoTextoPx, botones, modelo.Pasos(), [this] { Mostrar(); });
     MostrarTexto(modelo.Texto(), modelo.PosicionCursor());
     AtajoExportar([this] { modelo_.Exportar(); });

@@ -22,6 +22,7 @@
 #include "gui/AreaTrabajoVista.h"
 #include "gui/InteraccionQt.h"
 #include "gui/Presentacion.h"
+#include "run/BotonesInterrupcion.h"
 #include "ui/MenuPrincipal.h"
 
 namespace {
@@ -153,6 +154,11 @@ void PrincipalVista::CrearPartesInferiores()
         principal_.Aceptar_Click();
         Refrescar();
     });
+    folleto_ = new QPushButton(BotonesInterrupcion::TextoGuardarPasos(), centro_);
+    connect(folleto_, &QPushButton::clicked, this, [this] {
+        principal_.GuardarPasosPdf();
+        Refrescar();
+    });
 }
 
 // --- showing the logic's state ----------------------------------------------------
@@ -175,6 +181,7 @@ void PrincipalVista::Refrescar()
     check1_->setChecked(v.check1Marcado);
     aceptar_->setVisible(v.aceptarVisible);
     aceptar_->setEnabled(v.aceptarHabilitado);
+    folleto_->setVisible(v.folletoVisible);
     principal_.trazaPanel().Volcar(); // what the run has written so far
     textPeq_->setVisible(v.textoVisible);
     textPeq_->setEnabled(v.textoHabilitado);
@@ -219,6 +226,9 @@ void PrincipalVista::Colocar(const Disposicion& d)
     aceptar_->setGeometry(Pixeles(d.aceptar));
 
     check1_->setGeometry(Pixeles(d.check1), (AltoBanda - AltoFila) / 2, Pixeles(d.etiX - d.check1), AltoFila);
+    // Never over the toolbars, in a narrow window.
+    const int xFolleto = std::max(Pixeles(d.folleto), barra2_->geometry().right() + 12);
+    folleto_->setGeometry(xFolleto, yBarra, Pixeles(AnchoFolleto), barra2_->sizeHint().height());
     etiX_->setGeometry(Pixeles(d.etiX), FilaArriba, Pixeles(d.coordX - d.etiX), AltoFila);
     etiY_->setGeometry(Pixeles(d.etiX), FilaAbajo, Pixeles(d.coordX - d.etiX), AltoFila);
     coordX_->setGeometry(Pixeles(d.coordX), FilaArriba, Pixeles(d.titTipo - d.coordX), AltoFila);

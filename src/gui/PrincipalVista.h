@@ -62,6 +62,7 @@ private:
     AreaTrabajoVista* area_ = nullptr;
     QTextEdit* textPeq_ = nullptr;
     QPushButton* aceptar_ = nullptr;
+    QPushButton* folleto_ = nullptr; // "Guardar pasos en PDF…" at the end prompt
     QCheckBox* check1_ = nullptr;
     QComboBox* combo1_ = nullptr;
     QLabel* titTipo_ = nullptr;

@@ -21,6 +21,8 @@ constexpr int Px(int twips)
 // The column of the step buttons, wide enough for "Siguiente >" and the
 // label of a long run.
 constexpr int AnchoColumnaPasos = 1600;
+// The handout's column, wide enough for "Guardar pasos en PDF…".
+constexpr int AnchoColumnaFolleto = 2500;
 
 } // namespace
 
@@ -47,14 +49,15 @@ std::vector<QPushButton*> VentanaPaso::Colocar(QWidget* principal, int altoTexto
     const int ancho = marco.width() - Px(200);
     // The step buttons take their room off the text, never off the others.
     const int columnaPasos = pasos ? Px(AnchoColumnaPasos) : 0;
-    texto_->setGeometry(Px(50), 0, ancho - Px(1385) - columnaPasos, altoTextoPx);
+    const int columnaFolleto = folleto_.accion ? Px(AnchoColumnaFolleto) : 0;
+    texto_->setGeometry(Px(50), 0, ancho - Px(1385) - columnaPasos - columnaFolleto, altoTextoPx);
     const int alto = altoTextoPx + Px(80);
     setGeometry(marco.left() + Px(60), marco.bottom() - alto - Px(20), ancho, alto);
 
     const int izquierda = texto_->geometry().left() + texto_->width() + Px(220);
     // The buttons take the room left on the right, with the text's margin
     // beside them too: a fixed width would run past the window's edge.
-    const int anchoBoton = ancho - columnaPasos - izquierda - texto_->geometry().left();
+    const int anchoBoton = ancho - columnaPasos - columnaFolleto - izquierda - texto_->geometry().left();
     const int altoBoton = (altoTextoPx - Px(160)) / 3;
     int arriba = Px(50);
     std::vector<QPushButton*> hechos;
@@ -67,6 +70,8 @@ std::vector<QPushButton*> VentanaPaso::Colocar(QWidget* principal, int altoTexto
     }
     if (pasos)
         ColocarPasos(izquierda + anchoBoton + Px(50), columnaPasos - Px(50), altoBoton, std::move(alMoverse));
+    if (folleto_.accion)
+        ColocarFolleto(izquierda + anchoBoton + columnaPasos + Px(50), columnaFolleto - Px(50), altoBoton);
     return hechos;
 }
 
@@ -90,6 +95,18 @@ void VentanaPaso::ColocarPasos(int izquierda, int anchoColumna, int altoBoton, s
     etiqueta_->setAlignment(Qt::AlignCenter);
     etiqueta_->setWordWrap(true);
     etiqueta_->setGeometry(izquierda, arriba, anchoColumna, altoBoton);
+}
+
+void VentanaPaso::OfrecerFolleto(QString rotulo, std::function<void()> guardar)
+{
+    folleto_ = {std::move(rotulo), std::move(guardar)};
+}
+
+void VentanaPaso::ColocarFolleto(int izquierda, int anchoColumna, int altoBoton)
+{
+    auto* boton = new QPushButton(folleto_.rotulo, this);
+    boton->setGeometry(izquierda, Px(50), anchoColumna, altoBoton);
+    connect(boton, &QPushButton::clicked, this, folleto_.accion);
 }
 
 void VentanaPaso::MostrarTexto(QTextDocument& texto, int posicion)

@@ -2,7 +2,7 @@
 // of the main window, its text pane as tall as the trace pane it covers and
 // three buttons stacked on the pane's right; with the run's history, a
 // second column beside them goes back and forth through the steps, under
-// the label "Paso k de m". It stays in front while the run waits in it.
+// the label "Paso k de m", and a third writes the handout of the steps. It stays in front while the run waits in it.
 #pragma once
 
 #include <QDialog>
@@ -29,6 +29,9 @@ public:
     VentanaPaso(QWidget* principal, QTextDocument& texto);
 
 protected:
+    // A column of its own, right of the others, with the button that writes
+    // the handout of the steps; asked for before Colocar.
+    void OfrecerFolleto(QString rotulo, std::function<void()> guardar);
     // The main menu's Archivo > Exportar… shortcut, Ctrl+E, works over the
     // step shown: the menus are locked while a run goes on.
     void AtajoExportar(std::function<void()> exportar);
@@ -50,6 +53,9 @@ protected:
 private:
     void ColocarPasos(int izquierda, int anchoColumna, int altoBoton, std::function<void()> alMoverse);
 
+    void ColocarFolleto(int izquierda, int anchoColumna, int altoBoton);
+
+    BotonPaso folleto_;
     PasoMostrado* pasos_ = nullptr;
     QLabel* etiqueta_ = nullptr;
     QPushButton* anterior_ = nullptr;

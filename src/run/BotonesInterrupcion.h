@@ -45,6 +45,14 @@ public:
             exportar_();
     }
     void AlExportar(std::function<void()> exportar) { exportar_ = std::move(exportar); }
+    // "Guardar pasos en PDF…": the handout of the steps so far; `guardar` writes it.
+    static QString TextoGuardarPasos() { return QStringLiteral("Guardar pasos en PDF…"); }
+    void GuardarPasos() const
+    {
+        if (guardarPasos_)
+            guardarPasos_();
+    }
+    void AlGuardarPasos(std::function<void()> guardar) { guardarPasos_ = std::move(guardar); }
     // Escape continues, and tells the Eulerian algorithms it was pressed;
     // from an earlier step it only comes back to this one, as Continuar.
     void Escape();
@@ -61,6 +69,7 @@ private:
     BanderasEjecucion& banderas_;
     std::function<void(const QTextDocument&)> imprimir_;
     std::function<void()> exportar_;
+    std::function<void()> guardarPasos_;
     QTextDocument texto_;
     int cursor_ = 0;
     bool textoVisible_ = true;

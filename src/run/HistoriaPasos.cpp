@@ -3,6 +3,7 @@
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <algorithm>
+#include <iterator>
 
 #include "run/VentanaEjecucion.h"
 
@@ -37,6 +38,12 @@ void HistoriaPasos::Recordar(Traza& traza, int cursor)
     paso.cursor = cursor;
     paso.dibujo = ventana_.RecordarDibujo();
     pasos_.push_back(std::move(paso));
+}
+
+void HistoriaPasos::Añadir(HistoriaPasos&& otra)
+{
+    std::move(otra.pasos_.begin(), otra.pasos_.end(), std::back_inserter(pasos_));
+    otra.Olvidar();
 }
 
 // The last step's stretch of trace when the trace has only grown since; a

@@ -22,6 +22,8 @@ public:
     explicit HistoriaPasos(VentanaEjecucion& ventana) : ventana_(ventana) {}
 
     void Olvidar() { pasos_.clear(); }
+    // The steps of another history (a step window's own) follow these.
+    void Añadir(HistoriaPasos&& otra);
     // Remembers the step as it stands: the trace, the caret of its copy and
     // the work area's picture.
     void Recordar(Traza& traza, int cursor);

@@ -30,6 +30,7 @@ void MarcoEjecucion::PausaPaso()
     BotonesInterrupcion ventana(
         *this, traza_, [this](const QTextDocument& copia) { ventana_.AbrirImprimir(copia); }, &historia_);
     ventana.AlExportar([this] { ventana_.ExportarDibujo(); });
+    ventana.AlGuardarPasos([this] { ventana_.GuardarPasos(historia_); });
     ventana_.MostrarPaso(ventana);
     // However the window was left, the run goes on over its newest picture.
     ventana.VolverAlUltimo();
@@ -38,7 +39,7 @@ void MarcoEjecucion::PausaPaso()
 void MarcoEjecucion::FinalizarEjecucion()
 {
     DesdeMenu = false;
-    historia_.Olvidar();
+    // The steps stay until Aceptar: the handout may still be written.
     ventana_.MostrarAceptar();
     // The prompt's runs follow the algorithm's without being counted, so the
     // next run writes over them.

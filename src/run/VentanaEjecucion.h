@@ -6,6 +6,7 @@
 #include <memory>
 
 class BotonesInterrupcion;
+class HistoriaPasos;
 class QTextDocument;
 
 // The work area's picture as the window remembered it for a step; only the
@@ -34,6 +35,9 @@ public:
     // Archivo > Exportar… from a step window (Ctrl+E there, as in the
     // menu): the graph, or the picture as the step shows it.
     virtual void ExportarDibujo() = 0;
+    // "Guardar pasos en PDF…" from a step window: the handout of `historia`,
+    // the steps that window can show.
+    virtual void GuardarPasos(const HistoriaPasos& historia) = 0;
     // A step window of the algorithm's own (the colouring's) opens over the
     // trace pane: the pane hides until the end prompt shows it, and the
     // print button is enabled.

@@ -16,6 +16,7 @@ void FilaSuperior(Disposicion& d)
     d.coordX = d.titTipo - 720;
     d.etiX = d.coordX - 360;
     d.check1 = d.etiX - 50 - AnchoCheck1;
+    d.folleto = d.check1 - 200 - AnchoFolleto;
 }
 
 } // namespace

@@ -15,6 +15,7 @@ struct Disposicion {
     int etiX = 0;
     int coordX = 0;
     int titTipo = 0;
+    int folleto = 0; // "Guardar pasos en PDF…" at the end prompt, left of check1
     int combo1 = 0;
 };
 
@@ -22,6 +23,9 @@ inline constexpr int AnchoMinimoVentana = 10520;
 inline constexpr int AltoMinimoVentana = 6500;
 inline constexpr int AnchoCheck1 = 1950;
 inline constexpr int AnchoLista = 2160;
+// The end prompt's handout button, in the free stretch of the row above the
+// work area, so that nothing else moves.
+inline constexpr int AnchoFolleto = 2600;
 // The layout counts from the window's outer height; its caption, menu bar
 // and borders take this much of it, and the parts sit in the client area
 // below them.

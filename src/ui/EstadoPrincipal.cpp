@@ -168,6 +168,7 @@ void EstadoPrincipal::MostrarAceptar()
     d.textoPeq.ancho -= MarcoEjecucion::AnchoBotones;
     vista_.aceptarVisible = vista_.aceptarHabilitado = true;
     d.aceptar = {d.textoPeq.ancho + 200, d.textoPeq.arriba + 200, d.aceptar.ancho, d.textoPeq.alto - 400};
+    vista_.folletoVisible = marco_.Historia().Pasos() > 0;
     vista_.textoHabilitado = true;
 }
 

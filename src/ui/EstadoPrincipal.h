@@ -36,8 +36,9 @@ struct VistaPrincipal {
     bool check1Marcado = false;
     bool aceptarVisible = false;
     bool aceptarHabilitado = false;
-    bool areaHabilitada = true; // takes mouse input (not during a run)
-    bool textoVisible = true;   // the trace pane (hidden behind the step window)
+    bool folletoVisible = false; // beside Aceptar, when the run kept steps
+    bool areaHabilitada = true;  // takes mouse input (not during a run)
+    bool textoVisible = true;    // the trace pane (hidden behind the step window)
     bool textoHabilitado = true;
     // A caret the trace pane takes, scrolling to it, at the next refresh (a
     // document position).

@@ -1,13 +1,36 @@
 #include "ui/ImpresoraPaginas.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <algorithm>
+
+#include "costuras/Interaccion.h"
 
 namespace {
 
 constexpr double TwipsPorPulgada = 1440;
-constexpr double MargenTexto = 1440; // an inch round the printed trace
+constexpr double MargenTexto = 1440;   // an inch round the printed trace
+constexpr double MargenCabecera = 400; // a handout's header, left and above the picture
+
+// Where the end of a laid-out text that fits in `alto` begins: the top of
+// its first line that leaves no more than that below it.
+double ComienzoDelFinal(const QTextDocument& texto, double alto)
+{
+    QAbstractTextDocumentLayout& disposicion = *texto.documentLayout();
+    const double total = disposicion.documentSize().height();
+    if (total <= alto)
+        return 0;
+    for (QTextBlock b = texto.begin(); b.isValid(); b = b.next()) {
+        const double arriba = disposicion.blockBoundingRect(b).top();
+        const QTextLayout& lineas = *b.layout();
+        for (int i = 0; i < lineas.lineCount(); ++i)
+            if (total - (arriba + lineas.lineAt(i).y()) <= alto)
+                return arriba + lineas.lineAt(i).y();
+    }
+    return total - alto;
+}
 
 } // namespace
 
@@ -89,9 +112,7 @@ bool ImpresoraPaginas::ImprimirTexto(const QTextDocument& texto)
 {
     if (documentos_ == Documentos::UnTrabajoCada && !Terminar())
         return false;
-    // Laid out on the device itself, so the characters keep their size in points.
-    const std::unique_ptr<QTextDocument> copia(texto.clone());
-    copia->documentLayout()->setPaintDevice(&dispositivo_);
+    const std::unique_ptr<QTextDocument> copia = EnDispositivo(texto);
     const double f = DispositivoPorTwip();
     const QSizeF hoja = dispositivo_.pageLayout().fullRectPixels(dispositivo_.logicalDpiX()).size();
     const QRectF cuerpo(QPointF(MargenTexto, MargenTexto) * f, hoja - QSizeF(2 * MargenTexto, 2 * MargenTexto) * f);
@@ -106,6 +127,48 @@ bool ImpresoraPaginas::ImprimirTexto(const QTextDocument& texto)
         pintor_.restore();
     }
     return documentos_ == Documentos::TodosEnUno || Terminar();
+}
+
+std::unique_ptr<QTextDocument> ImpresoraPaginas::EnDispositivo(const QTextDocument& texto)
+{
+    std::unique_ptr<QTextDocument> copia(texto.clone());
+    copia->documentLayout()->setPaintDevice(&dispositivo_);
+    return copia;
+}
+
+bool ImpresoraPaginas::Encabezado(const QString& texto)
+{
+    if (!pintor_.isActive())
+        return false;
+    const double f = DispositivoPorTwip();
+    const double ancho = dispositivo_.pageLayout().fullRectPixels(dispositivo_.logicalDpiX()).width();
+    QFont letra(QStringLiteral("Arial"));
+    letra.setPointSizeF(11);
+    letra.setBold(true);
+    pintor_.save();
+    pintor_.setFont(QFont(letra, &dispositivo_));
+    pintor_.setPen(Qt::black);
+    pintor_.drawText(QRectF(QPointF(MargenCabecera, MargenCabecera / 2) * f,
+                            QSizeF(ancho - 2 * MargenCabecera * f, MargenCabecera * f)),
+                     Qt::AlignLeft | Qt::AlignVCenter, texto);
+    pintor_.restore();
+    return true;
+}
+
+bool ImpresoraPaginas::ImprimirTextoEn(const QTextDocument& texto, const QRectF& twips)
+{
+    if (!pintor_.isActive())
+        return false;
+    const double f = DispositivoPorTwip();
+    const QRectF cuerpo(twips.topLeft() * f, twips.size() * f);
+    const std::unique_ptr<QTextDocument> copia = EnDispositivo(texto);
+    copia->setTextWidth(cuerpo.width());
+    const double desde = ComienzoDelFinal(*copia, cuerpo.height());
+    pintor_.save();
+    pintor_.translate(cuerpo.topLeft() - QPointF(0, desde));
+    copia->drawContents(&pintor_, QRectF(0, desde, cuerpo.width(), cuerpo.height()));
+    pintor_.restore();
+    return true;
 }
 
 QRectF EncajarEnHoja(const QRectF& rectangulo, const QSizeF& hoja)
@@ -133,4 +196,13 @@ Escritura ImpresoraPdf::Guardar()
     if (!Terminar())
         return {false, QStringLiteral("no se pudo terminar el documento")};
     return EscribirAtomicamente(fichero_, memoria.data());
+}
+
+void DecirPdfEscrito(Interaccion& interaccion, const Escritura& e, const QString& fichero, const QString& titulo)
+{
+    if (!e.hecha)
+        interaccion.Mensaje(QStringLiteral("No se ha podido escribir el fichero ") + fichero + ": " + e.motivo + ".",
+                            "ERROR", Icono::Critico, Botones::Aceptar);
+    else if (!e.aviso.isEmpty())
+        interaccion.Mensaje(e.aviso, titulo, Icono::Exclamacion, Botones::Aceptar);
 }

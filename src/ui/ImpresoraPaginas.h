@@ -6,10 +6,12 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QString>
+#include <memory>
 
 #include "costuras/Impresora.h"
 #include "files/EscrituraAtomica.h"
 
+class Interaccion;
 class QPagedPaintDevice;
 
 class ImpresoraPaginas : public Impresora {
@@ -24,6 +26,8 @@ public:
     bool FinDocumento() override;
     void AbandonarDocumento() override;
     bool ImprimirTexto(const QTextDocument& texto) override;
+    bool Encabezado(const QString& texto) override;
+    bool ImprimirTextoEn(const QTextDocument& texto, const QRectF& twips) override;
 
     // Ends the document in progress; false when the device refused it.
     [[nodiscard]] bool Terminar();
@@ -36,6 +40,9 @@ private:
     // Readies the next page: starts painting or turns the page.
     [[nodiscard]] bool Pagina();
     double DispositivoPorTwip() const;
+    // A copy of the text laid out on the device, so the characters keep
+    // their size in points.
+    std::unique_ptr<QTextDocument> EnDispositivo(const QTextDocument& texto);
 
     QPagedPaintDevice& dispositivo_;
     Documentos documentos_;
@@ -66,3 +73,11 @@ public:
 private:
     QString fichero_;
 };
+
+// The documents' PDF filter for the file dialogs.
+inline const QString FiltroPdf = QStringLiteral("Documento PDF (*.pdf)|*.pdf");
+
+// Tells the person why a PDF could not be written, or what its writing
+// warned of (under `titulo`); nothing when it went well.
+void DecirPdfEscrito(Interaccion& interaccion, const Escritura& escritura, const QString& fichero,
+                     const QString& titulo);

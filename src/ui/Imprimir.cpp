@@ -6,14 +6,6 @@
 #include "costuras/Interaccion.h"
 #include "ui/ImpresoraPaginas.h"
 
-namespace {
-
-// Where the work area's picture lands on the page, in twips, and its scale.
-constexpr QPointF EsquinaArea{400, 800};
-constexpr double EscalaArea = 0.8;
-
-} // namespace
-
 Imprimir::Imprimir(Interaccion& interaccion, Impresora& impresora, Contenido contenido)
     : interaccion_(interaccion), impresora_(impresora), contenido_(std::move(contenido)),
       check2_(!contenido_.traza.isEmpty()), check2Habilitado_(check2_)
@@ -86,18 +78,13 @@ void Imprimir::GuardarPdf()
 {
     if (cerrado_ || !AceptarHabilitado())
         return;
-    const QString nombre =
-        interaccion_.NombreParaGuardar(contenido_.nombrePdf, QStringLiteral("Documento PDF (*.pdf)|*.pdf"));
+    const QString nombre = interaccion_.NombreParaGuardar(contenido_.nombrePdf, FiltroPdf);
     if (nombre.isEmpty())
         return;
     ImpresoraPdf pdf(nombre);
     pdf.Orientacion(orientacion_);
     const Escritura e = ImprimirCopias(pdf) ? pdf.Guardar() : Escritura{false, QStringLiteral("no se pudo dibujar")};
-    if (!e.hecha)
-        interaccion_.Mensaje(QStringLiteral("No se ha podido escribir el fichero ") + nombre + ": " + e.motivo + ".",
-                             "ERROR", Icono::Critico, Botones::Aceptar);
-    else if (!e.aviso.isEmpty())
-        interaccion_.Mensaje(e.aviso, QStringLiteral("Guardar como PDF"), Icono::Exclamacion, Botones::Aceptar);
+    DecirPdfEscrito(interaccion_, e, nombre, QStringLiteral("Guardar como PDF"));
     Cerrar();
 }
 

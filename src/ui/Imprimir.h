@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPointF>
 #include <QSizeF>
 #include <QString>
 #include <cstdint>
@@ -27,6 +28,9 @@ public:
     };
 
     static constexpr std::int16_t MaxCopias = 100;
+    // Where the work area's picture lands on the page, in twips, and its scale.
+    static constexpr QPointF EsquinaArea{400, 800};
+    static constexpr double EscalaArea = 0.8;
 
     Imprimir(Interaccion& interaccion, Impresora& impresora, Contenido contenido);
 

@@ -225,6 +225,8 @@ void Principal::Aceptar_Click()
     traza_.PonerTamañoLetra(Traza::TamañoLetra);
     vista_.aceptarVisible = false;
     vista_.aceptarHabilitado = false;
+    vista_.folletoVisible = false;
+    marco_.Historia().Olvidar();
     disposicion_.textoPeq.ancho = disposicion_.ancho - 200;
     TextoPanel(QString());
     Redibujar();

@@ -63,6 +63,10 @@ public:
     void AbrirImprimir();
     void AbrirImprimir(const QTextDocument& traza) override;
     void ExportarDibujo() override { Exportar(); }
+    // The handout of the steps a window can show, in a PDF the person names;
+    // at the end prompt, of the whole run until Aceptar.
+    void GuardarPasos(const HistoriaPasos& historia) override;
+    void GuardarPasosPdf();
 
     // --- algorithms -------------------------------------------------------------
     // An algorithm command of the catalogue as its menu entry runs it: what
@@ -119,10 +123,13 @@ private:
     void IdentificarSegunVertices();
     // The sequential colouring as its menu entry starts it, in this order.
     void ColorearEnOrden(const Parametros& parametros);
+    // A file beside the graph's, named as it with `final` for its extension.
+    QString NombreJuntoAlGrafo(const QString& final) const;
 
     std::unique_ptr<CopiaPeriodica> copias_;
     int enEjecucion_ = 0;
     EdicionRaton edicion_{*this};
     EdicionTeclado teclado_{*this, edicion_};
+    QString tituloEjecucion_; // the run's caption, for its handout
     SeleccionOrden ordenUsuario_{*this, [this](const Parametros& p) { ColorearEnOrden(p); }};
 };

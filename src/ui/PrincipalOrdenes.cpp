@@ -103,16 +103,21 @@ void Principal::AbrirImprimir()
     AbrirImprimir(traza_.Documento());
 }
 
+// By the name's own characters: Qt's file info would lose the bytes of a
+// name that is not UTF-8.
+QString Principal::NombreJuntoAlGrafo(const QString& final) const
+{
+    const QString& nombre = documento_.NombreArchivo;
+    const QString corto = documento_.NombreCorto();
+    const QString carpeta = nombre.left(nombre.size() - corto.size());
+    return carpeta + corto.left(corto.contains(u'.') ? corto.lastIndexOf(u'.') : corto.size()) + final;
+}
+
 void Principal::AbrirImprimir(const QTextDocument& traza)
 {
     const Lienzo& lienzo = Area().Superficie();
     // The PDF is offered beside the graph's file, under the same name.
-    // By the name's own characters: Qt's file info would lose the bytes of a
-    // name that is not UTF-8.
-    const QString& nombre = documento_.NombreArchivo;
-    const QString corto = documento_.NombreCorto();
-    const QString carpeta = nombre.left(nombre.size() - corto.size());
-    const QString pdf = carpeta + corto.left(corto.contains(u'.') ? corto.lastIndexOf(u'.') : corto.size()) + ".pdf";
+    const QString pdf = NombreJuntoAlGrafo(QStringLiteral(".pdf"));
     // Three pixels for each of the screen's: about 230 dpi at the page's 0.8 scale.
     const QImage imagen = Area().ImagenNitida(std::max(3.0, escala_));
     Imprimir dialogo(
@@ -163,6 +168,7 @@ void Principal::EjecutarOrden(const OrdenAlgoritmo& orden)
 void Principal::EjecutarOrdenCompleta(const OrdenAlgoritmo& orden, const Parametros& parametros, bool pausas)
 {
     marco_.EjecucionCompleta = !pausas && !orden.ejecucion.isEmpty();
+    tituloEjecucion_ = orden.TituloPasos();
     if (orden.desdeMenu)
         marco_.DesdeMenu = true;
     Correr(orden, parametros);
@@ -177,6 +183,7 @@ void Principal::IniciarAlgoritmo(const QString& nombre, const Parametros& parame
     interaccion_.Mostrar(dialogo);
     if (!dialogo.Aceptado())
         return;
+    tituloEjecucion_ = dialogo.Titulo();
     Parametros respuestas = parametros;
     if (orden->preguntaTrasModo && !PreguntarAntesDeEjecutar(*orden, *this, respuestas)) {
         // Nothing ran: the next command starts from a clean slate.

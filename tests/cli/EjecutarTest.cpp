@@ -188,6 +188,20 @@ TEST_F(CliEjecutar, LosPasosSonLosDibujosYTextosDeCadaPausa)
     }
 }
 
+// A --pasos ending in .pdf, in any case, is the handout: one page per pause, and the run's output as with a
+// folder. A handout that cannot be written says so after the trace and fails.
+TEST_F(CliEjecutar, LosPasosEnPdfSonUnFolleto)
+{
+    const Ejecucion carpeta = EnCarpeta({"Kruskal", "k.grf", "--pasos", Ruta("")});
+    const Ejecucion folleto = EnCarpeta({"Kruskal", "k.grf", "--pasos", Ruta("f.PDF")});
+    EXPECT_EQ(folleto.estado, 0) << folleto.errores.toStdString();
+    EXPECT_EQ(folleto.salida, carpeta.salida);
+    EXPECT_EQ(Contenido("f.PDF").count("/Type /Page\n"), 3);
+    const Ejecucion mala = EnCarpeta({"Kruskal", "k.grf", "--pasos", Ruta("no/f.pdf")});
+    EXPECT_TRUE(mala.estado == 1 && mala.salida == carpeta.salida && mala.errores.contains(Ruta("no/f.pdf")))
+        << mala.errores.toStdString();
+}
+
 // Graphs the reader accepts and a run once could not end on: a negative
 // edge for the postman (its shortest paths went round the edge for ever),
 // loops on the diagonal (the postman spun, Tucker read past its record), a
@@ -260,6 +274,8 @@ TEST_F(CliEjecutar, LasSalidasNoSePisan)
         {"Kruskal", "k.grf", "--grafo", "k.grf"},
         {"Kruskal", "k.grf", "--pasos", Ruta("st")},
         {"Kruskal", "k.grf", "--reemplazar"},
+        {"Kruskal", "k.grf", "--pasos", "f.pdf", "--ancho", "1000000", "--alto", "1000000"},
+        {"Kruskal", "k.grf", "--grafo", "f.pdf", "--pasos", "f.pdf"},
     };
     for (const QStringList& caso : casos) {
         SCOPED_TRACE(caso.join(' ').toStdString());

@@ -6,18 +6,21 @@
 #include <QStringList>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <vector>
 
 #include "costuras/Impresora.h"
 
 class ImpresoraGrabadora : public Impresora {
 public:
     QStringList llamadas;
-    int fallarDesde = -1; // index of the first call that fails; -1 never
-    QString negrita;      // the bold characters of the last text printed
+    int fallarDesde = -1;         // index of the first call that fails; -1 never
+    QString negrita;              // the bold characters of the last text printed
+    std::vector<QImage> imagenes; // every picture drawn, in order
 
     void Orientacion(int orientacion) override { Anotar(QString("orientacion %1").arg(orientacion)); }
     bool DibujarImagen(const QImage& imagen, const QRectF& r) override
     {
+        imagenes.push_back(imagen);
         return Anotar(QString("imagen %1x%2 en %3,%4 %5x%6")
                           .arg(imagen.width())
                           .arg(imagen.height())
@@ -36,6 +39,11 @@ public:
                 if (trozo.fragment().charFormat().fontWeight() == QFont::Bold)
                     negrita += trozo.fragment().text();
         return Anotar("texto " + texto.toPlainText());
+    }
+    bool Encabezado(const QString& texto) override { return Anotar("cabecera " + texto); }
+    bool ImprimirTextoEn(const QTextDocument& texto, const QRectF&) override
+    {
+        return Anotar("texto en la página " + texto.toPlainText());
     }
 
 private:
