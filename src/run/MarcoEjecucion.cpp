@@ -11,6 +11,7 @@ void MarcoEjecucion::PrepararEjecucion()
     traza_.Vaciar();
     traza_.OlvidarFormatos();
     historia_.Olvidar();
+    juego_.Pausar();
 }
 
 void MarcoEjecucion::AñadirTraza(const QString& texto, bool negrita, const QColor& color)
@@ -30,6 +31,7 @@ void MarcoEjecucion::PausaPaso()
     BotonesInterrupcion ventana(
         *this, traza_, [this](const QTextDocument& copia) { ventana_.AbrirImprimir(copia); }, &historia_);
     ventana.AlExportar([this] { ventana_.ExportarDibujo(); });
+    ventana.ConReproduccion(juego_);
     ventana_.MostrarPaso(ventana);
     // However the window was left, the run goes on over its newest picture.
     ventana.VolverAlUltimo();
@@ -39,6 +41,7 @@ void MarcoEjecucion::FinalizarEjecucion()
 {
     DesdeMenu = false;
     historia_.Olvidar();
+    juego_.Pausar();
     ventana_.MostrarAceptar();
     // The prompt's runs follow the algorithm's without being counted, so the
     // next run writes over them.
@@ -62,6 +65,16 @@ bool MarcoEjecucion::EstaEnLista(std::int16_t x, const std::vector<std::int16_t>
 }
 
 void MarcoEjecucion::Esperar(std::int16_t segundos)
+{
+    EsperarSegundos(segundos);
+}
+
+void MarcoEjecucion::EsperarPaso()
+{
+    EsperarSegundos(juego_.Ritmo());
+}
+
+void MarcoEjecucion::EsperarSegundos(double segundos)
 {
     const double inicio = persona_.Ahora();
     while (persona_.Ahora() - inicio < segundos)
