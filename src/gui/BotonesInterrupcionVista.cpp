@@ -16,6 +16,8 @@ BotonesInterrupcionVista::BotonesInterrupcionVista(BotonesInterrupcion& modelo, 
     for (const auto& [rotulo, accion] : acciones)
         botones.push_back({rotulo, [this, accion = accion] { Pulsar(accion); }});
     Colocar(principal, altoTextoPx, botones, modelo.Pasos(), [this] { Mostrar(); });
+    if (modelo.Mando())
+        ColocarReproduccion(*modelo.Mando(), [this] { Seguir(); });
     MostrarTexto(modelo.Texto(), modelo.PosicionCursor());
     AtajoExportar([this] { modelo_.Exportar(); });
 }
@@ -23,6 +25,11 @@ BotonesInterrupcionVista::BotonesInterrupcionVista(BotonesInterrupcion& modelo, 
 void BotonesInterrupcionVista::Pulsar(void (BotonesInterrupcion::*accion)())
 {
     (modelo_.*accion)();
+    Seguir();
+}
+
+void BotonesInterrupcionVista::Seguir()
+{
     if (modelo_.Cerrado())
         accept();
     else
