@@ -14,6 +14,7 @@
 #include "MundoBanco.h"
 #include "run/HistoriaPasos.h"
 #include "run/MarcoEjecucion.h"
+#include "run/PasoMostrado.h"
 #include "ui/Principal.h"
 
 namespace {
@@ -24,6 +25,19 @@ double MegasEnUso()
 {
     const struct mallinfo2 m = mallinfo2();
     return double(m.uordblks + m.hblkhd) / (1024 * 1024);
+}
+
+// One pause's worth of run: an edge drawn thick, a line of trace.
+void DarPaso(Principal& p, int k)
+{
+    MarcoEjecucion& marco = p.Marco();
+    const int a = k % 50 + 1, b = (k * 7) % 50 + 1;
+    Lienzo& lienzo = p.Superficie();
+    lienzo.PonerAnchoLinea(2);
+    p.dibujo().DibujarArista(std::int16_t(a), std::int16_t(a == b ? a % 50 + 1 : b), QColor(128, 0, 0), 0, 0, 0);
+    lienzo.PonerAnchoLinea(1);
+    marco.AñadirTraza(QStringLiteral("Arista: (%1,%2)    \t").arg(a).arg(b), false, QColor(Qt::black));
+    marco.AñadirTraza(QStringLiteral("%1\r\n").arg(k), true, QColor(0, 0, 128));
 }
 
 void BM_RecordarPasos50(benchmark::State& estado)
@@ -40,15 +54,7 @@ void BM_RecordarPasos50(benchmark::State& estado)
         std::chrono::steady_clock::duration recordando{};
         estado.ResumeTiming();
         for (int k = 0; k < Pausas; ++k) {
-            const int a = k % 50 + 1, b = (k * 7) % 50 + 1;
-            Lienzo& lienzo = p.Superficie();
-            lienzo.PonerAnchoLinea(2);
-            p.dibujo().DibujarArista(std::int16_t(a), std::int16_t(a == b ? a % 50 + 1 : b),
-                                     QColor(128, 0, 0), 0, 0, 0);
-            lienzo.PonerAnchoLinea(1);
-            marco.AñadirTraza(QStringLiteral("Arista: (%1,%2)    \t").arg(a).arg(b), false,
-                              QColor(Qt::black));
-            marco.AñadirTraza(QStringLiteral("%1\r\n").arg(k), true, QColor(0, 0, 128));
+            DarPaso(p, k);
             if (recordar) {
                 const auto inicio = std::chrono::steady_clock::now();
                 marco.Historia().Recordar(marco.traza(), 0);
@@ -66,5 +72,30 @@ void BM_RecordarPasos50(benchmark::State& estado)
     }
 }
 BENCHMARK(BM_RecordarPasos50)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+
+// The timeline: from the newest of the 4000 steps straight to step k, the
+// jump writing that step's trace afresh and putting its picture back on
+// the work area. The way back to the newest is not timed.
+void BM_SaltarAlPaso50(benchmark::State& estado)
+{
+    SinPersona persona;
+    Principal p(persona);
+    Completo(p.grafo(), 50, "Ponderado");
+    MarcoEjecucion& marco = p.Marco();
+    marco.PrepararEjecucion();
+    for (int k = 0; k < Pausas; ++k) {
+        DarPaso(p, k);
+        marco.Historia().Recordar(marco.traza(), 0);
+    }
+    PasoMostrado pasos(marco.Historia());
+    const int destino = static_cast<int>(estado.range(0));
+    for (auto _ : estado) {
+        pasos.Ir(destino);
+        estado.PauseTiming();
+        pasos.Ir(Pausas);
+        estado.ResumeTiming();
+    }
+}
+BENCHMARK(BM_SaltarAlPaso50)->Arg(1)->Arg(2)->Arg(Pausas / 2)->Arg(Pausas - 1)->Unit(benchmark::kMillisecond);
 
 } // namespace

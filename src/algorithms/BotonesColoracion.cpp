@@ -8,7 +8,8 @@
 #include "run/VentanaEjecucion.h"
 
 BotonesColoracion::BotonesColoracion(Contexto& contexto, Coloracion coloracion, const QString& nombre)
-    : c_(contexto), coloracion_(std::move(coloracion)), traza_(nombre, coloracion_), historia_(contexto.marco.Ventana())
+    : c_(contexto), coloracion_(std::move(coloracion)), traza_(nombre, coloracion_),
+      historia_(contexto.marco.Ventana()), mando_(contexto.marco.Juego(), pasos_, [this] { Continuar(); })
 {
     if (nombre == TituloBrelaz) {
         const int ancho = c_.marco.Ventana().ReservarPanel(PanelBrelaz::Ancho);
@@ -64,6 +65,7 @@ void BotonesColoracion::Terminar()
 {
     if (cerrado_)
         return;
+    mando_.Juego().Pausar();
     pasos_.AlUltimo();
     textoVisible_ = false;
     while (paso_ < int(coloracion_.orden.size()))

@@ -15,6 +15,7 @@
 #include "costuras/ModeloDialogo.h"
 #include "run/BotonesInterrupcion.h"
 #include "run/HistoriaPasos.h"
+#include "run/MandoReproduccion.h"
 #include "run/PasoMostrado.h"
 #include "run/Traza.h"
 
@@ -38,6 +39,8 @@ public:
     const PanelBrelaz* Panel() const;
     // The steps shown so far, to go back and forth through.
     PasoMostrado& Pasos() { return pasos_; }
+    // Playing and the timeline over the vertices painted so far.
+    MandoReproduccion& Mando() { return mando_; }
     // The place in the order of the next vertex to paint, from 1.
     int Paso() const { return paso_; }
 
@@ -76,6 +79,7 @@ private:
     std::optional<PanelBrelaz> panel_;
     HistoriaPasos historia_;
     PasoMostrado pasos_{historia_};
+    MandoReproduccion mando_;
     std::vector<PanelBrelaz> paneles_; // by step
     int paso_ = 1;
     int ultimo_ = -1; // where the number painted last starts

@@ -194,7 +194,7 @@ bool Postman::Recorrer()
         }
         DibujarPaso(c, CodigoArista(a, b), ColorRecorrido, static_cast<int>(i) + 1, lado);
         total += c.grafo.elem_matriz(a, b);
-        marco.Esperar(1);
+        marco.EsperarPaso();
         if (SalirConEscape(c))
             return false;
     }

@@ -60,7 +60,7 @@ void Mostrar_Circuito(Contexto& contexto, const Circuito& circuito, bool final)
                               .arg(DestinoArista(codigo)),
                           false, AzulEuler);
         if (mostrar)
-            marco.Esperar(1);
+            marco.EsperarPaso();
         if (marco.EscapePulsado)
             return;
     }

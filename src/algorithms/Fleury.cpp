@@ -59,6 +59,8 @@ struct Tour {
 // The vertex the person clicks next; 0 when Escape came first.
 std::int16_t Tour::EsperarClic()
 {
+    // Nobody can play a walk the person makes.
+    marco().Juego().Pausar();
     for (;;) {
         if (marco().EscapePulsado)
             return 0;
@@ -167,7 +169,7 @@ bool Tour::PasoAutomatico(int actual, const ListaAristas& candidatas, std::int16
         m.AñadirTraza(NL, false, AzulEuler);
     DibujarPaso(contexto, codigo, ColorRecorrido, static_cast<int>(recorrido.size()) + 1);
     if (m.EjecucionCompleta)
-        m.Esperar(1);
+        m.EsperarPaso();
     else
         m.PausaPaso();
     return !SalirConEscape(contexto);

@@ -83,6 +83,7 @@ BotonesColoracionVista::BotonesColoracionVista(BotonesColoracion& modelo, QWidge
                         refrescar_();
                     Mostrar();
                 });
+    ColocarReproduccion(modelo.Mando(), [this] { Seguir(); });
     continuar_ = botones.front();
     continuar_->setDefault(true);
     AtajoExportar([this] { modelo_.Exportar(); });
@@ -96,6 +97,13 @@ BotonesColoracionVista::BotonesColoracionVista(BotonesColoracion& modelo, QWidge
 void BotonesColoracionVista::Pulsar(void (BotonesColoracion::*accion)())
 {
     (modelo_.*accion)();
+    Seguir();
+    if (!modelo_.Cerrado())
+        continuar_->setFocus();
+}
+
+void BotonesColoracionVista::Seguir()
+{
     if (refrescar_)
         refrescar_();
     if (modelo_.Cerrado()) {
@@ -103,7 +111,6 @@ void BotonesColoracionVista::Pulsar(void (BotonesColoracion::*accion)())
         return;
     }
     Mostrar();
-    continuar_->setFocus();
 }
 
 void BotonesColoracionVista::Mostrar()

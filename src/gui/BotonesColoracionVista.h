@@ -30,6 +30,8 @@ public:
 
 private:
     void Pulsar(void (BotonesColoracion::*accion)());
+    // Paints what the step left, and closes once every vertex is painted.
+    void Seguir();
     void Mostrar();
 
     BotonesColoracion& modelo_;

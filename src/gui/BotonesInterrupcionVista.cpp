@@ -22,6 +22,8 @@ BotonesInterrupcionVista::BotonesInterrupcionVista(BotonesInterrupcion& modelo, 
             Mostrar();
         });
     Colocar(principal, altoTextoPx, botones, modelo.Pasos(), [this] { Mostrar(); });
+    if (modelo.Mando())
+        ColocarReproduccion(*modelo.Mando(), [this] { Seguir(); });
     MostrarTexto(modelo.Texto(), modelo.PosicionCursor());
     AtajoExportar([this] { modelo_.Exportar(); });
 }
@@ -29,6 +31,11 @@ BotonesInterrupcionVista::BotonesInterrupcionVista(BotonesInterrupcion& modelo, 
 void BotonesInterrupcionVista::Pulsar(void (BotonesInterrupcion::*accion)())
 {
     (modelo_.*accion)();
+    Seguir();
+}
+
+void BotonesInterrupcionVista::Seguir()
+{
     if (modelo_.Cerrado())
         accept();
     else

@@ -25,6 +25,8 @@ protected:
 private:
     // Carries out a button and shows what it left, or closes.
     void Pulsar(void (BotonesInterrupcion::*accion)());
+    // Closes once the run goes on, else shows what is left.
+    void Seguir();
     void Mostrar();
 
     BotonesInterrupcion& modelo_;

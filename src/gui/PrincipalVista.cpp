@@ -22,6 +22,7 @@
 #include "gui/AreaTrabajoVista.h"
 #include "gui/InteraccionQt.h"
 #include "gui/Presentacion.h"
+#include "gui/ReproduccionVista.h"
 #include "run/BotonesInterrupcion.h"
 #include "ui/MenuPrincipal.h"
 
@@ -167,6 +168,9 @@ void PrincipalVista::Refrescar()
 {
     const VistaPrincipal& v = principal_.Vista();
     setWindowTitle(principal_.Titulo());
+    // The work area follows the new size as it does on maximizing.
+    if (v.pantallaCompleta != isFullScreen())
+        v.pantallaCompleta ? showFullScreen() : showMaximized();
     // The start-up panel lies under the work area: a rejected file that hides
     // the area uncovers it again.
     frame1_->setVisible(v.panelInicio || !v.areaVisible);
@@ -208,6 +212,7 @@ void PrincipalVista::Atender(InteraccionQt& persona)
 {
     persona.PonerVentana(this);
     persona.AlEsperar([this] { Refrescar(); });
+    RecordarRitmo(principal_.Marco().Juego());
 }
 
 void PrincipalVista::Colocar(const Disposicion& d)

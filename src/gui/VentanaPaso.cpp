@@ -7,6 +7,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "gui/ReproduccionVista.h"
 #include "run/PasoMostrado.h"
 #include "run/Traza.h"
 
@@ -109,6 +110,19 @@ void VentanaPaso::ColocarFolleto(int izquierda, int anchoColumna, int altoBoton)
     connect(boton, &QPushButton::clicked, this, folleto_.accion);
 }
 
+// The row takes its room above the window, which grows upwards: the text
+// and the buttons stay where they were over the trace pane.
+void VentanaPaso::ColocarReproduccion(MandoReproduccion& mando, std::function<void()> trasMover)
+{
+    constexpr int AltoFila = Px(450);
+    reproduccion_ = new ReproduccionVista(mando, this, std::move(trasMover));
+    setGeometry(geometry().adjusted(0, -AltoFila, 0, 0));
+    for (QWidget* parte : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        parte->move(parte->pos() + QPoint(0, AltoFila));
+    reproduccion_->setGeometry(texto_->geometry().left(), Px(40), width() - 2 * texto_->geometry().left(),
+                               AltoFila - Px(60));
+}
+
 void VentanaPaso::MostrarTexto(QTextDocument& texto, int posicion)
 {
     if (texto_->document() != &texto)
@@ -118,6 +132,8 @@ void VentanaPaso::MostrarTexto(QTextDocument& texto, int posicion)
     if (texto.defaultFont() != texto_->font())
         texto.setDefaultFont(texto_->font());
     LlevarCursor(posicion);
+    if (reproduccion_)
+        reproduccion_->Mostrar();
     if (!pasos_)
         return;
     etiqueta_->setText(pasos_->Etiqueta());

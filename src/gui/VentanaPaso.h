@@ -11,7 +11,9 @@
 #include <functional>
 #include <vector>
 
+class MandoReproduccion;
 class PasoMostrado;
+class ReproduccionVista;
 class QLabel;
 class QPushButton;
 class QTextDocument;
@@ -40,6 +42,9 @@ protected:
     // column of their own; returns the first ones in order.
     std::vector<QPushButton*> Colocar(QWidget* principal, int altoTextoPx, const std::vector<BotonPaso>& botones,
                                       PasoMostrado* pasos = nullptr, std::function<void()> alMoverse = {});
+    // A row under the text to play the run and reach any step on a
+    // timeline; `trasMover` as the window's own buttons end.
+    void ColocarReproduccion(MandoReproduccion& mando, std::function<void()> trasMover);
     // The text of the step shown, scrolled to this position; the label and
     // the two step buttons follow the step.
     void MostrarTexto(QTextDocument& texto, int posicion);
@@ -60,4 +65,5 @@ private:
     QLabel* etiqueta_ = nullptr;
     QPushButton* anterior_ = nullptr;
     QPushButton* siguiente_ = nullptr;
+    ReproduccionVista* reproduccion_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "run/BanderasEjecucion.h"
 #include "run/HistoriaPasos.h"
+#include "run/Reproduccion.h"
 #include "run/Traza.h"
 
 BotonesInterrupcion::BotonesInterrupcion(BanderasEjecucion& banderas, Traza& traza,
@@ -13,6 +14,12 @@ BotonesInterrupcion::BotonesInterrupcion(BanderasEjecucion& banderas, Traza& tra
         historia->Recordar(traza, cursor_);
         pasos_.emplace(*historia);
     }
+}
+
+void BotonesInterrupcion::ConReproduccion(Reproduccion& juego)
+{
+    if (pasos_)
+        mando_.emplace(juego, *pasos_, [this] { Continuar(); });
 }
 
 QTextDocument& BotonesInterrupcion::Texto()
@@ -46,6 +53,7 @@ void BotonesInterrupcion::Continuar()
 
 void BotonesInterrupcion::Terminar()
 {
+    Parar();
     banderas_.EjecucionCompleta = true;
     textoVisible_ = false;
     Cerrar();
@@ -59,8 +67,15 @@ void BotonesInterrupcion::Imprimir()
 
 void BotonesInterrupcion::Escape()
 {
+    Parar();
     if (!EnUltimo())
         return VolverAlUltimo();
     banderas_.EscapePulsado = true;
     Continuar();
+}
+
+void BotonesInterrupcion::Parar()
+{
+    if (mando_)
+        mando_->Juego().Pausar();
 }

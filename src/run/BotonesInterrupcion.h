@@ -8,10 +8,12 @@
 #include <optional>
 
 #include "costuras/ModeloDialogo.h"
+#include "run/MandoReproduccion.h"
 #include "run/PasoMostrado.h"
 
 struct BanderasEjecucion;
 class HistoriaPasos;
+class Reproduccion;
 class Traza;
 
 class BotonesInterrupcion : public ModeloDialogo {
@@ -32,6 +34,10 @@ public:
     // The steps it can show, when it has a history: "< Anterior" and
     // "Siguiente >" move through them.
     PasoMostrado* Pasos() { return pasos_ ? &*pasos_ : nullptr; }
+    // With a history, the run can also be played and its steps reached on
+    // a timeline.
+    void ConReproduccion(Reproduccion& juego);
+    MandoReproduccion* Mando() { return mando_ ? &*mando_ : nullptr; }
 
     // From an earlier step, back to this one; else the run goes on.
     void Continuar();
@@ -64,6 +70,8 @@ public:
 
 private:
     void Cerrar();
+    // Fin and Escape stop playing.
+    void Parar();
     bool EnUltimo() const { return !pasos_ || pasos_->EnUltimo(); }
 
     BanderasEjecucion& banderas_;
@@ -75,4 +83,5 @@ private:
     bool textoVisible_ = true;
     bool cerrado_ = false;
     std::optional<PasoMostrado> pasos_;
+    std::optional<MandoReproduccion> mando_;
 };

@@ -11,6 +11,7 @@ void MarcoEjecucion::PrepararEjecucion()
     traza_.Vaciar();
     traza_.OlvidarFormatos();
     historia_.Olvidar();
+    juego_.Pausar();
 }
 
 void MarcoEjecucion::AñadirTraza(const QString& texto, bool negrita, const QColor& color)
@@ -31,6 +32,7 @@ void MarcoEjecucion::PausaPaso()
         *this, traza_, [this](const QTextDocument& copia) { ventana_.AbrirImprimir(copia); }, &historia_);
     ventana.AlExportar([this] { ventana_.ExportarDibujo(); });
     ventana.AlGuardarPasos([this] { ventana_.GuardarPasos(historia_); });
+    ventana.ConReproduccion(juego_);
     ventana_.MostrarPaso(ventana);
     // However the window was left, the run goes on over its newest picture.
     ventana.VolverAlUltimo();
@@ -40,6 +42,7 @@ void MarcoEjecucion::FinalizarEjecucion()
 {
     DesdeMenu = false;
     // The steps stay until Aceptar: the handout may still be written.
+    juego_.Pausar();
     ventana_.MostrarAceptar();
     // The prompt's runs follow the algorithm's without being counted, so the
     // next run writes over them.
@@ -63,6 +66,16 @@ bool MarcoEjecucion::EstaEnLista(std::int16_t x, const std::vector<std::int16_t>
 }
 
 void MarcoEjecucion::Esperar(std::int16_t segundos)
+{
+    EsperarSegundos(segundos);
+}
+
+void MarcoEjecucion::EsperarPaso()
+{
+    EsperarSegundos(juego_.Ritmo());
+}
+
+void MarcoEjecucion::EsperarSegundos(double segundos)
 {
     const double inicio = persona_.Ahora();
     while (persona_.Ahora() - inicio < segundos)

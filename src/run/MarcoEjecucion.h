@@ -10,6 +10,7 @@
 
 #include "run/BanderasEjecucion.h"
 #include "run/HistoriaPasos.h"
+#include "run/Reproduccion.h"
 
 class Interaccion;
 class Traza;
@@ -32,6 +33,8 @@ public:
     // The window, for an algorithm that reaches it itself: a step window or
     // panel of its own, or a tour's hidden pane and the clicks of a walk.
     VentanaEjecucion& Ventana() { return ventana_; }
+    // Whether the step windows play the run by themselves, and their pace.
+    Reproduccion& Juego() { return juego_; }
     void PrepararEjecucion();
     void AñadirTraza(const QString& texto, bool negrita, const QColor& color);
     // Returns the position after the formatted text (where the caret goes).
@@ -41,6 +44,8 @@ public:
     // lista is 1-based and ends at its first 0 (or at its end).
     static bool EstaEnLista(std::int16_t x, const std::vector<std::int16_t>& lista);
     void Esperar(std::int16_t segundos);
+    // A tour's dwell on each edge: the playing pace, a second by default.
+    void EsperarPaso();
 
     // How far the trace pane narrows while the step window or the Aceptar
     // button stands beside it.
@@ -51,4 +56,7 @@ private:
     Traza& traza_;
     Interaccion& persona_;
     HistoriaPasos historia_;
+    Reproduccion juego_;
+
+    void EsperarSegundos(double segundos);
 };

@@ -1,5 +1,7 @@
 #include "run/PasoMostrado.h"
 
+#include <algorithm>
+
 #include "run/HistoriaPasos.h"
 
 PasoMostrado::PasoMostrado(HistoriaPasos& historia) : historia_(historia), k_(historia.Pasos()) {}
@@ -9,9 +11,23 @@ QString PasoMostrado::Etiqueta() const
     return QStringLiteral("Paso %1 de %2").arg(k_).arg(historia_.Pasos());
 }
 
+int PasoMostrado::Total() const
+{
+    return historia_.Pasos();
+}
+
 bool PasoMostrado::EnUltimo() const
 {
     return k_ >= historia_.Pasos();
+}
+
+void PasoMostrado::Ir(int k)
+{
+    if (historia_.Pasos() == 0)
+        return;
+    k = std::clamp(k, 1, historia_.Pasos());
+    if (k != k_)
+        Mostrar(k);
 }
 
 void PasoMostrado::Anterior()

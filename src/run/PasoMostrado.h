@@ -19,11 +19,15 @@ public:
     QString Etiqueta() const;
 
     int Mostrado() const { return k_; }
+    // The steps reached so far.
+    int Total() const;
     bool EnUltimo() const;
     bool HayAnterior() const { return k_ > 1; }
     bool HaySiguiente() const { return !EnUltimo(); }
     void Anterior();
     void Siguiente();
+    // Straight to step k (from 1), kept within the steps reached.
+    void Ir(int k);
     // Back to the newest step, where the run goes on.
     void AlUltimo();
     // The step just remembered is the one shown (a window that stays open

@@ -46,7 +46,8 @@ struct VistaPrincipal {
     int combo1 = 0; // index in the type list
     QString coordX;
     QString coordY;
-    bool cursorCruz = false; // cross pointer on the work area while adding
+    bool cursorCruz = false;       // cross pointer on the work area while adding
+    bool pantallaCompleta = false; // for a projector: the whole screen, no frame
 };
 
 inline const QString TituloInicial = QStringLiteral(" NODEVA: Algoritmos sobre Grafos");

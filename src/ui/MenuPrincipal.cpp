@@ -76,6 +76,7 @@ std::vector<EntradaMenu> Construir()
         {"Ver", "&Ver", "", true, ""},
         {"Centrar", "Centrar", "Ver", false, ""},
         {"Girar_voltear", "Girar y Voltear", "Ver", false, ""},
+        {"Pantalla_completa", "Pantalla completa", "Ver", true, "F11"},
         {"Grafos", "&Grafos", "", true, ""},
     };
     const auto grafos = Grafos();

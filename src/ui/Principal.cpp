@@ -188,7 +188,9 @@ void Principal::Centrar()
 
 void Principal::Escape()
 {
-    if (ordenUsuario_.Activa())
+    if (vista_.pantallaCompleta)
+        vista_.pantallaCompleta = false;
+    else if (ordenUsuario_.Activa())
         ordenUsuario_.Abandonar();
     else
         marco_.EscapePulsado = true;

@@ -82,8 +82,10 @@ public:
     void EjecutarAlgoritmo(const QString& nombre, const Parametros& parametros = {});
 
     // The Escape key: a run stops at its next pause, and choosing a
-    // colouring order by clicks is left.
+    // colouring order by clicks is left; in full screen it only leaves it.
     void Escape();
+    // Ver > Pantalla completa (F11): in and out of full screen.
+    void PantallaCompleta() { vista_.pantallaCompleta = !vista_.pantallaCompleta; }
 
     void Iniciar_trabajo();
     bool QuiereCerrar() override;

@@ -42,6 +42,7 @@ bool Principal::Ejecutar(const QString& control)
         {"Cambiar_todos_pesos", &Principal::Cambiar_todos_pesos},
         {"Centrar", &Principal::Centrar},
         {"Girar_voltear", &Principal::Girar_voltear},
+        {"Pantalla_completa", &Principal::PantallaCompleta},
         {"Matriz_adyacencia", &Principal::Matriz_adyacencia},
         {"Imprimir", &Principal::AbrirImprimir},
     };

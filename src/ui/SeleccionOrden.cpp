@@ -31,6 +31,7 @@ bool SeleccionOrden::Elegido(int v) const
 void SeleccionOrden::Empezar()
 {
     p_.Marco().Orden_Definido = true;
+    p_.Marco().Juego().Pausar();
     // A vertex selected before would look chosen without being so.
     p_.Marcas() = Seleccion{};
     p_.Redibujar();

@@ -25,6 +25,9 @@ struct PersonaEjecucion : InteraccionGuion {
     // What the person does in the colouring's step window; without a
     // script, "Continuar" to the end.
     std::function<void(BotonesColoracion&)> coloracion;
+    // What the person does at each pause of the general step window before
+    // leaving it with "Continuar".
+    std::function<void(BotonesInterrupcion&)> alPausar;
 
     void Mostrar(ModeloDialogo& dialogo) override
     {
@@ -43,7 +46,10 @@ struct PersonaEjecucion : InteraccionGuion {
                 QTextCursor ultimo(const_cast<QTextDocument*>(&ventana.Texto()));
                 ultimo.movePosition(QTextCursor::End);
                 finalNegrita.push_back(ultimo.charFormat().fontWeight() == QFont::Bold);
-                ventana.Continuar();
+                if (alPausar)
+                    alPausar(ventana);
+                while (!ventana.Cerrado())
+                    ventana.Continuar();
             },
             [&](BotonesColoracion& ventana) {
                 if (coloracion)

@@ -1,0 +1,99 @@
+// The play row of the step windows on the real widgets: the caption and
+// Space, the timer at the shortest pace painting a colouring to its end, the
+// timeline's keys, the pace kept in the settings; and full screen.
+#include <gtest/gtest.h>
+
+#include <QDoubleSpinBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QSlider>
+#include <QTest>
+
+#include "algorithms/Coloracion.h"
+#include "gui/BotonesColoracionVista.h"
+#include "gui/InteraccionQt.h"
+#include "gui/PrincipalVista.h"
+#include "gui/ReproduccionVista.h"
+#include "support/Aristas.h"
+#include "support/EjecucionPrueba.h"
+#include "ui/Principal.h"
+
+namespace {
+
+struct FilaReproduccion : ::testing::Test {
+    PersonaEjecucion persona;
+    Principal p{persona};
+    Contexto c{p.grafo(), p.dibujo(), p.Marco(), persona};
+    std::optional<BotonesColoracion> modelo;
+    std::optional<BotonesColoracionVista> ventana;
+
+    void SetUp() override
+    {
+        PonerGrafo(p.grafo(), "Simple", 5, {{1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 1}});
+        p.grafo().ContarGrados();
+        modelo.emplace(c, ColorearBrelaz(p.grafo()), TituloBrelaz);
+        ventana.emplace(*modelo, nullptr, 100, QRect(0, 0, 160, 300), std::function<void()>{});
+        ventana->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&*ventana));
+    }
+    void Pulsar(const char* texto)
+    {
+        for (auto* b : ventana->findChildren<QPushButton*>())
+            if (b->text() == texto)
+                return QTest::mouseClick(b, Qt::LeftButton);
+        ADD_FAILURE() << "sin botón " << texto;
+    }
+};
+
+TEST_F(FilaReproduccion, EspacioReproduceYElRelojPintaHastaElFin)
+{
+    ventana->findChild<QDoubleSpinBox*>()->setValue(0.25);
+    QTest::keyClick(&*ventana, Qt::Key_Space);
+    Pulsar("Pausa");
+    QTest::qWait(400);
+    EXPECT_EQ(modelo->Pasos().Total(), 1);
+    Pulsar("Reproducir");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return modelo->Cerrado(); }, 4000));
+    EXPECT_EQ(ventana->result(), QDialog::Accepted);
+}
+
+TEST_F(FilaReproduccion, LaLineaDeTiempoLlevaACadaPasoYPasadoElUltimoSigue)
+{
+    Pulsar("Continuar");
+    Pulsar("Continuar");
+    QSlider* linea = ventana->findChild<QSlider*>();
+    linea->setValue(1);
+    EXPECT_EQ(modelo->Pasos().Mostrado(), 1);
+    QTest::keyClick(&*ventana, Qt::Key_End);
+    EXPECT_EQ(std::pair(linea->value(), modelo->Pasos().Mostrado()), std::pair(3, 3));
+    QTest::keyClick(&*ventana, Qt::Key_Home);
+    EXPECT_EQ(modelo->Pasos().Mostrado(), 1);
+    QTest::keyClick(linea, Qt::Key_End);
+    QTest::keyClick(linea, Qt::Key_Right);
+    EXPECT_EQ(std::pair(linea->maximum(), modelo->Pasos().Mostrado()), std::pair(4, 4));
+}
+
+TEST(RitmoGuardado, ElRitmoSeGuardaEntreSesiones)
+{
+    QSettings(QStringLiteral("Nodeva"), QStringLiteral("Nodeva")).setValue(QStringLiteral("pasos/ritmo"), 2.5);
+    Reproduccion juego, otra;
+    RecordarRitmo(juego);
+    EXPECT_EQ(juego.Ritmo(), 2.5);
+    juego.PonerRitmo(7);
+    RecordarRitmo(otra);
+    EXPECT_EQ(otra.Ritmo(), Reproduccion::RitmoMaximo);
+}
+
+TEST(PantallaCompletaVista, F11EntraYEscapeSaleSinParaUnaEjecucion)
+{
+    InteraccionQt persona;
+    PrincipalVista vista(persona);
+    vista.show();
+    vista.Accion("Pantalla_completa")->trigger();
+    EXPECT_TRUE(vista.isFullScreen());
+    QTest::keyClick(&vista, Qt::Key_Escape);
+    EXPECT_FALSE(vista.isFullScreen() || vista.principal().Marco().EscapePulsado);
+    EXPECT_EQ(vista.Accion("Pantalla_completa")->shortcut(), QKeySequence(Qt::Key_F11));
+}
+
+} // namespace
