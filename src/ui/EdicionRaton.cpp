@@ -446,6 +446,9 @@ void EdicionRaton::Deshacer_Click()
 {
     p_.RegistroDeshacer().Ejecutar(p_.grafo());
     p_.MarcarModificado();
+    // The graph as it was, drawn whole: what an edge drawn with the mouse left
+    // on the picture (its blue line) must not come back with it.
+    p_.Redibujar();
     SeguirPuntero();
 }
 
