@@ -6,7 +6,11 @@
 #include <numbers>
 
 #include "costuras/Interaccion.h"
+#include "drawing/Dibujo.h"
+#include "drawing/Lienzo.h"
 #include "model/Grafo.h"
+#include "run/MarcoEjecucion.h"
+#include "ui/Principal.h"
 
 class SinPersona : public Interaccion {
 public:
@@ -41,4 +45,17 @@ inline void Completo(Grafo& grafo, int n, const char* tipo)
         }
     }
     grafo.InsertarNumAristas(static_cast<std::int16_t>(n * (n - 1) / 2));
+}
+
+// One pause's worth of run: an edge drawn thick, a line of trace.
+inline void DarPaso(Principal& p, int k)
+{
+    MarcoEjecucion& marco = p.Marco();
+    const int a = k % 50 + 1, b = (k * 7) % 50 + 1;
+    Lienzo& lienzo = p.Superficie();
+    lienzo.PonerAnchoLinea(2);
+    p.dibujo().DibujarArista(std::int16_t(a), std::int16_t(a == b ? a % 50 + 1 : b), QColor(128, 0, 0), 0, 0, 0);
+    lienzo.PonerAnchoLinea(1);
+    marco.AñadirTraza(QStringLiteral("Arista: (%1,%2)    \t").arg(a).arg(b), false, QColor(Qt::black));
+    marco.AñadirTraza(QStringLiteral("%1\r\n").arg(k), true, QColor(0, 0, 128));
 }

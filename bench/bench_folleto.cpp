@@ -22,13 +22,7 @@ void Ejecutar(Principal& p)
     MarcoEjecucion& marco = p.Marco();
     marco.PrepararEjecucion();
     for (int k = 0; k < Pausas; ++k) {
-        const int a = k % 50 + 1, b = (k * 7) % 50 + 1;
-        Lienzo& lienzo = p.Superficie();
-        lienzo.PonerAnchoLinea(2);
-        p.dibujo().DibujarArista(std::int16_t(a), std::int16_t(a == b ? a % 50 + 1 : b), QColor(128, 0, 0), 0, 0, 0);
-        lienzo.PonerAnchoLinea(1);
-        marco.AñadirTraza(QStringLiteral("Arista: (%1,%2)    \t").arg(a).arg(b), false, QColor(Qt::black));
-        marco.AñadirTraza(QStringLiteral("%1\r\n").arg(k), true, QColor(0, 0, 128));
+        DarPaso(p, k);
         marco.Historia().Recordar(marco.traza(), 0);
     }
 }

@@ -27,19 +27,6 @@ double MegasEnUso()
     return double(m.uordblks + m.hblkhd) / (1024 * 1024);
 }
 
-// One pause's worth of run: an edge drawn thick, a line of trace.
-void DarPaso(Principal& p, int k)
-{
-    MarcoEjecucion& marco = p.Marco();
-    const int a = k % 50 + 1, b = (k * 7) % 50 + 1;
-    Lienzo& lienzo = p.Superficie();
-    lienzo.PonerAnchoLinea(2);
-    p.dibujo().DibujarArista(std::int16_t(a), std::int16_t(a == b ? a % 50 + 1 : b), QColor(128, 0, 0), 0, 0, 0);
-    lienzo.PonerAnchoLinea(1);
-    marco.AñadirTraza(QStringLiteral("Arista: (%1,%2)    \t").arg(a).arg(b), false, QColor(Qt::black));
-    marco.AñadirTraza(QStringLiteral("%1\r\n").arg(k), true, QColor(0, 0, 128));
-}
-
 void BM_RecordarPasos50(benchmark::State& estado)
 {
     const bool recordar = estado.range(0) == 1;
