@@ -14,8 +14,13 @@ TEST(GrafoEdicion, BorrarUnVerticeRenumeraLosSiguientes)
     Grafo g(mundo.Entorno());
     mundo.Construir(g, "Digrafo", 4, {{1, 2}, {3, 4}, {4, 1}, {2, 3}});
     const Grafo antes = g;
+    // A mark follows its arc to the new numbers; one left on an arc that is not there goes.
+    mundo.seleccion.AristaBajoCursor = CodigoArista(4, 1);
+    mundo.seleccion.AristaAnterior = CodigoArista(1, 4);
     g.EliminarVertice(2, true);
     EXPECT_EQ(ArcosDe(g), (Aristas{{2, 3, 1}, {3, 1, 1}})) << "3 -> 4 y 4 -> 1";
+    EXPECT_EQ(std::pair(mundo.seleccion.AristaBajoCursor, mundo.seleccion.AristaAnterior),
+              std::pair(CodigoArista(3, 1), std::int16_t{0}));
     EXPECT_EQ(g.numero_aristas(), 2);
     EXPECT_EQ(std::pair(g.Posic_CoordX(3), g.Posic_CoordY(3)), std::pair(antes.Posic_CoordX(4), antes.Posic_CoordY(4)));
     EXPECT_EQ(g.Posic_CoordX(4) + g.Posic_CoordY(4), 0);
