@@ -149,13 +149,9 @@ TEST_F(Recuperacion, AlEmpezarSeOfreceCadaCopiaHuerfanaConSusTresRespuestas)
         EXPECT_EQ(Copias().size(), respuesta == R::Descartar ? 0 : 1);
         if (respuesta != R::Recuperar)
             continue;
+        // The graph, its name and its flags go through Guardar in the child-process test below.
         EXPECT_EQ(Copia(), TextoGrafo(b.p.grafo())) << "la copia es ya de quien recuperó";
-        EXPECT_TRUE(b.p.Doc().GrafoModificado && !b.p.Doc().NombreSinConfirmar);
-        EXPECT_EQ(b.p.Doc().NombreArchivo, "/clase/tri.grf");
         EXPECT_EQ(b.p.Titulo(), "NODEVA: Algoritmos sobre Grafos - [tri.grf]");
-        MundoCon<PersonaRecupera> original;
-        original.Poner(1, 3, Pesadas);
-        EXPECT_TRUE(b.p.grafo() == original.p.grafo());
     }
 }
 
