@@ -134,22 +134,26 @@ CopiaRecuperacion::CopiaRecuperacion(QString carpeta) : carpeta_(std::move(carpe
     CrearCarpeta(carpeta_);
 }
 
-CopiaRecuperacion::~CopiaRecuperacion() = default;
+CopiaRecuperacion::~CopiaRecuperacion() = default; // the writer, last, ends first
 
-Escritura CopiaRecuperacion::Escribir(const Grafo& grafo, const DescripcionCopia& descripcion)
+bool CopiaRecuperacion::Escribir(const Grafo& grafo, const DescripcionCopia& descripcion)
 {
     if (!RegistroCoherente(grafo))
-        return {false, QStringLiteral("el grafo en memoria no es coherente")};
+        return false;
+    hilo_.Encargar([this, bytes = TextoGrafo(grafo), texto = TextoDescripcion(descripcion)] { Guardar(bytes, texto); });
+    return true;
+}
+
+void CopiaRecuperacion::Guardar(const QByteArray& grafo, const QByteArray& descripcion)
+{
     if (!cerrojo_)
         cerrojo_ = std::make_unique<Cerrojo>(carpeta_ + u'/' + id_ + ExtCerrojo);
-    if (!cerrojo_->Tomado()) {
-        cerrojo_.reset();
-        return {false, QStringLiteral("no se pudo tomar el cerrojo de la copia")};
-    }
     const QString base = carpeta_ + u'/' + id_;
-    if (Escritura e = EscribirGrafo(base + ExtGrafo, grafo); !e.hecha)
-        return e;
-    return EscribirAtomicamente(base + ExtDescripcion, TextoDescripcion(descripcion));
+    const bool hecha = cerrojo_->Tomado() && EscribirAtomicamente(base + ExtGrafo, grafo).hecha &&
+                       EscribirAtomicamente(base + ExtDescripcion, descripcion).hecha;
+    if (!cerrojo_->Tomado())
+        cerrojo_.reset();
+    fallida_ = !hecha;
 }
 
 bool CopiaRecuperacion::Existe() const
@@ -159,10 +163,12 @@ bool CopiaRecuperacion::Existe() const
 
 void CopiaRecuperacion::Borrar()
 {
-    if (!cerrojo_)
-        return;
-    BorrarCopia(carpeta_, id_);
-    cerrojo_.reset();
+    hilo_.Encargar([this] {
+        if (!cerrojo_)
+            return;
+        BorrarCopia(carpeta_, id_);
+        cerrojo_.reset();
+    });
 }
 
 // --- copies whose owner is gone ---------------------------------------------------

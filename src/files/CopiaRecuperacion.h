@@ -8,10 +8,11 @@
 #include <QDateTime>
 #include <QSize>
 #include <QString>
+#include <atomic>
 #include <memory>
 #include <vector>
 
-#include "files/EscrituraAtomica.h"
+#include "files/CopiaRecuperacionHilo.h"
 
 class Grafo;
 
@@ -44,26 +45,41 @@ private:
     int fd_ = -1;
 };
 
-// The copy of this instance.
+// The copy of this instance. The calling thread only checks the record and
+// turns it into bytes; a thread of the copy's own writes them, and takes the
+// lock (the process holds it, whichever thread opened it).
 class CopiaRecuperacion {
 public:
     // Creates the folder (0700) when it is missing; nothing else is written
     // before the first copy.
     explicit CopiaRecuperacion(QString carpeta);
+    // What was handed over is written (or removed) first.
     ~CopiaRecuperacion();
 
     const QString& Carpeta() const { return carpeta_; }
     const QString& Id() const { return id_; }
-    // The graph first, then its description: a description always names a
-    // graph file as whole as the atomic writer leaves it.
-    Escritura Escribir(const Grafo& grafo, const DescripcionCopia& descripcion);
-    bool Existe() const;
+    // Hands the copy to the writer: the graph first, then its description,
+    // so a description always names a graph file as whole as the atomic
+    // writer leaves it. False, and nothing handed over, for a record whose
+    // invariants do not hold.
+    bool Escribir(const Grafo& grafo, const DescripcionCopia& descripcion);
+    // The last write the writer finished failed.
+    bool Fallida() const { return fallida_; }
+    // Handed to the writer too, after the writes handed over before it.
     void Borrar();
+    // Returns once the writer has done all it was handed.
+    void Esperar() { hilo_.Esperar(); }
+    bool Existe() const;
 
 private:
+    // On the writer's thread.
+    void Guardar(const QByteArray& grafo, const QByteArray& descripcion);
+
     QString carpeta_;
     QString id_;
-    std::unique_ptr<Cerrojo> cerrojo_;
+    std::unique_ptr<Cerrojo> cerrojo_; // the writer's only
+    std::atomic<bool> fallida_{false};
+    HiloEscritura hilo_; // last: it ends before the rest is gone
 };
 
 // A copy left by an instance that is gone, held (its lock taken) while the

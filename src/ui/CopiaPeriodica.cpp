@@ -44,6 +44,11 @@ void CopiaPeriodica::Seguir(const Grafo& grafo, const Documento& documento, bool
         escrito_.reset();
         return;
     }
+    // A copy the writer could not put on disk is tried again at this tick.
+    if (copia_.Fallida()) {
+        escrito_.reset();
+        ultima_.reset();
+    }
     if (escrito_ && *escrito_ == grafo && MismoDocumento(documentoEscrito_, documento))
         return;
     const double ahora = reloj_();
@@ -51,8 +56,7 @@ void CopiaPeriodica::Seguir(const Grafo& grafo, const Documento& documento, bool
         return;
     const DescripcionCopia descripcion{documento.NombreArchivo, documento.NombreSinConfirmar,
                                        QDateTime::currentDateTime(), QCoreApplication::applicationPid()};
-    // A copy that could not be written is tried again at the next tick.
-    if (!copia_.Escribir(grafo, descripcion).hecha)
+    if (!copia_.Escribir(grafo, descripcion))
         return;
     ultima_ = ahora;
     escrito_ = grafo;

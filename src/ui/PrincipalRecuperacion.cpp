@@ -62,7 +62,8 @@ void Principal::Recuperar(CopiaHuerfana& copia, const Grafo& leido)
         return;
     const DescripcionCopia& d = copia.Descripcion();
     TomarGrafoLeido(leido, d.original, d.nombreSinConfirmar);
-    // Ours first: the work is never without a copy.
+    // Ours first, on the disk: the work is never without a copy.
     CopiarYa();
+    copias_->Copia().Esperar();
     copia.Borrar();
 }
