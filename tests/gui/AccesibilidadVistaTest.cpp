@@ -7,7 +7,9 @@
 #include <QStringList>
 
 #include <QTextDocument>
+#include <algorithm>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <set>
@@ -193,7 +195,12 @@ struct PersonaQueLee : PersonaEjecucion {
     void Leer(const QString& nombre, QDialog& vista)
     {
         vista.show();
-        ventanas[nombre] = Interactivos(&vista);
+        // The window and those it owns (Brelaz's panel), each a tree of its own.
+        QList<QWidget*> partes = vista.findChildren<QWidget*>();
+        partes << &vista;
+        for (QWidget* parte : std::as_const(partes))
+            if (parte->isWindow())
+                std::ranges::copy(Interactivos(parte), std::back_inserter(ventanas[nombre]));
         vista.hide();
     }
 };
@@ -225,6 +232,8 @@ TEST(AccesibilidadVista, CadaControlDeLasVentanasDePasosYDelFinalTieneNombre)
             roles.insert(rol);
         }
         EXPECT_TRUE(nombres.contains(BotonesInterrupcion::TextoGuardarPasos())) << nombres.join(", ").toStdString();
+        EXPECT_EQ(nombres.contains("Grado de saturación"), ventana == std::string_view("colores"))
+            << "el panel de Brelaz";
         const bool conFila = ventana != std::string_view("final");
         EXPECT_EQ(nombres.contains("Reproducir") && roles.contains(QAccessible::Slider) &&
                       roles.contains(QAccessible::SpinBox),
