@@ -17,9 +17,12 @@ PanelBrelazVista::PanelBrelazVista(QWidget* padre, const QRect& lugar)
     auto* columnas = new QHBoxLayout(this);
     columnas->setContentsMargins(2, 2, 2, 2);
     columnas->setSpacing(2);
+    const QString nombres[3] = {QStringLiteral("Vértice"), QStringLiteral("Grado"),
+                                QStringLiteral("Grado de saturación")};
     for (int i = 0; i < 3; ++i) {
         columnas_[i] = new QTextEdit(this);
         columnas_[i]->setObjectName(QStringLiteral("RichTextBox%1").arg(i + 1));
+        columnas_[i]->setAccessibleName(nombres[i]);
         columnas_[i]->setReadOnly(true);
         columnas_[i]->setFocusPolicy(Qt::NoFocus);
         columnas_[i]->setFont(QFont(QStringLiteral("Arial"), 8));

@@ -35,6 +35,7 @@ ReproduccionVista::ReproduccionVista(MandoReproduccion& mando, QWidget* ventana,
     ritmo_->setRange(Reproduccion::RitmoMinimo, Reproduccion::RitmoMaximo);
     ritmo_->setSingleStep(0.25);
     ritmo_->setSuffix(QStringLiteral(" s por paso"));
+    ritmo_->setAccessibleName(QStringLiteral("Segundos por paso"));
     ritmo_->setValue(mando_.Juego().Ritmo());
     connect(ritmo_, &QDoubleSpinBox::valueChanged, this, [this](double segundos) {
         mando_.Juego().PonerRitmo(segundos);
@@ -43,6 +44,7 @@ ReproduccionVista::ReproduccionVista(MandoReproduccion& mando, QWidget* ventana,
     });
     linea_ = new QSlider(Qt::Horizontal, this);
     linea_->setPageStep(1);
+    linea_->setAccessibleName(QStringLiteral("Línea de tiempo de los pasos"));
     linea_->installEventFilter(this);
     connect(linea_, &QSlider::valueChanged, this, [this](int k) { Mover([this, k] { mando_.IrAlPaso(k); }); });
     fila->addWidget(boton_);

@@ -32,6 +32,7 @@ VentanaPaso::VentanaPaso(QWidget* principal, QTextDocument& texto)
 {
     texto_ = new QTextEdit(this);
     texto_->setReadOnly(true);
+    texto_->setAccessibleName(QStringLiteral("Resultados hasta este paso"));
     texto_->setDocument(&texto);
     QFont letra(QStringLiteral("Arial"));
     letra.setPointSizeF(9.75);

@@ -59,6 +59,16 @@ void EdicionRaton::SeleccionActiva(bool activa)
     p_.Comandos().Habilitar(QStringLiteral("Eliminar"), activa);
 }
 
+void EdicionRaton::QuitarSeleccion()
+{
+    Seleccion& s = p_.Marcas();
+    s.VerticeAnterior = s.VerticeSeleccionado;
+    s.AristaAnterior = s.AristaSeleccionada;
+    s.VerticeSeleccionado = s.AristaSeleccionada = 0;
+    SeleccionActiva(false);
+    Refrescar();
+}
+
 // --- pointer move --------------------------------------------------------------------------------
 
 void EdicionRaton::MouseMove(int boton, double x, double y)

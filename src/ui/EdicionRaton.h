@@ -18,6 +18,9 @@ public:
     void MouseUp(int boton, double x, double y);
     // The pointer has left the work area: nothing is under it any more.
     void PunteroFuera();
+    // Nothing selected any more, as after a press on empty ground; the hover
+    // marks stay where the pointer is.
+    void QuitarSeleccion();
 
     void Añadir_Vertice();
     void Añadir_Arista();

@@ -78,6 +78,10 @@ bool EdicionTeclado::Mover(int cambio)
         return false;
     }
     foco_ = siguiente;
+    // The pointer leaves the element before it reaches the next one, as the
+    // mouse crosses empty ground between them: the mark of the one left is
+    // taken off even when the next has a lower number.
+    raton_.PunteroFuera();
     Enfocar();
     return true;
 }
@@ -95,10 +99,15 @@ void EdicionTeclado::Clic()
     const std::optional<QPointF> punto = Punto();
     if (!punto)
         return;
+    // A click a run waits for leaves the pointer still, as the mouse's
+    // does: a move after it would draw the ring over what the click left
+    // (the walk's vertex, the colouring the last click of the order ran).
+    const bool editando = Editando();
     raton_.MouseMove(0, punto->x(), punto->y());
     raton_.MouseDown(1, punto->x(), punto->y());
     raton_.MouseUp(1, punto->x(), punto->y());
-    Enfocar();
+    if (editando)
+        Enfocar();
 }
 
 // A drag of the focused vertex, as the mouse makes it: pressed, moved and
@@ -114,6 +123,9 @@ bool EdicionTeclado::Desplazar(double dx, double dy)
     raton_.MouseMove(1, punto->x(), punto->y());
     raton_.MouseMove(1, destino.x(), destino.y());
     raton_.MouseUp(1, destino.x(), destino.y());
+    // The press selected the vertex, and a selection hides the hover mark:
+    // the ring must show where the vertex went.
+    raton_.QuitarSeleccion();
     Enfocar();
     return true;
 }

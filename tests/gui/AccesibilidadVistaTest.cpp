@@ -7,12 +7,19 @@
 #include <QStringList>
 
 #include <QTextDocument>
+#include <algorithm>
 #include <functional>
+#include <iterator>
+#include <map>
 #include <memory>
+#include <set>
+#include <string_view>
 
 #include "algorithms/CatalogoOrdenes.h"
 #include "algorithms/Estadisticas.h"
 #include "gui/AsignarPesoVista.h"
+#include "gui/BotonesColoracionVista.h"
+#include "gui/BotonesInterrupcionVista.h"
 #include "gui/CaminoVista.h"
 #include "gui/EstadisticasVista.h"
 #include "gui/GirarVoltearVista.h"
@@ -27,6 +34,7 @@
 #include "run/BanderasEjecucion.h"
 #include "run/PasoAPaso.h"
 #include "support/Aristas.h"
+#include "support/EjecucionPrueba.h"
 #include "support/InteraccionGuion.h"
 
 namespace {
@@ -51,18 +59,40 @@ bool Interactivo(QAccessible::Role rol)
     }
 }
 
-// Every interactive element under `raiz` without a name, by its object's name or its role.
-void SinNombre(QAccessibleInterface* raiz, QStringList& faltan, int profundidad = 0)
+// Every visible interactive element under `raiz`: its role and its name, or its object's name (or its role)
+// between brackets when it has none.
+void Interactivos(QAccessibleInterface* raiz, std::vector<std::pair<QAccessible::Role, QString>>& vistos,
+                  int profundidad = 0)
 {
     if (!raiz || profundidad > 30)
         return;
-    if (Interactivo(raiz->role()) && !raiz->state().invisible && raiz->text(QAccessible::Name).trimmed().isEmpty()) {
+    if (Interactivo(raiz->role()) && !raiz->state().invisible) {
+        const QString nombre = raiz->text(QAccessible::Name).trimmed();
         const QObject* objeto = raiz->object();
-        faltan << (objeto && !objeto->objectName().isEmpty() ? objeto->objectName()
-                                                             : QStringLiteral("rol %1").arg(int(raiz->role())));
+        vistos.emplace_back(raiz->role(), !nombre.isEmpty() ? nombre
+                                          : objeto && !objeto->objectName().isEmpty()
+                                              ? "[" + objeto->objectName() + "]"
+                                              : QStringLiteral("[rol %1]").arg(int(raiz->role())));
     }
     for (int k = 0; k < raiz->childCount(); ++k)
-        SinNombre(raiz->child(k), faltan, profundidad + 1);
+        Interactivos(raiz->child(k), vistos, profundidad + 1);
+}
+
+std::vector<std::pair<QAccessible::Role, QString>> Interactivos(QObject* raiz)
+{
+    std::vector<std::pair<QAccessible::Role, QString>> vistos;
+    Interactivos(QAccessible::queryAccessibleInterface(raiz), vistos);
+    return vistos;
+}
+
+// The elements of `raiz` a screen reader cannot name.
+QStringList SinNombre(QObject* raiz)
+{
+    QStringList faltan;
+    for (const auto& [rol, nombre] : Interactivos(raiz))
+        if (nombre.startsWith('['))
+            faltan << nombre;
+    return faltan;
 }
 
 struct Ventana {
@@ -89,8 +119,7 @@ struct Ventana {
 TEST(AccesibilidadVista, CadaControlDeLaVentanaPrincipalTieneNombre)
 {
     Ventana v;
-    QStringList faltan;
-    SinNombre(QAccessible::queryAccessibleInterface(&v.vista), faltan);
+    const QStringList faltan = SinNombre(&v.vista);
     EXPECT_TRUE(faltan.isEmpty()) << faltan.join(", ").toStdString();
 }
 
@@ -140,10 +169,76 @@ TEST(AccesibilidadVista, CadaControlDeCadaDialogoTieneNombre)
     for (const auto& [nombre, crear] : dialogos) {
         const std::unique_ptr<QDialog> dialogo = crear();
         dialogo->show();
-        QStringList faltan;
-        SinNombre(QAccessible::queryAccessibleInterface(dialogo.get()), faltan);
+        const QStringList faltan = SinNombre(dialogo.get());
         EXPECT_TRUE(faltan.isEmpty()) << nombre << ": " << faltan.join(", ").toStdString();
         dialogo->hide();
+    }
+}
+
+// At the first pause of each kind, the step window's view is built over the run's own model and walked.
+struct PersonaQueLee : PersonaEjecucion {
+    QWidget* principal = nullptr;
+    std::map<QString, std::vector<std::pair<QAccessible::Role, QString>>> ventanas;
+
+    void Mostrar(ModeloDialogo& dialogo) override
+    {
+        if (auto* pasos = dynamic_cast<BotonesInterrupcion*>(&dialogo); pasos && !ventanas.contains("pasos")) {
+            BotonesInterrupcionVista vista(*pasos, principal, 72);
+            Leer("pasos", vista);
+        } else if (auto* colores = dynamic_cast<BotonesColoracion*>(&dialogo);
+                   colores && !ventanas.contains("colores")) {
+            BotonesColoracionVista vista(*colores, principal, 72, QRect(0, 0, 160, 300), {});
+            Leer("colores", vista);
+        }
+        PersonaEjecucion::Mostrar(dialogo);
+    }
+    void Leer(const QString& nombre, QDialog& vista)
+    {
+        vista.show();
+        // The window and those it owns (Brelaz's panel), each a tree of its own.
+        QList<QWidget*> partes = vista.findChildren<QWidget*>();
+        partes << &vista;
+        for (QWidget* parte : std::as_const(partes))
+            if (parte->isWindow())
+                std::ranges::copy(Interactivos(parte), std::back_inserter(ventanas[nombre]));
+        vista.hide();
+    }
+};
+
+// Both step windows with their play row and handout button, and the end prompt beside Aceptar.
+TEST(AccesibilidadVista, CadaControlDeLasVentanasDePasosYDelFinalTieneNombre)
+{
+    PersonaQueLee persona;
+    PrincipalVista vista(persona);
+    persona.principal = &vista;
+    vista.show();
+    Principal& p = vista.principal();
+    p.grafo().InsertarTipo(NombreTipo(TipoGrafo::Ponderado));
+    p.Iniciar_trabajo();
+    PonerGrafo(p.grafo(), NombreTipo(TipoGrafo::Ponderado), 4, {{1, 2, 4}, {2, 3, 1}, {1, 3, 6}, {3, 4, 2}});
+    p.Redibujar();
+    p.EjecutarAlgoritmo(QStringLiteral("Coloración Brelaz"));
+    p.Aceptar_Click();
+    p.EjecutarAlgoritmo(QStringLiteral("Kruskal"));
+    vista.Refrescar();
+    persona.ventanas["final"] = Interactivos(&vista);
+    for (const char* ventana : {"pasos", "colores", "final"}) {
+        SCOPED_TRACE(ventana);
+        QStringList nombres;
+        std::set<QAccessible::Role> roles;
+        for (const auto& [rol, nombre] : persona.ventanas[ventana]) {
+            EXPECT_FALSE(nombre.startsWith('[')) << nombre.toStdString();
+            nombres << nombre;
+            roles.insert(rol);
+        }
+        EXPECT_TRUE(nombres.contains(BotonesInterrupcion::TextoGuardarPasos())) << nombres.join(", ").toStdString();
+        EXPECT_EQ(nombres.contains("Grado de saturación"), ventana == std::string_view("colores"))
+            << "el panel de Brelaz";
+        const bool conFila = ventana != std::string_view("final");
+        EXPECT_EQ(nombres.contains("Reproducir") && roles.contains(QAccessible::Slider) &&
+                      roles.contains(QAccessible::SpinBox),
+                  conFila)
+            << nombres.join(", ").toStdString();
     }
 }
 
