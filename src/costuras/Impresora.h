@@ -6,7 +6,9 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <functional>
 
+class QPainter;
 class QTextDocument;
 
 class Impresora {
@@ -18,6 +20,11 @@ public:
     // Draws the picture scaled into this rectangle (twips from the page's
     // top left), opening a document and its first page when none is open.
     virtual bool DibujarImagen(const QImage& imagen, const QRectF& twips) = 0;
+    // The same with a drawing in vectors, `dibujar` painting it with the
+    // page's painter: a drawing `medida` twips in size, at the device's
+    // resolution from the painter's origin, lands on the rectangle.
+    using Figuras = std::function<void(QPainter&)>;
+    virtual bool DibujarFiguras(const Figuras& dibujar, QSizeF medida, const QRectF& twips) = 0;
     virtual bool FinDocumento() = 0;
     virtual void AbandonarDocumento() = 0;
     virtual bool ImprimirTexto(const QTextDocument& texto) = 0;
@@ -36,6 +43,7 @@ class ImpresoraAusente : public Impresora {
 public:
     void Orientacion(int) override {}
     bool DibujarImagen(const QImage&, const QRectF&) override { return false; }
+    bool DibujarFiguras(const Figuras&, QSizeF, const QRectF&) override { return false; }
     bool FinDocumento() override { return false; }
     void AbandonarDocumento() override {}
     bool ImprimirTexto(const QTextDocument&) override { return false; }

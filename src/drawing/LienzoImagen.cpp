@@ -81,25 +81,48 @@ QString LienzoImagen::FamiliaFuente()
     return familia;
 }
 
+LienzoImagen::LienzoImagen(QPainter& ajeno, QSize medida, std::shared_ptr<Letras> letras)
+    : LienzoImagen(*ajeno.device(), std::move(letras))
+{
+    ajeno_ = &ajeno;
+    medida_ = medida;
+    marco_ = QRectF(QPointF(0, 0), QSizeF(medida) * pixelesPorTwip_);
+}
+
 void LienzoImagen::Terminar()
 {
+    if (ajeno_ && prestado_)
+        ajeno_->restore();
+    prestado_ = false;
     if (pintor_.isActive())
         pintor_.end();
 }
 
 QPainter& LienzoImagen::Pintor()
 {
+    if (ajeno_) {
+        if (!prestado_) {
+            ajeno_->save();
+            prestado_ = true;
+            Preparar(*ajeno_);
+        }
+        return *ajeno_;
+    }
     // An image Qt could not allocate cannot be painted on: it stays blank,
     // and whoever asked for it finds it null and says so.
-    if (!pintor_.isActive() && pintor_.begin(&dispositivo_)) {
-        pintor_.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-        pluma_ = pintor_.pen();
-        letraPuesta_ = nullptr;
-        brocha_ = pintor_.brush();
-        modo_ = pintor_.compositionMode();
-        Recorte(pintor_, std::nullopt);
-    }
+    if (!pintor_.isActive() && pintor_.begin(&dispositivo_))
+        Preparar(pintor_);
     return pintor_;
+}
+
+void LienzoImagen::Preparar(QPainter& pintor)
+{
+    pintor.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    pluma_ = pintor.pen();
+    letraPuesta_ = nullptr;
+    brocha_ = pintor.brush();
+    modo_ = pintor.compositionMode();
+    Recorte(pintor, std::nullopt);
 }
 
 int LienzoImagen::Ancho() const

@@ -29,6 +29,11 @@ public:
     // Whoever paints batch after batch keeps the fonts for the next batch; by
     // default they last as long as the surface.
     explicit LienzoImagen(QPaintDevice& dispositivo, std::shared_ptr<Letras> letras = nullptr);
+    // Draws with a painter already at work on its device (a printed page),
+    // in its coordinates, twips following the device's resolution as on a
+    // printer; `medida` is the picture's size in twips, and nothing shows
+    // outside it. The painter is left as it was when the surface ends.
+    LienzoImagen(QPainter& ajeno, QSize medida, std::shared_ptr<Letras> letras = nullptr);
     ~LienzoImagen() override;
     LienzoImagen(const LienzoImagen&) = delete;
     LienzoImagen& operator=(const LienzoImagen&) = delete;
@@ -66,6 +71,7 @@ private:
     };
     Letra& LetraDe(double puntos, bool negrita);
     QPainter& Pintor();
+    void Preparar(QPainter& pintor);
     void Recorte(QPainter& pintor, std::optional<QRectF> logico);
     QPointF Pixeles(QPointF twips) const { return twips * pixelesPorTwip_ + origen_; }
     void Confinar();
@@ -76,6 +82,8 @@ private:
 
     QPaintDevice& dispositivo_;
     QPainter pintor_;
+    QPainter* ajeno_ = nullptr; // the painter lent, when not one of its own
+    bool prestado_ = false;     // its state saved, to be given back
     double dpi_;
     double pixelesPorTwip_;
     double pixelesPorPunto_;       // a line-width pixel is a 96-dpi pixel on any device

@@ -276,11 +276,22 @@ void LienzoMemoria::Dibujar(const Trazo& t, Lienzo& s)
 
 void LienzoMemoria::Repetir(Lienzo& otro) const
 {
+    Trazar(*trazos_, cuenta_, otro);
+    RepetirMoviles(otro);
+}
+
+void LienzoMemoria::Repetir(const Instantanea& foto, Lienzo& otro)
+{
+    if (foto.completa)
+        Trazar(*foto.trazos, foto.cuenta, otro);
+}
+
+void LienzoMemoria::Trazar(const std::vector<Trazo>& trazos, std::size_t cuenta, Lienzo& otro)
+{
     otro.Limpiar();
     otro.PonerModoPluma(Pluma::Copiar);
-    for (std::size_t i = 0; i < cuenta_; ++i)
-        Dibujar((*trazos_)[i], otro);
-    RepetirMoviles(otro);
+    for (std::size_t i = 0; i < cuenta; ++i)
+        Dibujar(trazos[i], otro);
 }
 
 LienzoMemoria::Instantanea LienzoMemoria::Recordar() const

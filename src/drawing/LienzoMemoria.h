@@ -56,6 +56,10 @@ public:
     // one, without moving parts. A picture past the memory's limit cannot be
     // drawn again and leaves the surface as it is.
     void Restaurar(const Instantanea& foto);
+    // Clears otro and draws a remembered picture on it, leaving this surface
+    // as it is (a page of a handout); nothing when that picture was not all
+    // remembered.
+    static void Repetir(const Instantanea& foto, Lienzo& otro);
     // What `dibujar` draws on a cleared surface of this size, remembered
     // without being painted anywhere: a picture to put back.
     Instantanea Grabar(const std::function<void(Lienzo&)>& dibujar) const;
@@ -109,6 +113,8 @@ private:
     };
 
     static void Dibujar(const Trazo& t, Lienzo& s);
+    // Clears s and draws the first `cuenta` shapes on it.
+    static void Trazar(const std::vector<Trazo>& trazos, std::size_t cuenta, Lienzo& s);
     // Room around a shape for its width and smoothing, in twips.
     static double Margen(const Estado& e);
     // What a shape may touch, in twips.
@@ -153,6 +159,12 @@ private:
 
 class LienzoMemoria::Instantanea {
     friend class LienzoMemoria;
+
+public:
+    // Whether all of the picture was remembered, so it can be drawn again.
+    bool Entera() const { return completa; }
+
+private:
     std::shared_ptr<std::vector<Trazo>> trazos;
     std::size_t cuenta = 0;
     bool completa = true;

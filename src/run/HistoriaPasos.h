@@ -33,6 +33,8 @@ public:
     int Copiar(int k, QTextDocument& destino) const;
     // Puts step k's picture back on the work area.
     void MostrarDibujo(int k) const;
+    // Step k's picture as the window remembered it; none when it could not.
+    const RecuerdoDibujo* Dibujo(int k) const { return pasos_.at(k - 1).dibujo.get(); }
 
 private:
     // A trace that only grew while the steps sharing it were taken: its text

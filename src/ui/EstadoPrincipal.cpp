@@ -206,3 +206,11 @@ void EstadoPrincipal::MostrarDibujo(const RecuerdoDibujo& dibujo)
     if (const auto* delArea = dynamic_cast<const DibujoDelArea*>(&dibujo); delArea && !lienzoPropio_)
         area_->Memoria().Restaurar(delArea->foto);
 }
+
+std::function<void(Lienzo&)> EstadoPrincipal::Repeticion(const RecuerdoDibujo& dibujo) const
+{
+    const auto* delArea = dynamic_cast<const DibujoDelArea*>(&dibujo);
+    if (!delArea || !delArea->foto.Entera())
+        return {};
+    return [delArea](Lienzo& otro) { LienzoMemoria::Repetir(delArea->foto, otro); };
+}

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -115,6 +116,10 @@ public:
     int ReservarPanel(int ancho) override;
     std::shared_ptr<const RecuerdoDibujo> RecordarDibujo() override;
     void MostrarDibujo(const RecuerdoDibujo& dibujo) override;
+    // What clears another surface and draws on it a remembered picture of
+    // the area, the area left as it is; none when that picture was not all
+    // remembered.
+    std::function<void(Lienzo&)> Repeticion(const RecuerdoDibujo& dibujo) const;
 
 protected:
     // A fresh, empty record in hand; the marks of the old one are dropped.

@@ -43,7 +43,6 @@ bool FolletoPasos::Imprimir(Impresora& impresora)
 
 bool FolletoPasos::Pagina(Impresora& impresora, int k)
 {
-    historia_.MostrarDibujo(k);
     const Lienzo& area = ventana_.Area().Superficie();
     const QRectF dibujo =
         EncajarEnHoja(QRectF(::Imprimir::EsquinaArea, QSizeF(area.Ancho(), area.Alto()) * ::Imprimir::EscalaArea),
@@ -51,10 +50,28 @@ bool FolletoPasos::Pagina(Impresora& impresora, int k)
     const double arriba = dibujo.bottom() + SeparacionTexto;
     QTextDocument traza;
     historia_.Copiar(k, traza);
-    return impresora.DibujarImagen(ventana_.Area().ImagenNitida(Nitidez), dibujo) &&
-           impresora.Encabezado(Cabecera(titulo_, k, historia_.Pasos())) &&
+    return DibujarPaso(impresora, k, dibujo) && impresora.Encabezado(Cabecera(titulo_, k, historia_.Pasos())) &&
            impresora.ImprimirTextoEn(
                traza, QRectF(MargenTexto, arriba, AnchoHoja - 2 * MargenTexto, AltoHoja - MargenTexto - arriba));
+}
+
+// The step's shapes drawn again on the page; a picture the area could not
+// keep whole (past its memory) goes as the area shows it.
+bool FolletoPasos::DibujarPaso(Impresora& impresora, int k, const QRectF& dibujo)
+{
+    const RecuerdoDibujo* recuerdo = historia_.Dibujo(k);
+    if (const auto repetir = recuerdo ? ventana_.Repeticion(*recuerdo) : std::function<void(Lienzo&)>()) {
+        const Lienzo& area = ventana_.Area().Superficie();
+        const QSize medida(area.Ancho(), area.Alto());
+        return impresora.DibujarFiguras(
+            [&](QPainter& pintor) {
+                LienzoImagen lienzo(pintor, medida, letras_);
+                repetir(lienzo);
+            },
+            medida, dibujo);
+    }
+    historia_.MostrarDibujo(k);
+    return impresora.DibujarImagen(ventana_.Area().ImagenNitida(Nitidez), dibujo);
 }
 
 Escritura FolletoPasos::Guardar(const QString& fichero)

@@ -68,19 +68,42 @@ bool ImpresoraPaginas::Pagina()
     return true;
 }
 
-bool ImpresoraPaginas::DibujarImagen(const QImage& imagen, const QRectF& twips)
+std::optional<QRectF> ImpresoraPaginas::LugarDibujo(const QRectF& twips)
 {
     // A picture after a document's pages starts a page of its own.
     if (!pintor_.isActive() || documentos_ == Documentos::TodosEnUno) {
         if (!Pagina())
-            return false;
+            return std::nullopt;
     }
     const double f = DispositivoPorTwip();
     const QSizeF hoja = dispositivo_.pageLayout().fullRectPixels(dispositivo_.logicalDpiX()).size();
+    return EncajarEnHoja(QRectF(twips.topLeft() * f, twips.size() * f), hoja);
+}
+
+bool ImpresoraPaginas::DibujarImagen(const QImage& imagen, const QRectF& twips)
+{
+    const std::optional<QRectF> lugar = LugarDibujo(twips);
+    if (!lugar)
+        return false;
     pintor_.setRenderHint(QPainter::SmoothPixmapTransform);
     // A PDF would otherwise store the drawing as a JPEG, greying its white.
     pintor_.setRenderHint(QPainter::LosslessImageRendering);
-    pintor_.drawImage(EncajarEnHoja(QRectF(twips.topLeft() * f, twips.size() * f), hoja), imagen);
+    pintor_.drawImage(*lugar, imagen);
+    return true;
+}
+
+bool ImpresoraPaginas::DibujarFiguras(const Figuras& dibujar, QSizeF medida, const QRectF& twips)
+{
+    const std::optional<QRectF> lugar = LugarDibujo(twips);
+    if (!lugar || medida.isEmpty())
+        return false;
+    const double f = DispositivoPorTwip();
+    pintor_.save();
+    pintor_.setClipRect(*lugar);
+    pintor_.translate(lugar->topLeft());
+    pintor_.scale(lugar->width() / (medida.width() * f), lugar->height() / (medida.height() * f));
+    dibujar(pintor_);
+    pintor_.restore();
     return true;
 }
 

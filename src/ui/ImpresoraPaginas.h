@@ -7,6 +7,7 @@
 #include <QPdfWriter>
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "costuras/Impresora.h"
 #include "files/EscrituraAtomica.h"
@@ -23,6 +24,7 @@ public:
 
     void Orientacion(int orientacion) override;
     bool DibujarImagen(const QImage& imagen, const QRectF& twips) override;
+    bool DibujarFiguras(const Figuras& dibujar, QSizeF medida, const QRectF& twips) override;
     bool FinDocumento() override;
     void AbandonarDocumento() override;
     bool ImprimirTexto(const QTextDocument& texto) override;
@@ -39,6 +41,9 @@ protected:
 private:
     // Readies the next page: starts painting or turns the page.
     [[nodiscard]] bool Pagina();
+    // Where a picture meant for these twips goes on the page, in the device's
+    // units, its page opened; nothing when the device refused the page.
+    std::optional<QRectF> LugarDibujo(const QRectF& twips);
     double DispositivoPorTwip() const;
     // A copy of the text laid out on the device, so the characters keep
     // their size in points.

@@ -2,6 +2,9 @@
 // from the step window or the end prompt; a file that cannot be replaced keeps its bytes.
 #include <sys/stat.h>
 
+#include <QPicture>
+
+#include "drawing/LienzoImagen.h"
 #include "run/BotonesInterrupcion.h"
 #include "support/CarpetaPrueba.h"
 #include "support/EjecucionPrueba.h"
@@ -10,14 +13,28 @@
 
 namespace {
 
-// At every pause the step's picture as the handout draws it.
+// The shapes of a picture as a page records them.
+QByteArray Figuras(const QPicture& figuras)
+{
+    return {figuras.data(), qsizetype(figuras.size())};
+}
+
+// At every pause the shapes the work area holds, drawn in vectors.
 struct PersonaQueMira : PersonaEjecucion {
     Principal* p = nullptr;
-    std::vector<QImage> nitidas;
+    std::vector<QByteArray> vistas;
     void Mostrar(ModeloDialogo& dialogo) override
     {
-        if (dynamic_cast<BotonesInterrupcion*>(&dialogo))
-            nitidas.push_back(p->Area().ImagenNitida(FolletoPasos::Nitidez));
+        if (dynamic_cast<BotonesInterrupcion*>(&dialogo)) {
+            LienzoMemoria& area = p->Area().Memoria();
+            QPicture figuras;
+            {
+                QPainter pintor(&figuras);
+                LienzoImagen lienzo(pintor, QSize(area.Ancho(), area.Alto()));
+                area.Repetir(lienzo);
+            }
+            vistas.push_back(Figuras(figuras));
+        }
         PersonaEjecucion::Mostrar(dialogo);
     }
 };
@@ -48,8 +65,9 @@ TEST_F(FolletoKruskal, UnaPaginaPorPasoConSuDibujoYSuTraza)
     ASSERT_EQ(llamadas.size(), 3 * 5 + 1);
     for (int k = 1; k <= 5; ++k) {
         SCOPED_TRACE(k);
-        EXPECT_TRUE(llamadas[3 * k - 3].startsWith("imagen "));
-        EXPECT_TRUE(impresora.imagenes[k - 1] == m.persona.nitidas[k - 1]);
+        EXPECT_TRUE(llamadas[3 * k - 3].startsWith("figuras "));
+        EXPECT_EQ(Figuras(impresora.figuras[k - 1]), m.persona.vistas[k - 1]);
+        EXPECT_NE(m.persona.vistas[k - 1], m.persona.vistas[k % 5]) << "every step draws something new";
         EXPECT_EQ(llamadas[3 * k - 2], QStringLiteral("cabecera Algoritmo de Kruskal — paso %1 de 5").arg(k));
         EXPECT_EQ(llamadas[3 * k - 1], "texto en la página " + m.persona.pausas[k - 1]);
     }
