@@ -36,6 +36,7 @@ void LienzoMemoria::Limpiar()
         trazos_ = std::make_shared<std::vector<Trazo>>();
     cuenta_ = 0;
     indice_.clear();
+    indexado_ = true;
     huecos_ = 0;
     moviles_.clear();
     completa_ = true;
@@ -165,7 +166,8 @@ void LienzoMemoria::Guardar(Trazo trazo)
     // with the pictures that have them.
     if (trazos_->size() != cuenta_)
         trazos_ = std::make_shared<std::vector<Trazo>>(trazos_->begin(), trazos_->begin() + cuenta_);
-    indice_.emplace(Clave(trazo.forma), cuenta_);
+    if (indexado_)
+        indice_.emplace(Clave(trazo.forma), cuenta_);
     trazos_->push_back(std::move(trazo));
     ++cuenta_;
 }
@@ -187,6 +189,7 @@ std::size_t LienzoMemoria::Clave(const Forma& forma)
 void LienzoMemoria::Indexar()
 {
     indice_.clear();
+    indexado_ = true;
     huecos_ = 0;
     for (std::size_t i = 0; i < cuenta_; ++i) {
         const Forma& forma = (*trazos_)[i].forma;
@@ -212,6 +215,8 @@ void LienzoMemoria::Propia()
 // pictures keep theirs: the surface then takes a list of its own.
 void LienzoMemoria::Quitar(const Forma& forma)
 {
+    if (!indexado_)
+        Indexar();
     const std::size_t clave = Clave(forma);
     const auto presente = [&] {
         const auto [desde, hasta] = indice_.equal_range(clave);
@@ -317,7 +322,9 @@ void LienzoMemoria::Restaurar(const Instantanea& foto)
         BorrarDiferencias(foto);
     trazos_ = foto.trazos;
     cuenta_ = foto.cuenta;
-    Indexar();
+    // Indexed when a shape is first taken away: a picture put back to be
+    // looked at (the timeline) never needs it.
+    indexado_ = false;
     completa_ = true;
     if (!todo) {
         Reponer();

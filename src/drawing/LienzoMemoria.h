@@ -149,6 +149,7 @@ private:
     // Where each shape of the first cuenta_ is, by key, so that taking one
     // away does not walk the whole list; and how many holes there are.
     std::unordered_multimap<std::size_t, std::size_t> indice_;
+    bool indexado_ = true;
     std::size_t huecos_ = 0;
     std::vector<Trazo> moviles_;
     bool completa_ = true;
