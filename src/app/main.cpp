@@ -30,7 +30,7 @@ QStringList OrdenesDelEntorno()
 
 class PulsarAlMostrar : public QObject {
 public:
-    explicit PulsarAlMostrar(QStringList textos) : textos_(std::move(textos)) {}
+    PulsarAlMostrar(QStringList textos, QObject* padre) : QObject(padre), textos_(std::move(textos)) {}
 
     bool eventFilter(QObject* objeto, QEvent* evento) override
     {
@@ -58,7 +58,7 @@ void PulsarLosBotonesDelEntorno(QApplication& app)
         if (orden.startsWith(Pulsar))
             textos << orden.mid(Pulsar.size());
     if (!textos.isEmpty())
-        app.installEventFilter(new PulsarAlMostrar(textos));
+        app.installEventFilter(new PulsarAlMostrar(textos, &app));
 }
 
 void EjecutarOrdenesDelEntorno(PrincipalVista& ventana)
