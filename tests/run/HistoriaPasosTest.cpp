@@ -10,41 +10,33 @@
 namespace {
 
 // What a step window showed: the work area's picture and its copy of the trace.
-struct Vista {
+using Vista = std::pair<QImage, QString>;
+
+struct Final {
     QImage dibujo;
-    QString texto;
-    bool operator==(const Vista&) const = default;
+    QString traza;
+    std::vector<Vista> vistas; // each step as first shown
 };
 
-// The person looks at every step once; at pause `volverEn` goes back two
-// steps and forward one, then leaves the window with `salida` (Continuar,
-// Fin or Escape), as at every other pause.
-struct PersonaQueVuelve : PersonaEjecucion {
-    Principal* p = nullptr;
-    int volverEn = 0;
-    void (BotonesInterrupcion::*salida)() = &BotonesInterrupcion::Continuar;
-    std::vector<Vista> vistas; // as first shown, by step
-
-    Vista Vistazo(BotonesInterrupcion& v) { return {p->Area().Imagen().copy(), v.Texto().toHtml()}; }
-    void Mostrar(ModeloDialogo& dialogo) override
-    {
-        if (!SegunDialogo(dialogo, [&](BotonesInterrupcion& v) { Pausa(v); }))
-            PersonaEjecucion::Mostrar(dialogo);
-    }
-    void Pausa(BotonesInterrupcion& v)
-    {
-        vistas.push_back(Vistazo(v));
+// Kruskal's run, where the person looks at every step once; at pause `volverEn` goes back two steps and
+// forward one, then leaves the window with `salida` (Continuar, Fin or Escape), as at every other pause.
+Final Kruskal(int volverEn, void (BotonesInterrupcion::*salida)())
+{
+    MundoCon<PersonaEjecucion> m;
+    std::vector<Vista> vistas;
+    m.persona.alPausar = [&](BotonesInterrupcion& v) {
+        const auto vistazo = [&] { return Vista(m.p.Area().Imagen().copy(), v.Texto().toHtml()); };
+        vistas.push_back(vistazo());
         const int k = static_cast<int>(vistas.size());
+        const auto visto = [&](int paso) {
+            EXPECT_EQ(v.Pasos()->Etiqueta(), QStringLiteral("Paso %1 de %2").arg(paso).arg(k));
+            EXPECT_TRUE(vistazo() == vistas[paso - 1]) << "paso " << paso;
+        };
         if (k == volverEn) {
-            PasoMostrado& pasos = *v.Pasos();
-            auto visto = [&](int paso) {
-                EXPECT_EQ(pasos.Etiqueta(), QStringLiteral("Paso %1 de %2").arg(paso).arg(k));
-                EXPECT_TRUE(Vistazo(v) == vistas[paso - 1]) << "paso " << paso;
-            };
-            pasos.Anterior();
-            pasos.Anterior();
+            v.Pasos()->Anterior();
+            v.Pasos()->Anterior();
             visto(k - 2);
-            pasos.Siguiente();
+            v.Pasos()->Siguiente();
             visto(k - 1);
             // Continuar and Escape come back to this step first; Fin ends at once.
             if (salida != &BotonesInterrupcion::Terminar) {
@@ -55,27 +47,11 @@ struct PersonaQueVuelve : PersonaEjecucion {
         }
         (v.*salida)();
         EXPECT_TRUE(v.Cerrado());
-    }
-};
-
-struct Final {
-    QImage dibujo;
-    QString traza;
-    std::vector<Vista> vistas;
-};
-
-Final Kruskal(int volverEn, void (BotonesInterrupcion::*salida)())
-{
-    MundoCon<PersonaQueVuelve> m;
-    PersonaQueVuelve& persona = m.persona;
-    Principal& p = m.p;
-    persona.p = &p;
-    persona.volverEn = volverEn;
-    persona.salida = salida;
+    };
     m.Poner(1, 6, {{1, 2, 4}, {2, 3, 1}, {3, 4, 7}, {4, 5, 2}, {5, 6, 5}, {6, 1, 3}, {1, 4, 6}, {2, 5, 8}, {3, 6, 2}});
-    p.Redibujar();
-    p.EjecutarAlgoritmo(QStringLiteral("Kruskal"));
-    return {p.Area().Imagen().copy(), p.text_peq().toHtml(), persona.vistas};
+    m.p.Redibujar();
+    m.p.EjecutarAlgoritmo(QStringLiteral("Kruskal"));
+    return {m.p.Area().Imagen().copy(), m.p.text_peq().toHtml(), vistas};
 }
 
 TEST(HistoriaPasos, VolverAtrasEnKruskalNoCambiaNadaDeLaEjecucion)
@@ -103,13 +79,12 @@ TEST(HistoriaPasos, LaVentanaDeColoracionVuelveSobreCadaVertice)
 {
     auto colorear = [](bool volver) {
         MundoCon<PersonaEjecucion> m;
-        PersonaEjecucion& persona = m.persona;
         Principal& p = m.p;
         m.Poner(0, 5, {{1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 1}, {1, 3}});
         p.Redibujar();
         std::vector<Vista> vistas;
-        persona.coloracion = [&](BotonesColoracion& v) {
-            auto ahora = [&] { return Vista{p.Area().Imagen().copy(), v.Texto().toHtml()}; };
+        m.persona.coloracion = [&](BotonesColoracion& v) {
+            auto ahora = [&] { return Vista(p.Area().Imagen().copy(), v.Texto().toHtml()); };
             while (!v.Cerrado()) {
                 vistas.push_back(ahora());
                 if (volver && v.Paso() > 5) {

@@ -54,8 +54,6 @@ TEST(Reproduccion, UnaEjecucionReproducidaAcabaComoLaCompleta)
         {"En_Profundidad", 0, 5, Pentagono},
         {"En_Anchura", 0, 5, Pentagono},
         {"Coloración Secuencial", 0, 5, Pentagono},
-        {"Coloración Welsh-Powell", 0, 5, Pentagono},
-        {"Coloración Matula-Marble-Isaacson", 0, 5, Pentagono},
         {"Coloración Brelaz", 0, 5, Pentagono},
         {"Hierholzer", 0, 5, Lazos},
         {"Fleury", 0, 5, Lazos},
