@@ -5,35 +5,25 @@
 #include "algorithms/CatalogoOrdenes.h"
 #include "run/BotonesInterrupcion.h"
 #include "run/PasoAPaso.h"
+#include "support/EjecucionPrueba.h"
 #include "support/MundoPrincipal.h"
 
 namespace {
 
-// A person who answers the first step window with a scripted button and every other one with Continuar.
-struct PersonaPasos : InteraccionGuion {
-    std::function<void(BotonesInterrupcion&)> primero;
-    std::vector<QString> textosVistos;
-    void Mostrar(ModeloDialogo& dialogo) override
-    {
-        const bool atendido = SegunDialogo(dialogo, [&](BotonesInterrupcion& v) {
-            textosVistos.push_back(v.Texto().toPlainText());
-            textosVistos.size() == 1 && primero ? primero(v) : v.Continuar();
-        });
-        if (!atendido)
-            InteraccionGuion::Mostrar(dialogo);
-    }
-};
-
 struct Marco : ::testing::Test {
-    PersonaPasos persona;
+    PersonaEjecucion persona;
     Principal p{persona};
     MarcoEjecucion& m = p.Marco();
 
-    // A small algorithm: three steps, each a line in its own colour; then the person's Aceptar.
+    // A small algorithm: three steps, each a line in its own colour; then the person's Aceptar. The person
+    // answers the first step window with `primero`, then Continuar as at every other one.
     void Ejecutar(std::function<void(BotonesInterrupcion&)> primero = {})
     {
-        persona.textosVistos.clear();
-        persona.primero = std::move(primero);
+        persona.pausas.clear();
+        persona.alPausar = [this, primero](BotonesInterrupcion& v) {
+            if (persona.pausas.size() == 1 && primero)
+                primero(v);
+        };
         m.PrepararEjecucion();
         for (int paso = 1; paso <= 3; ++paso) {
             m.AñadirTraza(QStringLiteral("Paso "), true, QColor(Qt::black));
@@ -86,8 +76,8 @@ TEST_F(Marco, LosFormatosCaenEnLosMismosCaracteresPeseALosSaltosDeLinea)
 TEST_F(Marco, PausasFinEscapeYCompleto)
 {
     Ejecutar();
-    ASSERT_EQ(persona.textosVistos.size(), 3u);
-    EXPECT_EQ(persona.textosVistos[1], QString("Paso 1\nPaso 2\n"));
+    ASSERT_EQ(persona.pausas.size(), 3u);
+    EXPECT_EQ(persona.pausas[1], QString("Paso 1\nPaso 2\n"));
     const QString fin = p.text_peq().toPlainText();
     EXPECT_TRUE(fin.endsWith("Paso 3\n\nPresione ACEPTAR  para continuar.")) << fin.toStdString();
     const int inicio = int(fin.lastIndexOf("Presione ")); // only "ACEPTAR " is bold in the prompt
@@ -98,11 +88,11 @@ TEST_F(Marco, PausasFinEscapeYCompleto)
 
     p.Aceptar_Click();
     Ejecutar([](BotonesInterrupcion& v) { v.Terminar(); });
-    EXPECT_TRUE(persona.textosVistos.size() == 1u && p.text_peq().toPlainText().contains("Paso 3"));
+    EXPECT_TRUE(persona.pausas.size() == 1u && p.text_peq().toPlainText().contains("Paso 3"));
     EXPECT_FALSE(m.EjecucionCompleta || m.EscapePulsado);
     p.Aceptar_Click();
     Ejecutar([](BotonesInterrupcion& v) { v.Escape(); });
-    EXPECT_TRUE(persona.textosVistos.size() == 3u && m.EscapePulsado);
+    EXPECT_TRUE(persona.pausas.size() == 3u && m.EscapePulsado);
     p.Aceptar_Click();
 
     {
@@ -118,7 +108,7 @@ TEST_F(Marco, PausasFinEscapeYCompleto)
     otro.ElegirCompleto();
     otro.Aceptar();
     Ejecutar();
-    EXPECT_TRUE(persona.textosVistos.empty());
+    EXPECT_TRUE(persona.pausas.empty());
 }
 
 TEST_F(Marco, LaEjecucionBloqueaLaVentanaYAceptarLaDevuelve)

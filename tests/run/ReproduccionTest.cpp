@@ -9,30 +9,6 @@
 
 namespace {
 
-// "Reproducir" at the shortest pace in the first step window, then the
-// timer's ticks until the run ends; or "Continuar" at every step.
-struct PersonaQueReproduce : PersonaEjecucion {
-    bool reproducir = true;
-    int ventanas = 0;
-    void Mostrar(ModeloDialogo& dialogo) override
-    {
-        if (!reproducir)
-            return PersonaEjecucion::Mostrar(dialogo);
-        auto jugar = [this](MandoReproduccion& mando, const auto& cerrado) {
-            ++ventanas;
-            mando.Juego().PonerRitmo(0);
-            if (!mando.Juego().Reproduciendo())
-                mando.Alternar();
-            while (!cerrado())
-                mando.Tic();
-        };
-        if (!SegunDialogo(
-                dialogo, [&](BotonesInterrupcion& v) { jugar(*v.Mando(), [&] { return v.Cerrado(); }); },
-                [&](BotonesColoracion& v) { jugar(v.Mando(), [&] { return v.Cerrado(); }); }))
-            PersonaEjecucion::Mostrar(dialogo);
-    }
-};
-
 const Aristas Ponderadas = {{1, 2, 4}, {2, 3, 1}, {3, 4, 7}, {4, 5, 2}, {5, 6, 5},
                             {6, 1, 3}, {1, 4, 6}, {2, 5, 8}, {3, 6, 2}};
 const Aristas Pentagono = {{1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 1}, {1, 3}};
@@ -66,15 +42,28 @@ TEST(Reproduccion, UnaEjecucionReproducidaAcabaComoLaCompleta)
         SCOPED_TRACE(caso.nombre);
         std::vector<std::pair<QImage, QString>> finales;
         for (const Modo modo : {Completo, Continuar, Reproducir}) {
-            MundoCon<PersonaQueReproduce> m;
-            m.persona.reproducir = modo == Reproducir;
+            MundoCon<PersonaEjecucion> m;
             m.persona.pasoReloj = 0.125;
+            // "Reproducir" at the shortest pace in the first step window, then the timer's ticks until the end.
+            int ventanas = 0;
+            const auto jugar = [&](MandoReproduccion& mando, const std::function<bool()>& cerrado) {
+                ++ventanas;
+                mando.Juego().PonerRitmo(0);
+                if (!mando.Juego().Reproduciendo())
+                    mando.Alternar();
+                while (!cerrado())
+                    mando.Tic();
+            };
+            if (modo == Reproducir) {
+                m.persona.alPausar = [&](BotonesInterrupcion& v) { jugar(*v.Mando(), [&] { return v.Cerrado(); }); };
+                m.persona.coloracion = [&](BotonesColoracion& v) { jugar(v.Mando(), [&] { return v.Cerrado(); }); };
+            }
             m.Poner(caso.tipo, caso.n, caso.aristas);
             m.p.Marco().EjecucionCompleta = modo == Completo;
             m.p.Marco().DesdeMenu = true;
             m.p.Redibujar();
             m.p.EjecutarAlgoritmo(QString::fromUtf8(caso.nombre), {.raiz = 1, .origen = 1, .todos = true, .lista = {}});
-            EXPECT_EQ(m.persona.ventanas > 0, modo == Reproducir);
+            EXPECT_EQ(ventanas > 0, modo == Reproducir);
             EXPECT_FALSE(m.p.Marco().Juego().Reproduciendo());
             finales.emplace_back(m.p.Area().Imagen().copy(), m.p.text_peq().toHtml());
         }
