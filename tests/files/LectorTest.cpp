@@ -113,7 +113,6 @@ TEST(LectorFallos, CadaFalloDaSuMensaje)
     EXPECT_EQ(Fallo(s2 + " 01  1 \r\n"), "Se esperaba separador entre valores.");
     EXPECT_EQ(Fallo(p2 + " 0  12a \r\n"), "Peso no numérico.");
     EXPECT_EQ(Fallo(p2 + " 0  10000 \r\n"), incorrecto);
-    EXPECT_EQ(Fallo(p2 + " 0 -10000 \r\n"), incorrecto);
     EXPECT_EQ(Fallo(p2 + " 0  99999999999999999999999 \r\n"), incorrecto);
     EXPECT_EQ(Fallo("Simple\r\n 3 \r\n 0  1"), "Formato de archivo incorrecto");
     EXPECT_EQ(Fallo(p2 + " 0  5 \r\n 6  0 \r\n\r\n 300 , 300 \r\n 600 , 600 \r\n"),
