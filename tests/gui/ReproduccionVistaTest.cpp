@@ -1,5 +1,5 @@
-// The play row of the step windows on the real widgets: the caption and
-// Space, the timer at the shortest pace painting a colouring to its end, the
+// Brelaz's step window on the real widgets: its buttons inside it, its panel, and the play row of the step
+// windows: the caption and Space, the timer at the shortest pace painting a colouring to its end, the
 // timeline's keys, the pace kept in the settings; and full screen.
 #include <gtest/gtest.h>
 
@@ -8,6 +8,8 @@
 #include <QSettings>
 #include <QSlider>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextEdit>
 
 #include "algorithms/Coloracion.h"
 #include "gui/BotonesColoracionVista.h"
@@ -44,6 +46,23 @@ struct FilaReproduccion : ::testing::Test {
         ADD_FAILURE() << "sin botón " << texto;
     }
 };
+
+TEST_F(FilaReproduccion, ElPanelDeBrelazSigueCadaPaso)
+{
+    for (const QPushButton* b : ventana->findChildren<QPushButton*>())
+        EXPECT_TRUE(ventana->rect().contains(b->geometry())) << "se sale " << b->text().toStdString();
+    auto columna = [&](int i) { return ventana->findChild<QTextEdit*>(QStringLiteral("RichTextBox%1").arg(i)); };
+    Pulsar("Continuar");
+    EXPECT_EQ(columna(1)->toPlainText(), "1\n2\n3\n4\n5");
+    EXPECT_EQ(columna(2)->toPlainText(), "2\n2\n2\n2\n2");
+    EXPECT_EQ(columna(3)->toPlainText(), "0\n1\n0\n0\n1");
+    // Vertex 1 is painted: its line is written in white.
+    const QTextBlock linea = columna(3)->document()->firstBlock();
+    EXPECT_EQ(linea.begin().fragment().charFormat().foreground().color(), QColor(Qt::white));
+    EXPECT_EQ(linea.next().begin().fragment().charFormat().foreground().color(), QColor(Qt::black));
+    Pulsar("Fin");
+    EXPECT_TRUE(modelo->Cerrado() && ventana->result() == QDialog::Accepted);
+}
 
 TEST_F(FilaReproduccion, EspacioReproduceYElRelojPintaHastaElFin)
 {
