@@ -1,6 +1,5 @@
-// The search trees as the person sees them: the root dialog, the visiting
-// order with its bold colour and line breaks, the tree drawn, the pauses,
-// the refusals, and a cancelled root dialog.
+// The search trees as the person sees them: the root dialog, the visiting order with its bold colour and line
+// breaks, the tree drawn, the pauses, the refusals, and a cancelled root dialog.
 #include "algorithms/Busqueda.h"
 #include "support/MundoEjecucion.h"
 
@@ -29,33 +28,33 @@ TEST_F(Busqueda, OrdenArbolYPausasDeCadaBusqueda)
     QString largo; // 1, 2, ..., 30: the line breaks where the text reaches 83 characters
     for (int v = 1; v <= 30; ++v)
         largo += QString::number(v) + (v == 30 ? "\r\n" : v == 23 ? ", \r\n" : ", ");
+    // Depth-first keeps the menu's flag through the dialog and ends every vertex in colour 12, breadth-first in 3.
     const struct {
         QString control;
         int n;
         Aristas aristas;
         int raiz;
-        QString titulo, orden;
+        QString orden;
         Trazos arbol;
         std::size_t pausas;
-        bool desdeMenu;
-        int colorFinal; // every vertex ends in this palette entry
     } casos[] = {
-        {"En_Profundidad", 3, {{1, 2}, {2, 3}}, 2, profundidad, "2, 1, 3\r\n", {{1, 2}, {2, 3}}, 6, true, 12},
-        {"En_Anchura", 3, {{1, 2}, {2, 3}, {1, 3}}, 1, anchura, "1, 2, 3\r\n", {{1, 2}, {1, 3}}, 5, false, 3},
-        {"En_Profundidad", 1, {}, 1, profundidad, "1\r\n", {}, 1, true, 12},
-        {"En_Anchura", 1, {}, 1, anchura, "1\r\n", {}, 1, false, 3},
-        {"En_Profundidad", 30, AristasCamino(30), 1, profundidad, largo, {}, 59, true, 12},
+        {"En_Profundidad", 3, {{1, 2}, {2, 3}}, 2, "2, 1, 3\r\n", {{1, 2}, {2, 3}}, 6},
+        {"En_Anchura", 3, {{1, 2}, {2, 3}, {1, 3}}, 1, "1, 2, 3\r\n", {{1, 2}, {1, 3}}, 5},
+        {"En_Profundidad", 1, {}, 1, "1\r\n", {}, 1},
+        {"En_Anchura", 1, {}, 1, "1\r\n", {}, 1},
+        {"En_Profundidad", 30, AristasCamino(30), 1, largo, {}, 59},
     };
     for (const auto& caso : casos) {
         SCOPED_TRACE((caso.control + caso.orden).toStdString());
+        const bool hondo = caso.control == "En_Profundidad";
         Poner(TipoGrafo::Simple, caso.n, caso.aristas);
         persona.pausas.clear();
         Ejecutar(caso.control, caso.raiz);
         EXPECT_TRUE(dialogo.titulo == "Raíz de la búsqueda" && dialogo.indicacion == "Vértice raíz: " &&
                     dialogo.rango == QString("(1-%1)").arg(caso.n) && dialogo.maximo == caso.n);
-        EXPECT_EQ(desdeMenuAlPreguntar, caso.desdeMenu);
+        EXPECT_EQ(desdeMenuAlPreguntar, hondo);
         EXPECT_EQ(p.grafo().dimen(), caso.n);
-        EXPECT_EQ(Piezas(), (std::vector<Pieza>{{caso.titulo, true, negro},
+        EXPECT_EQ(Piezas(), (std::vector<Pieza>{{hondo ? profundidad : anchura, true, negro},
                                                 {"Orden de Búsqueda :  ", false, negro},
                                                 {caso.orden, true, Color(12)}}));
         if (caso.n < 30) { // thirty vertices overlap on the circle
@@ -63,7 +62,7 @@ TEST_F(Busqueda, OrdenArbolYPausasDeCadaBusqueda)
         }
         EXPECT_EQ(persona.pausas.size(), caso.pausas);
         for (int v = 1; v <= caso.n; ++v)
-            EXPECT_EQ(ColorVertice(v), Color(caso.colorFinal)) << v;
+            EXPECT_EQ(ColorVertice(v), Color(hondo ? 12 : 3)) << v;
         EXPECT_TRUE(p.Vista().aceptarVisible && !p.Marco().DesdeMenu && lienzo.AnchoLinea() == 1);
         p.Aceptar_Click();
     }

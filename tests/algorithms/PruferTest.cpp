@@ -1,8 +1,9 @@
-// Prüfer codes: small trees as exact traces and drawings, the dialog's rules,
-// and decode(encode(T)) = T on random labelled trees.
+// Prüfer codes: small trees as exact traces and drawings, the dialog's rules, and decode(encode(T)) = T on random
+// labelled trees.
 #include <QRegularExpression>
 #include <numeric>
 #include <random>
+#include <set>
 
 #include "algorithms/CatalogoOrdenes.h"
 #include "support/MundoEjecucion.h"
@@ -21,15 +22,6 @@ struct PruferPrueba : MundoRecorrido {
         Parametros parametros;
         parametros.lista = std::move(secuencia);
         p.EjecutarOrdenCompleta(*OrdenPorCli("Prufer_Decoding"), parametros);
-    }
-    Trazos DelGrafo() const
-    {
-        Trazos a;
-        for (int i = 1; i <= p.grafo().dimen(); ++i)
-            for (int j = i + 1; j <= p.grafo().dimen(); ++j)
-                if (p.grafo().elem_matriz(i, j) != 0)
-                    a.emplace(i, j);
-        return a;
     }
     // The ends of the edges wiped out in white, in order.
     std::vector<Trazos> Borradas() const
@@ -97,7 +89,7 @@ TEST_F(PruferPrueba, LaDecodificacionDesdeElDialogoConstruyeElArbol)
         d.Aceptar();
     });
     p.Ejecutar(Control::Prufer_Decoding);
-    EXPECT_EQ(DelGrafo(), (Trazos{{1, 2}, {1, 3}, {1, 4}}));
+    EXPECT_EQ(ArcosDe(p.grafo()), (Aristas{{1, 2}, {1, 3}, {1, 4}}));
     EXPECT_EQ(persona.pausas.size(), 2u);
     EXPECT_TRUE(p.Doc().GrafoModificado && p.Vista().aceptarVisible);
     const auto apagado = [&](const QString& t, bool negrita = false) { return Pieza{t, negrita, Color(8)}; };
@@ -128,7 +120,7 @@ TEST_F(PruferPrueba, DecodificarLaCodificacionDevuelveElArbol)
         std::iota(nombre.begin(), nombre.end(), 0);
         std::shuffle(nombre.begin() + 1, nombre.end(), azar);
         Aristas arbol;
-        Trazos esperadas;
+        std::set<::Arista> esperadas;
         for (int v = 2; v <= n; ++v) {
             const int a = nombre[v], b = nombre[std::uniform_int_distribution(1, v - 1)(azar)];
             arbol.emplace_back(a, b, 1);
@@ -145,7 +137,7 @@ TEST_F(PruferPrueba, DecodificarLaCodificacionDevuelveElArbol)
         ASSERT_EQ(int(secuencia.size()), n - 2);
         p.Aceptar_Click();
         Decodificar(secuencia);
-        ASSERT_EQ(DelGrafo(), esperadas);
+        ASSERT_EQ(ArcosDe(p.grafo()), Aristas(esperadas.begin(), esperadas.end()));
         // Without one of its edges it is no tree.
         Poner(TipoGrafo::Simple, n, Aristas(arbol.begin() + 1, arbol.end()));
         Codificar();

@@ -8,10 +8,13 @@ MensajeVisto Error(const QString& texto)
     return {texto, "ERROR", Icono::Critico, Botones::Aceptar};
 }
 
-TEST(GrafoEdicion, BorrarUnVerticeRenumeraLosSiguientes)
-{
+struct GrafoEdicion : ::testing::Test {
     EntornoPrueba mundo;
-    Grafo g(mundo.Entorno());
+    Grafo g{mundo.Entorno()};
+};
+
+TEST_F(GrafoEdicion, BorrarUnVerticeRenumeraLosSiguientes)
+{
     mundo.Construir(g, "Digrafo", 4, {{1, 2}, {3, 4}, {4, 1}, {2, 3}});
     const Grafo antes = g;
     // A mark follows its arc to the new numbers; one left on an arc that is not there goes.
@@ -68,10 +71,8 @@ TEST(GrafoComandos, SiguenAlTipoALosVerticesYALasAristas)
     }
 }
 
-TEST(GrafoEdicion, LazosAristasRepetidasYVerticeCincuentayUnoSeRechazan_ElArcoContrarioNo)
+TEST_F(GrafoEdicion, LazosAristasRepetidasYVerticeCincuentayUnoSeRechazan_ElArcoContrarioNo)
 {
-    EntornoPrueba mundo;
-    Grafo g(mundo.Entorno());
     mundo.Construir(g, "Simple", 3, {{1, 2}});
     const Grafo antes = g;
     EXPECT_EQ((std::pair<int, int>{g.AñadirArista(2, 2), g.AñadirArista(2, 1)}), std::pair(1, 1));
@@ -92,10 +93,8 @@ TEST(GrafoEdicion, LazosAristasRepetidasYVerticeCincuentayUnoSeRechazan_ElArcoCo
     EXPECT_TRUE(d == cincuenta);
 }
 
-TEST(GrafoEdicion, PesoPreguntadoAceptadoOCancelado)
+TEST_F(GrafoEdicion, PesoPreguntadoAceptadoOCancelado)
 {
-    EntornoPrueba mundo;
-    Grafo g(mundo.Entorno());
     mundo.Construir(g, "Ponderado", 3);
     mundo.seleccion.VerticeSeleccionado = 2;
     mundo.interaccion.pesos = {std::nullopt, std::int16_t{-37}};
