@@ -86,9 +86,8 @@ TEST_F(EdicionRatonPrueba, ArrastrarSoltarSobreOtroVerticeYRechazarUnaArista)
     EXPECT_FALSE(Habilitado(Control::Añadir_Arista)) << "el grafo ya es completo";
 }
 
-// The hover red is on what is under the pointer now and on nothing else:
-// after a deletion renumbers the vertex under a still pointer, after the
-// pointer moves off it, and once the pointer leaves the work area.
+// The hover red is on what is under the pointer now: after a deletion renumbers the vertex under a still
+// pointer, after the pointer moves off it, and once it leaves the work area.
 TEST_F(EdicionRatonPrueba, ElRojoSigueAlPuntero)
 {
     Empezar(TipoGrafo::Simple, {{1000, 1000}, {3000, 1000}, {5000, 1000}, {3000, 3000}});
