@@ -37,9 +37,8 @@ TEST_F(EdicionRatonPrueba, AñadirVerticeRespetaDistanciaYBorde)
 TEST_F(EdicionRatonPrueba, BorrarElVerticeTresDeCincoYDeshacer)
 {
     Empezar(TipoGrafo::Simple, {{800, 1800}, {1600, 1500}, {2400, 1800}, {3200, 1500}, {4000, 1800}});
-    Arista(1, 3);
-    Arista(3, 5);
-    Arista(2, 4);
+    for (auto [a, b] : {std::pair{1, 3}, {3, 5}, {2, 4}})
+        Arista(a, b);
     const Grafo antes = p.grafo();
     Clic(2400, 1800);
     ASSERT_EQ(p.Marcas().VerticeSeleccionado, 3);
