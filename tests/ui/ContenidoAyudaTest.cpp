@@ -18,8 +18,8 @@ namespace {
 
 const QDir CarpetaAyuda(QStringLiteral(NODEVA_DATOS "/ayuda"));
 
-// Every local link and picture of a page names a file that exists, and an
-// anchor one that the target page defines; returns the pictures.
+// Every local link and picture of a page names a file that exists, and an anchor one that the target page
+// defines; returns the pictures.
 QStringList ComprobarEnlaces(const QString& ruta)
 {
     SCOPED_TRACE(ruta.toStdString());

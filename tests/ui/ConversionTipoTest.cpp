@@ -42,10 +42,8 @@ TEST(ConversionTipo, DejaLaMatrizYLosComandosDelTipoNuevo)
     }
 }
 
-// Every change of type on random graphs: the count matches the matrix, the matrix fits its type, undirected
-// graphs keep their edges, and the edge commands follow the result, as do Dijkstra (weighted digraphs only)
-// and the Prüfer codes (simple graphs only), whatever the commands stood at before and the way between the
-// types.
+// On random graphs, whatever the commands stood at before: the count follows the matrix, undirected graphs keep
+// their edges, and the edge, Dijkstra and Prüfer commands follow the new type.
 TEST(CambioDeTipoAlAzar, LaCuentaDeAristasSigueLaMatriz)
 {
     for (unsigned semilla = 1; semilla <= 40; ++semilla) {

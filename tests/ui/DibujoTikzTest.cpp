@@ -1,6 +1,5 @@
-// The work area's picture written as TikZ reads in pdflatex: a plain graph of each type, and Kruskal's tree
-// half built, written from the memory at a pause. CI installs no TeX Live: without pdflatex the files are
-// still written and checked, and the compilation is skipped, saying why.
+// The work area's picture as TikZ that pdflatex reads: each type, and Kruskal's tree half built at a pause.
+// CI installs no TeX Live: without pdflatex the files are still written and checked, and not compiled.
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -11,19 +10,6 @@
 namespace {
 
 const Aristas Pesadas = {{1, 2, 4}, {2, 3, 1}, {3, 4, 7}, {4, 5, 2}, {5, 1, 3}, {1, 3, 6}, {2, 5, 8}};
-
-// Writes the picture at the second pause of a run.
-struct PersonaQueGuarda : PersonaEjecucion {
-    Principal* p = nullptr;
-    QString fichero;
-    void Mostrar(ModeloDialogo& dialogo) override
-    {
-        if (dynamic_cast<BotonesInterrupcion*>(&dialogo) && pausas.size() == 1) {
-            EXPECT_TRUE(EscribirTikz(p->Area().Memoria(), fichero).hecha);
-        }
-        PersonaEjecucion::Mostrar(dialogo);
-    }
-};
 
 } // namespace
 
@@ -38,10 +24,13 @@ TEST(DibujoTikz, PdflatexCompilaCadaTipoYUnPasoDeKruskal)
         ficheros << carpeta.Ruta(NombreTipo(tipo) + ".tex");
         ASSERT_TRUE(EscribirTikz(m.p.Area().Memoria(), ficheros.back()).hecha);
     }
-    MundoCon<PersonaQueGuarda> m;
-    m.persona.p = &m.p;
-    m.persona.fichero = carpeta.Ruta("kruskal.tex");
-    ficheros << m.persona.fichero;
+    MundoCon<PersonaEjecucion> m;
+    ficheros << carpeta.Ruta("kruskal.tex");
+    m.persona.alPausar = [&](BotonesInterrupcion&) { // the second pause's picture
+        if (m.persona.pausas.size() == 2) {
+            EXPECT_TRUE(EscribirTikz(m.p.Area().Memoria(), ficheros.back()).hecha);
+        }
+    };
     m.Poner(1, 5, Pesadas);
     m.p.Redibujar();
     m.p.EjecutarAlgoritmo(QStringLiteral("Kruskal"));

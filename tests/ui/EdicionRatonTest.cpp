@@ -37,9 +37,8 @@ TEST_F(EdicionRatonPrueba, AñadirVerticeRespetaDistanciaYBorde)
 TEST_F(EdicionRatonPrueba, BorrarElVerticeTresDeCincoYDeshacer)
 {
     Empezar(TipoGrafo::Simple, {{800, 1800}, {1600, 1500}, {2400, 1800}, {3200, 1500}, {4000, 1800}});
-    Arista(1, 3);
-    Arista(3, 5);
-    Arista(2, 4);
+    for (auto [a, b] : {std::pair{1, 3}, {3, 5}, {2, 4}})
+        Arista(a, b);
     const Grafo antes = p.grafo();
     Clic(2400, 1800);
     ASSERT_EQ(p.Marcas().VerticeSeleccionado, 3);
@@ -86,9 +85,8 @@ TEST_F(EdicionRatonPrueba, ArrastrarSoltarSobreOtroVerticeYRechazarUnaArista)
     EXPECT_FALSE(Habilitado(Control::Añadir_Arista)) << "el grafo ya es completo";
 }
 
-// The hover red is on what is under the pointer now and on nothing else:
-// after a deletion renumbers the vertex under a still pointer, after the
-// pointer moves off it, and once the pointer leaves the work area.
+// The hover red is on what is under the pointer now: after a deletion renumbers the vertex under a still
+// pointer, after the pointer moves off it, and once it leaves the work area.
 TEST_F(EdicionRatonPrueba, ElRojoSigueAlPuntero)
 {
     Empezar(TipoGrafo::Simple, {{1000, 1000}, {3000, 1000}, {5000, 1000}, {3000, 3000}});

@@ -133,11 +133,9 @@ std::vector<QPoint> Resaltes(const QImage& imagen)
     return puntos;
 }
 
-// A run on the same graph with its clicks made by the ring and Enter, and by the mouse: the same trace, file
-// and picture at every pause, and the same marks at the end. Before the run the ring rests on the last vertex
-// where the mouse's pointer rests; the vertices lie as in the mouse's own walk. Kruskal takes no clicks; the
-// colouring order is clicked before the run starts, the user's Fleury walk while it waits, a bridge and a
-// vertex not adjacent refused on the way.
+// A run's clicks made by the ring and Enter, and by the mouse: the same trace, file and pictures. Kruskal takes
+// no clicks; the colouring order is clicked before the run, the Fleury walk (a bridge and a vertex not
+// adjacent refused on the way) while it waits.
 TEST(EdicionTeclado, LosClicsDeUnaEjecucionSeHacenConIntro)
 {
     struct Caso {

@@ -66,16 +66,12 @@ TEST_F(ImportarExportar, ExportarEscribeElFormatoQuePideElNombreORechazaLoQueNoC
 // Ctrl+E in the step window: the picture of the step shown, Kruskal's first edge in its colour.
 TEST(ImportarExportarPaso, ExportarDesdeLaVentanaDePasosDaElDibujoDeEsePaso)
 {
-    struct PersonaQueExporta : PersonaEjecucion {
-        void Mostrar(ModeloDialogo& dialogo) override
-        {
-            if (auto* paso = dynamic_cast<BotonesInterrupcion*>(&dialogo); paso && pausas.empty())
-                paso->Exportar();
-            PersonaEjecucion::Mostrar(dialogo);
-        }
-    };
     CarpetaPrueba carpeta;
-    MundoCon<PersonaQueExporta> m;
+    MundoCon<PersonaEjecucion> m;
+    m.persona.alPausar = [&](BotonesInterrupcion& paso) {
+        if (m.persona.pausas.size() == 1)
+            paso.Exportar();
+    };
     m.Poner(1, 3, {{1, 2, 4}, {2, 3, 1}, {1, 3, 6}});
     m.p.Redibujar();
     m.persona.nombresGuardar = {carpeta.Ruta("paso.tex")};

@@ -156,31 +156,17 @@ TEST(ImprimirDesdePrincipal, ImprimeElAreaDeTrabajo)
     EXPECT_EQ(w.persona.nombrePropuesto, "/clase/tema 3/ejemplo.pdf");
 }
 
-// The step windows' Imprimir prints the formatted trace, bold included
-// (the pane's own text is not formatted during a run); the trace pane,
-// hidden behind the window, shows while it prints.
-struct PersonaQueImprime : PersonaEjecucion {
-    void Mostrar(ModeloDialogo& dialogo) override
-    {
-        const bool atendido = SegunDialogo(
-            dialogo,
-            [](BotonesInterrupcion& ventana) {
-                ventana.Imprimir();
-                ventana.Continuar();
-            },
-            [](BotonesColoracion& ventana) {
-                ventana.Continuar();
-                ventana.Imprimir();
-                ventana.Terminar();
-            });
-        if (!atendido)
-            PersonaEjecucion::Mostrar(dialogo);
-    }
-};
-
+// The step windows' Imprimir prints the formatted trace, bold included (the pane's own text is not formatted
+// during a run); the trace pane, hidden behind the window, shows while it prints.
 TEST(ImprimirDesdePrincipal, LasVentanasDePasosImprimenLaTrazaFormateadaALaVista)
 {
-    PersonaQueImprime persona;
+    PersonaEjecucion persona;
+    persona.alPausar = [](BotonesInterrupcion& ventana) { ventana.Imprimir(); };
+    persona.coloracion = [](BotonesColoracion& ventana) {
+        ventana.Continuar();
+        ventana.Imprimir();
+        ventana.Terminar();
+    };
     Principal p{persona};
     p.grafo().InsertarTipo("Simple");
     p.Iniciar_trabajo();

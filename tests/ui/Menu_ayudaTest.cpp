@@ -21,14 +21,6 @@ struct Menu_ayudaTest : ::testing::Test, CarpetaPrueba {
     {
         Fichero(nombre, (lineas.join("\r\n") + "\r\n").toUtf8());
     }
-    // A top menu of n topics "Tema 1".. whose targets are "t1.html"..
-    void EscribirMenu(const QString& nombre, int n)
-    {
-        QStringList lineas{QString::number(n), "primero", ""};
-        for (int k = 1; k <= n; ++k)
-            lineas << QStringLiteral("Tema %1").arg(k) << QStringLiteral("t%1.html").arg(k);
-        Escribir(nombre, lineas);
-    }
     Menu_ayuda Abrir(const QString& nombre) { return {persona, {carpeta.path()}, nombre, "Índice"}; }
 };
 
@@ -48,7 +40,10 @@ TEST_F(Menu_ayudaTest, LoQueNoSePuedeCargarSeDiceConSuNombreEnMayusculas)
               (std::vector{NoCargado("AYUDA GRAFOS.MEN"), NoCargado("FALTA.MEN"), NoCargado("SIN_DOCUMENTO.HTML")}));
 
     // A broken file shows what it has before the fault.
-    EscribirMenu("treinta y uno.men", 31);
+    QStringList treintaYUno{"31", "primero", ""};
+    for (int k = 1; k <= 31; ++k)
+        treintaYUno << QStringLiteral("Tema %1").arg(k) << QStringLiteral("t%1.html").arg(k);
+    Escribir("treinta y uno.men", treintaYUno);
     Escribir("mal.men", {"diez", "primero", ""});
     Escribir("corto.men", {"2", "primero", "", "Uno", "uno.html", "Dos"});
     for (const auto& [nombre, temas] : {std::pair("treinta y uno.men", 30), {"mal.men", 0}, {"corto.men", 1}}) {

@@ -94,9 +94,8 @@ TEST_F(PrincipalPrueba, ElFicheroRechazadoNoSeSobrescribeYUnGeneradorVuelveAEmpe
 TEST_F(PrincipalPrueba, CambioDeTipoPreguntaYConvierte)
 {
     Empezar(TipoGrafo::Digrafo, {{1000, 1000}, {3000, 1000}, {2000, 3000}});
-    Arista(1, 2);
-    Arista(2, 1);
-    Arista(1, 3);
+    for (auto [a, b] : {std::pair{1, 2}, {2, 1}, {1, 3}})
+        Arista(a, b);
     const Grafo antes = p.grafo();
     p.Combo1_Click(TipoGrafo::Digrafo);
     EXPECT_TRUE(persona.mensajes.empty()) << "el mismo tipo no pregunta";

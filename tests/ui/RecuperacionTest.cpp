@@ -24,7 +24,6 @@ const Aristas Pesadas = {{1, 2, 4}, {2, 3, 1}, {1, 3, 6}};
 struct PersonaRecupera : PersonaEjecucion {
     std::deque<R> elecciones;
     QStringList ofertas;
-    std::function<void()> alPausar;
     void Mostrar(ModeloDialogo& dialogo) override
     {
         if (auto* oferta = dynamic_cast<OfertaRecuperacion*>(&dialogo)) {
@@ -33,8 +32,6 @@ struct PersonaRecupera : PersonaEjecucion {
                 oferta->Responder(elecciones.front()), elecciones.pop_front();
             return;
         }
-        if (alPausar && dynamic_cast<BotonesInterrupcion*>(&dialogo))
-            alPausar();
         PersonaEjecucion::Mostrar(dialogo);
     }
 };
@@ -85,7 +82,7 @@ TEST_F(Recuperacion, SeEscribeAlCambiarCadaTreintaSegundosYAlEmpezarUnaEjecucion
     // A run starts: the copy at once. During it, a change the schedule would copy is not copied.
     a.p.grafo().InsertarPosicionX(1, 900);
     QByteArray alEmpezar;
-    a.persona.alPausar = [&] {
+    a.persona.alPausar = [&](BotonesInterrupcion&) {
         a.Esperar();
         alEmpezar = Copia();
         a.p.Doc().NombreArchivo = "/otro.grf";
@@ -223,9 +220,8 @@ void Arrancar(QProcess& programa, const QString& estado, const QString& ordenes,
 
 } // namespace
 
-// The real program edits a path (its complement) and dies by a signal; started again, it answers Recuperar
-// and saves: the path's file then holds the graph of the last copy, and the copy is gone. SIGTERM ends the
-// first cleanly, SIGKILL is only survived.
+// The real program complements a path and dies by a signal (SIGTERM ends it cleanly); started again, it
+// recovers and saves: the path's file holds the last copy's graph, and the copy is gone.
 TEST_F(Recuperacion, ElProgramaMuertoPorUnaSenalDejaSuTrabajoAlSiguiente)
 {
     MundoCon<PersonaRecupera> camino;

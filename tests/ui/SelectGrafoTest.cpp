@@ -17,8 +17,7 @@ struct SelectGrafoTest : ::testing::Test {
     }
 };
 
-// Aceptar or closing the window applies the choice, once; no choice is Simple, and options that do not exist
-// are ignored.
+// No choice is Simple, and options that do not exist are ignored.
 TEST_F(SelectGrafoTest, AceptarOCerrarAplicanLaOpcionUnaSolaVez)
 {
     for (int opcion = 0; opcion < 4; ++opcion)
