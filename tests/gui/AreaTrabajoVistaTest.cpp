@@ -1,6 +1,5 @@
-// The mouse on the work area of a graph of 50 vertices, complete but for the
-// edge 1-2 (so edges can still be added), through the window's own events:
-// what the picture shows during and after an edit.
+// The mouse on the work area of a graph of 50 vertices, complete but for the edge 1-2 (so edges can still be
+// added), through the window's own events: what the picture shows during and after an edit.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -53,8 +52,7 @@ struct VentanaK50 {
         vista.principal().Redibujar();
         return Imagen();
     }
-    // Press on vertex v, then the pointer to `hasta` in `pasos` moves, the
-    // button held; the picture before the release.
+    // Press on vertex v, then the pointer to `hasta` in `pasos` moves; the picture before the release.
     QImage Arrastrar(int v, QPoint hasta, int pasos)
     {
         const QPoint desde = En(v);
@@ -83,9 +81,8 @@ bool AnilloAzulEn(const QImage& imagen, QPoint c)
     return false;
 }
 
-// The picture of a drag depends only on where the vertex is, not on the way
-// it came: nothing is left behind, and the release leaves the picture a
-// fresh drawing of the graph would show.
+// The picture of a drag depends only on where the vertex is, not on the way it came: nothing is left behind, and
+// the release leaves the picture a fresh drawing of the graph would show.
 TEST(AreaTrabajoVista, ArrastrarUnVerticeNoDejaRastro)
 {
     const QPoint destino(300, 240);
@@ -100,9 +97,8 @@ TEST(AreaTrabajoVista, ArrastrarUnVerticeNoDejaRastro)
     EXPECT_TRUE(soltado == v.Redibujada());
 }
 
-// An edge that loses its hover mark, to another edge or to nothing, leaves
-// no tinge of it around its line, its weight or its ends: the picture is
-// the one a fresh drawing of the graph would show.
+// An edge that loses its hover mark, to another edge or to nothing, leaves no tinge around its line, its weight or
+// its ends: the picture is the one a fresh drawing of the graph would show.
 TEST(AreaTrabajoVista, UnaAristaQueDejaDeMarcarseNoDejaHuella)
 {
     VentanaK50 v("Ponderado");
@@ -115,8 +111,7 @@ TEST(AreaTrabajoVista, UnaAristaQueDejaDeMarcarseNoDejaHuella)
     EXPECT_TRUE(despues == v.Redibujada());
 }
 
-// A click on a vertex in the add-edge mode draws no rubber band, so it
-// leaves nothing where the graph has no ink.
+// A click on a vertex in the add-edge mode draws no rubber band, so it leaves nothing where the graph has no ink.
 TEST(AreaTrabajoVista, UnClicSinArrastrarAlAñadirAristaNoDejaHuella)
 {
     VentanaK50 v;

@@ -16,8 +16,7 @@
 
 namespace {
 
-// A person who sees the real windows: each menu and document is shown
-// offscreen and played by the next step of the test's script.
+// A person who sees the real windows: each menu and document is played by the next step of the script.
 struct PersonaVentanas : InteraccionGuion {
     std::deque<std::function<void(Menu_ayudaVista&)>> menus;
     std::function<void(AyudaVista&)> documento;

@@ -34,26 +34,19 @@
 #include "gui/PruferVista.h"
 #include "gui/SelectGrafoVista.h"
 #include "model/Grafo.h"
+#include "support/Aristas.h"
 #include "support/CarpetaPrueba.h"
 #include "support/InteraccionGuion.h" // and the dialogs' models
 
 namespace {
-
-Grafo ConVertices(const char* tipo, int n)
-{
-    Grafo g;
-    g.InsertarTipo(tipo);
-    for (int v = 1; v <= n; ++v)
-        g.AñadirVertice(static_cast<std::int16_t>(300 * v), 500);
-    return g;
-}
 
 // Each window only shows its model and forwards to it, the models' own rules being pinned beside them: keys,
 // lists, arrows and boxes reach the model, the widgets show what the model says afterwards, the window ends
 // when the model closes, and Escape cancels.
 TEST(DialogosVista, LoQueSeHaceLlegaAlModeloYLaVentanaLoMuestra)
 {
-    Grafo g = ConVertices("Ponderado", 6);
+    Grafo g;
+    PonerGrafo(g, "Ponderado", 6, {});
     for (const bool aceptar : {true, false}) {
         AsignarPeso modelo(g, Seleccion{.AristaSeleccionada = CodigoArista(aceptar ? 2 : 1, 5)});
         AsignarPesoVista vista(modelo);
@@ -92,7 +85,8 @@ TEST(DialogosVista, LoQueSeHaceLlegaAlModeloYLaVentanaLoMuestra)
 // the model's afterwards.
 TEST(DosListasVista, LasListasSonLasDelModeloYAceptarOEscapeLoCierran)
 {
-    Grafo g = ConVertices("Simple", 4);
+    Grafo g;
+    PonerGrafo(g, "Simple", 4, {});
     IdentificarVert modelo(g, [] {});
     IdentificarVertVista vista(modelo);
     vista.show();
@@ -121,7 +115,9 @@ TEST(DosListasVista, LasListasSonLasDelModeloYAceptarOEscapeLoCierran)
 TEST(DialogosVista, FlechasYOpcionesSiguenAlModelo)
 {
     using Flecha = MatrizAdy::Flecha;
-    Grafo grande = ConVertices("Simple", 12), pequeño = ConVertices("Simple", 4);
+    Grafo grande, pequeño;
+    PonerGrafo(grande, "Simple", 12, {});
+    PonerGrafo(pequeño, "Simple", 4, {});
     MatrizAdy modelo(grande), modeloPequeño(pequeño);
     MatrizAdyVista vista(modelo), vistaPequeña(modeloPequeño);
     vista.show();
@@ -143,7 +139,8 @@ TEST(DialogosVista, FlechasYOpcionesSiguenAlModelo)
     const auto marcar = [](QAbstractButton* o) {
         QTest::mouseClick(o, Qt::LeftButton, {}, QPoint(8, o->height() / 2));
     };
-    Grafo dos = ConVertices("Simple", 2);
+    Grafo dos;
+    PonerGrafo(dos, "Simple", {{300, 500}, {600, 500}});
     InteraccionGuion persona;
     int redibujados = 0;
     GirarVoltear girar(

@@ -1,6 +1,5 @@
-// What a person sees on screen: Qt's own texts in Spanish, the trace's end
-// in view, parts that fill the window, a window brought up to date before
-// a dialog covers it, and the save dialog's extension.
+// What a person sees on screen: Qt's own texts in Spanish, the trace's end in view, parts that fill the window, a
+// window brought up to date before a dialog covers it, and the save dialog's extension.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -59,8 +58,7 @@ TEST(TraduccionesQt, LosTextosPropiosDeQtSalenEnEspañol)
         EXPECT_NE(QCoreApplication::translate(contexto, texto), QString::fromUtf8(texto)) << contexto << texto;
 }
 
-// A straight run on twelve vertices ends with its prompt in view, the pane
-// filling the window down to its bottom edge.
+// A straight run on twelve vertices ends with its prompt in view, the pane filling the window to its bottom edge.
 TEST(PantallaPrincipal, ElFinDeLaTrazaQuedaALaVistaYElPanelLlegaAlBorde)
 {
     PersonaEjecucion persona;
@@ -79,8 +77,7 @@ TEST(PantallaPrincipal, ElFinDeLaTrazaQuedaALaVistaYElPanelLlegaAlBorde)
     EXPECT_NEAR(panel->geometry().bottom() + 1, vista.Centro()->height(), 1);
 }
 
-// The step window: its copy of the trace shows its end, and its buttons and
-// their texts fit in it at the smallest main window and at a large one.
+// The step window's copy of the trace shows its end; its buttons and texts fit at the smallest and a large width.
 TEST(PantallaPrincipal, LaVentanaDePasosMuestraElFinYCabenSusBotones)
 {
     Traza traza;
@@ -104,8 +101,7 @@ TEST(PantallaPrincipal, LaVentanaDePasosMuestraElFinYCabenSusBotones)
     }
 }
 
-// A generator over a loaded graph closes it before asking its number: the
-// caption behind the number dialog is already the new graph's.
+// A generator over a loaded graph closes it before asking its number: the caption behind is the new graph's.
 TEST(PantallaPrincipal, TrasUnDialogoSeVeElEstadoQuePregunta)
 {
     CarpetaPrueba carpeta;
