@@ -1,6 +1,7 @@
 // The graph file writer: its exact bytes, and that whatever it writes reads back as the same graph.
 #include "files/Escritor.h"
 #include "files/LecturaPrueba.h"
+#include "support/Aristas.h"
 
 namespace {
 
@@ -29,10 +30,7 @@ TEST(Escritor, CadaTipoSeEscribeComoSeLeeYSeReleeIgual)
 TEST(Escritor, AcotaLoQueElLectorRechazaria)
 {
     Grafo pesos, simple;
-    pesos.InsertarTipo("Digrafo_Ponderado");
-    pesos.Insertar_Dimension(2, false);
-    pesos.InsertarMatriz(1, 2, 20000);
-    pesos.InsertarMatriz(2, 1, -32768);
+    PonerGrafo(pesos, "Digrafo_Ponderado", {{0, 0}, {0, 0}}, {{1, 2, 20000}, {2, 1, -32768}});
     EXPECT_EQ(TextoGrafo(pesos), "Digrafo_Ponderado\r\n 2 \r\n 0  9999 \r\n-9999  0 \r\n\r\n 0 ,  0 \r\n 0 ,  0 \r\n");
     simple.Insertar_Dimension(1, false);
     simple.InsertarMatriz(1, 1, 7);

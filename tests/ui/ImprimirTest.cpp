@@ -147,11 +147,9 @@ TEST(ImprimirDesdePrincipal, ImprimeElAreaDeTrabajo)
     const QSize imagen = w.p.Area().Imagen().size();
     const Lienzo& area = w.p.Area().Superficie();
     ASSERT_EQ(w.persona.impresora.llamadas.size(), 2);
-    EXPECT_EQ(w.persona.impresora.llamadas[0], QString("imagen %1x%2 en 400,800 %3x%4")
-                                                   .arg(imagen.width() * 3)
-                                                   .arg(imagen.height() * 3)
-                                                   .arg(area.Ancho() * 0.8)
-                                                   .arg(area.Alto() * 0.8));
+    EXPECT_EQ(w.persona.impresora.llamadas[0],
+              QString::asprintf("imagen %dx%d en 400,800 %gx%g", imagen.width() * 3, imagen.height() * 3,
+                                area.Ancho() * 0.8, area.Alto() * 0.8));
     EXPECT_TRUE(w.p.Ejecutar("Imprimir"));
     EXPECT_EQ(w.persona.nombrePropuesto, "/clase/tema 3/ejemplo.pdf");
 }

@@ -20,12 +20,10 @@ TEST(InsercionNºVert, TeclasDejanLaCajaComoDicenLasReglas)
         InsercionNºVert d(g);
         d.ValorMaximo = static_cast<std::int16_t>(maximo);
         Teclear(d, teclas);
-        EXPECT_EQ(d.Texto(), texto);
-        EXPECT_EQ(d.AceptarHabilitado(), !texto.isEmpty());
-        EXPECT_EQ(g.dimen(), 3) << "solo Intro o un botón devuelven el número";
+        EXPECT_EQ(std::tuple(d.Texto(), d.AceptarHabilitado(), int(g.dimen())), std::tuple(texto, !texto.isEmpty(), 3));
         Teclear(d, "\r");
-        EXPECT_EQ(d.Cerrado(), !texto.isEmpty());
-        EXPECT_EQ(g.dimen(), texto.isEmpty() ? 3 : texto.toInt()) << "Intro lo devuelve por la dimensión";
+        EXPECT_EQ(std::pair(d.Cerrado(), int(g.dimen())),
+                  std::pair(!texto.isEmpty(), texto.isEmpty() ? 3 : texto.toInt()));
     }
 }
 
