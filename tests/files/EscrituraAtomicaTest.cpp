@@ -137,7 +137,10 @@ TEST(EscrituraAtomica, SoloReemplazaFicherosNormales)
     ASSERT_TRUE(EscribirAtomicamente(c.Ruta(), Viejo).hecha);
     ASSERT_EQ(::chmod(QFile::encodeName(c.Ruta()).constData(), 0640), 0);
     ASSERT_TRUE(QFile::link(c.Ruta(), c.Ruta("enlace")));
+    // A narrow umask would strip the group's read from the new file unless the old mode is put back.
+    const mode_t mascara = ::umask(077);
     ASSERT_TRUE(EscribirAtomicamente(c.Ruta("enlace"), Nuevo).hecha);
+    ::umask(mascara);
     EXPECT_EQ(QFileInfo(c.Ruta("enlace")).symLinkTarget(), c.Ruta());
     EXPECT_EQ(c.Leer(), Nuevo);
     EXPECT_EQ(QFileInfo(c.Ruta()).permissions() & 0x7077, 0x6040) << "rw-r-----";
