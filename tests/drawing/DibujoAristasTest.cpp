@@ -46,10 +46,10 @@ TEST(DibujoArista, VaDeBordeABordeYElArcoLlevaMediaPuntaEnSuDestino)
 }
 
 // The arc 2 -> 1 shares the line of 1 -> 2: only its head is added, thin, and coloured by its marks only in a
-// run started from the menu.
+// run started from the menu. The line takes the selection's blue over the cursor's red.
 TEST(DibujoArista, LaPuntaDelArcoContrarioEsFinaYNegraFueraDeUnaEjecucion)
 {
-    const auto punta = [](bool desdeMenu, std::int16_t seleccionada, std::int16_t bajoCursor) {
+    const auto colores = [](bool desdeMenu, std::int16_t seleccionada, std::int16_t bajoCursor) {
         EscenaDibujo e("Digrafo", {Arriba, Abajo}, {{1, 2}, {2, 1}});
         e.desdeMenu = desdeMenu;
         e.seleccion.AristaSeleccionada = seleccionada;
@@ -60,17 +60,19 @@ TEST(DibujoArista, LaPuntaDelArcoContrarioEsFinaYNegraFueraDeUnaEjecucion)
         EsperarPunto(lineas.at(2).a, {1000 + 300 * 0.42262, 1000 + 300 * 0.90631});
         EsperarPunto(lineas[2].b, lineas[1].a, 0.01); // ends where the line starts
         EXPECT_TRUE(lineas[2].ancho == 1 && e.lienzo.AnchoLinea() == 2) << "thin, then the caller's width";
-        return lineas[2].color;
+        return std::pair{lineas[1].color, lineas[2].color};
     };
-    EXPECT_EQ(punta(false, 201, 0), QColor(Qt::black));
-    EXPECT_EQ(punta(true, 201, 0), QColor(Qt::blue));
-    EXPECT_EQ(punta(true, 0, 201), QColor(Qt::red));
-    EXPECT_EQ(punta(true, 0, 0), Granate);
-    EXPECT_EQ(punta(true, 102, 0), Granate) << "only the arc drawn is marked";
+    using Linea_Punta = std::pair<QColor, QColor>;
+    EXPECT_EQ(colores(false, 201, 0), Linea_Punta(Granate, Qt::black));
+    EXPECT_EQ(colores(true, 201, 0), Linea_Punta(Granate, Qt::blue));
+    EXPECT_EQ(colores(true, 0, 201), Linea_Punta(Granate, Qt::red));
+    EXPECT_EQ(colores(true, 0, 0), Linea_Punta(Granate, Granate));
+    EXPECT_EQ(colores(true, 102, 0), Linea_Punta(Qt::blue, Granate)) << "only the arc drawn is marked";
+    EXPECT_EQ(colores(false, 102, 102), Linea_Punta(Qt::blue, Qt::black)) << "the selection wins";
 }
 
 // An undirected edge is drawn from its smaller end, except in parallel mode 2, so that it looks the same
-// whichever way it is named; an arc keeps its sense.
+// and takes its marks whichever way it is named; an arc keeps its sense.
 TEST(DibujoArista, SoloLaAristaSinDireccionSeDaLaVuelta)
 {
     const auto desde = [](const char* tipo, int modo) {
@@ -79,6 +81,9 @@ TEST(DibujoArista, SoloLaAristaSinDireccionSeDaLaVuelta)
     };
     EXPECT_TRUE(desde("Ponderado", 0) == 1 && desde("Ponderado", 1) == 1);
     EXPECT_TRUE(desde("Ponderado", 2) == 2 && desde("Digrafo", 0) == 2);
+    EscenaDibujo e("Simple", {Abajo, Derecha}, {{1, 2}});
+    e.seleccion.AristaSeleccionada = 102;
+    EXPECT_EQ(e.Lineas(2, 1).at(0).color, QColor(Qt::blue)) << "named backwards, still the selected 1 - 2";
 }
 
 // The corner of the weight's text beside the midpoint of u -> v: down and to the left three digits or a minus
@@ -114,18 +119,6 @@ TEST(DibujoArista, ElPesoSeEscribeJuntoAlPuntoMedioSegunLaDireccion)
     EXPECT_EQ(texto("Ponderado", false, 0, 0) + texto("Ponderado", false, 0, 1), " 400 texts");
     EXPECT_EQ(texto("Ponderado", false, 3, 1) + texto("Ponderado", true, 0, 0), " 30 texts");
     EXPECT_EQ(texto("Digrafo_Ponderado", true, 4, 0), " 4");
-}
-
-TEST(DibujoArista, LaSeleccionYElCursorTinenLaLinea)
-{
-    const auto color = [](std::int16_t seleccionada, std::int16_t bajoCursor) {
-        EscenaDibujo e("Simple", {Arriba, Derecha, Abajo}, {{1, 2}});
-        e.seleccion.AristaSeleccionada = seleccionada;
-        e.seleccion.AristaBajoCursor = bajoCursor;
-        return e.Lineas(2, 1, 0, Granate).at(0).color; // named backwards: code 102 still
-    };
-    EXPECT_EQ(color(102, 0), QColor(Qt::blue));
-    EXPECT_EQ(color(102, 102), QColor(Qt::blue)) << "the selection wins";
 }
 
 // The two passes of a doubled edge lie four pixels to each side of its line, and each writes its number a line
@@ -169,25 +162,18 @@ TEST(DibujoArista, LasEtiquetasDeDosPasadasNoSePisan)
 // A highlight draws the edge's weight again where it already is: it must look as it did, not bolder.
 TEST(DibujoArista, UnPesoResaltadoNoSeOscurece)
 {
-    Grafo grafo;
-    PonerGrafo(grafo, "Ponderado", {Arriba, Derecha}, {{1, 2, 36}});
+    EscenaDibujo e("Ponderado", {Arriba, Derecha}, {{1, 2, 36}});
     SuperficieArea area(4500, 3000);
-    Seleccion seleccion;
-    bool desdeMenu = false;
-    Dibujo dibujo(grafo, area.Superficie(), seleccion, desdeMenu);
+    Dibujo dibujo(e.grafo, area.Superficie(), e.seleccion, e.desdeMenu);
     area.Superficie().Limpiar();
     dibujo.DibujarGrafo(0);
     const QImage antes = area.Imagen().copy();
     area.Superficie().PonerAnchoLinea(2);
     for (int vez = 0; vez < 3; ++vez)
         dibujo.DibujarArista(1, 2, Granate, 0, 0, 0);
-    const QImage despues = area.Imagen();
     // The label's rows, clear of the wide line and its smoothing: 1075 to 1300 twips down.
-    int distintos = 0;
-    for (int y = 1075 / 15; y < 1300 / 15; ++y)
-        for (int x = 1800 / 15; x < 2400 / 15; ++x)
-            distintos += antes.pixel(x, y) != despues.pixel(x, y);
-    EXPECT_EQ(distintos, 0);
+    const QRect renglones(1800 / 15, 1075 / 15, 600 / 15, 225 / 15);
+    EXPECT_EQ(area.Imagen().copy(renglones), antes.copy(renglones));
 }
 
 } // namespace

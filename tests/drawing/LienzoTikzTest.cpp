@@ -28,11 +28,6 @@ struct EscenaTikz {
     }
 };
 
-int Veces(const QString& texto, const QString& trozo)
-{
-    return int(texto.count(trozo));
-}
-
 } // namespace
 
 TEST(LienzoTikz, CadaTipoDaVerticesConNombreYAristasEntreEllos)
@@ -48,20 +43,20 @@ TEST(LienzoTikz, CadaTipoDaVerticesConNombreYAristasEntreEllos)
              {"\\node[vertice] (v1) at (2.00,1.00) {1};", "\\node[vertice] (v2) at (6.00,1.00) {2};",
               "\\node[vertice] (v3) at (4.00,5.00) {3};", "\\draw[arista] (v1) -- (v2);",
               "\\draw[arista] (v2) -- (v3);"})
-            EXPECT_EQ(Veces(f, linea), 1) << linea;
+            EXPECT_EQ(f.count(linea), 1) << linea;
         for (const char* estilo : {"vertice/.style={", "arista/.style={", "peso/.style={", "etiqueta/.style={"})
-            EXPECT_EQ(Veces(f, estilo), 1) << estilo;
+            EXPECT_EQ(f.count(estilo), 1) << estilo;
         const bool ponderado = e.grafo.Ponderado(), dirigido = e.grafo.Dirigido();
-        EXPECT_EQ(Veces(f, "\\node[peso]"), ponderado ? 2 : 0);
+        EXPECT_EQ(f.count("\\node[peso]"), ponderado ? 2 : 0);
         EXPECT_EQ(f.contains("{-2};"), ponderado);
         // A half arrowhead does not run between two circles: its ends stay coordinates.
-        EXPECT_EQ(Veces(f, "\\draw[arista] (") - Veces(f, "\\draw[arista] (v"), dirigido ? 2 : 0);
+        EXPECT_EQ(f.count("\\draw[arista] (") - f.count("\\draw[arista] (v"), dirigido ? 2 : 0);
         for (const auto& m : punto.globalMatch(f))
             for (int k : {1, 2})
                 EXPECT_TRUE(QRegularExpression(R"(^-?\d+\.\d\d$)").match(m.captured(k)).hasMatch())
                     << m.captured().toStdString();
         for (const auto& m : color.globalMatch(f))
-            EXPECT_EQ(Veces(f, m.captured()), 1) << m.captured(1).toStdString();
+            EXPECT_EQ(f.count(m.captured()), 1) << m.captured(1).toStdString();
     }
 }
 
@@ -102,7 +97,7 @@ TEST(LienzoTikz, EscribeElDibujoFinalTambienCopiadoDeUnaMemoria)
           "\\node[vertice, text=rojo, draw=rojo, gruesa] (v1) at (2.00,1.00) {1};",
           "\\node[vertice, negrita, fill=cff952b, text=blanco, draw=cff952b] (v3) at (4.00,5.00) {3};",
           "\\definecolor{cff952b}{RGB}{255,149,43}", "{4};"})
-        EXPECT_EQ(Veces(f, linea), 1) << linea;
-    EXPECT_EQ(Veces(f, "(v1) -- (v2)"), 1);
+        EXPECT_EQ(f.count(linea), 1) << linea;
+    EXPECT_EQ(f.count("(v1) -- (v2)"), 1);
     EXPECT_FALSE(f.contains("Otros trazos"));
 }

@@ -8,7 +8,6 @@
 #include "generators/Catalogo.h"
 #include "generators/Formas.h"
 #include "generators/HararyArbol.h"
-#include "support/EntornoPrueba.h"
 #include "support/MundoPrincipal.h"
 
 using namespace generados;

@@ -9,6 +9,8 @@
 
 #include "generators/Catalogo.h"
 #include "model/Grafo.h"
+#include "support/EntornoPrueba.h"
+#include "support/GrafoBoost.h"
 
 // A namespace of their own: other tests have helpers of the same names.
 namespace generados {
@@ -22,16 +24,16 @@ inline std::int16_t Generar(Grafo& g, const QString& control, const Numeros& num
     return generador ? generador->construir(g, Area, numeros) : std::int16_t{-1};
 }
 
-// Neighbours by the matrix, 1-based, either direction.
-inline std::vector<std::vector<int>> Vecinos(const Grafo& g)
-{
-    std::vector<std::vector<int>> v(g.dimen() + 1);
-    for (int a = 1; a <= g.dimen(); ++a)
-        for (int b = 1; b <= g.dimen(); ++b)
-            if (a != b && (g.elem_matriz(a, b) != 0 || g.elem_matriz(b, a) != 0))
-                v[a].push_back(b);
-    return v;
-}
+// `control` built from `numeros` in a graph of the given type, as the menu builds it.
+struct Generado {
+    EntornoPrueba entorno;
+    Grafo g{entorno.Entorno()};
+    Generado(const QString& control, const Numeros& numeros = {}, int tipo = 0)
+    {
+        g.InsertarTipo(NombreTipo(tipo));
+        EXPECT_EQ(Generar(g, control, numeros), 0);
+    }
+};
 
 // The length of a shortest cycle (0 for a forest) and whether some cycle is odd: a breadth-first search from
 // every vertex, where an edge between two vertices at the same distance closes an odd cycle.
@@ -41,17 +43,17 @@ struct Ciclos {
 };
 inline Ciclos CiclosDe(const Grafo& g)
 {
-    const auto vecinos = Vecinos(g);
+    const auto b = ABoost<GrafoBoostSinSentido>(g);
     Ciclos c;
-    for (int s = 1; s <= g.dimen(); ++s) {
-        std::vector<int> dist(g.dimen() + 1, -1), padre(g.dimen() + 1, 0);
+    for (int s = 0; s < g.dimen(); ++s) {
+        std::vector<int> dist(g.dimen(), -1), padre(g.dimen(), -1);
         std::queue<int> cola;
         dist[s] = 0;
         cola.push(s);
         while (!cola.empty()) {
             const int u = cola.front();
             cola.pop();
-            for (int w : vecinos[u])
+            for (const int w : boost::make_iterator_range(boost::adjacent_vertices(u, b)))
                 if (dist[w] < 0) {
                     dist[w] = dist[u] + 1;
                     padre[w] = u;
@@ -69,24 +71,18 @@ inline Ciclos CiclosDe(const Grafo& g)
 // Pairs of edges with no common end whose drawn segments cross.
 inline int CrucesDibujo(const Grafo& g)
 {
+    const auto punto = [&g](int v) { return QPointF(g.Posic_CoordX(v), g.Posic_CoordY(v)); };
     std::vector<std::pair<int, int>> aristas;
     for (int a = 1; a <= g.dimen(); ++a)
         for (int b = a + 1; b <= g.dimen(); ++b)
             if (g.elem_matriz(a, b) != 0)
                 aristas.emplace_back(a, b);
-    auto segmento = [&](std::pair<int, int> e) {
-        return QLineF(g.Posic_CoordX(e.first), g.Posic_CoordY(e.first), g.Posic_CoordX(e.second),
-                      g.Posic_CoordY(e.second));
-    };
     int cruces = 0;
-    for (std::size_t i = 0; i < aristas.size(); ++i)
-        for (std::size_t j = i + 1; j < aristas.size(); ++j) {
-            const auto [a, b] = aristas[i];
-            const auto [c, d] = aristas[j];
-            if (a != c && a != d && b != c && b != d &&
-                segmento(aristas[i]).intersects(segmento(aristas[j]), nullptr) == QLineF::BoundedIntersection)
-                ++cruces;
-        }
+    for (const auto& [a, b] : aristas)
+        for (const auto& [c, d] : aristas)
+            cruces += a < c && b != c && b != d &&
+                      QLineF(punto(a), punto(b)).intersects(QLineF(punto(c), punto(d)), nullptr) ==
+                          QLineF::BoundedIntersection;
     return cruces;
 }
 
