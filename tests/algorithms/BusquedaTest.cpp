@@ -75,19 +75,22 @@ TEST_F(Busqueda, OrdenArbolYPausasDeCadaBusqueda)
     EXPECT_EQ(persona.finalNegrita, std::vector<bool>(persona.finalNegrita.size(), false));
 }
 
+// Bloques shares the searches' precondition.
 TEST_F(Busqueda, UnGrafoInconexoSeRechazaYLaCallada)
 {
     Poner(TipoGrafo::Simple, 3, {{1, 2}});
     const std::pair<QString, QString> casos[] = {
         {"En_Profundidad", "El algoritmo de Profundidad en Anchura requiere que el grafo sea conexo."},
         {"En_Anchura", "El algoritmo de Búsqueda en Anchura requiere que el grafo sea conexo."},
+        {"Bloques", "El algoritmo de búsqueda de Bloques requiere que el grafo sea conexo."}, // asks no root
     };
     for (const auto& [control, texto] : casos) {
         persona.mensajes.clear();
         Ejecutar(control, 1);
         EXPECT_EQ(persona.mensajes,
                   (std::vector<MensajeVisto>{{texto, "Precondición", Icono::Exclamacion, Botones::Aceptar}}));
-        EXPECT_TRUE(p.Comandos().Habilitado("Archivo") && p.trazaPanel().Texto().isEmpty());
+        EXPECT_TRUE(p.Comandos().Habilitado("Archivo") && p.trazaPanel().Texto().isEmpty() &&
+                    lienzo.primitivas.empty());
         EXPECT_FALSE(p.Marco().DesdeMenu);
     }
     Contexto c{p.grafo(), p.dibujo(), p.Marco(), p.Persona()};

@@ -129,15 +129,6 @@ TEST_F(Conectividad, LaLinea14VuelveAlColor1)
     EXPECT_EQ(piezas.back(), (Pieza{" 1 2\r\n", false, Color(6)}));
 }
 
-TEST_F(Conectividad, LosBloquesDeUnGrafoInconexoSeRechazan)
-{
-    Poner(TipoGrafo::Simple, 3, {{1, 2}});
-    p.Ejecutar("Bloques");
-    EXPECT_EQ(persona.mensajes.back().texto, "El algoritmo de búsqueda de Bloques requiere que el grafo sea conexo.");
-    EXPECT_EQ(persona.mensajes.back().titulo, "Precondición");
-    EXPECT_TRUE(lienzo.primitivas.empty() && p.Vista().areaHabilitada);
-}
-
 // Boruvka hands over labels that are not the lowest vertex.
 TEST_F(Conectividad, ListasDeEtiquetasCualesquiera)
 {

@@ -24,9 +24,7 @@ TEST_F(GrafoEdicion, BorrarUnVerticeRenumeraLosSiguientes)
     EXPECT_EQ(ArcosDe(g), (Aristas{{2, 3, 1}, {3, 1, 1}})) << "3 -> 4 y 4 -> 1";
     EXPECT_EQ(std::pair(mundo.seleccion.AristaBajoCursor, mundo.seleccion.AristaAnterior),
               std::pair(CodigoArista(3, 1), std::int16_t{0}));
-    EXPECT_EQ(g.numero_aristas(), 2);
     EXPECT_EQ(std::pair(g.Posic_CoordX(3), g.Posic_CoordY(3)), std::pair(antes.Posic_CoordX(4), antes.Posic_CoordY(4)));
-    EXPECT_EQ(g.Posic_CoordX(4) + g.Posic_CoordY(4), 0);
     // Edges that are not there (a stale mark, a vertex beyond n) change nothing.
     const Grafo tras = g;
     g.EliminarArista(CodigoArista(1, 2));

@@ -132,14 +132,3 @@ inline Aristas ArcosDe(const Grafo& g)
                 arcos.push_back({i, j, g.elem_matriz(i, j)});
     return arcos;
 }
-
-// The edge count the matrix implies, counted the type's way.
-inline int AristasSegunMatriz(const Grafo& g)
-{
-    int m = 0;
-    for (int i = 1; i <= g.dimen(); ++i)
-        for (int j = 1; j <= g.dimen(); ++j)
-            if (i != j && g.elem_matriz(i, j) != 0 && (g.Dirigido() || j < i))
-                ++m;
-    return m;
-}
