@@ -8,7 +8,9 @@
 #include <cmath>
 #include <numbers>
 
+#include "files/Escritor.h"
 #include "gui/PrincipalVista.h"
+#include "support/CarpetaPrueba.h"
 #include "support/InteraccionGuion.h"
 
 namespace {
@@ -16,6 +18,7 @@ namespace {
 constexpr int Twips = 15;
 
 struct VentanaK50 {
+    CarpetaPrueba carpeta;
     InteraccionGuion persona;
     PrincipalVista vista{persona};
 
@@ -37,6 +40,9 @@ struct VentanaK50 {
                 if (v != 2)
                     g.AñadirArista(v, w);
         }
+        // Opened from a file, so the window offers what a graph of 50 vertices allows.
+        persona.respuestas.push_back(Respuesta::Si); // the drawn one goes
+        EXPECT_TRUE(p.AbrirArchivo(carpeta.Fichero("k50.grf", TextoGrafo(g))));
         p.Redibujar();
         vista.Refrescar();
     }
